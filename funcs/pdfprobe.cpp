@@ -1,0 +1,1 @@
+#include "pdfprobe.h"

@@ -1,0 +1,40 @@
+// The light PDF probe: page count and encryption from a file's raw bytes.
+// Plain functions without state; each call opens its file and closes it on every
+// path. Called on the window thread (adding files, choosing a split source) and by
+// the command-line companion.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// Raised only when the tail check cannot open the file. what() is the whole
+// message: Cannot open file "<path>". <system reason>
+class EPdfOpenError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// True when the file ends the way a PDF ends ("%%EOF" in its last 7 bytes, or
+// "startxref" found by the backward search). Throws EPdfOpenError when the file
+// cannot be opened; false for every other failure.
+bool CheckPdfTail(const std::string& fileName);
+
+// The line scan alone (no tail check, no fallback): the page count from the
+// file's text lines, 0 when none is found or on any read failure. Never throws.
+std::int32_t ScanPdfPageLines(const std::string& fileName);
+
+// The same line scan over bytes already in memory (what the fuzzer drives).
+std::int32_t ScanPdfPageLines(const char* data, std::size_t size);
+
+// Page count: tail check, then the line scan. When the tail check passes and the
+// scan finds nothing (page dictionaries inside compressed object streams), the
+// Ghostscript library is asked instead (GsCountPages); if it is missing or fails
+// the result stays 0. 0 also means "not recognised as a PDF".
+// Throws EPdfOpenError only when the file cannot be opened for the tail check.
+std::int32_t GetPdfPageCount(const std::string& fileName);
+
+// True when "Encrypt" lies wholly between the file's last "trailer" and the first
+// ">>" after it. Never throws; any failure gives false.
+bool IsPdfEncrypted(const std::string& fileName);

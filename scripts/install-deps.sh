@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Plicora needs to build, run and test, when missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+  libgs-dev libgs10 ghostscript
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
+  qpdf poppler-utils
+)
+if [[ "${1:-}" == "--gui-tools" ]]; then
+  # For the screenshot script only.
+  packages+=(xvfb xdotool x11-apps imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
