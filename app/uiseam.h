@@ -1,0 +1,41 @@
+// The one seam through which the windows reach the person and the desktop: every
+// message box, file dialog, folder picker and desktop "open" passes here, so tests
+// can answer them without a person. The real implementation shows Qt dialogs.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class QWidget;
+
+class IUiSeam
+{
+public:
+    virtual ~IUiSeam() = default;
+
+    // A modal message box with exactly this owner, icon, caption, text and buttons;
+    // returns the button pressed.
+    virtual QMessageBox::StandardButton messageBox(QWidget* owner, QMessageBox::Icon icon,
+                                                   const QString& caption, const QString& text,
+                                                   QMessageBox::StandardButtons buttons) = 0;
+
+    // File-open dialog ("PDF Document(s) (*.pdf)"); empty list when cancelled.
+    virtual QStringList openFileNames(QWidget* owner, const QString& initialFolder, bool multiple) = 0;
+
+    // File-save dialog (asks before overwriting); empty when cancelled.
+    virtual QString saveFileName(QWidget* owner, const QString& initialFolder, const QString& fileName) = 0;
+
+    // Folder picker; empty when cancelled. A chosen folder ends with a separator.
+    virtual QString browseForFolder(QWidget* owner, const QString& title, const QString& initialFolder) = 0;
+
+    // Desktop "open" of a file, folder, web page or mailto: address. Result ignored
+    // by callers.
+    virtual bool openUrl(const QUrl& url) = 0;
+};
+
+// The seam in force: the real one unless a test installed its own.
+IUiSeam& uiSeam();
+// Installs a seam (tests); nullptr restores the real one. Not owned.
+void setUiSeam(IUiSeam* seam);
