@@ -1,0 +1,204 @@
+#include "fileservices.h"
+#include "util/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct NameCase
+{
+    const char* in;
+    const char* out;
+};
+
+class RemoveFileExtTest : public testing::TestWithParam<NameCase>
+{};
+TEST_P(RemoveFileExtTest, CutsAtLastDot)
+{
+    EXPECT_EQ(RemoveFileExt(GetParam().in), GetParam().out);
+}
+INSTANTIATE_TEST_SUITE_P(Names, RemoveFileExtTest,
+                         testing::Values(NameCase{"report.pdf", "report"}, NameCase{"a.b.pdf", "a.b"},
+                                         NameCase{"noext", "noext"}, NameCase{"trail.", "trail"},
+                                         NameCase{".hidden", ""}, NameCase{"", ""},
+                                         // the search does not stop at a separator
+                                         NameCase{"/home/u/my.docs/file", "/home/u/my"}));
+
+class FinalNameTest : public testing::TestWithParam<NameCase>
+{};
+TEST_P(FinalNameTest, TrimsAndEnsuresPdf)
+{
+    EXPECT_EQ(FinalMergeOutputName(GetParam().in), GetParam().out);
+}
+INSTANTIATE_TEST_SUITE_P(Names, FinalNameTest,
+                         testing::Values(NameCase{"/out/merged", "/out/merged.pdf"},
+                                         NameCase{"/out/merged.PDF", "/out/merged.PDF"},
+                                         NameCase{"  /out/m.pdf \t", "/out/m.pdf"},
+                                         NameCase{"/out.d/merged", "/out.d/merged.pdf"},
+                                         NameCase{"/out/merged.pdf.txt", "/out/merged.pdf.txt.pdf"},
+                                         NameCase{"   ", ".pdf"}));
+
+struct SizeCase
+{
+    std::uint64_t size;
+    const char* text;
+};
+class SizeTextTest : public testing::TestWithParam<SizeCase>
+{};
+TEST_P(SizeTextTest, Formats)
+{
+    EXPECT_EQ(FileSizeText(GetParam().size), GetParam().text);
+}
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeTextTest,
+                         testing::Values(SizeCase{0, "     0 B"}, SizeCase{512, "   512 B"},
+                                         SizeCase{1023, "  1023 B"}, SizeCase{1024, "  1.00 K"},
+                                         SizeCase{1536, "  1.50 K"}, SizeCase{1048575, "1024.00 K"},
+                                         SizeCase{3407872, "  3.25 M"}, SizeCase{1073741824, "1.00 G"},
+                                         SizeCase{5368709120ULL, "5.00 G"},
+                                         SizeCase{5000000000000ULL, "4656.61 G"}));
+
+TEST(SizeText, UsesTheGivenDecimalSeparator)
+{
+    EXPECT_EQ(FileSizeText(1536, ','), "  1,50 K");
+    EXPECT_EQ(FileSizeText(512, ','), "   512 B");
+}
+
+TEST(OutputNames, DefaultMergeName)
+{
+    EXPECT_EQ(DefaultMergeOutputName("/home/u/Documents/", "/in/book.pdf"),
+              "/home/u/Documents/Tarvex/book_me.pdf");
+    EXPECT_EQ(DefaultMergeOutputName("/h/", "/in/archive.tar.pdf"), "/h/Tarvex/archive.tar_me.pdf");
+}
+
+TEST(OutputNames, UnlistedNameCountsUpPastListedNames)
+{
+    std::set<std::string> listed = {"/o/x.pdf", "/o/x1.pdf"};
+    auto isListed = [&](const std::string& s) { return listed.count(s) > 0; };
+    EXPECT_EQ(UnlistedOutputName("/o/x.pdf", isListed), "/o/x2.pdf");
+    EXPECT_EQ(UnlistedOutputName("/o/y.pdf", isListed), "/o/y.pdf");
+}
+
+TEST(FilePathParts, SplitAtLastSeparator)
+{
+    EXPECT_EQ(ExtractFileName("/a/b.c/d.pdf"), "d.pdf");
+    EXPECT_EQ(ExtractFilePath("/a/b.c/d.pdf"), "/a/b.c/");
+    EXPECT_EQ(ExtractFileExt("/a/b.c/d"), "");
+    EXPECT_EQ(ExtractFileExt("/a/b/d.tar.PDF"), ".PDF");
+    EXPECT_EQ(ExtractFilePath("merged.pdf"), "");
+}
+
+TEST(CreateFolderChain, CreatesEveryMissingLevel)
+{
+    TempDir t;
+    const std::string deep = t.str() + "new/deeper/last"; // no trailing separator
+    EXPECT_TRUE(CreateFolderChain(deep));
+    EXPECT_TRUE(fs::is_directory(deep));
+    EXPECT_TRUE(CreateFolderChain(deep + "/")); // already there
+    EXPECT_TRUE(CreateFolderChain(t.str() + "a//b/"));
+    EXPECT_TRUE(fs::is_directory(t.path() / "a" / "b"));
+    EXPECT_TRUE(CreateFolderChain("/"));
+}
+
+TEST(CreateFolderChain, RelativePathFailsWithoutTouchingDisk)
+{
+    TempDir t;
+    const auto old = fs::current_path();
+    fs::current_path(t.path());
+    EXPECT_FALSE(CreateFolderChain("rel/dir/"));
+    EXPECT_FALSE(CreateFolderChain(""));
+    EXPECT_FALSE(fs::exists(t.path() / "rel"));
+    fs::current_path(old);
+}
+
+TEST(CreateFolderChain, StopsAtFirstFailureKeepingEarlierLevels)
+{
+    TempDir t;
+    t.write("file", "x");
+    EXPECT_FALSE(CreateFolderChain(t.str() + "file/x/")); // a component that is a file
+    EXPECT_FALSE(CreateFolderChain(t.str() + "file"));
+    // the third level cannot be made (name too long); the first two stay
+    const std::string tooLong(300, 'n');
+    EXPECT_FALSE(CreateFolderChain(t.str() + "l1/l2/" + tooLong + "/l4/"));
+    EXPECT_TRUE(fs::is_directory(t.path() / "l1" / "l2"));
+    EXPECT_FALSE(fs::exists(t.path() / "l1" / "l2" / "l4"));
+}
+
+TEST(CreationTest, CreatesAndRemovesTheFile)
+{
+    TempDir t;
+    const std::string out = t.str() + "out.pdf";
+    EXPECT_TRUE(TestCreateOutputFile(out));
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(TestCreateOutputFile(t.str() + "missing/out.pdf"));
+    EXPECT_FALSE(TestCreateOutputFile(t.str())); // a folder
+}
+
+class DocumentsFolderTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        save("HOME", m_home);
+        save("XDG_CONFIG_HOME", m_config);
+        setenv("HOME", m_t.path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (m_t.str() + "cfg").c_str(), 1);
+        fs::create_directories(m_t.path() / "cfg");
+    }
+    void TearDown() override
+    {
+        restore("HOME", m_home);
+        restore("XDG_CONFIG_HOME", m_config);
+    }
+    void userDirs(const std::string& text) { m_t.write("cfg/user-dirs.dirs", text); }
+
+    TempDir m_t;
+
+private:
+    static void save(const char* name, std::optional<std::string>& slot)
+    {
+        if (const char* v = std::getenv(name))
+            slot = v;
+    }
+    static void restore(const char* name, const std::optional<std::string>& slot)
+    {
+        if (slot)
+            setenv(name, slot->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    std::optional<std::string> m_home, m_config;
+};
+
+TEST_F(DocumentsFolderTest, ExpandsHomeAndEndsWithSeparator)
+{
+    fs::create_directories(m_t.path() / "My Docs");
+    userDirs("# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/My Docs\"\n");
+    EXPECT_EQ(GetDocumentsFolder(), m_t.str() + "My Docs/");
+    EXPECT_EQ(DefaultOutputFolder(), m_t.str() + "My Docs/");
+}
+
+TEST_F(DocumentsFolderTest, AbsolutePathAndEscapes)
+{
+    fs::create_directories(m_t.path() / "a\"b");
+    userDirs("XDG_DOCUMENTS_DIR=\"" + m_t.str() + "a\\\"b/\"\n");
+    EXPECT_EQ(GetDocumentsFolder(), m_t.str() + "a\"b/");
+}
+
+TEST_F(DocumentsFolderTest, EmptyWhenUnsetMissingOrInvalid)
+{
+    EXPECT_EQ(GetDocumentsFolder(), ""); // no file
+    userDirs("XDG_DOCUMENTS_DIR=\"$HOME/absent\"\n");
+    EXPECT_EQ(GetDocumentsFolder(), "");
+    userDirs("XDG_DOCUMENTS_DIR=\"relative/docs\"\n");
+    EXPECT_EQ(GetDocumentsFolder(), "");
+    // the home folder is the fallback for default names
+    EXPECT_EQ(DefaultOutputFolder(), m_t.str());
+}
+
+} // namespace
