@@ -58,6 +58,11 @@ std::string documentsDirFromUserDirs(const std::string& file, const std::string&
 
 std::string GetDocumentsFolder()
 {
+#ifdef _WIN32
+    const std::string personal = plat::readRegistryString(
+        true, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal");
+    return personal.empty() ? std::string() : IncludeTrailingSeparator(personal);
+#else
     const std::string home = plat::homeFolder();
     std::string config = plat::getEnv("XDG_CONFIG_HOME");
     if (config.empty())
@@ -66,6 +71,7 @@ std::string GetDocumentsFolder()
     if (dir.empty() || !plat::isDirectory(dir))
         return {};
     return IncludeTrailingSeparator(dir);
+#endif
 }
 
 std::string DefaultOutputFolder()

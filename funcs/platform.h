@@ -40,4 +40,10 @@ void* openLibrary(const std::string& path);
 void* librarySymbol(void* handle, const char* name);
 bool closeLibrary(void* handle);
 
+#ifdef _WIN32
+// A string value of the registry ("" when the key or value is missing or longer
+// than 260 bytes). HKEY_CURRENT_USER when currentUser, else HKEY_LOCAL_MACHINE.
+std::string readRegistryString(bool currentUser, const std::string& key, const std::string& value);
+#endif
+
 } // namespace plat
