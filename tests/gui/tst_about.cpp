@@ -1,0 +1,188 @@
+// The About window: its texts, its look, and that each link reaches the desktop
+// through the seam with the right address.
+#include "about.h"
+#include "uiseam.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class FakeSeam : public IUiSeam
+{
+public:
+    QList<QUrl> openedUrls;
+    int messageBoxes = 0;
+    bool openSucceeds = true;
+
+    QMessageBox::StandardButton messageBox(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                           QMessageBox::StandardButtons) override
+    {
+        ++messageBoxes;
+        return QMessageBox::Ok;
+    }
+    QStringList openFileNames(QWidget*, const QString&, bool) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString browseForFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls << url;
+        return openSucceeds;
+    }
+};
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void texts_data();
+    void texts();
+    void window();
+    void textsFitTheWindow();
+    void linkClicks_data();
+    void linkClicks();
+    void failedOpenKeepsWindowQuiet();
+    void okAccepts();
+
+private:
+    FakeSeam m_seam;
+    std::unique_ptr<QWidget> m_owner;
+    TfrmAbout* m_about = nullptr;
+};
+
+void TestAbout::initTestCase()
+{
+    Q_INIT_RESOURCE(plicora);
+}
+
+void TestAbout::init()
+{
+    m_seam = FakeSeam();
+    setUiSeam(&m_seam);
+    m_owner = std::make_unique<QWidget>();
+    m_owner->resize(692, 412);
+    m_owner->show();
+    m_about = new TfrmAbout(m_owner.get());
+    m_about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_about));
+}
+
+void TestAbout::cleanup()
+{
+    m_owner.reset(); // deletes the dialog it owns
+    m_about = nullptr;
+    setUiSeam(nullptr);
+}
+
+void TestAbout::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("product") << "Label1" << "Tarvex Plicora";
+    QTest::newRow("notice") << "Label2" << "Copyright (C) 2026 Tarvex. All rights reserved.";
+    QTest::newRow("website caption") << "Label4" << "Website:";
+    QTest::newRow("website") << "Label6" << "www.example.com";
+    QTest::newRow("support caption") << "Label5" << "Support:";
+    QTest::newRow("support") << "Label7" << "support@example.com";
+}
+
+void TestAbout::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    auto* label = m_about->findChild<QLabel*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+}
+
+void TestAbout::window()
+{
+    QCOMPARE(m_about->windowTitle(), QString("About us"));
+    QCOMPARE(m_about->size(), QSize(369, 177));
+    QCOMPARE(m_about->minimumSize(), m_about->maximumSize());
+    QCOMPARE(m_about->parentWidget(), m_owner.get());
+    QCOMPARE(m_about->palette().color(QPalette::Window), QColor(240, 240, 240));
+
+    auto* logo = m_about->findChild<QLabel*>("Image1");
+    QVERIFY(logo);
+    QVERIFY2(!logo->pixmap().isNull(), "the logo picture did not load (resource or SVG plugin missing)");
+
+    auto* ok = m_about->findChild<QPushButton*>("BitBtn1");
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QString("OK"));
+    QCOMPARE(ok->geometry(), QRect(264, 136, 75, 25));
+}
+
+// The texts are laid out for a narrower font than this platform's default; none
+// may be cut off at the window's edge or run under the OK button.
+void TestAbout::textsFitTheWindow()
+{
+    const QRect ok = m_about->findChild<QPushButton*>("BitBtn1")->geometry();
+    for (const char* name : {"Label1", "Label2", "Label4", "Label5", "Label6", "Label7"}) {
+        auto* label = m_about->findChild<QLabel*>(name);
+        const QRect needed(label->pos(), label->fontMetrics().size(0, label->text()));
+        QVERIFY2(label->geometry().contains(needed), name);
+        QVERIFY2(m_about->rect().contains(needed), name);
+        QVERIFY2(!needed.intersects(ok), name);
+    }
+}
+
+void TestAbout::linkClicks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("product page, not the caption")
+        << "Label6" << Qt::LeftButton << "https://www.example.com/plicora/";
+    QTest::newRow("support mail") << "Label7" << Qt::LeftButton << "mailto:support@example.com";
+    QTest::newRow("right button opens nothing") << "Label6" << Qt::RightButton << QString();
+    QTest::newRow("caption is not a link") << "Label4" << Qt::LeftButton << QString();
+}
+
+void TestAbout::linkClicks()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, url);
+    auto* label = m_about->findChild<QLabel*>(name);
+    QVERIFY(label);
+    QTest::mouseClick(label, button);
+    if (url.isEmpty()) {
+        QVERIFY(m_seam.openedUrls.isEmpty());
+    } else {
+        QCOMPARE(m_seam.openedUrls, QList<QUrl>{QUrl(url)});
+        QCOMPARE(m_seam.openedUrls.first().scheme(), QUrl(url).scheme());
+    }
+    QVERIFY(m_about->isVisible());
+}
+
+void TestAbout::failedOpenKeepsWindowQuiet()
+{
+    m_seam.openSucceeds = false;
+    QTest::mouseClick(m_about->findChild<QLabel*>("Label6"), Qt::LeftButton);
+    QTest::mouseClick(m_about->findChild<QLabel*>("Label7"), Qt::LeftButton);
+    QCOMPARE(m_seam.openedUrls.size(), 2);
+    QCOMPARE(m_seam.messageBoxes, 0);
+    QVERIFY(m_about->isVisible());
+}
+
+void TestAbout::okAccepts()
+{
+    QSignalSpy accepted(m_about, &QDialog::accepted);
+    QTest::mouseClick(m_about->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    QCOMPARE(accepted.size(), 1);
+    QCOMPARE(m_about->result(), int(QDialog::Accepted));
+    QVERIFY(!m_about->isVisible());
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
