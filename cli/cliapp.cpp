@@ -1,0 +1,69 @@
+#include "cliapp.h"
+
+#include "commands.h"
+#include "gsbinding.h"
+
+#include <CLI/CLI.hpp>
+
+#include <exception>
+
+#ifndef PLICORA_VERSION
+#error "PLICORA_VERSION must be defined by the build"
+#endif
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool errIsTerminal)
+{
+    CLI::App app{"Joins and cuts PDF files with the Ghostscript library.", "plicora-cli"};
+    app.set_version_flag("--version", "plicora-cli " PLICORA_VERSION);
+    app.require_subcommand(1);
+    app.fallthrough(); // --quiet may follow the subcommand too
+
+    bool quiet = false;
+    app.add_flag("-q,--quiet", quiet, "No progress and no completion message on stderr");
+
+    std::vector<std::string> infoFiles;
+    CLI::App* info = app.add_subcommand(
+        "info", "One line per file, tab-separated: page count, encrypted (yes/no), size, path");
+    info->add_option("FILE", infoFiles, "PDF files to look at")->required();
+
+    TMergeOptions merge;
+    CLI::App* mergeCmd = app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
+    mergeCmd->add_option("-o,--output", merge.Output, "Output file (\".pdf\" is appended when missing)");
+    mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
+    mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
+
+    TSplitOptions split;
+    std::int64_t every = 0;
+    std::string pages;
+    CLI::App* splitCmd = app.add_subcommand("split", "Cut a PDF file into several");
+    CLI::Option* everyOpt = splitCmd->add_option("--every", every, "A file for every N pages");
+    CLI::Option* pagesOpt = splitCmd->add_option("--pages", pages, "A file for each page range, e.g. \"1,2-5,4,6\"");
+    everyOpt->excludes(pagesOpt);
+    splitCmd->add_option("-o,--output", split.Location, "Output folder (created when missing)");
+    splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");
+    splitCmd->add_option("SRC", split.Source, "PDF file to split");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, out, err);
+        return code == 0 ? CLI_EXIT_OK : CLI_EXIT_REFUSED;
+    }
+
+    GS_Dll_Path = Get_GS_Dll_Path();
+    TCliStreams io{out, err, quiet, errIsTerminal};
+    try {
+        if (info->parsed())
+            return InfoCommand(infoFiles, io);
+        if (mergeCmd->parsed())
+            return MergeCommand(merge, io);
+        if (*everyOpt)
+            split.Every = every;
+        if (*pagesOpt)
+            split.Pages = pages;
+        return SplitCommand(split, io);
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return CLI_EXIT_JOB_FAILED;
+    }
+}

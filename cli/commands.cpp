@@ -1,0 +1,308 @@
+#include "commands.h"
+
+#include "fileservices.h"
+#include "gsjob.h"
+#include "jobsources.h"
+#include "pageranges.h"
+#include "pdfprobe.h"
+#include "platform.h"
+#include "progress.h"
+#include "splitnames.h"
+#include "strutil.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A check that failed: its text goes to the error stream and the command ends
+// with CLI_EXIT_REFUSED, having started nothing.
+class TRefusal : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void Refuse(const std::string& message)
+{
+    throw TRefusal(message);
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// The job hands its paths to Ghostscript as they stand, where a name beginning
+// with "-" or "@" would be read as a switch or an argument file. Absolute paths
+// never begin that way, and the folder-chain rules need them anyway.
+std::string AbsolutePath(const std::string& path)
+{
+    if (path.empty())
+        return path;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(fs::path(path), ec);
+    return ec ? path : absolute.string();
+}
+
+// Whether writing `output` would overwrite the input `input`: the same name as
+// the merge list compares names, or the same file reached another way.
+bool IsSameFile(const std::string& output, const std::string& input)
+{
+    const auto normal = [](const std::string& p) { return fs::path(p).lexically_normal().string(); };
+    if (SameTextAscii(normal(output), normal(input)))
+        return true;
+    std::error_code ec;
+    return fs::equivalent(fs::path(output), fs::path(input), ec) && !ec;
+}
+
+std::string WithFullStop(std::string text)
+{
+    if (text.empty() || text.back() != '.')
+        text += '.';
+    return text;
+}
+
+// Runs the filled job on a worker thread and follows its notices until GSN_DONE.
+// Returns the job's result code.
+int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
+{
+    TProgressMeter meter(param.Kind);
+    std::optional<int> shown;
+    auto show = [&](int percent) {
+        if (io.Quiet || shown == percent)
+            return;
+        shown = percent;
+        char text[16];
+        std::snprintf(text, sizeof text, "%3d%%", percent);
+        if (io.ErrIsTerminal)
+            io.Err << '\r' << text << std::flush;
+        else
+            io.Err << text << '\n';
+    };
+
+    std::thread worker;
+    try {
+        worker = StartGsJob(param);
+    } catch (const std::system_error&) {
+        return GS_RESULT_ERROR;
+    }
+    int result = GS_RESULT_ERROR;
+    for (;;) {
+        const TNotice notice = queue.WaitNext();
+        if (notice.LParam == GSN_DONE) {
+            result = static_cast<int>(notice.WParam);
+            break;
+        }
+        if (const std::optional<int> percent = meter.Apply(notice))
+            show(*percent);
+    }
+    worker.join();
+    if (shown && io.ErrIsTerminal)
+        io.Err << '\n';
+    return result;
+}
+
+int Finish(int result, const char* completed, const char* failed, TCliStreams& io)
+{
+    if (result == GS_RESULT_OK) {
+        if (!io.Quiet)
+            io.Err << completed << '\n';
+        return CLI_EXIT_OK;
+    }
+    io.Err << failed << '\n';
+    return CLI_EXIT_JOB_FAILED;
+}
+
+} // namespace
+
+int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
+{
+    int exitCode = CLI_EXIT_OK;
+    for (const std::string& file : files) {
+        if (plat::isDirectory(file)) {
+            io.Err << file << " is a folder, not a PDF document." << '\n';
+            exitCode = CLI_EXIT_JOB_FAILED;
+            continue;
+        }
+        try {
+            const std::int32_t pages = GetPdfPageCount(file);
+            const bool encrypted = IsPdfEncrypted(file);
+            const std::uint64_t size = plat::fileSize(file).value_or(0);
+            io.Out << pages << '\t' << (encrypted ? "yes" : "no") << '\t' << FileSizeText(size) << '\t' << file
+                   << '\n';
+        } catch (const EPdfOpenError& e) {
+            io.Err << e.what() << '\n';
+            exitCode = CLI_EXIT_JOB_FAILED;
+        }
+    }
+    return exitCode;
+}
+
+int MergeCommand(const TMergeOptions& options, TCliStreams& io)
+{
+    std::vector<TMergeRow> rows;
+    std::string out;
+    try {
+        // The inputs pass the merge list's checks first, as files added to it do.
+        for (const std::string& input : options.Inputs) {
+            const std::string fullPath = AbsolutePath(input);
+            const bool listed = std::any_of(rows.begin(), rows.end(), [&](const TMergeRow& row) {
+                return SameTextAscii(row.FullPath, fullPath);
+            });
+            if (listed) {
+                if (!io.Quiet)
+                    io.Err << input << " is already in the list, left out." << '\n';
+                continue;
+            }
+            if (IsPdfEncrypted(input))
+                Refuse(input + " is encrypted, cannot be merged!");
+            if (plat::isDirectory(input))
+                Refuse(input + " is a folder, cannot be merged!");
+            std::int32_t pages = 0;
+            try {
+                pages = GetPdfPageCount(input);
+            } catch (const EPdfOpenError& e) {
+                Refuse(e.what());
+            }
+            // The job would leave it out silently and still report success.
+            if (pages <= 0)
+                Refuse(input + " is not a PDF document, cannot be merged!");
+            rows.push_back({ExtractFileName(input), std::to_string(pages),
+                            FileSizeText(plat::fileSize(input).value_or(0)), fullPath});
+        }
+
+        if (rows.size() < 2)
+            Refuse("There must have two or more pdf documents in the list.");
+        if (options.Output.size() < 3)
+            Refuse("Please specify output file nanme.");
+        out = FinalMergeOutputName(options.Output);
+        // Blanks alone stay relative, so that the folder check refuses them.
+        if (!Trim(options.Output).empty())
+            out = AbsolutePath(out);
+        for (const TMergeRow& row : rows)
+            if (IsSameFile(out, row.FullPath))
+                Refuse("The output file cannot be one of the files to merge.");
+        if (plat::pathExists(out) && !options.Force)
+            Refuse(Quoted(out) + " aleady exists, use --force to overwrite.");
+        const std::string folder = ExtractFilePath(out);
+        if (!CreateFolderChain(folder))
+            Refuse("cannot create folder " + Quoted(folder));
+        if (!TestCreateOutputFile(out))
+            Refuse("Cannot create output file.");
+    } catch (const TRefusal& refusal) {
+        io.Err << refusal.what() << '\n';
+        return CLI_EXIT_REFUSED;
+    }
+
+    const TMergeRows list(std::move(rows));
+    TNoticeQueue queue;
+    TCall_GS_Thread_Param param;
+    param.Kind = 1;
+    param.Source = static_cast<const IMergeListSource*>(&list);
+    param.OutputPath = out;
+    param.Notify = &queue;
+    GS_Job_Kind = 1;
+    return Finish(RunJob(param, queue, io), "Merging PDF completed.", "Merging PDF failed.", io);
+}
+
+int SplitCommand(const TSplitOptions& options, TCliStreams& io)
+{
+    // The pages-per-file control holds a 16-bit position.
+    constexpr std::int64_t maxPagesPerFile = std::numeric_limits<std::int16_t>::max();
+
+    std::string source;
+    std::int32_t pageCount = 0;
+    TPageRanges ranges;
+    std::string outputPath;
+    std::string baseName;
+    try {
+        source = Trim(options.Source);
+        if (source.empty())
+            Refuse("Please select a PDF document to split.");
+        if (!plat::pathExists(source))
+            Refuse("Specified file not exists.");
+        if (plat::isDirectory(source))
+            Refuse("Invalid PDF document.");
+        try {
+            pageCount = GetPdfPageCount(source);
+        } catch (const EPdfOpenError& e) {
+            Refuse(std::string("Invalid PDF document.\n") + e.what());
+        }
+        if (IsPdfEncrypted(source))
+            Refuse(source + " is encrypted, cannot be split.");
+        if (pageCount < 2)
+            Refuse("Pages must be greate then 2.");
+
+        if (options.Pages) {
+            const std::string text = Trim(*options.Pages);
+            if (text.empty())
+                Refuse("Please specify page range(s) for spliting.");
+            try {
+                ranges = ParsePageRanges(text, pageCount);
+            } catch (const EConvertError& e) {
+                Refuse(WithFullStop(e.what()));
+            }
+            if (ranges.RangeList.empty())
+                Refuse("Page ranges is invalid or page number exceed total pages.");
+        } else if (options.Every) {
+            if (*options.Every < 1 || *options.Every > maxPagesPerFile)
+                Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
+        } else {
+            Refuse("Please choose a split method: --every N or --pages RANGES.");
+        }
+
+        if (options.Location.empty())
+            Refuse("Please specify a location for spliting.");
+        std::string folder = options.Location;
+        if (!Trim(folder).empty())
+            folder = AbsolutePath(folder);
+        if (!CreateFolderChain(folder))
+            Refuse("cannot create folder " + Quoted(options.Location));
+        outputPath = IncludeTrailingSeparator(folder);
+        baseName = RemoveFileExt(ExtractFileName(source));
+
+        // Nobody is there to confirm an overwrite, so it takes --force.
+        if (!options.Force) {
+            const std::vector<std::string> pieces =
+                options.Pages ? SplitPieceNames(outputPath, baseName, ranges.RangeList)
+                              : SplitPieceNames(outputPath, baseName, pageCount,
+                                                static_cast<std::int32_t>(*options.Every));
+            for (const std::string& piece : pieces)
+                if (plat::pathExists(piece))
+                    Refuse(Quoted(piece) + " aleady exists, use --force to overwrite.");
+        }
+    } catch (const TRefusal& refusal) {
+        io.Err << refusal.what() << '\n';
+        return CLI_EXIT_REFUSED;
+    }
+
+    const TFixedText sourceField(AbsolutePath(source));
+    const TFixedText rangeField(options.Pages.value_or(std::string()));
+    const TFixedUpDown upDown(static_cast<std::int16_t>(options.Every.value_or(1)));
+    TNoticeQueue queue;
+    TCall_GS_Thread_Param param;
+    param.Kind = 2;
+    param.TotalPages = pageCount;
+    param.Source = static_cast<const ITextSource*>(&sourceField);
+    param.OutputPath = outputPath;
+    param.BaseName = baseName;
+    param.Notify = &queue;
+    if (options.Pages) {
+        param.PageSpec = static_cast<const ITextSource*>(&rangeField);
+        param.RangeList = ranges.RangeList;
+        // The job posts no total for ranges: the command does, before it starts.
+        queue.PostNotify(ranges.PageTotal, GSN_TOTAL);
+    } else {
+        param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
+    }
+    GS_Job_Kind = 2;
+    return Finish(RunJob(param, queue, io), "Splitting PDF completed.", "Splitting PDF failed.", io);
+}

@@ -1,0 +1,45 @@
+// The three subcommands of plicora-cli. Each checks its input in a fixed order,
+// stops at the first refusal with one message on the error stream, and otherwise
+// runs one job of the core and waits for its end.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+inline constexpr int CLI_EXIT_OK = 0;
+inline constexpr int CLI_EXIT_JOB_FAILED = 1; // also: info could not open a file
+inline constexpr int CLI_EXIT_REFUSED = 2;
+
+struct TCliStreams
+{
+    std::ostream& Out;
+    std::ostream& Err;
+    bool Quiet = false;         // no progress and no completion text
+    bool ErrIsTerminal = false; // progress updates one line in place
+};
+
+// One line per file: page count, "yes"/"no" encrypted, size text, path, separated
+// by tabs. A file that cannot be opened is reported on the error stream and makes
+// the result CLI_EXIT_JOB_FAILED; the other files are still reported.
+int InfoCommand(const std::vector<std::string>& files, TCliStreams& io);
+
+struct TMergeOptions
+{
+    std::vector<std::string> Inputs;
+    std::string Output;
+    bool Force = false; // an existing output may be replaced
+};
+int MergeCommand(const TMergeOptions& options, TCliStreams& io);
+
+struct TSplitOptions
+{
+    std::string Source;
+    std::optional<std::int64_t> Every;  // pages per file
+    std::optional<std::string> Pages;   // page-range text such as "1,2-5,4"
+    std::string Location;
+    bool Force = false; // existing pieces may be replaced
+};
+int SplitCommand(const TSplitOptions& options, TCliStreams& io);
