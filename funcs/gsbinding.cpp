@@ -1,6 +1,279 @@
 #include "gsbinding.h"
 
-// Placeholder until the binding lands.
-std::string GS_Dll_Path;
-std::string Get_GS_Dll_Path() { return "libgs.so.10"; }
-std::int32_t GsCountPages(const std::string&) { return 0; }
+#include "gsjob.h"
+#include "platform.h"
+#include "strutil.h"
+
+#include <ghostscript/gserrors.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <climits>
+
+namespace {
+
+#ifdef _WIN32
+// The installer records the library under one of two keys; only the first key
+// that opens is read.
+std::string RegistryGsDll()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GPL Ghostscript\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS
+        && RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GS\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return {};
+    char buffer[MAX_PATH] = {};
+    DWORD size = sizeof(buffer);
+    std::string value;
+    if (RegQueryValueExA(key, "GS_DLL", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS
+        && size <= sizeof(buffer))
+        value.assign(buffer, strnlen(buffer, size));
+    RegCloseKey(key);
+    return value;
+}
+#endif
+
+template <typename Fn>
+bool Resolve(void* library, const char* name, Fn& fn)
+{
+    fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
+    return fn != nullptr;
+}
+
+} // namespace
+
+std::string GS_Dll_Path = Get_GS_Dll_Path();
+
+std::string GsDllPathFromSetting(const std::string& setting)
+{
+    if (setting.empty())
+        return GS_DLL_FILE_NAME;
+    if (setting.find(GS_DLL_FILE_NAME) != std::string::npos)
+        return setting;
+    return IncludeTrailingSeparator(setting) + GS_DLL_FILE_NAME;
+}
+
+std::string Get_GS_Dll_Path()
+{
+#ifdef _WIN32
+    return GsDllPathFromSetting(RegistryGsDll());
+#else
+    return GsDllPathFromSetting(plat::getEnv("GS_DLL"));
+#endif
+}
+
+std::string GsOutputFileSwitch(std::string_view path)
+{
+    std::string result = "-sOutputFile=";
+    result.reserve(result.size() + path.size() + 4);
+    for (char c : path) {
+        result += c;
+        if (c == '%')
+            result += '%';
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+
+TGsBinding::~TGsBinding()
+{
+    Unload();
+}
+
+bool TGsBinding::Load(const std::string& path, bool forSplit)
+{
+    Unload();
+    Library = plat::openLibrary(path);
+    if (!Library)
+        return false;
+    // Looked up in this order; the first one missing fails the binding.
+    const bool ok = Resolve(Library, "gsapi_new_instance", Api.new_instance)
+        && Resolve(Library, "gsapi_delete_instance", Api.delete_instance)
+        && Resolve(Library, "gsapi_init_with_args", Api.init_with_args)
+        && (!forSplit || Resolve(Library, "gsapi_run_string_end", Api.run_string_end))
+        && Resolve(Library, "gsapi_set_stdio", Api.set_stdio) && Resolve(Library, "gsapi_exit", Api.exit);
+    if (!ok) {
+        Unload();
+        return false;
+    }
+    return true;
+}
+
+bool TGsBinding::NewInstance()
+{
+    return NewInstance(nullptr, GS_StdIn, GS_StdOut, GS_StdErr);
+}
+
+bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOutFn err)
+{
+    DeleteInstance();
+    if (!Library)
+        return false;
+    void* instance = nullptr;
+    if (Api.new_instance(&instance, callerHandle) != 0 || !instance)
+        return false;
+    Instance = instance;
+    m_initCalled = m_exitCalled = false;
+    if (Api.set_stdio(Instance, in, out, err) != 0) {
+        DeleteInstance();
+        return false;
+    }
+    return true;
+}
+
+TGsBinding::RunCodes TGsBinding::RunInstance(const std::vector<std::string>& args)
+{
+    RunCodes codes;
+    if (!Instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
+        return codes;
+    // Ghostscript takes non-const pointers; it does not write through them.
+    std::vector<std::string> copies(args);
+    std::vector<char*> argv;
+    argv.reserve(copies.size() + 1);
+    for (std::string& a : copies)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    m_initCalled = true;
+    codes.Init = Api.init_with_args(Instance, static_cast<int>(copies.size()), argv.data());
+    codes.Exit = Api.exit(Instance);
+    m_exitCalled = true;
+    return codes;
+}
+
+void TGsBinding::DeleteInstance()
+{
+    if (!Instance)
+        return;
+    // Ghostscript requires gsapi_exit before deleting an instance it initialised.
+    if (m_initCalled && !m_exitCalled)
+        Api.exit(Instance);
+    Api.delete_instance(Instance);
+    Instance = nullptr;
+    m_initCalled = m_exitCalled = false;
+}
+
+bool TGsBinding::Unload()
+{
+    DeleteInstance();
+    if (!Library)
+        return false;
+    const bool ok = plat::closeLibrary(Library);
+    Library = nullptr;
+    Api = {};
+    return ok;
+}
+
+// ---------------------------------------------------------------------------
+
+bool Run_GS(const std::vector<std::string>& args)
+{
+    TGsBinding binding;
+    if (!binding.Load(GS_Dll_Path, false) || !binding.NewInstance())
+        return false;
+    return binding.RunInstance(args).Init == 0;
+}
+
+bool Run_GS(int argc, char** argv)
+{
+    if (argc < 0 || (argc > 0 && !argv))
+        return false;
+    return Run_GS(std::vector<std::string>(argv, argv + argc));
+}
+
+bool Load_GS(TGsBinding& binding)
+{
+    if (!binding.Load(GS_Dll_Path, true))
+        return false;
+    if (!binding.NewInstance()) {
+        binding.Unload();
+        return false;
+    }
+    return true;
+}
+
+bool Free_GS(TGsBinding& binding)
+{
+    return binding.Unload();
+}
+
+// ---------------------------------------------------------------------------
+// Page count of a PDF the line scan cannot read (page dictionaries inside
+// compressed object streams).
+
+namespace {
+
+constexpr std::string_view CountMarker = "PLICORA-PAGES=";
+
+int GSDLLCALL CountStdIn(void*, char*, int)
+{
+    return 0;
+}
+
+int GSDLLCALL CountStdOut(void* handle, const char* str, int len)
+{
+    if (handle && str && len > 0) {
+        auto& out = *static_cast<std::string*>(handle);
+        // The answer is a short line; a broken file may produce pages of warnings.
+        if (out.size() < 1 << 20)
+            out.append(str, static_cast<std::size_t>(len));
+    }
+    return len;
+}
+
+int GSDLLCALL CountStdErr(void*, const char*, int len)
+{
+    return len;
+}
+
+std::int32_t ParseCount(const std::string& out)
+{
+    const auto at = out.rfind(CountMarker);
+    if (at == std::string::npos)
+        return 0;
+    const auto from = at + CountMarker.size();
+    auto to = from;
+    while (to < out.size() && out[to] >= '0' && out[to] <= '9')
+        ++to;
+    if (to == from)
+        return 0;
+    try {
+        const std::int32_t n = StrToInt(std::string_view(out).substr(from, to - from));
+        return n > 0 ? n : 0;
+    } catch (const EConvertError&) {
+        return 0;
+    }
+}
+
+} // namespace
+
+std::int32_t GsCountPages(const std::string& fileName)
+{
+    if (fileName.empty())
+        return 0;
+    TGsBinding binding;
+    if (!binding.Load(GS_Dll_Path, false))
+        return 0;
+    std::string out;
+    if (!binding.NewInstance(&out, CountStdIn, CountStdOut, CountStdErr))
+        return 0;
+
+    // The name travels as the value of a -s switch, which Ghostscript takes byte
+    // for byte, and reaches PostScript as the string /File: no quoting to escape.
+    std::vector<std::string> args{"verezeri", "-q", "-dNODISPLAY", "-dNOPAUSE", "-dBATCH", "-dSAFER"};
+    // -dSAFER refuses to read files not named on the command line. The exact-path
+    // call is preferred: --permit-file-read splits its value at ':'.
+    PFN_gsapi_add_control_path addControlPath = nullptr;
+    if (!Resolve(binding.Library, "gsapi_add_control_path", addControlPath)
+        || addControlPath(binding.Instance, GS_PERMIT_FILE_READING, fileName.c_str()) != 0)
+        args.push_back("--permit-file-read=" + fileName);
+    args.push_back("-sFile=" + fileName);
+    args.push_back("-c");
+    args.push_back("File (r) file runpdfbegin pdfpagecount (" + std::string(CountMarker) + ") print = flush quit");
+
+    const TGsBinding::RunCodes codes = binding.RunInstance(args);
+    if (codes.Init != 0 && codes.Init != gs_error_Quit)
+        return 0;
+    return ParseCount(out);
+}

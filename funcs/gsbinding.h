@@ -1,20 +1,122 @@
 // Locating and binding the Ghostscript library (libgs) at run time.
+//
+// The library is never linked when the program is built: each job loads it by
+// path, resolves its gsapi entry points by name and unloads it again, so the
+// program starts and works without Ghostscript; only jobs fail. All binding work
+// runs on the job's worker thread; only one job runs at a time.
 #pragma once
+
+#include <ghostscript/iapi.h> // types only: the library itself is opened with dlopen
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Library path handed to the loader: set once at start-up from the GS_DLL
 // environment variable (Get_GS_Dll_Path), read by every job. Tests may reassign it
 // while no job runs.
 extern std::string GS_Dll_Path;
 
+// The library's file name on this platform.
+#ifdef _WIN32
+inline constexpr const char* GS_DLL_FILE_NAME = "gsdll32.dll";
+#else
+inline constexpr const char* GS_DLL_FILE_NAME = "libgs.so.10";
+#endif
+
 // GS_DLL names the library itself (its text contains the library's file name) or a
 // folder that holds it; unset or empty: the bare file name, so the loader's search
 // decides.
 std::string Get_GS_Dll_Path();
 
+// The same rule applied to a configured text (the environment value): empty gives
+// the bare file name.
+std::string GsDllPathFromSetting(const std::string& setting);
+
 // Asks Ghostscript for a PDF's page count (one short run). 0 when the library is
 // missing, the run fails or the answer is not a number. Any file name is passed
-// safely. Thread-safe with respect to jobs: it never touches GS_Job_Kind.
+// safely. Thread-safe with respect to jobs: it never touches GS_Job_Kind and posts
+// no notice. Ghostscript allows one instance per process, so while a job runs
+// this answers 0.
 std::int32_t GsCountPages(const std::string& fileName);
+
+// "-sOutputFile=" followed by the path with every "%" doubled: Ghostscript reads
+// "%" there as a format character, and we always name exactly one file.
+std::string GsOutputFileSwitch(std::string_view path);
+
+// The gsapi entry points a job resolves, in the order they are looked up.
+struct TGsEntryPoints
+{
+    PFN_gsapi_new_instance new_instance = nullptr;
+    PFN_gsapi_delete_instance delete_instance = nullptr;
+    PFN_gsapi_init_with_args init_with_args = nullptr;
+    PFN_gsapi_run_string_end run_string_end = nullptr; // split binding only; never called
+    PFN_gsapi_set_stdio set_stdio = nullptr;
+    PFN_gsapi_exit exit = nullptr;
+};
+
+// One loaded library with its entry points and at most one interpreter instance.
+// The destructor releases whatever is still held (instance first, then library),
+// so nothing of Ghostscript stays loaded on any path out of a job.
+class TGsBinding
+{
+public:
+    TGsBinding() = default;
+    TGsBinding(const TGsBinding&) = delete;
+    TGsBinding& operator=(const TGsBinding&) = delete;
+    ~TGsBinding();
+
+    // Loads the library from path and resolves the entry points; the split form
+    // also requires gsapi_run_string_end. False (and nothing held) on failure.
+    bool Load(const std::string& path, bool forSplit);
+    bool Loaded() const { return Library != nullptr; }
+
+    // Creates a fresh instance with the job's stdio callbacks (GS_StdIn, GS_StdOut,
+    // GS_StdErr). Deletes any instance still held first. False on a non-zero code;
+    // no instance is held then.
+    bool NewInstance();
+    // The same with other callbacks and a caller handle (a run of our own whose
+    // output must not become job notices).
+    using StdInFn = int(GSDLLCALLPTR)(void*, char*, int);
+    using StdOutFn = int(GSDLLCALLPTR)(void*, const char*, int);
+    bool NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOutFn err);
+    // One run of the current instance: gsapi_init_with_args, then gsapi_exit
+    // (always, as Ghostscript requires after an init, but only its code after a
+    // successful init is reported). Codes are -1 when no instance exists. The
+    // instance cannot be run again afterwards (Ghostscript 10 refuses it).
+    struct RunCodes
+    {
+        int Init = -1;
+        int Exit = -1;
+    };
+    RunCodes RunInstance(const std::vector<std::string>& args);
+    // Deletes the instance (after gsapi_exit when it was initialised and not yet
+    // exited). Nothing when none is held.
+    void DeleteInstance();
+    // Deletes the instance and unloads the library; true when the loader reports
+    // success (false also when nothing was loaded).
+    bool Unload();
+
+    void* Library = nullptr;
+    void* Instance = nullptr;
+    TGsEntryPoints Api;
+
+private:
+    bool m_initCalled = false;
+    bool m_exitCalled = false;
+};
+
+// A complete merge run: load, new instance, callbacks, one gsapi_init_with_args,
+// gsapi_exit, delete, unload. True when gsapi_init_with_args returned 0.
+bool Run_GS(int argc, char** argv);
+bool Run_GS(const std::vector<std::string>& args);
+
+// Opens a split binding: library loaded, all six entry points resolved, an
+// instance made with the callbacks installed. On failure everything already made
+// is released and false returned.
+bool Load_GS(TGsBinding& binding);
+
+// Deletes the binding's instance if one is left and unloads its library; true
+// when the loader reports success.
+bool Free_GS(TGsBinding& binding);

@@ -2,6 +2,8 @@
 // reporting to the window only through posted notices.
 #pragma once
 
+#include <ghostscript/iapi.h> // GSDLLCALL, the calling convention of the stdio callbacks
+
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -85,3 +87,12 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param);
 
 // Starts Call_GS_Thread on a new thread. The caller joins it after GSN_DONE.
 std::thread StartGsJob(TCall_GS_Thread_Param& param);
+
+// Ghostscript's stdio callbacks for a job, called on the worker thread inside
+// gsapi_init_with_args. GS_StdIn gives no input. GS_StdOut turns a chunk that
+// begins "Page <digits>" into a GSN_PAGE notice to the running job's sink (only
+// while GS_Job_Kind is 1 or 2) and counts every chunk as written; GS_StdErr does
+// the same for the error stream. The caller handle is not read.
+int GSDLLCALL GS_StdIn(void* callerHandle, char* buf, int len);
+int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len);
+int GSDLLCALL GS_StdErr(void* callerHandle, const char* str, int len);
