@@ -1,1 +1,590 @@
 #include "pdfprobe.h"
+
+#include "gsbinding.h"
+#include "platform.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+constexpr std::string_view EofKeyword = "%%EOF";
+constexpr std::string_view StartXrefKeyword = "startxref";
+constexpr std::string_view TrailerKeyword = "trailer";
+constexpr std::string_view EncryptKeyword = "Encrypt";
+
+// ---------------------------------------------------------------------------
+// Random-access byte sources for the tail check and the encryption test.
+
+class FileHandle
+{
+public:
+    FileHandle() = default;
+    explicit FileHandle(int fd) : m_fd(fd) {}
+    ~FileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileHandle& operator=(FileHandle&& other) noexcept
+    {
+        if (this != &other) {
+            if (m_fd >= 0)
+                ::close(m_fd);
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
+
+struct ProbeFile
+{
+    FileHandle handle;
+    int error = 0;               // errno of a failed open, 0 when open
+    bool regular = false;        // only regular files are read at all
+    std::uint64_t size = 0;
+};
+
+// Plain reading: this platform has no sharing modes to refuse other openers.
+// O_NONBLOCK keeps a named pipe from stalling the window thread; pipes and devices
+// are then treated as empty, which no PDF is. A folder counts as a failed open.
+ProbeFile openProbeFile(const std::string& path)
+{
+    ProbeFile f;
+    if (path.find('\0') != std::string::npos) {
+        f.error = ENOENT; // the system would silently open a shorter name
+        return f;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        f.error = errno;
+        return f;
+    }
+    f.handle = FileHandle(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        f.error = errno;
+        f.handle = FileHandle();
+        return f;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        f.error = EISDIR;
+        f.handle = FileHandle();
+        return f;
+    }
+    f.regular = S_ISREG(st.st_mode);
+    f.size = f.regular && st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    return f;
+}
+
+// Reads up to n bytes at offset; fewer only at the end of the file. -1 on error.
+std::ptrdiff_t readFully(int fd, std::uint64_t offset, char* buf, std::size_t n)
+{
+    std::size_t done = 0;
+    while (done < n) {
+        if (offset + done > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()))
+            return -1;
+        const ssize_t r = ::pread(fd, buf + done, n - done, static_cast<off_t>(offset + done));
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (r == 0)
+            break;
+        done += static_cast<std::size_t>(r);
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+class FileSource
+{
+public:
+    explicit FileSource(int fd) : m_fd(fd) {}
+    std::ptrdiff_t readAt(std::uint64_t offset, char* buf, std::size_t n) const
+    {
+        return readFully(m_fd, offset, buf, n);
+    }
+
+private:
+    int m_fd;
+};
+
+class MemorySource
+{
+public:
+    explicit MemorySource(std::string_view bytes) : m_bytes(bytes) {}
+    std::ptrdiff_t readAt(std::uint64_t offset, char* buf, std::size_t n) const
+    {
+        if (offset >= m_bytes.size())
+            return 0;
+        const std::size_t count = std::min<std::size_t>(n, m_bytes.size() - offset);
+        std::memcpy(buf, m_bytes.data() + offset, count);
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+private:
+    std::string_view m_bytes;
+};
+
+// The last window [pos, pos + keyword size) equal to the keyword with lo <= pos and
+// pos + keyword size <= hi. Reads blocks from the end backwards, each overlapping
+// the previous one by keyword size - 1 bytes, so every window is seen exactly as in a
+// one-window-at-a-time search, in the same order. A short read ends the search,
+// as it would for the first window it cuts short.
+template <class Source>
+std::optional<std::uint64_t> findLastWindow(const Source& src, std::uint64_t lo, std::uint64_t hi,
+                                            std::string_view keyword, std::size_t blockSize)
+{
+    const std::size_t m = keyword.size();
+    if (hi < lo || hi - lo < m)
+        return std::nullopt;
+    const std::size_t block = std::max(blockSize, m);
+    std::vector<char> buf(static_cast<std::size_t>(std::min<std::uint64_t>(block, hi - lo)));
+    std::uint64_t end = hi;
+    for (;;) {
+        const std::uint64_t start = end - lo > block ? end - block : lo;
+        const auto len = static_cast<std::size_t>(end - start);
+        if (src.readAt(start, buf.data(), len) != static_cast<std::ptrdiff_t>(len))
+            return std::nullopt;
+        for (std::size_t i = len - m + 1; i-- > 0;) {
+            if (buf[i] == keyword[0] && std::memcmp(&buf[i], keyword.data(), m) == 0)
+                return start + i;
+        }
+        if (start == lo)
+            return std::nullopt;
+        end = start + m - 1;
+        if (end - lo < m)
+            return std::nullopt;
+    }
+}
+
+template <class Source>
+bool tailCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
+{
+    if (size <= 10)
+        return false;
+    std::array<char, 7> last {};
+    if (src.readAt(size - last.size(), last.data(), last.size()) != static_cast<std::ptrdiff_t>(last.size()))
+        return false;
+    const auto nul = std::find(last.begin(), last.end(), '\0');
+    const std::string_view text(last.data(), static_cast<std::size_t>(nul - last.begin()));
+    if (text.find(EofKeyword) != std::string_view::npos)
+        return true;
+    // The window that would end at the last byte and the one at offset 0 are left out.
+    return findLastWindow(src, 1, size - 1, StartXrefKeyword, blockSize).has_value();
+}
+
+template <class Source>
+bool encryptionCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
+{
+    const auto trailer = findLastWindow(src, 1, size, TrailerKeyword, blockSize);
+    if (!trailer)
+        return false;
+
+    constexpr std::size_t w = EncryptKeyword.size();
+    const std::size_t block = std::max<std::size_t>(blockSize, 2 * w);
+    std::vector<char> buf(block);
+    std::uint64_t pos = *trailer + TrailerKeyword.size(); // file offset of buf[0]
+    std::size_t have = 0;
+    for (;;) {
+        const std::ptrdiff_t got = src.readAt(pos + have, buf.data() + have, block - have);
+        if (got < 0)
+            return false;
+        have += static_cast<std::size_t>(got);
+        if (have < w)
+            return false;
+        for (std::size_t i = 0; i + w <= have; ++i) {
+            const char* window = &buf[i];
+            if (std::memcmp(window, EncryptKeyword.data(), w) == 0)
+                return true;
+            for (std::size_t j = 0; j + 1 < w; ++j) {
+                if (window[j] == '>' && window[j + 1] == '>')
+                    return false;
+            }
+        }
+        // Keep the bytes of the windows not yet complete.
+        std::memmove(buf.data(), buf.data() + have - (w - 1), w - 1);
+        pos += have - (w - 1);
+        have = w - 1;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The line scan.
+
+// A keyword matcher that takes one byte at a time (Knuth-Morris-Pratt automaton),
+// so a keyword split across read blocks is still found.
+struct Keyword
+{
+    static constexpr std::size_t MaxLength = 11;
+    std::array<std::array<std::uint8_t, 256>, MaxLength> next {};
+    std::uint8_t length = 0;
+
+    constexpr explicit Keyword(std::string_view text)
+    {
+        length = static_cast<std::uint8_t>(text.size());
+        const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+        next[0][at(0)] = 1;
+        std::size_t restart = 0;
+        for (std::size_t j = 1; j < text.size(); ++j) {
+            next[j] = next[restart];
+            next[j][at(j)] = static_cast<std::uint8_t>(j + 1);
+            restart = next[restart][at(j)];
+        }
+    }
+};
+
+constexpr Keyword PageTypeNoBlank("/Type/Page");
+constexpr Keyword PageTypeBlank("/Type /Page");
+constexpr Keyword ParentKeyword("/Parent");
+constexpr Keyword CountKeyword("/Count");
+
+// Every keyword begins with "/", so while no match is under way only "/", the line
+// feed and the text-ending 0x1A can change anything; a carriage return never does,
+// because it is never part of a line's text.
+const unsigned char* findInteresting(const unsigned char* p, const unsigned char* end)
+{
+#if defined(__SSE2__)
+    const __m128i slash = _mm_set1_epi8('/');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i sub = _mm_set1_epi8(0x1A);
+    const auto hits = [&](const unsigned char* at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, lf)),
+                                       _mm_cmpeq_epi8(v, sub));
+        return static_cast<unsigned>(_mm_movemask_epi8(m));
+    };
+    while (end - p >= 32) {
+        const unsigned lo = hits(p);
+        const unsigned hi = hits(p + 16);
+        if ((lo | hi) != 0) {
+            const unsigned mask = lo | (hi << 16);
+            return p + __builtin_ctz(mask);
+        }
+        p += 32;
+    }
+#endif
+    while (p < end && *p != '/' && *p != '\n' && *p != 0x1A)
+        ++p;
+    return p;
+}
+
+class LineScanner
+{
+public:
+    // False once the result is settled (a root count beyond range): reading may stop.
+    bool feed(const char* data, std::size_t size)
+    {
+        const auto* p = reinterpret_cast<const unsigned char*>(data);
+        const auto* end = p + size;
+        while (p < end) {
+            if (m_skipToLineEnd) {
+                const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+                if (!lf)
+                    return true;
+                p = static_cast<const unsigned char*>(lf) + 1;
+                if (!endLine())
+                    return false;
+                continue;
+            }
+            if (idle()) {
+                p = findInteresting(p, end);
+                if (p == end)
+                    return true;
+            }
+            const unsigned char c = *p++;
+            if (c == '\n') {
+                if (!endLine())
+                    return false;
+            } else if (c == 0x1A) {
+                m_skipToLineEnd = true;
+            } else if (c != '\r') {
+                step(c);
+            }
+        }
+        return true;
+    }
+
+    std::int32_t finish()
+    {
+        // A last line without a line feed is still a line.
+        if (!endLine())
+            return 0;
+        if (m_rootLines == 1)
+            return m_rootCount;
+        return static_cast<std::int32_t>(std::min<std::int64_t>(m_pageLines, std::numeric_limits<std::int32_t>::max()));
+    }
+
+private:
+    enum class CountPhase : std::uint8_t { Seek, SeekDigit, Digits, Done };
+
+    struct Match
+    {
+        std::uint8_t state = 0;
+        bool found = false;
+        bool awaitingNext = false; // found, and the character after it not seen yet
+        unsigned char nextChar = 0;
+
+        // Returns true when this byte completes the keyword.
+        bool advance(const Keyword& k, unsigned char c)
+        {
+            state = k.next[state][c];
+            if (state == k.length) {
+                state = 0;
+                found = true;
+                awaitingNext = true;
+                return true;
+            }
+            return false;
+        }
+    };
+
+    bool idle() const
+    {
+        return (m_typeNoBlank.state | m_typeBlank.state | m_parent.state | m_count.state) == 0
+            && !m_typeNoBlank.awaitingNext && !m_typeBlank.awaitingNext
+            && (m_countPhase == CountPhase::Seek || m_countPhase == CountPhase::Done);
+    }
+
+    void step(unsigned char c)
+    {
+        if (m_typeNoBlank.awaitingNext) {
+            m_typeNoBlank.awaitingNext = false;
+            m_typeNoBlank.nextChar = c;
+            if (c != 's') {
+                // The first "/Type/Page" decides the line and it is a page line.
+                m_skipToLineEnd = true;
+                return;
+            }
+        }
+        if (m_typeBlank.awaitingNext) {
+            m_typeBlank.awaitingNext = false;
+            m_typeBlank.nextChar = c;
+        }
+        if (!m_typeNoBlank.found)
+            m_typeNoBlank.advance(PageTypeNoBlank, c);
+        if (!m_typeBlank.found)
+            m_typeBlank.advance(PageTypeBlank, c);
+        if (!m_parent.found)
+            m_parent.advance(ParentKeyword, c);
+
+        const bool digit = c >= '0' && c <= '9';
+        switch (m_countPhase) {
+        case CountPhase::Seek:
+            if (m_count.advance(CountKeyword, c))
+                m_countPhase = CountPhase::SeekDigit;
+            break;
+        case CountPhase::SeekDigit:
+            if (digit) {
+                m_countPhase = CountPhase::Digits;
+                m_countValue = static_cast<std::uint64_t>(c - '0');
+            }
+            break;
+        case CountPhase::Digits:
+            if (digit) {
+                if (m_countValue <= static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+                    m_countValue = m_countValue * 10 + static_cast<std::uint64_t>(c - '0');
+            } else {
+                m_countPhase = CountPhase::Done;
+            }
+            break;
+        case CountPhase::Done:
+            break;
+        }
+        if (m_typeNoBlank.found && !m_typeNoBlank.awaitingNext && m_parent.found)
+            m_skipToLineEnd = true; // a page-tree node below the root: nothing to count
+    }
+
+    // Settles the line that just ended; false when the whole result became 0.
+    bool endLine()
+    {
+        const Match* type = m_typeNoBlank.found ? &m_typeNoBlank : m_typeBlank.found ? &m_typeBlank : nullptr;
+        if (type) {
+            if (type->awaitingNext || type->nextChar != 's') {
+                ++m_pageLines;
+            } else if (!m_parent.found
+                       && (m_countPhase == CountPhase::Digits || m_countPhase == CountPhase::Done)) {
+                if (m_countValue > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+                    m_dead = true;
+                } else {
+                    ++m_rootLines;
+                    m_rootCount = static_cast<std::int32_t>(m_countValue);
+                }
+            }
+        }
+        m_typeNoBlank = {};
+        m_typeBlank = {};
+        m_parent = {};
+        m_count = {};
+        m_countPhase = CountPhase::Seek;
+        m_countValue = 0;
+        m_skipToLineEnd = false;
+        return !m_dead;
+    }
+
+    Match m_typeNoBlank;
+    Match m_typeBlank;
+    Match m_parent;
+    Match m_count;
+    CountPhase m_countPhase = CountPhase::Seek;
+    std::uint64_t m_countValue = 0;
+    bool m_skipToLineEnd = false;
+    bool m_dead = false;
+
+    std::int64_t m_pageLines = 0;
+    std::int64_t m_rootLines = 0;
+    std::int32_t m_rootCount = 0;
+};
+
+std::int32_t scanFile(const std::string& fileName, std::size_t blockSize)
+{
+    try {
+        ProbeFile f = openProbeFile(fileName);
+        if (!f.handle.valid() || !f.regular)
+            return 0;
+        const int fd = f.handle.get();
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        std::vector<char> buf(std::max<std::size_t>(blockSize, 1));
+        LineScanner scanner;
+        for (;;) {
+            const ssize_t r = ::read(fd, buf.data(), buf.size());
+            if (r < 0) {
+                if (errno == EINTR)
+                    continue;
+                return 0;
+            }
+            if (r == 0)
+                break;
+            if (!scanner.feed(buf.data(), static_cast<std::size_t>(r)))
+                return 0;
+        }
+        return scanner.finish();
+    } catch (...) {
+        return 0;
+    }
+}
+
+std::string openErrorText(const std::string& fileName, int error)
+{
+    return "Cannot open file \"" + fileName + "\". " + plat::errorText(error);
+}
+
+} // namespace
+
+namespace pdfprobe_detail {
+
+bool CheckPdfTailBytes(std::string_view bytes, std::size_t blockSize)
+{
+    return tailCheck(MemorySource(bytes), bytes.size(), blockSize);
+}
+
+bool IsPdfEncryptedBytes(std::string_view bytes, std::size_t blockSize)
+{
+    return encryptionCheck(MemorySource(bytes), bytes.size(), blockSize);
+}
+
+std::int32_t ScanPdfPageLinesChunked(std::string_view bytes, std::size_t blockSize)
+{
+    const std::size_t block = std::max<std::size_t>(blockSize, 1);
+    LineScanner scanner;
+    for (std::size_t at = 0; at < bytes.size(); at += block) {
+        if (!scanner.feed(bytes.data() + at, std::min(block, bytes.size() - at)))
+            return 0;
+    }
+    return scanner.finish();
+}
+
+bool CheckPdfTail(const std::string& fileName, std::size_t blockSize)
+{
+    ProbeFile f = openProbeFile(fileName);
+    if (!f.handle.valid())
+        throw EPdfOpenError(openErrorText(fileName, f.error));
+    try {
+        return tailCheck(FileSource(f.handle.get()), f.size, blockSize);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+std::int32_t ScanPdfPageLines(const std::string& fileName, std::size_t blockSize)
+{
+    return scanFile(fileName, blockSize);
+}
+
+bool IsPdfEncrypted(const std::string& fileName, std::size_t blockSize)
+{
+    try {
+        ProbeFile f = openProbeFile(fileName);
+        if (!f.handle.valid())
+            return false;
+        return encryptionCheck(FileSource(f.handle.get()), f.size, blockSize);
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace pdfprobe_detail
+
+bool CheckPdfTail(const std::string& fileName)
+{
+    return pdfprobe_detail::CheckPdfTail(fileName, pdfprobe_detail::DefaultBlockSize);
+}
+
+std::int32_t ScanPdfPageLines(const std::string& fileName)
+{
+    return scanFile(fileName, pdfprobe_detail::DefaultBlockSize);
+}
+
+std::int32_t ScanPdfPageLines(const char* data, std::size_t size)
+{
+    if (!data)
+        return 0;
+    LineScanner scanner;
+    if (!scanner.feed(data, size))
+        return 0;
+    return scanner.finish();
+}
+
+std::int32_t GetPdfPageCount(const std::string& fileName)
+{
+    if (!CheckPdfTail(fileName))
+        return 0;
+    if (const std::int32_t lines = ScanPdfPageLines(fileName); lines != 0)
+        return lines;
+    // Page dictionaries packed into compressed object streams leave no page lines.
+    try {
+        return std::max<std::int32_t>(GsCountPages(fileName), 0);
+    } catch (...) {
+        return 0;
+    }
+}
+
+bool IsPdfEncrypted(const std::string& fileName)
+{
+    return pdfprobe_detail::IsPdfEncrypted(fileName, pdfprobe_detail::DefaultBlockSize);
+}

@@ -4,9 +4,11 @@
 // the command-line companion.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // Raised only when the tail check cannot open the file. what() is the whole
 // message: Cannot open file "<path>". <system reason>
@@ -38,3 +40,23 @@ std::int32_t GetPdfPageCount(const std::string& fileName);
 // True when "Encrypt" lies wholly between the file's last "trailer" and the first
 // ">>" after it. Never throws; any failure gives false.
 bool IsPdfEncrypted(const std::string& fileName);
+
+// Internals exposed for tests, the fuzzer and the benchmark only. The block size
+// is how many bytes one read fetches; the results never depend on it.
+namespace pdfprobe_detail {
+
+inline constexpr std::size_t DefaultBlockSize = 256 * 1024;
+
+// The tail check and the encryption test over bytes in memory.
+bool CheckPdfTailBytes(std::string_view bytes, std::size_t blockSize = DefaultBlockSize);
+bool IsPdfEncryptedBytes(std::string_view bytes, std::size_t blockSize = DefaultBlockSize);
+
+// The line scan fed in pieces of blockSize bytes, as the file reader feeds it.
+std::int32_t ScanPdfPageLinesChunked(std::string_view bytes, std::size_t blockSize);
+
+// The file-based functions with a chosen block size.
+bool CheckPdfTail(const std::string& fileName, std::size_t blockSize);
+std::int32_t ScanPdfPageLines(const std::string& fileName, std::size_t blockSize);
+bool IsPdfEncrypted(const std::string& fileName, std::size_t blockSize);
+
+} // namespace pdfprobe_detail
