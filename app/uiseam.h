@@ -39,3 +39,20 @@ public:
 IUiSeam& uiSeam();
 // Installs a seam (tests); nullptr restores the real one. Not owned.
 void setUiSeam(IUiSeam* seam);
+
+// The folder picker behind the real seam. InitialBrowseFolder carries the folder to
+// preselect from BrowseForFolder to FolderDialogCallback; it is overwritten by
+// every call.
+extern QString InitialBrowseFolder;
+
+enum class TFolderDialogEvent { Initialized };
+
+// Shows the folder picker modal to `owner` with `title` ("Select a folder for
+// output file(s)" when empty). True with `folder` set (ending in a separator) when
+// the user chose a folder; false with `folder` emptied otherwise.
+bool BrowseForFolder(QWidget* owner, const QString& title, const QString& initialFolder, QString& folder);
+
+// The picker's event callback: on Initialized it selects InitialBrowseFolder.
+// Always returns 0.
+class QFileDialog;
+int FolderDialogCallback(QFileDialog* dialog, TFolderDialogEvent event);

@@ -1,0 +1,38 @@
+#include "application.h"
+
+#include "uiseam.h"
+
+TPlicoraApplication::TPlicoraApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QString::fromLatin1(ApplicationTitle));
+    setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+}
+
+bool TPlicoraApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+    }
+    return false;
+}
+
+void TPlicoraApplication::ShowException(const std::exception& error)
+{
+    QString text = QString::fromLocal8Bit(error.what());
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    uiSeam().messageBox(QApplication::activeWindow(), QMessageBox::Critical,
+                        QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok);
+}
+
+void RunGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        TPlicoraApplication::ShowException(error);
+    }
+}

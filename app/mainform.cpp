@@ -1,0 +1,679 @@
+#include "mainform.h"
+
+#include "application.h"
+#include "fileservices.h"
+#include "listgrid.h"
+#include "nativepath.h"
+#include "pageranges.h"
+#include "pdfprobe.h"
+#include "pgbar.h"
+#include "platform.h"
+#include "strutil.h"
+#include "uiseam.h"
+#include "ui_main.h"
+
+#ifdef PLICORA_HAS_ABOUT
+#include "about.h"
+#endif
+
+#include <QAbstractEventDispatcher>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QUrl>
+#include <algorithm>
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+#ifndef PLICORA_HAS_ABOUT
+constexpr char ProductPageUrl[] = "https://www.example.com/plicora/";
+constexpr char MakerWebAddress[] = "www.example.com";
+#endif
+
+// Columns of the merge list; the full path is kept in a hidden one.
+enum TListColumn { ColId = 0, ColFileName = 1, ColPages = 2, ColSize = 3, ColPath = 4 };
+
+// The hourglass over a long operation, restored on every path.
+class TWaitCursor
+{
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+char DecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
+}
+
+QString TrimmedText(const QString& text)
+{
+    return fromNative(Trim(toNative(text)));
+}
+
+QString ErrorText(const std::exception& error)
+{
+    return QString::fromLocal8Bit(error.what());
+}
+
+bool FileExists(const std::string& path)
+{
+    return plat::pathExists(path) && !plat::isDirectory(path);
+}
+
+void StyleLinkLabel(QLabel* label)
+{
+    QFont f = label->font();
+    f.setPixelSize(11);
+    f.setUnderline(true);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(p);
+    label->setCursor(Qt::PointingHandCursor);
+    label->adjustSize();
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_ui(std::make_unique<Ui::TfrmMain>())
+{
+    m_ui->setupUi(this);
+    setFixedSize(692, 412);
+
+    QFont windowFont = font();
+    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
+        windowFont.setFamily(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+
+    // The tabs overlap the header strip by design; they are drawn above it.
+    m_ui->PageControl1->raise();
+    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 140px; height: 30px; }"));
+
+    QTreeWidget* list = m_ui->ListView1;
+    list->setColumnWidth(ColId, 40);
+    list->setColumnWidth(ColFileName, 200);
+    list->setColumnWidth(ColPages, 80);
+    list->setColumnWidth(ColSize, 80);
+    list->setColumnHidden(ColPath, true);
+    list->setItemDelegate(new TGridLineDelegate(list));
+
+    edtSplitPerPage = m_ui->UpDown1->findChild<QLineEdit*>();
+    edtSplitPerPage->setObjectName(QStringLiteral("edtSplitPerPage"));
+
+    m_ui->Label11->setText(QString::fromLatin1(MakerWebAddress));
+    StyleLinkLabel(m_ui->Label10);
+    StyleLinkLabel(m_ui->Label11);
+    for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
+        label->adjustSize();
+    m_ui->Label3->setVisible(false);
+
+    const auto guarded = [this](void (TfrmMain::*handler)()) {
+        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(m_ui->sbAddFiles, &QToolButton::clicked, this, guarded(&TfrmMain::sbAddFilesClick));
+    connect(m_ui->sbRemoveFiles, &QToolButton::clicked, this, guarded(&TfrmMain::sbRemoveFilesClick));
+    connect(m_ui->sbMoveUp, &QToolButton::clicked, this, guarded(&TfrmMain::sbMoveUpClick));
+    connect(m_ui->sbMoveDown, &QToolButton::clicked, this, guarded(&TfrmMain::sbMoveDownClick));
+    connect(m_ui->mbBrowseMergeLoc, &QToolButton::clicked, this, guarded(&TfrmMain::mbBrowseMergeLocClick));
+    connect(m_ui->sbMerge, &QToolButton::clicked, this, guarded(&TfrmMain::sbMergeClick));
+    connect(m_ui->sbBrowseSrcFile, &QToolButton::clicked, this, guarded(&TfrmMain::sbBrowseSrcFileClick));
+    connect(m_ui->sbBrowseSplitLoc, &QToolButton::clicked, this, guarded(&TfrmMain::sbBrowseSplitLocClick));
+    connect(m_ui->sbSplit, &QToolButton::clicked, this, guarded(&TfrmMain::sbSplitClick));
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, guarded(&TfrmMain::ApplicationEvents1Idle));
+    m_ui->Label10->installEventFilter(this);
+    m_ui->Label11->installEventFilter(this);
+    m_ui->edtSplitSrc->installEventFilter(this);
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    // A job still borrows JobParam and posts to this window until its end.
+    if (m_jobThread.joinable())
+        m_jobThread.join();
+}
+
+void TfrmMain::FormCreate()
+{
+    m_defaultFolder = DefaultOutputFolder();
+
+    // Files dropped on the list arrive at its viewport.
+    m_ui->ListView1->setAcceptDrops(true);
+    m_ui->ListView1->viewport()->setAcceptDrops(true);
+    m_ui->ListView1->viewport()->installEventFilter(this);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred && !event->spontaneous()) {
+        m_centred = true;
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+}
+
+bool TfrmMain::event(QEvent* event)
+{
+    if (event->type() == TGsNotifyEvent::EventType) {
+        const auto* notice = static_cast<const TGsNotifyEvent*>(event);
+        RunGuarded([&] { WMGSNotify(notice->WParam, notice->LParam); });
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->ListView1->viewport()) {
+        bool taken = false;
+        RunGuarded([&] { taken = ListViewWndProc(event); });
+        return taken;
+    }
+    if ((watched == m_ui->Label10 || watched == m_ui->Label11) && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        auto* label = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            RunGuarded([&] { watched == m_ui->Label10 ? Label10Click() : Label11Click(); });
+            return true;
+        }
+    }
+    if (watched == m_ui->edtSplitSrc && event->type() == QEvent::FocusOut) {
+        // Only a move of the focus to another control of this window counts as
+        // leaving the field, not a message box or another window coming up.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            RunGuarded([this] { edtSplitSrcExit(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::ApplicationEvents1Idle()
+{
+    const QTreeWidget* list = m_ui->ListView1;
+    const int count = list->topLevelItemCount();
+    int selected = -1;
+    for (int i = 0; i < count; ++i) {
+        if (list->topLevelItem(i)->isSelected()) {
+            selected = i;
+            break;
+        }
+    }
+    m_ui->sbRemoveFiles->setEnabled(selected >= 0);
+    m_ui->sbMoveUp->setEnabled(selected > 0);
+    m_ui->sbMoveDown->setEnabled(selected >= 0 && selected != count - 1);
+
+    const bool perPage = m_splitPageCount >= 2 && m_ui->RadioButton1->isChecked();
+    m_ui->UpDown1->setEnabled(perPage);
+    edtSplitPerPage->setEnabled(m_ui->UpDown1->isEnabled());
+    m_ui->edtSplitPageRange->setEnabled(m_splitPageCount >= 2 && m_ui->RadioButton2->isChecked());
+
+    const QString pages = QStringLiteral("Pages: ") + QString::number(m_splitPageCount);
+    if (m_ui->Label3->text() != pages) {
+        m_ui->Label3->setText(pages);
+        m_ui->Label3->adjustSize();
+    }
+    m_ui->Label3->setVisible(m_splitPageCount > 0);
+}
+
+void TfrmMain::Label10Click()
+{
+#ifdef PLICORA_HAS_ABOUT
+    auto about = std::make_unique<TfrmAbout>(this);
+    frmAbout = about.get();
+    about->exec();
+    frmAbout = nullptr;
+#endif
+}
+
+void TfrmMain::Label11Click()
+{
+    uiSeam().openUrl(QUrl(QString::fromLatin1(ProductPageUrl)));
+}
+
+// ---- Merge list -------------------------------------------------------------
+
+QString TfrmMain::MergeRowPath(int row) const
+{
+    return m_ui->ListView1->topLevelItem(row)->text(ColPath);
+}
+
+bool TfrmMain::IsFileListed(const QString& path) const
+{
+    const std::string wanted = toNative(path);
+    const int count = m_ui->ListView1->topLevelItemCount();
+    for (int i = 0; i < count; ++i) {
+        if (SameTextAscii(toNative(MergeRowPath(i)), wanted))
+            return true;
+    }
+    return false;
+}
+
+void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
+{
+    if (IsFileListed(path))
+        return;
+    const std::string nativePath = toNative(path);
+    if (IsPdfEncrypted(nativePath)) {
+        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("Info"),
+                            path + QStringLiteral(" is encrypted, cannot be merged!"), QMessageBox::Ok);
+        return;
+    }
+    if (plat::isDirectory(nativePath))
+        return;
+    const std::uint64_t size = plat::fileSize(nativePath).value_or(0);
+
+    std::int32_t pages = 0;
+    try {
+        pages = GetPdfPageCount(nativePath);
+    } catch (const std::exception& error) {
+        uiSeam().messageBox(this, QMessageBox::Critical, QStringLiteral("error"), ErrorText(error), QMessageBox::Ok);
+        return;
+    }
+
+    auto* row = new QTreeWidgetItem;
+    row->setText(ColId, QString::number(list->topLevelItemCount() + 1));
+    row->setText(ColFileName, fromNative(ExtractFileName(nativePath)));
+    row->setText(ColPages, QString::number(pages));
+    row->setText(ColSize, QString::fromLocal8Bit(FileSizeText(size, DecimalSeparator())));
+    row->setText(ColPath, path);
+    list->addTopLevelItem(row);
+
+    if (m_ui->edtMergeFileLoc->text().isEmpty())
+        m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, nativePath)));
+
+    const std::string current = toNative(m_ui->edtMergeFileLoc->text());
+    const std::string unlisted =
+        UnlistedOutputName(current, [this](const std::string& name) { return IsFileListed(fromNative(name)); });
+    if (unlisted != current)
+        m_ui->edtMergeFileLoc->setText(fromNative(unlisted));
+}
+
+void TfrmMain::sbAddFilesClick()
+{
+    const QStringList files = uiSeam().openFileNames(this, QString(), true);
+    if (files.isEmpty())
+        return;
+    TWaitCursor wait;
+    for (const QString& file : files)
+        AddFileToList(file, m_ui->ListView1);
+}
+
+bool TfrmMain::ListViewWndProc(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        const QList<QUrl> urls = drag->mimeData()->urls();
+        const bool local = std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
+        if (!local)
+            return false;
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        TWaitCursor wait;
+        for (const QUrl& url : urls) {
+            const QString name = url.toLocalFile();
+            if (!name.isEmpty())
+                AddFileToList(name, m_ui->ListView1);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TfrmMain::sbRemoveFilesClick()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    qDeleteAll(list->selectedItems());
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setText(ColId, QString::number(i + 1));
+}
+
+namespace {
+
+void MoveSelectedRow(QTreeWidget* list, int direction)
+{
+    const int count = list->topLevelItemCount();
+    int selected = -1;
+    for (int i = 0; i < count; ++i) {
+        if (list->topLevelItem(i)->isSelected()) {
+            selected = i;
+            break;
+        }
+    }
+    const int neighbour = selected + direction;
+    if (selected < 0 || neighbour < 0 || neighbour >= count)
+        return;
+    QTreeWidgetItem* a = list->topLevelItem(selected);
+    QTreeWidgetItem* b = list->topLevelItem(neighbour);
+    for (int column = ColFileName; column <= ColPath; ++column) {
+        const QString text = a->text(column);
+        a->setText(column, b->text(column));
+        b->setText(column, text);
+    }
+    list->clearSelection();
+    b->setSelected(true);
+    list->selectionModel()->setCurrentIndex(list->indexFromItem(b), QItemSelectionModel::NoUpdate);
+}
+
+} // namespace
+
+void TfrmMain::sbMoveUpClick()
+{
+    MoveSelectedRow(m_ui->ListView1, -1);
+}
+
+void TfrmMain::sbMoveDownClick()
+{
+    MoveSelectedRow(m_ui->ListView1, +1);
+}
+
+// ---- Merge command ----------------------------------------------------------
+
+void TfrmMain::mbBrowseMergeLocClick()
+{
+    const std::string typed = Trim(toNative(m_ui->edtMergeFileLoc->text()));
+    QString folder;
+    if (!typed.empty() && plat::isDirectory(ExtractFilePath(typed)))
+        folder = fromNative(ExtractFilePath(typed));
+    const QString chosen = uiSeam().saveFileName(this, folder, fromNative(ExtractFileName(typed)));
+    if (!chosen.isEmpty())
+        m_ui->edtMergeFileLoc->setText(chosen);
+}
+
+void TfrmMain::sbMergeClick()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    if (list->topLevelItemCount() < 2) {
+        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("less file"),
+                            QStringLiteral("There must have two or more pdf documents in the list."),
+                            QMessageBox::Ok);
+        return;
+    }
+    const QString typed = m_ui->edtMergeFileLoc->text();
+    if (typed.size() < 3) {
+        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("missed output file"),
+                            QStringLiteral("Please specify output file nanme."), QMessageBox::Ok);
+        return;
+    }
+    const std::string out = FinalMergeOutputName(toNative(typed));
+    const QString outText = fromNative(out);
+    // Overwriting would delete that input in the creation test below.
+    if (IsFileListed(outText)) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("invalid output file"),
+                            QStringLiteral("The output file cannot be one of the files to merge."),
+                            QMessageBox::Ok);
+        return;
+    }
+    if (FileExists(out)
+        && uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
+                               QLatin1Char('"') + outText + QStringLiteral("\" aleady exists, overwrite?"),
+                               QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    const std::string folder = ExtractFilePath(out);
+    if (!CreateFolderChain(folder)) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("create folder failed"),
+                            QStringLiteral("cannot create folder \"") + fromNative(folder) + QLatin1Char('"'),
+                            QMessageBox::Ok);
+        return;
+    }
+    if (!TestCreateOutputFile(out)) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Warning"),
+                            QStringLiteral("Cannot create output file."), QMessageBox::Ok);
+        return;
+    }
+
+    m_mergeSource.Rows.clear();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = list->topLevelItem(i);
+        m_mergeSource.Rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
+                                      toNative(row->text(ColSize)), toNative(row->text(ColPath))});
+    }
+    m_jobParam.Kind = 1;
+    m_jobParam.Source = static_cast<const IMergeListSource*>(&m_mergeSource);
+    m_jobParam.OutputPath = out;
+    m_jobParam.Notify = &m_notifier;
+    GS_Job_Kind = 1;
+    if (frmProgress)
+        frmProgress->FirstPage = 0;
+    RunJob(QPoint(160, 200));
+}
+
+void TfrmMain::RunJob(const QPoint& progressCorner)
+{
+    if (m_jobThread.joinable())
+        m_jobThread.join();
+    if (frmProgress)
+        frmProgress->move(mapToGlobal(progressCorner));
+    m_jobThread = StartGsJob(m_jobParam);
+    if (frmProgress)
+        frmProgress->exec();
+    // GSN_DONE, which closed the window, is the job's last act.
+    m_jobThread.join();
+}
+
+// ---- Split command ----------------------------------------------------------
+
+void TfrmMain::UpdateUpDownMaximum()
+{
+    // The up-down control holds 16-bit positions.
+    if (m_splitPageCount > 1)
+        m_ui->UpDown1->setMaximum(std::min<std::int32_t>(m_splitPageCount - 1, 32767));
+}
+
+bool TfrmMain::ProbeSplitSource()
+{
+    try {
+        m_splitPageCount = GetPdfPageCount(toNative(m_ui->edtSplitSrc->text()));
+        m_ui->Label3->setText(QString::number(m_splitPageCount));
+        if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
+            m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
+    } catch (const std::exception&) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"), QStringLiteral("Invalid PDF document."),
+                            QMessageBox::Ok);
+        m_splitPageCount = 0;
+        return false;
+    }
+    return true;
+}
+
+void TfrmMain::sbBrowseSrcFileClick()
+{
+    const QStringList files = uiSeam().openFileNames(this, QString(), false);
+    if (files.isEmpty())
+        return;
+    m_ui->edtSplitSrc->setText(files.constFirst());
+    ProbeSplitSource(); // a failure is reported there; the path stays in the field
+    UpdateUpDownMaximum();
+}
+
+void TfrmMain::edtSplitSrcExit()
+{
+    QLineEdit* source = m_ui->edtSplitSrc;
+    const std::string path = Trim(toNative(source->text()));
+    source->setText(fromNative(path));
+    if (path.empty()) {
+        m_splitPageCount = 0;
+        UpdateUpDownMaximum();
+        return;
+    }
+    if (!FileExists(path)) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
+                            QStringLiteral("Specified file not exists."), QMessageBox::Ok);
+        source->selectAll();
+        source->setFocus();
+        return;
+    }
+    if (!ProbeSplitSource()) {
+        source->selectAll();
+        source->setFocus();
+    }
+    UpdateUpDownMaximum();
+}
+
+void TfrmMain::sbBrowseSplitLocClick()
+{
+    QString initial = TrimmedText(m_ui->edtSplitLocation->text());
+    if (initial.isEmpty())
+        initial = fromNative(m_defaultFolder);
+    const QString folder = uiSeam().browseForFolder(this, QStringLiteral("select destination location"), initial);
+    if (!folder.isEmpty())
+        m_ui->edtSplitLocation->setText(folder);
+}
+
+std::string TfrmMain::ParsePageRanges(const QString& text, std::int32_t& pageTotal) const
+{
+    const TPageRanges ranges = ::ParsePageRanges(toNative(text), m_splitPageCount);
+    pageTotal = ranges.PageTotal;
+    return ranges.RangeList;
+}
+
+void TfrmMain::sbSplitClick()
+{
+    const auto refuse = [this](const char* caption, const QString& text) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(caption), text, QMessageBox::Ok);
+    };
+
+    const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
+    m_ui->edtSplitSrc->setText(fromNative(source));
+    if (source.empty())
+        return refuse("missed source file", QStringLiteral("Please select a PDF document to split."));
+    if (IsPdfEncrypted(source))
+        return refuse("Info", fromNative(source) + QStringLiteral(" is encrypted, cannot be split."));
+    if (m_splitPageCount < 2)
+        return refuse("pages less", QStringLiteral("Pages must be greate then 2."));
+
+    const bool byRanges = m_ui->RadioButton2->isChecked();
+    std::string rangeText;
+    std::string rangeList;
+    if (byRanges) {
+        rangeText = Trim(toNative(m_ui->edtSplitPageRange->text()));
+        if (rangeText.empty())
+            return refuse("missed page range", QStringLiteral("Please specify page range(s) for spliting."));
+        std::int32_t pageTotal = 0;
+        rangeList = ParsePageRanges(fromNative(rangeText), pageTotal);
+        if (rangeList.empty()) {
+            refuse("invalid page range", QStringLiteral("Page ranges is invalid or page number exceed total pages."));
+            m_ui->edtSplitPageRange->selectAll();
+            m_ui->edtSplitPageRange->setFocus();
+            return;
+        }
+        m_notifier.PostNotify(pageTotal, GSN_TOTAL);
+    }
+
+    const QString location = m_ui->edtSplitLocation->text();
+    if (location.isEmpty())
+        return refuse("missed output location", QStringLiteral("Please specify a location for spliting."));
+    if (!CreateFolderChain(toNative(location)))
+        return refuse("create folder failed", QStringLiteral("cannot create folder \"") + location + QLatin1Char('"'));
+    if (uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("continue?"),
+                            QStringLiteral("Files with the same name of the output file will be overwritten.\n"
+                                           "Do you want to continue?"),
+                            QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+
+    m_jobParam.Kind = 2;
+    m_splitSource.Value = source;
+    m_jobParam.Source = static_cast<const ITextSource*>(&m_splitSource);
+    if (byRanges) {
+        m_rangeSource.Value = rangeText;
+        m_jobParam.PageSpec = static_cast<const ITextSource*>(&m_rangeSource);
+    } else {
+        m_upDownSource.Value = static_cast<std::int16_t>(m_ui->UpDown1->value());
+        m_jobParam.PageSpec = static_cast<const IUpDownSource*>(&m_upDownSource);
+    }
+    m_jobParam.OutputPath = IncludeTrailingSeparator(toNative(location));
+    m_jobParam.BaseName = RemoveFileExt(ExtractFileName(source));
+    m_jobParam.TotalPages = m_splitPageCount;
+    m_jobParam.RangeList = rangeList;
+    m_jobParam.Notify = &m_notifier;
+    GS_Job_Kind = 2;
+    RunJob(QPoint(160, 270));
+}
+
+// ---- Job notices ------------------------------------------------------------
+
+void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
+{
+    if (!frmProgress)
+        return;
+    QProgressBar* bar = frmProgress->ProgressBar1();
+    const int number = static_cast<int>(std::clamp<std::intptr_t>(wParam, INT32_MIN, INT32_MAX));
+    switch (lParam) {
+    case GSN_TOTAL:
+        bar->setMaximum(std::max(number, 0));
+        bar->setValue(0);
+        frmProgress->SetLabelText(QString());
+        break;
+    case GSN_PIECE:
+        frmProgress->FirstPage = number;
+        frmProgress->BasePosition = bar->value();
+        break;
+    case GSN_PAGE: {
+        if (number == 1)
+            frmProgress->BasePosition = bar->value();
+        const std::int64_t position = GS_Job_Kind == 1
+                                          ? std::int64_t{frmProgress->BasePosition} + number
+                                          : std::int64_t{frmProgress->BasePosition} + number - frmProgress->FirstPage + 1;
+        bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, bar->minimum(), bar->maximum())));
+        const int maximum = bar->maximum();
+        // A report while the maximum is 0 must not divide by zero.
+        const int percent = maximum > 0 ? static_cast<int>(std::int64_t{bar->value()} * 100 / maximum) : 0;
+        frmProgress->SetLabelText(QString::asprintf("%3d%%", percent));
+        break;
+    }
+    case GSN_DONE: {
+        const bool ok = wParam == 0;
+        const std::uint8_t kind = GS_Job_Kind;
+        QString text;
+        if (kind == 1)
+            text = ok ? QStringLiteral("Merging PDF completed.") : QStringLiteral("Merging PDF failed.");
+        else if (kind == 2)
+            text = ok ? QStringLiteral("Splitting PDF completed.") : QStringLiteral("Splitting PDF failed.");
+        uiSeam().messageBox(frmProgress, QMessageBox::Information,
+                            ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text, QMessageBox::Ok);
+        frmProgress->CloseJobWindow();
+        if (ok && kind == 1)
+            uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
+        else if (ok && kind == 2)
+            uiSeam().openUrl(QUrl::fromLocalFile(m_ui->edtSplitLocation->text()));
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,98 @@
+// The main window: the "PDF Merge" and "PDF Split" tabs, the state both commands
+// share, and the completion handling of a job.
+#pragma once
+
+#include "gsjob.h"
+#include "jobbridge.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+class QLineEdit;
+class QTreeWidget;
+
+namespace Ui {
+class TfrmMain;
+}
+
+class TfrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Enabled states of the list buttons and the split-method fields, and the
+    // page-count label; runs each time the event loop is about to wait.
+    void ApplicationEvents1Idle();
+
+    void Label10Click();
+    void Label11Click();
+
+    // Merge list.
+    void sbAddFilesClick();
+    void sbRemoveFilesClick();
+    void sbMoveUpClick();
+    void sbMoveDownClick();
+    void AddFileToList(const QString& path, QTreeWidget* list);
+    bool IsFileListed(const QString& path) const;
+
+    // Merge command.
+    void mbBrowseMergeLocClick();
+    void sbMergeClick();
+
+    // Split command.
+    void sbBrowseSrcFileClick();
+    void edtSplitSrcExit();
+    void sbBrowseSplitLocClick();
+    void sbSplitClick();
+    // The accepted entries as "1;2-5;4;6;" (empty: refused) and their page total.
+    // Raises EConvertError for an entry that does not convert.
+    std::string ParsePageRanges(const QString& text, std::int32_t& pageTotal) const;
+
+    // A job notice (wParam the number, lParam the kind).
+    void WMGSNotify(std::intptr_t wParam, std::intptr_t lParam);
+
+    const std::string& DefaultFolder() const { return m_defaultFolder; }
+    std::int32_t SplitPageCount() const { return m_splitPageCount; }
+    const TCall_GS_Thread_Param& JobParam() const { return m_jobParam; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    bool ListViewWndProc(QEvent* event);
+    // Probes the source field; false (reported, page count 0) when it cannot be opened.
+    bool ProbeSplitSource();
+    void UpdateUpDownMaximum();
+    void RunJob(const QPoint& progressCorner);
+
+    QString MergeRowPath(int row) const;
+
+    std::unique_ptr<Ui::TfrmMain> m_ui;
+    QLineEdit* edtSplitPerPage = nullptr; // the edit inside UpDown1
+
+    std::string m_defaultFolder;
+    std::int32_t m_splitPageCount = 0;
+    TCall_GS_Thread_Param m_jobParam;
+    std::thread m_jobThread;
+
+    // What the running job reads instead of the controls.
+    TGsNotifyPoster m_notifier{this};
+    TMergeListCopy m_mergeSource;
+    TTextCopy m_splitSource;
+    TTextCopy m_rangeSource;
+    TUpDownCopy m_upDownSource;
+
+    bool m_centred = false;
+};
+
+// The main window, created first at start-up.
+extern TfrmMain* frmMain;
