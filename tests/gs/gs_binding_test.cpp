@@ -1,0 +1,103 @@
+// Locating the library, the output switch, and the page-count run against the stub.
+#include "gs_test_support.h"
+
+#include "gsbinding.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace gstest;
+
+namespace {
+
+struct DllPathCase
+{
+    const char* setting;
+    const char* expected;
+};
+
+class GsDllPath : public testing::TestWithParam<DllPathCase>
+{
+};
+
+TEST_P(GsDllPath, FollowsTheFileNameRule)
+{
+    EXPECT_EQ(GsDllPathFromSetting(GetParam().setting), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, GsDllPath,
+    testing::Values(DllPathCase{"", "libgs.so.10"},                                   // unset: the loader searches
+                    DllPathCase{"/opt/gs/lib/libgs.so.10", "/opt/gs/lib/libgs.so.10"}, // the library itself
+                    DllPathCase{"/opt/gs/lib/libgs.so.10.00", "/opt/gs/lib/libgs.so.10.00"},
+                    DllPathCase{"/opt/gs/lib", "/opt/gs/lib/libgs.so.10"}, // a folder
+                    DllPathCase{"/opt/gs/lib/", "/opt/gs/lib/libgs.so.10"},
+                    // Case-sensitive test: capitals are taken for a folder.
+                    DllPathCase{"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"}));
+
+TEST(GsDllPathEnv, ReadsGsDllFromTheEnvironment)
+{
+    const char* old = std::getenv("GS_DLL");
+    const std::string saved = old ? old : "";
+    ::setenv("GS_DLL", "/usr/local/gs", 1);
+    EXPECT_EQ(Get_GS_Dll_Path(), "/usr/local/gs/libgs.so.10");
+    ::setenv("GS_DLL", "", 1);
+    EXPECT_EQ(Get_GS_Dll_Path(), "libgs.so.10");
+    if (old)
+        ::setenv("GS_DLL", saved.c_str(), 1);
+    else
+        ::unsetenv("GS_DLL");
+}
+
+TEST(GsOutputFileSwitch, DoublesEveryPercent)
+{
+    EXPECT_EQ(GsOutputFileSwitch("/out/a.pdf"), "-sOutputFile=/out/a.pdf");
+    EXPECT_EQ(GsOutputFileSwitch("/out/100%/scan%d.pdf"), "-sOutputFile=/out/100%%/scan%%d.pdf");
+    EXPECT_EQ(GsOutputFileSwitch("%%"), "-sOutputFile=%%%%");
+}
+
+class GsCountPagesStub : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_stub.Ok()) << m_stub.Path;
+        m_saved = GS_Dll_Path;
+        GS_Dll_Path = m_stub.Path;
+    }
+    void TearDown() override { GS_Dll_Path = m_saved; }
+    StubGs m_stub{STUB_GS_PATH};
+    std::string m_saved;
+};
+
+TEST_F(GsCountPagesStub, ReadsTheAnswerAndPassesTheNameVerbatim)
+{
+    const std::string name = "/x/we:ird (1) 100%\"\\) ] .pdf";
+    m_stub.AddChunk(1, "warning on the way\n");
+    m_stub.AddChunk(1, "PLICORA-PAGES=42\n");
+    EXPECT_EQ(GsCountPages(name), 42);
+    const auto args = m_stub.Args(0);
+    EXPECT_NE(std::find(args.begin(), args.end(), "-sFile=" + name), args.end());
+    EXPECT_NE(std::find(args.begin(), args.end(), "-dSAFER"), args.end());
+    EXPECT_EQ(m_stub.LiveInstances(), 0);
+}
+
+TEST_F(GsCountPagesStub, FailuresGiveZero)
+{
+    m_stub.AddChunk(1, "PLICORA-PAGES=42\n");
+    m_stub.FailInitAt(0, -100);
+    EXPECT_EQ(GsCountPages("/x/a.pdf"), 0);
+
+    m_stub.Reset();
+    m_stub.AddChunk(1, "PLICORA-PAGES=oops\n");
+    EXPECT_EQ(GsCountPages("/x/a.pdf"), 0);
+
+    m_stub.Reset();
+    m_stub.SetCodes(-1, 0, 0);
+    EXPECT_EQ(GsCountPages("/x/a.pdf"), 0);
+
+    GS_Dll_Path = "/nonexistent/libgs.so.10";
+    EXPECT_EQ(GsCountPages("/x/a.pdf"), 0);
+}
+
+} // namespace

@@ -1,0 +1,196 @@
+// End to end with the installed Ghostscript library: PDFs are generated here with
+// the gs command, and every output is checked with qpdf and pdftotext.
+#include "gs_test_support.h"
+
+#include "gsbinding.h"
+
+#include <fstream>
+
+using namespace gstest;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Prints "Page <n> of <TAG>" on each of NPAGES pages.
+constexpr const char* PageProgram = R"(/Helvetica findfont 24 scalefont setfont
+1 1 NPAGES { /n exch def 72 700 moveto (Page ) show n 10 string cvs show ( of ) show TAG show showpage } for
+)";
+
+bool HaveTool(const std::string& name)
+{
+    return RunCommand({"sh", "-c", "command -v " + name}).first == 0;
+}
+
+class GsEndToEnd : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!HaveTool("gs") || !HaveTool("qpdf") || !HaveTool("pdftotext"))
+            GTEST_SKIP() << "gs, qpdf or pdftotext missing";
+        void* lib = ::dlopen("libgs.so.10", RTLD_NOW | RTLD_LOCAL);
+        if (!lib)
+            GTEST_SKIP() << "libgs.so.10 missing";
+        ::dlclose(lib);
+        m_saved = GS_Dll_Path;
+        GS_Dll_Path = "libgs.so.10";
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        // Spaces, non-ASCII letters, parentheses and "%" in every folder name.
+        m_dir = fs::path(GS_TEST_WORKDIR) / (std::string(info->name()) + " Ünïcødé (1) 100%");
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_program = (m_dir / "pages.ps").string();
+        std::ofstream(m_program) << PageProgram;
+        m_param.Notify = &m_sink;
+    }
+    void TearDown() override
+    {
+        if (!m_saved.empty())
+            GS_Dll_Path = m_saved;
+        GS_Job_Kind = 0;
+    }
+
+    std::string MakePdf(const std::string& name, int pages, const std::string& tag)
+    {
+        const std::string path = (m_dir / name).string();
+        const auto [rc, out] = RunCommand({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
+                                           GsOutputFileSwitch(path), "-dNPAGES=" + std::to_string(pages),
+                                           "-sTAG=" + tag, m_program});
+        EXPECT_EQ(rc, 0) << path;
+        return path;
+    }
+    static int Pages(const std::string& path)
+    {
+        const auto [rc, out] = RunCommand({"qpdf", "--show-npages", path});
+        return rc == 0 ? std::stoi(out) : -1;
+    }
+    static std::string PageText(const std::string& path, int page)
+    {
+        const auto n = std::to_string(page);
+        std::string text = RunCommand({"pdftotext", "-f", n, "-l", n, path, "-"}).second;
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\f' || text.back() == ' '))
+            text.pop_back();
+        return text;
+    }
+    // Page texts of a whole file, to check order and selection at once.
+    static std::vector<std::string> Texts(const std::string& path)
+    {
+        std::vector<std::string> texts;
+        for (int p = 1, n = Pages(path); p <= n; ++p)
+            texts.push_back(PageText(path, p));
+        return texts;
+    }
+    static bool GsStillLoaded() { return ::dlopen("libgs.so.10", RTLD_NOW | RTLD_NOLOAD) != nullptr; }
+
+    fs::path m_dir;
+    std::string m_program;
+    std::string m_saved;
+    RecordingSink m_sink;
+    TCall_GS_Thread_Param m_param;
+};
+
+TEST_F(GsEndToEnd, MergeKeepsListOrder)
+{
+    const std::string a = MakePdf("a (first).pdf", 3, "alpha");
+    const std::string b = MakePdf("b 100% ü.pdf", 2, "beta");
+    FakeMergeList list;
+    list.Rows = {{"2", b}, {"0", (m_dir / "missing.pdf").string()}, {"3", a}};
+    const fs::path outDir = m_dir / "out (x) 100%";
+    fs::create_directories(outDir);
+    m_param.Kind = 1;
+    m_param.Source = static_cast<const IMergeListSource*>(&list);
+    m_param.OutputPath = (outDir / "merged %d 100%.pdf").string();
+    GS_Job_Kind = 1;
+    std::thread job = StartGsJob(m_param);
+    job.join();
+
+    EXPECT_EQ(m_sink.Notices().back(), Done(0));
+    EXPECT_EQ(m_sink.Notices().front(), Total(5));
+    EXPECT_EQ(m_sink.Only({GSN_PAGE}), (std::vector<Notice>{Page(1), Page(2), Page(1), Page(2), Page(3)}));
+    EXPECT_EQ(Texts(m_param.OutputPath), (std::vector<std::string>{"Page 1 of beta", "Page 2 of beta", "Page 1 of alpha",
+                                                                   "Page 2 of alpha", "Page 3 of alpha"}));
+    // Exactly the named file, nothing made from "%d".
+    EXPECT_EQ(std::distance(fs::directory_iterator(outDir), fs::directory_iterator()), 1);
+    EXPECT_FALSE(GsStillLoaded());
+}
+
+TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
+{
+    FakeMergeList list;
+    list.Rows = {{"1", (m_dir / "nowhere.pdf").string()}};
+    m_param.Kind = 1;
+    m_param.Source = static_cast<const IMergeListSource*>(&list);
+    m_param.OutputPath = (m_dir / "out.pdf").string();
+    GS_Job_Kind = 1;
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_GS_FAILED);
+    EXPECT_EQ(m_sink.Notices().back(), Done(1));
+}
+
+TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
+{
+    const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
+    FakeText source(src);
+    FakeUpDown upDown(3);
+    const fs::path outDir = m_dir / "pieces 100%";
+    fs::create_directories(outDir);
+    m_param.Kind = 2;
+    m_param.TotalPages = 7;
+    m_param.Source = static_cast<const ITextSource*>(&source);
+    m_param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
+    m_param.OutputPath = outDir.string() + "/";
+    m_param.BaseName = "report (7) ü";
+    GS_Job_Kind = 2;
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
+
+    const std::string base = m_param.OutputPath + m_param.BaseName;
+    EXPECT_EQ(Texts(base + "1-3.pdf"), (std::vector<std::string>{"Page 1 of src", "Page 2 of src", "Page 3 of src"}));
+    EXPECT_EQ(Texts(base + "4-6.pdf"), (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
+    EXPECT_EQ(Texts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
+    EXPECT_EQ(m_sink.Notices(),
+              (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4), Page(4), Page(5), Page(6),
+                                   Piece(7), Page(7), Done(0)}));
+    EXPECT_FALSE(GsStillLoaded());
+}
+
+TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
+{
+    const std::string src = MakePdf("scan%d.pdf", 6, "scan");
+    FakeText source(src);
+    FakeText rangeField;
+    m_param.Kind = 2;
+    m_param.Source = static_cast<const ITextSource*>(&source);
+    m_param.PageSpec = static_cast<const ITextSource*>(&rangeField);
+    m_param.OutputPath = m_dir.string() + "/";
+    m_param.BaseName = "scan%d";
+    m_param.RangeList = "5;2-4;5;";
+    GS_Job_Kind = 2;
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
+
+    EXPECT_EQ(Texts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));
+    EXPECT_EQ(Texts(m_param.OutputPath + "scan%d2-4.pdf"),
+              (std::vector<std::string>{"Page 2 of scan", "Page 3 of scan", "Page 4 of scan"}));
+    EXPECT_EQ(m_param.RangeList, "");
+    EXPECT_EQ(m_sink.Only({GSN_PIECE}), (std::vector<Notice>{Piece(5), Piece(2), Piece(5)}));
+    // Source, program and two distinct pieces: nothing written under another name.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 4);
+}
+
+TEST_F(GsEndToEnd, CountPagesOfObjectStreamPdfs)
+{
+    const std::string plain = MakePdf("plain.pdf", 5, "x");
+    // A folder holding ":" (a path-list separator for Ghostscript's switches).
+    const fs::path odd = m_dir / "a:b (c) \"q\" 100%";
+    fs::create_directories(odd);
+    const std::string packed = (odd / "packed ü).pdf").string();
+    ASSERT_EQ(RunCommand({"qpdf", "--object-streams=generate", plain, packed}).first, 0);
+    EXPECT_EQ(GsCountPages(packed), 5);
+    EXPECT_EQ(GsCountPages(plain), 5);
+
+    const std::string text = (m_dir / "text.pdf").string();
+    std::ofstream(text) << "not a PDF at all\n%%EOF\n";
+    EXPECT_EQ(GsCountPages(text), 0);
+    EXPECT_EQ(GsCountPages((m_dir / "nowhere.pdf").string()), 0);
+    EXPECT_FALSE(GsStillLoaded());
+}
+
+} // namespace

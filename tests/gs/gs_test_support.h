@@ -1,0 +1,207 @@
+// Shared helpers of the Ghostscript bridge tests: fakes for the window controls a
+// job reads, a recording notice sink, running a command, and the stub library's
+// control functions.
+#pragma once
+
+#include "gsjob.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace gstest {
+
+struct Notice
+{
+    std::intptr_t w;
+    std::intptr_t l;
+    bool operator==(const Notice&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Notice& n)
+{
+    const char* name = n.l == GSN_TOTAL ? "TOTAL" : n.l == GSN_DONE ? "DONE" : n.l == GSN_PAGE ? "PAGE" : n.l == GSN_PIECE ? "PIECE" : "?";
+    return os << name << "(" << n.w << ")";
+}
+
+inline Notice Total(std::intptr_t w) { return {w, GSN_TOTAL}; }
+inline Notice Done(std::intptr_t w) { return {w, GSN_DONE}; }
+inline Notice Page(std::intptr_t w) { return {w, GSN_PAGE}; }
+inline Notice Piece(std::intptr_t w) { return {w, GSN_PIECE}; }
+
+class RecordingSink : public IGsNotifySink
+{
+public:
+    void PostNotify(std::intptr_t wParam, std::intptr_t lParam) noexcept override
+    {
+        std::lock_guard lock(m_mutex);
+        m_notices.push_back({wParam, lParam});
+    }
+    std::vector<Notice> Notices() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_notices;
+    }
+    // Only the notices of the given kinds, in order.
+    std::vector<Notice> Only(std::initializer_list<std::intptr_t> kinds) const
+    {
+        std::vector<Notice> result;
+        for (const Notice& n : Notices())
+            for (auto k : kinds)
+                if (n.l == k)
+                    result.push_back(n);
+        return result;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Notice> m_notices;
+};
+
+// Merge-list rows: page-count text and full path (file name and size are derived).
+class FakeMergeList : public IMergeListSource
+{
+public:
+    std::vector<std::pair<std::string, std::string>> Rows;
+    int RowCount() const override { return static_cast<int>(Rows.size()); }
+    std::string SubItem(int row, int index) const override
+    {
+        const auto& [pages, path] = Rows.at(static_cast<std::size_t>(row));
+        switch (index) {
+        case 0: return std::filesystem::path(path).filename().string();
+        case 1: return pages;
+        case 2: return "     1 K";
+        case 3: return path;
+        default: return {};
+        }
+    }
+};
+
+class FakeText : public ITextSource
+{
+public:
+    explicit FakeText(std::string text = {}) : Value(std::move(text)) {}
+    std::string Value;
+    std::string Text() const override { return Value; }
+};
+
+class FakeUpDown : public IUpDownSource
+{
+public:
+    explicit FakeUpDown(std::int16_t pos) : Pos(pos) {}
+    std::int16_t Pos;
+    std::int16_t Position() const override { return Pos; }
+};
+
+// Runs a program with its arguments (no shell); returns its exit status and what
+// it wrote to standard output.
+inline std::pair<int, std::string> RunCommand(const std::vector<std::string>& args)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {-1, {}};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 1);
+        const int devnull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devnull, 2);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        std::vector<char*> argv;
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string out;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        out.append(buf, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// The stub Ghostscript library, held open by the test so that its recorded state
+// survives the job's own load and unload of it.
+class StubGs
+{
+public:
+    explicit StubGs(const std::string& path) : Path(path), m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+    {
+        if (m_handle)
+            Reset();
+    }
+    ~StubGs()
+    {
+        if (m_handle)
+            ::dlclose(m_handle);
+    }
+    StubGs(const StubGs&) = delete;
+    StubGs& operator=(const StubGs&) = delete;
+
+    bool Ok() const { return m_handle != nullptr; }
+    void Reset() { Fn<void (*)()>("stub_reset")(); }
+    void SetCodes(int newInstance, int setStdio, int exitCode)
+    {
+        Fn<void (*)(int, int, int)>("stub_set_codes")(newInstance, setStdio, exitCode);
+    }
+    void FailInitAt(int index, int code) { Fn<void (*)(int, int)>("stub_fail_init_at")(index, code); }
+    void AddChunk(int stream, const std::string& text)
+    {
+        Fn<void (*)(int, const char*, int)>("stub_add_chunk")(stream, text.data(), static_cast<int>(text.size()));
+    }
+    void PageReports(bool on) { Fn<void (*)(int)>("stub_set_page_reports")(on ? 1 : 0); }
+    int InitCount() { return Fn<int (*)()>("stub_init_count")(); }
+    int LiveInstances() { return Fn<int (*)()>("stub_live_instances")(); }
+    std::vector<std::string> Args(int call)
+    {
+        auto fn = Fn<int (*)(int, char*, int)>("stub_call_args");
+        const int n = fn(call, nullptr, 0);
+        if (n < 0)
+            return {};
+        std::string buf(static_cast<std::size_t>(n) + 1, '\0');
+        fn(call, buf.data(), n + 1);
+        buf.resize(static_cast<std::size_t>(n));
+        std::vector<std::string> args;
+        for (std::size_t at = 0, nl; (nl = buf.find('\n', at)) != std::string::npos; at = nl + 1)
+            args.push_back(buf.substr(at, nl - at));
+        return args;
+    }
+    std::string Log()
+    {
+        auto fn = Fn<int (*)(char*, int)>("stub_log");
+        std::string buf(static_cast<std::size_t>(fn(nullptr, 0)) + 1, '\0');
+        fn(buf.data(), static_cast<int>(buf.size()));
+        buf.resize(buf.size() - 1);
+        return buf;
+    }
+
+    std::string Path;
+
+private:
+    template <typename F>
+    F Fn(const char* name)
+    {
+        auto f = reinterpret_cast<F>(::dlsym(m_handle, name));
+        if (!f)
+            throw std::runtime_error(std::string("stub lacks ") + name);
+        return f;
+    }
+    void* m_handle;
+};
+
+} // namespace gstest

@@ -1,0 +1,232 @@
+// A stand-in for the Ghostscript library: exports the gsapi functions a job uses,
+// records every call and argument vector, and answers with codes and output
+// chunks the test configures through the stub_* functions. It behaves like
+// Ghostscript 10 where the job depends on it: one init per instance.
+#include <ghostscript/iapi.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#define STUB_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+
+struct Instance
+{
+    void* caller = nullptr;
+    int(GSDLLCALLPTR out)(void*, const char*, int) = nullptr;
+    int(GSDLLCALLPTR err)(void*, const char*, int) = nullptr;
+    bool initCalled = false;
+};
+
+struct State
+{
+    std::mutex mutex;
+    int newInstanceCode = 0;
+    int setStdioCode = 0;
+    int exitCode = 0;
+    int failInitAt = -1;
+    int failInitCode = -1;
+    bool pageReports = false;
+    std::vector<std::pair<int, std::string>> chunks;
+    std::vector<std::vector<std::string>> calls;
+    std::string log;
+    int live = 0;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+int pageSwitch(const std::vector<std::string>& args, const char* prefix)
+{
+    for (const std::string& a : args)
+        if (a.rfind(prefix, 0) == 0)
+            return std::atoi(a.c_str() + std::strlen(prefix));
+    return 0;
+}
+
+} // namespace
+
+STUB_EXPORT int gsapi_new_instance(void** pinstance, void* caller_handle)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.log += "new ";
+    if (s.newInstanceCode != 0)
+        return s.newInstanceCode;
+    auto* inst = new Instance;
+    inst->caller = caller_handle;
+    *pinstance = inst;
+    ++s.live;
+    return 0;
+}
+
+STUB_EXPORT void gsapi_delete_instance(void* instance)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.log += "delete ";
+    delete static_cast<Instance*>(instance);
+    --s.live;
+}
+
+STUB_EXPORT int gsapi_set_stdio(void* instance, int(GSDLLCALLPTR)(void*, char*, int),
+                                int(GSDLLCALLPTR out)(void*, const char*, int),
+                                int(GSDLLCALLPTR err)(void*, const char*, int))
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.log += "stdio ";
+    auto* inst = static_cast<Instance*>(instance);
+    inst->out = out;
+    inst->err = err;
+    return s.setStdioCode;
+}
+
+STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
+{
+    State& s = state();
+    auto* inst = static_cast<Instance*>(instance);
+    std::vector<std::pair<int, std::string>> emit;
+    int code = 0;
+    {
+        std::lock_guard lock(s.mutex);
+        s.log += "init ";
+        std::vector<std::string> args(argv, argv + argc);
+        const int index = static_cast<int>(s.calls.size());
+        s.calls.push_back(args);
+        if (inst->initCalled)
+            return -100; // what Ghostscript 10 answers
+        inst->initCalled = true;
+        if (index == s.failInitAt)
+            return s.failInitCode;
+        emit = s.chunks;
+        if (s.pageReports) {
+            for (int p = pageSwitch(args, "-dFirstPage="); p > 0 && p <= pageSwitch(args, "-dLastPage="); ++p)
+                emit.emplace_back(1, "Page " + std::to_string(p) + "\n");
+        }
+        code = 0;
+    }
+    // Outside the lock, as the real library calls back while it runs.
+    for (const auto& [stream, text] : emit) {
+        auto fn = stream == 2 ? inst->err : inst->out;
+        if (fn)
+            fn(inst->caller, text.data(), static_cast<int>(text.size()));
+    }
+    return code;
+}
+
+STUB_EXPORT int gsapi_exit(void*)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.log += "exit ";
+    return s.exitCode;
+}
+
+#ifndef STUB_NO_RUN_STRING_END
+STUB_EXPORT int gsapi_run_string_end(void*, int, int*)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.log += "run_string_end ";
+    return 0;
+}
+#endif
+
+// --- control, looked up by the tests with dlsym -----------------------------
+
+STUB_EXPORT void stub_reset()
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.newInstanceCode = s.setStdioCode = s.exitCode = 0;
+    s.failInitAt = -1;
+    s.failInitCode = -1;
+    s.pageReports = false;
+    s.chunks.clear();
+    s.calls.clear();
+    s.log.clear();
+}
+
+STUB_EXPORT void stub_set_codes(int newInstance, int setStdio, int exitCode)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.newInstanceCode = newInstance;
+    s.setStdioCode = setStdio;
+    s.exitCode = exitCode;
+}
+
+STUB_EXPORT void stub_fail_init_at(int index, int code)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.failInitAt = index;
+    s.failInitCode = code;
+}
+
+STUB_EXPORT void stub_add_chunk(int stream, const char* text, int len)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.chunks.emplace_back(stream, std::string(text, static_cast<std::size_t>(len)));
+}
+
+STUB_EXPORT void stub_set_page_reports(int on)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.pageReports = on != 0;
+}
+
+STUB_EXPORT int stub_init_count()
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    return static_cast<int>(s.calls.size());
+}
+
+// Copies the call's arguments joined by '\n' into buf; returns the full length.
+STUB_EXPORT int stub_call_args(int call, char* buf, int size)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    if (call < 0 || call >= static_cast<int>(s.calls.size()))
+        return -1;
+    std::string joined;
+    for (const std::string& a : s.calls[static_cast<std::size_t>(call)])
+        joined += a + '\n';
+    if (size > 0) {
+        const std::size_t n = std::min(joined.size(), static_cast<std::size_t>(size - 1));
+        std::memcpy(buf, joined.data(), n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(joined.size());
+}
+
+STUB_EXPORT int stub_log(char* buf, int size)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    if (size > 0) {
+        const std::size_t n = std::min(s.log.size(), static_cast<std::size_t>(size - 1));
+        std::memcpy(buf, s.log.data(), n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(s.log.size());
+}
+
+STUB_EXPORT int stub_live_instances()
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    return s.live;
+}
