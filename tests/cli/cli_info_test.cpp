@@ -1,0 +1,83 @@
+#include "clitestutil.h"
+#include "util/tempdir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing::HasSubstr;
+
+struct UsageCase
+{
+    const char* Name;
+    std::vector<std::string> Args;
+    int ExitCode;
+    const char* OutHas;
+    const char* ErrHas;
+};
+
+class CliUsageTest : public testing::TestWithParam<UsageCase>
+{
+};
+
+TEST_P(CliUsageTest, ExitCodeAndText)
+{
+    const UsageCase& c = GetParam();
+    const TRunResult r = RunCliBinary(c.Args);
+    EXPECT_EQ(r.ExitCode, c.ExitCode) << r.Err;
+    EXPECT_THAT(r.Out, HasSubstr(c.OutHas));
+    EXPECT_THAT(r.Err, HasSubstr(c.ErrHas));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliUsageTest,
+    testing::Values(UsageCase{"Version", {"--version"}, 0, "plicora-cli 1.0.0\n", ""},
+                    UsageCase{"Help", {"--help"}, 0, "merge", ""},
+                    UsageCase{"SplitHelp", {"split", "--help"}, 0, "--every", ""},
+                    UsageCase{"NoSubcommand", {}, 2, "", "subcommand"},
+                    UsageCase{"UnknownOption", {"merge", "--bogus"}, 2, "", "--bogus"},
+                    UsageCase{"InfoWithoutFiles", {"info"}, 2, "", "FILE"},
+                    UsageCase{"EveryNotANumber", {"split", "--every", "x", "-o", "/tmp", "a.pdf"}, 2, "", "x"},
+                    UsageCase{"BothSplitMethods", {"split", "--every", "2", "--pages", "1", "a.pdf"}, 2, "",
+                              "excludes"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.Name); });
+
+TEST(CliInfo, OneTabSeparatedLinePerFile)
+{
+    TempDir dir;
+    const std::string plain = dir.str() + "three pages.pdf";
+    const std::string locked = dir.str() + "locked.pdf";
+    MakePdf(plain, "Info", 3);
+    MakeEncryptedPdf(plain, locked);
+    const std::string text = dir.write("notes.txt", std::string(1536, 'x'));
+
+    const TRunResult r = RunCliBinary({"info", plain, locked, text});
+    EXPECT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    const auto lines = Lines(r.Out);
+    ASSERT_EQ(lines.size(), 3u) << r.Out;
+    EXPECT_THAT(lines[0], testing::StartsWith("3\tno\t"));
+    EXPECT_THAT(lines[0], testing::EndsWith("\t" + plain));
+    EXPECT_THAT(lines[1], testing::StartsWith("3\tyes\t"));
+    // Not a PDF: no pages, and the merge list's size text.
+    EXPECT_EQ(lines[2], "0\tno\t  1.50 K\t" + text);
+}
+
+TEST(CliInfo, AFileThatCannotBeOpenedFailsButTheOthersAreReported)
+{
+    TempDir dir;
+    const std::string a = dir.str() + "a.pdf";
+    const std::string missing = dir.str() + "missing.pdf";
+    MakePdf(a, "A", 2);
+
+    const TRunResult r = RunCliBinary({"info", missing, dir.str(), a});
+    EXPECT_EQ(r.ExitCode, 1);
+    EXPECT_THAT(r.Err, HasSubstr("Cannot open file \"" + missing + "\"."));
+    EXPECT_THAT(r.Err, HasSubstr(dir.str() + " is a folder"));
+    const auto lines = Lines(r.Out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_THAT(lines[0], testing::StartsWith("2\tno\t"));
+}
+
+} // namespace

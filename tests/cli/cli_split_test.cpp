@@ -1,0 +1,179 @@
+#include "clitestutil.h"
+#include "splitnames.h"
+#include "util/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+namespace fs = std::filesystem;
+
+class CliSplit : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        src = dir.str() + "report (5).pdf";
+        MakePdf(src, "Report", 5);
+        out = dir.str() + "out 100%";
+    }
+
+    // Files in the output folder, sorted.
+    std::vector<std::string> Written() const
+    {
+        std::vector<std::string> names;
+        if (fs::exists(out))
+            for (const auto& e : fs::directory_iterator(out))
+                names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+    std::string src;
+    std::string out;
+};
+
+TEST_F(CliSplit, EveryTwoPages)
+{
+    const TRunResult r = RunCliBinary({"split", "--every", "2", "-o", out, src});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3-4.pdf", "report (5)5-5.pdf"));
+    EXPECT_THAT(PageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
+    EXPECT_THAT(PageTexts(out + "/report (5)3-4.pdf"), ElementsAre("Report page 3", "Report page 4"));
+    EXPECT_EQ(QpdfPageCount(out + "/report (5)5-5.pdf"), 1);
+    EXPECT_THAT(PageTexts(out + "/report (5)5-5.pdf"), ElementsAre("Report page 5"));
+    EXPECT_THAT(Lines(r.Err), ElementsAre(" 20%", " 40%", " 60%", " 80%", "100%", "Splitting PDF completed."));
+}
+
+TEST_F(CliSplit, RangesInTypedOrder)
+{
+    const TRunResult r = RunCliBinary({"split", "--pages", "3, 1--2", "-o", out + "/", src});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3.pdf"));
+    EXPECT_THAT(PageTexts(out + "/report (5)3.pdf"), ElementsAre("Report page 3"));
+    EXPECT_THAT(PageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
+    EXPECT_THAT(Lines(r.Err), ElementsAre(" 33%", " 66%", "100%", "Splitting PDF completed."));
+}
+
+// The names checked for --force are the names the job writes.
+TEST_F(CliSplit, PredictedNamesAreTheWrittenOnes)
+{
+    ASSERT_EQ(RunCliBinary({"split", "-q", "--every", "3", "-o", out, src}).ExitCode, 0);
+    std::vector<std::string> predicted;
+    for (const std::string& p : SplitPieceNames(out + "/", "report (5)", 5, 3))
+        predicted.push_back(fs::path(p).filename().string());
+    EXPECT_EQ(Written(), predicted);
+}
+
+TEST_F(CliSplit, ExistingPiecesNeedForce)
+{
+    fs::create_directory(out);
+    const std::string piece = out + "/report (5)2-5.pdf";
+    std::ofstream(piece) << "old";
+
+    TRunResult r = RunCliBinary({"split", "--pages", "1,2-5", "-o", out, src});
+    EXPECT_EQ(r.ExitCode, 2);
+    EXPECT_EQ(r.Err, "\"" + piece + "\" aleady exists, use --force to overwrite.\n");
+    EXPECT_EQ(ReadFile(piece), "old");
+    EXPECT_FALSE(fs::exists(out + "/report (5)1.pdf"));
+
+    r = RunCliBinary({"split", "--force", "--quiet", "--pages", "1,2-5", "-o", out, src});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(QpdfPageCount(piece), 4);
+}
+
+TEST_F(CliSplit, AFailedJobExitsWithOne)
+{
+    const TRunResult r = RunCliBinary({"split", "--every", "1", "-o", out, src},
+                                      {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
+    EXPECT_EQ(r.ExitCode, 1);
+    EXPECT_EQ(r.Err, "Splitting PDF failed.\n");
+}
+
+// Every refusal: exit code 2, its message, and nothing written.
+struct RefusalCase
+{
+    const char* Name;
+    std::vector<std::string> Args; // "$SRC", "$OUT" and "$DIR" are replaced
+    std::string Message;           // "$SRC" and "$DIR" are replaced
+};
+
+class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<RefusalCase>
+{
+protected:
+    std::string Expand(std::string text) const
+    {
+        for (const auto& [key, value] : {std::pair<std::string, std::string>{"$SRC", src}, {"$OUT", out},
+                                         {"$DIR", dir.str()}}) {
+            for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
+                text.replace(at, key.size(), value);
+        }
+        return text;
+    }
+};
+
+TEST_P(CliSplitRefusal, RefusesWithItsMessage)
+{
+    const RefusalCase& rc = GetParam();
+    MakePdf(dir.str() + "one.pdf", "One", 1);
+    MakeEncryptedPdf(src, dir.str() + "locked.pdf");
+    dir.write("notes.txt", "not a PDF\n");
+    dir.write("file", "x");
+
+    std::vector<std::string> args{"split"};
+    for (const std::string& a : rc.Args)
+        args.push_back(Expand(a));
+    const TRunResult r = RunCliBinary(args);
+    EXPECT_EQ(r.ExitCode, 2);
+    EXPECT_EQ(r.Err, Expand(rc.Message) + "\n");
+    EXPECT_THAT(Written(), testing::IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, CliSplitRefusal,
+    testing::Values(
+        RefusalCase{"NoSource", {"--every", "1", "-o", "$OUT"}, "Please select a PDF document to split."},
+        RefusalCase{"BlankSource", {"--every", "1", "-o", "$OUT", "  "}, "Please select a PDF document to split."},
+        RefusalCase{"MissingSource", {"--every", "1", "-o", "$OUT", "$DIRgone.pdf"}, "Specified file not exists."},
+        RefusalCase{"FolderSource", {"--every", "1", "-o", "$OUT", "$DIR"}, "Invalid PDF document."},
+        RefusalCase{"Encrypted", {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
+                    "$DIRlocked.pdf is encrypted, cannot be split."},
+        RefusalCase{"OnePage", {"--every", "1", "-o", "$OUT", "$DIRone.pdf"}, "Pages must be greate then 2."},
+        RefusalCase{"NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
+        RefusalCase{"NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
+        RefusalCase{"EveryZero", {"--every", "0", "-o", "$OUT", "$SRC"}, "Pages per file must be from 1 to 32767."},
+        RefusalCase{"EveryTooLarge", {"--every", "32768", "-o", "$OUT", "$SRC"},
+                    "Pages per file must be from 1 to 32767."},
+        RefusalCase{"EmptyRanges", {"--pages", "  ", "-o", "$OUT", "$SRC"},
+                    "Please specify page range(s) for spliting."},
+        RefusalCase{"PageBeyondTotal", {"--pages", "1,6", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"RangeBeyondTotal", {"--pages", "2-6", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"PageZero", {"--pages", "0", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"NegativePage", {"--pages=-3", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"Descending", {"--pages", "5-3", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"OpenRange", {"--pages", "4-", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"NoEntry", {"--pages", "abc", "-o", "$OUT", "$SRC"},
+                    "Page ranges is invalid or page number exceed total pages."},
+        RefusalCase{"LoneDash", {"--pages", "3 - 4", "-o", "$OUT", "$SRC"}, "'-' is not a valid integer value."},
+        RefusalCase{"NoLocation", {"--every", "2", "$SRC"}, "Please specify a location for spliting."},
+        RefusalCase{"BlankLocation", {"--every", "2", "-o", "  ", "$SRC"}, "cannot create folder \"  \""},
+        RefusalCase{"LocationUnderAFile", {"--every", "2", "-o", "$DIRfile/sub", "$SRC"},
+                    "cannot create folder \"$DIRfile/sub\""}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
+
+} // namespace
