@@ -1,0 +1,257 @@
+#!/usr/bin/env bash
+# Takes the screenshots shown in README.md: runs Plicora on a virtual X server, drives
+# it with mouse clicks and typed text the way a person would, and saves each window
+# as a PNG in docs/screenshots/.
+#
+# Usage: scripts/screenshots.sh [build-dir]        (default: build)
+# Needs the program built and: scripts/install-deps.sh --gui-tools
+#
+# There is no window manager on the virtual screen, so the pictures show the
+# windows' contents without the desktop's frame and caption bar.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+app=$build/app/plicora
+out=$root/docs/screenshots
+
+for tool in Xvfb xdotool xwd convert gs; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "screenshots: '$tool' is missing; run scripts/install-deps.sh --gui-tools" >&2
+    exit 1
+  fi
+done
+if [[ ! -x $app ]]; then
+  echo "screenshots: $app not found; build the program first" >&2
+  exit 1
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/plicora.XXXXXX")
+xvfb_pid=
+app_pid=
+cleanup() {
+  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "screenshots: $*" >&2
+  exit 1
+}
+
+# --- A private desktop: display, home folder, documents folder, desktop "open" ---
+display=
+for n in $(seq 90 140); do
+  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
+    display=:$n
+    break
+  fi
+done
+[[ -n $display ]] || fail "no free X display number"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start (see $work/xvfb.log)"
+
+export HOME=$work/home
+export XDG_CONFIG_HOME=$HOME/.config
+export XDG_RUNTIME_DIR=$work/runtime
+docs=$HOME/Documents
+mkdir -p "$docs" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+echo "XDG_DOCUMENTS_DIR=\"\$HOME/Documents\"" >"$XDG_CONFIG_HOME/user-dirs.dirs"
+# The desktop's "open" only notes what it was asked to open.
+cat >"$work/bin/xdg-open" <<EOF
+#!/bin/sh
+echo "\$1" >>"$work/opened.txt"
+EOF
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+# --- Sample PDFs, made here: numbered pages with a title line ---
+pdfs=$docs/samples
+mkdir -p "$pdfs"
+cat >"$work/pages.ps" <<'EOF'
+% Pages "<title> - page n"; DENSE > 0 adds rows of small text, so the
+% interpreter has something to chew on and the progress window stays up.
+/Helvetica findfont 28 scalefont setfont
+1 1 PAGES {
+  /n exch def
+  72 720 moveto TITLE show ( - page ) show n 10 string cvs show
+  DENSE 0 gt {
+    /Helvetica findfont 6 scalefont setfont
+    0 1 DENSE { /i exch def 0 1 9 { /j exch def
+      36 j 55 mul add 36 i 6 mul 650 mod add moveto (sample text) show } for } for
+    /Helvetica findfont 28 scalefont setfont
+  } if
+  showpage
+} for
+EOF
+make_pdf() { # name pages dense
+  gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=pdfwrite -dPAGES="$2" -dDENSE="$3" -sTITLE="$1" \
+    -sOutputFile="$pdfs/$1.pdf" "$work/pages.ps"
+}
+make_pdf Chapter-1 3 0
+make_pdf Chapter-2 5 0
+make_pdf Annual-report 400 100
+make_pdf Handbook 12 0
+
+# --- Driving the windows ---
+geometry() { # window -> "x y w h"
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+# Saves the smallest picture that holds all the given windows, each drawn from
+# its own contents, later ones on top. (Reading the screen instead shows some
+# dialogs black on the virtual screen, though the windows themselves are right.)
+shot_windows() { # file window...
+  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h i=0
+  shift
+  for win in "$@"; do
+    read -r x y w h < <(geometry "$win")
+    ((x < x0)) && x0=$x
+    ((y < y0)) && y0=$y
+    ((x + w > x1)) && x1=$((x + w))
+    ((y + h > y1)) && y1=$((y + h))
+  done
+  local layers=(-size "$((x1 - x0))x$((y1 - y0))" xc:'#f0f0f0')
+  for win in "$@"; do
+    read -r x y w h < <(geometry "$win")
+    i=$((i + 1))
+    xwd -silent -id "$win" | convert xwd:- "$work/layer$i.png"
+    layers+=("$work/layer$i.png" -geometry "+$((x - x0))+$((y - y0))" -composite)
+  done
+  convert "${layers[@]}" "$out/$file"
+  echo "saved docs/screenshots/$file"
+}
+wait_window() { # name-regex -> window id of the visible window with that caption
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [[ -n $id ]] && {
+      echo "$id"
+      return 0
+    }
+    sleep 0.1
+  done
+  fail "no window '$1' appeared"
+}
+wait_gone() { # window
+  for _ in $(seq 600); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  fail "window $1 did not close"
+}
+click() { # window x y (relative to the window)
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+type_text() {
+  xdotool type --delay 5 "$1"
+  sleep 0.2
+}
+key() {
+  xdotool key "$@"
+  sleep 0.3
+}
+settle() { sleep "${1:-0.8}"; }
+# Answers the file dialog that a click has just opened: goes to the folder, then
+# types the names (several as "a.pdf" "b.pdf") into the file-name field.
+choose_files() { # folder names
+  local dialog
+  dialog=$(wait_window '^Open$')
+  settle
+  # The file-name field has the focus when the dialog opens.
+  key ctrl+a
+  type_text "$1/"
+  key Return
+  key ctrl+a
+  type_text "$2"
+  key Return
+  wait_gone "$dialog"
+  settle
+}
+
+mkdir -p "$out"
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 1.5
+
+# Positions inside the main window, from its layout: the tab row spans y 50..80
+# with tabs 140 wide; the tab pages start below it.
+merge_tab=(70 65)
+split_tab=(210 65)
+about_link=(655 14)
+sb_add_files=(596 108)
+list_row2=(150 128)
+sb_merge=(627 335)
+sb_browse_src=(550 127)
+radio_ranges=(25 236)
+edt_ranges=(295 236)
+
+# 1. The split side: a source chosen, split by typed ranges.
+click "$main" "${split_tab[@]}"
+click "$main" "${sb_browse_src[@]}"
+choose_files "$pdfs" Handbook.pdf
+click "$main" "${radio_ranges[@]}"
+click "$main" "${edt_ranges[@]}"
+type_text "1-4,5,9-12"
+settle
+shot_windows split.png "$main"
+
+# 2. The merge side with three files, the second one selected.
+click "$main" "${merge_tab[@]}"
+click "$main" "${sb_add_files[@]}"
+choose_files "$pdfs" '"Chapter-1.pdf" "Annual-report.pdf" "Chapter-2.pdf"'
+click "$main" "${list_row2[@]}"
+settle
+shot_windows merge.png "$main"
+
+# 3. The progress window while the merge runs, and the message at its end.
+before=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)
+click "$main" "${sb_merge[@]}"
+progress=
+for _ in $(seq 100); do
+  for win in $(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)); do
+    read -r _ _ w h < <(geometry "$win")
+    if ((w == 314 && h == 221)); then
+      progress=$win
+      break 2
+    fi
+  done
+  sleep 0.05
+done
+[[ -n $progress ]] || fail "the progress window did not appear"
+sleep 0.7
+shot_windows progress.png "$main" "$progress"
+
+done_box=$(wait_window '^(Success|Failure)$')
+settle
+shot_windows merge-done.png "$main" "$done_box"
+xdotool windowfocus "$done_box" 2>/dev/null || true
+key Return
+settle
+
+# 4. The About window.
+click "$main" "${about_link[@]}"
+about=$(wait_window '^About us$')
+settle
+shot_windows about.png "$main" "$about"
+xdotool windowfocus "$about" 2>/dev/null || true
+key Return
+settle
+
+# A merge that failed would have shown "Merging PDF failed." and opened nothing.
+[[ -s $work/opened.txt ]] || fail "the merge opened nothing; see docs/screenshots/merge-done.png"
+echo "opened on the desktop: $(cat "$work/opened.txt")"
