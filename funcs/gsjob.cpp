@@ -69,6 +69,7 @@ int RunMerge(const TCall_GS_Thread_Param& param)
     std::vector<std::string> args = FixedArgs();
     args.push_back(GsOutputFileSwitch(param.OutputPath));
     args.push_back("-f");
+    const std::size_t switches = args.size();
     std::int64_t total = 0;
     const int rows = list.RowCount();
     for (int row = 0; row < rows; ++row) {
@@ -80,6 +81,9 @@ int RunMerge(const TCall_GS_Thread_Param& param)
         total += StrToInt(pages);
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
+    // Without inputs Ghostscript still succeeds and writes one blank page.
+    if (args.size() == switches)
+        return GS_RESULT_ERROR;
     return Run_GS(args) ? GS_RESULT_OK : GS_RESULT_GS_FAILED;
 }
 

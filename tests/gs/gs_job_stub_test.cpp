@@ -93,6 +93,15 @@ TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 }
 
+TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
+{
+    // Two files the probe did not recognise pass the two-file minimum.
+    m_list.Rows = {{"0", "/in/a.txt"}, {"0", "/in/b.txt"}};
+    EXPECT_EQ(RunMerge(), GS_RESULT_ERROR);
+    EXPECT_EQ(m_stub.Log(), "");
+    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(0), Done(-1)}));
+}
+
 TEST_F(GsJobStub, MergeHasNoInputLimit)
 {
     for (int i = 0; i < 600; ++i)
