@@ -1,35 +1,24 @@
 // The About window: its texts, its look, and that each link reaches the desktop
 // through the seam with the right address.
 #include "about.h"
-#include "uiseam.h"
+#include "guitestutil.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
+#include <QTimer>
 
 namespace {
 
-class FakeSeam : public IUiSeam
+// A desktop without a browser or mail program.
+class TFailingOpenSeam : public TFakeSeam
 {
 public:
-    QList<QUrl> openedUrls;
-    int messageBoxes = 0;
-    bool openSucceeds = true;
-
-    QMessageBox::StandardButton messageBox(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                           QMessageBox::StandardButtons) override
-    {
-        ++messageBoxes;
-        return QMessageBox::Ok;
-    }
-    QStringList openFileNames(QWidget*, const QString&, bool) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString browseForFolder(QWidget*, const QString&, const QString&) override { return {}; }
     bool openUrl(const QUrl& url) override
     {
-        openedUrls << url;
-        return openSucceeds;
+        TFakeSeam::openUrl(url);
+        return false;
     }
 };
 
@@ -40,7 +29,6 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -52,22 +40,17 @@ private slots:
     void linkClicks();
     void failedOpenKeepsWindowQuiet();
     void okAccepts();
+    void aboutLinkShowsModalWindowAndFreesIt();
 
 private:
-    FakeSeam m_seam;
+    std::unique_ptr<TFakeSeam> m_seam;
     std::unique_ptr<QWidget> m_owner;
     TfrmAbout* m_about = nullptr;
 };
 
-void TestAbout::initTestCase()
-{
-    Q_INIT_RESOURCE(plicora);
-}
-
 void TestAbout::init()
 {
-    m_seam = FakeSeam();
-    setUiSeam(&m_seam);
+    m_seam = std::make_unique<TFakeSeam>();
     m_owner = std::make_unique<QWidget>();
     m_owner->resize(692, 412);
     m_owner->show();
@@ -80,7 +63,7 @@ void TestAbout::cleanup()
 {
     m_owner.reset(); // deletes the dialog it owns
     m_about = nullptr;
-    setUiSeam(nullptr);
+    m_seam.reset();
 }
 
 void TestAbout::texts_data()
@@ -157,21 +140,22 @@ void TestAbout::linkClicks()
     QVERIFY(label);
     QTest::mouseClick(label, button);
     if (url.isEmpty()) {
-        QVERIFY(m_seam.openedUrls.isEmpty());
+        QVERIFY(m_seam->Opened.isEmpty());
     } else {
-        QCOMPARE(m_seam.openedUrls, QList<QUrl>{QUrl(url)});
-        QCOMPARE(m_seam.openedUrls.first().scheme(), QUrl(url).scheme());
+        QCOMPARE(m_seam->Opened, QList<QUrl>{QUrl(url)});
+        QCOMPARE(m_seam->Opened.first().scheme(), QUrl(url).scheme());
     }
     QVERIFY(m_about->isVisible());
 }
 
 void TestAbout::failedOpenKeepsWindowQuiet()
 {
-    m_seam.openSucceeds = false;
+    m_seam.reset(); // the old seam uninstalls itself on destruction, so before the new one
+    m_seam = std::make_unique<TFailingOpenSeam>();
     QTest::mouseClick(m_about->findChild<QLabel*>("Label6"), Qt::LeftButton);
     QTest::mouseClick(m_about->findChild<QLabel*>("Label7"), Qt::LeftButton);
-    QCOMPARE(m_seam.openedUrls.size(), 2);
-    QCOMPARE(m_seam.messageBoxes, 0);
+    QCOMPARE(m_seam->Opened.size(), 2);
+    QVERIFY(m_seam->Boxes.isEmpty());
     QVERIFY(m_about->isVisible());
 }
 
@@ -184,5 +168,29 @@ void TestAbout::okAccepts()
     QVERIFY(!m_about->isVisible());
 }
 
-QTEST_MAIN(TestAbout)
+// The main window's "About" link: a modal window owned by the main window, known
+// as frmAbout while it is open, freed when it closes.
+void TestAbout::aboutLinkShowsModalWindowAndFreesIt()
+{
+    TWindows windows;
+    windows.Main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(windows.Main.get()));
+
+    QPointer<TfrmAbout> shown;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        shown = frmAbout;
+        if (shown) {
+            modal = shown->isModal() && shown->isVisible() && shown->parentWidget() == windows.Main.get();
+            shown->findChild<QPushButton*>("BitBtn1")->click();
+        }
+    });
+    QTest::mouseClick(windows.Find<QLabel>("Label10"), Qt::LeftButton);
+
+    QVERIFY(modal);
+    QVERIFY(frmAbout == nullptr);
+    QTRY_VERIFY(shown.isNull());
+}
+
+PLICORA_GUI_TEST_MAIN(TestAbout)
 #include "tst_about.moc"
