@@ -1,0 +1,409 @@
+// The main window as it starts, its idle rules, and the merge list.
+#include "guitestutil.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#ifdef PLICORA_HAS_ABOUT
+#include "about.h"
+#endif
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_pdf[5]; // a.pdf .. e.pdf, one page each
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+    static QStringList Column(const TWindows& w, int column)
+    {
+        QStringList texts;
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(column);
+        return texts;
+    }
+
+    static QList<int> SelectedRows(const TWindows& w)
+    {
+        QList<int> rows;
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            if (list->topLevelItem(i)->isSelected())
+                rows << i;
+        }
+        return rows;
+    }
+
+    void AddAll(TWindows& w, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            w.Main->AddFileToList(m_pdf[i], w.Find<QTreeWidget>("ListView1"));
+    }
+
+    static void Select(TWindows& w, const QList<int>& rows)
+    {
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        list->clearSelection();
+        for (int row : rows)
+            list->topLevelItem(row)->setSelected(true);
+    }
+
+    static void Drop(TWindows& w, const QList<QUrl>& urls)
+    {
+        auto* viewport = w.Find<QTreeWidget>("ListView1")->viewport();
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const char* names[] = {"a", "b", "c", "d", "e"};
+        for (int i = 0; i < 5; ++i) {
+            m_pdf[i] = Path(QString::fromLatin1(names[i]) + QStringLiteral(".pdf"));
+            QVERIFY(MakePdf(m_pdf[i], {QStringLiteral("Page %1").arg(QLatin1String(names[i]))}));
+        }
+    }
+
+    void startState()
+    {
+        TWindows w;
+        QCOMPARE(w.Main->windowTitle(), QStringLiteral("Plicora"));
+        QCOMPARE(w.Main->minimumSize(), QSize(692, 412));
+        QCOMPARE(w.Main->maximumSize(), QSize(692, 412));
+        QVERIFY(!(w.Main->windowFlags() & Qt::WindowMaximizeButtonHint));
+        auto* tabs = w.Find<QTabWidget>("PageControl1");
+        QCOMPARE(tabs->tabText(0), QStringLiteral("PDF Merge"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("PDF Split"));
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
+        QCOMPARE(w.Main->SplitPageCount(), 0);
+        QVERIFY(w.Main->DefaultFolder().ends_with('/'));
+        auto* upDown = w.Find<QSpinBox>("UpDown1");
+        QCOMPARE(upDown->minimum(), 1);
+        QCOMPARE(upDown->maximum(), 100);
+        QCOMPARE(w.Find<QLineEdit>("edtSplitPerPage")->text(), QStringLiteral("1"));
+        QVERIFY(w.Find<QRadioButton>("RadioButton1")->isChecked());
+        const QList<QPair<const char*, const char*>> hints = {
+            {"sbAddFiles", "Add file(s)"},
+            {"sbRemoveFiles", "Remove selected file(s)"},
+            {"sbMoveUp", "Move selected item up"},
+            {"sbMoveDown", "Move selected item down"},
+            {"mbBrowseMergeLoc", "specify output file name"},
+            {"sbMerge", "start to merge"},
+            {"sbBrowseSrcFile", "Select a pdf file to split"},
+            {"sbBrowseSplitLoc", "specify output location"},
+            {"sbSplit", "Start to split"},
+        };
+        for (const auto& [name, hint] : hints)
+            QCOMPARE(w.Find<QToolButton>(name)->toolTip(), QString::fromLatin1(hint));
+        QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->toolTip(),
+                 QStringLiteral("output file name format: <source name>+<number>"));
+        w.Main->ApplicationEvents1Idle();
+        QVERIFY(!w.Find<QLabel>("Label3")->isVisibleTo(w.Main.get()));
+    }
+
+    void idleListButtons_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<bool>("down");
+        QTest::newRow("empty list") << 0 << QList<int>{} << false << false << false;
+        QTest::newRow("nothing selected") << 3 << QList<int>{} << false << false << false;
+        QTest::newRow("only row selected") << 1 << QList<int>{0} << true << false << false;
+        QTest::newRow("first of several") << 3 << QList<int>{0, 2} << true << false << true;
+        QTest::newRow("middle") << 3 << QList<int>{1} << true << true << true;
+        QTest::newRow("last") << 3 << QList<int>{2} << true << true << false;
+    }
+
+    void idleListButtons()
+    {
+        QFETCH(int, rows);
+        QFETCH(QList<int>, selected);
+        TWindows w;
+        AddAll(w, rows);
+        Select(w, selected);
+        w.Main->ApplicationEvents1Idle();
+        QTEST(w.Find<QToolButton>("sbRemoveFiles")->isEnabled(), "remove");
+        QTEST(w.Find<QToolButton>("sbMoveUp")->isEnabled(), "up");
+        QTEST(w.Find<QToolButton>("sbMoveDown")->isEnabled(), "down");
+    }
+
+    void idleRunsWhenTheLoopWaits()
+    {
+        TWindows w;
+        AddAll(w, 2);
+        w.Main->ApplicationEvents1Idle();
+        QVERIFY(!w.Find<QToolButton>("sbRemoveFiles")->isEnabled());
+        Select(w, {1});
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+        QVERIFY(w.Find<QToolButton>("sbRemoveFiles")->isEnabled());
+        QVERIFY(w.Find<QToolButton>("sbMoveUp")->isEnabled());
+    }
+
+    void addByDialogFillsRows()
+    {
+        TWindows w;
+        w.Seam.OpenAnswers.enqueue({m_pdf[1], m_pdf[0]});
+        QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        QCOMPARE(w.Seam.DialogCalls.size(), 1);
+        QVERIFY(w.Seam.DialogCalls[0].Multiple);
+        QCOMPARE(Column(w, 0), (QStringList{"1", "2"}));
+        QCOMPARE(Column(w, 1), (QStringList{"b.pdf", "a.pdf"}));
+        QCOMPARE(Column(w, 2), (QStringList{"1", "1"}));
+        QCOMPARE(Column(w, 4), (QStringList{m_pdf[1], m_pdf[0]}));
+        QVERIFY(!QApplication::overrideCursor());
+        // Cancelling adds nothing.
+        QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        QCOMPARE(Column(w, 0).size(), 2);
+    }
+
+    void duplicatesFoldOnlyAsciiCase()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Up")));
+        const QString file = Path(QStringLiteral("Up/X.PDF"));
+        QVERIFY(QFile::copy(m_pdf[0], file) || QFile::exists(file));
+        TWindows w;
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        w.Main->AddFileToList(file, list);
+        w.Main->AddFileToList(file.toLower(), list);
+        QCOMPARE(list->topLevelItemCount(), 1);
+        // Another way of writing the same file is a different text: listed again.
+        w.Main->AddFileToList(Path(QStringLiteral("Up/./X.PDF")), list);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QVERIFY(w.Seam.Boxes.isEmpty());
+    }
+
+    void encryptedFileRefused()
+    {
+        const QString locked = Path(QStringLiteral("locked.pdf"));
+        QCOMPARE(QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), QStringLiteral("u"),
+                                                            QStringLiteral("o"), QStringLiteral("256"),
+                                                            QStringLiteral("--"), m_pdf[0], locked}),
+                 0);
+        TWindows w;
+        w.Main->AddFileToList(locked, w.Find<QTreeWidget>("ListView1"));
+        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        QCOMPARE(w.Seam.Boxes.size(), 1);
+        QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Main.get());
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{QStringLiteral("Info|") + locked +
+                                                QStringLiteral(" is encrypted, cannot be merged!")});
+        QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
+    }
+
+    void dropSkipsFoldersAndReportsProbeErrors()
+    {
+        const QString missing = Path(QStringLiteral("gone.pdf"));
+        TWindows w;
+        Drop(w, {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
+                 QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
+        QCOMPARE(Column(w, 1), (QStringList{"c.pdf", "d.pdf"}));
+        QCOMPARE(w.Seam.Boxes.size(), 1);
+        QCOMPARE(w.Seam.Boxes[0].Caption, QStringLiteral("error"));
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Critical);
+        QVERIFY2(w.Seam.Boxes[0].Text.contains(missing), qPrintable(w.Seam.Boxes[0].Text));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void dragOfNonFilesIgnored()
+    {
+        TWindows w;
+        QMimeData mime;
+        mime.setText(QStringLiteral("hello"));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(w.Find<QTreeWidget>("ListView1")->viewport(), &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    void sizeTexts_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bytes") << qint64(512) << "C" << "   512 B";
+        QTest::newRow("last byte size") << qint64(1023) << "C" << "  1023 B";
+        QTest::newRow("one K") << qint64(1024) << "C" << "  1.00 K";
+        QTest::newRow("comma locale") << qint64(1536) << "de_DE" << "  1,50 K";
+        QTest::newRow("seven characters") << qint64(1048575) << "C" << "1024.00 K";
+        QTest::newRow("M") << qint64(3407872) << "C" << "  3.25 M";
+    }
+
+    void sizeTexts()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, locale);
+        const QString file = Path(QStringLiteral("size-%1.bin").arg(size));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QVERIFY(f.resize(size));
+        }
+        QLocale::setDefault(QLocale(locale));
+        TWindows w;
+        w.Main->AddFileToList(file, w.Find<QTreeWidget>("ListView1"));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(Column(w, 2), QStringList{QStringLiteral("0")});
+        QTEST(Column(w, 3).value(0), "text");
+    }
+
+    void defaultOutputName()
+    {
+        TWindows w;
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        auto* output = w.Find<QLineEdit>("edtMergeFileLoc");
+        w.Main->AddFileToList(m_pdf[1], list);
+        const QString expected =
+            QString::fromStdString(w.Main->DefaultFolder()) + QStringLiteral("Tarvex/b_me.pdf");
+        QCOMPARE(output->text(), expected);
+        w.Main->AddFileToList(m_pdf[2], list);
+        QCOMPARE(output->text(), expected);
+    }
+
+    void outputMovedAwayFromListedInputs()
+    {
+        TWindows w;
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        auto* output = w.Find<QLineEdit>("edtMergeFileLoc");
+        const QString c1 = Path(QStringLiteral("c1.pdf"));
+        QVERIFY(QFile::copy(m_pdf[2], c1) || QFile::exists(c1));
+        w.Main->AddFileToList(c1, list);
+        output->setText(m_pdf[2]);
+        w.Main->AddFileToList(m_pdf[2], list);
+        QCOMPARE(output->text(), Path(QStringLiteral("c2.pdf")));
+        output->setText(m_pdf[0]);
+        w.Main->AddFileToList(m_pdf[0], list);
+        QCOMPARE(output->text(), Path(QStringLiteral("a1.pdf")));
+    }
+
+    void removeRenumbers()
+    {
+        TWindows w;
+        w.Main->show();
+        AddAll(w, 5);
+        Select(w, {1, 3});
+        w.Main->ApplicationEvents1Idle();
+        QTest::mouseClick(w.Find<QToolButton>("sbRemoveFiles"), Qt::LeftButton);
+        QCOMPARE(Column(w, 0), (QStringList{"1", "2", "3"}));
+        QCOMPARE(Column(w, 1), (QStringList{"a.pdf", "c.pdf", "e.pdf"}));
+    }
+
+    void moveRows_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QList<int>>("after");
+        QTest::newRow("up, rows 3 and 5") << QList<int>{2, 4} << "sbMoveUp" << "acbde" << QList<int>{1};
+        QTest::newRow("down, rows 1 and 4") << QList<int>{0, 3} << "sbMoveDown" << "bacde" << QList<int>{1};
+        QTest::newRow("down, row 4") << QList<int>{3} << "sbMoveDown" << "abced" << QList<int>{4};
+    }
+
+    void moveRows()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(QString, button);
+        QFETCH(QString, order);
+        TWindows w;
+        w.Main->show();
+        AddAll(w, 5);
+        Select(w, selected);
+        w.Main->ApplicationEvents1Idle();
+        QTest::mouseClick(w.Find<QToolButton>(button.toLatin1().constData()), Qt::LeftButton);
+        QStringList expected;
+        for (const QChar c : order)
+            expected << QString(c) + QStringLiteral(".pdf");
+        QCOMPARE(Column(w, 1), expected);
+        QCOMPARE(Column(w, 0), (QStringList{"1", "2", "3", "4", "5"}));
+        QStringList paths;
+        for (const QString& name : expected)
+            paths << Path(name);
+        QCOMPARE(Column(w, 4), paths);
+        QTEST(SelectedRows(w), "after");
+    }
+
+    void webLinkOpensProductPage()
+    {
+        TWindows w;
+        w.Main->show();
+        QTest::mouseClick(w.Find<QLabel>("Label11"), Qt::LeftButton);
+        QCOMPARE(w.Seam.Opened.size(), 1);
+        QCOMPARE(w.Seam.Opened[0].host(), QStringLiteral("www.example.com"));
+    }
+
+#ifdef PLICORA_HAS_ABOUT
+    void aboutLinkShowsAboutWindow()
+    {
+        TWindows w;
+        w.Main->show();
+        QPointer<QWidget> shown;
+        bool sawAbout = false;
+        QTimer::singleShot(0, [&] {
+            shown = QApplication::activeModalWidget();
+            sawAbout = shown && shown->inherits("TfrmAbout") && shown->parentWidget() == w.Main.get()
+                       && frmAbout == shown;
+            if (shown)
+                static_cast<QDialog*>(shown.data())->accept();
+        });
+        QTest::mouseClick(w.Find<QLabel>("Label10"), Qt::LeftButton);
+        QVERIFY(sawAbout);
+        QVERIFY(shown.isNull()); // deleted once closed
+        QVERIFY(frmAbout == nullptr);
+    }
+#endif
+
+    void escapingErrorIsShown()
+    {
+        TWindows w;
+        class TThrower : public QObject
+        {
+        public:
+            const char* Text = "";
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User)
+                    throw std::runtime_error(Text);
+                return QObject::event(e);
+            }
+        } thrower;
+        QEvent event(QEvent::User);
+        thrower.Text = "'x' is not a valid integer value";
+        QApplication::sendEvent(&thrower, &event);
+        thrower.Text = "Ends already.";
+        QApplication::sendEvent(&thrower, &event);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"Tarvex Plicora|'x' is not a valid integer value.",
+                                                 "Tarvex Plicora|Ends already."}));
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Critical);
+    }
+};
+
+PLICORA_GUI_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,219 @@
+// The merge command: its checks in order, and merges through the window with the
+// real Ghostscript library.
+#include "guitestutil.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <QTreeWidget>
+
+class TestMergeCommand : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_a, m_b, m_c; // 3, 2 and 1 pages
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString Expand(QString text) const { return text.replace(QStringLiteral("%D"), m_dir.path()); }
+
+    void Add(TWindows& w, const QStringList& files)
+    {
+        for (const QString& f : files)
+            w.Main->AddFileToList(f, w.Find<QTreeWidget>("ListView1"));
+    }
+
+    static void ClickMerge(TWindows& w)
+    {
+        QTest::mouseClick(w.Find<QToolButton>("sbMerge"), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_a = Path(QStringLiteral("alpha.pdf"));
+        m_b = Path(QStringLiteral("beta.pdf"));
+        m_c = Path(QStringLiteral("gamma.pdf"));
+        QVERIFY(MakePdf(m_a, {"Alpha one", "Alpha two", "Alpha three"}));
+        QVERIFY(MakePdf(m_b, {"Beta one", "Beta two"}));
+        QVERIFY(MakePdf(m_c, {"Gamma one"}));
+        QVERIFY(WriteFile(Path(QStringLiteral("exists.pdf")), "keep"));
+        QVERIFY(WriteFile(Path(QStringLiteral("plain")), "keep"));
+        QVERIFY(WriteFile(Path(QStringLiteral("upper.PDF")), "keep"));
+        QVERIFY(WriteFile(Path(QStringLiteral("afile")), "keep"));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.pdf")));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QList<int>>("icons");
+        const int info = QMessageBox::Information, warn = QMessageBox::Warning, ask = QMessageBox::Question;
+        QTest::newRow("one row") << 1 << "%D/out.pdf"
+                                 << QStringList{"less file|There must have two or more pdf documents in the list."}
+                                 << QList<int>{info};
+        QTest::newRow("short name") << 2 << "ab" << QStringList{"missed output file|Please specify output file nanme."}
+                                    << QList<int>{info};
+        QTest::newRow("blanks pass the length check") << 2 << "   "
+                                                      << QStringList{"create folder failed|cannot create folder \"\""}
+                                                      << QList<int>{warn};
+        QTest::newRow("no folder") << 2 << "merged.pdf"
+                                   << QStringList{"create folder failed|cannot create folder \"\""} << QList<int>{warn};
+        QTest::newRow("a listed input") << 2 << "%D/alpha.pdf"
+                                        << QStringList{"invalid output file|The output file cannot be one of the files "
+                                                       "to merge."}
+                                        << QList<int>{warn};
+        QTest::newRow("a listed input once .pdf is added")
+            << 2 << " %D/ALPHA " << QStringList{"invalid output file|The output file cannot be one of the files to merge."}
+            << QList<int>{warn};
+        QTest::newRow("exists, answered No") << 2 << "%D/exists.pdf"
+                                             << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"}
+                                             << QList<int>{ask};
+        QTest::newRow(".pdf appended before the question")
+            << 2 << "%D/exists" << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"} << QList<int>{ask};
+        QTest::newRow("upper-case extension kept")
+            << 2 << "%D/upper.PDF" << QStringList{"overwrite?|\"%D/upper.PDF\" aleady exists, overwrite?"}
+            << QList<int>{ask};
+        QTest::newRow("folder under a file") << 2 << "%D/afile/out.pdf"
+                                             << QStringList{"create folder failed|cannot create folder \"%D/afile/\""}
+                                             << QList<int>{warn};
+        QTest::newRow("output is a folder") << 2 << "%D/folder.pdf" << QStringList{"Warning|Cannot create output file."}
+                                            << QList<int>{warn};
+        QTest::newRow("name too long") << 2 << "%D/" + QString(300, QLatin1Char('n')) + ".pdf"
+                                       << QStringList{"Warning|Cannot create output file."} << QList<int>{warn};
+    }
+
+    void refusals()
+    {
+        QFETCH(int, rows);
+        QFETCH(QString, output);
+        QFETCH(QStringList, boxes);
+        QFETCH(QList<int>, icons);
+        TWindows w;
+        Add(w, QStringList{m_a, m_b}.mid(0, rows));
+        w.Find<QLineEdit>("edtMergeFileLoc")->setText(Expand(output));
+        w.Seam.Answers.enqueue(QMessageBox::No);
+        GS_Job_Kind = 0;
+        ClickMerge(w);
+        for (QString& b : boxes)
+            b = Expand(b);
+        QCOMPARE(w.Seam.BoxTexts(), boxes);
+        for (int i = 0; i < icons.size(); ++i) {
+            QCOMPARE(int(w.Seam.Boxes[i].Icon), icons[i]);
+            QCOMPARE(w.Seam.Boxes[i].Owner.data(), w.Main.get());
+        }
+        if (icons.value(0) == QMessageBox::Question)
+            QCOMPARE(w.Seam.Boxes[0].Buttons, QMessageBox::Yes | QMessageBox::No);
+        // Nothing started, nothing written, the field as typed.
+        QCOMPARE(int(w.Main->JobParam().Kind), 0);
+        QCOMPARE(int(GS_Job_Kind), 0);
+        QCOMPARE(w.Find<QLineEdit>("edtMergeFileLoc")->text(), Expand(output));
+        QVERIFY(w.Seam.Opened.isEmpty());
+        for (const char* kept : {"exists.pdf", "plain", "upper.PDF"}) {
+            QFile f(Path(QString::fromLatin1(kept)));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("keep"));
+        }
+        QVERIFY(!QFile::exists(Path(QStringLiteral("exists.pdf.pdf"))));
+    }
+
+    void mergeInListOrder()
+    {
+        TWindows w;
+        w.Main->show();
+        w.Seam.OpenAnswers.enqueue({m_a, m_b, m_c});
+        QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        // Gamma to the top: gamma, alpha, beta.
+        auto* list = w.Find<QTreeWidget>("ListView1");
+        list->topLevelItem(2)->setSelected(true);
+        for (int i = 0; i < 2; ++i) {
+            w.Main->ApplicationEvents1Idle();
+            QTest::mouseClick(w.Find<QToolButton>("sbMoveUp"), Qt::LeftButton);
+        }
+        // A folder chain that does not exist yet, and no extension typed.
+        const QString typed = Path(QStringLiteral("new/deeper/merged"));
+        const QString out = typed + QStringLiteral(".pdf");
+        w.Find<QLineEdit>("edtMergeFileLoc")->setText(typed);
+
+        QList<int> positions;
+        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this, [&](int v) { positions << v; });
+        ClickMerge(w);
+
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
+        QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Progress.get());
+        QVERIFY(!w.Progress->isVisible());
+        QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(out)});
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 6);
+        QCOMPARE(w.Progress->ProgressBar1()->value(), 6);
+        QCOMPARE(positions, (QList<int>{0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
+        QCOMPARE(PdfPageCount(out), 6);
+        const QString text = PdfText(out).simplified();
+        const QRegularExpression order(QStringLiteral("Gamma one.*Alpha one.*Alpha two.*Alpha three.*Beta one.*Beta two"));
+        QVERIFY2(order.match(text).hasMatch(), qPrintable(text));
+        // The list and the field stay as they were.
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QCOMPARE(w.Find<QLineEdit>("edtMergeFileLoc")->text(), typed);
+        QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), out);
+    }
+
+    void overwriteConfirmedReplacesFile()
+    {
+        const QString out = Path(QStringLiteral("again.pdf"));
+        QVERIFY(WriteFile(out, "old"));
+        TWindows w;
+        Add(w, {m_b, m_c});
+        w.Find<QLineEdit>("edtMergeFileLoc")->setText(out);
+        w.Seam.Answers << QMessageBox::Yes;
+        ClickMerge(w);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"overwrite?|\"" + out + "\" aleady exists, overwrite?",
+                                                 "Success|Merging PDF completed."}));
+        QCOMPARE(PdfPageCount(out), 3);
+    }
+
+    void failedMergeOpensNothing()
+    {
+        const QString doomed = Path(QStringLiteral("doomed.pdf"));
+        QVERIFY(QFile::copy(m_c, doomed));
+        TWindows w;
+        Add(w, {m_a, doomed});
+        QVERIFY(QFile::remove(doomed));
+        const QString out = Path(QStringLiteral("failed.pdf"));
+        w.Find<QLineEdit>("edtMergeFileLoc")->setText(out);
+        ClickMerge(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Failure|Merging PDF failed."});
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
+        QVERIFY(w.Seam.Opened.isEmpty());
+        QVERIFY(!w.Progress->isVisible());
+        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 2);
+    }
+
+    void browseOutputFile()
+    {
+        TWindows w;
+        auto* field = w.Find<QLineEdit>("edtMergeFileLoc");
+        field->setText(QStringLiteral("  ") + Path(QStringLiteral("pick.pdf")) + QStringLiteral(" "));
+        w.Seam.SaveAnswers.enqueue(Path(QStringLiteral("chosen.pdf")));
+        QTest::mouseClick(w.Find<QToolButton>("mbBrowseMergeLoc"), Qt::LeftButton);
+        QCOMPARE(w.Seam.DialogCalls.size(), 1);
+        QCOMPARE(w.Seam.DialogCalls[0].InitialFolder, m_dir.path() + QStringLiteral("/"));
+        QCOMPARE(w.Seam.DialogCalls[0].FileName, QStringLiteral("pick.pdf"));
+        QCOMPARE(field->text(), Path(QStringLiteral("chosen.pdf")));
+        // A folder that does not exist is not proposed; cancelling changes nothing.
+        field->setText(QStringLiteral("/no/such/folder/x.pdf"));
+        QTest::mouseClick(w.Find<QToolButton>("mbBrowseMergeLoc"), Qt::LeftButton);
+        QVERIFY(w.Seam.DialogCalls[1].InitialFolder.isEmpty());
+        QCOMPARE(w.Seam.DialogCalls[1].FileName, QStringLiteral("x.pdf"));
+        QCOMPARE(field->text(), QStringLiteral("/no/such/folder/x.pdf"));
+    }
+};
+
+PLICORA_GUI_TEST_MAIN(TestMergeCommand)
+#include "tst_mergecommand.moc"

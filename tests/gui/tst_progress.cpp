@@ -1,0 +1,130 @@
+// The progress window and the handling of job notices.
+#include "guitestutil.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+using TNotice = QPair<qint64, qint64>; // wParam, lParam
+
+class TestProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowAsStarted()
+    {
+        TWindows w;
+        TfrmProgress& p = *w.Progress;
+        QVERIFY(p.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(p.size(), QSize(314, 221));
+        QCOMPARE(p.ProgressBar1()->geometry(), QRect(0, 0, 257, 16));
+        QCOMPARE(p.ProgressBar1()->value(), 50);
+        QCOMPARE(p.Label1()->pos(), QPoint(120, 15));
+        QCOMPARE(p.Label1()->text(), QStringLiteral("  0%"));
+        QVERIFY(p.findChildren<QAbstractButton*>().isEmpty());
+    }
+
+    void showResetsLabelAndIgnoresEscape()
+    {
+        TWindows w;
+        w.Progress->SetLabelText(QStringLiteral(" 42%"));
+        w.Progress->show();
+        QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("  0%"));
+        QTest::keyClick(w.Progress.get(), Qt::Key_Escape);
+        QVERIFY(!w.Progress->close());
+        QVERIFY(w.Progress->isVisible());
+        w.Progress->CloseJobWindow();
+        QVERIFY(!w.Progress->isVisible());
+    }
+
+    void notices_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<TNotice>>("notices");
+        QTest::addColumn<QList<int>>("positions"); // after each page notice
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("merge of 3 and 2 pages")
+            << 1 << QList<TNotice>{{5, GSN_TOTAL}, {1, GSN_PAGE}, {2, GSN_PAGE}, {3, GSN_PAGE}, {1, GSN_PAGE}, {2, GSN_PAGE}}
+            << QList<int>{1, 2, 3, 4, 5} << QStringList{" 20%", " 40%", " 60%", " 80%", "100%"};
+        QTest::newRow("split of 6 pages every 2")
+            << 2
+            << QList<TNotice>{{6, GSN_TOTAL}, {1, GSN_PIECE}, {1, GSN_PAGE}, {2, GSN_PAGE}, {3, GSN_PIECE}, {3, GSN_PAGE},
+                              {4, GSN_PAGE},  {5, GSN_PIECE}, {5, GSN_PAGE}, {6, GSN_PAGE}}
+            << QList<int>{1, 2, 3, 4, 5, 6} << QStringList{" 16%", " 33%", " 50%", " 66%", " 83%", "100%"};
+        QTest::newRow("split by ranges 4-5,1")
+            << 2 << QList<TNotice>{{3, GSN_TOTAL}, {4, GSN_PIECE}, {4, GSN_PAGE}, {5, GSN_PAGE}, {1, GSN_PIECE}, {1, GSN_PAGE}}
+            << QList<int>{1, 2, 3} << QStringList{" 33%", " 66%", "100%"};
+        QTest::newRow("position kept within the range")
+            << 1 << QList<TNotice>{{2, GSN_TOTAL}, {1, GSN_PAGE}, {2, GSN_PAGE}, {3, GSN_PAGE}}
+            << QList<int>{1, 2, 2} << QStringList{" 50%", "100%", "100%"};
+        QTest::newRow("report while the maximum is 0")
+            << 1 << QList<TNotice>{{0, GSN_TOTAL}, {1, GSN_PAGE}} << QList<int>{0} << QStringList{"  0%"};
+        QTest::newRow("unknown notice ignored")
+            << 1 << QList<TNotice>{{4, GSN_TOTAL}, {1, GSN_PAGE}, {9, -7}} << QList<int>{1} << QStringList{" 25%"};
+    }
+
+    void notices()
+    {
+        QFETCH(int, kind);
+        QFETCH(QList<TNotice>, notices);
+        TWindows w;
+        GS_Job_Kind = static_cast<std::uint8_t>(kind);
+        w.Progress->FirstPage = 0;
+        QList<int> positions;
+        QStringList labels;
+        for (const TNotice& n : notices) {
+            // Through the event queue, as the job posts them.
+            QCoreApplication::postEvent(w.Main.get(), new TGsNotifyEvent(n.first, n.second));
+            QCoreApplication::sendPostedEvents(w.Main.get());
+            if (n.second == GSN_TOTAL)
+                QVERIFY(w.Progress->Label1()->text().isEmpty());
+            if (n.second == GSN_PAGE) {
+                positions << w.Progress->ProgressBar1()->value();
+                labels << w.Progress->Label1()->text();
+            }
+        }
+        QTEST(positions, "positions");
+        QTEST(labels, "labels");
+        QVERIFY(w.Seam.Boxes.isEmpty());
+    }
+
+    void done_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("merge ok") << 1 << 0 << "Success|Merging PDF completed." << true;
+        QTest::newRow("merge failed") << 1 << 1 << "Failure|Merging PDF failed." << false;
+        QTest::newRow("split ok") << 2 << 0 << "Success|Splitting PDF completed." << true;
+        QTest::newRow("split error") << 2 << -1 << "Failure|Splitting PDF failed." << false;
+        QTest::newRow("no job kind") << 0 << 0 << "Success|" << false;
+    }
+
+    void done()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, result);
+        QFETCH(bool, opened);
+        TWindows w;
+        w.Find<QLineEdit>("edtSplitLocation")->setText(QStringLiteral("/tmp/Out"));
+        GS_Job_Kind = static_cast<std::uint8_t>(kind);
+        w.Progress->show();
+        w.Main->WMGSNotify(result, GSN_DONE);
+        QFETCH(QString, box);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{box});
+        QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Progress.get());
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
+        QCOMPARE(w.Seam.Boxes[0].Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!w.Progress->isVisible());
+        QCOMPARE(w.Seam.Opened.size(), opened ? 1 : 0);
+        if (opened && kind == 2)
+            QCOMPARE(w.Seam.Opened[0], QUrl::fromLocalFile(QStringLiteral("/tmp/Out")));
+    }
+};
+
+PLICORA_GUI_TEST_MAIN(TestProgress)
+#include "tst_progress.moc"

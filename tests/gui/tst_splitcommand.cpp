@@ -1,0 +1,382 @@
+// The split command: the source field, the page ranges, the checks in order, and
+// splits through the window with the real Ghostscript library.
+#include "guitestutil.h"
+#include "strutil.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+class TestSplitCommand : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString Expand(QString text) const { return text.replace(QStringLiteral("%D"), m_dir.path()); }
+
+    static void SetSource(TWindows& w, const QString& path)
+    {
+        w.Find<QLineEdit>("edtSplitSrc")->setText(path);
+        w.Main->edtSplitSrcExit();
+    }
+
+    static void ClickSplit(TWindows& w) { QTest::mouseClick(w.Find<QToolButton>("sbSplit"), Qt::LeftButton); }
+
+    static const QString Confirmation;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(MakePdf(Path("five.pdf"), {"Leaf 1", "Leaf 2", "Leaf 3", "Leaf 4", "Leaf 5"}));
+        QVERIFY(MakePdf(Path("six.pdf"), {"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QVERIFY(MakePdf(Path("two.pdf"), {"T1", "T2"}));
+        QVERIFY(MakePdf(Path("one.pdf"), {"O1"}));
+        QVERIFY(WriteFile(Path("notpdf.txt"), "just text\n"));
+        QCOMPARE(QProcess::execute("qpdf", {"--encrypt", "u", "o", "256", "--", Path("two.pdf"), Path("locked.pdf")}), 0);
+    }
+
+    void pageRanges_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("example") << "1,2-5,4,6" << "1;2-5;4;6;" << 7 << "";
+        QTest::newRow("runs of separators") << "3 ; 2-2 ;; 3" << "3;2-2;3;" << 3 << "";
+        QTest::newRow("letter separates") << "1a5" << "1;5;" << 2 << "";
+        QTest::newRow("doubled dash") << "2--5" << "2-5;" << 4 << "";
+        QTest::newRow("repeats and overlaps kept") << "4,1-2,4,2-3" << "4;1-2;4;2-3;" << 6 << "";
+        QTest::newRow("last page") << "6" << "6;" << 1 << "";
+        QTest::newRow("whole document") << "1-6" << "1-6;" << 6 << "";
+        QTest::newRow("descending") << "5-3" << "" << 0 << "";
+        QTest::newRow("open end") << "7-" << "" << 0 << "";
+        QTest::newRow("beyond the end") << "7" << "" << 0 << "";
+        QTest::newRow("range beyond the end") << "2-7" << "" << 0 << "";
+        QTest::newRow("one bad entry refuses all") << "1,2,9" << "" << 0 << "";
+        QTest::newRow("page 0") << "0" << "" << 0 << "";
+        QTest::newRow("negative page") << "-3" << "" << 0 << "";
+        QTest::newRow("range from 0") << "0-2" << "" << 0 << "";
+        QTest::newRow("no entry") << "abc" << "" << 0 << "";
+        QTest::newRow("lone dash") << "3 - 7" << "" << 0 << "'-' is not a valid integer value";
+        QTest::newRow("two leading dashes") << "--5" << "" << 0 << "'--5' is not a valid integer value";
+        QTest::newRow("dash further on") << "2-5-7" << "" << 0 << "'5-7' is not a valid integer value";
+        QTest::newRow("beyond 32 bits") << "99999999999" << "" << 0 << "'99999999999' is not a valid integer value";
+    }
+
+    void pageRanges()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        TWindows w;
+        SetSource(w, Path("six.pdf"));
+        QCOMPARE(w.Main->SplitPageCount(), 6);
+        std::int32_t total = -1;
+        try {
+            const std::string list = w.Main->ParsePageRanges(text, total);
+            QVERIFY2(error.isEmpty(), "no conversion error raised");
+            QTEST(QString::fromStdString(list), "list");
+            if (!list.empty())
+                QTEST(int(total), "total");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString::fromLatin1(e.what()), error);
+        }
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("byRanges");
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("icon");
+        const int warn = QMessageBox::Warning;
+        QTest::newRow("no source") << "   " << false << "" << "%D/out"
+                                   << "missed source file|Please select a PDF document to split." << warn;
+        QTest::newRow("encrypted") << "%D/locked.pdf" << false << "" << "%D/out"
+                                   << "Info|%D/locked.pdf is encrypted, cannot be split." << warn;
+        QTest::newRow("one page") << "%D/one.pdf" << false << "" << "%D/out"
+                                  << "pages less|Pages must be greate then 2." << warn;
+        QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << "" << "%D/out"
+                                   << "pages less|Pages must be greate then 2." << warn;
+        QTest::newRow("no ranges") << "%D/six.pdf" << true << "  " << "%D/out"
+                                   << "missed page range|Please specify page range(s) for spliting." << warn;
+        QTest::newRow("bad ranges") << "%D/six.pdf" << true << "1, 2-7" << "%D/out"
+                                    << "invalid page range|Page ranges is invalid or page number exceed total pages."
+                                    << warn;
+        QTest::newRow("page 0") << "%D/six.pdf" << true << "0" << "%D/out"
+                                << "invalid page range|Page ranges is invalid or page number exceed total pages."
+                                << warn;
+        QTest::newRow("no location") << "%D/six.pdf" << false << "" << ""
+                                     << "missed output location|Please specify a location for spliting." << warn;
+        QTest::newRow("blank location") << "%D/six.pdf" << true << "1-2" << "   "
+                                        << "create folder failed|cannot create folder \"   \"" << warn;
+        QTest::newRow("relative location") << "%D/six.pdf" << false << "" << "out"
+                                           << "create folder failed|cannot create folder \"out\"" << warn;
+        QTest::newRow("answered No") << "%D/six.pdf" << true << "2" << "%D/out" << "continue?|" + Confirmation
+                                     << int(QMessageBox::Question);
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, byRanges);
+        QFETCH(QString, ranges);
+        QFETCH(QString, location);
+        QFETCH(QString, box);
+        QFETCH(int, icon);
+        TWindows w;
+        w.Main->show();
+        SetSource(w, Expand(source));
+        w.Find<QRadioButton>(byRanges ? "RadioButton2" : "RadioButton1")->setChecked(true);
+        w.Find<QLineEdit>("edtSplitPageRange")->setText(ranges);
+        w.Find<QLineEdit>("edtSplitLocation")->setText(Expand(location));
+        w.Seam.Boxes.clear();
+        w.Seam.Answers.enqueue(QMessageBox::No);
+        GS_Job_Kind = 0;
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{Expand(box)});
+        QCOMPARE(int(w.Seam.Boxes[0].Icon), icon);
+        QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Main.get());
+        QCOMPARE(w.Seam.Boxes[0].Buttons, icon == QMessageBox::Question ? QMessageBox::Yes | QMessageBox::No
+                                                                        : QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(int(w.Main->JobParam().Kind), 0);
+        QCOMPARE(int(GS_Job_Kind), 0);
+        QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Expand(source).trimmed());
+        QVERIFY(!QDir(Path("out")).exists() || QDir(Path("out")).isEmpty());
+        if (QTest::currentDataTag() == QByteArray("bad ranges"))
+            QCOMPARE(w.Find<QLineEdit>("edtSplitPageRange")->selectedText(), ranges);
+    }
+
+    void rangeTotalPostedBeforeLaterChecks()
+    {
+        TWindows w;
+        SetSource(w, Path("six.pdf"));
+        w.Find<QRadioButton>("RadioButton2")->setChecked(true);
+        w.Find<QLineEdit>("edtSplitPageRange")->setText("1,2-5");
+        w.Find<QLineEdit>("edtSplitLocation")->clear();
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"missed output location|Please specify a location for spliting."});
+        QCoreApplication::sendPostedEvents(w.Main.get());
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 5);
+        QCOMPARE(w.Progress->ProgressBar1()->value(), 0);
+    }
+
+    void conversionErrorReachesTheErrorHandler()
+    {
+        TWindows w;
+        SetSource(w, Path("six.pdf"));
+        w.Find<QRadioButton>("RadioButton2")->setChecked(true);
+        w.Find<QLineEdit>("edtSplitPageRange")->setText("3 - 7");
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Tarvex Plicora|'-' is not a valid integer value."});
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Critical);
+        QCoreApplication::sendPostedEvents(w.Main.get());
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 100); // no total posted
+        QCOMPARE(int(w.Main->JobParam().Kind), 0);
+    }
+
+    void upDownMaximum()
+    {
+        TWindows w;
+        auto* upDown = w.Find<QSpinBox>("UpDown1");
+        QCOMPARE(upDown->maximum(), 100);
+        const QList<QPair<const char*, int>> steps = {
+            {"two.pdf", 1}, {"one.pdf", 1}, {"six.pdf", 5}, {"notpdf.txt", 5}, {"", 5}};
+        for (const auto& [file, maximum] : steps) {
+            SetSource(w, *file ? Path(file) : QString());
+            QCOMPARE(upDown->maximum(), maximum);
+        }
+    }
+
+    void leavingTheSourceField()
+    {
+        TWindows w;
+        auto* source = w.Find<QLineEdit>("edtSplitSrc");
+        SetSource(w, QStringLiteral("  ") + Path("six.pdf") + QStringLiteral(" "));
+        QCOMPARE(source->text(), Path("six.pdf"));
+        QCOMPARE(w.Main->SplitPageCount(), 6);
+        const QString defaultLocation = QString::fromStdString(w.Main->DefaultFolder()) + "Tarvex/";
+        QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->text(), defaultLocation);
+        QVERIFY(w.Seam.Boxes.isEmpty());
+
+        SetSource(w, Path("missing.pdf"));
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Tip|Specified file not exists."});
+        QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Warning);
+        QCOMPARE(w.Main->SplitPageCount(), 6);
+        QCOMPARE(source->selectedText(), Path("missing.pdf"));
+
+        SetSource(w, Path("notpdf.txt"));
+        QCOMPARE(w.Main->SplitPageCount(), 0);
+        QCOMPARE(w.Seam.Boxes.size(), 1);
+
+        SetSource(w, Path("two.pdf"));
+        SetSource(w, "   ");
+        QCOMPARE(source->text(), QString());
+        QCOMPARE(w.Main->SplitPageCount(), 0);
+        QCOMPARE(w.Seam.Boxes.size(), 1);
+    }
+
+    void focusLeavingTheFieldProbes()
+    {
+        TWindows w;
+        w.Main->show();
+        w.Main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.Main.get()));
+        auto* source = w.Find<QLineEdit>("edtSplitSrc");
+        source->setFocus();
+        QTest::keyClicks(source, Path("five.pdf"));
+        w.Find<QLineEdit>("edtSplitLocation")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.Main->SplitPageCount(), 5);
+    }
+
+    void chooseSourceByDialog()
+    {
+        TWindows w;
+        w.Seam.OpenAnswers << QStringList{Path("six.pdf")} << QStringList{Path("gone.pdf")};
+        auto* browse = w.Find<QToolButton>("sbBrowseSrcFile");
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(w.Seam.DialogCalls.size(), 1);
+        QVERIFY(!w.Seam.DialogCalls[0].Multiple);
+        QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Path("six.pdf"));
+        QCOMPARE(w.Main->SplitPageCount(), 6);
+        QCOMPARE(w.Find<QSpinBox>("UpDown1")->maximum(), 5);
+        w.Main->ApplicationEvents1Idle();
+        QCOMPARE(w.Find<QLabel>("Label3")->text(), QStringLiteral("Pages: 6"));
+
+        QTest::mouseClick(browse, Qt::LeftButton); // a file that cannot be opened
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Tip|Invalid PDF document."});
+        QCOMPARE(w.Main->SplitPageCount(), 0);
+        QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Path("gone.pdf"));
+        QCOMPARE(w.Find<QSpinBox>("UpDown1")->maximum(), 5);
+
+        QTest::mouseClick(browse, Qt::LeftButton); // cancelled
+        QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Path("gone.pdf"));
+    }
+
+    void idleSplitFields_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("byRanges");
+        QTest::addColumn<bool>("perPage");
+        QTest::addColumn<bool>("rangeField");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("labelShown");
+        QTest::newRow("no source") << "" << false << false << false << "Pages: 0" << false;
+        QTest::newRow("one page, every N") << "one.pdf" << false << false << false << "Pages: 1" << true;
+        QTest::newRow("one page, ranges") << "one.pdf" << true << false << false << "Pages: 1" << true;
+        QTest::newRow("two pages, every N") << "two.pdf" << false << true << false << "Pages: 2" << true;
+        QTest::newRow("six pages, ranges") << "six.pdf" << true << false << true << "Pages: 6" << true;
+    }
+
+    void idleSplitFields()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, byRanges);
+        TWindows w;
+        if (!file.isEmpty())
+            SetSource(w, Path(file));
+        w.Find<QRadioButton>(byRanges ? "RadioButton2" : "RadioButton1")->setChecked(true);
+        w.Main->ApplicationEvents1Idle();
+        QTEST(w.Find<QSpinBox>("UpDown1")->isEnabled(), "perPage");
+        QTEST(w.Find<QLineEdit>("edtSplitPerPage")->isEnabled(), "perPage");
+        QTEST(w.Find<QLineEdit>("edtSplitPageRange")->isEnabled(), "rangeField");
+        QTEST(w.Find<QLabel>("Label3")->text(), "label");
+        QTEST(w.Find<QLabel>("Label3")->isVisibleTo(w.Main.get()), "labelShown");
+    }
+
+    void chooseOutputFolder()
+    {
+        TWindows w;
+        auto* location = w.Find<QLineEdit>("edtSplitLocation");
+        auto* browse = w.Find<QToolButton>("sbBrowseSplitLoc");
+        w.Seam.FolderAnswers << QStringLiteral("/picked/folder/");
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(w.Seam.DialogCalls[0].Title, QStringLiteral("select destination location"));
+        QCOMPARE(w.Seam.DialogCalls[0].InitialFolder, QString::fromStdString(w.Main->DefaultFolder()));
+        QCOMPARE(location->text(), QStringLiteral("/picked/folder/"));
+        location->setText(QStringLiteral("  /typed/ "));
+        QTest::mouseClick(browse, Qt::LeftButton); // cancelled
+        QCOMPARE(w.Seam.DialogCalls[1].InitialFolder, QStringLiteral("/typed/"));
+        QCOMPARE(location->text(), QStringLiteral("  /typed/ "));
+    }
+
+    void splitEveryTwoPages()
+    {
+        TWindows w;
+        w.Main->show();
+        SetSource(w, Path("five.pdf"));
+        w.Find<QSpinBox>("UpDown1")->setValue(2);
+        QCOMPARE(w.Find<QLineEdit>("edtSplitPerPage")->text(), QStringLiteral("2"));
+        const QString typed = Path("every2");
+        w.Find<QLineEdit>("edtSplitLocation")->setText(typed);
+        QList<int> positions;
+        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this, [&](int v) { positions << v; });
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
+        QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(typed)});
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 5);
+        QCOMPARE(positions.mid(positions.indexOf(0)), (QList<int>{0, 1, 2, 3, 4, 5}));
+        QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
+        QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), typed + "/");
+        QCOMPARE(QString::fromStdString(w.Main->JobParam().BaseName), QStringLiteral("five"));
+        const QList<QPair<const char*, QStringList>> pieces = {
+            {"five1-2.pdf", {"Leaf 1", "Leaf 2"}}, {"five3-4.pdf", {"Leaf 3", "Leaf 4"}}, {"five5-5.pdf", {"Leaf 5"}}};
+        for (const auto& [name, texts] : pieces) {
+            const QString piece = typed + "/" + name;
+            QCOMPARE(PdfPageCount(piece), int(texts.size()));
+            const QString text = PdfText(piece).simplified();
+            QCOMPARE(text, texts.join(' '));
+        }
+        QCOMPARE(QDir(typed).entryList(QDir::Files).size(), 3);
+    }
+
+    void splitByRangesInTypedOrder()
+    {
+        TWindows w;
+        SetSource(w, Path("five.pdf"));
+        w.Find<QRadioButton>("RadioButton2")->setChecked(true);
+        w.Find<QLineEdit>("edtSplitPageRange")->setText(" 3,1-2 ");
+        const QString folder = Path("ranges/");
+        w.Find<QLineEdit>("edtSplitLocation")->setText(folder);
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 3);
+        QCOMPARE(w.Progress->ProgressBar1()->value(), 3);
+        QCOMPARE(PdfPageCount(folder + "five3.pdf"), 1);
+        QCOMPARE(PdfText(folder + "five3.pdf").simplified(), QStringLiteral("Leaf 3"));
+        QCOMPARE(PdfPageCount(folder + "five1-2.pdf"), 2);
+        QCOMPARE(PdfText(folder + "five1-2.pdf").simplified(), QStringLiteral("Leaf 1 Leaf 2"));
+        QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    }
+
+    void failedSplitOpensNothing()
+    {
+        const QString doomed = Path("doomed.pdf");
+        QVERIFY(QFile::copy(Path("six.pdf"), doomed));
+        TWindows w;
+        SetSource(w, doomed);
+        QVERIFY(QFile::remove(doomed));
+        w.Find<QLineEdit>("edtSplitLocation")->setText(Path("failed"));
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Failure|Splitting PDF failed."}));
+        QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
+        QVERIFY(w.Seam.Opened.isEmpty());
+        QVERIFY(!w.Progress->isVisible());
+    }
+};
+
+const QString TestSplitCommand::Confirmation =
+    QStringLiteral("Files with the same name of the output file will be overwritten.\nDo you want to continue?");
+
+PLICORA_GUI_TEST_MAIN(TestSplitCommand)
+#include "tst_splitcommand.moc"
