@@ -23,9 +23,7 @@ void setPixelHeight(QWidget* widget, int pixels)
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* owner)
-    : QDialog(owner)
-    , m_ui(std::make_unique<Ui::TfrmAbout>())
+TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui::TfrmAbout>())
 {
     m_ui->setupUi(this);
 
@@ -79,7 +77,8 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton && label && label->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton && label &&
+            label->rect().contains(mouse->position().toPoint())) {
             if (watched == m_ui->Label6)
                 Label6Click(watched);
             else if (watched == m_ui->Label7)

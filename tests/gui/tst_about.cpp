@@ -4,8 +4,8 @@
 #include "guitestutil.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -70,12 +70,14 @@ void TestAbout::texts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("product") << "Label1" << "Tarvex Plicora";
     QTest::newRow("notice") << "Label2" << "Copyright (C) 2026 Tarvex. All rights reserved.";
     QTest::newRow("website caption") << "Label4" << "Website:";
     QTest::newRow("website") << "Label6" << "www.example.com";
     QTest::newRow("support caption") << "Label5" << "Support:";
     QTest::newRow("support") << "Label7" << "support@example.com";
+    // clang-format on
 }
 
 void TestAbout::texts()
@@ -124,11 +126,13 @@ void TestAbout::linkClicks_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QString>("url");
+    // clang-format off
     QTest::newRow("product page, not the caption")
         << "Label6" << Qt::LeftButton << "https://www.example.com/plicora/";
     QTest::newRow("support mail") << "Label7" << Qt::LeftButton << "mailto:support@example.com";
     QTest::newRow("right button opens nothing") << "Label6" << Qt::RightButton << QString();
     QTest::newRow("caption is not a link") << "Label4" << Qt::LeftButton << QString();
+    // clang-format on
 }
 
 void TestAbout::linkClicks()
