@@ -66,7 +66,11 @@ std::string Get_GS_Dll_Path()
 std::string GsOutputFileSwitch(std::string_view path)
 {
     std::string result = "-sOutputFile=";
-    result.reserve(result.size() + path.size() + 4);
+    result.reserve(result.size() + path.size() + 6);
+    // Ghostscript sends output named "|command" to a shell (even under -dSAFER)
+    // and output named "-" to its stdout; "./" keeps such a relative name a file.
+    if ((!path.empty() && path.front() == '|') || path == "-")
+        result += "./";
     for (char c : path) {
         result += c;
         if (c == '%')

@@ -42,7 +42,8 @@ std::string GsDllPathFromSetting(const std::string& setting);
 std::int32_t GsCountPages(const std::string& fileName);
 
 // "-sOutputFile=" followed by the path with every "%" doubled: Ghostscript reads
-// "%" there as a format character, and we always name exactly one file.
+// "%" there as a format character, and we always name exactly one file. A path
+// that Ghostscript would take for a pipe ("|...") or stdout ("-") gets "./" first.
 std::string GsOutputFileSwitch(std::string_view path);
 
 // The gsapi entry points a job resolves, in the order they are looked up.

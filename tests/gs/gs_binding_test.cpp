@@ -54,6 +54,11 @@ TEST(GsOutputFileSwitch, DoublesEveryPercent)
     EXPECT_EQ(GsOutputFileSwitch("/out/a.pdf"), "-sOutputFile=/out/a.pdf");
     EXPECT_EQ(GsOutputFileSwitch("/out/100%/scan%d.pdf"), "-sOutputFile=/out/100%%/scan%%d.pdf");
     EXPECT_EQ(GsOutputFileSwitch("%%"), "-sOutputFile=%%%%");
+    EXPECT_EQ(GsOutputFileSwitch("%pipe%cat"), "-sOutputFile=%%pipe%%cat");
+    // Never a pipe or stdout: the same relative file instead.
+    EXPECT_EQ(GsOutputFileSwitch("|cat > x.pdf"), "-sOutputFile=./|cat > x.pdf");
+    EXPECT_EQ(GsOutputFileSwitch("-"), "-sOutputFile=./-");
+    EXPECT_EQ(GsOutputFileSwitch("-x.pdf"), "-sOutputFile=-x.pdf");
 }
 
 class GsCountPagesStub : public testing::Test

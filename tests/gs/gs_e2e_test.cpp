@@ -126,6 +126,24 @@ TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
     EXPECT_EQ(m_sink.Notices().back(), Done(1));
 }
 
+TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
+{
+    const std::string a = MakePdf("a.pdf", 1, "alpha");
+    FakeMergeList list;
+    list.Rows = {{"1", a}};
+    const fs::path cwd = fs::current_path();
+    fs::current_path(m_dir);
+    m_param.Kind = 1;
+    m_param.Source = static_cast<const IMergeListSource*>(&list);
+    m_param.OutputPath = "|cat > piped.pdf";
+    GS_Job_Kind = 1;
+    const int result = Call_GS_Thread(&m_param);
+    fs::current_path(cwd);
+    EXPECT_EQ(result, GS_RESULT_OK);
+    EXPECT_EQ(Texts((m_dir / "|cat > piped.pdf").string()), (std::vector<std::string>{"Page 1 of alpha"}));
+    EXPECT_FALSE(fs::exists(m_dir / "piped.pdf"));
+}
+
 TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
 {
     const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
