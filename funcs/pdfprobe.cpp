@@ -264,35 +264,62 @@ constexpr Keyword PageTypeBlank("/Type /Page");
 constexpr Keyword ParentKeyword("/Parent");
 constexpr Keyword CountKeyword("/Count");
 
-// Every keyword begins with "/", so while no match is under way only "/", the line
-// feed and the text-ending 0x1A can change anything; a carriage return never does,
-// because it is never part of a line's text.
-const unsigned char* findInteresting(const unsigned char* p, const unsigned char* end)
+// Every keyword begins with "/" and then one of T, P, C. While no match is under
+// way, a "/" followed by any other byte leaves every matcher where it was, with
+// one exception: a carriage return is never part of the text, so the byte after
+// it decides. (A second "/", a line feed or 0x1A after the "/" wipe out its
+// effect anyway.)
+constexpr bool mayStartKeyword(unsigned char next)
 {
+    return next == 'T' || next == 'P' || next == 'C' || next == '\r';
+}
+
+// Where the line feeds, the 0x1A bytes and the "/" bytes that may start a keyword
+// lie among 64 bytes at p (bit i for p[i]). p[64] must be readable.
+struct ByteMasks
+{
+    std::uint64_t lineFeed = 0;
+    std::uint64_t sub = 0;
+    std::uint64_t slash = 0;
+};
+
 #if defined(__SSE2__)
-    const __m128i slash = _mm_set1_epi8('/');
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i sub = _mm_set1_epi8(0x1A);
-    const auto hits = [&](const unsigned char* at) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, lf)),
-                                       _mm_cmpeq_epi8(v, sub));
-        return static_cast<unsigned>(_mm_movemask_epi8(m));
+template <int K>
+inline void classify16(const unsigned char* p, ByteMasks& m)
+{
+    const auto eq = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+    const auto bits = [](__m128i v) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(v))) << (16 * K);
     };
-    while (end - p >= 32) {
-        const unsigned lo = hits(p);
-        const unsigned hi = hits(p + 16);
-        if ((lo | hi) != 0) {
-            const unsigned mask = lo | (hi << 16);
-            return p + __builtin_ctz(mask);
-        }
-        p += 32;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * K));
+    const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * K + 1));
+    const __m128i next = _mm_or_si128(_mm_or_si128(eq(n, 'T'), eq(n, 'P')), _mm_or_si128(eq(n, 'C'), eq(n, '\r')));
+    m.lineFeed |= bits(eq(v, '\n'));
+    m.sub |= bits(eq(v, 0x1A));
+    m.slash |= bits(_mm_and_si128(eq(v, '/'), next));
+}
+#endif
+
+inline ByteMasks classify64(const unsigned char* p)
+{
+    ByteMasks m;
+#if defined(__SSE2__)
+    classify16<0>(p, m);
+    classify16<1>(p, m);
+    classify16<2>(p, m);
+    classify16<3>(p, m);
+#else
+    for (int i = 0; i < 64; ++i) {
+        const std::uint64_t bit = std::uint64_t {1} << i;
+        m.lineFeed |= p[i] == '\n' ? bit : 0;
+        m.sub |= p[i] == 0x1A ? bit : 0;
+        m.slash |= p[i] == '/' && mayStartKeyword(p[i + 1]) ? bit : 0;
     }
 #endif
-    while (p < end && *p != '/' && *p != '\n' && *p != 0x1A)
-        ++p;
-    return p;
+    return m;
 }
+
+inline unsigned highestBit(std::uint64_t m) { return 63u - static_cast<unsigned>(__builtin_clzll(m)); }
 
 class LineScanner
 {
@@ -303,17 +330,10 @@ public:
         const auto* p = reinterpret_cast<const unsigned char*>(data);
         const auto* end = p + size;
         while (p < end) {
-            if (m_skipToLineEnd) {
-                const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-                if (!lf)
-                    return true;
-                p = static_cast<const unsigned char*>(lf) + 1;
-                if (!endLine())
+            if (m_skipToLineEnd || idle()) {
+                p = fastScan(p, end);
+                if (!p)
                     return false;
-                continue;
-            }
-            if (idle()) {
-                p = findInteresting(p, end);
                 if (p == end)
                     return true;
             }
@@ -364,6 +384,89 @@ private:
         }
     };
 
+    // Runs while no keyword match is under way. Returns the first byte that needs
+    // step(), the end, or nullptr when the result became 0.
+    const unsigned char* fastScan(const unsigned char* p, const unsigned char* end)
+    {
+        while (p < end) {
+            if (m_touched) {
+                // The current line holds something: its end must be settled.
+                p = finishTouchedLine(p, end);
+                if (!p || p == end || m_touched)
+                    return p;
+            }
+            // A line with nothing in it so far: line feeds and 0x1A only switch the
+            // skipping on and off until a "/" that may start a keyword turns up
+            // where the text has not ended.
+            bool skip = m_skipToLineEnd;
+            while (end - p > 64) {
+                const ByteMasks m = classify64(p);
+                if (m.slash != 0) {
+                    const auto i = static_cast<unsigned>(__builtin_ctzll(m.slash));
+                    const std::uint64_t before = (m.lineFeed | m.sub) & ((std::uint64_t {1} << i) - 1);
+                    const bool textEnded = before ? (m.sub >> highestBit(before)) & 1 : skip;
+                    if (!textEnded) {
+                        m_skipToLineEnd = false;
+                        return p + i;
+                    }
+                    // That "/" lies in skipped text: go on right after it.
+                    skip = true;
+                    p += i + 1;
+                    continue;
+                }
+                const std::uint64_t both = m.lineFeed | m.sub;
+                const bool lastIsSub = (m.sub >> highestBit(both | 1)) & 1;
+                skip = both ? lastIsSub : skip;
+                p += 64;
+            }
+            m_skipToLineEnd = skip;
+            for (; p < end; ++p) {
+                const unsigned char c = *p;
+                if (c == '\n')
+                    m_skipToLineEnd = false;
+                else if (c == 0x1A)
+                    m_skipToLineEnd = true;
+                else if (c == '/' && !m_skipToLineEnd && (p + 1 == end || mayStartKeyword(p[1])))
+                    return p;
+            }
+        }
+        return p;
+    }
+
+    // Moves to the end of a line that holds something and settles it. Returns the
+    // byte after its line feed, a "/" that needs step(), the end, or nullptr when
+    // the result became 0.
+    const unsigned char* finishTouchedLine(const unsigned char* p, const unsigned char* end)
+    {
+        while (p < end) {
+            if (m_skipToLineEnd) {
+                const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+                if (!lf)
+                    return end;
+                return endLine() ? static_cast<const unsigned char*>(lf) + 1 : nullptr;
+            }
+            while (end - p > 64) {
+                const ByteMasks m = classify64(p);
+                const std::uint64_t events = m.lineFeed | m.sub | m.slash;
+                if (events == 0) {
+                    p += 64;
+                    continue;
+                }
+                p += __builtin_ctzll(events);
+                break;
+            }
+            const unsigned char c = *p;
+            if (c == '\n')
+                return endLine() ? p + 1 : nullptr;
+            if (c == 0x1A)
+                m_skipToLineEnd = true;
+            else if (c == '/' && (p + 1 == end || mayStartKeyword(p[1])))
+                return p;
+            ++p;
+        }
+        return p;
+    }
+
     bool idle() const
     {
         return (m_typeNoBlank.state | m_typeBlank.state | m_parent.state | m_count.state) == 0
@@ -373,6 +476,7 @@ private:
 
     void step(unsigned char c)
     {
+        m_touched = true;
         if (m_typeNoBlank.awaitingNext) {
             m_typeNoBlank.awaitingNext = false;
             m_typeNoBlank.nextChar = c;
@@ -423,6 +527,10 @@ private:
     // Settles the line that just ended; false when the whole result became 0.
     bool endLine()
     {
+        if (!m_touched) {
+            m_skipToLineEnd = false;
+            return true;
+        }
         const Match* type = m_typeNoBlank.found ? &m_typeNoBlank : m_typeBlank.found ? &m_typeBlank : nullptr;
         if (type) {
             if (type->awaitingNext || type->nextChar != 's') {
@@ -444,6 +552,7 @@ private:
         m_countPhase = CountPhase::Seek;
         m_countValue = 0;
         m_skipToLineEnd = false;
+        m_touched = false;
         return !m_dead;
     }
 
@@ -454,6 +563,7 @@ private:
     CountPhase m_countPhase = CountPhase::Seek;
     std::uint64_t m_countValue = 0;
     bool m_skipToLineEnd = false;
+    bool m_touched = false; // step() saw a byte of this line
     bool m_dead = false;
 
     std::int64_t m_pageLines = 0;
