@@ -17,6 +17,12 @@ struct UsageCase
     const char* ErrHas;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const UsageCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class CliUsageTest : public testing::TestWithParam<UsageCase>
 {
 };

@@ -89,6 +89,12 @@ struct RefusalCase
     std::function<std::string(const TempDir&, const std::string& a)> Message;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class CliMergeRefusal : public CliMerge, public testing::WithParamInterface<RefusalCase>
 {
 };

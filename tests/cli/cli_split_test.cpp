@@ -107,6 +107,12 @@ struct RefusalCase
     std::string Message;           // "$SRC" and "$DIR" are replaced
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<RefusalCase>
 {
 protected:

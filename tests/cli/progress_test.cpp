@@ -18,6 +18,12 @@ struct MeterCase
     std::vector<int> Percentages; // one per page notice that yields a value
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const MeterCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class ProgressMeterTest : public testing::TestWithParam<MeterCase>
 {
 };

@@ -15,6 +15,12 @@ struct NamesCase
     std::vector<std::string> Expected;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const NamesCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class SplitPieceNamesTest : public testing::TestWithParam<NamesCase>
 {
 };
