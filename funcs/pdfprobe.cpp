@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -17,8 +18,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define PLICORA_PROBE_X86 1
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -274,52 +276,165 @@ constexpr bool mayStartKeyword(unsigned char next)
     return next == 'T' || next == 'P' || next == 'C' || next == '\r';
 }
 
-// Where the line feeds, the 0x1A bytes and the "/" bytes that may start a keyword
-// lie among 64 bytes at p (bit i for p[i]). p[64] must be readable.
-struct ByteMasks
-{
-    std::uint64_t lineFeed = 0;
-    std::uint64_t sub = 0;
-    std::uint64_t slash = 0;
-};
+inline unsigned highestBit(std::uint64_t m) { return 63u - static_cast<unsigned>(__builtin_clzll(m)); }
 
-#if defined(__SSE2__)
-template <int K>
-inline void classify16(const unsigned char* p, ByteMasks& m)
+// Bulk pass over text in which nothing has been found on the current line: line
+// feeds and 0x1A only switch `skip` (the rest of the line is skipped) on and off.
+// Stops at the first "/" that may start a keyword where the text has not ended
+// (found = true, skip = false), or when 64 or fewer bytes are left. 64-byte steps;
+// lfSub has a bit for each line feed or 0x1A, candidates for each such "/".
+inline bool settleChunk(const unsigned char*& p, std::uint64_t lfSub, std::uint64_t candidates, bool& skip)
 {
-    const auto eq = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
-    const auto bits = [](__m128i v) {
-        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(v))) << (16 * K);
-    };
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * K));
-    const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * K + 1));
-    const __m128i next = _mm_or_si128(_mm_or_si128(eq(n, 'T'), eq(n, 'P')), _mm_or_si128(eq(n, 'C'), eq(n, '\r')));
-    m.lineFeed |= bits(eq(v, '\n'));
-    m.sub |= bits(eq(v, 0x1A));
-    m.slash |= bits(_mm_and_si128(eq(v, '/'), next));
+    if (candidates != 0) {
+        const auto i = static_cast<unsigned>(__builtin_ctzll(candidates));
+        const std::uint64_t before = lfSub & ((std::uint64_t {1} << i) - 1);
+        const bool textEnded = before ? p[highestBit(before)] == 0x1A : skip;
+        if (!textEnded) {
+            skip = false;
+            p += i;
+            return true;
+        }
+        // That "/" lies in skipped text: go on right after it.
+        skip = true;
+        p += i + 1;
+        return false;
+    }
+    const bool lastIsSub = p[highestBit(lfSub | 1)] == 0x1A;
+    skip = lfSub ? lastIsSub : skip;
+    p += 64;
+    return false;
+}
+
+const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned char* end, bool& skip, bool& found)
+{
+    while (end - p > 64) {
+        std::uint64_t lfSub = 0;
+        std::uint64_t candidates = 0;
+        for (unsigned i = 0; i < 64; ++i) {
+            const std::uint64_t bit = std::uint64_t {1} << i;
+            lfSub |= (p[i] == '\n' || p[i] == 0x1A) ? bit : 0;
+            candidates |= (p[i] == '/' && mayStartKeyword(p[i + 1])) ? bit : 0;
+        }
+        if (settleChunk(p, lfSub, candidates, skip))
+            return found = true, p;
+    }
+    return p;
+}
+
+#if defined(PLICORA_PROBE_X86)
+const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* end, bool& skip, bool& found)
+{
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    const __m128i sub = _mm_set1_epi8(0x1A);
+    const __m128i slash = _mm_set1_epi8('/');
+    const __m128i four = _mm_set1_epi8(4);
+    const __m128i upperT = _mm_set1_epi8('T'); // 'P' | 4 == 'T'
+    const __m128i upperC = _mm_set1_epi8('C');
+    const __m128i cr = _mm_set1_epi8('\r');
+    while (end - p > 64) {
+        std::uint64_t lfSub = 0;
+        std::uint64_t candidates = 0;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+            const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k + 1));
+            const __m128i ls = _mm_or_si128(_mm_cmpeq_epi8(v, lineFeed), _mm_cmpeq_epi8(v, sub));
+            const __m128i next = _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(n, four), upperT),
+                                              _mm_or_si128(_mm_cmpeq_epi8(n, upperC), _mm_cmpeq_epi8(n, cr)));
+            const __m128i c = _mm_and_si128(_mm_cmpeq_epi8(v, slash), next);
+            lfSub |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(ls))) << (16 * k);
+            candidates |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(c))) << (16 * k);
+        }
+        if (settleChunk(p, lfSub, candidates, skip))
+            return found = true, p;
+    }
+    return p;
+}
+
+__attribute__((target("avx2"))) const unsigned char* bulkScanAvx2(const unsigned char* p, const unsigned char* end,
+                                                                   bool& skip, bool& found)
+{
+    const __m256i lineFeed = _mm256_set1_epi8('\n');
+    const __m256i sub = _mm256_set1_epi8(0x1A);
+    const __m256i slash = _mm256_set1_epi8('/');
+    const __m256i four = _mm256_set1_epi8(4);
+    const __m256i upperT = _mm256_set1_epi8('T'); // 'P' | 4 == 'T'
+    const __m256i upperC = _mm256_set1_epi8('C');
+    const __m256i cr = _mm256_set1_epi8('\r');
+    while (end - p > 64) {
+        const __m256i v0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const __m256i v1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+        const __m256i n0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+        const __m256i n1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 33));
+        const __m256i ls0 = _mm256_or_si256(_mm256_cmpeq_epi8(v0, lineFeed), _mm256_cmpeq_epi8(v0, sub));
+        const __m256i ls1 = _mm256_or_si256(_mm256_cmpeq_epi8(v1, lineFeed), _mm256_cmpeq_epi8(v1, sub));
+        const __m256i next0 = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n0, four), upperT),
+                                              _mm256_or_si256(_mm256_cmpeq_epi8(n0, upperC), _mm256_cmpeq_epi8(n0, cr)));
+        const __m256i next1 = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n1, four), upperT),
+                                              _mm256_or_si256(_mm256_cmpeq_epi8(n1, upperC), _mm256_cmpeq_epi8(n1, cr)));
+        const __m256i c0 = _mm256_and_si256(_mm256_cmpeq_epi8(v0, slash), next0);
+        const __m256i c1 = _mm256_and_si256(_mm256_cmpeq_epi8(v1, slash), next1);
+        const std::uint64_t lfSub = static_cast<std::uint32_t>(_mm256_movemask_epi8(ls0))
+                                  | static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(ls1))) << 32;
+        std::uint64_t candidates = 0;
+        if (!_mm256_testz_si256(_mm256_or_si256(c0, c1), _mm256_or_si256(c0, c1))) {
+            candidates = static_cast<std::uint32_t>(_mm256_movemask_epi8(c0))
+                       | static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(c1))) << 32;
+        }
+        if (settleChunk(p, lfSub, candidates, skip))
+            return found = true, p;
+    }
+    return p;
 }
 #endif
 
-inline ByteMasks classify64(const unsigned char* p)
+using BulkScan = const unsigned char* (*)(const unsigned char*, const unsigned char*, bool&, bool&);
+
+BulkScan chooseBulkScan()
 {
-    ByteMasks m;
-#if defined(__SSE2__)
-    classify16<0>(p, m);
-    classify16<1>(p, m);
-    classify16<2>(p, m);
-    classify16<3>(p, m);
+#if defined(PLICORA_PROBE_X86)
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? bulkScanAvx2 : bulkScanSse2;
 #else
-    for (int i = 0; i < 64; ++i) {
-        const std::uint64_t bit = std::uint64_t {1} << i;
-        m.lineFeed |= p[i] == '\n' ? bit : 0;
-        m.sub |= p[i] == 0x1A ? bit : 0;
-        m.slash |= p[i] == '/' && mayStartKeyword(p[i + 1]) ? bit : 0;
+    return bulkScanPortable;
+#endif
+}
+
+std::atomic<BulkScan> forcedBulkScan {nullptr};
+
+// Chosen once; a function-local static so that probes from other static
+// initialisers find it ready.
+BulkScan bulkScan()
+{
+    static const BulkScan chosen = chooseBulkScan();
+    const BulkScan forced = forcedBulkScan.load(std::memory_order_relaxed);
+    return forced ? forced : chosen;
+}
+
+// The next line feed, 0x1A or "/" that may start a keyword, or end.
+const unsigned char* nextEvent(const unsigned char* p, const unsigned char* end)
+{
+#if defined(PLICORA_PROBE_X86)
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    const __m128i sub = _mm_set1_epi8(0x1A);
+    const __m128i slash = _mm_set1_epi8('/');
+    while (end - p > 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, lineFeed), _mm_cmpeq_epi8(v, sub)), _mm_cmpeq_epi8(v, slash))));
+        for (; bits != 0; bits &= bits - 1) {
+            const unsigned char* at = p + __builtin_ctz(bits);
+            if (*at != '/' || mayStartKeyword(at[1]))
+                return at;
+        }
+        p += 16;
     }
 #endif
-    return m;
+    for (; p < end; ++p) {
+        if (*p == '\n' || *p == 0x1A || (*p == '/' && (p + 1 == end || mayStartKeyword(p[1]))))
+            return p;
+    }
+    return p;
 }
-
-inline unsigned highestBit(std::uint64_t m) { return 63u - static_cast<unsigned>(__builtin_clzll(m)); }
 
 class LineScanner
 {
@@ -336,6 +451,10 @@ public:
                     return false;
                 if (p == end)
                     return true;
+                if (const unsigned char* after = passKeywordAt(p, end)) {
+                    p = after;
+                    continue;
+                }
             }
             const unsigned char c = *p++;
             if (c == '\n') {
@@ -395,31 +514,10 @@ private:
                 if (!p || p == end || m_touched)
                     return p;
             }
-            // A line with nothing in it so far: line feeds and 0x1A only switch the
-            // skipping on and off until a "/" that may start a keyword turns up
-            // where the text has not ended.
-            bool skip = m_skipToLineEnd;
-            while (end - p > 64) {
-                const ByteMasks m = classify64(p);
-                if (m.slash != 0) {
-                    const auto i = static_cast<unsigned>(__builtin_ctzll(m.slash));
-                    const std::uint64_t before = (m.lineFeed | m.sub) & ((std::uint64_t {1} << i) - 1);
-                    const bool textEnded = before ? (m.sub >> highestBit(before)) & 1 : skip;
-                    if (!textEnded) {
-                        m_skipToLineEnd = false;
-                        return p + i;
-                    }
-                    // That "/" lies in skipped text: go on right after it.
-                    skip = true;
-                    p += i + 1;
-                    continue;
-                }
-                const std::uint64_t both = m.lineFeed | m.sub;
-                const bool lastIsSub = (m.sub >> highestBit(both | 1)) & 1;
-                skip = both ? lastIsSub : skip;
-                p += 64;
-            }
-            m_skipToLineEnd = skip;
+            bool found = false;
+            p = bulkScan()(p, end, m_skipToLineEnd, found);
+            if (found)
+                return p;
             for (; p < end; ++p) {
                 const unsigned char c = *p;
                 if (c == '\n')
@@ -431,6 +529,44 @@ private:
             }
         }
         return p;
+    }
+
+    // At a "/" reached while no match is under way: when the next bytes, free of
+    // carriage returns, spell a whole keyword, records it and returns the byte after
+    // it; when they spell none, no keyword starts here and the "/" is passed. Any
+    // keyword further on begins at a later "/". nullptr: go byte by byte instead.
+    const unsigned char* passKeywordAt(const unsigned char* p, const unsigned char* end)
+    {
+        constexpr std::size_t longest = 11;
+        if (static_cast<std::size_t>(end - p) < longest || std::memchr(p + 1, '\r', longest - 1))
+            return nullptr;
+        const auto is = [p](std::string_view k) { return std::memcmp(p, k.data(), k.size()) == 0; };
+        const auto found = [this](Match& m) {
+            m_touched = true;
+            if (!m.found) {
+                m.found = true;
+                m.awaitingNext = true;
+            }
+        };
+        if (is("/Type/Page")) {
+            found(m_typeNoBlank);
+            return p + 10;
+        }
+        if (is("/Type /Page")) {
+            found(m_typeBlank);
+            return p + 11;
+        }
+        if (is("/Parent")) {
+            found(m_parent);
+            return p + 7;
+        }
+        if (is("/Count")) {
+            m_touched = true;
+            if (m_countPhase == CountPhase::Seek)
+                m_countPhase = CountPhase::SeekDigit;
+            return p + 6;
+        }
+        return p + 1;
     }
 
     // Moves to the end of a line that holds something and settles it. Returns the
@@ -445,23 +581,14 @@ private:
                     return end;
                 return endLine() ? static_cast<const unsigned char*>(lf) + 1 : nullptr;
             }
-            while (end - p > 64) {
-                const ByteMasks m = classify64(p);
-                const std::uint64_t events = m.lineFeed | m.sub | m.slash;
-                if (events == 0) {
-                    p += 64;
-                    continue;
-                }
-                p += __builtin_ctzll(events);
-                break;
-            }
-            const unsigned char c = *p;
-            if (c == '\n')
-                return endLine() ? p + 1 : nullptr;
-            if (c == 0x1A)
-                m_skipToLineEnd = true;
-            else if (c == '/' && (p + 1 == end || mayStartKeyword(p[1])))
+            p = nextEvent(p, end);
+            if (p == end)
                 return p;
+            if (*p == '\n')
+                return endLine() ? p + 1 : nullptr;
+            if (*p == '/')
+                return p;
+            m_skipToLineEnd = true;
             ++p;
         }
         return p;
@@ -627,6 +754,33 @@ std::int32_t ScanPdfPageLinesChunked(std::string_view bytes, std::size_t blockSi
             return 0;
     }
     return scanner.finish();
+}
+
+bool UseScanVariant(ScanVariant variant)
+{
+    switch (variant) {
+    case ScanVariant::Automatic:
+        forcedBulkScan = nullptr;
+        return true;
+    case ScanVariant::Portable:
+        forcedBulkScan = bulkScanPortable;
+        return true;
+#if defined(PLICORA_PROBE_X86)
+    case ScanVariant::Sse2:
+        forcedBulkScan = bulkScanSse2;
+        return true;
+    case ScanVariant::Avx2:
+        if (!__builtin_cpu_supports("avx2"))
+            return false;
+        forcedBulkScan = bulkScanAvx2;
+        return true;
+#else
+    case ScanVariant::Sse2:
+    case ScanVariant::Avx2:
+        return false;
+#endif
+    }
+    return false;
 }
 
 bool CheckPdfTail(const std::string& fileName, std::size_t blockSize)

@@ -54,6 +54,12 @@ bool IsPdfEncryptedBytes(std::string_view bytes, std::size_t blockSize = Default
 // The line scan fed in pieces of blockSize bytes, as the file reader feeds it.
 std::int32_t ScanPdfPageLinesChunked(std::string_view bytes, std::size_t blockSize);
 
+// The line scan's bulk pass comes in variants by instruction set; the fastest the
+// processor supports is used. Tests force each in turn (not thread-safe; false when
+// the processor lacks it). Every variant gives the same results.
+enum class ScanVariant { Automatic, Portable, Sse2, Avx2 };
+bool UseScanVariant(ScanVariant variant);
+
 // The file-based functions with a chosen block size.
 bool CheckPdfTail(const std::string& fileName, std::size_t blockSize);
 std::int32_t ScanPdfPageLines(const std::string& fileName, std::size_t blockSize);
