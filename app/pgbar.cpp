@@ -29,6 +29,7 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     m_ui->Label1->setPalette(labelPalette);
     m_ui->Label1->setTextFormat(Qt::PlainText);
     m_ui->Label1->adjustSize();
+    UpdateMask();
 }
 
 TfrmProgress::~TfrmProgress() = default;
@@ -52,6 +53,14 @@ void TfrmProgress::SetLabelText(const QString& text)
 {
     m_ui->Label1->setText(text);
     m_ui->Label1->adjustSize();
+    UpdateMask();
+}
+
+void TfrmProgress::UpdateMask()
+{
+    // Without a compositor an unpainted translucent area shows black; the mask
+    // leaves exactly what the window draws, so the rest stays see-through.
+    setMask(QRegion(m_ui->ProgressBar1->geometry()) + QRegion(m_ui->Label1->geometry()));
 }
 
 void TfrmProgress::showEvent(QShowEvent* event)

@@ -42,6 +42,7 @@ protected:
 
 private:
     void FormShow();
+    void UpdateMask();
 
     std::unique_ptr<Ui::TfrmProgress> m_ui;
 };
