@@ -4,7 +4,6 @@
 #include "gsbinding.h"
 
 #include <CLI/CLI.hpp>
-
 #include <exception>
 
 #ifndef PLICORA_VERSION
@@ -27,7 +26,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     info->add_option("FILE", infoFiles, "PDF files to look at")->required();
 
     TMergeOptions merge;
-    CLI::App* mergeCmd = app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
+    CLI::App* mergeCmd =
+        app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
     mergeCmd->add_option("-o,--output", merge.Output, "Output file (\".pdf\" is appended when missing)");
     mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
     mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
@@ -37,7 +37,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     std::string pages;
     CLI::App* splitCmd = app.add_subcommand("split", "Cut a PDF file into several");
     CLI::Option* everyOpt = splitCmd->add_option("--every", every, "A file for every N pages");
-    CLI::Option* pagesOpt = splitCmd->add_option("--pages", pages, "A file for each page range, e.g. \"1,2-5,4,6\"");
+    CLI::Option* pagesOpt =
+        splitCmd->add_option("--pages", pages, "A file for each page range, e.g. \"1,2-5,4,6\"");
     everyOpt->excludes(pagesOpt);
     splitCmd->add_option("-o,--output", split.Location, "Output folder (created when missing)");
     splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");

@@ -136,8 +136,8 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
             const std::int32_t pages = GetPdfPageCount(file);
             const bool encrypted = IsPdfEncrypted(file);
             const std::uint64_t size = plat::fileSize(file).value_or(0);
-            io.Out << pages << '\t' << (encrypted ? "yes" : "no") << '\t' << FileSizeText(size) << '\t' << file
-                   << '\n';
+            io.Out << pages << '\t' << (encrypted ? "yes" : "no") << '\t' << FileSizeText(size) << '\t'
+                   << file << '\n';
         } catch (const EPdfOpenError& e) {
             io.Err << e.what() << '\n';
             exitCode = CLI_EXIT_JOB_FAILED;

@@ -37,8 +37,8 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io);
 struct TSplitOptions
 {
     std::string Source;
-    std::optional<std::int64_t> Every;  // pages per file
-    std::optional<std::string> Pages;   // page-range text such as "1,2-5,4"
+    std::optional<std::int64_t> Every; // pages per file
+    std::optional<std::string> Pages;  // page-range text such as "1,2-5,4"
     std::string Location;
     bool Force = false; // existing pieces may be replaced
 };

@@ -30,11 +30,16 @@ public:
             return {};
         const TMergeRow& r = m_rows[static_cast<std::size_t>(row)];
         switch (index) {
-        case 0: return r.FileName;
-        case 1: return r.PageCount;
-        case 2: return r.SizeText;
-        case 3: return r.FullPath;
-        default: return {};
+        case 0:
+            return r.FileName;
+        case 1:
+            return r.PageCount;
+        case 2:
+            return r.SizeText;
+        case 3:
+            return r.FullPath;
+        default:
+            return {};
         }
     }
 

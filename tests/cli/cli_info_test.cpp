@@ -38,15 +38,15 @@ TEST_P(CliUsageTest, ExitCodeAndText)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CliUsageTest,
-    testing::Values(UsageCase{"Version", {"--version"}, 0, "plicora-cli 1.0.0\n", ""},
-                    UsageCase{"Help", {"--help"}, 0, "merge", ""},
-                    UsageCase{"SplitHelp", {"split", "--help"}, 0, "--every", ""},
-                    UsageCase{"NoSubcommand", {}, 2, "", "subcommand"},
-                    UsageCase{"UnknownOption", {"merge", "--bogus"}, 2, "", "--bogus"},
-                    UsageCase{"InfoWithoutFiles", {"info"}, 2, "", "FILE"},
-                    UsageCase{"EveryNotANumber", {"split", "--every", "x", "-o", "/tmp", "a.pdf"}, 2, "", "x"},
-                    UsageCase{"BothSplitMethods", {"split", "--every", "2", "--pages", "1", "a.pdf"}, 2, "",
-                              "excludes"}),
+    testing::Values(
+        UsageCase{"Version", {"--version"}, 0, "plicora-cli 1.0.0\n", ""},
+        UsageCase{"Help", {"--help"}, 0, "merge", ""},
+        UsageCase{"SplitHelp", {"split", "--help"}, 0, "--every", ""},
+        UsageCase{"NoSubcommand", {}, 2, "", "subcommand"},
+        UsageCase{"UnknownOption", {"merge", "--bogus"}, 2, "", "--bogus"},
+        UsageCase{"InfoWithoutFiles", {"info"}, 2, "", "FILE"},
+        UsageCase{"EveryNotANumber", {"split", "--every", "x", "-o", "/tmp", "a.pdf"}, 2, "", "x"},
+        UsageCase{"BothSplitMethods", {"split", "--every", "2", "--pages", "1", "a.pdf"}, 2, "", "excludes"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.Name); });
 
 TEST(CliInfo, OneTabSeparatedLinePerFile)

@@ -1,11 +1,10 @@
 #include "clitestutil.h"
 #include "util/tempdir.h"
 
-#include <gtest/gtest.h>
-#include <gmock/gmock.h>
-
 #include <filesystem>
 #include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -41,7 +40,8 @@ TEST_F(CliMerge, JoinsInTheGivenOrderAndAppendsPdf)
     EXPECT_THAT(PageTexts(out + ".pdf"), ElementsAre("Charlie page 1", "Alpha page 1", "Alpha page 2",
                                                      "Alpha page 3", "Bravo page 1", "Bravo page 2"));
     // Not a terminal: one plain line per new percentage, then the result.
-    EXPECT_THAT(Lines(r.Err), ElementsAre(" 16%", " 33%", " 50%", " 66%", " 83%", "100%", "Merging PDF completed."));
+    EXPECT_THAT(Lines(r.Err),
+                ElementsAre(" 16%", " 33%", " 50%", " 66%", " 83%", "100%", "Merging PDF completed."));
     EXPECT_EQ(r.Out, "");
 }
 
@@ -74,7 +74,8 @@ TEST_F(CliMerge, ForceReplacesAnExistingOutput)
 TEST_F(CliMerge, AFailedJobExitsWithOne)
 {
     const std::string out = dir.str() + "never.pdf";
-    const TRunResult r = RunCliBinary({"merge", "-o", out, a, b}, {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
+    const TRunResult r =
+        RunCliBinary({"merge", "-o", out, a, b}, {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_THAT(r.Err, testing::EndsWith("Merging PDF failed.\n"));
     EXPECT_FALSE(fs::exists(out));
@@ -121,31 +122,54 @@ std::string Fixed(const std::string& text)
 INSTANTIATE_TEST_SUITE_P(
     Checks, CliMergeRefusal,
     testing::Values(
-        RefusalCase{"OneInput", [](auto& d, auto& a, auto&) { return std::vector<std::string>{"-o", d.str() + "out", a}; },
-                    [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
-        RefusalCase{"SameInputTwice",
-                    [](auto& d, auto& a, auto&) { return std::vector<std::string>{"-o", d.str() + "out", a, a}; },
-                    [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
-        RefusalCase{"OutputTooShort", [](auto&, auto& a, auto& b) { return std::vector<std::string>{"-o", "ab", a, b}; },
-                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
-        RefusalCase{"OutputMissing", [](auto&, auto& a, auto& b) { return std::vector<std::string>{a, b}; },
-                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
-        RefusalCase{"OutputBlanks", [](auto&, auto& a, auto& b) { return std::vector<std::string>{"-o", "   ", a, b}; },
-                    [](auto&, auto&) { return Fixed("cannot create folder \"\""); }},
-        RefusalCase{"OutputIsAnInput", [](auto&, auto& a, auto& b) { return std::vector<std::string>{"-f", "-o", a, a, b}; },
-                    [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
-        RefusalCase{"OutputIsAnInputWrittenOtherwise",
-                    [](auto& d, auto& a, auto& b) {
-                        return std::vector<std::string>{"-f", "-o", d.str() + "sub/../" + fs::path(a).filename().string(),
-                                                        a, b};
+        RefusalCase{
+            "OneInput",
+            [](auto& d, auto& a, auto&) {
+                return std::vector<std::string>{"-o", d.str() + "out", a};
+            },
+            [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
+        RefusalCase{
+            "SameInputTwice",
+            [](auto& d, auto& a, auto&) {
+                return std::vector<std::string>{"-o", d.str() + "out", a, a};
+            },
+            [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
+        RefusalCase{"OutputTooShort",
+                    [](auto&, auto& a, auto& b) {
+                        return std::vector<std::string>{"-o", "ab", a, b};
                     },
-                    [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
+                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
+        RefusalCase{"OutputMissing",
+                    [](auto&, auto& a, auto& b) {
+                        return std::vector<std::string>{a, b};
+                    },
+                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
+        RefusalCase{"OutputBlanks",
+                    [](auto&, auto& a, auto& b) {
+                        return std::vector<std::string>{"-o", "   ", a, b};
+                    },
+                    [](auto&, auto&) { return Fixed("cannot create folder \"\""); }},
+        RefusalCase{
+            "OutputIsAnInput",
+            [](auto&, auto& a, auto& b) {
+                return std::vector<std::string>{"-f", "-o", a, a, b};
+            },
+            [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
+        RefusalCase{
+            "OutputIsAnInputWrittenOtherwise",
+            [](auto& d, auto& a, auto& b) {
+                return std::vector<std::string>{"-f", "-o",
+                                                d.str() + "sub/../" + fs::path(a).filename().string(), a, b};
+            },
+            [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
         RefusalCase{"OutputExists",
                     [](auto& d, auto& a, auto& b) {
                         d.write("out.pdf", "keep me");
                         return std::vector<std::string>{"-o", d.str() + "out.pdf", a, b};
                     },
-                    [](auto& d, auto&) { return "\"" + d.str() + "out.pdf\" aleady exists, use --force to overwrite."; }},
+                    [](auto& d, auto&) {
+                        return "\"" + d.str() + "out.pdf\" aleady exists, use --force to overwrite.";
+                    }},
         RefusalCase{"FolderCannotBeMade",
                     [](auto& d, auto& a, auto& b) {
                         d.write("file", "x");
@@ -164,12 +188,13 @@ INSTANTIATE_TEST_SUITE_P(
                         return std::vector<std::string>{"-o", d.str() + "out", b, d.str() + "locked.pdf"};
                     },
                     [](auto& d, auto&) { return d.str() + "locked.pdf is encrypted, cannot be merged!"; }},
-        RefusalCase{"NotAPdf",
-                    [](auto& d, auto& a, auto&) {
-                        d.write("notes.txt", "just text\n");
-                        return std::vector<std::string>{"-o", d.str() + "out", a, d.str() + "notes.txt"};
-                    },
-                    [](auto& d, auto&) { return d.str() + "notes.txt is not a PDF document, cannot be merged!"; }},
+        RefusalCase{
+            "NotAPdf",
+            [](auto& d, auto& a, auto&) {
+                d.write("notes.txt", "just text\n");
+                return std::vector<std::string>{"-o", d.str() + "out", a, d.str() + "notes.txt"};
+            },
+            [](auto& d, auto&) { return d.str() + "notes.txt is not a PDF document, cannot be merged!"; }},
         RefusalCase{"AFolder",
                     [](auto& d, auto& a, auto&) {
                         fs::create_directory(d.path() / "dir.pdf");

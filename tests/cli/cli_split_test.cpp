@@ -2,12 +2,11 @@
 #include "splitnames.h"
 #include "util/tempdir.h"
 
-#include <gtest/gtest.h>
-#include <gmock/gmock.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -50,7 +49,8 @@ TEST_F(CliSplit, EveryTwoPages)
     EXPECT_THAT(PageTexts(out + "/report (5)3-4.pdf"), ElementsAre("Report page 3", "Report page 4"));
     EXPECT_EQ(QpdfPageCount(out + "/report (5)5-5.pdf"), 1);
     EXPECT_THAT(PageTexts(out + "/report (5)5-5.pdf"), ElementsAre("Report page 5"));
-    EXPECT_THAT(Lines(r.Err), ElementsAre(" 20%", " 40%", " 60%", " 80%", "100%", "Splitting PDF completed."));
+    EXPECT_THAT(Lines(r.Err),
+                ElementsAre(" 20%", " 40%", " 60%", " 80%", "100%", "Splitting PDF completed."));
 }
 
 TEST_F(CliSplit, RangesInTypedOrder)
@@ -118,8 +118,8 @@ class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<Refu
 protected:
     std::string Expand(std::string text) const
     {
-        for (const auto& [key, value] : {std::pair<std::string, std::string>{"$SRC", src}, {"$OUT", out},
-                                         {"$DIR", dir.str()}}) {
+        for (const auto& [key, value] :
+             {std::pair<std::string, std::string>{"$SRC", src}, {"$OUT", out}, {"$DIR", dir.str()}}) {
             for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
                 text.replace(at, key.size(), value);
         }
@@ -148,37 +148,54 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, CliSplitRefusal,
     testing::Values(
         RefusalCase{"NoSource", {"--every", "1", "-o", "$OUT"}, "Please select a PDF document to split."},
-        RefusalCase{"BlankSource", {"--every", "1", "-o", "$OUT", "  "}, "Please select a PDF document to split."},
-        RefusalCase{"MissingSource", {"--every", "1", "-o", "$OUT", "$DIRgone.pdf"}, "Specified file not exists."},
+        RefusalCase{
+            "BlankSource", {"--every", "1", "-o", "$OUT", "  "}, "Please select a PDF document to split."},
+        RefusalCase{
+            "MissingSource", {"--every", "1", "-o", "$OUT", "$DIRgone.pdf"}, "Specified file not exists."},
         RefusalCase{"FolderSource", {"--every", "1", "-o", "$OUT", "$DIR"}, "Invalid PDF document."},
-        RefusalCase{"Encrypted", {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
+        RefusalCase{"Encrypted",
+                    {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
                     "$DIRlocked.pdf is encrypted, cannot be split."},
         RefusalCase{"OnePage", {"--every", "1", "-o", "$OUT", "$DIRone.pdf"}, "Pages must be greate then 2."},
-        RefusalCase{"NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
-        RefusalCase{"NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
-        RefusalCase{"EveryZero", {"--every", "0", "-o", "$OUT", "$SRC"}, "Pages per file must be from 1 to 32767."},
-        RefusalCase{"EveryTooLarge", {"--every", "32768", "-o", "$OUT", "$SRC"},
+        RefusalCase{
+            "NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
+        RefusalCase{
+            "NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
+        RefusalCase{
+            "EveryZero", {"--every", "0", "-o", "$OUT", "$SRC"}, "Pages per file must be from 1 to 32767."},
+        RefusalCase{"EveryTooLarge",
+                    {"--every", "32768", "-o", "$OUT", "$SRC"},
                     "Pages per file must be from 1 to 32767."},
-        RefusalCase{"EmptyRanges", {"--pages", "  ", "-o", "$OUT", "$SRC"},
+        RefusalCase{"EmptyRanges",
+                    {"--pages", "  ", "-o", "$OUT", "$SRC"},
                     "Please specify page range(s) for spliting."},
-        RefusalCase{"PageBeyondTotal", {"--pages", "1,6", "-o", "$OUT", "$SRC"},
+        RefusalCase{"PageBeyondTotal",
+                    {"--pages", "1,6", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"RangeBeyondTotal", {"--pages", "2-6", "-o", "$OUT", "$SRC"},
+        RefusalCase{"RangeBeyondTotal",
+                    {"--pages", "2-6", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"PageZero", {"--pages", "0", "-o", "$OUT", "$SRC"},
+        RefusalCase{"PageZero",
+                    {"--pages", "0", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"NegativePage", {"--pages=-3", "-o", "$OUT", "$SRC"},
+        RefusalCase{"NegativePage",
+                    {"--pages=-3", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"Descending", {"--pages", "5-3", "-o", "$OUT", "$SRC"},
+        RefusalCase{"Descending",
+                    {"--pages", "5-3", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"OpenRange", {"--pages", "4-", "-o", "$OUT", "$SRC"},
+        RefusalCase{"OpenRange",
+                    {"--pages", "4-", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"NoEntry", {"--pages", "abc", "-o", "$OUT", "$SRC"},
+        RefusalCase{"NoEntry",
+                    {"--pages", "abc", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
-        RefusalCase{"LoneDash", {"--pages", "3 - 4", "-o", "$OUT", "$SRC"}, "'-' is not a valid integer value."},
+        RefusalCase{
+            "LoneDash", {"--pages", "3 - 4", "-o", "$OUT", "$SRC"}, "'-' is not a valid integer value."},
         RefusalCase{"NoLocation", {"--every", "2", "$SRC"}, "Please specify a location for spliting."},
         RefusalCase{"BlankLocation", {"--every", "2", "-o", "  ", "$SRC"}, "cannot create folder \"  \""},
-        RefusalCase{"LocationUnderAFile", {"--every", "2", "-o", "$DIRfile/sub", "$SRC"},
+        RefusalCase{"LocationUnderAFile",
+                    {"--every", "2", "-o", "$DIRfile/sub", "$SRC"},
                     "cannot create folder \"$DIRfile/sub\""}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
 

@@ -58,8 +58,8 @@ void MakePdf(const std::string& path, const std::string& label, int pages)
 {
     TempDir work;
     const std::string ps = work.write("make.ps", "/Helvetica findfont 24 scalefont setfont\n"
-                                                 "1 1 " + std::to_string(pages) +
-                                                     " { 72 720 moveto (" + label +
+                                                 "1 1 " +
+                                                     std::to_string(pages) + " { 72 720 moveto (" + label +
                                                      " page ) show 3 string cvs show showpage } for\n");
     const TRunResult r = RunProgram(
         "gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite", "-sOutputFile=" + path, ps});

@@ -18,7 +18,8 @@ TRunResult RunProgram(const std::string& program, const std::vector<std::string>
                       const std::map<std::string, std::string>& env = {});
 
 // Runs the built plicora-cli.
-TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
+TRunResult RunCliBinary(const std::vector<std::string>& args,
+                        const std::map<std::string, std::string>& env = {});
 
 // Writes a PDF of `pages` pages with Ghostscript; page n shows "<label> page <n>".
 void MakePdf(const std::string& path, const std::string& label, int pages);

@@ -4,7 +4,6 @@
 #include "util/tempdir.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <thread>
 
@@ -45,12 +44,15 @@ INSTANTIATE_TEST_SUITE_P(
     Notices, ProgressMeterTest,
     testing::Values(
         // Each merged file numbers its pages from 1 again.
-        MeterCase{"MergeThreeAndTwo", 1, {{5, T}, {1, P}, {2, P}, {3, P}, {1, P}, {2, P}}, {20, 40, 60, 80, 100}},
-        MeterCase{"SplitEveryTwoOfSix", 2,
+        MeterCase{
+            "MergeThreeAndTwo", 1, {{5, T}, {1, P}, {2, P}, {3, P}, {1, P}, {2, P}}, {20, 40, 60, 80, 100}},
+        MeterCase{"SplitEveryTwoOfSix",
+                  2,
                   {{6, T}, {1, S}, {1, P}, {2, P}, {3, S}, {3, P}, {4, P}, {5, S}, {5, P}, {6, P}},
                   {16, 33, 50, 66, 83, 100}},
         // Split pieces count from their first page, in typed order.
-        MeterCase{"RangesFourFiveThenOne", 2, {{3, T}, {4, S}, {4, P}, {5, P}, {1, S}, {1, P}}, {33, 66, 100}},
+        MeterCase{
+            "RangesFourFiveThenOne", 2, {{3, T}, {4, S}, {4, P}, {5, P}, {1, S}, {1, P}}, {33, 66, 100}},
         MeterCase{"OneOfThreeTruncates", 1, {{3, T}, {1, P}}, {33}},
         MeterCase{"NoTotalNoDivision", 1, {{1, P}, {2, P}}, {}},
         MeterCase{"ZeroTotalNoDivision", 2, {{0, T}, {1, S}, {1, P}}, {}},
