@@ -28,11 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t small = 1 + size % 13;
     const std::size_t medium = 9 + size % 61;
 
-    const std::int32_t pages = ScanPdfPageLines(bytes.data(), bytes.size());
-    check(pdfprobe_detail::ScanPdfPageLinesChunked(bytes, small) == pages, "scan, small blocks");
-    check(pdfprobe_detail::ScanPdfPageLinesChunked(bytes, medium) == pages, "scan, medium blocks");
-    check(probe_oracle::scan(bytes) == pages, "scan against the literal rules");
+    using pdfprobe_detail::ScanVariant;
+    const std::int32_t pages = probe_oracle::scan(bytes);
     check(pages >= 0, "negative page count");
+    for (ScanVariant v : {ScanVariant::Portable, ScanVariant::Sse2, ScanVariant::Avx2}) {
+        if (!pdfprobe_detail::UseScanVariant(v))
+            continue;
+        check(ScanPdfPageLines(bytes.data(), bytes.size()) == pages, "scan against the literal rules");
+        check(pdfprobe_detail::ScanPdfPageLinesChunked(bytes, small) == pages, "scan, small blocks");
+        check(pdfprobe_detail::ScanPdfPageLinesChunked(bytes, medium) == pages, "scan, medium blocks");
+    }
+    pdfprobe_detail::UseScanVariant(ScanVariant::Automatic);
 
     const bool tail = pdfprobe_detail::CheckPdfTailBytes(bytes);
     check(pdfprobe_detail::CheckPdfTailBytes(bytes, small) == tail, "tail, small blocks");

@@ -25,6 +25,22 @@ namespace {
 // a CR and its LF, right after 0x1A.
 constexpr std::size_t BlockSizes[] = {1, 2, 3, 5, 7, 9, 10, 13, 64, 4096};
 
+constexpr detail::ScanVariant Variants[] = {detail::ScanVariant::Portable, detail::ScanVariant::Sse2,
+                                            detail::ScanVariant::Avx2};
+
+// Runs check() once with each bulk-pass variant the processor supports.
+template <class Check>
+void ForEachScanVariant(Check check)
+{
+    for (detail::ScanVariant v : Variants) {
+        if (!detail::UseScanVariant(v))
+            continue;
+        SCOPED_TRACE("scan variant " + std::to_string(static_cast<int>(v)));
+        check();
+    }
+    detail::UseScanVariant(detail::ScanVariant::Automatic);
+}
+
 struct ByteCase
 {
     const char* name;
@@ -43,10 +59,15 @@ class LineScan : public ::testing::TestWithParam<ByteCase>
 TEST_P(LineScan, SameResultWholeChunkedFromFileAndByTheLiteralRules)
 {
     const ByteCase& c = GetParam();
-    EXPECT_EQ(ScanPdfPageLines(c.bytes.data(), c.bytes.size()), c.expected);
     EXPECT_EQ(probe_oracle::scan(c.bytes), c.expected) << "the test's own reading of the rules";
-    for (std::size_t block : BlockSizes)
-        EXPECT_EQ(detail::ScanPdfPageLinesChunked(c.bytes, block), c.expected) << "block " << block;
+    ForEachScanVariant([&] {
+        EXPECT_EQ(ScanPdfPageLines(c.bytes.data(), c.bytes.size()), c.expected);
+        for (std::size_t block : BlockSizes)
+            EXPECT_EQ(detail::ScanPdfPageLinesChunked(c.bytes, block), c.expected) << "block " << block;
+        // The same text far from the block's start and end, where the bulk pass runs.
+        const std::string padded = std::string(200, '\n') + c.bytes + std::string(200, ' ');
+        EXPECT_EQ(ScanPdfPageLines(padded.data(), padded.size()), c.expected);
+    });
 
     TempDir dir;
     const std::string file = dir.write("scan.pdf", c.bytes);
@@ -121,40 +142,45 @@ TEST(LineScanRandom, AgreesWithTheLiteralRules)
     static const char* const pieces[] = {
         "/Type", "/Type/Page", "/Type /Page", "s", " ", "/Parent", "/Count", "/Co", "/Pa", "/",
         "Page", "Type", "1", "0", "42", "2147483647", "2147483648", "00000", "\r", "\n", "\r\n",
-        "\x1A", ">>", "<<", "x", "/Kids [3 0 R]"};
-    std::mt19937 rng(20261207);
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
-    std::uniform_int_distribution<int> len(0, 40);
-    for (int round = 0; round < 3000; ++round) {
-        std::string text;
-        for (int n = len(rng); n > 0; --n)
-            text += pieces[pick(rng)];
-        const std::int32_t expected = probe_oracle::scan(text);
-        ASSERT_EQ(ScanPdfPageLines(text.data(), text.size()), expected) << testing::PrintToString(text);
-        const std::size_t block = 1 + static_cast<std::size_t>(round % 11);
-        ASSERT_EQ(detail::ScanPdfPageLinesChunked(text, block), expected)
-            << "block " << block << ": " << testing::PrintToString(text);
-    }
+        "\x1A", ">>", "<<", "x", "/Kids [3 0 R]", "/T", "/C", "/P", "//", "/\r", "/Type/\rPage",
+        "/MediaBox [0 0 612 792] /Resources << /Font << /F1 5 0 R >> >>"};
+    ForEachScanVariant([&] {
+        std::mt19937 rng(20261207);
+        std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+        std::uniform_int_distribution<int> len(0, 80);
+        for (int round = 0; round < 3000; ++round) {
+            std::string text;
+            for (int n = len(rng); n > 0; --n)
+                text += pieces[pick(rng)];
+            const std::int32_t expected = probe_oracle::scan(text);
+            ASSERT_EQ(ScanPdfPageLines(text.data(), text.size()), expected) << testing::PrintToString(text);
+            const std::size_t block = 1 + static_cast<std::size_t>(round % 11);
+            ASSERT_EQ(detail::ScanPdfPageLinesChunked(text, block), expected)
+                << "block " << block << ": " << testing::PrintToString(text);
+        }
+    });
 }
 
 // Long lines and long runs with nothing of interest go through the fast paths.
 TEST(LineScanRandom, LongBinaryLinesAgreeWithTheLiteralRules)
 {
-    std::mt19937 rng(7);
-    for (int round = 0; round < 40; ++round) {
-        std::string text(20000 + round * 997, '\0');
-        for (char& c : text)
-            c = static_cast<char>(rng() & 0xFF);
-        // Plant keywords at random places so some lines decide early and some late.
-        static const char* const plants[] = {"/Type/Page", "/Type /Pages /Count 77", "/Parent", "\x1A", "\n"};
-        for (int k = 0; k < 30; ++k) {
-            const std::string_view p = plants[rng() % std::size(plants)];
-            text.replace(rng() % (text.size() - p.size()), p.size(), p);
+    static const char* const plants[] = {"/Type/Page", "/Type /Pages /Count 77", "/Parent", "\x1A", "\n", "/\rType"};
+    ForEachScanVariant([] {
+        std::mt19937 rng(7);
+        for (int round = 0; round < 40; ++round) {
+            std::string text(20000 + round * 997, '\0');
+            for (char& c : text)
+                c = static_cast<char>(rng() & 0xFF);
+            // Plant keywords at random places so some lines decide early and some late.
+            for (int k = 0; k < 30; ++k) {
+                const std::string_view p = plants[rng() % std::size(plants)];
+                text.replace(rng() % (text.size() - p.size()), p.size(), p);
+            }
+            const std::int32_t expected = probe_oracle::scan(text);
+            ASSERT_EQ(ScanPdfPageLines(text.data(), text.size()), expected);
+            ASSERT_EQ(detail::ScanPdfPageLinesChunked(text, 4093), expected);
         }
-        const std::int32_t expected = probe_oracle::scan(text);
-        ASSERT_EQ(ScanPdfPageLines(text.data(), text.size()), expected);
-        ASSERT_EQ(detail::ScanPdfPageLinesChunked(text, 4093), expected);
-    }
+    });
 }
 
 // ---------------------------------------------------------------------------
