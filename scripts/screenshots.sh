@@ -110,25 +110,42 @@ geometry() { # window -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
   echo "$X $Y $WIDTH $HEIGHT"
 }
-# Saves the smallest picture that holds all the given windows, each drawn from
-# its own contents, later ones on top. (Reading the screen instead shows some
-# dialogs black on the virtual screen, though the windows themselves are right.)
+# Saves the smallest picture that holds all the given windows, later ones on top.
+# Each is drawn from its own contents (reading the whole screen instead shows
+# every window but the first black on the virtual screen). A window is given as
+#   <id>          its contents now;
+#   <id>=<png>    a picture of it taken earlier (a window under a modal one);
+#   shaped:<id>   its contents now, with the black outside its shape made clear:
+#                 a window's own contents fill its whole rectangle.
+snap() { # window png
+  xwd -silent -id "$1" | convert xwd:- "$2"
+}
 shot_windows() { # file window...
-  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h i=0
+  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h i=0 spec win layer
   shift
-  for win in "$@"; do
-    read -r x y w h < <(geometry "$win")
+  for spec in "$@"; do
+    win=${spec#shaped:}
+    read -r x y w h < <(geometry "${win%%=*}")
     ((x < x0)) && x0=$x
     ((y < y0)) && y0=$y
     ((x + w > x1)) && x1=$((x + w))
     ((y + h > y1)) && y1=$((y + h))
   done
   local layers=(-size "$((x1 - x0))x$((y1 - y0))" xc:'#f0f0f0')
-  for win in "$@"; do
-    read -r x y w h < <(geometry "$win")
+  for spec in "$@"; do
+    win=${spec#shaped:}
+    read -r x y w h < <(geometry "${win%%=*}")
     i=$((i + 1))
-    xwd -silent -id "$win" | convert xwd:- "$work/layer$i.png"
-    layers+=("$work/layer$i.png" -geometry "+$((x - x0))+$((y - y0))" -composite)
+    layer=$work/layer$i.png
+    if [[ $win == *=* ]]; then
+      layer=${win#*=}
+    elif [[ $spec == shaped:* ]]; then
+      xwd -silent -id "$win" | convert xwd:- -alpha set -fill none \
+        -draw "color $((w - 1)),$((h - 1)) floodfill" -draw "color 0,$((h - 1)) floodfill" "$layer"
+    else
+      snap "$win" "$layer"
+    fi
+    layers+=("$layer" -geometry "+$((x - x0))+$((y - y0))" -composite)
   done
   convert "${layers[@]}" "$out/$file"
   echo "saved docs/screenshots/$file"
@@ -220,6 +237,7 @@ shot_windows merge.png "$main"
 
 # 3. The progress window while the merge runs, and the message at its end.
 before=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)
+snap "$main" "$work/main-before-merge.png"
 click "$main" "${sb_merge[@]}"
 progress=
 for _ in $(seq 100); do
@@ -234,11 +252,11 @@ for _ in $(seq 100); do
 done
 [[ -n $progress ]] || fail "the progress window did not appear"
 sleep 0.7
-shot_windows progress.png "$main" "$progress"
+shot_windows progress.png "$main=$work/main-before-merge.png" "shaped:$progress"
 
 done_box=$(wait_window '^(Success|Failure)$')
 settle
-shot_windows merge-done.png "$main" "$done_box"
+shot_windows merge-done.png "$main=$work/main-before-merge.png" "shaped:$progress" "$done_box"
 xdotool windowfocus "$done_box" 2>/dev/null || true
 key Return
 settle
