@@ -1,11 +1,13 @@
 // Whole-job costs of the Ghostscript bridge, each against the gs command doing the
 // same work in the same run:
-//   1. a merge of ten 30-page PDFs through Call_GS_Thread against one gs command;
+//   1. a merge of ten 30-page PDFs through Call_GS_Thread against one gs command
+//      with the same switches (counter "ratio": job time / command time);
 //   2. a split of a 100-page PDF into single pages: cost per piece against one gs
-//      command per piece;
+//      command per piece (counters per_piece_job, per_piece_cmd, ratio);
 //   3. GetPdfPageCount on PDFs whose pages sit in object streams (the Ghostscript
-//      fallback): cost per file.
-// The ratios are printed after the table. Needs gs and qpdf on the PATH.
+//      fallback): cost per file, with plain PDFs (the line scan) for comparison.
+// Job and command alternate within each iteration, so that load from other work
+// on the machine falls on both alike. Needs gs and qpdf on the PATH.
 #include "gsbinding.h"
 #include "gsjob.h"
 #include "pdfprobe.h"
@@ -16,11 +18,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -147,7 +147,31 @@ int RunJob(TCall_GS_Thread_Param& param)
     return result;
 }
 
-void BM_MergeJob(benchmark::State& state)
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+// Job and command times of a paired benchmark, as counters.
+void ReportPair(benchmark::State& state, double jobSeconds, double commandSeconds, int unitsPerIteration,
+                const char* jobName, const char* commandName)
+{
+    const double units = static_cast<double>(state.iterations()) * unitsPerIteration;
+    state.counters[jobName] = jobSeconds / units;
+    state.counters[commandName] = commandSeconds / units;
+    state.counters["ratio"] = commandSeconds > 0 ? jobSeconds / commandSeconds : 0;
+}
+
+std::vector<std::string> CommandStart()
+{
+    std::vector<std::string> args{"gs"};
+    args.insert(args.end(), FixedSwitches.begin(), FixedSwitches.end());
+    return args;
+}
+
+void BM_Merge(benchmark::State& state)
 {
     Fixture& f = fixture();
     if (!f.ok)
@@ -159,34 +183,34 @@ void BM_MergeJob(benchmark::State& state)
     param.Source = static_cast<const IMergeListSource*>(&rows);
     param.OutputPath = (f.dir / "merged-job.pdf").string();
     param.Notify = &sink;
+    std::vector<std::string> command = CommandStart();
+    command.push_back("-sOutputFile=" + (f.dir / "merged-cmd.pdf").string());
+    command.push_back("-f");
+    command.insert(command.end(), f.mergeInputs.begin(), f.mergeInputs.end());
     GS_Job_Kind = 1;
-    for (auto _ : state)
-        if (RunJob(param) != 0)
-            return state.SkipWithError("merge job failed");
+    double job = 0, cmd = 0;
+    bool jobFirst = true;
+    for (auto _ : state) {
+        // Each goes first every other time, so neither gains from the other's
+        // warm caches.
+        for (int turn = 0; turn < 2; ++turn) {
+            const auto t0 = Clock::now();
+            if ((turn == 0) == jobFirst) {
+                if (RunJob(param) != 0)
+                    return state.SkipWithError("merge job failed");
+                job += Seconds(Clock::now() - t0);
+            } else {
+                if (Run(command) != 0)
+                    return state.SkipWithError("gs failed");
+                cmd += Seconds(Clock::now() - t0);
+            }
+        }
+        jobFirst = !jobFirst;
+    }
+    ReportPair(state, job, cmd, 1, "job_s", "cmd_s");
 }
 
-void BM_MergeCommand(benchmark::State& state)
-{
-    Fixture& f = fixture();
-    if (!f.ok)
-        return state.SkipWithError("could not generate the input PDFs");
-    std::vector<std::string> args{"gs"};
-    args.insert(args.end(), FixedSwitches.begin(), FixedSwitches.end());
-    args.push_back("-sOutputFile=" + (f.dir / "merged-cmd.pdf").string());
-    args.push_back("-f");
-    args.insert(args.end(), f.mergeInputs.begin(), f.mergeInputs.end());
-    for (auto _ : state)
-        if (Run(args) != 0)
-            return state.SkipWithError("gs failed");
-}
-
-void PerPiece(benchmark::State& state)
-{
-    state.counters["per_piece"] = benchmark::Counter(static_cast<double>(state.iterations()) * SplitPages,
-                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-
-void BM_SplitJob(benchmark::State& state)
+void BM_SplitEveryPage(benchmark::State& state)
 {
     Fixture& f = fixture();
     if (!f.ok)
@@ -202,23 +226,16 @@ void BM_SplitJob(benchmark::State& state)
     param.OutputPath = (f.dir / "pieces-job").string() + "/";
     param.BaseName = "source";
     param.Notify = &sink;
+    const std::string out = (f.dir / "pieces-cmd").string() + "/source";
     GS_Job_Kind = 2;
-    for (auto _ : state)
+    double job = 0, cmd = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
         if (RunJob(param) != 0)
             return state.SkipWithError("split job failed");
-    PerPiece(state);
-}
-
-void BM_SplitCommand(benchmark::State& state)
-{
-    Fixture& f = fixture();
-    if (!f.ok)
-        return state.SkipWithError("could not generate the input PDFs");
-    const std::string out = (f.dir / "pieces-cmd").string() + "/source";
-    for (auto _ : state) {
+        const auto t1 = Clock::now();
         for (int page = 1; page <= SplitPages; ++page) {
-            std::vector<std::string> args{"gs"};
-            args.insert(args.end(), FixedSwitches.begin(), FixedSwitches.end());
+            std::vector<std::string> args = CommandStart();
             const std::string p = std::to_string(page);
             args.push_back("-dFirstPage=" + p);
             args.push_back("-dLastPage=" + p);
@@ -227,8 +244,16 @@ void BM_SplitCommand(benchmark::State& state)
             if (Run(args) != 0)
                 return state.SkipWithError("gs failed");
         }
+        job += Seconds(t1 - t0);
+        cmd += Seconds(Clock::now() - t1);
     }
-    PerPiece(state);
+    ReportPair(state, job, cmd, SplitPages, "per_piece_job_s", "per_piece_cmd_s");
+}
+
+void PerFile(benchmark::State& state, int files)
+{
+    state.counters["per_file"] = benchmark::Counter(static_cast<double>(state.iterations()) * files,
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_GetPdfPageCountObjectStreams(benchmark::State& state)
@@ -244,8 +269,7 @@ void BM_GetPdfPageCountObjectStreams(benchmark::State& state)
             benchmark::DoNotOptimize(n);
         }
     }
-    state.counters["per_file"] = benchmark::Counter(static_cast<double>(state.iterations()) * CountFiles,
-                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    PerFile(state, CountFiles);
 }
 
 // Plain files for comparison: the line scan answers without Ghostscript.
@@ -257,47 +281,14 @@ void BM_GetPdfPageCountPlain(benchmark::State& state)
     for (auto _ : state)
         for (const std::string& path : f.mergeInputs)
             benchmark::DoNotOptimize(GetPdfPageCount(path));
-    state.counters["per_file"] = benchmark::Counter(static_cast<double>(state.iterations()) * MergeFiles,
-                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    PerFile(state, MergeFiles);
 }
-
-BENCHMARK(BM_MergeJob)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-BENCHMARK(BM_MergeCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-BENCHMARK(BM_SplitJob)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(BM_SplitCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(BM_GetPdfPageCountObjectStreams)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-BENCHMARK(BM_GetPdfPageCountPlain)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// Keeps each run's real time per iteration, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (!r.error_occurred)
-                times[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ratio = [&](const char* label, const std::string& a, const std::string& b, const char* target) {
-        const auto ia = reporter.times.find(a), ib = reporter.times.find(b);
-        if (ia != reporter.times.end() && ib != reporter.times.end() && ib->second > 0)
-            std::printf("%-48s %.3f   (target %s)\n", label, ia->second / ib->second, target);
-    };
-    ratio("merge: job / gs command", "BM_MergeJob/iterations:5/real_time", "BM_MergeCommand/iterations:5/real_time",
-          "<= 1.05");
-    ratio("split per piece: job / gs command per piece", "BM_SplitJob/iterations:2/real_time",
-          "BM_SplitCommand/iterations:2/real_time", "< 1");
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK(BM_Merge)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK(BM_SplitEveryPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_GetPdfPageCountObjectStreams)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_GetPdfPageCountPlain)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+BENCHMARK_MAIN();
