@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
@@ -165,13 +166,16 @@ std::optional<std::uint64_t> findLastWindow(const Source& src, std::uint64_t lo,
     const std::size_t m = keyword.size();
     if (hi < lo || hi - lo < m)
         return std::nullopt;
-    const std::size_t block = std::max(blockSize, m);
-    std::vector<char> buf(static_cast<std::size_t>(std::min<std::uint64_t>(block, hi - lo)));
+    const std::size_t largest = std::max(blockSize, m);
+    // The keyword is usually near the end: start small, then grow.
+    std::size_t block = std::max(std::min<std::size_t>(largest, 4096), m);
+    const auto bufSize = static_cast<std::size_t>(std::min<std::uint64_t>(largest, hi - lo));
+    const auto buf = std::make_unique_for_overwrite<char[]>(bufSize);
     std::uint64_t end = hi;
-    for (;;) {
+    for (;; block = std::min(block * 2, largest)) {
         const std::uint64_t start = end - lo > block ? end - block : lo;
         const auto len = static_cast<std::size_t>(end - start);
-        if (src.readAt(start, buf.data(), len) != static_cast<std::ptrdiff_t>(len))
+        if (src.readAt(start, buf.get(), len) != static_cast<std::ptrdiff_t>(len))
             return std::nullopt;
         for (std::size_t i = len - m + 1; i-- > 0;) {
             if (buf[i] == keyword[0] && std::memcmp(&buf[i], keyword.data(), m) == 0)
@@ -208,8 +212,9 @@ bool encryptionCheck(const Source& src, std::uint64_t size, std::size_t blockSiz
     if (!trailer)
         return false;
 
+    // The trailer dictionary is short: small reads suffice.
     constexpr std::size_t w = EncryptKeyword.size();
-    const std::size_t block = std::max<std::size_t>(blockSize, 2 * w);
+    const std::size_t block = std::clamp<std::size_t>(blockSize, 2 * w, 4096);
     std::vector<char> buf(block);
     std::uint64_t pos = *trailer + TrailerKeyword.size(); // file offset of buf[0]
     std::size_t have = 0;
@@ -706,10 +711,11 @@ std::int32_t scanFile(const std::string& fileName, std::size_t blockSize)
             return 0;
         const int fd = f.handle.get();
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-        std::vector<char> buf(std::max<std::size_t>(blockSize, 1));
+        const std::size_t bufSize = std::max<std::size_t>(blockSize, 1);
+        const auto buf = std::make_unique_for_overwrite<char[]>(bufSize);
         LineScanner scanner;
         for (;;) {
-            const ssize_t r = ::read(fd, buf.data(), buf.size());
+            const ssize_t r = ::read(fd, buf.get(), bufSize);
             if (r < 0) {
                 if (errno == EINTR)
                     continue;
@@ -717,7 +723,7 @@ std::int32_t scanFile(const std::string& fileName, std::size_t blockSize)
             }
             if (r == 0)
                 break;
-            if (!scanner.feed(buf.data(), static_cast<std::size_t>(r)))
+            if (!scanner.feed(buf.get(), static_cast<std::size_t>(r)))
                 return 0;
         }
         return scanner.finish();
