@@ -13,15 +13,13 @@
 #include "pdfprobe.h"
 
 #include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -71,9 +69,9 @@ struct Fixture
                                   "1 1 NPAGES { /n exch def 72 700 moveto (Page ) show n 10 string cvs show\n"
                                   "( of ) show TAG show showpage } for\n";
         auto make = [&](const std::string& path, int pages, const std::string& tag) {
-            return Run({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite", "-sOutputFile=" + path,
-                        "-dNPAGES=" + std::to_string(pages), "-sTAG=" + tag, program})
-                == 0;
+            return Run({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
+                        "-sOutputFile=" + path, "-dNPAGES=" + std::to_string(pages), "-sTAG=" + tag,
+                        program}) == 0;
         };
         ok = true;
         for (int i = 0; i < MergeFiles; ++i) {
@@ -84,7 +82,8 @@ struct Fixture
         ok = ok && make(splitSource, SplitPages, "source");
         for (int i = 0; i < CountFiles; ++i) {
             packed.push_back((dir / ("packed" + std::to_string(i) + ".pdf")).string());
-            ok = ok && Run({"qpdf", "--object-streams=generate", mergeInputs[static_cast<std::size_t>(i)], packed.back()}) == 0;
+            ok = ok && Run({"qpdf", "--object-streams=generate", mergeInputs[static_cast<std::size_t>(i)],
+                            packed.back()}) == 0;
         }
         fs::create_directories(dir / "pieces-job");
         fs::create_directories(dir / "pieces-cmd");
@@ -115,7 +114,9 @@ public:
     int RowCount() const override { return static_cast<int>(m_paths.size()); }
     std::string SubItem(int row, int index) const override
     {
-        return index == 1 ? std::to_string(MergeFilePages) : index == 3 ? m_paths[static_cast<std::size_t>(row)] : "";
+        return index == 1   ? std::to_string(MergeFilePages)
+               : index == 3 ? m_paths[static_cast<std::size_t>(row)]
+                            : "";
     }
 
 private:
@@ -252,8 +253,9 @@ void BM_SplitEveryPage(benchmark::State& state)
 
 void PerFile(benchmark::State& state, int files)
 {
-    state.counters["per_file"] = benchmark::Counter(static_cast<double>(state.iterations()) * files,
-                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_file"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * files,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_GetPdfPageCountObjectStreams(benchmark::State& state)

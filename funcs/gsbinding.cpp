@@ -7,9 +7,8 @@
 #include <ghostscript/gserrors.h>
 
 #ifdef _WIN32
-#include <windows.h>
-
 #include <cstring>
+#include <windows.h>
 #endif
 
 #include <climits>
@@ -22,22 +21,23 @@ namespace {
 std::string RegistryGsDll()
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GPL Ghostscript\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS
-        && RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GS\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GPL Ghostscript\\9.04", 0, KEY_READ, &key) !=
+            ERROR_SUCCESS &&
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GS\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS)
         return {};
     char buffer[MAX_PATH] = {};
     DWORD size = sizeof(buffer);
     std::string value;
-    if (RegQueryValueExA(key, "GS_DLL", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS
-        && size <= sizeof(buffer))
+    if (RegQueryValueExA(key, "GS_DLL", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) ==
+            ERROR_SUCCESS &&
+        size <= sizeof(buffer))
         value.assign(buffer, strnlen(buffer, size));
     RegCloseKey(key);
     return value;
 }
 #endif
 
-template <typename Fn>
-bool Resolve(void* library, const char* name, Fn& fn)
+template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
 {
     fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
     return fn != nullptr;
@@ -95,11 +95,12 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
     if (!Library)
         return false;
     // Looked up in this order; the first one missing fails the binding.
-    const bool ok = Resolve(Library, "gsapi_new_instance", Api.new_instance)
-        && Resolve(Library, "gsapi_delete_instance", Api.delete_instance)
-        && Resolve(Library, "gsapi_init_with_args", Api.init_with_args)
-        && (!forSplit || Resolve(Library, "gsapi_run_string_end", Api.run_string_end))
-        && Resolve(Library, "gsapi_set_stdio", Api.set_stdio) && Resolve(Library, "gsapi_exit", Api.exit);
+    const bool ok = Resolve(Library, "gsapi_new_instance", Api.new_instance) &&
+                    Resolve(Library, "gsapi_delete_instance", Api.delete_instance) &&
+                    Resolve(Library, "gsapi_init_with_args", Api.init_with_args) &&
+                    (!forSplit || Resolve(Library, "gsapi_run_string_end", Api.run_string_end)) &&
+                    Resolve(Library, "gsapi_set_stdio", Api.set_stdio) &&
+                    Resolve(Library, "gsapi_exit", Api.exit);
     if (!ok) {
         Unload();
         return false;
@@ -271,12 +272,13 @@ std::int32_t GsCountPages(const std::string& fileName)
     // -dSAFER refuses to read files not named on the command line. The exact-path
     // call is preferred: --permit-file-read splits its value at ':'.
     PFN_gsapi_add_control_path addControlPath = nullptr;
-    if (!Resolve(binding.Library, "gsapi_add_control_path", addControlPath)
-        || addControlPath(binding.Instance, GS_PERMIT_FILE_READING, fileName.c_str()) != 0)
+    if (!Resolve(binding.Library, "gsapi_add_control_path", addControlPath) ||
+        addControlPath(binding.Instance, GS_PERMIT_FILE_READING, fileName.c_str()) != 0)
         args.push_back("--permit-file-read=" + fileName);
     args.push_back("-sFile=" + fileName);
     args.push_back("-c");
-    args.push_back("File (r) file runpdfbegin pdfpagecount (" + std::string(CountMarker) + ") print = flush quit");
+    args.push_back("File (r) file runpdfbegin pdfpagecount (" + std::string(CountMarker) +
+                   ") print = flush quit");
 
     const TGsBinding::RunCodes codes = binding.RunInstance(args);
     if (codes.Init != 0 && codes.Init != gs_error_Quit)

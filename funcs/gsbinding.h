@@ -6,9 +6,8 @@
 // runs on the job's worker thread; only one job runs at a time.
 #pragma once
 
-#include <ghostscript/iapi.h> // types only: the library itself is opened with dlopen
-
 #include <cstdint>
+#include <ghostscript/iapi.h> // types only: the library itself is opened with dlopen
 #include <string>
 #include <string_view>
 #include <vector>

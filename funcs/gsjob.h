@@ -2,10 +2,9 @@
 // reporting to the window only through posted notices.
 #pragma once
 
-#include <ghostscript/iapi.h> // GSDLLCALL, the calling convention of the stdio callbacks
-
 #include <atomic>
 #include <cstdint>
+#include <ghostscript/iapi.h> // GSDLLCALL, the calling convention of the stdio callbacks
 #include <string>
 #include <thread>
 #include <variant>

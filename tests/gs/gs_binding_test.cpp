@@ -1,6 +1,5 @@
 // Locating the library, the output switch, and the page-count run against the stub.
 #include "gs_test_support.h"
-
 #include "gsbinding.h"
 
 #include <algorithm>
@@ -27,7 +26,7 @@ TEST_P(GsDllPath, FollowsTheFileNameRule)
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, GsDllPath,
-    testing::Values(DllPathCase{"", "libgs.so.10"},                                   // unset: the loader searches
+    testing::Values(DllPathCase{"", "libgs.so.10"}, // unset: the loader searches
                     DllPathCase{"/opt/gs/lib/libgs.so.10", "/opt/gs/lib/libgs.so.10"}, // the library itself
                     DllPathCase{"/opt/gs/lib/libgs.so.10.00", "/opt/gs/lib/libgs.so.10.00"},
                     DllPathCase{"/opt/gs/lib", "/opt/gs/lib/libgs.so.10"}, // a folder

@@ -1,7 +1,6 @@
 // End to end with the installed Ghostscript library: PDFs are generated here with
 // the gs command, and every output is checked with qpdf and pdftotext.
 #include "gs_test_support.h"
-
 #include "gsbinding.h"
 
 #include <fstream>
@@ -107,8 +106,9 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     EXPECT_EQ(m_sink.Notices().back(), Done(0));
     EXPECT_EQ(m_sink.Notices().front(), Total(5));
     EXPECT_EQ(m_sink.Only({GSN_PAGE}), (std::vector<Notice>{Page(1), Page(2), Page(1), Page(2), Page(3)}));
-    EXPECT_EQ(Texts(m_param.OutputPath), (std::vector<std::string>{"Page 1 of beta", "Page 2 of beta", "Page 1 of alpha",
-                                                                   "Page 2 of alpha", "Page 3 of alpha"}));
+    EXPECT_EQ(Texts(m_param.OutputPath),
+              (std::vector<std::string>{"Page 1 of beta", "Page 2 of beta", "Page 1 of alpha",
+                                        "Page 2 of alpha", "Page 3 of alpha"}));
     // Exactly the named file, nothing made from "%d".
     EXPECT_EQ(std::distance(fs::directory_iterator(outDir), fs::directory_iterator()), 1);
     EXPECT_FALSE(GsStillLoaded());
@@ -161,12 +161,13 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
-    EXPECT_EQ(Texts(base + "1-3.pdf"), (std::vector<std::string>{"Page 1 of src", "Page 2 of src", "Page 3 of src"}));
-    EXPECT_EQ(Texts(base + "4-6.pdf"), (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
+    EXPECT_EQ(Texts(base + "1-3.pdf"),
+              (std::vector<std::string>{"Page 1 of src", "Page 2 of src", "Page 3 of src"}));
+    EXPECT_EQ(Texts(base + "4-6.pdf"),
+              (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
     EXPECT_EQ(Texts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
-    EXPECT_EQ(m_sink.Notices(),
-              (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4), Page(4), Page(5), Page(6),
-                                   Piece(7), Page(7), Done(0)}));
+    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4),
+                                                     Page(4), Page(5), Page(6), Piece(7), Page(7), Done(0)}));
     EXPECT_FALSE(GsStillLoaded());
 }
 

@@ -1,7 +1,6 @@
 // The job thread against the stub library: argument vectors, notices in order,
 // result codes and every failure path.
 #include "gs_test_support.h"
-
 #include "gsbinding.h"
 
 using namespace gstest;
@@ -81,7 +80,8 @@ Args Concat(Args a, const Args& b)
 
 TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
 {
-    m_list.Rows = {{"3", "/in/one.pdf"}, {"0", "/in/not a pdf.pdf"}, {"4", "/in/two (2).pdf"}, {"0", "/in/z.pdf"}};
+    m_list.Rows = {
+        {"3", "/in/one.pdf"}, {"0", "/in/not a pdf.pdf"}, {"4", "/in/two (2).pdf"}, {"0", "/in/z.pdf"}};
     m_stub.AddChunk(1, "Page 1\n");
     EXPECT_EQ(RunMerge("/out/report 100%.pdf"), GS_RESULT_OK);
     ASSERT_EQ(m_stub.InitCount(), 1);
@@ -153,18 +153,16 @@ TEST_P(GsPageReports, BecomePageNotices)
 
 INSTANTIATE_TEST_SUITE_P(
     Chunks, GsPageReports,
-    testing::Values(ChunkCase{"Plain", {{1, "Page 12\n"}}, {12}},
-                    ChunkCase{"NoLineBreak", {{1, "Page 7"}}, {7}},
-                    ChunkCase{"TextAfterDigits", {{1, "Page 3 of 9\n"}}, {3}},
-                    ChunkCase{"ErrorStream", {{2, "Page 4\n"}}, {4}},
-                    ChunkCase{"Sequence", {{1, "Page 1\n"}, {1, "Loading font"}, {2, "Page 2\n"}}, {1, 2}},
-                    ChunkCase{"Letter", {{1, "Page x\n"}}, {}},
-                    ChunkCase{"LowerCase", {{1, "page 12\n"}}, {}},
-                    ChunkCase{"NotAtStart", {{1, "Processing Page 5\n"}}, {}},
-                    ChunkCase{"TooShort", {{1, "Page"}}, {}},
-                    ChunkCase{"SplitOverChunks", {{1, "Pag"}, {1, "e 5\n"}}, {}},
-                    ChunkCase{"DigitsInNextChunk", {{1, "Page "}, {1, "5\n"}}, {}},
-                    ChunkCase{"Overlong", {{1, "Page 99999999999999999999\n"}}, {}}),
+    testing::Values(
+        ChunkCase{"Plain", {{1, "Page 12\n"}}, {12}}, ChunkCase{"NoLineBreak", {{1, "Page 7"}}, {7}},
+        ChunkCase{"TextAfterDigits", {{1, "Page 3 of 9\n"}}, {3}},
+        ChunkCase{"ErrorStream", {{2, "Page 4\n"}}, {4}},
+        ChunkCase{"Sequence", {{1, "Page 1\n"}, {1, "Loading font"}, {2, "Page 2\n"}}, {1, 2}},
+        ChunkCase{"Letter", {{1, "Page x\n"}}, {}}, ChunkCase{"LowerCase", {{1, "page 12\n"}}, {}},
+        ChunkCase{"NotAtStart", {{1, "Processing Page 5\n"}}, {}}, ChunkCase{"TooShort", {{1, "Page"}}, {}},
+        ChunkCase{"SplitOverChunks", {{1, "Pag"}, {1, "e 5\n"}}, {}},
+        ChunkCase{"DigitsInNextChunk", {{1, "Page "}, {1, "5\n"}}, {}},
+        ChunkCase{"Overlong", {{1, "Page 99999999999999999999\n"}}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GsJobStub, NoPagesReportedWhileNoJobKindIsSet)
@@ -248,15 +246,14 @@ TEST_P(GsCallCodes, DecideTheResult)
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, GsCallCodes,
-    testing::Values(CodeCase{"AllSucceed", 0, 0, -1, 0, 0, 0, 3},
-                    CodeCase{"NewInstanceFails", -1, 0, -1, 0, 1, 1, 0},
-                    CodeCase{"SetStdioFails", 0, -1, -1, 0, 1, 1, 0},
-                    CodeCase{"InitFails", 0, 0, 0, 0, 1, 1, 1},
-                    // A merge does not look at gsapi_exit's code; a split piece does.
-                    CodeCase{"ExitFails", 0, 0, -1, -1, 0, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, GsCallCodes,
+                         testing::Values(CodeCase{"AllSucceed", 0, 0, -1, 0, 0, 0, 3},
+                                         CodeCase{"NewInstanceFails", -1, 0, -1, 0, 1, 1, 0},
+                                         CodeCase{"SetStdioFails", 0, -1, -1, 0, 1, 1, 0},
+                                         CodeCase{"InitFails", 0, 0, 0, 0, 1, 1, 1},
+                                         // A merge does not look at gsapi_exit's code; a split piece does.
+                                         CodeCase{"ExitFails", 0, 0, -1, -1, 0, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct EveryNCase
 {
@@ -287,16 +284,15 @@ TEST_P(GsSplitEveryN, NamesAndNotices)
     EXPECT_EQ(m_sink.Notices(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pieces, GsSplitEveryN,
-    testing::Values(EveryNCase{7, 3, {"1-3", "4-6", "7-7"}, {1, 4, 7}},
-                    EveryNCase{3, 1, {"1-1", "2-2", "3-3"}, {1, 2, 3}},
-                    EveryNCase{5, 5, {"1-5"}, {1}},
-                    EveryNCase{5, 32767, {"1-5"}, {1}},
-                    EveryNCase{0, 2, {}, {}}),
-    [](const auto& info) {
-        return "Total" + std::to_string(info.param.total) + "Every" + std::to_string(info.param.n);
-    });
+INSTANTIATE_TEST_SUITE_P(Pieces, GsSplitEveryN,
+                         testing::Values(EveryNCase{7, 3, {"1-3", "4-6", "7-7"}, {1, 4, 7}},
+                                         EveryNCase{3, 1, {"1-1", "2-2", "3-3"}, {1, 2, 3}},
+                                         EveryNCase{5, 5, {"1-5"}, {1}}, EveryNCase{5, 32767, {"1-5"}, {1}},
+                                         EveryNCase{0, 2, {}, {}}),
+                         [](const auto& info) {
+                             return "Total" + std::to_string(info.param.total) + "Every" +
+                                    std::to_string(info.param.n);
+                         });
 
 TEST_F(GsJobStub, EveryPieceHasItsOwnInstanceAndNineEntries)
 {
@@ -333,10 +329,11 @@ TEST_F(GsJobStub, RangesRunInTypedOrderWithTheirPageReports)
     EXPECT_EQ(RunSplitByRanges("3;1-2;"), GS_RESULT_OK);
     EXPECT_EQ(m_stub.Args(0), Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "-sOutputFile=/out/report3.pdf",
                                              "/in/report.pdf"}));
-    EXPECT_EQ(m_stub.Args(1), Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2", "-sOutputFile=/out/report1-2.pdf",
-                                             "/in/report.pdf"}));
+    EXPECT_EQ(m_stub.Args(1), Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2",
+                                             "-sOutputFile=/out/report1-2.pdf", "/in/report.pdf"}));
     // The split command posts the total for ranges itself.
-    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Piece(3), Page(3), Piece(1), Page(1), Page(2), Done(0)}));
+    EXPECT_EQ(m_sink.Notices(),
+              (std::vector<Notice>{Piece(3), Page(3), Piece(1), Page(1), Page(2), Done(0)}));
     EXPECT_EQ(m_param.RangeList, "");
 }
 

@@ -5,17 +5,15 @@
 
 #include "gsjob.h"
 
-#include <gtest/gtest.h>
-
+#include <cstdint>
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <mutex>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -30,14 +28,30 @@ struct Notice
 
 inline std::ostream& operator<<(std::ostream& os, const Notice& n)
 {
-    const char* name = n.l == GSN_TOTAL ? "TOTAL" : n.l == GSN_DONE ? "DONE" : n.l == GSN_PAGE ? "PAGE" : n.l == GSN_PIECE ? "PIECE" : "?";
+    const char* name = n.l == GSN_TOTAL   ? "TOTAL"
+                       : n.l == GSN_DONE  ? "DONE"
+                       : n.l == GSN_PAGE  ? "PAGE"
+                       : n.l == GSN_PIECE ? "PIECE"
+                                          : "?";
     return os << name << "(" << n.w << ")";
 }
 
-inline Notice Total(std::intptr_t w) { return {w, GSN_TOTAL}; }
-inline Notice Done(std::intptr_t w) { return {w, GSN_DONE}; }
-inline Notice Page(std::intptr_t w) { return {w, GSN_PAGE}; }
-inline Notice Piece(std::intptr_t w) { return {w, GSN_PIECE}; }
+inline Notice Total(std::intptr_t w)
+{
+    return {w, GSN_TOTAL};
+}
+inline Notice Done(std::intptr_t w)
+{
+    return {w, GSN_DONE};
+}
+inline Notice Page(std::intptr_t w)
+{
+    return {w, GSN_PAGE};
+}
+inline Notice Piece(std::intptr_t w)
+{
+    return {w, GSN_PIECE};
+}
 
 class RecordingSink : public IGsNotifySink
 {
@@ -78,11 +92,16 @@ public:
     {
         const auto& [pages, path] = Rows.at(static_cast<std::size_t>(row));
         switch (index) {
-        case 0: return std::filesystem::path(path).filename().string();
-        case 1: return pages;
-        case 2: return "     1 K";
-        case 3: return path;
-        default: return {};
+        case 0:
+            return std::filesystem::path(path).filename().string();
+        case 1:
+            return pages;
+        case 2:
+            return "     1 K";
+        case 3:
+            return path;
+        default:
+            return {};
         }
     }
 };
@@ -140,7 +159,8 @@ inline std::pair<int, std::string> RunCommand(const std::vector<std::string>& ar
 class StubGs
 {
 public:
-    explicit StubGs(const std::string& path) : Path(path), m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+    explicit StubGs(const std::string& path)
+        : Path(path), m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
     {
         if (m_handle)
             Reset();
@@ -162,7 +182,8 @@ public:
     void FailInitAt(int index, int code) { Fn<void (*)(int, int)>("stub_fail_init_at")(index, code); }
     void AddChunk(int stream, const std::string& text)
     {
-        Fn<void (*)(int, const char*, int)>("stub_add_chunk")(stream, text.data(), static_cast<int>(text.size()));
+        Fn<void (*)(int, const char*, int)>("stub_add_chunk")(stream, text.data(),
+                                                              static_cast<int>(text.size()));
     }
     void PageReports(bool on) { Fn<void (*)(int)>("stub_set_page_reports")(on ? 1 : 0); }
     int InitCount() { return Fn<int (*)()>("stub_init_count")(); }
@@ -193,8 +214,7 @@ public:
     std::string Path;
 
 private:
-    template <typename F>
-    F Fn(const char* name)
+    template <typename F> F Fn(const char* name)
     {
         auto f = reinterpret_cast<F>(::dlsym(m_handle, name));
         if (!f)

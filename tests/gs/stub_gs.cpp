@@ -2,11 +2,10 @@
 // records every call and argument vector, and answers with codes and output
 // chunks the test configures through the stub_* functions. It behaves like
 // Ghostscript 10 where the job depends on it: one init per instance.
-#include <ghostscript/iapi.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <ghostscript/iapi.h>
 #include <mutex>
 #include <string>
 #include <vector>
