@@ -334,6 +334,17 @@ TEST(ProbeFile, OpenFailureRaisesTheWordedErrorOnlyFromThePageCount)
     }
     EXPECT_FALSE(IsPdfEncrypted(dir.path().string()));
 
+    // Any reason the system gives is passed on, not only a missing file.
+    const std::string loop = dir.str() + "loop.pdf";
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+    try {
+        GetPdfPageCount(loop);
+        FAIL() << "no error raised for a link loop";
+    } catch (const EPdfOpenError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + loop + "\". " + std::strerror(ELOOP));
+    }
+    EXPECT_FALSE(IsPdfEncrypted(loop));
+
     // A name with a NUL byte must not quietly open the shorter name.
     const std::string real = dir.write("a.pdf", "/Type/Page\n%%EOF\n.....");
     EXPECT_THROW(GetPdfPageCount(real + "\0.txt"s), EPdfOpenError);
