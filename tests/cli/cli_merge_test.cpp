@@ -2,9 +2,9 @@
 #include "util/tempdir.h"
 
 #include <filesystem>
-#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -81,13 +81,12 @@ TEST_F(CliMerge, AFailedJobExitsWithOne)
     EXPECT_FALSE(fs::exists(out));
 }
 
-// Every refusal: exit code 2, its message, and no output written.
+// Every refusal: exit code 2, its message, nothing written and no input touched.
 struct RefusalCase
 {
     const char* Name;
-    // Builds the arguments after "merge" from the fixture's folder and files.
-    std::function<std::vector<std::string>(const TempDir&, const std::string& a, const std::string& b)> Args;
-    std::function<std::string(const TempDir&, const std::string& a)> Message;
+    std::vector<std::string> Args; // after "merge"; "$A", "$B" and "$DIR" are replaced
+    std::string Message;           // "$DIR" is replaced
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -102,110 +101,64 @@ class CliMergeRefusal : public CliMerge, public testing::WithParamInterface<Refu
 
 TEST_P(CliMergeRefusal, RefusesWithItsMessage)
 {
+    dir.write("existing.pdf", "keep me");
+    dir.write("file", "x");
+    dir.write("notes.txt", "just text\n");
+    fs::create_directory(dir.path() / "taken.pdf");
+    MakeEncryptedPdf(b, dir.str() + "locked.pdf");
+    const std::map<std::string, std::string> vars{{"$A", a}, {"$B", b}, {"$DIR", dir.str()}};
+
     const RefusalCase& rc = GetParam();
     std::vector<std::string> args{"merge"};
-    for (const std::string& s : rc.Args(dir, a, b))
-        args.push_back(s);
-    const auto before = ReadFile(a);
+    for (const std::string& arg : rc.Args)
+        args.push_back(Expand(arg, vars));
+    const std::string before = ReadFile(a);
     const TRunResult r = RunCliBinary(args);
     EXPECT_EQ(r.ExitCode, 2);
-    EXPECT_THAT(r.Err, HasSubstr(rc.Message(dir, a)));
+    EXPECT_THAT(r.Err, HasSubstr(Expand(rc.Message, vars)));
     EXPECT_EQ(QpdfPageCount(dir.str() + "out.pdf"), -1);
-    EXPECT_EQ(ReadFile(a), before); // an input is never touched
-}
-
-std::string Fixed(const std::string& text)
-{
-    return text;
+    EXPECT_EQ(ReadFile(dir.str() + "existing.pdf"), "keep me");
+    EXPECT_EQ(ReadFile(a), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, CliMergeRefusal,
     testing::Values(
         RefusalCase{
-            "OneInput",
-            [](auto& d, auto& a, auto&) {
-                return std::vector<std::string>{"-o", d.str() + "out", a};
-            },
-            [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
-        RefusalCase{
-            "SameInputTwice",
-            [](auto& d, auto& a, auto&) {
-                return std::vector<std::string>{"-o", d.str() + "out", a, a};
-            },
-            [](auto&, auto&) { return Fixed("There must have two or more pdf documents in the list."); }},
-        RefusalCase{"OutputTooShort",
-                    [](auto&, auto& a, auto& b) {
-                        return std::vector<std::string>{"-o", "ab", a, b};
-                    },
-                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
-        RefusalCase{"OutputMissing",
-                    [](auto&, auto& a, auto& b) {
-                        return std::vector<std::string>{a, b};
-                    },
-                    [](auto&, auto&) { return Fixed("Please specify output file nanme."); }},
-        RefusalCase{"OutputBlanks",
-                    [](auto&, auto& a, auto& b) {
-                        return std::vector<std::string>{"-o", "   ", a, b};
-                    },
-                    [](auto&, auto&) { return Fixed("cannot create folder \"\""); }},
-        RefusalCase{
-            "OutputIsAnInput",
-            [](auto&, auto& a, auto& b) {
-                return std::vector<std::string>{"-f", "-o", a, a, b};
-            },
-            [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
-        RefusalCase{
-            "OutputIsAnInputWrittenOtherwise",
-            [](auto& d, auto& a, auto& b) {
-                return std::vector<std::string>{"-f", "-o",
-                                                d.str() + "sub/../" + fs::path(a).filename().string(), a, b};
-            },
-            [](auto&, auto&) { return Fixed("The output file cannot be one of the files to merge."); }},
+            "OneInput", {"-o", "$DIRout", "$A"}, "There must have two or more pdf documents in the list.\n"},
+        RefusalCase{"SameInputTwice",
+                    {"-o", "$DIRout", "$A", "$A"},
+                    "There must have two or more pdf documents in the list.\n"},
+        RefusalCase{"OutputTooShort", {"-o", "ab", "$A", "$B"}, "Please specify output file nanme.\n"},
+        RefusalCase{"OutputMissing", {"$A", "$B"}, "Please specify output file nanme.\n"},
+        RefusalCase{"OutputBlanks", {"-o", "   ", "$A", "$B"}, "cannot create folder \"\"\n"},
+        RefusalCase{"OutputIsAnInput",
+                    {"-f", "-o", "$A", "$A", "$B"},
+                    "The output file cannot be one of the files to merge.\n"},
+        RefusalCase{"OutputIsAnInputWrittenOtherwise",
+                    {"-f", "-o", "$DIRsub/../b two", "$A", "$B"},
+                    "The output file cannot be one of the files to merge.\n"},
         RefusalCase{"OutputExists",
-                    [](auto& d, auto& a, auto& b) {
-                        d.write("out.pdf", "keep me");
-                        return std::vector<std::string>{"-o", d.str() + "out.pdf", a, b};
-                    },
-                    [](auto& d, auto&) {
-                        return "\"" + d.str() + "out.pdf\" aleady exists, use --force to overwrite.";
-                    }},
+                    {"-o", "$DIRexisting.pdf", "$A", "$B"},
+                    "\"$DIRexisting.pdf\" aleady exists, use --force to overwrite.\n"},
         RefusalCase{"FolderCannotBeMade",
-                    [](auto& d, auto& a, auto& b) {
-                        d.write("file", "x");
-                        return std::vector<std::string>{"-o", d.str() + "file/sub/out.pdf", a, b};
-                    },
-                    [](auto& d, auto&) { return "cannot create folder \"" + d.str() + "file/sub/\""; }},
+                    {"-o", "$DIRfile/sub/out.pdf", "$A", "$B"},
+                    "cannot create folder \"$DIRfile/sub/\"\n"},
         RefusalCase{"OutputCannotBeCreated",
-                    [](auto& d, auto& a, auto& b) {
-                        fs::create_directory(d.path() / "taken.pdf");
-                        return std::vector<std::string>{"--force", "-o", d.str() + "taken.pdf", a, b};
-                    },
-                    [](auto&, auto&) { return Fixed("Cannot create output file."); }},
+                    {"--force", "-o", "$DIRtaken.pdf", "$A", "$B"},
+                    "Cannot create output file.\n"},
         RefusalCase{"EncryptedInput",
-                    [](auto& d, auto& a, auto& b) {
-                        MakeEncryptedPdf(a, d.str() + "locked.pdf");
-                        return std::vector<std::string>{"-o", d.str() + "out", b, d.str() + "locked.pdf"};
-                    },
-                    [](auto& d, auto&) { return d.str() + "locked.pdf is encrypted, cannot be merged!"; }},
-        RefusalCase{
-            "NotAPdf",
-            [](auto& d, auto& a, auto&) {
-                d.write("notes.txt", "just text\n");
-                return std::vector<std::string>{"-o", d.str() + "out", a, d.str() + "notes.txt"};
-            },
-            [](auto& d, auto&) { return d.str() + "notes.txt is not a PDF document, cannot be merged!"; }},
+                    {"-o", "$DIRout", "$A", "$DIRlocked.pdf"},
+                    "$DIRlocked.pdf is encrypted, cannot be merged!\n"},
+        RefusalCase{"NotAPdf",
+                    {"-o", "$DIRout", "$A", "$DIRnotes.txt"},
+                    "$DIRnotes.txt is not a PDF document, cannot be merged!\n"},
         RefusalCase{"AFolder",
-                    [](auto& d, auto& a, auto&) {
-                        fs::create_directory(d.path() / "dir.pdf");
-                        return std::vector<std::string>{"-o", d.str() + "out", a, d.str() + "dir.pdf"};
-                    },
-                    [](auto& d, auto&) { return d.str() + "dir.pdf is a folder, cannot be merged!"; }},
+                    {"-o", "$DIRout", "$A", "$DIRtaken.pdf"},
+                    "$DIRtaken.pdf is a folder, cannot be merged!\n"},
         RefusalCase{"MissingInput",
-                    [](auto& d, auto& a, auto&) {
-                        return std::vector<std::string>{"-o", d.str() + "out", a, d.str() + "gone.pdf"};
-                    },
-                    [](auto& d, auto&) { return "Cannot open file \"" + d.str() + "gone.pdf\"."; }}),
+                    {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
+                    "Cannot open file \"$DIRgone.pdf\". No such file or directory\n"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -116,3 +116,11 @@ std::vector<std::string> Lines(const std::string& text)
             lines.push_back(line);
     return lines;
 }
+
+std::string Expand(std::string text, const std::map<std::string, std::string>& vars)
+{
+    for (const auto& [key, value] : vars)
+        for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
+            text.replace(at, key.size(), value);
+    return text;
+}

@@ -32,5 +32,8 @@ int QpdfPageCount(const std::string& path);
 std::vector<std::string> PageTexts(const std::string& path);
 
 std::string ReadFile(const std::string& path);
+// The text with every occurrence of each key replaced by its value.
+std::string Expand(std::string text, const std::map<std::string, std::string>& vars);
+
 // Non-empty lines of a text.
 std::vector<std::string> Lines(const std::string& text);
