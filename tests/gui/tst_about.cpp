@@ -95,6 +95,8 @@ void TestAbout::window()
     QCOMPARE(m_about->size(), QSize(369, 177));
     QCOMPARE(m_about->minimumSize(), m_about->maximumSize());
     QCOMPARE(m_about->parentWidget(), m_owner.get());
+    const QPoint offCentre = m_about->frameGeometry().center() - m_owner->frameGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on its owner");
     QCOMPARE(m_about->palette().color(QPalette::Window), QColor(240, 240, 240));
 
     auto* logo = m_about->findChild<QLabel*>("Image1");
