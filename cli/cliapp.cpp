@@ -1,10 +1,12 @@
 #include "cliapp.h"
 
 #include "commands.h"
-#include "gsbinding.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <exception>
+#include <string>
+#include <vector>
 
 #ifndef PLICORA_VERSION
 #error "PLICORA_VERSION must be defined by the build"
@@ -14,6 +16,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 {
     CLI::App app{"Joins and cuts PDF files with the Ghostscript library.", "plicora-cli"};
     app.set_version_flag("--version", "plicora-cli " PLICORA_VERSION);
+    app.footer("Exit codes: 0 success, 1 the job failed, 2 the input was refused.");
     app.require_subcommand(1);
     app.fallthrough(); // --quiet may follow the subcommand too
 
@@ -51,7 +54,6 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return code == 0 ? CLI_EXIT_OK : CLI_EXIT_REFUSED;
     }
 
-    GS_Dll_Path = Get_GS_Dll_Path();
     TCliStreams io{out, err, quiet, errIsTerminal};
     try {
         if (info->parsed())
@@ -64,6 +66,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             split.Pages = pages;
         return SplitCommand(split, io);
     } catch (const std::exception& e) {
+        // Something unforeseen (out of memory, a file-system error): a failure, not a refusal.
         err << e.what() << '\n';
         return CLI_EXIT_JOB_FAILED;
     }
