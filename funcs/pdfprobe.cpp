@@ -304,14 +304,17 @@ inline bool settleChunk(const unsigned char*& p, std::uint64_t lfSub, std::uint6
         p += i + 1;
         return false;
     }
+    // Branch-free: in compressed data line feeds come at random.
     const bool lastIsSub = p[highestBit(lfSub | 1)] == 0x1A;
-    skip = lfSub ? lastIsSub : skip;
+    const bool none = lfSub == 0;
+    skip = (skip & none) | (lastIsSub & !none);
     p += 64;
     return false;
 }
 
-const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned char* end, bool& skip, bool& found)
+const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned char* end, bool& skipOut, bool& found)
 {
+    bool skip = skipOut;
     while (end - p > 64) {
         std::uint64_t lfSub = 0;
         std::uint64_t candidates = 0;
@@ -320,15 +323,19 @@ const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned cha
             lfSub |= (p[i] == '\n' || p[i] == 0x1A) ? bit : 0;
             candidates |= (p[i] == '/' && mayStartKeyword(p[i + 1])) ? bit : 0;
         }
-        if (settleChunk(p, lfSub, candidates, skip))
-            return found = true, p;
+        if (settleChunk(p, lfSub, candidates, skip)) {
+            found = true;
+            break;
+        }
     }
+    skipOut = skip;
     return p;
 }
 
 #if defined(PLICORA_PROBE_X86)
-const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* end, bool& skip, bool& found)
+const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* end, bool& skipOut, bool& found)
 {
+    bool skip = skipOut;
     const __m128i lineFeed = _mm_set1_epi8('\n');
     const __m128i sub = _mm_set1_epi8(0x1A);
     const __m128i slash = _mm_set1_epi8('/');
@@ -349,15 +356,19 @@ const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* e
             lfSub |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(ls))) << (16 * k);
             candidates |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(c))) << (16 * k);
         }
-        if (settleChunk(p, lfSub, candidates, skip))
-            return found = true, p;
+        if (settleChunk(p, lfSub, candidates, skip)) {
+            found = true;
+            break;
+        }
     }
+    skipOut = skip;
     return p;
 }
 
 __attribute__((target("avx2"))) const unsigned char* bulkScanAvx2(const unsigned char* p, const unsigned char* end,
-                                                                   bool& skip, bool& found)
+                                                                   bool& skipOut, bool& found)
 {
+    bool skip = skipOut;
     const __m256i lineFeed = _mm256_set1_epi8('\n');
     const __m256i sub = _mm256_set1_epi8(0x1A);
     const __m256i slash = _mm256_set1_epi8('/');
@@ -385,9 +396,12 @@ __attribute__((target("avx2"))) const unsigned char* bulkScanAvx2(const unsigned
             candidates = static_cast<std::uint32_t>(_mm256_movemask_epi8(c0))
                        | static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(c1))) << 32;
         }
-        if (settleChunk(p, lfSub, candidates, skip))
-            return found = true, p;
+        if (settleChunk(p, lfSub, candidates, skip)) {
+            found = true;
+            break;
+        }
     }
+    skipOut = skip;
     return p;
 }
 #endif
