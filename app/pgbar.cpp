@@ -3,6 +3,8 @@
 #include "ui_pgbar.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <algorithm>
 
 TfrmProgress* frmProgress = nullptr;
 
@@ -11,10 +13,6 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     , m_ui(std::make_unique<Ui::TfrmProgress>())
 {
     m_ui->setupUi(this);
-    // The window never fills its background: only the bar and the label show.
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setAutoFillBackground(false);
     setModal(true);
     setFixedSize(314, 221);
 
@@ -29,7 +27,15 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     m_ui->Label1->setPalette(labelPalette);
     m_ui->Label1->setTextFormat(Qt::PlainText);
     m_ui->Label1->adjustSize();
-    UpdateMask();
+
+    // Only the bar and the percentage are seen: the rest of the window's area is
+    // not part of it, so the windows beneath show through, with or without a
+    // compositor. The mask is made once, wide enough for "100%", because reshaping
+    // a shown window on every report is not reliable on every X server.
+    const QFontMetrics metrics(labelFont);
+    const QRect label(m_ui->Label1->pos(), QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 4,
+                                                 std::max(metrics.height(), m_ui->Label1->height())));
+    setMask(QRegion(m_ui->ProgressBar1->geometry()) + QRegion(label));
 }
 
 TfrmProgress::~TfrmProgress() = default;
@@ -53,14 +59,6 @@ void TfrmProgress::SetLabelText(const QString& text)
 {
     m_ui->Label1->setText(text);
     m_ui->Label1->adjustSize();
-    UpdateMask();
-}
-
-void TfrmProgress::UpdateMask()
-{
-    // Without a compositor an unpainted translucent area shows black; the mask
-    // leaves exactly what the window draws, so the rest stays see-through.
-    setMask(QRegion(m_ui->ProgressBar1->geometry()) + QRegion(m_ui->Label1->geometry()));
 }
 
 void TfrmProgress::showEvent(QShowEvent* event)

@@ -42,7 +42,6 @@ protected:
 
 private:
     void FormShow();
-    void UpdateMask();
 
     std::unique_ptr<Ui::TfrmProgress> m_ui;
 };
