@@ -2,8 +2,7 @@
 
 #include "uiseam.h"
 
-TPlicoraApplication::TPlicoraApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
+TPlicoraApplication::TPlicoraApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromLatin1(ApplicationTitle));
     setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));

@@ -18,9 +18,7 @@ public:
     static constexpr QEvent::Type EventType = static_cast<QEvent::Type>(QEvent::User + 100);
 
     TGsNotifyEvent(std::intptr_t wParam, std::intptr_t lParam)
-        : QEvent(EventType)
-        , WParam(wParam)
-        , LParam(lParam)
+        : QEvent(EventType), WParam(wParam), LParam(lParam)
     {
     }
 
@@ -32,10 +30,7 @@ public:
 class TGsNotifyPoster : public IGsNotifySink
 {
 public:
-    explicit TGsNotifyPoster(QObject* receiver)
-        : m_receiver(receiver)
-    {
-    }
+    explicit TGsNotifyPoster(QObject* receiver) : m_receiver(receiver) {}
 
     void PostNotify(std::intptr_t wParam, std::intptr_t lParam) noexcept override;
 

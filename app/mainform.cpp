@@ -9,8 +9,8 @@
 #include "pgbar.h"
 #include "platform.h"
 #include "strutil.h"
-#include "uiseam.h"
 #include "ui_main.h"
+#include "uiseam.h"
 
 #ifdef PLICORA_HAS_ABOUT
 #include "about.h"
@@ -38,7 +38,14 @@ constexpr char MakerWebAddress[] = "www.example.com";
 #endif
 
 // Columns of the merge list; the full path is kept in a hidden one.
-enum TListColumn { ColId = 0, ColFileName = 1, ColPages = 2, ColSize = 3, ColPath = 4 };
+enum TListColumn
+{
+    ColId = 0,
+    ColFileName = 1,
+    ColPages = 2,
+    ColSize = 3,
+    ColPath = 4
+};
 
 // The hourglass over a long operation, restored on every path.
 class TWaitCursor
@@ -87,9 +94,9 @@ void StyleLinkLabel(QLabel* label)
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_ui(std::make_unique<Ui::TfrmMain>())
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::TfrmMain>())
 {
     m_ui->setupUi(this);
     setFixedSize(692, 412);
@@ -135,7 +142,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     connect(m_ui->sbBrowseSplitLoc, &QToolButton::clicked, this, guarded(&TfrmMain::sbBrowseSplitLocClick));
     connect(m_ui->sbSplit, &QToolButton::clicked, this, guarded(&TfrmMain::sbSplitClick));
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, guarded(&TfrmMain::ApplicationEvents1Idle));
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                guarded(&TfrmMain::ApplicationEvents1Idle));
     m_ui->Label10->installEventFilter(this);
     m_ui->Label11->installEventFilter(this);
     m_ui->edtSplitSrc->installEventFilter(this);
@@ -192,7 +200,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         RunGuarded([&] { taken = ListViewWndProc(event); });
         return taken;
     }
-    if ((watched == m_ui->Label10 || watched == m_ui->Label11) && event->type() == QEvent::MouseButtonRelease) {
+    if ((watched == m_ui->Label10 || watched == m_ui->Label11) &&
+        event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         auto* label = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
@@ -289,7 +298,8 @@ void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
     try {
         pages = GetPdfPageCount(nativePath);
     } catch (const std::exception& error) {
-        uiSeam().messageBox(this, QMessageBox::Critical, QStringLiteral("error"), ErrorText(error), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Critical, QStringLiteral("error"), ErrorText(error),
+                            QMessageBox::Ok);
         return;
     }
 
@@ -305,8 +315,8 @@ void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
         m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, nativePath)));
 
     const std::string current = toNative(m_ui->edtMergeFileLoc->text());
-    const std::string unlisted =
-        UnlistedOutputName(current, [this](const std::string& name) { return IsFileListed(fromNative(name)); });
+    const std::string unlisted = UnlistedOutputName(
+        current, [this](const std::string& name) { return IsFileListed(fromNative(name)); });
     if (unlisted != current)
         m_ui->edtMergeFileLoc->setText(fromNative(unlisted));
 }
@@ -328,7 +338,8 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         const QList<QUrl> urls = drag->mimeData()->urls();
-        const bool local = std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
+        const bool local =
+            std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
         if (!local)
             return false;
         drag->setDropAction(Qt::CopyAction);
@@ -437,11 +448,10 @@ void TfrmMain::sbMergeClick()
                             QMessageBox::Ok);
         return;
     }
-    if (FileExists(out)
-        && uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                               QLatin1Char('"') + outText + QStringLiteral("\" aleady exists, overwrite?"),
-                               QMessageBox::Yes | QMessageBox::No)
-               != QMessageBox::Yes)
+    if (FileExists(out) &&
+        uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
+                            QLatin1Char('"') + outText + QStringLiteral("\" aleady exists, overwrite?"),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const std::string folder = ExtractFilePath(out);
     if (!CreateFolderChain(folder)) {
@@ -502,8 +512,8 @@ bool TfrmMain::ProbeSplitSource()
         if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
             m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
     } catch (const std::exception&) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"), QStringLiteral("Invalid PDF document."),
-                            QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
+                            QStringLiteral("Invalid PDF document."), QMessageBox::Ok);
         m_splitPageCount = 0;
         return false;
     }
@@ -549,7 +559,8 @@ void TfrmMain::sbBrowseSplitLocClick()
     QString initial = TrimmedText(m_ui->edtSplitLocation->text());
     if (initial.isEmpty())
         initial = fromNative(m_defaultFolder);
-    const QString folder = uiSeam().browseForFolder(this, QStringLiteral("select destination location"), initial);
+    const QString folder =
+        uiSeam().browseForFolder(this, QStringLiteral("select destination location"), initial);
     if (!folder.isEmpty())
         m_ui->edtSplitLocation->setText(folder);
 }
@@ -586,7 +597,8 @@ void TfrmMain::sbSplitClick()
         std::int32_t pageTotal = 0;
         rangeList = ParsePageRanges(fromNative(rangeText), pageTotal);
         if (rangeList.empty()) {
-            refuse("invalid page range", QStringLiteral("Page ranges is invalid or page number exceed total pages."));
+            refuse("invalid page range",
+                   QStringLiteral("Page ranges is invalid or page number exceed total pages."));
             m_ui->edtSplitPageRange->selectAll();
             m_ui->edtSplitPageRange->setFocus();
             return;
@@ -598,12 +610,13 @@ void TfrmMain::sbSplitClick()
     if (location.isEmpty())
         return refuse("missed output location", QStringLiteral("Please specify a location for spliting."));
     if (!CreateFolderChain(toNative(location)))
-        return refuse("create folder failed", QStringLiteral("cannot create folder \"") + location + QLatin1Char('"'));
-    if (uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("continue?"),
-                            QStringLiteral("Files with the same name of the output file will be overwritten.\n"
-                                           "Do you want to continue?"),
-                            QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+        return refuse("create folder failed",
+                      QStringLiteral("cannot create folder \"") + location + QLatin1Char('"'));
+    if (uiSeam().messageBox(
+            this, QMessageBox::Question, QStringLiteral("continue?"),
+            QStringLiteral("Files with the same name of the output file will be overwritten.\n"
+                           "Do you want to continue?"),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
     m_jobParam.Kind = 2;
@@ -646,9 +659,9 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     case GSN_PAGE: {
         if (number == 1)
             frmProgress->BasePosition = bar->value();
-        const std::int64_t position = GS_Job_Kind == 1
-                                          ? std::int64_t{frmProgress->BasePosition} + number
-                                          : std::int64_t{frmProgress->BasePosition} + number - frmProgress->FirstPage + 1;
+        const std::int64_t position =
+            GS_Job_Kind == 1 ? std::int64_t{frmProgress->BasePosition} + number
+                             : std::int64_t{frmProgress->BasePosition} + number - frmProgress->FirstPage + 1;
         bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, bar->minimum(), bar->maximum())));
         const int maximum = bar->maximum();
         // A report while the maximum is 0 must not divide by zero.
@@ -665,7 +678,8 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
         else if (kind == 2)
             text = ok ? QStringLiteral("Splitting PDF completed.") : QStringLiteral("Splitting PDF failed.");
         uiSeam().messageBox(frmProgress, QMessageBox::Information,
-                            ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text, QMessageBox::Ok);
+                            ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text,
+                            QMessageBox::Ok);
         frmProgress->CloseJobWindow();
         if (ok && kind == 1)
             uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));

@@ -9,8 +9,7 @@
 TfrmProgress* frmProgress = nullptr;
 
 TfrmProgress::TfrmProgress(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_ui(std::make_unique<Ui::TfrmProgress>())
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_ui(std::make_unique<Ui::TfrmProgress>())
 {
     m_ui->setupUi(this);
     setModal(true);

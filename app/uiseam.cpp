@@ -1,9 +1,9 @@
 #include "uiseam.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QDesktopServices>
 
 QString InitialBrowseFolder;
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class QFileDialog;
 class QWidget;
 
 class IUiSeam
@@ -45,7 +46,10 @@ void setUiSeam(IUiSeam* seam);
 // every call.
 extern QString InitialBrowseFolder;
 
-enum class TFolderDialogEvent { Initialized };
+enum class TFolderDialogEvent
+{
+    Initialized
+};
 
 // Shows the folder picker modal to `owner` with `title` ("Select a folder for
 // output file(s)" when empty). True with `folder` set (ending in a separator) when
@@ -54,5 +58,4 @@ bool BrowseForFolder(QWidget* owner, const QString& title, const QString& initia
 
 // The picker's event callback: on Initialized it selects InitialBrowseFolder.
 // Always returns 0.
-class QFileDialog;
 int FolderDialogCallback(QFileDialog* dialog, TFolderDialogEvent event);

@@ -5,8 +5,9 @@
 #include <QProcess>
 #include <cstdlib>
 
-QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
-                                                  const QString& text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
+                                                  const QString& caption, const QString& text,
+                                                  QMessageBox::StandardButtons buttons)
 {
     Boxes.append({owner, icon, caption, text, buttons});
     if (!Answers.isEmpty())
@@ -97,8 +98,9 @@ bool MakePdf(const QString& path, const QStringList& pageTexts)
         return false;
     int code = -1;
     Run(QStringLiteral("gs"),
-        {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"), QStringLiteral("-dSAFER"),
-         QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-sOutputFile=") + path, psPath},
+        {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+         QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=pdfwrite"),
+         QStringLiteral("-sOutputFile=") + path, psPath},
         &code);
     QFile::remove(psPath);
     return code == 0 && QFile::exists(path);

@@ -53,7 +53,8 @@ public:
     QList<TDialogCall> DialogCalls;
 
     QMessageBox::StandardButton messageBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
-                                           const QString& text, QMessageBox::StandardButtons buttons) override;
+                                           const QString& text,
+                                           QMessageBox::StandardButtons buttons) override;
     QStringList openFileNames(QWidget* owner, const QString& initialFolder, bool multiple) override;
     QString saveFileName(QWidget* owner, const QString& initialFolder, const QString& fileName) override;
     QString browseForFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
@@ -95,15 +96,15 @@ void PrepareGuiTestEnvironment();
 #define PLICORA_INIT_TEST_RESOURCES() ((void)0)
 #endif
 
-#define PLICORA_GUI_TEST_MAIN(TestClass)                                                                   \
-    int main(int argc, char** argv)                                                                        \
-    {                                                                                                      \
-        PrepareGuiTestEnvironment();                                                                       \
-        TPlicoraApplication app(argc, argv);                                                               \
-        PLICORA_INIT_TEST_RESOURCES();                                                                     \
-        TestClass test;                                                                                    \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                         \
-        return QTest::qExec(&test, argc, argv);                                                            \
+#define PLICORA_GUI_TEST_MAIN(TestClass)                                                                     \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        PrepareGuiTestEnvironment();                                                                         \
+        TPlicoraApplication app(argc, argv);                                                                 \
+        PLICORA_INIT_TEST_RESOURCES();                                                                       \
+        TestClass test;                                                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
 
 #include "mainform.h"

@@ -204,9 +204,9 @@ private slots:
     void encryptedFileRefused()
     {
         const QString locked = Path(QStringLiteral("locked.pdf"));
-        QCOMPARE(QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), QStringLiteral("u"),
-                                                            QStringLiteral("o"), QStringLiteral("256"),
-                                                            QStringLiteral("--"), m_pdf[0], locked}),
+        QCOMPARE(QProcess::execute(QStringLiteral("qpdf"),
+                                   {QStringLiteral("--encrypt"), QStringLiteral("u"), QStringLiteral("o"),
+                                    QStringLiteral("256"), QStringLiteral("--"), m_pdf[0], locked}),
                  0);
         TWindows w;
         w.Main->AddFileToList(locked, w.Find<QTreeWidget>("ListView1"));
@@ -223,8 +223,9 @@ private slots:
     {
         const QString missing = Path(QStringLiteral("gone.pdf"));
         TWindows w;
-        Drop(w, {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
-                 QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
+        Drop(w,
+             {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
+              QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
         QCOMPARE(Column(w, 1), (QStringList{"c.pdf", "d.pdf"}));
         QCOMPARE(w.Seam.Boxes.size(), 1);
         QCOMPARE(w.Seam.Boxes[0].Caption, QStringLiteral("error"));
@@ -249,12 +250,18 @@ private slots:
         QTest::addColumn<qint64>("size");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("bytes") << qint64(512) << "C" << "   512 B";
-        QTest::newRow("last byte size") << qint64(1023) << "C" << "  1023 B";
-        QTest::newRow("one K") << qint64(1024) << "C" << "  1.00 K";
-        QTest::newRow("comma locale") << qint64(1536) << "de_DE" << "  1,50 K";
-        QTest::newRow("seven characters") << qint64(1048575) << "C" << "1024.00 K";
-        QTest::newRow("M") << qint64(3407872) << "C" << "  3.25 M";
+        QTest::newRow("bytes") << qint64(512) << "C"
+                               << "   512 B";
+        QTest::newRow("last byte size") << qint64(1023) << "C"
+                                        << "  1023 B";
+        QTest::newRow("one K") << qint64(1024) << "C"
+                               << "  1.00 K";
+        QTest::newRow("comma locale") << qint64(1536) << "de_DE"
+                                      << "  1,50 K";
+        QTest::newRow("seven characters") << qint64(1048575) << "C"
+                                          << "1024.00 K";
+        QTest::newRow("M") << qint64(3407872) << "C"
+                           << "  3.25 M";
     }
 
     void sizeTexts()
@@ -322,9 +329,12 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("order");
         QTest::addColumn<QList<int>>("after");
-        QTest::newRow("up, rows 3 and 5") << QList<int>{2, 4} << "sbMoveUp" << "acbde" << QList<int>{1};
-        QTest::newRow("down, rows 1 and 4") << QList<int>{0, 3} << "sbMoveDown" << "bacde" << QList<int>{1};
-        QTest::newRow("down, row 4") << QList<int>{3} << "sbMoveDown" << "abced" << QList<int>{4};
+        QTest::newRow("up, rows 3 and 5") << QList<int>{2, 4} << "sbMoveUp"
+                                          << "acbde" << QList<int>{1};
+        QTest::newRow("down, rows 1 and 4") << QList<int>{0, 3} << "sbMoveDown"
+                                            << "bacde" << QList<int>{1};
+        QTest::newRow("down, row 4") << QList<int>{3} << "sbMoveDown"
+                                     << "abced" << QList<int>{4};
     }
 
     void moveRows()
@@ -368,8 +378,8 @@ private slots:
         bool sawAbout = false;
         QTimer::singleShot(0, [&] {
             shown = QApplication::activeModalWidget();
-            sawAbout = shown && shown->inherits("TfrmAbout") && shown->parentWidget() == w.Main.get()
-                       && frmAbout == shown;
+            sawAbout = shown && shown->inherits("TfrmAbout") && shown->parentWidget() == w.Main.get() &&
+                       frmAbout == shown;
             if (shown)
                 static_cast<QDialog*>(shown.data())->accept();
         });

@@ -27,10 +27,7 @@ private:
             w.Main->AddFileToList(f, w.Find<QTreeWidget>("ListView1"));
     }
 
-    static void ClickMerge(TWindows& w)
-    {
-        QTest::mouseClick(w.Find<QToolButton>("sbMerge"), Qt::LeftButton);
-    }
+    static void ClickMerge(TWindows& w) { QTest::mouseClick(w.Find<QToolButton>("sbMerge"), Qt::LeftButton); }
 
 private slots:
     void initTestCase()
@@ -56,38 +53,45 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QList<int>>("icons");
         const int info = QMessageBox::Information, warn = QMessageBox::Warning, ask = QMessageBox::Question;
-        QTest::newRow("one row") << 1 << "%D/out.pdf"
-                                 << QStringList{"less file|There must have two or more pdf documents in the list."}
-                                 << QList<int>{info};
-        QTest::newRow("short name") << 2 << "ab" << QStringList{"missed output file|Please specify output file nanme."}
+        QTest::newRow("one row")
+            << 1 << "%D/out.pdf"
+            << QStringList{"less file|There must have two or more pdf documents in the list."}
+            << QList<int>{info};
+        QTest::newRow("short name") << 2 << "ab"
+                                    << QStringList{"missed output file|Please specify output file nanme."}
                                     << QList<int>{info};
-        QTest::newRow("blanks pass the length check") << 2 << "   "
-                                                      << QStringList{"create folder failed|cannot create folder \"\""}
-                                                      << QList<int>{warn};
-        QTest::newRow("no folder") << 2 << "merged.pdf"
-                                   << QStringList{"create folder failed|cannot create folder \"\""} << QList<int>{warn};
-        QTest::newRow("a listed input") << 2 << "%D/alpha.pdf"
-                                        << QStringList{"invalid output file|The output file cannot be one of the files "
-                                                       "to merge."}
-                                        << QList<int>{warn};
-        QTest::newRow("a listed input once .pdf is added")
-            << 2 << " %D/ALPHA " << QStringList{"invalid output file|The output file cannot be one of the files to merge."}
+        QTest::newRow("blanks pass the length check")
+            << 2 << "   " << QStringList{"create folder failed|cannot create folder \"\""}
             << QList<int>{warn};
-        QTest::newRow("exists, answered No") << 2 << "%D/exists.pdf"
-                                             << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"}
-                                             << QList<int>{ask};
+        QTest::newRow("no folder") << 2 << "merged.pdf"
+                                   << QStringList{"create folder failed|cannot create folder \"\""}
+                                   << QList<int>{warn};
+        QTest::newRow("a listed input")
+            << 2 << "%D/alpha.pdf"
+            << QStringList{"invalid output file|The output file cannot be one of the files "
+                           "to merge."}
+            << QList<int>{warn};
+        QTest::newRow("a listed input once .pdf is added")
+            << 2 << " %D/ALPHA "
+            << QStringList{"invalid output file|The output file cannot be one of the files to merge."}
+            << QList<int>{warn};
+        QTest::newRow("exists, answered No")
+            << 2 << "%D/exists.pdf" << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"}
+            << QList<int>{ask};
         QTest::newRow(".pdf appended before the question")
-            << 2 << "%D/exists" << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"} << QList<int>{ask};
+            << 2 << "%D/exists" << QStringList{"overwrite?|\"%D/exists.pdf\" aleady exists, overwrite?"}
+            << QList<int>{ask};
         QTest::newRow("upper-case extension kept")
             << 2 << "%D/upper.PDF" << QStringList{"overwrite?|\"%D/upper.PDF\" aleady exists, overwrite?"}
             << QList<int>{ask};
-        QTest::newRow("folder under a file") << 2 << "%D/afile/out.pdf"
-                                             << QStringList{"create folder failed|cannot create folder \"%D/afile/\""}
-                                             << QList<int>{warn};
-        QTest::newRow("output is a folder") << 2 << "%D/folder.pdf" << QStringList{"Warning|Cannot create output file."}
-                                            << QList<int>{warn};
-        QTest::newRow("name too long") << 2 << "%D/" + QString(300, QLatin1Char('n')) + ".pdf"
-                                       << QStringList{"Warning|Cannot create output file."} << QList<int>{warn};
+        QTest::newRow("folder under a file")
+            << 2 << "%D/afile/out.pdf"
+            << QStringList{"create folder failed|cannot create folder \"%D/afile/\""} << QList<int>{warn};
+        QTest::newRow("output is a folder")
+            << 2 << "%D/folder.pdf" << QStringList{"Warning|Cannot create output file."} << QList<int>{warn};
+        QTest::newRow("name too long")
+            << 2 << "%D/" + QString(300, QLatin1Char('n')) + ".pdf"
+            << QStringList{"Warning|Cannot create output file."} << QList<int>{warn};
     }
 
     void refusals()
@@ -143,7 +147,8 @@ private slots:
         w.Find<QLineEdit>("edtMergeFileLoc")->setText(typed);
 
         QList<int> positions;
-        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this, [&](int v) { positions << v; });
+        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this,
+                [&](int v) { positions << v; });
         ClickMerge(w);
 
         QCOMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
@@ -156,7 +161,8 @@ private slots:
         QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
         QCOMPARE(PdfPageCount(out), 6);
         const QString text = PdfText(out).simplified();
-        const QRegularExpression order(QStringLiteral("Gamma one.*Alpha one.*Alpha two.*Alpha three.*Beta one.*Beta two"));
+        const QRegularExpression order(
+            QStringLiteral("Gamma one.*Alpha one.*Alpha two.*Alpha three.*Beta one.*Beta two"));
         QVERIFY2(order.match(text).hasMatch(), qPrintable(text));
         // The list and the field stay as they were.
         QCOMPARE(list->topLevelItemCount(), 3);

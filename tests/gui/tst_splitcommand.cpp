@@ -41,7 +41,9 @@ private slots:
         QVERIFY(MakePdf(Path("two.pdf"), {"T1", "T2"}));
         QVERIFY(MakePdf(Path("one.pdf"), {"O1"}));
         QVERIFY(WriteFile(Path("notpdf.txt"), "just text\n"));
-        QCOMPARE(QProcess::execute("qpdf", {"--encrypt", "u", "o", "256", "--", Path("two.pdf"), Path("locked.pdf")}), 0);
+        QCOMPARE(QProcess::execute("qpdf",
+                                   {"--encrypt", "u", "o", "256", "--", Path("two.pdf"), Path("locked.pdf")}),
+                 0);
     }
 
     void pageRanges_data()
@@ -50,26 +52,46 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("total");
         QTest::addColumn<QString>("error");
-        QTest::newRow("example") << "1,2-5,4,6" << "1;2-5;4;6;" << 7 << "";
-        QTest::newRow("runs of separators") << "3 ; 2-2 ;; 3" << "3;2-2;3;" << 3 << "";
-        QTest::newRow("letter separates") << "1a5" << "1;5;" << 2 << "";
-        QTest::newRow("doubled dash") << "2--5" << "2-5;" << 4 << "";
-        QTest::newRow("repeats and overlaps kept") << "4,1-2,4,2-3" << "4;1-2;4;2-3;" << 6 << "";
-        QTest::newRow("last page") << "6" << "6;" << 1 << "";
-        QTest::newRow("whole document") << "1-6" << "1-6;" << 6 << "";
-        QTest::newRow("descending") << "5-3" << "" << 0 << "";
-        QTest::newRow("open end") << "7-" << "" << 0 << "";
-        QTest::newRow("beyond the end") << "7" << "" << 0 << "";
-        QTest::newRow("range beyond the end") << "2-7" << "" << 0 << "";
-        QTest::newRow("one bad entry refuses all") << "1,2,9" << "" << 0 << "";
-        QTest::newRow("page 0") << "0" << "" << 0 << "";
-        QTest::newRow("negative page") << "-3" << "" << 0 << "";
-        QTest::newRow("range from 0") << "0-2" << "" << 0 << "";
-        QTest::newRow("no entry") << "abc" << "" << 0 << "";
-        QTest::newRow("lone dash") << "3 - 7" << "" << 0 << "'-' is not a valid integer value";
-        QTest::newRow("two leading dashes") << "--5" << "" << 0 << "'--5' is not a valid integer value";
-        QTest::newRow("dash further on") << "2-5-7" << "" << 0 << "'5-7' is not a valid integer value";
-        QTest::newRow("beyond 32 bits") << "99999999999" << "" << 0 << "'99999999999' is not a valid integer value";
+        QTest::newRow("example") << "1,2-5,4,6"
+                                 << "1;2-5;4;6;" << 7 << "";
+        QTest::newRow("runs of separators") << "3 ; 2-2 ;; 3"
+                                            << "3;2-2;3;" << 3 << "";
+        QTest::newRow("letter separates") << "1a5"
+                                          << "1;5;" << 2 << "";
+        QTest::newRow("doubled dash") << "2--5"
+                                      << "2-5;" << 4 << "";
+        QTest::newRow("repeats and overlaps kept") << "4,1-2,4,2-3"
+                                                   << "4;1-2;4;2-3;" << 6 << "";
+        QTest::newRow("last page") << "6"
+                                   << "6;" << 1 << "";
+        QTest::newRow("whole document") << "1-6"
+                                        << "1-6;" << 6 << "";
+        QTest::newRow("descending") << "5-3"
+                                    << "" << 0 << "";
+        QTest::newRow("open end") << "7-"
+                                  << "" << 0 << "";
+        QTest::newRow("beyond the end") << "7"
+                                        << "" << 0 << "";
+        QTest::newRow("range beyond the end") << "2-7"
+                                              << "" << 0 << "";
+        QTest::newRow("one bad entry refuses all") << "1,2,9"
+                                                   << "" << 0 << "";
+        QTest::newRow("page 0") << "0"
+                                << "" << 0 << "";
+        QTest::newRow("negative page") << "-3"
+                                       << "" << 0 << "";
+        QTest::newRow("range from 0") << "0-2"
+                                      << "" << 0 << "";
+        QTest::newRow("no entry") << "abc"
+                                  << "" << 0 << "";
+        QTest::newRow("lone dash") << "3 - 7"
+                                   << "" << 0 << "'-' is not a valid integer value";
+        QTest::newRow("two leading dashes") << "--5"
+                                            << "" << 0 << "'--5' is not a valid integer value";
+        QTest::newRow("dash further on") << "2-5-7"
+                                         << "" << 0 << "'5-7' is not a valid integer value";
+        QTest::newRow("beyond 32 bits") << "99999999999"
+                                        << "" << 0 << "'99999999999' is not a valid integer value";
     }
 
     void pageRanges()
@@ -100,30 +122,42 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("icon");
         const int warn = QMessageBox::Warning;
-        QTest::newRow("no source") << "   " << false << "" << "%D/out"
+        QTest::newRow("no source") << "   " << false << ""
+                                   << "%D/out"
                                    << "missed source file|Please select a PDF document to split." << warn;
-        QTest::newRow("encrypted") << "%D/locked.pdf" << false << "" << "%D/out"
+        QTest::newRow("encrypted") << "%D/locked.pdf" << false << ""
+                                   << "%D/out"
                                    << "Info|%D/locked.pdf is encrypted, cannot be split." << warn;
-        QTest::newRow("one page") << "%D/one.pdf" << false << "" << "%D/out"
+        QTest::newRow("one page") << "%D/one.pdf" << false << ""
+                                  << "%D/out"
                                   << "pages less|Pages must be greate then 2." << warn;
-        QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << "" << "%D/out"
+        QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << ""
+                                   << "%D/out"
                                    << "pages less|Pages must be greate then 2." << warn;
-        QTest::newRow("no ranges") << "%D/six.pdf" << true << "  " << "%D/out"
+        QTest::newRow("no ranges") << "%D/six.pdf" << true << "  "
+                                   << "%D/out"
                                    << "missed page range|Please specify page range(s) for spliting." << warn;
-        QTest::newRow("bad ranges") << "%D/six.pdf" << true << "1, 2-7" << "%D/out"
-                                    << "invalid page range|Page ranges is invalid or page number exceed total pages."
-                                    << warn;
-        QTest::newRow("page 0") << "%D/six.pdf" << true << "0" << "%D/out"
-                                << "invalid page range|Page ranges is invalid or page number exceed total pages."
-                                << warn;
-        QTest::newRow("no location") << "%D/six.pdf" << false << "" << ""
-                                     << "missed output location|Please specify a location for spliting." << warn;
-        QTest::newRow("blank location") << "%D/six.pdf" << true << "1-2" << "   "
+        QTest::newRow("bad ranges")
+            << "%D/six.pdf" << true << "1, 2-7"
+            << "%D/out"
+            << "invalid page range|Page ranges is invalid or page number exceed total pages." << warn;
+        QTest::newRow("page 0")
+            << "%D/six.pdf" << true << "0"
+            << "%D/out"
+            << "invalid page range|Page ranges is invalid or page number exceed total pages." << warn;
+        QTest::newRow("no location") << "%D/six.pdf" << false << ""
+                                     << ""
+                                     << "missed output location|Please specify a location for spliting."
+                                     << warn;
+        QTest::newRow("blank location") << "%D/six.pdf" << true << "1-2"
+                                        << "   "
                                         << "create folder failed|cannot create folder \"   \"" << warn;
-        QTest::newRow("relative location") << "%D/six.pdf" << false << "" << "out"
+        QTest::newRow("relative location") << "%D/six.pdf" << false << ""
+                                           << "out"
                                            << "create folder failed|cannot create folder \"out\"" << warn;
-        QTest::newRow("answered No") << "%D/six.pdf" << true << "2" << "%D/out" << "continue?|" + Confirmation
-                                     << int(QMessageBox::Question);
+        QTest::newRow("answered No") << "%D/six.pdf" << true << "2"
+                                     << "%D/out"
+                                     << "continue?|" + Confirmation << int(QMessageBox::Question);
     }
 
     void refusals()
@@ -147,8 +181,9 @@ private slots:
         QCOMPARE(w.Seam.BoxTexts(), QStringList{Expand(box)});
         QCOMPARE(int(w.Seam.Boxes[0].Icon), icon);
         QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Main.get());
-        QCOMPARE(w.Seam.Boxes[0].Buttons, icon == QMessageBox::Question ? QMessageBox::Yes | QMessageBox::No
-                                                                        : QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(w.Seam.Boxes[0].Buttons, icon == QMessageBox::Question
+                                              ? QMessageBox::Yes | QMessageBox::No
+                                              : QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(int(w.Main->JobParam().Kind), 0);
         QCOMPARE(int(GS_Job_Kind), 0);
         QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Expand(source).trimmed());
@@ -165,7 +200,8 @@ private slots:
         w.Find<QLineEdit>("edtSplitPageRange")->setText("1,2-5");
         w.Find<QLineEdit>("edtSplitLocation")->clear();
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), QStringList{"missed output location|Please specify a location for spliting."});
+        QCOMPARE(w.Seam.BoxTexts(),
+                 QStringList{"missed output location|Please specify a location for spliting."});
         QCoreApplication::sendPostedEvents(w.Main.get());
         QCOMPARE(w.Progress->ProgressBar1()->maximum(), 5);
         QCOMPARE(w.Progress->ProgressBar1()->value(), 0);
@@ -320,17 +356,20 @@ private slots:
         const QString typed = Path("every2");
         w.Find<QLineEdit>("edtSplitLocation")->setText(typed);
         QList<int> positions;
-        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this, [&](int v) { positions << v; });
+        connect(w.Progress->ProgressBar1(), &QProgressBar::valueChanged, this,
+                [&](int v) { positions << v; });
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
         QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(typed)});
         QCOMPARE(w.Progress->ProgressBar1()->maximum(), 5);
         QCOMPARE(positions.mid(positions.indexOf(0)), (QList<int>{0, 1, 2, 3, 4, 5}));
         QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
         QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), typed + "/");
         QCOMPARE(QString::fromStdString(w.Main->JobParam().BaseName), QStringLiteral("five"));
-        const QList<QPair<const char*, QStringList>> pieces = {
-            {"five1-2.pdf", {"Leaf 1", "Leaf 2"}}, {"five3-4.pdf", {"Leaf 3", "Leaf 4"}}, {"five5-5.pdf", {"Leaf 5"}}};
+        const QList<QPair<const char*, QStringList>> pieces = {{"five1-2.pdf", {"Leaf 1", "Leaf 2"}},
+                                                               {"five3-4.pdf", {"Leaf 3", "Leaf 4"}},
+                                                               {"five5-5.pdf", {"Leaf 5"}}};
         for (const auto& [name, texts] : pieces) {
             const QString piece = typed + "/" + name;
             QCOMPARE(PdfPageCount(piece), int(texts.size()));
@@ -349,7 +388,8 @@ private slots:
         const QString folder = Path("ranges/");
         w.Find<QLineEdit>("edtSplitLocation")->setText(folder);
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation, "Success|Splitting PDF completed."}));
         QCOMPARE(w.Progress->ProgressBar1()->maximum(), 3);
         QCOMPARE(w.Progress->ProgressBar1()->value(), 3);
         QCOMPARE(PdfPageCount(folder + "five3.pdf"), 1);
@@ -368,15 +408,16 @@ private slots:
         QVERIFY(QFile::remove(doomed));
         w.Find<QLineEdit>("edtSplitLocation")->setText(Path("failed"));
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, "Failure|Splitting PDF failed."}));
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation, "Failure|Splitting PDF failed."}));
         QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
     }
 };
 
-const QString TestSplitCommand::Confirmation =
-    QStringLiteral("Files with the same name of the output file will be overwritten.\nDo you want to continue?");
+const QString TestSplitCommand::Confirmation = QStringLiteral(
+    "Files with the same name of the output file will be overwritten.\nDo you want to continue?");
 
 PLICORA_GUI_TEST_MAIN(TestSplitCommand)
 #include "tst_splitcommand.moc"
