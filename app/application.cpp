@@ -4,8 +4,8 @@
 
 TPlicoraApplication::TPlicoraApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Not the display name: on X11 Qt appends that to every window caption.
     setApplicationName(QString::fromLatin1(ApplicationTitle));
-    setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
 }
 
 bool TPlicoraApplication::notify(QObject* receiver, QEvent* event)
