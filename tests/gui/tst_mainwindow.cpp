@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -389,6 +390,18 @@ private slots:
         QVERIFY(frmAbout == nullptr);
     }
 #endif
+
+    void folderPickerPreselectsInitialFolder()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Out")));
+        InitialBrowseFolder = Path(QStringLiteral("Out/"));
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        QCOMPARE(FolderDialogCallback(&dialog, TFolderDialogEvent::Initialized), 0);
+        QCOMPARE(dialog.directory().absolutePath(), QDir(m_dir.path()).absolutePath());
+        QCOMPARE(dialog.selectedFiles().value(0), Path(QStringLiteral("Out")));
+    }
 
     void escapingErrorIsShown()
     {
