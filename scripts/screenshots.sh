@@ -15,7 +15,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 app=$build/app/plicora
 out=$root/docs/screenshots
 
-for tool in Xvfb xdotool xwd convert gs; do
+for tool in Xvfb xdotool convert gs; do
   if ! command -v "$tool" >/dev/null; then
     echo "screenshots: '$tool' is missing; run scripts/install-deps.sh --gui-tools" >&2
     exit 1
@@ -51,7 +51,9 @@ for n in $(seq 90 140); do
   fi
 done
 [[ -n $display ]] || fail "no free X display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server keeps its screen in a file there: the pictures are cut from it.
+mkdir -p "$work/fb"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -fbdir "$work/fb" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 50); do
@@ -110,44 +112,23 @@ geometry() { # window -> "x y w h"
   eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
   echo "$X $Y $WIDTH $HEIGHT"
 }
-# Saves the smallest picture that holds all the given windows, later ones on top.
-# Each is drawn from its own contents (reading the whole screen instead shows
-# every window but the first black on the virtual screen). A window is given as
-#   <id>          its contents now;
-#   <id>=<png>    a picture of it taken earlier (a window under a modal one);
-#   shaped:<id>   its contents now, with the black outside its shape made clear:
-#                 a window's own contents fill its whole rectangle.
-snap() { # window png
-  xwd -silent -id "$1" | convert xwd:- "$2"
-}
+# Saves the part of the screen that holds all the given windows. It is read from
+# the server's screen memory: asking the server for the screen's picture (xwd
+# -root) returns every window but the first one black.
 shot_windows() { # file window...
-  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h i=0 spec win layer
+  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h win
   shift
-  for spec in "$@"; do
-    win=${spec#shaped:}
-    read -r x y w h < <(geometry "${win%%=*}")
+  for win in "$@"; do
+    read -r x y w h < <(geometry "$win")
     ((x < x0)) && x0=$x
     ((y < y0)) && y0=$y
     ((x + w > x1)) && x1=$((x + w))
     ((y + h > y1)) && y1=$((y + h))
   done
-  local layers=(-size "$((x1 - x0))x$((y1 - y0))" xc:'#f0f0f0')
-  for spec in "$@"; do
-    win=${spec#shaped:}
-    read -r x y w h < <(geometry "${win%%=*}")
-    i=$((i + 1))
-    layer=$work/layer$i.png
-    if [[ $win == *=* ]]; then
-      layer=${win#*=}
-    elif [[ $spec == shaped:* ]]; then
-      xwd -silent -id "$win" | convert xwd:- -alpha set -fill none \
-        -draw "color $((w - 1)),$((h - 1)) floodfill" -draw "color 0,$((h - 1)) floodfill" "$layer"
-    else
-      snap "$win" "$layer"
-    fi
-    layers+=("$layer" -geometry "+$((x - x0))+$((y - y0))" -composite)
-  done
-  convert "${layers[@]}" "$out/$file"
+  # The pointer is drawn into that memory: out of the way with it.
+  xdotool mousemove 1023 767
+  sleep 0.3
+  convert "xwd:$work/fb/Xvfb_screen0" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/$file"
   echo "saved docs/screenshots/$file"
 }
 wait_window() { # name-regex -> window id of the visible window with that caption
@@ -183,8 +164,8 @@ key() {
 }
 settle() { sleep "${1:-0.8}"; }
 # Answers the file dialog that a click has just opened: goes to the folder, then
-# types the names (several as "a.pdf" "b.pdf") into the file-name field.
-choose_files() { # folder names
+# types the name into the file-name field.
+choose_files() { # folder name
   local dialog
   dialog=$(wait_window '^Open$')
   settle
@@ -229,15 +210,17 @@ shot_windows split.png "$main"
 
 # 2. The merge side with three files, the second one selected.
 click "$main" "${merge_tab[@]}"
-click "$main" "${sb_add_files[@]}"
-choose_files "$pdfs" '"Chapter-1.pdf" "Annual-report.pdf" "Chapter-2.pdf"'
+# One file per dialog: the order of several typed names is the dialog's to choose.
+for name in Chapter-1 Annual-report Chapter-2; do
+  click "$main" "${sb_add_files[@]}"
+  choose_files "$pdfs" "$name.pdf"
+done
 click "$main" "${list_row2[@]}"
 settle
 shot_windows merge.png "$main"
 
 # 3. The progress window while the merge runs, and the message at its end.
 before=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)
-snap "$main" "$work/main-before-merge.png"
 click "$main" "${sb_merge[@]}"
 progress=
 for _ in $(seq 100); do
@@ -252,11 +235,12 @@ for _ in $(seq 100); do
 done
 [[ -n $progress ]] || fail "the progress window did not appear"
 sleep 0.7
-shot_windows progress.png "$main=$work/main-before-merge.png" "shaped:$progress"
+# What shows of the progress window and the message lies inside the main window.
+shot_windows progress.png "$main"
 
 done_box=$(wait_window '^(Success|Failure)$')
 settle
-shot_windows merge-done.png "$main=$work/main-before-merge.png" "shaped:$progress" "$done_box"
+shot_windows merge-done.png "$main"
 xdotool windowfocus "$done_box" 2>/dev/null || true
 key Return
 settle
