@@ -106,7 +106,6 @@ void TestAbout::window()
     auto* ok = m_about->findChild<QPushButton*>("BitBtn1");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QString("OK"));
-    QCOMPARE(ok->geometry(), QRect(264, 136, 75, 25));
 }
 
 // The texts are laid out for a narrower font than this platform's default; none
@@ -145,12 +144,7 @@ void TestAbout::linkClicks()
     auto* label = m_about->findChild<QLabel*>(name);
     QVERIFY(label);
     QTest::mouseClick(label, button);
-    if (url.isEmpty()) {
-        QVERIFY(m_seam->Opened.isEmpty());
-    } else {
-        QCOMPARE(m_seam->Opened, QList<QUrl>{QUrl(url)});
-        QCOMPARE(m_seam->Opened.first().scheme(), QUrl(url).scheme());
-    }
+    QCOMPARE(m_seam->Opened, url.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(url)});
     QVERIFY(m_about->isVisible());
 }
 
