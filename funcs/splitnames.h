@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+// The file one piece is written to: outputPath + baseName + pagePart + ".pdf",
+// where pagePart is "<first>-<last>" (every N pages) or the range-list piece.
+std::string SplitPieceFileName(const std::string& outputPath, const std::string& baseName,
+                               const std::string& pagePart);
+
 // Every N pages: outputPath + baseName + "<first>-<last>.pdf" for each piece, the
 // last piece ending at totalPages. Empty when pagesPerFile or totalPages is below 1.
 std::vector<std::string> SplitPieceNames(const std::string& outputPath, const std::string& baseName,
