@@ -10,10 +10,13 @@ packages=(
   libcli11-dev
   qpdf poppler-utils
 )
-if [[ "${1:-}" == "--gui-tools" ]]; then
-  # For the screenshot script only.
-  packages+=(xvfb xdotool x11-apps imagemagick)
-fi
+for extra in "$@"; do
+  case "$extra" in
+    --gui-tools) packages+=(xvfb xdotool x11-apps imagemagick) ;; # the screenshot script
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;                # the libFuzzer build
+    *) echo "unknown option: $extra" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
