@@ -78,6 +78,16 @@ bool FileExists(const std::string& path)
     return plat::pathExists(path) && !plat::isDirectory(path);
 }
 
+// The first selected row in list order, or -1.
+int FirstSelectedRow(const QTreeWidget* list)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->isSelected())
+            return i;
+    }
+    return -1;
+}
+
 void StyleLinkLabel(QLabel* label)
 {
     QFont f = label->font();
@@ -223,13 +233,7 @@ void TfrmMain::ApplicationEvents1Idle()
 {
     const QTreeWidget* list = m_ui->ListView1;
     const int count = list->topLevelItemCount();
-    int selected = -1;
-    for (int i = 0; i < count; ++i) {
-        if (list->topLevelItem(i)->isSelected()) {
-            selected = i;
-            break;
-        }
-    }
+    const int selected = FirstSelectedRow(list);
     m_ui->sbRemoveFiles->setEnabled(selected >= 0);
     m_ui->sbMoveUp->setEnabled(selected > 0);
     m_ui->sbMoveDown->setEnabled(selected >= 0 && selected != count - 1);
@@ -377,13 +381,7 @@ namespace {
 void MoveSelectedRow(QTreeWidget* list, int direction)
 {
     const int count = list->topLevelItemCount();
-    int selected = -1;
-    for (int i = 0; i < count; ++i) {
-        if (list->topLevelItem(i)->isSelected()) {
-            selected = i;
-            break;
-        }
-    }
+    const int selected = FirstSelectedRow(list);
     const int neighbour = selected + direction;
     if (selected < 0 || neighbour < 0 || neighbour >= count)
         return;
