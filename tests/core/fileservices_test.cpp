@@ -1,5 +1,5 @@
 #include "fileservices.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <gtest/gtest.h>
 

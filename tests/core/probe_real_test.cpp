@@ -5,58 +5,26 @@
 
 #include "gsbinding.h"
 #include "pdfprobe.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
-
-bool HaveTool(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// Runs a shell command; its standard output, or nothing when it fails.
-std::optional<std::string> RunCommand(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    if (!pipe)
-        return std::nullopt;
-    std::string out;
-    std::array<char, 256> buf {};
-    while (std::fgets(buf.data(), static_cast<int>(buf.size()), pipe.get()))
-        out += buf.data();
-    if (::pclose(pipe.release()) != 0)
-        return std::nullopt;
-    return out;
-}
-
-int QpdfPageCount(const std::string& pdf)
-{
-    const auto out = RunCommand("qpdf --show-npages '" + pdf + "'");
-    return out ? std::atoi(out->c_str()) : -1;
-}
 
 // A PDF with `pages` pages of text and a few vector shapes, written by Ghostscript.
 std::string MakePdf(const TempDir& dir, const std::string& name, int pages)
 {
-    const std::string ps = dir.write(name + ".ps",
-                                     "%!PS\n/Helvetica findfont 20 scalefont setfont\n"
-                                     "1 1 "
-                                         + std::to_string(pages)
-                                         + " { /n exch def 72 720 moveto (Page ) show n 10 string cvs show\n"
-                                           "  newpath 100 100 moveto 300 400 lineto 400 100 lineto closepath stroke\n"
-                                           "  showpage } for\n");
     const std::string pdf = dir.str() + name + ".pdf";
-    const auto ok = RunCommand("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -sOutputFile='" + pdf + "' '" + ps
-                        + "' 2>&1");
-    return ok ? pdf : std::string();
+    return MakeTestPdf(pdf, pages) ? pdf : std::string();
+}
+
+// Runs qpdf on its arguments; whether it succeeded.
+bool Qpdf(const std::vector<std::string>& args)
+{
+    std::vector<std::string> argv{"qpdf"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return RunProgram(argv).ExitCode == 0;
 }
 
 class RealPdf : public ::testing::TestWithParam<int>
@@ -64,7 +32,7 @@ class RealPdf : public ::testing::TestWithParam<int>
 protected:
     void SetUp() override
     {
-        if (!HaveTool("gs") || !HaveTool("qpdf"))
+        if (!HaveProgram("gs") || !HaveProgram("qpdf"))
             GTEST_SKIP() << "needs the gs and qpdf commands";
     }
     TempDir m_dir;
@@ -75,19 +43,19 @@ TEST_P(RealPdf, PageCountMatchesQpdfInEveryShape)
     const int pages = GetParam();
     const std::string plain = MakePdf(m_dir, "plain", pages);
     ASSERT_FALSE(plain.empty());
-    ASSERT_EQ(QpdfPageCount(plain), pages);
+    ASSERT_EQ(PdfPageCount(plain), pages);
 
     // Ghostscript's own output, then qpdf's rewrites that keep the page
     // dictionaries in the open: the line scan answers by itself.
     const std::string qdf = m_dir.str() + "qdf.pdf";
     const std::string linear = m_dir.str() + "linear.pdf";
-    ASSERT_TRUE(RunCommand("qpdf --qdf --object-streams=disable '" + plain + "' '" + qdf + "'"));
-    ASSERT_TRUE(RunCommand("qpdf --linearize '" + plain + "' '" + linear + "'"));
+    ASSERT_TRUE(Qpdf({"--qdf", "--object-streams=disable", plain, qdf}));
+    ASSERT_TRUE(Qpdf({"--linearize", plain, linear}));
     for (const std::string& pdf : {plain, qdf, linear}) {
         SCOPED_TRACE(pdf);
         EXPECT_TRUE(CheckPdfTail(pdf));
-        EXPECT_EQ(ScanPdfPageLines(pdf), QpdfPageCount(pdf));
-        EXPECT_EQ(GetPdfPageCount(pdf), QpdfPageCount(pdf));
+        EXPECT_EQ(ScanPdfPageLines(pdf), PdfPageCount(pdf));
+        EXPECT_EQ(GetPdfPageCount(pdf), PdfPageCount(pdf));
         EXPECT_FALSE(IsPdfEncrypted(pdf));
     }
 }
@@ -98,8 +66,8 @@ TEST_P(RealPdf, CompressedObjectStreamsFallBackToGhostscript)
     const std::string plain = MakePdf(m_dir, "plain", pages);
     ASSERT_FALSE(plain.empty());
     const std::string packed = m_dir.str() + "packed.pdf";
-    ASSERT_TRUE(RunCommand("qpdf --object-streams=generate '" + plain + "' '" + packed + "'"));
-    ASSERT_EQ(QpdfPageCount(packed), pages);
+    ASSERT_TRUE(Qpdf({"--object-streams=generate", plain, packed}));
+    ASSERT_EQ(PdfPageCount(packed), pages);
 
     EXPECT_TRUE(CheckPdfTail(packed));
     EXPECT_EQ(ScanPdfPageLines(packed), 0) << "the page dictionaries are hidden in compressed streams";
@@ -115,7 +83,7 @@ TEST_P(RealPdf, EncryptedByQpdfIsRecognised)
     const std::string plain = MakePdf(m_dir, "plain", pages);
     ASSERT_FALSE(plain.empty());
     const std::string locked = m_dir.str() + "locked.pdf";
-    ASSERT_TRUE(RunCommand("qpdf --object-streams=disable --encrypt user owner 256 -- '" + plain + "' '" + locked + "'"));
+    ASSERT_TRUE(Qpdf({"--object-streams=disable", "--encrypt", "user", "owner", "256", "--", plain, locked}));
     EXPECT_TRUE(IsPdfEncrypted(locked));
     EXPECT_FALSE(IsPdfEncrypted(plain));
 }

@@ -5,7 +5,7 @@
 
 #include "core/probe_oracle.h"
 #include "pdfprobe.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <cerrno>
 #include <cstring>
