@@ -2,6 +2,7 @@
 // the gs command, and every output is checked with qpdf and pdftotext.
 #include "gs_test_support.h"
 #include "gsbinding.h"
+#include "util/testtools.h"
 
 #include <fstream>
 
@@ -10,22 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Prints "Page <n> of <TAG>" on each of NPAGES pages.
-constexpr const char* PageProgram = R"(/Helvetica findfont 24 scalefont setfont
-1 1 NPAGES { /n exch def 72 700 moveto (Page ) show n 10 string cvs show ( of ) show TAG show showpage } for
-)";
-
-bool HaveTool(const std::string& name)
-{
-    return RunCommand({"sh", "-c", "command -v " + name}).first == 0;
-}
-
 class GsEndToEnd : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (!HaveTool("gs") || !HaveTool("qpdf") || !HaveTool("pdftotext"))
+        if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
             GTEST_SKIP() << "gs, qpdf or pdftotext missing";
         void* lib = ::dlopen("libgs.so.10", RTLD_NOW | RTLD_LOCAL);
         if (!lib)
@@ -38,8 +29,6 @@ protected:
         m_dir = fs::path(GS_TEST_WORKDIR) / (std::string(info->name()) + " Ünïcødé (1) 100%");
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
-        m_program = (m_dir / "pages.ps").string();
-        std::ofstream(m_program) << PageProgram;
         m_param.Notify = &m_sink;
     }
     void TearDown() override
@@ -49,40 +38,16 @@ protected:
         GS_Job_Kind = 0;
     }
 
+    // Page n shows "Page <n> of <tag>".
     std::string MakePdf(const std::string& name, int pages, const std::string& tag)
     {
         const std::string path = (m_dir / name).string();
-        const auto [rc, out] = RunCommand({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
-                                           GsOutputFileSwitch(path), "-dNPAGES=" + std::to_string(pages),
-                                           "-sTAG=" + tag, m_program});
-        EXPECT_EQ(rc, 0) << path;
+        EXPECT_TRUE(MakeTestPdf(path, pages, "Page ", " of " + tag)) << path;
         return path;
-    }
-    static int Pages(const std::string& path)
-    {
-        const auto [rc, out] = RunCommand({"qpdf", "--show-npages", path});
-        return rc == 0 ? std::stoi(out) : -1;
-    }
-    static std::string PageText(const std::string& path, int page)
-    {
-        const auto n = std::to_string(page);
-        std::string text = RunCommand({"pdftotext", "-f", n, "-l", n, path, "-"}).second;
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\f' || text.back() == ' '))
-            text.pop_back();
-        return text;
-    }
-    // Page texts of a whole file, to check order and selection at once.
-    static std::vector<std::string> Texts(const std::string& path)
-    {
-        std::vector<std::string> texts;
-        for (int p = 1, n = Pages(path); p <= n; ++p)
-            texts.push_back(PageText(path, p));
-        return texts;
     }
     static bool GsStillLoaded() { return ::dlopen("libgs.so.10", RTLD_NOW | RTLD_NOLOAD) != nullptr; }
 
     fs::path m_dir;
-    std::string m_program;
     std::string m_saved;
     RecordingSink m_sink;
     TCall_GS_Thread_Param m_param;
@@ -106,7 +71,7 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     EXPECT_EQ(m_sink.Notices().back(), Done(0));
     EXPECT_EQ(m_sink.Notices().front(), Total(5));
     EXPECT_EQ(m_sink.Only({GSN_PAGE}), (std::vector<Notice>{Page(1), Page(2), Page(1), Page(2), Page(3)}));
-    EXPECT_EQ(Texts(m_param.OutputPath),
+    EXPECT_EQ(PdfPageTexts(m_param.OutputPath),
               (std::vector<std::string>{"Page 1 of beta", "Page 2 of beta", "Page 1 of alpha",
                                         "Page 2 of alpha", "Page 3 of alpha"}));
     // Exactly the named file, nothing made from "%d".
@@ -140,7 +105,8 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     const int result = Call_GS_Thread(&m_param);
     fs::current_path(cwd);
     EXPECT_EQ(result, GS_RESULT_OK);
-    EXPECT_EQ(Texts((m_dir / "|cat > piped.pdf").string()), (std::vector<std::string>{"Page 1 of alpha"}));
+    EXPECT_EQ(PdfPageTexts((m_dir / "|cat > piped.pdf").string()),
+              (std::vector<std::string>{"Page 1 of alpha"}));
     EXPECT_FALSE(fs::exists(m_dir / "piped.pdf"));
 }
 
@@ -161,11 +127,11 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
-    EXPECT_EQ(Texts(base + "1-3.pdf"),
+    EXPECT_EQ(PdfPageTexts(base + "1-3.pdf"),
               (std::vector<std::string>{"Page 1 of src", "Page 2 of src", "Page 3 of src"}));
-    EXPECT_EQ(Texts(base + "4-6.pdf"),
+    EXPECT_EQ(PdfPageTexts(base + "4-6.pdf"),
               (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
-    EXPECT_EQ(Texts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
+    EXPECT_EQ(PdfPageTexts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4),
                                                      Page(4), Page(5), Page(6), Piece(7), Page(7), Done(0)}));
     EXPECT_FALSE(GsStillLoaded());
@@ -185,13 +151,13 @@ TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
     GS_Job_Kind = 2;
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
-    EXPECT_EQ(Texts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));
-    EXPECT_EQ(Texts(m_param.OutputPath + "scan%d2-4.pdf"),
+    EXPECT_EQ(PdfPageTexts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));
+    EXPECT_EQ(PdfPageTexts(m_param.OutputPath + "scan%d2-4.pdf"),
               (std::vector<std::string>{"Page 2 of scan", "Page 3 of scan", "Page 4 of scan"}));
     EXPECT_EQ(m_param.RangeList, "");
     EXPECT_EQ(m_sink.Only({GSN_PIECE}), (std::vector<Notice>{Piece(5), Piece(2), Piece(5)}));
-    // Source, program and two distinct pieces: nothing written under another name.
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 4);
+    // Source and two distinct pieces: nothing written under another name.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 3);
 }
 
 TEST_F(GsEndToEnd, CountPagesOfObjectStreamPdfs)
@@ -201,7 +167,7 @@ TEST_F(GsEndToEnd, CountPagesOfObjectStreamPdfs)
     const fs::path odd = m_dir / "a:b (c) \"q\" 100%";
     fs::create_directories(odd);
     const std::string packed = (odd / "packed ü).pdf").string();
-    ASSERT_EQ(RunCommand({"qpdf", "--object-streams=generate", plain, packed}).first, 0);
+    ASSERT_EQ(RunProgram({"qpdf", "--object-streams=generate", plain, packed}).ExitCode, 0);
     EXPECT_EQ(GsCountPages(packed), 5);
     EXPECT_EQ(GsCountPages(plain), 5);
 

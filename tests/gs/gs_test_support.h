@@ -1,19 +1,15 @@
 // Shared helpers of the Ghostscript bridge tests: fakes for the window controls a
-// job reads, a recording notice sink, running a command, and the stub library's
-// control functions.
+// job reads, a recording notice sink, and the stub library's control functions.
 #pragma once
 
 #include "gsjob.h"
 
 #include <cstdint>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -121,38 +117,6 @@ public:
     std::int16_t Pos;
     std::int16_t Position() const override { return Pos; }
 };
-
-// Runs a program with its arguments (no shell); returns its exit status and what
-// it wrote to standard output.
-inline std::pair<int, std::string> RunCommand(const std::vector<std::string>& args)
-{
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {-1, {}};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(fds[1], 1);
-        const int devnull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devnull, 2);
-        ::close(fds[0]);
-        ::close(fds[1]);
-        std::vector<char*> argv;
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-    std::string out;
-    char buf[4096];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
-        out.append(buf, static_cast<std::size_t>(n));
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
 
 // The stub Ghostscript library, held open by the test so that its recorded state
 // survives the job's own load and unload of it.
