@@ -1,5 +1,5 @@
 #include "clitestutil.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ TEST(CliInfo, OneTabSeparatedLinePerFile)
     TempDir dir;
     const std::string plain = dir.str() + "three pages.pdf";
     const std::string locked = dir.str() + "locked.pdf";
-    MakePdf(plain, "Info", 3);
+    ASSERT_TRUE(MakeTestPdf(plain, 3, "Info page "));
     MakeEncryptedPdf(plain, locked);
     const std::string text = dir.write("notes.txt", std::string(1536, 'x'));
 
@@ -75,7 +75,7 @@ TEST(CliInfo, AFileThatCannotBeOpenedFailsButTheOthersAreReported)
     TempDir dir;
     const std::string a = dir.str() + "a.pdf";
     const std::string missing = dir.str() + "missing.pdf";
-    MakePdf(a, "A", 2);
+    ASSERT_TRUE(MakeTestPdf(a, 2, "A page "));
 
     const TRunResult r = RunCliBinary({"info", missing, dir.str(), a});
     EXPECT_EQ(r.ExitCode, 1);

@@ -1,5 +1,5 @@
 #include "clitestutil.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -21,9 +21,9 @@ protected:
         a = dir.str() + "Ä one (1).pdf";
         b = dir.str() + "b two.pdf";
         c = dir.str() + "c.pdf";
-        MakePdf(a, "Alpha", 3);
-        MakePdf(b, "Bravo", 2);
-        MakePdf(c, "Charlie", 1);
+        ASSERT_TRUE(MakeTestPdf(a, 3, "Alpha page "));
+        ASSERT_TRUE(MakeTestPdf(b, 2, "Bravo page "));
+        ASSERT_TRUE(MakeTestPdf(c, 1, "Charlie page "));
     }
 
     TempDir dir;
@@ -36,8 +36,8 @@ TEST_F(CliMerge, JoinsInTheGivenOrderAndAppendsPdf)
     const TRunResult r = RunCliBinary({"merge", "-o", out, c, a, b});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_FALSE(fs::exists(out));
-    EXPECT_EQ(QpdfPageCount(out + ".pdf"), 6);
-    EXPECT_THAT(PageTexts(out + ".pdf"), ElementsAre("Charlie page 1", "Alpha page 1", "Alpha page 2",
+    EXPECT_EQ(PdfPageCount(out + ".pdf"), 6);
+    EXPECT_THAT(PdfPageTexts(out + ".pdf"), ElementsAre("Charlie page 1", "Alpha page 1", "Alpha page 2",
                                                      "Alpha page 3", "Bravo page 1", "Bravo page 2"));
     // Not a terminal: one plain line per new percentage, then the result.
     EXPECT_THAT(Lines(r.Err),
@@ -50,7 +50,7 @@ TEST_F(CliMerge, QuietPrintsNothingOnSuccess)
     const TRunResult r = RunCliBinary({"--quiet", "merge", "-o", dir.str() + "q.PDF", a, b});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
-    EXPECT_EQ(QpdfPageCount(dir.str() + "q.PDF"), 5); // ".PDF" is a PDF extension already
+    EXPECT_EQ(PdfPageCount(dir.str() + "q.PDF"), 5); // ".PDF" is a PDF extension already
 }
 
 TEST_F(CliMerge, RelativeOutputIsTakenFromTheCurrentFolder)
@@ -60,7 +60,7 @@ TEST_F(CliMerge, RelativeOutputIsTakenFromTheCurrentFolder)
     const TRunResult r = RunCliBinary({"merge", "-q", "-o", "rel", "b two.pdf", "c.pdf"});
     fs::current_path(before);
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    EXPECT_EQ(QpdfPageCount(dir.str() + "rel.pdf"), 3);
+    EXPECT_EQ(PdfPageCount(dir.str() + "rel.pdf"), 3);
 }
 
 TEST_F(CliMerge, ForceReplacesAnExistingOutput)
@@ -68,7 +68,7 @@ TEST_F(CliMerge, ForceReplacesAnExistingOutput)
     const std::string out = dir.write("old.pdf", "old contents");
     const TRunResult r = RunCliBinary({"merge", "--force", "-o", out, b, c});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    EXPECT_EQ(QpdfPageCount(out), 3);
+    EXPECT_EQ(PdfPageCount(out), 3);
 }
 
 TEST_F(CliMerge, AFailedJobExitsWithOne)
@@ -116,7 +116,7 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
     const TRunResult r = RunCliBinary(args);
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_THAT(r.Err, HasSubstr(Expand(rc.Message, vars)));
-    EXPECT_EQ(QpdfPageCount(dir.str() + "out.pdf"), -1);
+    EXPECT_EQ(PdfPageCount(dir.str() + "out.pdf"), -1);
     EXPECT_EQ(ReadFile(dir.str() + "existing.pdf"), "keep me");
     EXPECT_EQ(ReadFile(a), before);
 }

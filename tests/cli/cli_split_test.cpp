@@ -1,6 +1,6 @@
 #include "clitestutil.h"
 #include "splitnames.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         src = dir.str() + "report (5).pdf";
-        MakePdf(src, "Report", 5);
+        ASSERT_TRUE(MakeTestPdf(src, 5, "Report page "));
         out = dir.str() + "out 100%";
     }
 
@@ -46,10 +46,10 @@ TEST_F(CliSplit, EveryTwoPages)
     const TRunResult r = RunCliBinary({"split", "--every", "2", "-o", out, src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3-4.pdf", "report (5)5-5.pdf"));
-    EXPECT_THAT(PageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
-    EXPECT_THAT(PageTexts(out + "/report (5)3-4.pdf"), ElementsAre("Report page 3", "Report page 4"));
-    EXPECT_EQ(QpdfPageCount(out + "/report (5)5-5.pdf"), 1);
-    EXPECT_THAT(PageTexts(out + "/report (5)5-5.pdf"), ElementsAre("Report page 5"));
+    EXPECT_THAT(PdfPageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
+    EXPECT_THAT(PdfPageTexts(out + "/report (5)3-4.pdf"), ElementsAre("Report page 3", "Report page 4"));
+    EXPECT_EQ(PdfPageCount(out + "/report (5)5-5.pdf"), 1);
+    EXPECT_THAT(PdfPageTexts(out + "/report (5)5-5.pdf"), ElementsAre("Report page 5"));
     EXPECT_THAT(Lines(r.Err),
                 ElementsAre(" 20%", " 40%", " 60%", " 80%", "100%", "Splitting PDF completed."));
 }
@@ -59,8 +59,8 @@ TEST_F(CliSplit, RangesInTypedOrder)
     const TRunResult r = RunCliBinary({"split", "--pages", "3, 1--2", "-o", out + "/", src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3.pdf"));
-    EXPECT_THAT(PageTexts(out + "/report (5)3.pdf"), ElementsAre("Report page 3"));
-    EXPECT_THAT(PageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
+    EXPECT_THAT(PdfPageTexts(out + "/report (5)3.pdf"), ElementsAre("Report page 3"));
+    EXPECT_THAT(PdfPageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
     EXPECT_THAT(Lines(r.Err), ElementsAre(" 33%", " 66%", "100%", "Splitting PDF completed."));
 }
 
@@ -89,7 +89,7 @@ TEST_F(CliSplit, ExistingPiecesNeedForce)
     r = RunCliBinary({"split", "--force", "--quiet", "--pages", "1,2-5", "-o", out, src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
-    EXPECT_EQ(QpdfPageCount(piece), 4);
+    EXPECT_EQ(PdfPageCount(piece), 4);
 }
 
 TEST_F(CliSplit, AFailedJobExitsWithOne)
@@ -121,7 +121,7 @@ class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<Refu
 TEST_P(CliSplitRefusal, RefusesWithItsMessage)
 {
     const RefusalCase& rc = GetParam();
-    MakePdf(dir.str() + "one.pdf", "One", 1);
+    ASSERT_TRUE(MakeTestPdf(dir.str() + "one.pdf", 1, "One page "));
     MakeEncryptedPdf(src, dir.str() + "locked.pdf");
     dir.write("notes.txt", "not a PDF\n");
     dir.write("file", "x");

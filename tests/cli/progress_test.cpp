@@ -1,7 +1,7 @@
 #include "cliapp.h"
 #include "clitestutil.h"
 #include "progress.h"
-#include "util/tempdir.h"
+#include "util/testtools.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -80,8 +80,8 @@ TEST(CliProgress, UpdatesInPlaceOnATerminal)
 {
     TempDir dir;
     const std::string a = dir.str() + "a.pdf", b = dir.str() + "b.pdf", output = dir.str() + "m.pdf";
-    MakePdf(a, "A", 2);
-    MakePdf(b, "B", 2);
+    ASSERT_TRUE(MakeTestPdf(a, 2, "A page "));
+    ASSERT_TRUE(MakeTestPdf(b, 2, "B page "));
     const std::vector<const char*> args{"plicora-cli", "merge", "-o", output.c_str(), a.c_str(), b.c_str()};
     std::ostringstream out, err;
     ASSERT_EQ(RunCli(static_cast<int>(args.size()), args.data(), out, err, true), 0) << err.str();
