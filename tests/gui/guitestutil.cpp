@@ -1,8 +1,9 @@
 #include "guitestutil.h"
 
+#include "util/testtools.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <cstdlib>
 
 QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
@@ -65,59 +66,32 @@ TWindows::~TWindows()
 
 namespace {
 
-QString PostScriptString(const QString& text)
+std::string LocalPath(const QString& path)
 {
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('(') || c == QLatin1Char(')') || c == QLatin1Char('\\'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return QLatin1Char('(') + escaped + QLatin1Char(')');
-}
-
-QString Run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(120000);
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
 
 bool MakePdf(const QString& path, const QStringList& pageTexts)
 {
-    QString program = QStringLiteral("/Helvetica findfont 24 scalefont setfont\n");
+    std::vector<std::string> texts;
     for (const QString& text : pageTexts)
-        program += QStringLiteral("72 700 moveto %1 show showpage\n").arg(PostScriptString(text));
-    const QString psPath = path + QStringLiteral(".ps");
-    if (!WriteFile(psPath, program.toLatin1()))
-        return false;
-    int code = -1;
-    Run(QStringLiteral("gs"),
-        {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-         QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=pdfwrite"),
-         QStringLiteral("-sOutputFile=") + path, psPath},
-        &code);
-    QFile::remove(psPath);
-    return code == 0 && QFile::exists(path);
+        texts.push_back(text.toStdString());
+    return MakeTestPdf(LocalPath(path), texts) && QFile::exists(path);
 }
 
 int PdfPageCount(const QString& path)
 {
-    int code = -1;
-    const QString out = Run(QStringLiteral("qpdf"), {QStringLiteral("--show-npages"), path}, &code);
-    bool ok = false;
-    const int pages = out.trimmed().toInt(&ok);
-    return code == 0 && ok ? pages : -1;
+    return PdfPageCount(LocalPath(path));
 }
 
 QString PdfText(const QString& path)
 {
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QStringList pages;
+    for (const std::string& text : PdfPageTexts(LocalPath(path)))
+        pages << QString::fromStdString(text);
+    return pages.join(QLatin1Char('\f'));
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes)

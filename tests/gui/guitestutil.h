@@ -77,10 +77,11 @@ struct TWindows
     template <typename T> T* Find(const char* name) const;
 };
 
-// Writes a PDF with one page per text (each page shows its text), using the gs
-// command. False when gs fails.
+// The shared PDF tools of util/testtools.h for QString paths.
+// A PDF with one page per text (ASCII); false when gs fails.
 bool MakePdf(const QString& path, const QStringList& pageTexts);
-// The checkers: page count by qpdf, text by pdftotext (pages separated by \f).
+// The checkers: page count by qpdf (-1 when refused), each page's text by
+// pdftotext, trimmed, pages separated by \f.
 int PdfPageCount(const QString& path);
 QString PdfText(const QString& path);
 // Writes arbitrary bytes to a file.
