@@ -3,6 +3,7 @@
 // POSIX here; a Win32 build supplies the same functions from platform_win32.cpp.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,8 +33,48 @@ bool removeFile(const std::string& path);
 std::string getEnv(const char* name);
 // The user's home folder with a trailing separator; "/" when unknown.
 std::string homeFolder();
-// The system's text for an errno-style error code.
+// The system's text for an error code as this layer reports it (errno here,
+// GetLastError() on Windows), e.g. ReadOnlyFile::error().
 std::string errorText(int code);
+
+// A file opened for reading only, closed again when the object goes. Opening
+// never waits (a named pipe without a writer answers at once) and never makes a
+// terminal the controlling one. Where the system has sharing modes, nobody else
+// can open the file while it is held. A folder is a failed open.
+class ReadOnlyFile
+{
+public:
+    ReadOnlyFile() = default;
+    explicit ReadOnlyFile(const std::string& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    bool isOpen() const { return m_handle != Closed; }
+    // Why the open failed, for errorText(); 0 while open.
+    int error() const { return m_error; }
+    // False for pipes, devices and the like: open, but nothing of them is read.
+    bool isRegular() const { return m_regular; }
+    // The size of a regular file; 0 for anything else.
+    std::uint64_t size() const { return m_size; }
+
+    // Reads n bytes at offset, going on after interrupted and short reads: fewer
+    // only at the end of the file. -1 on error, when not open or not regular.
+    std::ptrdiff_t readAt(std::uint64_t offset, char* buffer, std::size_t n) const;
+    // A hint that the file will be read once from front to back.
+    void adviseSequential() const;
+
+private:
+    static constexpr std::intptr_t Closed = -1; // no descriptor, INVALID_HANDLE_VALUE
+    void close() noexcept;
+
+    std::intptr_t m_handle = Closed; // descriptor or HANDLE
+    int m_error = 0;
+    bool m_regular = false;
+    std::uint64_t m_size = 0;
+};
 
 // Run-time library loading. openLibrary returns nullptr on failure.
 void* openLibrary(const std::string& path);
@@ -44,6 +85,10 @@ bool closeLibrary(void* handle);
 // A string value of the registry ("" when the key or value is missing or longer
 // than 260 bytes). HKEY_CURRENT_USER when currentUser, else HKEY_LOCAL_MACHINE.
 std::string readRegistryString(bool currentUser, const std::string& key, const std::string& value);
+// The same, but nothing when the key itself does not open (a missing or too long
+// value of a key that opens gives "").
+std::optional<std::string> readRegistryValue(bool currentUser, const std::string& key,
+                                             const std::string& value);
 #endif
 
 } // namespace plat

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <limits>
+#include <utility>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -73,6 +75,92 @@ std::string homeFolder()
 std::string errorText(int code)
 {
     return std::strerror(code);
+}
+
+// O_NONBLOCK keeps a named pipe from waiting for a writer; it changes nothing for
+// regular files. This system has no sharing modes to refuse other openers.
+ReadOnlyFile::ReadOnlyFile(const std::string& path)
+{
+    if (path.find('\0') != std::string::npos) {
+        m_error = ENOENT; // the system would quietly open a shorter name
+        return;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        m_error = errno;
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        m_error = errno;
+    else if (S_ISDIR(st.st_mode))
+        m_error = EISDIR;
+    if (m_error != 0) {
+        ::close(fd);
+        return;
+    }
+    m_handle = fd;
+    m_regular = S_ISREG(st.st_mode);
+    m_size = m_regular && st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    close();
+}
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, Closed)), m_error(std::exchange(other.m_error, 0)),
+      m_regular(std::exchange(other.m_regular, false)), m_size(std::exchange(other.m_size, 0))
+{
+}
+
+ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_handle = std::exchange(other.m_handle, Closed);
+        m_error = std::exchange(other.m_error, 0);
+        m_regular = std::exchange(other.m_regular, false);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+void ReadOnlyFile::close() noexcept
+{
+    if (m_handle != Closed)
+        ::close(static_cast<int>(m_handle));
+    m_handle = Closed;
+}
+
+std::ptrdiff_t ReadOnlyFile::readAt(std::uint64_t offset, char* buffer, std::size_t n) const
+{
+    if (m_handle == Closed || !m_regular)
+        return -1;
+    const auto fd = static_cast<int>(m_handle);
+    constexpr auto maxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+    std::size_t done = 0;
+    while (done < n) {
+        if (offset > maxOffset || done > maxOffset - offset)
+            return -1;
+        const ssize_t r = ::pread(fd, buffer + done, n - done, static_cast<off_t>(offset + done));
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (r == 0)
+            break;
+        done += static_cast<std::size_t>(r);
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+void ReadOnlyFile::adviseSequential() const
+{
+    if (m_handle != Closed)
+        ::posix_fadvise(static_cast<int>(m_handle), 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 void* openLibrary(const std::string& path)

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace plat {
 
@@ -65,8 +66,104 @@ std::string homeFolder()
 
 std::string errorText(int code)
 {
-    return std::strerror(code);
+    char* text = nullptr;
+    const DWORD n = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string result = n > 0 && text ? std::string(text, n) : "Error " + std::to_string(code);
+    if (text)
+        LocalFree(text);
+    // The system's texts end in a line break.
+    while (!result.empty() && (result.back() == '\r' || result.back() == '\n' || result.back() == ' '))
+        result.pop_back();
+    return result;
 }
+
+// No sharing: nobody else can open the file while it is held, and the open fails
+// while anybody else holds it. A folder needs FILE_FLAG_BACKUP_SEMANTICS to open,
+// so it fails here too.
+ReadOnlyFile::ReadOnlyFile(const std::string& path)
+{
+    if (path.find('\0') != std::string::npos) {
+        m_error = ERROR_INVALID_NAME; // the system would quietly open a shorter name
+        return;
+    }
+    const HANDLE h =
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        m_error = static_cast<int>(GetLastError());
+        return;
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(h);
+    if (GetFileType(h) != FILE_TYPE_DISK)
+        return; // a pipe or a character device
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(h, &size)) {
+        m_error = static_cast<int>(GetLastError());
+        close();
+        return;
+    }
+    m_regular = true;
+    m_size = size.QuadPart > 0 ? static_cast<std::uint64_t>(size.QuadPart) : 0;
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    close();
+}
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, Closed)), m_error(std::exchange(other.m_error, 0)),
+      m_regular(std::exchange(other.m_regular, false)), m_size(std::exchange(other.m_size, 0))
+{
+}
+
+ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_handle = std::exchange(other.m_handle, Closed);
+        m_error = std::exchange(other.m_error, 0);
+        m_regular = std::exchange(other.m_regular, false);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+void ReadOnlyFile::close() noexcept
+{
+    if (m_handle != Closed)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    m_handle = Closed;
+}
+
+std::ptrdiff_t ReadOnlyFile::readAt(std::uint64_t offset, char* buffer, std::size_t n) const
+{
+    if (m_handle == Closed || !m_regular)
+        return -1;
+    const auto h = reinterpret_cast<HANDLE>(m_handle);
+    std::size_t done = 0;
+    while (done < n) {
+        const auto want = static_cast<DWORD>(std::min<std::size_t>(n - done, std::size_t{1} << 30));
+        const std::uint64_t at = offset + done;
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(at & 0xFFFFFFFFu);
+        where.OffsetHigh = static_cast<DWORD>(at >> 32);
+        DWORD got = 0;
+        if (!ReadFile(h, buffer + done, want, &got, &where)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            return -1;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return static_cast<std::ptrdiff_t>(done);
+}
+
+// The cache manager notices front-to-back reading by itself.
+void ReadOnlyFile::adviseSequential() const {}
 
 void* openLibrary(const std::string& path)
 {
@@ -85,10 +182,16 @@ bool closeLibrary(void* handle)
 
 std::string readRegistryString(bool currentUser, const std::string& key, const std::string& value)
 {
+    return readRegistryValue(currentUser, key, value).value_or(std::string());
+}
+
+std::optional<std::string> readRegistryValue(bool currentUser, const std::string& key,
+                                             const std::string& value)
+{
     HKEY h = nullptr;
     if (RegOpenKeyExA(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &h) !=
         ERROR_SUCCESS)
-        return {};
+        return std::nullopt;
     char buf[260];
     DWORD size = sizeof buf;
     std::string result;
