@@ -6,18 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <new>
 #include <optional>
-#include <utility>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define PLICORA_PROBE_X86 1
@@ -34,107 +28,20 @@ constexpr std::string_view EncryptKeyword = "Encrypt";
 // ---------------------------------------------------------------------------
 // Random-access byte sources for the tail check and the encryption test.
 
-class FileHandle
-{
-public:
-    FileHandle() = default;
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    FileHandle& operator=(FileHandle&& other) noexcept
-    {
-        if (this != &other) {
-            if (m_fd >= 0)
-                ::close(m_fd);
-            m_fd = std::exchange(other.m_fd, -1);
-        }
-        return *this;
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-
-private:
-    int m_fd = -1;
-};
-
-struct ProbeFile
-{
-    FileHandle handle;
-    int error = 0;               // errno of a failed open, 0 when open
-    bool regular = false;        // only regular files are read at all
-    std::uint64_t size = 0;
-};
-
-// Plain reading: this platform has no sharing modes to refuse other openers.
-// O_NONBLOCK keeps a named pipe from stalling the window thread; pipes and devices
-// are then treated as empty, which no PDF is. A folder counts as a failed open.
-ProbeFile openProbeFile(const std::string& path)
-{
-    ProbeFile f;
-    if (path.find('\0') != std::string::npos) {
-        f.error = ENOENT; // the system would silently open a shorter name
-        return f;
-    }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        f.error = errno;
-        return f;
-    }
-    f.handle = FileHandle(fd);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        f.error = errno;
-        f.handle = FileHandle();
-        return f;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        f.error = EISDIR;
-        f.handle = FileHandle();
-        return f;
-    }
-    f.regular = S_ISREG(st.st_mode);
-    f.size = f.regular && st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
-    return f;
-}
-
-// Reads up to n bytes at offset; fewer only at the end of the file. -1 on error.
-std::ptrdiff_t readFully(int fd, std::uint64_t offset, char* buf, std::size_t n)
-{
-    std::size_t done = 0;
-    while (done < n) {
-        if (offset + done > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()))
-            return -1;
-        const ssize_t r = ::pread(fd, buf + done, n - done, static_cast<off_t>(offset + done));
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (r == 0)
-            break;
-        done += static_cast<std::size_t>(r);
-    }
-    return static_cast<std::ptrdiff_t>(done);
-}
-
+// Every probe opens its file through plat::ReadOnlyFile: without sharing where the
+// system has sharing modes, never waiting on a named pipe. Pipes and devices open
+// but count as empty, which no PDF is; a folder is a failed open.
 class FileSource
 {
 public:
-    explicit FileSource(int fd) : m_fd(fd) {}
+    explicit FileSource(const plat::ReadOnlyFile& file) : m_file(file) {}
     std::ptrdiff_t readAt(std::uint64_t offset, char* buf, std::size_t n) const
     {
-        return readFully(m_fd, offset, buf, n);
+        return m_file.readAt(offset, buf, n);
     }
 
 private:
-    int m_fd;
+    const plat::ReadOnlyFile& m_file;
 };
 
 class MemorySource
@@ -720,25 +627,22 @@ private:
 std::int32_t scanFile(const std::string& fileName, std::size_t blockSize)
 {
     try {
-        ProbeFile f = openProbeFile(fileName);
-        if (!f.handle.valid() || !f.regular)
+        const plat::ReadOnlyFile file(fileName);
+        if (!file.isOpen() || !file.isRegular())
             return 0;
-        const int fd = f.handle.get();
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        file.adviseSequential();
         const std::size_t bufSize = std::max<std::size_t>(blockSize, 1);
         const auto buf = std::make_unique_for_overwrite<char[]>(bufSize);
         LineScanner scanner;
-        for (;;) {
-            const ssize_t r = ::read(fd, buf.get(), bufSize);
-            if (r < 0) {
-                if (errno == EINTR)
-                    continue;
+        for (std::uint64_t offset = 0;;) {
+            const std::ptrdiff_t r = file.readAt(offset, buf.get(), bufSize);
+            if (r < 0)
                 return 0;
-            }
             if (r == 0)
                 break;
             if (!scanner.feed(buf.get(), static_cast<std::size_t>(r)))
                 return 0;
+            offset += static_cast<std::uint64_t>(r);
         }
         return scanner.finish();
     } catch (...) {
@@ -805,11 +709,11 @@ bool UseScanVariant(ScanVariant variant)
 
 bool CheckPdfTail(const std::string& fileName, std::size_t blockSize)
 {
-    ProbeFile f = openProbeFile(fileName);
-    if (!f.handle.valid())
-        throw EPdfOpenError(openErrorText(fileName, f.error));
+    const plat::ReadOnlyFile file(fileName);
+    if (!file.isOpen())
+        throw EPdfOpenError(openErrorText(fileName, file.error()));
     try {
-        return tailCheck(FileSource(f.handle.get()), f.size, blockSize);
+        return tailCheck(FileSource(file), file.size(), blockSize);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -823,10 +727,10 @@ std::int32_t ScanPdfPageLines(const std::string& fileName, std::size_t blockSize
 bool IsPdfEncrypted(const std::string& fileName, std::size_t blockSize)
 {
     try {
-        ProbeFile f = openProbeFile(fileName);
-        if (!f.handle.valid())
+        const plat::ReadOnlyFile file(fileName);
+        if (!file.isOpen())
             return false;
-        return encryptionCheck(FileSource(f.handle.get()), f.size, blockSize);
+        return encryptionCheck(FileSource(file), file.size(), blockSize);
     } catch (...) {
         return false;
     }
