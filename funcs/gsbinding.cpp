@@ -6,11 +6,6 @@
 
 #include <ghostscript/gserrors.h>
 
-#ifdef _WIN32
-#include <cstring>
-#include <windows.h>
-#endif
-
 #include <climits>
 
 namespace {
@@ -20,20 +15,12 @@ namespace {
 // that opens is read.
 std::string RegistryGsDll()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GPL Ghostscript\\9.04", 0, KEY_READ, &key) !=
-            ERROR_SUCCESS &&
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\GS\\9.04", 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return {};
-    char buffer[MAX_PATH] = {};
-    DWORD size = sizeof(buffer);
-    std::string value;
-    if (RegQueryValueExA(key, "GS_DLL", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) ==
-            ERROR_SUCCESS &&
-        size <= sizeof(buffer))
-        value.assign(buffer, strnlen(buffer, size));
-    RegCloseKey(key);
-    return value;
+    const char* const keys[] = {"Software\\GPL Ghostscript\\9.04", "Software\\GS\\9.04"};
+    for (const char* key : keys) {
+        if (std::optional<std::string> value = plat::readRegistryValue(false, key, "GS_DLL"))
+            return *value;
+    }
+    return {};
 }
 #endif
 
