@@ -38,7 +38,7 @@ TEST_F(CliMerge, JoinsInTheGivenOrderAndAppendsPdf)
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(PdfPageCount(out + ".pdf"), 6);
     EXPECT_THAT(PdfPageTexts(out + ".pdf"), ElementsAre("Charlie page 1", "Alpha page 1", "Alpha page 2",
-                                                     "Alpha page 3", "Bravo page 1", "Bravo page 2"));
+                                                        "Alpha page 3", "Bravo page 1", "Bravo page 2"));
     // Not a terminal: one plain line per new percentage, then the result.
     EXPECT_THAT(Lines(r.Err),
                 ElementsAre(" 16%", " 33%", " 50%", " 66%", " 83%", "100%", "Merging PDF completed."));
@@ -82,19 +82,7 @@ TEST_F(CliMerge, AFailedJobExitsWithOne)
 }
 
 // Every refusal: exit code 2, its message, nothing written and no input touched.
-struct RefusalCase
-{
-    const char* Name;
-    std::vector<std::string> Args; // after "merge"; "$A", "$B" and "$DIR" are replaced
-    std::string Message;           // "$DIR" is replaced
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const RefusalCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
+// "$A", "$B" and "$DIR" are replaced in the arguments, "$DIR" in the message.
 class CliMergeRefusal : public CliMerge, public testing::WithParamInterface<RefusalCase>
 {
 };
@@ -109,11 +97,8 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
     const std::map<std::string, std::string> vars{{"$A", a}, {"$B", b}, {"$DIR", dir.str()}};
 
     const RefusalCase& rc = GetParam();
-    std::vector<std::string> args{"merge"};
-    for (const std::string& arg : rc.Args)
-        args.push_back(Expand(arg, vars));
     const std::string before = ReadFile(a);
-    const TRunResult r = RunCliBinary(args);
+    const TRunResult r = RunCliBinary(ExpandedArgs("merge", rc.Args, vars));
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_THAT(r.Err, HasSubstr(Expand(rc.Message, vars)));
     EXPECT_EQ(PdfPageCount(dir.str() + "out.pdf"), -1);
@@ -159,6 +144,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"MissingInput",
                     {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
                     "Cannot open file \"$DIRgone.pdf\". No such file or directory\n"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
+    RefusalName);
 
 } // namespace

@@ -100,20 +100,8 @@ TEST_F(CliSplit, AFailedJobExitsWithOne)
     EXPECT_EQ(r.Err, "Splitting PDF failed.\n");
 }
 
-// Every refusal: exit code 2, its message, and nothing written.
-struct RefusalCase
-{
-    const char* Name;
-    std::vector<std::string> Args; // "$SRC", "$OUT" and "$DIR" are replaced
-    std::string Message;           // "$SRC" and "$DIR" are replaced
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const RefusalCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
+// Every refusal: exit code 2, its message, and nothing written. "$SRC", "$OUT"
+// and "$DIR" are replaced in the arguments, "$SRC" and "$DIR" in the message.
 class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<RefusalCase>
 {
 };
@@ -127,10 +115,7 @@ TEST_P(CliSplitRefusal, RefusesWithItsMessage)
     dir.write("file", "x");
 
     const std::map<std::string, std::string> vars{{"$SRC", src}, {"$OUT", out}, {"$DIR", dir.str()}};
-    std::vector<std::string> args{"split"};
-    for (const std::string& a : rc.Args)
-        args.push_back(Expand(a, vars));
-    const TRunResult r = RunCliBinary(args);
+    const TRunResult r = RunCliBinary(ExpandedArgs("split", rc.Args, vars));
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_EQ(r.Err, Expand(rc.Message, vars) + "\n");
     EXPECT_THAT(Written(), testing::IsEmpty());
@@ -178,6 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"LocationUnderAFile",
                     {"--every", "2", "-o", "$DIRfile/sub", "$SRC"},
                     "cannot create folder \"$DIRfile/sub\""}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
+    RefusalName);
 
 } // namespace

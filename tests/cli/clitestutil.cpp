@@ -43,3 +43,22 @@ std::string Expand(std::string text, const std::map<std::string, std::string>& v
             text.replace(at, key.size(), value);
     return text;
 }
+
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+std::string RefusalName(const testing::TestParamInfo<RefusalCase>& info)
+{
+    return info.param.Name;
+}
+
+std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::vector<std::string>& args,
+                                      const std::map<std::string, std::string>& vars)
+{
+    std::vector<std::string> expanded{subcommand};
+    for (const std::string& arg : args)
+        expanded.push_back(Expand(arg, vars));
+    return expanded;
+}

@@ -4,7 +4,9 @@
 
 #include "util/testtools.h"
 
+#include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,3 +23,20 @@ std::string Expand(std::string text, const std::map<std::string, std::string>& v
 
 // Non-empty lines of a text.
 std::vector<std::string> Lines(const std::string& text);
+
+// One row of a subcommand's refusal table: the arguments after the subcommand and
+// the message it must print, both with placeholders such as "$DIR" that the test
+// replaces with Expand.
+struct RefusalCase
+{
+    const char* Name;
+    std::vector<std::string> Args;
+    std::string Message;
+};
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os);
+std::string RefusalName(const testing::TestParamInfo<RefusalCase>& info);
+
+// The subcommand followed by its arguments, each expanded.
+std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::vector<std::string>& args,
+                                      const std::map<std::string, std::string>& vars);
