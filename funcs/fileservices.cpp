@@ -10,6 +10,7 @@ namespace {
 
 constexpr char Sep = plat::PathSeparator;
 
+#ifndef _WIN32
 // Reads XDG_DOCUMENTS_DIR from a user-dirs.dirs file: lines of the form
 // XDG_DOCUMENTS_DIR="$HOME/Documents" or an absolute path, with backslash
 // escapes inside the quotes.
@@ -53,6 +54,7 @@ std::string documentsDirFromUserDirs(const std::string& file, const std::string&
     }
     return found;
 }
+#endif
 
 } // namespace
 
