@@ -17,14 +17,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
-#include <vector>
-
-#include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -67,10 +66,11 @@ std::int32_t makeBigFile(const fs::path& path, std::uint64_t targetBytes)
             const std::uint64_t r = rng();
             std::memcpy(&stream[i], &r, std::min<std::size_t>(8, stream.size() - i));
         }
-        std::string page = std::to_string(obj) + " 0 obj\n<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents "
-                         + std::to_string(obj + 1) + " 0 R /Resources << /Font << /F1 5 0 R >> >> >>\nendobj\n"
-                         + std::to_string(obj + 1) + " 0 obj\n<< /Length " + std::to_string(stream.size())
-                         + " /Filter /FlateDecode >>\nstream\n";
+        std::string page =
+            std::to_string(obj) + " 0 obj\n<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents " +
+            std::to_string(obj + 1) + " 0 R /Resources << /Font << /F1 5 0 R >> >> >>\nendobj\n" +
+            std::to_string(obj + 1) + " 0 obj\n<< /Length " + std::to_string(stream.size()) +
+            " /Filter /FlateDecode >>\nstream\n";
         out << page;
         out.write(stream.data(), static_cast<std::streamsize>(stream.size()));
         out << "\nendstream\nendobj\n";
@@ -81,7 +81,8 @@ std::int32_t makeBigFile(const fs::path& path, std::uint64_t targetBytes)
     out << "2 0 obj\n<< /Type /Pages /Kids [";
     for (int i = 0; i < pages; ++i)
         out << (3 + 2 * i) << " 0 R ";
-    out << "] /Count " << pages << " >>\nendobj\ntrailer\n<< /Size " << obj << " /Root 1 0 R >>\nstartxref\n0\n%%EOF\n";
+    out << "] /Count " << pages << " >>\nendobj\ntrailer\n<< /Size " << obj
+        << " /Root 1 0 R >>\nstartxref\n0\n%%EOF\n";
     return pages;
 }
 
@@ -139,9 +140,10 @@ std::vector<fs::path> ensurePdfs(const fs::path& dir, int count, std::int64_t& e
         if (!fs::exists(pdf)) {
             const fs::path ps = dir / "gen.ps";
             writePostScript(ps, pages, side, rng);
-            const std::string cmd = "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -dAutoFilterGrayImages=false "
-                                    "-dGrayImageFilter=/FlateEncode -dDownsampleGrayImages=false -sOutputFile='"
-                                  + pdf.string() + "' '" + ps.string() + "'";
+            const std::string cmd =
+                "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -dAutoFilterGrayImages=false "
+                "-dGrayImageFilter=/FlateEncode -dDownsampleGrayImages=false -sOutputFile='" +
+                pdf.string() + "' '" + ps.string() + "'";
             if (std::system(cmd.c_str()) != 0) {
                 std::fprintf(stderr, "Ghostscript could not make %s\n", pdf.c_str());
                 fs::remove(pdf);
@@ -203,10 +205,12 @@ int main(int argc, char** argv)
     const double limit = std::min(median(readSmall), median(readLarge));
     std::printf("big file: %.0f MB, %d pages, probe answered %d%s\n", mb, bigPages, result,
                 result == bigPages ? "" : "  <-- WRONG");
-    std::printf("  plain read, %zu KiB blocks: median %.3f s (%.0f MB/s)\n", pdfprobe_detail::DefaultBlockSize / 1024,
-                median(readSmall), mb / median(readSmall));
-    std::printf("  plain read, 4 MiB blocks:   median %.3f s (%.0f MB/s)\n", median(readLarge), mb / median(readLarge));
-    std::printf("  GetPdfPageCount:            median %.3f s (%.0f MB/s)\n", median(probe), mb / median(probe));
+    std::printf("  plain read, %zu KiB blocks: median %.3f s (%.0f MB/s)\n",
+                pdfprobe_detail::DefaultBlockSize / 1024, median(readSmall), mb / median(readSmall));
+    std::printf("  plain read, 4 MiB blocks:   median %.3f s (%.0f MB/s)\n", median(readLarge),
+                mb / median(readLarge));
+    std::printf("  GetPdfPageCount:            median %.3f s (%.0f MB/s)\n", median(probe),
+                mb / median(probe));
     std::printf("  ratio to the read limit: %.2f (target >= 0.50)\n", limit / median(probe));
 
     // 2. A hundred ordinary PDFs.

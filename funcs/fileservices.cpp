@@ -41,7 +41,8 @@ std::string documentsDirFromUserDirs(const std::string& file, const std::string&
         if (!closed)
             continue;
         const std::string homeRef = "$HOME";
-        if (value.rfind(homeRef, 0) == 0 && (value.size() == homeRef.size() || value[homeRef.size()] == Sep)) {
+        if (value.rfind(homeRef, 0) == 0 &&
+            (value.size() == homeRef.size() || value[homeRef.size()] == Sep)) {
             std::string rest = value.substr(homeRef.size());
             std::string base = home;
             while (!base.empty() && base.back() == Sep)
@@ -69,7 +70,8 @@ std::string GetDocumentsFolder()
     std::string config = plat::getEnv("XDG_CONFIG_HOME");
     if (config.empty())
         config = home + ".config";
-    const std::string dir = documentsDirFromUserDirs(IncludeTrailingSeparator(config) + "user-dirs.dirs", home);
+    const std::string dir =
+        documentsDirFromUserDirs(IncludeTrailingSeparator(config) + "user-dirs.dirs", home);
     if (dir.empty() || !plat::isDirectory(dir))
         return {};
     return IncludeTrailingSeparator(dir);

@@ -4,9 +4,8 @@
 #include "platform.h"
 #include "strutil.h"
 
-#include <ghostscript/gserrors.h>
-
 #include <climits>
+#include <ghostscript/gserrors.h>
 
 namespace {
 

@@ -107,7 +107,8 @@ public:
         std::vector<std::string> args = FixedArgs();
         args.push_back("-dFirstPage=" + firstPage);
         args.push_back("-dLastPage=" + lastPage);
-        args.push_back(GsOutputFileSwitch(SplitPieceFileName(m_param.OutputPath, m_param.BaseName, pagePart)));
+        args.push_back(
+            GsOutputFileSwitch(SplitPieceFileName(m_param.OutputPath, m_param.BaseName, pagePart)));
         // Read again for each piece, as the window's field is the source of truth.
         args.push_back(InputFileArg(m_source.Text()));
         const TGsBinding::RunCodes codes = m_binding.RunInstance(args);

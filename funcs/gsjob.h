@@ -70,9 +70,9 @@ struct TCall_GS_Thread_Param
     std::int32_t TotalPages = 0;
     TSourceRef Source;
     TPageSpecRef PageSpec;
-    std::string OutputPath; // merge: output file; split: output folder ending in a separator
-    std::string BaseName;   // split: source name without folder and extension
-    std::string RangeList;  // split by ranges: "1;2-5;4;6;", consumed from the front
+    std::string OutputPath;          // merge: output file; split: output folder ending in a separator
+    std::string BaseName;            // split: source name without folder and extension
+    std::string RangeList;           // split by ranges: "1;2-5;4;6;", consumed from the front
     IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
 };
 

@@ -96,12 +96,11 @@ std::optional<std::uint64_t> findLastWindow(const Source& src, std::uint64_t lo,
     }
 }
 
-template <class Source>
-bool tailCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
+template <class Source> bool tailCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
 {
     if (size <= 10)
         return false;
-    std::array<char, 7> last {};
+    std::array<char, 7> last{};
     if (src.readAt(size - last.size(), last.data(), last.size()) != static_cast<std::ptrdiff_t>(last.size()))
         return false;
     const auto nul = std::find(last.begin(), last.end(), '\0');
@@ -112,8 +111,7 @@ bool tailCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
     return findLastWindow(src, 1, size - 1, StartXrefKeyword, blockSize).has_value();
 }
 
-template <class Source>
-bool encryptionCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
+template <class Source> bool encryptionCheck(const Source& src, std::uint64_t size, std::size_t blockSize)
 {
     const auto trailer = findLastWindow(src, 1, size, TrailerKeyword, blockSize);
     if (!trailer)
@@ -156,7 +154,7 @@ bool encryptionCheck(const Source& src, std::uint64_t size, std::size_t blockSiz
 struct Keyword
 {
     static constexpr std::size_t MaxLength = 11;
-    std::array<std::array<std::uint8_t, 256>, MaxLength> next {};
+    std::array<std::array<std::uint8_t, 256>, MaxLength> next{};
     std::uint8_t length = 0;
 
     constexpr explicit Keyword(std::string_view text)
@@ -188,7 +186,10 @@ constexpr bool mayStartKeyword(unsigned char next)
     return next == 'T' || next == 'P' || next == 'C' || next == '\r';
 }
 
-inline unsigned highestBit(std::uint64_t m) { return 63u - static_cast<unsigned>(__builtin_clzll(m)); }
+inline unsigned highestBit(std::uint64_t m)
+{
+    return 63u - static_cast<unsigned>(__builtin_clzll(m));
+}
 
 // Bulk pass over text in which nothing has been found on the current line: line
 // feeds and 0x1A only switch `skip` (the rest of the line is skipped) on and off.
@@ -199,7 +200,7 @@ inline bool settleChunk(const unsigned char*& p, std::uint64_t lfSub, std::uint6
 {
     if (candidates != 0) {
         const auto i = static_cast<unsigned>(__builtin_ctzll(candidates));
-        const std::uint64_t before = lfSub & ((std::uint64_t {1} << i) - 1);
+        const std::uint64_t before = lfSub & ((std::uint64_t{1} << i) - 1);
         const bool textEnded = before ? p[highestBit(before)] == 0x1A : skip;
         if (!textEnded) {
             skip = false;
@@ -219,14 +220,15 @@ inline bool settleChunk(const unsigned char*& p, std::uint64_t lfSub, std::uint6
     return false;
 }
 
-const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned char* end, bool& skipOut, bool& found)
+const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned char* end, bool& skipOut,
+                                      bool& found)
 {
     bool skip = skipOut;
     while (end - p > 64) {
         std::uint64_t lfSub = 0;
         std::uint64_t candidates = 0;
         for (unsigned i = 0; i < 64; ++i) {
-            const std::uint64_t bit = std::uint64_t {1} << i;
+            const std::uint64_t bit = std::uint64_t{1} << i;
             lfSub |= (p[i] == '\n' || p[i] == 0x1A) ? bit : 0;
             candidates |= (p[i] == '/' && mayStartKeyword(p[i + 1])) ? bit : 0;
         }
@@ -240,7 +242,8 @@ const unsigned char* bulkScanPortable(const unsigned char* p, const unsigned cha
 }
 
 #if defined(PLICORA_PROBE_X86)
-const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* end, bool& skipOut, bool& found)
+const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* end, bool& skipOut,
+                                  bool& found)
 {
     bool skip = skipOut;
     const __m128i lineFeed = _mm_set1_epi8('\n');
@@ -260,8 +263,10 @@ const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* e
             const __m128i next = _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(n, four), upperT),
                                               _mm_or_si128(_mm_cmpeq_epi8(n, upperC), _mm_cmpeq_epi8(n, cr)));
             const __m128i c = _mm_and_si128(_mm_cmpeq_epi8(v, slash), next);
-            lfSub |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(ls))) << (16 * k);
-            candidates |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(c))) << (16 * k);
+            lfSub |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(ls)))
+                     << (16 * k);
+            candidates |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(c)))
+                          << (16 * k);
         }
         if (settleChunk(p, lfSub, candidates, skip)) {
             found = true;
@@ -272,8 +277,8 @@ const unsigned char* bulkScanSse2(const unsigned char* p, const unsigned char* e
     return p;
 }
 
-__attribute__((target("avx2"))) const unsigned char* bulkScanAvx2(const unsigned char* p, const unsigned char* end,
-                                                                   bool& skipOut, bool& found)
+__attribute__((target("avx2"))) const unsigned char*
+bulkScanAvx2(const unsigned char* p, const unsigned char* end, bool& skipOut, bool& found)
 {
     bool skip = skipOut;
     const __m256i lineFeed = _mm256_set1_epi8('\n');
@@ -290,18 +295,22 @@ __attribute__((target("avx2"))) const unsigned char* bulkScanAvx2(const unsigned
         const __m256i n1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 33));
         const __m256i ls0 = _mm256_or_si256(_mm256_cmpeq_epi8(v0, lineFeed), _mm256_cmpeq_epi8(v0, sub));
         const __m256i ls1 = _mm256_or_si256(_mm256_cmpeq_epi8(v1, lineFeed), _mm256_cmpeq_epi8(v1, sub));
-        const __m256i next0 = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n0, four), upperT),
-                                              _mm256_or_si256(_mm256_cmpeq_epi8(n0, upperC), _mm256_cmpeq_epi8(n0, cr)));
-        const __m256i next1 = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n1, four), upperT),
-                                              _mm256_or_si256(_mm256_cmpeq_epi8(n1, upperC), _mm256_cmpeq_epi8(n1, cr)));
+        const __m256i next0 =
+            _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n0, four), upperT),
+                            _mm256_or_si256(_mm256_cmpeq_epi8(n0, upperC), _mm256_cmpeq_epi8(n0, cr)));
+        const __m256i next1 =
+            _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_or_si256(n1, four), upperT),
+                            _mm256_or_si256(_mm256_cmpeq_epi8(n1, upperC), _mm256_cmpeq_epi8(n1, cr)));
         const __m256i c0 = _mm256_and_si256(_mm256_cmpeq_epi8(v0, slash), next0);
         const __m256i c1 = _mm256_and_si256(_mm256_cmpeq_epi8(v1, slash), next1);
-        const std::uint64_t lfSub = static_cast<std::uint32_t>(_mm256_movemask_epi8(ls0))
-                                  | static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(ls1))) << 32;
+        const std::uint64_t lfSub =
+            static_cast<std::uint32_t>(_mm256_movemask_epi8(ls0)) |
+            static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(ls1))) << 32;
         std::uint64_t candidates = 0;
         if (!_mm256_testz_si256(_mm256_or_si256(c0, c1), _mm256_or_si256(c0, c1))) {
-            candidates = static_cast<std::uint32_t>(_mm256_movemask_epi8(c0))
-                       | static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(c1))) << 32;
+            candidates = static_cast<std::uint32_t>(_mm256_movemask_epi8(c0)) |
+                         static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(c1)))
+                             << 32;
         }
         if (settleChunk(p, lfSub, candidates, skip)) {
             found = true;
@@ -325,7 +334,7 @@ BulkScan chooseBulkScan()
 #endif
 }
 
-std::atomic<BulkScan> forcedBulkScan {nullptr};
+std::atomic<BulkScan> forcedBulkScan{nullptr};
 
 // Chosen once; a function-local static so that probes from other static
 // initialisers find it ready.
@@ -345,8 +354,8 @@ const unsigned char* nextEvent(const unsigned char* p, const unsigned char* end)
     const __m128i slash = _mm_set1_epi8('/');
     while (end - p > 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, lineFeed), _mm_cmpeq_epi8(v, sub)), _mm_cmpeq_epi8(v, slash))));
+        auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(v, lineFeed), _mm_cmpeq_epi8(v, sub)), _mm_cmpeq_epi8(v, slash))));
         for (; bits != 0; bits &= bits - 1) {
             const unsigned char* at = p + __builtin_ctz(bits);
             if (*at != '/' || mayStartKeyword(at[1]))
@@ -402,11 +411,18 @@ public:
             return 0;
         if (m_rootLines == 1)
             return m_rootCount;
-        return static_cast<std::int32_t>(std::min<std::int64_t>(m_pageLines, std::numeric_limits<std::int32_t>::max()));
+        return static_cast<std::int32_t>(
+            std::min<std::int64_t>(m_pageLines, std::numeric_limits<std::int32_t>::max()));
     }
 
 private:
-    enum class CountPhase : std::uint8_t { Seek, SeekDigit, Digits, Done };
+    enum class CountPhase : std::uint8_t
+    {
+        Seek,
+        SeekDigit,
+        Digits,
+        Done
+    };
 
     struct Match
     {
@@ -522,9 +538,9 @@ private:
 
     bool idle() const
     {
-        return (m_typeNoBlank.state | m_typeBlank.state | m_parent.state | m_count.state) == 0
-            && !m_typeNoBlank.awaitingNext && !m_typeBlank.awaitingNext
-            && (m_countPhase == CountPhase::Seek || m_countPhase == CountPhase::Done);
+        return (m_typeNoBlank.state | m_typeBlank.state | m_parent.state | m_count.state) == 0 &&
+               !m_typeNoBlank.awaitingNext && !m_typeBlank.awaitingNext &&
+               (m_countPhase == CountPhase::Seek || m_countPhase == CountPhase::Done);
     }
 
     void step(unsigned char c)
@@ -588,8 +604,8 @@ private:
         if (type) {
             if (type->awaitingNext || type->nextChar != 's') {
                 ++m_pageLines;
-            } else if (!m_parent.found
-                       && (m_countPhase == CountPhase::Digits || m_countPhase == CountPhase::Done)) {
+            } else if (!m_parent.found &&
+                       (m_countPhase == CountPhase::Digits || m_countPhase == CountPhase::Done)) {
                 if (m_countValue > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
                     m_dead = true;
                 } else {

@@ -57,7 +57,13 @@ std::int32_t ScanPdfPageLinesChunked(std::string_view bytes, std::size_t blockSi
 // The line scan's bulk pass comes in variants by instruction set; the fastest the
 // processor supports is used. Tests force each in turn (not thread-safe; false when
 // the processor lacks it). Every variant gives the same results.
-enum class ScanVariant { Automatic, Portable, Sse2, Avx2 };
+enum class ScanVariant
+{
+    Automatic,
+    Portable,
+    Sse2,
+    Avx2
+};
 bool UseScanVariant(ScanVariant variant);
 
 // The file-based functions with a chosen block size.

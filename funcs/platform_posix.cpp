@@ -4,24 +4,28 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
-#include <limits>
-#include <utility>
 #include <fcntl.h>
+#include <limits>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace plat {
 
 bool pathExists(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
 bool isDirectory(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -32,7 +36,9 @@ bool makeDirectory(const std::string& path)
 
 std::optional<std::uint64_t> fileSize(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (path.empty() || ::stat(path.c_str(), &st) != 0)
         return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
@@ -90,7 +96,9 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path)
         m_error = errno;
         return;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0)
         m_error = errno;
     else if (S_ISDIR(st.st_mode))

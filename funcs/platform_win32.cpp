@@ -1,11 +1,10 @@
 // Win32 counterpart of platform_posix.cpp; compiled only on Windows.
 #include "platform.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <windows.h>
 
 namespace plat {
 
