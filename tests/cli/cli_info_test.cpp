@@ -55,7 +55,7 @@ TEST(CliInfo, OneTabSeparatedLinePerFile)
     const std::string plain = dir.str() + "three pages.pdf";
     const std::string locked = dir.str() + "locked.pdf";
     ASSERT_TRUE(MakeTestPdf(plain, 3, "Info page "));
-    MakeEncryptedPdf(plain, locked);
+    ASSERT_TRUE(MakeEncryptedPdf(plain, locked));
     const std::string text = dir.write("notes.txt", std::string(1536, 'x'));
 
     const TRunResult r = RunCliBinary({"info", plain, locked, text});

@@ -93,7 +93,7 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
     dir.write("file", "x");
     dir.write("notes.txt", "just text\n");
     fs::create_directory(dir.path() / "taken.pdf");
-    MakeEncryptedPdf(b, dir.str() + "locked.pdf");
+    ASSERT_TRUE(MakeEncryptedPdf(b, dir.str() + "locked.pdf"));
     const std::map<std::string, std::string> vars{{"$A", a}, {"$B", b}, {"$DIR", dir.str()}};
 
     const RefusalCase& rc = GetParam();

@@ -110,7 +110,7 @@ TEST_P(CliSplitRefusal, RefusesWithItsMessage)
 {
     const RefusalCase& rc = GetParam();
     ASSERT_TRUE(MakeTestPdf(dir.str() + "one.pdf", 1, "One page "));
-    MakeEncryptedPdf(src, dir.str() + "locked.pdf");
+    ASSERT_TRUE(MakeEncryptedPdf(src, dir.str() + "locked.pdf"));
     dir.write("notes.txt", "not a PDF\n");
     dir.write("file", "x");
 

@@ -2,20 +2,12 @@
 
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
 {
     std::vector<std::string> argv{PLICORA_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProgram(argv, env);
-}
-
-void MakeEncryptedPdf(const std::string& source, const std::string& path)
-{
-    const TRunResult r = RunProgram({"qpdf", "--encrypt", "user", "owner", "256", "--", source, path});
-    if (r.ExitCode != 0)
-        throw std::runtime_error("qpdf could not encrypt " + source + ": " + r.Err);
 }
 
 std::string ReadFile(const std::string& path)

@@ -14,9 +14,6 @@
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
 
-// An encrypted copy of a PDF (qpdf, owner and user password).
-void MakeEncryptedPdf(const std::string& source, const std::string& path);
-
 std::string ReadFile(const std::string& path);
 // The text with every occurrence of each key replaced by its value.
 std::string Expand(std::string text, const std::map<std::string, std::string>& vars);

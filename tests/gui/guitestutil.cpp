@@ -81,6 +81,11 @@ bool MakePdf(const QString& path, const QStringList& pageTexts)
     return MakeTestPdf(LocalPath(path), texts) && QFile::exists(path);
 }
 
+bool MakeEncryptedPdf(const QString& source, const QString& path)
+{
+    return MakeEncryptedPdf(LocalPath(source), LocalPath(path));
+}
+
 int PdfPageCount(const QString& path)
 {
     return PdfPageCount(LocalPath(path));

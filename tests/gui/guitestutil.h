@@ -80,6 +80,8 @@ struct TWindows
 // The shared PDF tools of util/testtools.h for QString paths.
 // A PDF with one page per text (ASCII); false when gs fails.
 bool MakePdf(const QString& path, const QStringList& pageTexts);
+// An encrypted copy by qpdf; false when qpdf fails.
+bool MakeEncryptedPdf(const QString& source, const QString& path);
 // The checkers: page count by qpdf (-1 when refused), each page's text by
 // pdftotext, trimmed, pages separated by \f.
 int PdfPageCount(const QString& path);

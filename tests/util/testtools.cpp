@@ -159,6 +159,11 @@ bool MakeTestPdf(const std::string& path, int pages, const std::string& before, 
     return MakeTestPdf(path, texts);
 }
 
+bool MakeEncryptedPdf(const std::string& source, const std::string& path)
+{
+    return RunProgram({"qpdf", "--encrypt", "user", "owner", "256", "--", source, path}).ExitCode == 0;
+}
+
 int PdfPageCount(const std::string& path)
 {
     const TRunResult r = RunProgram({"qpdf", "--show-npages", path});

@@ -33,6 +33,10 @@ bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTe
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before = "Page ",
                  const std::string& after = "");
 
+// An encrypted copy of a PDF by qpdf (user and owner password, AES-256); false
+// when qpdf fails.
+bool MakeEncryptedPdf(const std::string& source, const std::string& path);
+
 // Page count by qpdf; -1 when qpdf refuses the file.
 int PdfPageCount(const std::string& path);
 // The text of one page (first page 1) by pdftotext, blanks trimmed at both ends.
