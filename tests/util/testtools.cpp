@@ -1,5 +1,6 @@
 #include "testtools.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -106,8 +107,9 @@ TRunResult RunProgram(const std::vector<std::string>& argv, const std::map<std::
         return result;
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-    }
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            return result;
     result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.Out = ReadAll(out.get());
     result.Err = ReadAll(err.get());

@@ -1,7 +1,7 @@
 // What every test suite needs around the code under test: running a program,
 // PDFs made by the gs command, the two independent checkers (qpdf for the page
 // count, pdftotext for the text) and a temporary folder. No Qt here, so the core
-// tests can use it; the window tests convert with QFile::encodeName/decodeName.
+// tests can use it; the window tests pass their paths through QFile::encodeName.
 #pragma once
 
 #include <filesystem>
