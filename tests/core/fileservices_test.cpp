@@ -1,10 +1,9 @@
 #include "fileservices.h"
 #include "util/testtools.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -18,7 +17,8 @@ struct NameCase
 };
 
 class RemoveFileExtTest : public testing::TestWithParam<NameCase>
-{};
+{
+};
 TEST_P(RemoveFileExtTest, CutsAtLastDot)
 {
     EXPECT_EQ(RemoveFileExt(GetParam().in), GetParam().out);
@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Names, RemoveFileExtTest,
                                          NameCase{"/home/u/my.docs/file", "/home/u/my"}));
 
 class FinalNameTest : public testing::TestWithParam<NameCase>
-{};
+{
+};
 TEST_P(FinalNameTest, TrimsAndEnsuresPdf)
 {
     EXPECT_EQ(FinalMergeOutputName(GetParam().in), GetParam().out);
@@ -50,7 +51,8 @@ struct SizeCase
     const char* text;
 };
 class SizeTextTest : public testing::TestWithParam<SizeCase>
-{};
+{
+};
 TEST_P(SizeTextTest, Formats)
 {
     EXPECT_EQ(FileSizeText(GetParam().size), GetParam().text);

@@ -14,7 +14,8 @@ struct RangeCase
 };
 
 class PageRangesTest : public testing::TestWithParam<RangeCase>
-{};
+{
+};
 
 TEST_P(PageRangesTest, Parses)
 {
@@ -30,27 +31,27 @@ TEST_P(PageRangesTest, Parses)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, PageRangesTest,
-    testing::Values(
-        // accepted, in typed order, repeats and overlaps kept
-        RangeCase{"1,2-5,4,6", 6, "1;2-5;4;6;", 7}, RangeCase{"3 ; 2-2 ;; 3", 6, "3;2-2;3;", 3},
-        RangeCase{"1a5", 6, "1;5;", 2}, RangeCase{"2--5", 6, "2-5;", 4}, RangeCase{"6", 6, "6;", 1},
-        RangeCase{"1-6", 6, "1-6;", 6}, RangeCase{"3,1-2", 5, "3;1-2;", 3},
-        RangeCase{"4-5,1", 5, "4-5;1;", 3}, RangeCase{"1-3,2-4", 5, "1-3;2-4;", 6},
-        // refused: beyond the document, descending, open-ended, no entry at all
-        RangeCase{"7", 6, "", 0}, RangeCase{"2-7", 6, "", 0}, RangeCase{"5-3", 6, "", 0},
-        RangeCase{"7-", 6, "", 0}, RangeCase{"abc", 6, "", 0}, RangeCase{"", 6, "", 0},
-        RangeCase{"1,2,9", 6, "", 0},
-        // refused: no page below 1 exists
-        RangeCase{"0", 6, "", 0}, RangeCase{"-3", 6, "", 0}, RangeCase{"0-2", 6, "", 0},
-        RangeCase{"1,0", 6, "", 0},
-        // conversion errors
-        RangeCase{"3 - 7", 6, nullptr, 0}, RangeCase{"--5", 6, nullptr, 0},
-        RangeCase{"2-5-7", 6, nullptr, 0}, RangeCase{"99999999999", 6, nullptr, 0},
-        RangeCase{"2-99999999999", 6, nullptr, 0},
-        // a number is read only when its test is reached
-        RangeCase{"9-5-7", 6, "", 0}));
+INSTANTIATE_TEST_SUITE_P(Texts, PageRangesTest,
+                         testing::Values(
+                             // accepted, in typed order, repeats and overlaps kept
+                             RangeCase{"1,2-5,4,6", 6, "1;2-5;4;6;", 7},
+                             RangeCase{"3 ; 2-2 ;; 3", 6, "3;2-2;3;", 3}, RangeCase{"1a5", 6, "1;5;", 2},
+                             RangeCase{"2--5", 6, "2-5;", 4}, RangeCase{"6", 6, "6;", 1},
+                             RangeCase{"1-6", 6, "1-6;", 6}, RangeCase{"3,1-2", 5, "3;1-2;", 3},
+                             RangeCase{"4-5,1", 5, "4-5;1;", 3}, RangeCase{"1-3,2-4", 5, "1-3;2-4;", 6},
+                             // refused: beyond the document, descending, open-ended, no entry at all
+                             RangeCase{"7", 6, "", 0}, RangeCase{"2-7", 6, "", 0}, RangeCase{"5-3", 6, "", 0},
+                             RangeCase{"7-", 6, "", 0}, RangeCase{"abc", 6, "", 0}, RangeCase{"", 6, "", 0},
+                             RangeCase{"1,2,9", 6, "", 0},
+                             // refused: no page below 1 exists
+                             RangeCase{"0", 6, "", 0}, RangeCase{"-3", 6, "", 0}, RangeCase{"0-2", 6, "", 0},
+                             RangeCase{"1,0", 6, "", 0},
+                             // conversion errors
+                             RangeCase{"3 - 7", 6, nullptr, 0}, RangeCase{"--5", 6, nullptr, 0},
+                             RangeCase{"2-5-7", 6, nullptr, 0}, RangeCase{"99999999999", 6, nullptr, 0},
+                             RangeCase{"2-99999999999", 6, nullptr, 0},
+                             // a number is read only when its test is reached
+                             RangeCase{"9-5-7", 6, "", 0}));
 
 TEST(PageRanges, CheckRewritesDoubledDashInPlace)
 {

@@ -101,7 +101,8 @@ inline std::int32_t scan(std::string_view b)
     }
     if (rootLines == 1)
         return rootCount;
-    return static_cast<std::int32_t>(std::min<std::int64_t>(pageLines, std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(pageLines, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace probe_oracle

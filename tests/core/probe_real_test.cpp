@@ -1,12 +1,11 @@
 // The probe on real PDFs made at test time: Ghostscript writes them from a small
 // PostScript program, qpdf rewrites them in other shapes, and qpdf's own page
 // count is the independent answer.
-#include <gtest/gtest.h>
-
 #include "gsbinding.h"
 #include "pdfprobe.h"
 #include "util/testtools.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -101,7 +100,8 @@ TEST(HandWrittenPdf, IncrementalUpdateCountsEveryRevisionsPageLines)
                       "1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
                       "2 0 obj\n<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>\nendobj\n";
     for (int i = 3; i <= 5; ++i)
-        pdf += std::to_string(i) + " 0 obj\n<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>\nendobj\n";
+        pdf +=
+            std::to_string(i) + " 0 obj\n<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>\nendobj\n";
     pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n0\n%%EOF\n";
     const std::string original = dir.write("original.pdf", pdf);
     EXPECT_EQ(GetPdfPageCount(original), 3);

@@ -1,8 +1,6 @@
 // The probe over byte strings the tests write: line rules, page-type and root-count
 // rules, the tail check's and the encryption test's windows, block boundaries, and
 // the file-level contract (open error, closed files, bounded memory).
-#include <gtest/gtest.h>
-
 #include "core/probe_oracle.h"
 #include "pdfprobe.h"
 #include "util/testtools.h"
@@ -11,6 +9,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -29,8 +28,7 @@ constexpr detail::ScanVariant Variants[] = {detail::ScanVariant::Portable, detai
                                             detail::ScanVariant::Avx2};
 
 // Runs check() once with each bulk-pass variant the processor supports.
-template <class Check>
-void ForEachScanVariant(Check check)
+template <class Check> void ForEachScanVariant(Check check)
 {
     for (detail::ScanVariant v : Variants) {
         if (!detail::UseScanVariant(v))
@@ -48,13 +46,17 @@ struct ByteCase
     std::int32_t expected;
 };
 
-void PrintTo(const ByteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ByteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 // ---------------------------------------------------------------------------
 // Line scan
 
 class LineScan : public ::testing::TestWithParam<ByteCase>
-{};
+{
+};
 
 TEST_P(LineScan, SameResultWholeChunkedFromFileAndByTheLiteralRules)
 {
@@ -82,12 +84,10 @@ const std::string Pages3 = "<</Type/Page/Parent 2 0 R>>\n"
 INSTANTIATE_TEST_SUITE_P(
     Rules, LineScan,
     ::testing::Values(
-        ByteCase{"Empty", "", 0},
-        ByteCase{"NoPageType", "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\n", 0},
+        ByteCase{"Empty", "", 0}, ByteCase{"NoPageType", "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\n", 0},
         ByteCase{"PageLinesOnly", Pages3, 3},
         ByteCase{"LastLineWithoutLineFeed", "/Type/Page\n/Type/Page", 2},
-        ByteCase{"PageTypeAtLineEnd", "/Type/Page\n", 1},
-        ByteCase{"PageTypeBeforeCrLf", "/Type/Page\r\n", 1},
+        ByteCase{"PageTypeAtLineEnd", "/Type/Page\n", 1}, ByteCase{"PageTypeBeforeCrLf", "/Type/Page\r\n", 1},
         ByteCase{"PageTypeBeforeBlank", "/Type /Page /Contents 4 0 R\n", 1},
         ByteCase{"PageTypeBeforeAngle", "<</Type/Page>>", 1},
         ByteCase{"TwoPagesOnOneLineCountOnce", "<</Type/Page>> <</Type/Page>>\n", 1},
@@ -108,11 +108,13 @@ INSTANTIATE_TEST_SUITE_P(
         ByteCase{"HugeRootCountGivesZero", Pages3 + "/Type/Pages /Count 99999999999999999999999\n", 0},
         ByteCase{"ParentLineIsNoRoot", "/Type/Pages /Parent 1 0 R /Count 5\n" + Pages3, 3},
         ByteCase{"ParentAnywhereInTheLine", "/Parent 1 0 R /Type/Pages /Count 5\n" + Pages3, 3},
-        ByteCase{"BigCountOnParentLineHarmless", "/Type/Pages /Parent 1 0 R /Count 99999999999\n/Type/Page\n", 1},
+        ByteCase{"BigCountOnParentLineHarmless", "/Type/Pages /Parent 1 0 R /Count 99999999999\n/Type/Page\n",
+                 1},
         ByteCase{"BigCountOnPageLineHarmless", "/Type/Page /Count 99999999999\n", 1},
         ByteCase{"CountWithoutDigits", "/Type/Pages /Count /Kids []\n" + Pages3, 3},
         ByteCase{"NodeWithoutCount", "/Type/Pages /Kids []\n" + Pages3, 3},
-        ByteCase{"TwoRootLinesGivePageLines", "/Type/Pages /Count 10\n" + Pages3 + "/Type/Pages /Count 20\n", 3},
+        ByteCase{"TwoRootLinesGivePageLines", "/Type/Pages /Count 10\n" + Pages3 + "/Type/Pages /Count 20\n",
+                 3},
         ByteCase{"RootSpreadOverLines", "<< /Type /Pages\n/Count 5\n/Kids [3 0 R]\n>>\n" + Pages3, 3},
         // Which page type text counts
         ByteCase{"NoBlankFormFirstEvenWhenLater", "/Type /Page /Type/Pages /Count 6\n", 6},
@@ -131,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
         ByteCase{"SubEndsTheText", "/Type/Pa\x1Age\n", 0},
         ByteCase{"SubHidesTheS", "/Type/Page\x1As /Count 3\n", 1},
         ByteCase{"SubHidesParent", "/Type/Pages /Count 8\x1A/Parent\n", 8},
-        ByteCase{"SubEndsDigitRun", "/Type/Pages /Count 8\x1A" "9\n", 8},
+        ByteCase{"SubEndsDigitRun",
+                 "/Type/Pages /Count 8\x1A"
+                 "9\n",
+                 8},
         ByteCase{"SubSkipsOnlyToLineFeed", "x\x1A/Type/Page\n/Type/Page\n/Type/Page", 2},
         ByteCase{"SubWithoutLineFeedEndsAll", "/Type/Page\n\x1A/Type/Page\r/Type/Page", 1}));
 
@@ -139,11 +144,39 @@ INSTANTIATE_TEST_SUITE_P(
 // finds what hand-picked cases miss (keyword restarts, block edges, priorities).
 TEST(LineScanRandom, AgreesWithTheLiteralRules)
 {
-    static const char* const pieces[] = {
-        "/Type", "/Type/Page", "/Type /Page", "s", " ", "/Parent", "/Count", "/Co", "/Pa", "/",
-        "Page", "Type", "1", "0", "42", "2147483647", "2147483648", "00000", "\r", "\n", "\r\n",
-        "\x1A", ">>", "<<", "x", "/Kids [3 0 R]", "/T", "/C", "/P", "//", "/\r", "/Type/\rPage",
-        "/MediaBox [0 0 612 792] /Resources << /Font << /F1 5 0 R >> >>"};
+    static const char* const pieces[] = {"/Type",
+                                         "/Type/Page",
+                                         "/Type /Page",
+                                         "s",
+                                         " ",
+                                         "/Parent",
+                                         "/Count",
+                                         "/Co",
+                                         "/Pa",
+                                         "/",
+                                         "Page",
+                                         "Type",
+                                         "1",
+                                         "0",
+                                         "42",
+                                         "2147483647",
+                                         "2147483648",
+                                         "00000",
+                                         "\r",
+                                         "\n",
+                                         "\r\n",
+                                         "\x1A",
+                                         ">>",
+                                         "<<",
+                                         "x",
+                                         "/Kids [3 0 R]",
+                                         "/T",
+                                         "/C",
+                                         "/P",
+                                         "//",
+                                         "/\r",
+                                         "/Type/\rPage",
+                                         "/MediaBox [0 0 612 792] /Resources << /Font << /F1 5 0 R >> >>"};
     ForEachScanVariant([&] {
         std::mt19937 rng(20261207);
         std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
@@ -164,7 +197,8 @@ TEST(LineScanRandom, AgreesWithTheLiteralRules)
 // Long lines and long runs with nothing of interest go through the fast paths.
 TEST(LineScanRandom, LongBinaryLinesAgreeWithTheLiteralRules)
 {
-    static const char* const plants[] = {"/Type/Page", "/Type /Pages /Count 77", "/Parent", "\x1A", "\n", "/\rType"};
+    static const char* const plants[] = {"/Type/Page", "/Type /Pages /Count 77", "/Parent", "\x1A", "\n",
+                                         "/\rType"};
     ForEachScanVariant([] {
         std::mt19937 rng(7);
         for (int round = 0; round < 40; ++round) {
@@ -192,10 +226,14 @@ struct TailCase
     std::string bytes;
     bool expected;
 };
-void PrintTo(const TailCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TailCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TailCheck : public ::testing::TestWithParam<TailCase>
-{};
+{
+};
 
 TEST_P(TailCheck, SameResultForEveryBlockSizeAndFromFile)
 {
@@ -211,33 +249,35 @@ TEST_P(TailCheck, SameResultForEveryBlockSizeAndFromFile)
     EXPECT_EQ(detail::CheckPdfTail(file, 9), c.expected);
 }
 
-const std::string Pad(std::size_t n) { return std::string(n, '.'); }
+const std::string Pad(std::size_t n)
+{
+    return std::string(n, '.');
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, TailCheck,
-    ::testing::Values(
-        TailCase{"Empty", "", false},
-        TailCase{"TenBytesRejected", "%%EOF%%EOF", false},
-        TailCase{"ElevenBytesWithEof", "......%%EOF", true},
-        TailCase{"EofThenCrLf", Pad(20) + "%%EOF\r\n", true},
-        TailCase{"EofThenThreeBytesNoStartxref", Pad(20) + "%%EOF\r\n\r\n", false},
-        TailCase{"EofThenThreeBytesWithStartxref", "%PDF\nstartxref\n123\n%%EOF\r\n\r\n", true},
-        TailCase{"NulCutsTheLastSevenBytes", Pad(20) + "\0%%EOF"s, false},
-        TailCase{"NulAfterEof", Pad(20) + "%%EOF\0\0"s, true},
-        TailCase{"StartxrefAtTheVeryEndOnly", Pad(20) + "startxref", false},
-        TailCase{"StartxrefAtTheEndAndEarlier", "xstartxref" + Pad(20) + "startxref", true},
-        TailCase{"StartxrefEndingOneByteBeforeEnd", "ystartxrefz", true},
-        TailCase{"StartxrefAtOffsetZeroNeverSeen", "startxref" + Pad(20), false},
-        TailCase{"StartxrefAtOffsetOne", "-startxref" + Pad(20), true},
-        TailCase{"StartxrefFarFromTheEnd", "-startxref" + Pad(100000), true},
-        TailCase{"PartialKeywords", "-startxre" + Pad(30) + "tartxref" + Pad(5), false},
-        TailCase{"WrongCase", "-STARTXREF" + Pad(10) + "%%eof", false}));
+    ::testing::Values(TailCase{"Empty", "", false}, TailCase{"TenBytesRejected", "%%EOF%%EOF", false},
+                      TailCase{"ElevenBytesWithEof", "......%%EOF", true},
+                      TailCase{"EofThenCrLf", Pad(20) + "%%EOF\r\n", true},
+                      TailCase{"EofThenThreeBytesNoStartxref", Pad(20) + "%%EOF\r\n\r\n", false},
+                      TailCase{"EofThenThreeBytesWithStartxref", "%PDF\nstartxref\n123\n%%EOF\r\n\r\n", true},
+                      TailCase{"NulCutsTheLastSevenBytes", Pad(20) + "\0%%EOF"s, false},
+                      TailCase{"NulAfterEof", Pad(20) + "%%EOF\0\0"s, true},
+                      TailCase{"StartxrefAtTheVeryEndOnly", Pad(20) + "startxref", false},
+                      TailCase{"StartxrefAtTheEndAndEarlier", "xstartxref" + Pad(20) + "startxref", true},
+                      TailCase{"StartxrefEndingOneByteBeforeEnd", "ystartxrefz", true},
+                      TailCase{"StartxrefAtOffsetZeroNeverSeen", "startxref" + Pad(20), false},
+                      TailCase{"StartxrefAtOffsetOne", "-startxref" + Pad(20), true},
+                      TailCase{"StartxrefFarFromTheEnd", "-startxref" + Pad(100000), true},
+                      TailCase{"PartialKeywords", "-startxre" + Pad(30) + "tartxref" + Pad(5), false},
+                      TailCase{"WrongCase", "-STARTXREF" + Pad(10) + "%%eof", false}));
 
 // ---------------------------------------------------------------------------
 // Encryption test
 
 class Encryption : public ::testing::TestWithParam<TailCase>
-{};
+{
+};
 
 TEST_P(Encryption, SameResultForEveryBlockSizeAndFromFile)
 {
@@ -257,10 +297,12 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, Encryption,
     ::testing::Values(
         TailCase{"Empty", "", false},
-        TailCase{"EncryptInTrailer", "%PDF\ntrailer\n<< /Size 9 /Root 1 0 R /Encrypt 8 0 R >>\n%%EOF\n", true},
+        TailCase{"EncryptInTrailer", "%PDF\ntrailer\n<< /Size 9 /Root 1 0 R /Encrypt 8 0 R >>\n%%EOF\n",
+                 true},
         TailCase{"NestedDictClosesFirst", "%PDF\ntrailer << /Info << /A 1 >> /Encrypt 8 0 R >>\n", false},
         TailCase{"NoTrailerKeyword", "%PDF\n<< /Type /XRef /Encrypt 8 0 R >>\nstartxref\n%%EOF\n", false},
-        TailCase{"OnlyTheLastTrailerCounts", "%PDF\ntrailer << /Encrypt 8 0 R >>\ntrailer << /Size 3 >>\n", false},
+        TailCase{"OnlyTheLastTrailerCounts", "%PDF\ntrailer << /Encrypt 8 0 R >>\ntrailer << /Size 3 >>\n",
+                 false},
         TailCase{"LastTrailerEncrypted", "%PDF\ntrailer << /Size 3 >>\ntrailer << /Encrypt 8 0 R >>\n", true},
         TailCase{"TrailerAtOffsetZeroNeverSeen", "trailer /Encrypt 8 0 R", false},
         TailCase{"TrailerAtOffsetOne", " trailer /Encrypt 8 0 R", true},
@@ -276,9 +318,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Random texts from the keywords' pieces against the literal rules.
 TEST(TailAndEncryptionRandom, AgreeWithTheLiteralRules)
 {
-    static const char* const pieces[] = {"%%EOF", "%%EO", "startxref", "startxre", "tartxref", "trailer",
-                                         "traile", "Encrypt", "Encryp", ">>", ">", "<<", "\0", "\r\n",
-                                         "x", "/Size 3"};
+    static const char* const pieces[] = {"%%EOF",  "%%EO",    "startxref", "startxre", "tartxref", "trailer",
+                                         "traile", "Encrypt", "Encryp",    ">>",       ">",        "<<",
+                                         "\0",     "\r\n",    "x",         "/Size 3"};
     std::mt19937 rng(42);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     std::uniform_int_distribution<int> len(0, 25);
@@ -398,7 +440,7 @@ TEST(ProbeFile, RejectedTailMeansNoScan)
 
 long MaxResidentKiB()
 {
-    rusage ru {};
+    rusage ru{};
     ::getrusage(RUSAGE_SELF, &ru);
     return ru.ru_maxrss;
 }

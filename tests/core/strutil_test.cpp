@@ -1,7 +1,6 @@
 #include "strutil.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace {
@@ -13,7 +12,8 @@ struct IntCase
 };
 
 class StrToIntTest : public testing::TestWithParam<IntCase>
-{};
+{
+};
 
 TEST_P(StrToIntTest, ConvertsOrRaises)
 {
@@ -30,16 +30,14 @@ TEST_P(StrToIntTest, ConvertsOrRaises)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, StrToIntTest,
-                         testing::Values(IntCase{"0", 0}, IntCase{"42", 42}, IntCase{"-3", -3},
-                                         IntCase{"+7", 7}, IntCase{"  12", 12}, IntCase{"007", 7},
-                                         IntCase{"2147483647", 2147483647},
-                                         IntCase{"-2147483648", -2147483647 - 1},
-                                         IntCase{"2147483648", std::nullopt},
-                                         IntCase{"99999999999999999999", std::nullopt},
-                                         IntCase{"", std::nullopt}, IntCase{"-", std::nullopt},
-                                         IntCase{"--5", std::nullopt}, IntCase{"5-7", std::nullopt},
-                                         IntCase{"12 ", std::nullopt}, IntCase{"1a", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StrToIntTest,
+    testing::Values(IntCase{"0", 0}, IntCase{"42", 42}, IntCase{"-3", -3}, IntCase{"+7", 7},
+                    IntCase{"  12", 12}, IntCase{"007", 7}, IntCase{"2147483647", 2147483647},
+                    IntCase{"-2147483648", -2147483647 - 1}, IntCase{"2147483648", std::nullopt},
+                    IntCase{"99999999999999999999", std::nullopt}, IntCase{"", std::nullopt},
+                    IntCase{"-", std::nullopt}, IntCase{"--5", std::nullopt}, IntCase{"5-7", std::nullopt},
+                    IntCase{"12 ", std::nullopt}, IntCase{"1a", std::nullopt}));
 
 TEST(TextHelpers, TrimRemovesBlanksAndControlsOnly)
 {
@@ -53,7 +51,7 @@ TEST(TextHelpers, SameTextFoldsAsciiLettersOnly)
     EXPECT_TRUE(SameTextAscii("/A/X.PDF", "/a/x.pdf"));
     EXPECT_FALSE(SameTextAscii("/a/x.pdf", "/a/./x.pdf"));
     EXPECT_FALSE(SameTextAscii("\xC3\x89.pdf", "\xC3\xA9.pdf")); // É and é stay different
-    EXPECT_FALSE(SameTextAscii("[", "{"));                      // no folding outside a-z
+    EXPECT_FALSE(SameTextAscii("[", "{"));                       // no folding outside a-z
     EXPECT_FALSE(SameTextAscii("a", "ab"));
 }
 
