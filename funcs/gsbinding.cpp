@@ -67,6 +67,13 @@ std::string GsOutputFileSwitch(std::string_view path)
     return result;
 }
 
+std::string GsInputFileName(const std::string& path)
+{
+    if (!path.empty() && (path.front() == '-' || path.front() == '@' || path.front() == '%'))
+        return "./" + path;
+    return path;
+}
+
 // ---------------------------------------------------------------------------
 
 TGsBinding::~TGsBinding()
@@ -245,6 +252,7 @@ std::int32_t GsCountPages(const std::string& fileName)
 {
     if (fileName.empty())
         return 0;
+    const std::string name = GsInputFileName(fileName);
     TGsBinding binding;
     if (!binding.Load(GS_Dll_Path, false))
         return 0;
@@ -259,9 +267,9 @@ std::int32_t GsCountPages(const std::string& fileName)
     // call is preferred: --permit-file-read splits its value at ':'.
     PFN_gsapi_add_control_path addControlPath = nullptr;
     if (!Resolve(binding.Library, "gsapi_add_control_path", addControlPath) ||
-        addControlPath(binding.Instance, GS_PERMIT_FILE_READING, fileName.c_str()) != 0)
-        args.push_back("--permit-file-read=" + fileName);
-    args.push_back("-sFile=" + fileName);
+        addControlPath(binding.Instance, GS_PERMIT_FILE_READING, name.c_str()) != 0)
+        args.push_back("--permit-file-read=" + name);
+    args.push_back("-sFile=" + name);
     args.push_back("-c");
     args.push_back("File (r) file runpdfbegin pdfpagecount (" + std::string(CountMarker) +
                    ") print = flush quit");

@@ -45,6 +45,12 @@ std::int32_t GsCountPages(const std::string& fileName);
 // that Ghostscript would take for a pipe ("|...") or stdout ("-") gets "./" first.
 std::string GsOutputFileSwitch(std::string_view path);
 
+// An input file name as Ghostscript must see it to open exactly that file: "./"
+// first when a relative name begins with "-" or "@" (read as a switch or a file of
+// further arguments on the command line) or with "%" (read as an I/O device:
+// "%pipe%..." runs a shell command even under -dSAFER).
+std::string GsInputFileName(const std::string& path);
+
 // The gsapi entry points a job resolves, in the order they are looked up.
 struct TGsEntryPoints
 {

@@ -39,15 +39,6 @@ std::vector<std::string> FixedArgs()
     return {"verezeri", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite"};
 }
 
-// Ghostscript reads an argument beginning with "-" as a switch and one beginning
-// with "@" as a file of further arguments; "./" keeps such a relative name a file.
-std::string InputFileArg(const std::string& path)
-{
-    if (!path.empty() && (path.front() == '-' || path.front() == '@'))
-        return "./" + path;
-    return path;
-}
-
 const IMergeListSource& MergeList(const TCall_GS_Thread_Param& param)
 {
     const auto* ref = std::get_if<const IMergeListSource*>(&param.Source);
@@ -78,7 +69,7 @@ int RunMerge(const TCall_GS_Thread_Param& param)
         // The probe found no pages: not passed, not counted.
         if (pages == "0")
             continue;
-        args.push_back(InputFileArg(list.SubItem(row, 3)));
+        args.push_back(GsInputFileName(list.SubItem(row, 3)));
         total += StrToInt(pages);
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
@@ -110,7 +101,7 @@ public:
         args.push_back(
             GsOutputFileSwitch(SplitPieceFileName(m_param.OutputPath, m_param.BaseName, pagePart)));
         // Read again for each piece, as the window's field is the source of truth.
-        args.push_back(InputFileArg(m_source.Text()));
+        args.push_back(GsInputFileName(m_source.Text()));
         const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
         m_binding.DeleteInstance();
         return codes.Init == 0 && codes.Exit == 0;

@@ -178,4 +178,26 @@ TEST_F(GsEndToEnd, CountPagesOfObjectStreamPdfs)
     EXPECT_FALSE(GsStillLoaded());
 }
 
+// A relative name beginning with "%" names an I/O device to Ghostscript: "%stdin"
+// would be read from the standard input, "%pipe%..." run as a shell command.
+TEST_F(GsEndToEnd, CountPagesOfRelativeNamesThatLookLikeDevices)
+{
+    const std::string plain = MakePdf("plain.pdf", 4, "x");
+    const std::string marker = (m_dir / "marker").string();
+    const std::string pipeName = "%pipe%touch marker";
+    for (const std::string& name : {std::string("%stdin"), pipeName})
+        ASSERT_EQ(RunProgram({"qpdf", "--object-streams=generate", plain, (m_dir / name).string()}).ExitCode,
+                  0);
+
+    const fs::path before = fs::current_path();
+    fs::current_path(m_dir);
+    const std::int32_t stdinCount = GsCountPages("%stdin");
+    const std::int32_t pipeCount = GsCountPages(pipeName);
+    fs::current_path(before);
+
+    EXPECT_EQ(stdinCount, 4);
+    EXPECT_EQ(pipeCount, 0) << "Ghostscript opens no file whose name holds %pipe%";
+    EXPECT_FALSE(fs::exists(marker)) << "the file name ran as a command";
+}
+
 } // namespace

@@ -113,10 +113,12 @@ TEST_F(GsJobStub, MergeHasNoInputLimit)
 
 TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
 {
-    m_list.Rows = {{"1", "-sOutputFile=x.pdf"}, {"1", "@args.pdf"}};
+    // "%pipe%..." would be an I/O device that runs a shell command, -dSAFER or not.
+    m_list.Rows = {{"1", "-sOutputFile=x.pdf"}, {"1", "@args.pdf"}, {"1", "%pipe%touch x.pdf"}};
     EXPECT_EQ(RunMerge(), GS_RESULT_OK);
     const Args args = m_stub.Args(0);
-    EXPECT_EQ(Args(args.end() - 2, args.end()), (Args{"./-sOutputFile=x.pdf", "./@args.pdf"}));
+    EXPECT_EQ(Args(args.end() - 3, args.end()),
+              (Args{"./-sOutputFile=x.pdf", "./@args.pdf", "./%pipe%touch x.pdf"}));
 }
 
 TEST_F(GsJobStub, MergePageTextThatDoesNotConvertEndsWithMinusOne)
