@@ -25,7 +25,10 @@ bool isDirectory(const std::string& path);
 bool makeDirectory(const std::string& path);
 // Size of a file in bytes, or nothing when its attributes cannot be read.
 std::optional<std::uint64_t> fileSize(const std::string& path);
-// Creates (truncating) a file for writing and closes it again; false on failure.
+// Opens a file for writing, creating it when missing, and closes it again; false
+// on failure and for anything but a regular file. Never waits: a named pipe
+// without a reader fails at once. An existing file, or the file a link points to,
+// keeps its contents (Windows: CREATE_ALWAYS).
 bool createEmptyFile(const std::string& path);
 bool removeFile(const std::string& path);
 

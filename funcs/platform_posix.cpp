@@ -46,11 +46,17 @@ std::optional<std::uint64_t> fileSize(const std::string& path)
 
 bool createEmptyFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // No O_TRUNC: the caller removes the name again, and the file behind a link
+    // must not lose its contents to a test. O_NONBLOCK: a pipe never blocks.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
     if (fd < 0)
         return false;
+    struct stat st
+    {
+    };
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     ::close(fd);
-    return true;
+    return regular;
 }
 
 bool removeFile(const std::string& path)

@@ -1,10 +1,16 @@
 #include "fileservices.h"
 #include "util/testtools.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <future>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -139,6 +145,35 @@ TEST(CreationTest, CreatesAndRemovesTheFile)
     EXPECT_FALSE(fs::exists(out));
     EXPECT_FALSE(TestCreateOutputFile(t.str() + "missing/out.pdf"));
     EXPECT_FALSE(TestCreateOutputFile(t.str())); // a folder
+}
+
+TEST(CreationTest, ANamedPipeIsRefusedAtOnceAndKept)
+{
+    TempDir t;
+    const std::string fifo = t.str() + "out.pdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto result = std::async(std::launch::async, [&] { return TestCreateOutputFile(fifo); });
+    if (result.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        // Free the waiting open so that the test can end.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        result.wait();
+        ::close(reader);
+        FAIL() << "the creation test waits for a reader of a named pipe";
+    }
+    EXPECT_FALSE(result.get());
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST(CreationTest, ALinkedOutputLeavesTheLinkedFileAlone)
+{
+    TempDir t;
+    const std::string kept = t.write("kept.pdf", "someone's document");
+    const std::string link = t.str() + "out.pdf";
+    fs::create_symlink(kept, link);
+    EXPECT_TRUE(TestCreateOutputFile(link));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    std::ifstream in(kept);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "someone's document");
 }
 
 class DocumentsFolderTest : public testing::Test
