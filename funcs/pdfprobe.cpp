@@ -26,23 +26,12 @@ constexpr std::string_view TrailerKeyword = "trailer";
 constexpr std::string_view EncryptKeyword = "Encrypt";
 
 // ---------------------------------------------------------------------------
-// Random-access byte sources for the tail check and the encryption test.
+// Random-access byte sources for the tail check and the encryption test: a file
+// or bytes in memory, both with readAt().
 
 // Every probe opens its file through plat::ReadOnlyFile: without sharing where the
 // system has sharing modes, never waiting on a named pipe. Pipes and devices open
 // but count as empty, which no PDF is; a folder is a failed open.
-class FileSource
-{
-public:
-    explicit FileSource(const plat::ReadOnlyFile& file) : m_file(file) {}
-    std::ptrdiff_t readAt(std::uint64_t offset, char* buf, std::size_t n) const
-    {
-        return m_file.readAt(offset, buf, n);
-    }
-
-private:
-    const plat::ReadOnlyFile& m_file;
-};
 
 class MemorySource
 {
@@ -729,7 +718,7 @@ bool CheckPdfTail(const std::string& fileName, std::size_t blockSize)
     if (!file.isOpen())
         throw EPdfOpenError(openErrorText(fileName, file.error()));
     try {
-        return tailCheck(FileSource(file), file.size(), blockSize);
+        return tailCheck(file, file.size(), blockSize);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -746,7 +735,7 @@ bool IsPdfEncrypted(const std::string& fileName, std::size_t blockSize)
         const plat::ReadOnlyFile file(fileName);
         if (!file.isOpen())
             return false;
-        return encryptionCheck(FileSource(file), file.size(), blockSize);
+        return encryptionCheck(file, file.size(), blockSize);
     } catch (...) {
         return false;
     }
