@@ -35,9 +35,9 @@ std::string GsDllPathFromSetting(const std::string& setting);
 
 // Asks Ghostscript for a PDF's page count (one short run). 0 when the library is
 // missing, the run fails or the answer is not a number. Any file name is passed
-// safely. Thread-safe with respect to jobs: it never touches GS_Job_Kind and posts
-// no notice. Ghostscript allows one instance per process, so while a job runs
-// this answers 0.
+// safely. It has callbacks of its own, never touches GS_Job_Kind and posts no
+// notice, so a running job sees nothing of it. (Ghostscript 10 as Debian builds
+// it allows several instances; a build limited to one answers 0 while a job runs.)
 std::int32_t GsCountPages(const std::string& fileName);
 
 // "-sOutputFile=" followed by the path with every "%" doubled: Ghostscript reads
