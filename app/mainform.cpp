@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -99,6 +100,31 @@ void StyleLinkLabel(QLabel* label)
     label->setPalette(p);
     label->setCursor(Qt::PointingHandCursor);
     label->adjustSize();
+}
+
+// Swallows the next mouse press in the program, then stops filtering.
+class TPressSwallower : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return QObject::eventFilter(watched, event);
+        QCoreApplication::instance()->removeEventFilter(this);
+        return true;
+    }
+};
+
+void DropPendingMousePress()
+{
+    auto* swallower = new TPressSwallower(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(swallower);
+    // The pending press comes before any other event; without one, the filter
+    // is gone before the next press.
+    QTimer::singleShot(0, swallower, &QObject::deleteLater);
 }
 
 } // namespace
@@ -223,8 +249,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         // Only a move of the focus to another control of this window counts as
         // leaving the field, not a message box or another window coming up.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // The field ends its own focus handling first; done afterwards, it
+            // would drop the selection and hide the cursor that a refusal gives
+            // back to it.
+            watched->event(event);
             RunGuarded([this] { edtSplitSrcExit(); });
+            // A refused name took the focus back: the mouse press that moved it
+            // away, delivered once this returns, is not carried out.
+            if (reason == Qt::MouseFocusReason && focusWidget() == m_ui->edtSplitSrc)
+                DropPendingMousePress();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

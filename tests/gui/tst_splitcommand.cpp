@@ -246,6 +246,43 @@ private slots:
         QCOMPARE(w.Main->SplitPageCount(), 5);
     }
 
+    // Leaving the field with a name that is refused: the field gets the focus back
+    // with its whole text selected, and the click that moved the focus away does
+    // nothing else. A good name lets that click go on.
+    void refusedSourceTakesTheFocusBack_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("byClick"); // on sbSplit, else the Tab key
+        QTest::addColumn<QStringList>("boxes");
+        const QString missing = QStringLiteral("Tip|Specified file not exists.");
+        QTest::newRow("missing, Tab") << "missing.pdf" << false << QStringList{missing};
+        QTest::newRow("missing, click") << "missing.pdf" << true << QStringList{missing};
+        QTest::newRow("good, click") << "six.pdf" << true << QStringList{"continue?|" + Confirmation};
+    }
+
+    void refusedSourceTakesTheFocusBack()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, byClick);
+        TWindows w;
+        w.Main->show();
+        w.Main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.Main.get()));
+        auto* source = w.Find<QLineEdit>("edtSplitSrc");
+        source->setFocus();
+        QTest::keyClicks(source, Path(file));
+        w.Seam.Answers.enqueue(QMessageBox::No);
+        if (byClick)
+            ClickSplit(w);
+        else
+            QTest::keyClick(source, Qt::Key_Tab);
+        QTEST(w.Seam.BoxTexts(), "boxes");
+        if (file != "six.pdf") {
+            QVERIFY(source->hasFocus());
+            QCOMPARE(source->selectedText(), Path(file));
+        }
+    }
+
     void chooseSourceByDialog()
     {
         TWindows w;
