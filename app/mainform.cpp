@@ -388,15 +388,26 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QList<QUrl> urls = drop->mimeData()->urls();
+        QStringList names;
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (const QString name = url.toLocalFile(); !name.isEmpty())
+                names << name;
+        }
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        TWaitCursor wait;
-        for (const QUrl& url : urls) {
-            const QString name = url.toLocalFile();
-            if (!name.isEmpty())
-                AddFileToList(name, m_ui->ListView1);
-        }
+        // The files are taken once the drop has ended: the file manager that
+        // dragged them is held until this returns, and probing them or a
+        // message about one would keep it waiting.
+        QMetaObject::invokeMethod(
+            this,
+            [this, names] {
+                RunGuarded([&] {
+                    TWaitCursor wait;
+                    for (const QString& name : names)
+                        AddFileToList(name, m_ui->ListView1);
+                });
+            },
+            Qt::QueuedConnection);
         return true;
     }
     default:

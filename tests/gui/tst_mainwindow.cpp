@@ -74,6 +74,11 @@ private:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &drop);
         QVERIFY(drop.isAccepted());
+        // The drop itself ends before any file is probed or any message shown,
+        // so that the file manager is not held meanwhile.
+        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        QVERIFY(w.Seam.Boxes.isEmpty());
+        QCoreApplication::sendPostedEvents(w.Main.get());
     }
 
 private slots:
