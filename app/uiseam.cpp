@@ -23,6 +23,8 @@ public:
                                            const QString& text, QMessageBox::StandardButtons buttons) override
     {
         QMessageBox box(icon, caption, text, buttons, owner);
+        // File names in the texts may look like markup; show them as they are.
+        box.setTextFormat(Qt::PlainText);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 

@@ -381,6 +381,28 @@ private slots:
         QCOMPARE(dialog.selectedFiles().value(0), Path(QStringLiteral("Out")));
     }
 
+    // Messages carry file names, which may hold anything that looks like markup.
+    void realMessageBoxShowsTextAsTyped()
+    {
+        const QString text = QStringLiteral("/tmp/<b>x</b>.pdf is encrypted, cannot be merged!");
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                    format = label->textFormat();
+                    shown = label->text();
+                }
+                box->done(QMessageBox::Ok);
+            }
+        });
+        QCOMPARE(uiSeam().messageBox(nullptr, QMessageBox::Information, QStringLiteral("Info"), text,
+                                     QMessageBox::Ok),
+                 QMessageBox::Ok);
+        QCOMPARE(shown, text);
+        QCOMPARE(format, Qt::PlainText);
+    }
+
     void escapingErrorIsShown()
     {
         TWindows w;
