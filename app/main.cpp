@@ -8,9 +8,7 @@
 
 int main(int argc, char** argv)
 {
-#ifdef PLICORA_HAS_RESOURCES
     Q_INIT_RESOURCE(plicora);
-#endif
     TPlicoraApplication application(argc, argv);
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
 

@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "about.h"
 #include "application.h"
 #include "fileservices.h"
 #include "listgrid.h"
@@ -11,10 +12,6 @@
 #include "strutil.h"
 #include "ui_main.h"
 #include "uiseam.h"
-
-#ifdef PLICORA_HAS_ABOUT
-#include "about.h"
-#endif
 
 #include <QAbstractEventDispatcher>
 #include <QDropEvent>
@@ -32,11 +29,6 @@
 TfrmMain* frmMain = nullptr;
 
 namespace {
-
-#ifndef PLICORA_HAS_ABOUT
-constexpr char ProductPageUrl[] = "https://www.example.com/plicora/";
-constexpr char MakerWebAddress[] = "www.example.com";
-#endif
 
 // Columns of the merge list; the full path is kept in a hidden one.
 enum TListColumn
@@ -289,12 +281,10 @@ void TfrmMain::ApplicationEvents1Idle()
 
 void TfrmMain::Label10Click()
 {
-#ifdef PLICORA_HAS_ABOUT
     auto about = std::make_unique<TfrmAbout>(this);
     frmAbout = about.get();
     about->exec();
     frmAbout = nullptr;
-#endif
 }
 
 void TfrmMain::Label11Click()

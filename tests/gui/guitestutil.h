@@ -93,18 +93,12 @@ bool WriteFile(const QString& path, const QByteArray& bytes);
 QString TestHomeFolder();
 void PrepareGuiTestEnvironment();
 
-#ifdef PLICORA_HAS_RESOURCES
-#define PLICORA_INIT_TEST_RESOURCES() Q_INIT_RESOURCE(plicora)
-#else
-#define PLICORA_INIT_TEST_RESOURCES() ((void)0)
-#endif
-
 #define PLICORA_GUI_TEST_MAIN(TestClass)                                                                     \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
         PrepareGuiTestEnvironment();                                                                         \
         TPlicoraApplication app(argc, argv);                                                                 \
-        PLICORA_INIT_TEST_RESOURCES();                                                                       \
+        Q_INIT_RESOURCE(plicora);                                                                            \
         TestClass test;                                                                                      \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&test, argc, argv);                                                              \

@@ -1,4 +1,5 @@
 // The main window as it starts, its idle rules, and the merge list.
+#include "about.h"
 #include "guitestutil.h"
 
 #include <QDir>
@@ -14,10 +15,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#ifdef PLICORA_HAS_ABOUT
-#include "about.h"
-#endif
 
 class TestMainWindow : public QObject
 {
@@ -348,7 +345,6 @@ private slots:
         QCOMPARE(w.Seam.Opened[0].host(), QStringLiteral("www.example.com"));
     }
 
-#ifdef PLICORA_HAS_ABOUT
     void aboutLinkShowsAboutWindow()
     {
         TWindows w;
@@ -367,7 +363,6 @@ private slots:
         QVERIFY(shown.isNull()); // deleted once closed
         QVERIFY(frmAbout == nullptr);
     }
-#endif
 
     void folderPickerPreselectsInitialFolder()
     {
