@@ -1,5 +1,6 @@
 #include "uiseam.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -25,7 +26,14 @@ public:
         QMessageBox box(icon, caption, text, buttons, owner);
         // File names in the texts may look like markup; show them as they are.
         box.setTextFormat(Qt::PlainText);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
+        // The box waits for the person: no hourglass over it while files are added.
+        const bool busy = QApplication::overrideCursor() != nullptr;
+        if (busy)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const int pressed = box.exec();
+        if (busy)
+            QApplication::restoreOverrideCursor();
+        return static_cast<QMessageBox::StandardButton>(pressed);
     }
 
     QStringList openFileNames(QWidget* owner, const QString& initialFolder, bool multiple) override

@@ -398,6 +398,26 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
     }
 
+    // A box waits for the person: no hourglass over it, even while files are added.
+    void realMessageBoxShowsNoHourglass()
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Qt::CursorShape shape = Qt::WaitCursor;
+        QTimer::singleShot(0, this, [&] {
+            if (const QCursor* cursor = QApplication::overrideCursor())
+                shape = cursor->shape();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->done(QMessageBox::Ok);
+        });
+        uiSeam().messageBox(nullptr, QMessageBox::Critical, QStringLiteral("error"), QStringLiteral("x"),
+                            QMessageBox::Ok);
+        QCOMPARE(shape, Qt::ArrowCursor);
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QApplication::restoreOverrideCursor();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void escapingErrorIsShown()
     {
         TWindows w;
