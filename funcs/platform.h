@@ -28,7 +28,7 @@ std::optional<std::uint64_t> fileSize(const std::string& path);
 // Opens a file for writing, creating it when missing, and closes it again; false
 // on failure and for anything but a regular file. Never waits: a named pipe
 // without a reader fails at once. An existing file, or the file a link points to,
-// keeps its contents (Windows: CREATE_ALWAYS).
+// keeps its contents; a link to nothing fails (Windows: CREATE_ALWAYS).
 bool createEmptyFile(const std::string& path);
 bool removeFile(const std::string& path);
 

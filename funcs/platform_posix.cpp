@@ -47,8 +47,12 @@ std::optional<std::uint64_t> fileSize(const std::string& path)
 bool createEmptyFile(const std::string& path)
 {
     // No O_TRUNC: the caller removes the name again, and the file behind a link
-    // must not lose its contents to a test. O_NONBLOCK: a pipe never blocks.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    // must not lose its contents to a test. O_EXCL: nothing is made through a
+    // link that points nowhere. O_NONBLOCK: a pipe never blocks.
+    constexpr int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    if (fd < 0 && errno == EEXIST)
+        fd = ::open(path.c_str(), flags);
     if (fd < 0)
         return false;
     struct stat st

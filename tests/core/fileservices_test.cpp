@@ -174,6 +174,12 @@ TEST(CreationTest, ALinkedOutputLeavesTheLinkedFileAlone)
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
     std::ifstream in(kept);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "someone's document");
+
+    // A link to nothing: no file is made where it points.
+    const std::string nowhere = t.str() + "elsewhere.pdf";
+    fs::create_symlink(nowhere, link);
+    EXPECT_FALSE(TestCreateOutputFile(link));
+    EXPECT_FALSE(fs::exists(nowhere));
 }
 
 class DocumentsFolderTest : public testing::Test
