@@ -47,11 +47,8 @@ std::string errorText(int code);
 class ReadOnlyFile
 {
 public:
-    ReadOnlyFile() = default;
     explicit ReadOnlyFile(const std::string& path);
-    ~ReadOnlyFile();
-    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
-    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+    ~ReadOnlyFile() { close(); }
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 

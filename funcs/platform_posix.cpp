@@ -9,7 +9,6 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace plat {
 
@@ -120,29 +119,6 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path)
     m_handle = fd;
     m_regular = S_ISREG(st.st_mode);
     m_size = m_regular && st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
-}
-
-ReadOnlyFile::~ReadOnlyFile()
-{
-    close();
-}
-
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, Closed)), m_error(std::exchange(other.m_error, 0)),
-      m_regular(std::exchange(other.m_regular, false)), m_size(std::exchange(other.m_size, 0))
-{
-}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_handle = std::exchange(other.m_handle, Closed);
-        m_error = std::exchange(other.m_error, 0);
-        m_regular = std::exchange(other.m_regular, false);
-        m_size = std::exchange(other.m_size, 0);
-    }
-    return *this;
 }
 
 void ReadOnlyFile::close() noexcept

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 #include <windows.h>
 
 namespace plat {
@@ -104,29 +103,6 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path)
     }
     m_regular = true;
     m_size = size.QuadPart > 0 ? static_cast<std::uint64_t>(size.QuadPart) : 0;
-}
-
-ReadOnlyFile::~ReadOnlyFile()
-{
-    close();
-}
-
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, Closed)), m_error(std::exchange(other.m_error, 0)),
-      m_regular(std::exchange(other.m_regular, false)), m_size(std::exchange(other.m_size, 0))
-{
-}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_handle = std::exchange(other.m_handle, Closed);
-        m_error = std::exchange(other.m_error, 0);
-        m_regular = std::exchange(other.m_regular, false);
-        m_size = std::exchange(other.m_size, 0);
-    }
-    return *this;
 }
 
 void ReadOnlyFile::close() noexcept
