@@ -1,0 +1,63 @@
+// The engines that write PDFs, behind one interface. The job decides what is
+// written and under which (temporary) name; an engine only copies pages into the
+// file it is given. Engines run on the job's worker thread, one job at a time.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class TEngineKind
+{
+    Exact,      // pages copied as they are (libqpdf)
+    Ghostscript // pages rewritten by Ghostscript's pdfwrite device
+};
+
+// What an engine reports: success, or why not, in a few lines a user can read.
+struct TEngineResult
+{
+    bool Ok = false;
+    std::string Reason; // empty when Ok
+
+    static TEngineResult Success() { return {true, {}}; }
+    static TEngineResult Failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+// Called on the worker thread after each page is written, with the page number
+// as the progress rules expect it: for a merge, the page within its input
+// (starting again at 1 for each input); for a split, the page's number in the
+// source. An engine that reports pages another way (Ghostscript's own output
+// callbacks) may leave it uncalled.
+using TPageReport = std::function<void(std::int32_t page)>;
+
+struct TMergeInput
+{
+    std::string Path;  // the file to read
+    std::string Title; // the top-level bookmark for this file (its name without extension)
+};
+
+class IPdfEngine
+{
+public:
+    virtual ~IPdfEngine() = default;
+
+    // Writes every input's pages, in order, into outPath, replacing whatever is
+    // there (the job hands over a temporary file it created).
+    virtual TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
+                                const TPageReport& onPage) = 0;
+
+    // Opens a split source; its pieces are then written one by one, and the
+    // source is closed again by CloseSource or the destructor.
+    virtual TEngineResult OpenSource(const std::string& source) = 0;
+    // Writes pages first..last (1-based, inclusive) of the open source into
+    // outPath, replacing whatever is there.
+    virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
+                                     const TPageReport& onPage) = 0;
+    virtual void CloseSource() = 0;
+};
+
+// Engine factories. Neither loads anything until it is used.
+std::unique_ptr<IPdfEngine> MakeExactEngine();
+std::unique_ptr<IPdfEngine> MakeGhostscriptEngine();
