@@ -32,6 +32,62 @@ std::optional<std::uint64_t> fileSize(const std::string& path);
 bool createEmptyFile(const std::string& path);
 bool removeFile(const std::string& path);
 
+// What the safe-output code tells apart in an error code of this layer.
+enum class FsError
+{
+    None,
+    Exists,
+    NotFound,    // the name or a folder on the way is missing
+    NoAccess,    // permissions, a read-only file system
+    NoSpace,     // disk or quota full
+    NameTooLong, // a name or the whole path over the file system's limit
+    IsFolder,
+    Other
+};
+FsError errorKind(int code);
+
+// Creates a new, empty file that must not exist yet (never through a link, mode
+// 0666 less the umask) and closes it again. 0, or the error code.
+int createNewFile(const std::string& path);
+// Creates a new folder that must not exist yet, open to its owner only. 0, or
+// the error code.
+int createNewFolder(const std::string& path);
+// Moves from onto to in one step: whoever opens `to` finds the old file or the
+// new one, never neither. Both in one folder. 0, or the error code.
+int replaceFile(const std::string& from, const std::string& to);
+// Forces a file's data to the disk (a full disk may show only here). 0, or the
+// error code.
+int flushToDisk(const std::string& path);
+// Removes a folder and everything in it, never following links out of it. True
+// when nothing of that name is left.
+bool removeTree(const std::string& path);
+// True when a name exists, even a link that points nowhere.
+bool nameExists(const std::string& path);
+// Opens an existing file for writing without creating, truncating or waiting,
+// and closes it again; false for anything but a writable regular file.
+bool canWriteExisting(const std::string& path);
+// Makes linkPath a symbolic link to target (absolute), else a hard link. 0, or
+// the error code.
+int makeLink(const std::string& target, const std::string& linkPath);
+// The current folder with a trailing separator; "" when unknown.
+std::string currentFolder();
+
+// What makes a file the same file whatever name reaches it.
+struct FileIdentity
+{
+    std::uint64_t Device = 0;
+    std::uint64_t Index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// The identity of the file a name leads to (links followed); nothing when it
+// cannot be reached.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+
+// The longest file name and the longest path (in bytes) the file system of an
+// existing folder takes; 0 when it sets no limit or cannot be asked.
+std::size_t maxNameLength(const std::string& folder);
+std::size_t maxPathLength(const std::string& folder);
+
 // Environment variable; empty when unset.
 std::string getEnv(const char* name);
 // The user's home folder with a trailing separator; "/" when unknown.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <ftw.h>
 #include <limits>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -65,6 +66,160 @@ bool createEmptyFile(const std::string& path)
 bool removeFile(const std::string& path)
 {
     return ::unlink(path.c_str()) == 0;
+}
+
+FsError errorKind(int code)
+{
+    switch (code) {
+    case 0:
+        return FsError::None;
+    case EEXIST:
+        return FsError::Exists;
+    case ENOENT:
+    case ENOTDIR:
+        return FsError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FsError::NoAccess;
+    case ENOSPC:
+    case EDQUOT:
+        return FsError::NoSpace;
+    case ENAMETOOLONG:
+        return FsError::NameTooLong;
+    case EISDIR:
+        return FsError::IsFolder;
+    default:
+        return FsError::Other;
+    }
+}
+
+int createNewFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
+}
+
+int createNewFolder(const std::string& path)
+{
+    return ::mkdir(path.c_str(), 0700) == 0 ? 0 : errno;
+}
+
+int replaceFile(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int flushToDisk(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno;
+    int result = 0;
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) {
+            result = errno;
+            break;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+namespace {
+int removeEntry(const char* path, const struct stat*, int type, struct FTW*)
+{
+    if (type == FTW_DP)
+        ::rmdir(path);
+    else
+        ::unlink(path);
+    return 0; // go on: remove whatever else can be removed
+}
+} // namespace
+
+bool removeTree(const std::string& path)
+{
+    // A few rounds: a writer inside may add a file while the tree is walked.
+    for (int round = 0; round < 5 && nameExists(path); ++round)
+        ::nftw(path.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    return !nameExists(path);
+}
+
+bool nameExists(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+}
+
+bool canWriteExisting(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st
+    {
+    };
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+int makeLink(const std::string& target, const std::string& linkPath)
+{
+    if (::symlink(target.c_str(), linkPath.c_str()) == 0)
+        return 0;
+    const int symlinkError = errno;
+    if (symlinkError == EEXIST || symlinkError == ENOENT)
+        return symlinkError;
+    return ::link(target.c_str(), linkPath.c_str()) == 0 ? 0 : symlinkError;
+}
+
+std::string currentFolder()
+{
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1U << 20))
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(std::strlen(buffer.c_str()));
+    if (buffer.empty() || buffer.back() != PathSeparator)
+        buffer += PathSeparator;
+    return buffer;
+}
+
+std::optional<FileIdentity> fileIdentity(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+namespace {
+std::size_t pathLimit(const std::string& folder, int name)
+{
+    errno = 0;
+    const long v = ::pathconf(folder.empty() ? "." : folder.c_str(), name);
+    return v > 0 ? static_cast<std::size_t>(v) : 0;
+}
+} // namespace
+
+std::size_t maxNameLength(const std::string& folder)
+{
+    return pathLimit(folder, _PC_NAME_MAX);
+}
+
+std::size_t maxPathLength(const std::string& folder)
+{
+    return pathLimit(folder, _PC_PATH_MAX);
 }
 
 std::string getEnv(const char* name)

@@ -45,6 +45,149 @@ bool removeFile(const std::string& path)
     return DeleteFileA(path.c_str()) != 0;
 }
 
+FsError errorKind(int code)
+{
+    switch (static_cast<DWORD>(code)) {
+    case ERROR_SUCCESS:
+        return FsError::None;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return FsError::Exists;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return FsError::NotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+        return FsError::NoAccess;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return FsError::NoSpace;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+        return FsError::NameTooLong;
+    case ERROR_DIRECTORY:
+        return FsError::IsFolder;
+    default:
+        return FsError::Other;
+    }
+}
+
+int createNewFile(const std::string& path)
+{
+    HANDLE h =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return static_cast<int>(GetLastError());
+    CloseHandle(h);
+    return 0;
+}
+
+int createNewFolder(const std::string& path)
+{
+    return CreateDirectoryA(path.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+}
+
+int replaceFile(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : static_cast<int>(GetLastError());
+}
+
+int flushToDisk(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return static_cast<int>(GetLastError());
+    const int result = FlushFileBuffers(h) ? 0 : static_cast<int>(GetLastError());
+    CloseHandle(h);
+    return result;
+}
+
+bool removeTree(const std::string& path)
+{
+    const DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY) || (a & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        return (a & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryA(path.c_str()) != 0
+                                              : DeleteFileA(path.c_str()) != 0;
+    }
+    WIN32_FIND_DATAA found{};
+    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..")
+                removeTree(path + "\\" + name);
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+bool nameExists(const std::string& path)
+{
+    return pathExists(path);
+}
+
+bool canWriteExisting(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    const bool regular = GetFileType(h) == FILE_TYPE_DISK;
+    CloseHandle(h);
+    return regular;
+}
+
+int makeLink(const std::string& target, const std::string& linkPath)
+{
+    // Symbolic links need a privilege most users lack; a hard link does not.
+    return CreateHardLinkA(linkPath.c_str(), target.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+}
+
+std::string currentFolder()
+{
+    char buffer[MAX_PATH + 1];
+    const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
+    if (n == 0 || n > MAX_PATH)
+        return {};
+    std::string folder(buffer, n);
+    if (folder.back() != PathSeparator)
+        folder += PathSeparator;
+    return folder;
+}
+
+std::optional<FileIdentity> fileIdentity(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const BOOL got = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    if (!got)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::size_t maxNameLength(const std::string&)
+{
+    return 255;
+}
+
+std::size_t maxPathLength(const std::string&)
+{
+    return MAX_PATH;
+}
+
 std::string getEnv(const char* name)
 {
     char buf[32768];
