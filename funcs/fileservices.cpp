@@ -1,6 +1,7 @@
 #include "fileservices.h"
 
 #include "platform.h"
+#include "safeoutput.h"
 #include "strutil.h"
 
 #include <cstdio>
@@ -169,10 +170,19 @@ std::string FinalMergeOutputName(const std::string& typed)
     return out;
 }
 
+std::string OutputCreationProblem(const std::string& path)
+{
+    if (std::string problem = OutputNameProblem(path); !problem.empty())
+        return problem;
+    // The output will replace the name by a rename: what is there must be a file
+    // (or a link to one) that could be written, as before; it is not touched.
+    if (plat::nameExists(path) && !plat::canWriteExisting(path))
+        return "The file cannot be written: " + path;
+    TSafeOutput probe(path);
+    return probe.Reason(); // the probe removes its temporary
+}
+
 bool TestCreateOutputFile(const std::string& path)
 {
-    if (!plat::createEmptyFile(path))
-        return false;
-    plat::removeFile(path);
-    return true;
+    return OutputCreationProblem(path).empty();
 }

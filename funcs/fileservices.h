@@ -47,6 +47,11 @@ std::string UnlistedOutputName(const std::string& current,
 // extension is ".pdf" in any case.
 std::string FinalMergeOutputName(const std::string& typed);
 
-// Creation test: creates the file for writing and deletes it again, so that no
-// output exists when the job starts. False when it cannot be created.
+// Creation test: creates and removes a temporary name in the output's folder and
+// checks that the output name fits the file system and, when it exists, is a
+// writable file (a link to one included). An existing output is left as it is,
+// to be replaced only when a job moves its finished file into place. False when
+// the output could not be made.
 bool TestCreateOutputFile(const std::string& path);
+// The same test, saying why not in one line; "" when the output can be made.
+std::string OutputCreationProblem(const std::string& path);

@@ -137,12 +137,18 @@ TEST(CreateFolderChain, StopsAtFirstFailureKeepingEarlierLevels)
     EXPECT_FALSE(fs::exists(t.path() / "l1" / "l2" / "l4"));
 }
 
-TEST(CreationTest, CreatesAndRemovesTheFile)
+TEST(CreationTest, LeavesNothingBehindAndTheUsersFileAlone)
 {
     TempDir t;
     const std::string out = t.str() + "out.pdf";
     EXPECT_TRUE(TestCreateOutputFile(out));
     EXPECT_FALSE(fs::exists(out));
+    EXPECT_TRUE(fs::is_empty(t.path()));
+    const std::string existing = t.write("old.pdf", "the old output");
+    EXPECT_TRUE(TestCreateOutputFile(existing));
+    std::ifstream in(existing);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old output");
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.path()), fs::directory_iterator()), 1);
     EXPECT_FALSE(TestCreateOutputFile(t.str() + "missing/out.pdf"));
     EXPECT_FALSE(TestCreateOutputFile(t.str())); // a folder
 }
@@ -171,12 +177,13 @@ TEST(CreationTest, ALinkedOutputLeavesTheLinkedFileAlone)
     const std::string link = t.str() + "out.pdf";
     fs::create_symlink(kept, link);
     EXPECT_TRUE(TestCreateOutputFile(link));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    EXPECT_TRUE(fs::is_symlink(link));
     std::ifstream in(kept);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "someone's document");
 
     // A link to nothing: no file is made where it points.
     const std::string nowhere = t.str() + "elsewhere.pdf";
+    fs::remove(link);
     fs::create_symlink(nowhere, link);
     EXPECT_FALSE(TestCreateOutputFile(link));
     EXPECT_FALSE(fs::exists(nowhere));
