@@ -1,4 +1,5 @@
 #include "cliapp.h"
+#include "signalguard.h"
 
 #include <cstdio>
 #include <iostream>
@@ -6,5 +7,7 @@
 
 int main(int argc, char** argv)
 {
+    // Before any job thread starts, so that every thread inherits the blocked signals.
+    InstallSignalGuard();
     return RunCli(argc, argv, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }
