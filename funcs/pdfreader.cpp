@@ -5,6 +5,7 @@
 #include "platform.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -15,6 +16,8 @@
 #include <qpdf/QPDFExc.hh>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -244,10 +247,14 @@ TListProbe ProbePdfForList(const std::string& path)
         probe.Pages = facts.Pages;
         probe.ReaderCount = true;
         probe.Repaired = facts.Repaired;
+        if (facts.Repaired)
+            probe.ReaderNote = path + ": repaired (" + facts.Reason + ")";
         return probe;
     }
     if (facts.Status == TStatus::NeedsPassword)
         probe.Encrypted = true;
+    else
+        probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
     probe.Pages = ScanPdfPageLines(path);
     if (probe.Pages == 0 && !probe.Encrypted) {
         try {
@@ -265,4 +272,26 @@ std::int32_t CountPdfPages(const std::string& path)
     if (!probe.OpenError.empty())
         throw EPdfOpenError(probe.OpenError);
     return probe.Pages;
+}
+
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers)
+{
+    std::vector<TListProbe> probes(paths.size());
+    if (workers == 0)
+        workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
+    workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();)
+            probes[i] = ProbePdfForList(paths[i]);
+    };
+    std::vector<std::jthread> helpers;
+    try {
+        for (unsigned i = 1; i < workers; ++i)
+            helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer helpers then; this thread does the rest.
+    }
+    work();
+    return probes;
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TPdfFacts
 {
@@ -53,6 +54,10 @@ struct TListProbe
     bool ReaderCount = false;
     // The reader read the file only after repairing it.
     bool Repaired = false;
+    // When the reader could not read an unencrypted file, or repaired it: a line
+    // naming the file, "<path>: damaged, cannot be read (<why>)" or
+    // "<path>: repaired (<first problem>)".
+    std::string ReaderNote;
     // Not empty: the file cannot be opened; the text of EPdfOpenError
     // (Cannot open file "<path>". <system reason>), as GetPdfPageCount throws it.
     std::string OpenError;
@@ -68,3 +73,8 @@ TListProbe ProbePdfForList(const std::string& path);
 // reader's count where it can read the file. Throws EPdfOpenError as
 // GetPdfPageCount does.
 std::int32_t CountPdfPages(const std::string& path);
+
+// The same for many files at once, on up to `workers` threads (0: one per
+// processor core, at most 4); results in the order of paths. Blocks until all are
+// probed: the window calls it on a thread of its own.
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers = 0);
