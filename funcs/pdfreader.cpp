@@ -256,7 +256,8 @@ TListProbe ProbePdfForList(const std::string& path)
     else
         probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
     probe.Pages = ScanPdfPageLines(path);
-    if (probe.Pages == 0 && !probe.Encrypted) {
+    // Ghostscript wants a PDF header as much as the reader does.
+    if (probe.Pages == 0 && !probe.Encrypted && facts.Status != TStatus::NotPdf) {
         try {
             probe.Pages = std::max<std::int32_t>(GsCountPages(path), 0);
         } catch (...) {

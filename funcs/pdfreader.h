@@ -65,8 +65,8 @@ struct TListProbe
 
 // Never throws. When the reader cannot read the file (it needs a password, or is
 // damaged beyond repair), Pages is the light probe's count; Ghostscript is asked
-// only when neither the line scan nor the reader found one and the file is not
-// encrypted. A file failing the light tail check counts 0 as before.
+// only when neither the line scan nor the reader found one, the file is not
+// encrypted and has a PDF header. A file failing the light tail check counts 0 as before.
 TListProbe ProbePdfForList(const std::string& path);
 
 // The count alone, as GetPdfPageCount reports it (0: not a PDF), but with the
