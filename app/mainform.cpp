@@ -7,6 +7,7 @@
 #include "nativepath.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
+#include "pdfreader.h"
 #include "pgbar.h"
 #include "platform.h"
 #include "strutil.h"
@@ -59,11 +60,6 @@ char DecimalSeparator()
 QString TrimmedText(const QString& text)
 {
     return fromNative(Trim(toNative(text)));
-}
-
-QString ErrorText(const std::exception& error)
-{
-    return QString::fromLocal8Bit(error.what());
 }
 
 bool FileExists(const std::string& path)
@@ -184,6 +180,8 @@ TfrmMain::~TfrmMain()
     // A job still borrows JobParam and posts to this window until its end.
     if (m_jobThread.joinable())
         m_jobThread.join();
+    if (m_countThread.joinable())
+        m_countThread.join();
 }
 
 void TfrmMain::FormCreate()
@@ -314,8 +312,15 @@ void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
 {
     if (IsFileListed(path))
         return;
+    AddProbedFile(path, ProbePdfForList(toNative(path)), list);
+}
+
+void TfrmMain::AddProbedFile(const QString& path, const TListProbe& probe, QTreeWidget* list)
+{
+    if (IsFileListed(path))
+        return;
     const std::string nativePath = toNative(path);
-    if (IsPdfEncrypted(nativePath)) {
+    if (probe.Encrypted) {
         uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("Info"),
                             path + QStringLiteral(" is encrypted, cannot be merged!"), QMessageBox::Ok);
         return;
@@ -323,15 +328,12 @@ void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
     if (plat::isDirectory(nativePath))
         return;
     const std::uint64_t size = plat::fileSize(nativePath).value_or(0);
-
-    std::int32_t pages = 0;
-    try {
-        pages = GetPdfPageCount(nativePath);
-    } catch (const std::exception& error) {
-        uiSeam().messageBox(this, QMessageBox::Critical, QStringLiteral("error"), ErrorText(error),
-                            QMessageBox::Ok);
+    if (!probe.OpenError.empty()) {
+        uiSeam().messageBox(this, QMessageBox::Critical, QStringLiteral("error"),
+                            QString::fromLocal8Bit(probe.OpenError), QMessageBox::Ok);
         return;
     }
+    const std::int32_t pages = probe.Pages;
 
     auto* row = new QTreeWidgetItem;
     row->setText(ColId, QString::number(list->topLevelItemCount() + 1));
@@ -356,9 +358,53 @@ void TfrmMain::sbAddFilesClick()
     const QStringList files = uiSeam().openFileNames(this, QString(), true);
     if (files.isEmpty())
         return;
-    TWaitCursor wait;
-    for (const QString& file : files)
-        AddFileToList(file, m_ui->ListView1);
+    AddFilesToList(files);
+}
+
+void TfrmMain::AddFilesToList(const QStringList& paths)
+{
+    m_pendingAdds += paths;
+    if (!m_countingFiles && !m_pendingAdds.isEmpty())
+        StartCounting();
+}
+
+void TfrmMain::StartCounting()
+{
+    if (m_countThread.joinable())
+        m_countThread.join(); // its batch is in, so it has ended or is about to
+    QStringList batch;
+    batch.swap(m_pendingAdds);
+    std::vector<std::string> natives;
+    natives.reserve(static_cast<std::size_t>(batch.size()));
+    for (const QString& path : batch)
+        natives.push_back(toNative(path));
+
+    m_countingFiles = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto count = [this, batch, natives] {
+        std::vector<TListProbe> probes = ProbePdfsForList(natives);
+        QMetaObject::invokeMethod(
+            this, [this, batch, probes = std::move(probes)] { CountingDone(batch, probes); },
+            Qt::QueuedConnection);
+    };
+    try {
+        m_countThread = std::thread(count);
+    } catch (const std::system_error&) {
+        count(); // no thread to be had: count here, still delivered through the queue
+    }
+}
+
+void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes)
+{
+    QApplication::restoreOverrideCursor();
+    RunGuarded([&] {
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            AddProbedFile(paths[i], probes[static_cast<std::size_t>(i)], m_ui->ListView1);
+    });
+    m_countingFiles = false;
+    // Files added while these were counted, or while a message about one was up.
+    if (!m_pendingAdds.isEmpty())
+        StartCounting();
 }
 
 bool TfrmMain::ListViewWndProc(QEvent* event)
@@ -389,15 +435,7 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
         // dragged them is held until this returns, and probing them or a
         // message about one would keep it waiting.
         QMetaObject::invokeMethod(
-            this,
-            [this, names] {
-                RunGuarded([&] {
-                    TWaitCursor wait;
-                    for (const QString& name : names)
-                        AddFileToList(name, m_ui->ListView1);
-                });
-            },
-            Qt::QueuedConnection);
+            this, [this, names] { RunGuarded([&] { AddFilesToList(names); }); }, Qt::QueuedConnection);
         return true;
     }
     default:
@@ -461,6 +499,8 @@ void TfrmMain::mbBrowseMergeLocClick()
 
 void TfrmMain::sbMergeClick()
 {
+    if (m_countingFiles)
+        return; // the rows are not all in yet
     QTreeWidget* list = m_ui->ListView1;
     if (list->topLevelItemCount() < 2) {
         uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("less file"),
@@ -541,17 +581,21 @@ void TfrmMain::UpdateUpDownMaximum()
 
 bool TfrmMain::ProbeSplitSource()
 {
-    try {
-        m_splitPageCount = GetPdfPageCount(toNative(m_ui->edtSplitSrc->text()));
-        m_ui->Label3->setText(QString::number(m_splitPageCount));
-        if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
-            m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
-    } catch (const std::exception&) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
-                            QStringLiteral("Invalid PDF document."), QMessageBox::Ok);
+    const TListProbe probe = ProbePdfForList(toNative(m_ui->edtSplitSrc->text()));
+    // A split cuts by the reader's count only: a guessed one loses or invents pages.
+    const bool unreadable = !probe.Encrypted && !probe.ReaderCount && probe.Pages > 0;
+    if (!probe.OpenError.empty() || unreadable) {
+        QString text = QStringLiteral("Invalid PDF document.");
+        if (unreadable)
+            text += QLatin1Char('\n') + fromNative(probe.ReaderNote);
+        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"), text, QMessageBox::Ok);
         m_splitPageCount = 0;
         return false;
     }
+    m_splitPageCount = probe.Pages;
+    m_ui->Label3->setText(QString::number(m_splitPageCount));
+    if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
+        m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
     return true;
 }
 
@@ -617,7 +661,7 @@ void TfrmMain::sbSplitClick()
     m_ui->edtSplitSrc->setText(fromNative(source));
     if (source.empty())
         return refuse("missed source file", QStringLiteral("Please select a PDF document to split."));
-    if (IsPdfEncrypted(source))
+    if (ProbePdfForList(source).Encrypted)
         return refuse("Info", fromNative(source) + QStringLiteral(" is encrypted, cannot be split."));
     if (m_splitPageCount < 2)
         return refuse("pages less", QStringLiteral("Pages must be greate then 2."));

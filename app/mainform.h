@@ -5,14 +5,17 @@
 #include "gsjob.h"
 #include "jobbridge.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 class QLineEdit;
 class QTreeWidget;
+struct TListProbe;
 
 namespace Ui {
 class TfrmMain;
@@ -39,6 +42,10 @@ public:
     void sbMoveUpClick();
     void sbMoveDownClick();
     void AddFileToList(const QString& path, QTreeWidget* list);
+    // Adds files to the merge list in their order, counting them on a thread of
+    // their own so the window keeps answering; merge and split wait for the rows.
+    void AddFilesToList(const QStringList& paths);
+    bool IsCountingFiles() const { return m_countingFiles; }
     bool IsFileListed(const QString& path) const;
 
     // Merge command.
@@ -75,6 +82,9 @@ private:
     void RunJob(const QPoint& progressCorner);
 
     QString MergeRowPath(int row) const;
+    void AddProbedFile(const QString& path, const TListProbe& probe, QTreeWidget* list);
+    void StartCounting();
+    void CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes);
 
     std::unique_ptr<Ui::TfrmMain> m_ui;
     QLineEdit* edtSplitPerPage = nullptr; // the edit inside UpDown1
@@ -90,6 +100,11 @@ private:
     TTextCopy m_splitSource;
     TTextCopy m_rangeSource;
     TUpDownCopy m_upDownSource;
+
+    // Files waiting to be counted, and the thread counting the current batch.
+    QStringList m_pendingAdds;
+    std::thread m_countThread;
+    bool m_countingFiles = false;
 
     bool m_centred = false;
 };

@@ -5,6 +5,7 @@
 #include "jobsources.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
+#include "pdfreader.h"
 #include "platform.h"
 #include "progress.h"
 #include "splitnames.h"
@@ -132,16 +133,15 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
             exitCode = CLI_EXIT_JOB_FAILED;
             continue;
         }
-        try {
-            const std::int32_t pages = GetPdfPageCount(file);
-            const bool encrypted = IsPdfEncrypted(file);
-            const std::uint64_t size = plat::fileSize(file).value_or(0);
-            io.Out << pages << '\t' << (encrypted ? "yes" : "no") << '\t' << FileSizeText(size) << '\t'
-                   << file << '\n';
-        } catch (const EPdfOpenError& e) {
-            io.Err << e.what() << '\n';
+        const TListProbe probe = ProbePdfForList(file);
+        if (!probe.OpenError.empty()) {
+            io.Err << probe.OpenError << '\n';
             exitCode = CLI_EXIT_JOB_FAILED;
+            continue;
         }
+        const std::uint64_t size = plat::fileSize(file).value_or(0);
+        io.Out << probe.Pages << '\t' << (probe.Encrypted ? "yes" : "no") << '\t' << FileSizeText(size)
+               << '\t' << file << '\n';
     }
     return exitCode;
 }
@@ -162,16 +162,14 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
                     io.Err << input << " is already in the list, left out." << '\n';
                 continue;
             }
-            if (IsPdfEncrypted(input))
+            const TListProbe probe = ProbePdfForList(input);
+            if (probe.Encrypted)
                 Refuse(input + " is encrypted, cannot be merged!");
             if (plat::isDirectory(input))
                 Refuse(input + " is a folder, cannot be merged!");
-            std::int32_t pages = 0;
-            try {
-                pages = GetPdfPageCount(input);
-            } catch (const EPdfOpenError& e) {
-                Refuse(e.what());
-            }
+            if (!probe.OpenError.empty())
+                Refuse(probe.OpenError);
+            const std::int32_t pages = probe.Pages;
             // The job would leave it out silently and still report success.
             if (pages <= 0)
                 Refuse(input + " is not a PDF document, cannot be merged!");
@@ -231,13 +229,15 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
             Refuse("Specified file not exists.");
         if (plat::isDirectory(source))
             Refuse("Invalid PDF document.");
-        try {
-            pageCount = GetPdfPageCount(source);
-        } catch (const EPdfOpenError& e) {
-            Refuse(std::string("Invalid PDF document.\n") + e.what());
-        }
-        if (IsPdfEncrypted(source))
+        const TListProbe probe = ProbePdfForList(source);
+        if (!probe.OpenError.empty())
+            Refuse("Invalid PDF document.\n" + probe.OpenError);
+        if (probe.Encrypted)
             Refuse(source + " is encrypted, cannot be split.");
+        // Pieces are cut by the reader's count only: a guessed one loses or invents pages.
+        if (!probe.ReaderCount && probe.Pages > 0)
+            Refuse("Invalid PDF document.\n" + probe.ReaderNote);
+        pageCount = probe.Pages;
         if (pageCount < 2)
             Refuse("Pages must be greate then 2.");
 

@@ -8,7 +8,7 @@ packages=(
   libgs-dev libgs10 ghostscript
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  qpdf poppler-utils
+  qpdf libqpdf-dev poppler-utils
 )
 for extra in "$@"; do
   case "$extra" in

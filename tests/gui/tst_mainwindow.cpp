@@ -160,6 +160,7 @@ private slots:
         TWindows w;
         w.Seam.OpenAnswers.enqueue({m_pdf[1], m_pdf[0]});
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
         QCOMPARE(w.Seam.DialogCalls.size(), 1);
         QVERIFY(w.Seam.DialogCalls[0].Multiple);
         QCOMPARE(Column(w, 0), (QStringList{"1", "2"}));
@@ -170,6 +171,32 @@ private slots:
         // Cancelling adds nothing.
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
         QCOMPARE(Column(w, 0).size(), 2);
+    }
+
+    // Counting runs off the window thread: rows come in the order chosen, and a
+    // merge waits for them.
+    void manyFilesCountedInOrderBeforeMerge()
+    {
+        QStringList files;
+        for (int i = 0; i < 12; ++i) {
+            const QString copy = Path(QStringLiteral("many%1.pdf").arg(i));
+            QVERIFY(QFile::copy(m_pdf[i % 4], copy) || QFile::exists(copy));
+            files << copy;
+        }
+        TWindows w;
+        w.Seam.OpenAnswers.enqueue(files);
+        QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        QVERIFY(w.Main->IsCountingFiles());
+        QVERIFY(QApplication::overrideCursor());
+        w.Main->sbMergeClick();
+        QVERIFY(w.Seam.Boxes.isEmpty()); // not "There must have two...": it waits
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
+        QCOMPARE(Column(w, 4), files);
+        QStringList pages;
+        for (int i = 0; i < 12; ++i)
+            pages << Column(w, 2)[i % 4];
+        QCOMPARE(Column(w, 2), pages);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void duplicatesFoldOnlyAsciiCase()
@@ -210,6 +237,7 @@ private slots:
         Drop(w,
              {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
               QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
         QCOMPARE(Column(w, 1), (QStringList{"c.pdf", "d.pdf"}));
         QCOMPARE(w.Seam.Boxes.size(), 1);
         QCOMPARE(w.Seam.Boxes[0].Caption, QStringLiteral("error"));

@@ -134,6 +134,7 @@ private slots:
         w.Main->show();
         w.Seam.OpenAnswers.enqueue({m_a, m_b, m_c});
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
         // Gamma to the top: gamma, alpha, beta.
         auto* list = w.Find<QTreeWidget>("ListView1");
         list->topLevelItem(2)->setSelected(true);

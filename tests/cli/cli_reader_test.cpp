@@ -1,0 +1,106 @@
+// The command line counts and refuses as a PDF reader sees the file, on layouts
+// the light probe gets wrong.
+#include "clitestutil.h"
+#include "util/testtools.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+bool Qpdf(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "qpdf");
+    return RunProgram(args).ExitCode == 0;
+}
+
+class CliReader : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!HaveProgram("qpdf"))
+            GTEST_SKIP() << "needs the qpdf command";
+        ASSERT_TRUE(MakeTestPdf(plain, 4, "Page "));
+        ASSERT_TRUE(Qpdf({"--encrypt", "u", "o", "256", "--", "--linearize", plain, linearLocked}));
+        ASSERT_TRUE(
+            Qpdf({"--encrypt", "u", "o", "256", "--", "--object-streams=generate", plain, packedLocked}));
+        ASSERT_TRUE(Qpdf({"--object-streams=generate", plain, packed}));
+    }
+    TempDir dir;
+    std::string plain = dir.str() + "plain.pdf";
+    std::string packed = dir.str() + "packed.pdf";
+    std::string linearLocked = dir.str() + "linear locked.pdf";
+    std::string packedLocked = dir.str() + "packed locked.pdf";
+};
+
+TEST_F(CliReader, InfoSaysYesForEveryFileThatNeedsAPassword)
+{
+    const TRunResult r = RunCliBinary({"info", linearLocked, packedLocked, packed});
+    EXPECT_EQ(r.ExitCode, 0) << r.Err;
+    const auto lines = Lines(r.Out);
+    ASSERT_EQ(lines.size(), 3u) << r.Out;
+    EXPECT_THAT(lines[0], HasSubstr("\tyes\t"));
+    EXPECT_THAT(lines[1], HasSubstr("\tyes\t"));
+    EXPECT_THAT(lines[2], StartsWith("4\tno\t"));
+}
+
+TEST_F(CliReader, MergeAndSplitRefuseLockedFilesWhateverTheirLayout)
+{
+    for (const std::string& locked : {linearLocked, packedLocked}) {
+        const TRunResult merge = RunCliBinary({"merge", plain, locked, "-o", dir.str() + "m.pdf"});
+        EXPECT_EQ(merge.ExitCode, 2);
+        EXPECT_THAT(merge.Err, HasSubstr(locked + " is encrypted, cannot be merged!"));
+        const TRunResult split = RunCliBinary({"split", locked, "--every", "1", "-o", dir.str() + "out"});
+        EXPECT_EQ(split.ExitCode, 2);
+        EXPECT_THAT(split.Err, HasSubstr(locked + " is encrypted, cannot be split."));
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.str() + "m.pdf"));
+}
+
+// A revision that deletes a page: the light probe still sees three page lines.
+TEST_F(CliReader, SplitCutsByTheRealCount)
+{
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<std::size_t> at;
+    const auto object = [&](int n, const std::string& body) {
+        at.push_back(pdf.size());
+        pdf += std::to_string(n) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    const auto offset = [](std::size_t v) {
+        std::string s = std::to_string(v);
+        return std::string(10 - s.size(), '0') + s;
+    };
+    object(1, "<< /Type /Catalog /Pages 2 0 R >>");
+    object(2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>");
+    for (int n = 3; n <= 5; ++n)
+        object(n, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>");
+    const std::size_t xref = pdf.size();
+    pdf += "xref\n0 6\n0000000000 65535 f \n";
+    for (const std::size_t a : at)
+        pdf += offset(a) + " 00000 n \n";
+    pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    const std::size_t update = pdf.size();
+    pdf += "2 0 obj\n<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 >>\nendobj\n";
+    const std::size_t xref2 = pdf.size();
+    pdf += "xref\n2 1\n" + offset(update) + " 00000 n \ntrailer\n<< /Size 6 /Root 1 0 R /Prev " +
+           std::to_string(xref) + " >>\nstartxref\n" + std::to_string(xref2) + "\n%%EOF\n";
+    const std::string source = dir.write("updated.pdf", pdf);
+    ASSERT_EQ(PdfPageCount(source), 2);
+
+    const TRunResult info = RunCliBinary({"info", source});
+    EXPECT_THAT(info.Out, StartsWith("2\tno\t"));
+    const std::string out = dir.str() + "pieces";
+    const TRunResult r = RunCliBinary({"split", source, "--every", "1", "-o", out});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    std::size_t pieces = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out))
+        ++pieces;
+    EXPECT_EQ(pieces, 2u) << "no phantom third piece";
+}
+
+} // namespace

@@ -1,0 +1,287 @@
+// The reader and the front door's count on real layouts made at test time: by
+// Ghostscript and qpdf, and by hand where a layout needs bytes no tool writes
+// (revisions appended, orphan pages, CR line ends, a lying /Count). qpdf's own
+// page count is the independent answer wherever qpdf can read the file.
+#include "pdfprobe.h"
+#include "pdfreader.h"
+#include "util/testtools.h"
+
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+bool Qpdf(const std::vector<std::string>& args)
+{
+    std::vector<std::string> argv{"qpdf"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    // 3: written, with warnings
+    const int code = RunProgram(argv).ExitCode;
+    return code == 0 || code == 3;
+}
+
+std::string Padded(std::size_t offset)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%010zu", offset);
+    return buf;
+}
+
+// A PDF by hand: objects numbered from 1, a classic cross-reference table with
+// right offsets, every line ended by eol.
+std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol = "\n")
+{
+    std::string pdf = "%PDF-1.4" + eol;
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(i + 1) + " 0 obj" + eol + objects[i] + eol + "endobj" + eol;
+    }
+    const std::size_t xref = pdf.size();
+    pdf += "xref" + eol + "0 " + std::to_string(objects.size() + 1) + eol;
+    // Entries are 20 bytes whatever the line end.
+    const std::string end = eol == "\r\n" ? "\r\n" : " " + eol;
+    pdf += "0000000000 65535 f" + end;
+    for (const std::size_t at : offsets)
+        pdf += Padded(at) + " 00000 n" + end;
+    pdf += "trailer" + eol + "<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>" + eol +
+           "startxref" + eol + std::to_string(xref) + eol + "%%EOF" + eol;
+    return pdf;
+}
+
+// Appends a revision that replaces or adds the given objects.
+std::string AppendUpdate(std::string pdf, const std::map<int, std::string>& objects, int size)
+{
+    const std::size_t prev = std::stoul(pdf.substr(pdf.rfind("startxref") + 10));
+    std::string xref = "xref\n";
+    for (const auto& [number, body] : objects) {
+        xref += std::to_string(number) + " 1\n" + Padded(pdf.size()) + " 00000 n \n";
+        pdf += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+    }
+    const std::size_t at = pdf.size();
+    pdf += xref + "trailer\n<< /Size " + std::to_string(size) + " /Root 1 0 R /Prev " + std::to_string(prev) +
+           " >>\nstartxref\n" + std::to_string(at) + "\n%%EOF\n";
+    return pdf;
+}
+
+const std::string Catalog = "<< /Type /Catalog /Pages 2 0 R >>";
+const std::string Page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>";
+
+std::string Kids(const std::vector<int>& numbers)
+{
+    std::string kids;
+    for (const int n : numbers)
+        kids += std::to_string(n) + " 0 R ";
+    return "[ " + kids + "]";
+}
+
+// Catalog, page tree and `pages` pages (objects 3...).
+std::vector<std::string> SimpleObjects(int pages, const std::string& count = {})
+{
+    std::vector<int> numbers;
+    for (int i = 0; i < pages; ++i)
+        numbers.push_back(3 + i);
+    std::vector<std::string> objects{Catalog, "<< /Type /Pages /Kids " + Kids(numbers) + " /Count " +
+                                                  (count.empty() ? std::to_string(pages) : count) + " >>"};
+    objects.insert(objects.end(), static_cast<std::size_t>(pages), Page);
+    return objects;
+}
+
+struct TLayout
+{
+    const char* Name;
+    // Writes the file into the folder (gs makes "plain.pdf", 6 pages, first); its path.
+    std::function<std::string(const TempDir&, const std::string& plain)> Make;
+    int Pages;      // the count the front door must show (after a password: not checked)
+    bool Encrypted; // the front door's answer
+    bool QpdfReads; // qpdf --show-npages reads it without a password
+    // qpdf --show-npages reports the root's /Count, which may lie.
+    bool QpdfCountHolds = true;
+};
+
+std::string Rewritten(const TempDir& dir, const std::string& plain, const char* name,
+                      std::vector<std::string> args)
+{
+    const std::string out = dir.str() + name + ".pdf";
+    args.push_back(plain);
+    args.push_back(out);
+    return Qpdf(args) ? out : std::string();
+}
+
+std::vector<TLayout> Layouts()
+{
+    const auto hand = [](const char* name, std::string bytes) {
+        return [name, bytes](const TempDir& dir, const std::string&) {
+            return dir.write(std::string(name) + ".pdf", bytes);
+        };
+    };
+    const auto qpdf = [](const char* name, std::vector<std::string> args) {
+        return [name, args](const TempDir& dir, const std::string& plain) {
+            return Rewritten(dir, plain, name, args);
+        };
+    };
+    const std::string base3 = BuildPdf(SimpleObjects(3));
+    return {
+        {"gs", [](const TempDir&, const std::string& plain) { return plain; }, 6, false, true},
+        {"objstreams", qpdf("objstreams", {"--object-streams=generate"}), 6, false, true},
+        {"linearized", qpdf("linearized", {"--linearize"}), 6, false, true},
+        {"linearized_objstreams", qpdf("lin_os", {"--linearize", "--object-streams=generate"}), 6, false,
+         true},
+        {"update_adds_page",
+         hand("added",
+              AppendUpdate(base3,
+                           {{2, "<< /Type /Pages /Kids " + Kids({3, 4, 5, 6}) + " /Count 4 >>"}, {6, Page}},
+                           7)),
+         4, false, true},
+        {"update_deletes_page",
+         hand("deleted",
+              AppendUpdate(base3, {{2, "<< /Type /Pages /Kids " + Kids({3, 5}) + " /Count 2 >>"}}, 6)),
+         2, false, true},
+        {"update_rewrites_page", hand("rewritten", AppendUpdate(base3, {{4, Page}}, 6)), 3, false, true},
+        {"unused_page_objects",
+         hand("orphans", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", Page,
+                                   Page, Page, Page})),
+         2, false, true},
+        {"cr_line_ends", hand("cr", BuildPdf(SimpleObjects(10), "\r")), 10, false, true},
+        {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
+        {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
+         false},
+        {"user_password", qpdf("user", {"--encrypt", "u", "o", "256", "--"}), 0, true, false},
+        {"user_password_linearized", qpdf("user_lin", {"--encrypt", "u", "o", "256", "--", "--linearize"}), 0,
+         true, false},
+        {"user_password_objstreams",
+         qpdf("user_os", {"--encrypt", "u", "o", "256", "--", "--object-streams=generate"}), 0, true, false},
+        {"user_password_rc4_objstreams",
+         qpdf("user_rc4", {"--allow-weak-crypto", "--encrypt", "u", "o", "128", "--use-aes=n", "--",
+                           "--object-streams=generate", "--linearize"}),
+         0, true, false},
+        // Owner password only: the light probe's trailer test decides, as before.
+        {"owner_only", qpdf("owner", {"--encrypt", "", "o", "256", "--"}), 6, true, true},
+        {"owner_only_objstreams",
+         qpdf("owner_os", {"--encrypt", "", "o", "256", "--", "--object-streams=generate"}), 6, false, true},
+        {"truncated_mid_stream",
+         [](const TempDir& dir, const std::string& plain) {
+             std::FILE* in = std::fopen(plain.c_str(), "rb");
+             std::string all(1 << 20, '\0');
+             all.resize(std::fread(all.data(), 1, all.size(), in));
+             std::fclose(in);
+             return dir.write("cut.pdf", all.substr(0, all.find("stream") + 40));
+         },
+         0, false, false},
+        {"not_pdf", hand("text", "just some text\n%%EOF\n"), 0, false, false},
+    };
+}
+
+class Layout : public ::testing::TestWithParam<TLayout>
+{
+protected:
+    void SetUp() override
+    {
+        if (!HaveProgram("gs") || !HaveProgram("qpdf"))
+            GTEST_SKIP() << "needs the gs and qpdf commands";
+        ASSERT_TRUE(MakeTestPdf(m_plain, 6));
+    }
+    TempDir m_dir;
+    std::string m_plain = m_dir.str() + "plain.pdf";
+};
+
+TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
+{
+    const TLayout& layout = GetParam();
+    const std::string path = layout.Make(m_dir, m_plain);
+    ASSERT_FALSE(path.empty());
+    const int qpdfPages = PdfPageCount(path);
+    ASSERT_EQ(qpdfPages != -1, layout.QpdfReads) << qpdfPages;
+    if (layout.QpdfReads && layout.QpdfCountHolds) {
+        ASSERT_EQ(qpdfPages, layout.Pages) << "the layout is not what the test meant";
+    }
+
+    const TListProbe probe = ProbePdfForList(path);
+    EXPECT_TRUE(probe.OpenError.empty());
+    EXPECT_EQ(probe.Encrypted, layout.Encrypted);
+    if (!layout.Encrypted || layout.QpdfReads) {
+        EXPECT_EQ(probe.Pages, layout.Pages);
+        EXPECT_EQ(CountPdfPages(path), layout.Pages);
+    }
+    // The batch gives the same answers in the same order.
+    const std::vector<TListProbe> batch = ProbePdfsForList({m_plain, path, m_plain}, 2);
+    ASSERT_EQ(batch.size(), 3U);
+    EXPECT_EQ(batch[1].Pages, probe.Pages);
+    EXPECT_EQ(batch[1].Encrypted, probe.Encrypted);
+    EXPECT_EQ(batch[2].Pages, 6);
+
+    // What the reader itself says.
+    const TPdfFacts facts = ReadPdfFacts(path);
+    if (layout.QpdfReads) {
+        EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok) << facts.Reason;
+        EXPECT_EQ(facts.Pages, layout.Pages);
+        EXPECT_FALSE(facts.Repaired) << facts.Reason;
+        EXPECT_TRUE(VerifyPdfOutput(path, layout.Pages).Ok);
+    } else {
+        EXPECT_NE(facts.Status, TPdfFacts::TStatus::Ok);
+        EXPECT_FALSE(VerifyPdfOutput(path, layout.Pages).Ok);
+    }
+    if (layout.Encrypted && !layout.QpdfReads) {
+        EXPECT_EQ(facts.Status, TPdfFacts::TStatus::NeedsPassword);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Real, Layout, ::testing::ValuesIn(Layouts()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Reader, OpenFailuresAnswerAtOnce)
+{
+    TempDir dir;
+    EXPECT_EQ(ReadPdfFacts(dir.str() + "missing.pdf").Status, TPdfFacts::TStatus::CannotOpen);
+    EXPECT_EQ(ReadPdfFacts(dir.str()).Status, TPdfFacts::TStatus::CannotOpen);
+    // A named pipe without a writer: no waiting.
+    const std::string fifo = dir.str() + "pipe.pdf";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadPdfFacts(fifo).Status, TPdfFacts::TStatus::CannotOpen);
+    EXPECT_EQ(ReadPdfFacts(dir.write("x.pdf", "hello")).Status, TPdfFacts::TStatus::NotPdf);
+    EXPECT_EQ(ReadPdfFacts(dir.write("bad.pdf", "%PDF-1.4\ngarbage only\n%%EOF\n")).Status,
+              TPdfFacts::TStatus::Damaged);
+
+    const TListProbe missing = ProbePdfForList(dir.str() + "missing.pdf");
+    EXPECT_NE(missing.OpenError.find("missing.pdf"), std::string::npos);
+    EXPECT_THROW(CountPdfPages(dir.str() + "missing.pdf"), EPdfOpenError);
+}
+
+TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
+{
+    TempDir dir;
+    std::string pdf = BuildPdf(SimpleObjects(3));
+    // Shift every object by inserting a comment after the header: the table lies.
+    pdf.insert(9, "% shifted by forty bytes of comment text here\n");
+    const std::string path = dir.write("shifted.pdf", pdf);
+    const TPdfFacts facts = ReadPdfFacts(path);
+    EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok);
+    EXPECT_EQ(facts.Pages, 3);
+    EXPECT_TRUE(facts.Repaired);
+    EXPECT_FALSE(facts.Reason.empty());
+    const TEngineResult verified = VerifyPdfOutput(path, 3);
+    EXPECT_FALSE(verified.Ok);
+    EXPECT_NE(verified.Reason.find(path + ": not a complete PDF"), std::string::npos) << verified.Reason;
+
+    const TListProbe probe = ProbePdfForList(path);
+    EXPECT_EQ(probe.Pages, 3);
+    EXPECT_TRUE(probe.Repaired);
+    EXPECT_NE(probe.ReaderNote.find("repaired"), std::string::npos);
+}
+
+TEST(Reader, VerificationNamesTheFileAndBothCounts)
+{
+    TempDir dir;
+    const std::string path = dir.write("five.pdf", BuildPdf(SimpleObjects(5)));
+    EXPECT_TRUE(VerifyPdfOutput(path, 5).Ok);
+    EXPECT_EQ(VerifyPdfOutput(path, 4).Reason, path + ": 5 pages written, 4 expected");
+    EXPECT_NE(VerifyPdfOutput(dir.str() + "none.pdf", 1).Reason.find("none.pdf: cannot be read"),
+              std::string::npos);
+}
+
+} // namespace
