@@ -535,8 +535,11 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
 {
     map.First = first;
     map.Pages.clear();
-    std::vector<QPDFObjectHandle> oldAnnots;
-    std::vector<std::size_t> annotCounts;
+    // Each page's annotations in order; widgets are filled in once every page is
+    // in, all at once, so that a field with widgets on several pages stays one.
+    std::vector<std::vector<QPDFObjectHandle>> pageAnnots;
+    std::vector<QPDFObjectHandle> widgets;
+    std::vector<std::pair<std::size_t, std::size_t>> widgetSlots;
     for (int i = first; i < last; ++i) {
         QPDFObjectHandle page = source.Pages[static_cast<std::size_t>(i)];
         // The page goes over without its annotations (copied below, with their
@@ -561,40 +564,45 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
             page.replaceKey("/B", beads);
         m_pdf.addPage(copy, false);
         map.Pages.push_back(copy);
-        std::size_t count = 0;
+        std::vector<QPDFObjectHandle>& slots = pageAnnots.emplace_back();
         if (annots.isArray()) {
             for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
-                if (annot.isDictionary()) {
-                    oldAnnots.push_back(annot);
-                    ++count;
+                if (!annot.isDictionary())
+                    continue;
+                if (annot.getKey("/Subtype").isNameAndEquals("/Widget")) {
+                    widgets.push_back(annot);
+                    widgetSlots.emplace_back(pageAnnots.size() - 1, slots.size());
+                    slots.emplace_back();
+                } else {
+                    // Nothing to rename or merge: a plain copy, as qpdf's own
+                    // page copying does.
+                    slots.push_back(m_pdf.copyForeignObject(
+                        annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
                 }
             }
         }
-        annotCounts.push_back(count);
         afterPage(i);
     }
 
     const TRenames renames = AddNamedDests(source, map);
-    if (oldAnnots.empty())
-        return;
-    // All pages' annotations at once, so that a field with widgets on several
-    // pages stays one field.
     std::vector<QPDFObjectHandle> newAnnots;
     std::vector<QPDFObjectHandle> newFields;
-    std::set<QPDFObjGen> oldFields;
-    m_form->transformAnnotations(QPDFObjectHandle::newArray(oldAnnots), newAnnots, newFields, oldFields,
-                                 QPDFMatrix(), source.Pdf.get(), source.Form.get());
-    if (newAnnots.size() != oldAnnots.size())
-        throw std::runtime_error("the annotations could not be copied");
+    if (!widgets.empty()) {
+        std::set<QPDFObjGen> oldFields;
+        m_form->transformAnnotations(QPDFObjectHandle::newArray(widgets), newAnnots, newFields, oldFields,
+                                     QPDFMatrix(), source.Pdf.get(), source.Form.get());
+        if (newAnnots.size() != widgets.size())
+            throw std::runtime_error("the form fields could not be copied");
+        for (std::size_t w = 0; w < widgets.size(); ++w)
+            pageAnnots[widgetSlots[w].first][widgetSlots[w].second] = newAnnots[w];
+    }
     std::set<QPDFObjGen> placed;
-    std::size_t next = 0;
     for (std::size_t p = 0; p < map.Pages.size(); ++p) {
-        if (annotCounts[p] == 0)
+        if (pageAnnots[p].empty())
             continue;
         QPDFObjectHandle page = map.Pages[p];
         std::vector<QPDFObjectHandle> kept;
-        for (std::size_t k = 0; k < annotCounts[p]; ++k, ++next) {
-            QPDFObjectHandle annot = newAnnots[next];
+        for (QPDFObjectHandle annot : pageAnnots[p]) {
             if (FixAnnotation(annot, page, map, renames)) {
                 kept.push_back(annot);
                 placed.insert(annot.getObjGen());
