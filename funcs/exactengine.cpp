@@ -112,6 +112,7 @@ struct ExactEngineSource
     std::vector<TBookmark> Bookmarks;
     bool ObjectStreams = false;
     bool SharedResources = false;
+    std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
 
     ExactEngineSource(const std::string& path, bool closeBetweenReads)
         : Path(path), Pdf(std::make_unique<QPDF>())
@@ -136,8 +137,18 @@ struct ExactEngineSource
             }
         }
         FindSharedResources();
-        ReadNamedDests();
-        ReadBookmarks();
+        // A broken name tree or outline costs what it holds, not the pages.
+        try {
+            ReadNamedDests();
+        } catch (const std::exception& e) {
+            Notes.push_back(Path + ": named destinations left out (" + e.what() + ")");
+        }
+        try {
+            ReadBookmarks();
+        } catch (const std::exception& e) {
+            Bookmarks.clear();
+            Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
+        }
         DetachLinkTargets();
         if (ClosedInput)
             ClosedInput->stayOpen(false);
@@ -291,6 +302,8 @@ struct ExactEngineSource
 
     void TakeWarnings(std::vector<std::string>& into)
     {
+        into.insert(into.end(), Notes.begin(), Notes.end());
+        Notes.clear();
         for (const QPDFExc& w : Pdf->getWarnings())
             into.push_back(w.what());
     }
@@ -388,10 +401,10 @@ public:
         writer.write();
     }
 
-    void TakeWarnings(std::vector<std::string>& into, const std::string& path)
+    void TakeWarnings(std::vector<std::string>& into)
     {
         for (const QPDFExc& w : m_pdf.getWarnings())
-            into.push_back(path + ": " + w.what());
+            into.push_back(w.what());
     }
 
 private:
@@ -720,7 +733,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
         }
         context = outPath;
         out.Write(outPath);
-        out.TakeWarnings(m_warnings, outPath);
+        out.TakeWarnings(m_warnings);
     });
     for (auto& source : sources)
         source->TakeWarnings(m_warnings);
@@ -762,7 +775,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;
         out.Write(outPath);
-        out.TakeWarnings(m_warnings, outPath);
+        out.TakeWarnings(m_warnings);
     });
     source.TakeWarnings(m_warnings);
     return result;

@@ -298,3 +298,24 @@ TEST_F(ExactTest, PieceOutsideTheSourceFails)
 }
 
 } // namespace
+
+// A file whose cross-reference table points nowhere is repaired, copied in
+// full, and the repair is told.
+TEST_F(ExactTest, RepairedInputIsCopiedAndReported)
+{
+    std::ifstream in(Fixtures().Plain, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto at = bytes.rfind("startxref");
+    ASSERT_NE(at, std::string::npos);
+    bytes = bytes.substr(0, at) + "startxref\n12\n%%EOF\n";
+    const std::string damaged = m_out.write("damaged.pdf", bytes);
+
+    ExactEngine engine;
+    const std::string out = Output("repaired.pdf");
+    const TEngineResult result = engine.Merge({{damaged, "damaged"}}, out, {});
+    ASSERT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(QpdfCheckPasses(out));
+    EXPECT_EQ(PdfPageTexts(out), PdfPageTexts(Fixtures().Plain));
+    ASSERT_FALSE(engine.Warnings().empty());
+    EXPECT_EQ(engine.Warnings().front().rfind(damaged, 0), 0u) << engine.Warnings().front();
+}
