@@ -5,10 +5,10 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev fonts-dejavu-core
-  libgs-dev libgs10 ghostscript
+  libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  qpdf libqpdf-dev poppler-utils
+  qpdf poppler-utils
 )
 for extra in "$@"; do
   case "$extra" in

@@ -1,0 +1,302 @@
+// Costs of the exact engine, each against a baseline measured in the same run:
+//   1. a merge of ten 30-page PDFs with bookmarks and links against
+//      `qpdf --empty --pages ... --` (counter "ratio": engine / qpdf; target <= 1.1)
+//      and against the gs command with the Ghostscript job's switches
+//      ("speedup": gs / engine; target >= 10);
+//   2. a split of a 100-page PDF into single pages against `qpdf --split-pages`
+//      ("ratio": engine / qpdf; target <= 1.1);
+//   3. peak memory of a 5,000-page merge, engine against gs, each in a child
+//      process ("memory_ratio": engine / gs; target <= 1).
+// The engine runs in process and the baselines as commands, so the ratios carry
+// the commands' start-up on the baselines' side. Needs gs and qpdf on the PATH.
+#include "exactengine.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int MergeFiles = 10;
+constexpr int MergeFilePages = 30;
+constexpr int SplitPages = 100;
+constexpr int BigFiles = 10;
+constexpr int BigFilePages = 500;
+
+const std::vector<std::string> GsSwitches{"gs", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite"};
+
+// Runs a command with its output discarded; its exit code and peak memory (KiB).
+struct TChild
+{
+    int ExitCode = -1;
+    long PeakKiB = 0;
+};
+
+TChild Wait(pid_t pid)
+{
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, usage.ru_maxrss};
+}
+
+TChild Run(const std::vector<std::string>& args)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devnull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devnull, 1);
+        ::dup2(devnull, 2);
+        std::vector<char*> argv;
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    return Wait(pid);
+}
+
+// Pages of text in an embedded font, like a manual's. Each page links to the
+// next and to a web address; every fifth page starts a closed chapter bookmark
+// with four section bookmarks below it.
+const char* LinkedProgram = R"(/F { /DejaVuSans findfont 10 scalefont setfont } def
+1 1 NPAGES { /n exch def F 72 780 moveto (Page ) show n 10 string cvs show ( of ) show TAG show
+  1 1 40 { 16 mul 760 exch sub 72 exch moveto
+    (Text set in an embedded font, as in a manual: fifty-odd characters a line.) show } for
+  [/Rect [72 600 300 620] /Page n NPAGES lt { n 1 add } { 1 } ifelse /View [/XYZ null null null] /Subtype /Link /ANN pdfmark
+  [/Rect [72 560 300 580] /Action << /Subtype /URI /URI (https://example.org/) >> /Subtype /Link /ANN pdfmark
+  showpage } for
+1 5 NPAGES { /n exch def
+  [/Count -4 /Page n /Title (Chapter) /OUT pdfmark
+  1 1 4 { n add /p exch def [/Page p /Title (Section) /OUT pdfmark } for } for
+)";
+
+struct Fixture
+{
+    fs::path dir;
+    std::vector<std::string> mergeInputs;
+    std::vector<std::string> bigInputs;
+    std::string splitSource;
+    bool ok = false;
+
+    Fixture()
+    {
+        dir = fs::temp_directory_path() / ("plicora-bench-exact-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        const std::string program = (dir / "linked.ps").string();
+        std::ofstream(program) << LinkedProgram;
+        auto make = [&](const std::string& path, int pages, const std::string& tag) {
+            return Run({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
+                        "-sOutputFile=" + path, "-dNPAGES=" + std::to_string(pages), "-sTAG=" + tag, program})
+                       .ExitCode == 0;
+        };
+        ok = true;
+        for (int i = 0; i < MergeFiles; ++i) {
+            mergeInputs.push_back((dir / ("in" + std::to_string(i) + ".pdf")).string());
+            ok = ok && make(mergeInputs.back(), MergeFilePages, "file" + std::to_string(i));
+        }
+        splitSource = (dir / "source.pdf").string();
+        ok = ok && make(splitSource, SplitPages, "source");
+        fs::create_directories(dir / "pieces-exact");
+        fs::create_directories(dir / "pieces-qpdf");
+    }
+    ~Fixture()
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    // The 5,000-page inputs, made only when that benchmark runs.
+    bool MakeBig()
+    {
+        if (!bigInputs.empty())
+            return true;
+        const std::string program = (dir / "linked.ps").string();
+        for (int i = 0; i < BigFiles; ++i) {
+            bigInputs.push_back((dir / ("big" + std::to_string(i) + ".pdf")).string());
+            if (Run({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
+                     "-sOutputFile=" + bigInputs.back(), "-dNPAGES=" + std::to_string(BigFilePages),
+                     "-sTAG=big" + std::to_string(i), program})
+                    .ExitCode != 0)
+                return false;
+        }
+        return true;
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+std::vector<TMergeInput> MergeList(const std::vector<std::string>& paths)
+{
+    std::vector<TMergeInput> inputs;
+    for (const std::string& path : paths)
+        inputs.push_back({path, fs::path(path).stem().string()});
+    return inputs;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+// Times engine and command alternately, each going first every other time, so
+// that load from other work on the machine falls on both alike.
+template <typename Engine>
+bool TimePair(benchmark::State& state, Engine engine, const std::vector<std::string>& command,
+              double& engineSeconds, double& commandSeconds)
+{
+    bool engineFirst = true;
+    for (auto _ : state) {
+        for (int turn = 0; turn < 2; ++turn) {
+            const auto t0 = Clock::now();
+            if ((turn == 0) == engineFirst) {
+                if (!engine()) {
+                    state.SkipWithError("the exact engine failed");
+                    return false;
+                }
+                engineSeconds += Seconds(Clock::now() - t0);
+            } else {
+                if (Run(command).ExitCode != 0) {
+                    state.SkipWithError((command[0] + " failed").c_str());
+                    return false;
+                }
+                commandSeconds += Seconds(Clock::now() - t0);
+            }
+        }
+        engineFirst = !engineFirst;
+    }
+    return true;
+}
+
+void Report(benchmark::State& state, double engineSeconds, double commandSeconds, const char* commandName)
+{
+    const double n = static_cast<double>(state.iterations());
+    state.counters["exact_s"] = engineSeconds / n;
+    state.counters[commandName] = commandSeconds / n;
+}
+
+void BM_MergeVsQpdf(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.ok)
+        return state.SkipWithError("could not generate the input PDFs");
+    const std::string out = (f.dir / "merged-exact.pdf").string();
+    const auto inputs = MergeList(f.mergeInputs);
+    std::vector<std::string> command{"qpdf", "--empty", "--pages"};
+    command.insert(command.end(), f.mergeInputs.begin(), f.mergeInputs.end());
+    command.insert(command.end(), {"--", (f.dir / "merged-qpdf.pdf").string()});
+    double engine = 0, qpdf = 0;
+    auto exact = MakeExactEngine();
+    if (!TimePair(
+            state, [&] { return exact->Merge(inputs, out, {}).Ok; }, command, engine, qpdf))
+        return;
+    Report(state, engine, qpdf, "qpdf_s");
+    state.counters["ratio"] = qpdf > 0 ? engine / qpdf : 0;
+}
+
+void BM_MergeVsGhostscript(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.ok)
+        return state.SkipWithError("could not generate the input PDFs");
+    const std::string out = (f.dir / "merged-exact.pdf").string();
+    const auto inputs = MergeList(f.mergeInputs);
+    std::vector<std::string> command = GsSwitches;
+    command.push_back("-sOutputFile=" + (f.dir / "merged-gs.pdf").string());
+    command.push_back("-f");
+    command.insert(command.end(), f.mergeInputs.begin(), f.mergeInputs.end());
+    double engine = 0, gs = 0;
+    auto exact = MakeExactEngine();
+    if (!TimePair(
+            state, [&] { return exact->Merge(inputs, out, {}).Ok; }, command, engine, gs))
+        return;
+    Report(state, engine, gs, "gs_s");
+    state.counters["speedup"] = engine > 0 ? gs / engine : 0;
+}
+
+void BM_SplitEveryPageVsQpdf(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.ok)
+        return state.SkipWithError("could not generate the input PDFs");
+    const std::string pieces = (f.dir / "pieces-exact").string() + "/source";
+    const std::vector<std::string> command{"qpdf", "--split-pages", f.splitSource,
+                                           (f.dir / "pieces-qpdf").string() + "/source-%d.pdf"};
+    auto exact = MakeExactEngine();
+    auto split = [&] {
+        if (!exact->OpenSource(f.splitSource).Ok)
+            return false;
+        for (int page = 1; page <= SplitPages; ++page) {
+            const std::string p = std::to_string(page);
+            if (!exact->WritePiece(page, page, pieces + p + "-" + p + ".pdf", {}).Ok)
+                return false;
+        }
+        exact->CloseSource();
+        return true;
+    };
+    double engine = 0, qpdf = 0;
+    if (!TimePair(state, split, command, engine, qpdf))
+        return;
+    Report(state, engine, qpdf, "qpdf_s");
+    state.counters["ratio"] = qpdf > 0 ? engine / qpdf : 0;
+}
+
+void BM_MergePeakMemory(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.ok || !f.MakeBig())
+        return state.SkipWithError("could not generate the input PDFs");
+    const auto inputs = MergeList(f.bigInputs);
+    const std::string out = (f.dir / "big-exact.pdf").string();
+    std::vector<std::string> command = GsSwitches;
+    command.push_back("-sOutputFile=" + (f.dir / "big-gs.pdf").string());
+    command.push_back("-f");
+    command.insert(command.end(), f.bigInputs.begin(), f.bigInputs.end());
+    long exactKiB = 0, gsKiB = 0;
+    double exactSeconds = 0, gsSeconds = 0;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(MakeExactEngine()->Merge(inputs, out, {}).Ok ? 0 : 1);
+        const TChild exact = Wait(pid);
+        exactSeconds += Seconds(Clock::now() - t0);
+        t0 = Clock::now();
+        const TChild gs = Run(command);
+        gsSeconds += Seconds(Clock::now() - t0);
+        if (exact.ExitCode != 0 || gs.ExitCode != 0)
+            return state.SkipWithError("a 5,000-page merge failed");
+        exactKiB = std::max(exactKiB, exact.PeakKiB);
+        gsKiB = std::max(gsKiB, gs.PeakKiB);
+    }
+    state.counters["exact_MiB"] = static_cast<double>(exactKiB) / 1024;
+    state.counters["gs_MiB"] = static_cast<double>(gsKiB) / 1024;
+    state.counters["memory_ratio"] =
+        gsKiB > 0 ? static_cast<double>(exactKiB) / static_cast<double>(gsKiB) : 0;
+    Report(state, exactSeconds, gsSeconds, "gs_s");
+}
+
+} // namespace
+
+BENCHMARK(BM_MergeVsQpdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_MergeVsGhostscript)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_SplitEveryPageVsQpdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_MergePeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+BENCHMARK_MAIN();

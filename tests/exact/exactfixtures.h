@@ -1,0 +1,50 @@
+// PDFs that carry what the exact engine must keep, made at test time, and what
+// the qpdf command reports about a PDF's structure.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Four pages of DejaVu text (page 4 with an "fi" ligature). Page 1 links to page
+// 3 directly, to page 4 through the named destination "chap2", and to a web
+// address. Bookmarks: "Chapter 1" (p2, open) > "Section 1.1" (p3, closed) >
+// "Deep 1.1.1" (p4); "Contents" (p1); "Chapter 2" (p4, through "chap2").
+bool MakeStructuredPdf(const std::string& dir, const std::string& path);
+
+// Two pages with a form: text field "name" (value `name`) on page 1, checkbox
+// "agree" (on) on page 2, and text field "shared" (value "Both") with one widget
+// on each page. Every widget has its appearance.
+bool MakeFormPdf(const std::string& dir, const std::string& path, const std::string& name);
+
+// Two pages sharing one resource dictionary with two fonts; page 1 uses /F1 only
+// and page 2 /F2 only.
+bool MakeSharedResourcesPdf(const std::string& path);
+
+// A copy as PDF 1.7 with object streams, by the qpdf command.
+bool MakePackedPdf(const std::string& source, const std::string& path);
+
+// A copy encrypted with an owner password only (anyone can open it).
+bool MakeOwnerOnlyPdf(const std::string& source, const std::string& path);
+
+struct TPdfFacts
+{
+    bool Loaded = false;
+    // One line per bookmark, two blanks per level: "Title @page" (page 0 when it
+    // has none) with " (closed)" when it has kids and is closed.
+    std::vector<std::string> Bookmarks;
+    // "page -> page" for internal links (named ones resolved), "page -> URI".
+    std::vector<std::string> Links;
+    // "fullname=value @page", one per widget.
+    std::vector<std::string> Fields;
+    std::map<std::string, int> NamedDests; // name -> page
+    // Font resource names of each page.
+    std::vector<std::vector<std::string>> PageFonts;
+    std::string Version;
+};
+
+// What `qpdf --json` says about path.
+TPdfFacts ReadPdfFacts(const std::string& path);
+
+// Whether `qpdf --check` finds the file sound.
+bool QpdfCheckPasses(const std::string& path);
