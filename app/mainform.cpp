@@ -5,6 +5,7 @@
 #include "fileservices.h"
 #include "listgrid.h"
 #include "nativepath.h"
+#include "naturalsort.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "pgbar.h"
@@ -14,10 +15,13 @@
 #include "uiseam.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QDir>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -25,6 +29,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <string>
+#include <vector>
 
 TfrmMain* frmMain = nullptr;
 
@@ -175,6 +181,16 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_ui->Label10->installEventFilter(this);
     m_ui->Label11->installEventFilter(this);
     m_ui->edtSplitSrc->installEventFilter(this);
+    CreateListActions();
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TfrmMain::UpdateListActions);
+    connect(m_ui->ListView1->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    PrepareNewRows(first, last);
+            });
+    connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { RunGuarded([&] { ListContextMenu(position); }); });
 
     FormCreate();
 }
@@ -363,6 +379,18 @@ void TfrmMain::sbAddFilesClick()
 
 bool TfrmMain::ListViewWndProc(QEvent* event)
 {
+    // Rows dragged within the list: the list itself shows where they would go;
+    // the drop is ours, so that the list does not take them for files.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+        event->type() == QEvent::Drop) {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->source() == m_ui->ListView1) {
+            if (event->type() != QEvent::Drop)
+                return false;
+            MoveDroppedRows(drag);
+            return true;
+        }
+    }
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -389,15 +417,7 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
         // dragged them is held until this returns, and probing them or a
         // message about one would keep it waiting.
         QMetaObject::invokeMethod(
-            this,
-            [this, names] {
-                RunGuarded([&] {
-                    TWaitCursor wait;
-                    for (const QString& name : names)
-                        AddFileToList(name, m_ui->ListView1);
-                });
-            },
-            Qt::QueuedConnection);
+            this, [this, names] { RunGuarded([&] { AddFilesToList(names); }); }, Qt::QueuedConnection);
         return true;
     }
     default:
@@ -560,7 +580,12 @@ void TfrmMain::sbBrowseSrcFileClick()
     const QStringList files = uiSeam().openFileNames(this, QString(), false);
     if (files.isEmpty())
         return;
-    m_ui->edtSplitSrc->setText(files.constFirst());
+    OpenSplitSource(files.constFirst());
+}
+
+void TfrmMain::OpenSplitSource(const QString& path)
+{
+    m_ui->edtSplitSrc->setText(path);
     ProbeSplitSource(); // a failure is reported there; the path stays in the field
     UpdateUpDownMaximum();
 }
@@ -725,4 +750,203 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     default:
         break;
     }
+}
+
+// ---- Keyboard, drag, sorting and files from outside -------------------------
+
+namespace {
+
+void RenumberRows(QTreeWidget* list)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setText(ColId, QString::number(i + 1));
+}
+
+// Moves the given rows (ascending) in their order to before row `before` of the
+// list as it was, keeps them selected and renumbers the IDs.
+void MoveRowsBefore(QTreeWidget* list, const QList<int>& rows, int before)
+{
+    if (rows.isEmpty())
+        return;
+    QList<QTreeWidgetItem*> moving;
+    int insertAt = before;
+    for (int row : rows) {
+        moving << list->topLevelItem(row);
+        if (row < before)
+            --insertAt;
+    }
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        list->takeTopLevelItem(*row);
+    list->insertTopLevelItems(insertAt, moving);
+    RenumberRows(list);
+    list->clearSelection();
+    for (QTreeWidgetItem* item : moving)
+        item->setSelected(true);
+    list->selectionModel()->setCurrentIndex(list->indexFromItem(moving.constFirst()),
+                                            QItemSelectionModel::NoUpdate);
+}
+
+} // namespace
+
+void TfrmMain::CreateListActions()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    // Rows move within the list only: a drag that ends in another program
+    // never takes them out of it.
+    list->setDragDropMode(QAbstractItemView::InternalMove);
+    list->setDefaultDropAction(Qt::MoveAction);
+    list->setDragDropOverwriteMode(false);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // A widget's shortcuts work only while it shows: Ctrl+O and Ctrl+Return act
+    // on the tab in front.
+    const auto add = [this](QWidget* owner, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys, Qt::ShortcutContext context,
+                            void (TfrmMain::*handler)()) {
+        auto* action = new QAction(text, owner);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+        owner->addAction(action);
+        return action;
+    };
+    const QList<QKeySequence> start{QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+    const QList<QKeySequence> open{QKeySequence(Qt::CTRL | Qt::Key_O)};
+    m_actAddFiles = add(list, "actAddFiles", m_ui->sbAddFiles->toolTip(), open, Qt::WindowShortcut,
+                        &TfrmMain::sbAddFilesClick);
+    m_actRemoveFiles =
+        add(list, "actRemoveFiles", m_ui->sbRemoveFiles->toolTip(), {QKeySequence(Qt::Key_Delete)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbRemoveFilesClick);
+    m_actMoveUp = add(list, "actMoveUp", m_ui->sbMoveUp->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+                      Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveUpClick);
+    m_actMoveDown =
+        add(list, "actMoveDown", m_ui->sbMoveDown->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveDownClick);
+    m_actSortByName = add(list, "actSortByName", QStringLiteral("Sort by name"), {},
+                          Qt::WidgetWithChildrenShortcut, &TfrmMain::SortListByName);
+    add(m_ui->TabSheet1, "actStartMerge", m_ui->sbMerge->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+    add(m_ui->TabSheet2, "actBrowseSrcFile", m_ui->sbBrowseSrcFile->toolTip(), open, Qt::WindowShortcut,
+        &TfrmMain::sbBrowseSrcFileClick);
+    add(m_ui->TabSheet2, "actStartSplit", m_ui->sbSplit->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+}
+
+void TfrmMain::UpdateListActions()
+{
+    // The buttons' rule (applied just before, at the same idle moment), so that
+    // menu and keys offer what the buttons offer.
+    m_actRemoveFiles->setEnabled(m_ui->sbRemoveFiles->isEnabled());
+    m_actMoveUp->setEnabled(m_ui->sbMoveUp->isEnabled());
+    m_actMoveDown->setEnabled(m_ui->sbMoveDown->isEnabled());
+    m_actSortByName->setEnabled(m_ui->ListView1->topLevelItemCount() > 1);
+}
+
+void TfrmMain::PrepareNewRows(int first, int last)
+{
+    QTreeWidget* list = m_ui->ListView1;
+    for (int i = first; i <= last && i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        // Rows go between rows, never into one.
+        row->setFlags(row->flags() & ~Qt::ItemIsDropEnabled);
+        // The sizes' last digits and units line up in a proportional font.
+        row->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void TfrmMain::ListContextMenu(const QPoint& position)
+{
+    // The press that opened the menu may have changed the selection since the
+    // last idle moment.
+    ApplicationEvents1Idle();
+    UpdateListActions();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ListMenu"));
+    menu.addActions({m_actAddFiles, m_actRemoveFiles, m_actMoveUp, m_actMoveDown});
+    menu.addSeparator();
+    menu.addAction(m_actSortByName);
+    menu.exec(m_ui->ListView1->viewport()->mapToGlobal(position));
+}
+
+void TfrmMain::MoveDroppedRows(QDropEvent* drop)
+{
+    QTreeWidget* list = m_ui->ListView1;
+    const QPoint position = drop->position().toPoint();
+    int before = list->topLevelItemCount();
+    if (const QModelIndex index = list->indexAt(position); index.isValid())
+        before = index.row() + (position.y() >= list->visualRect(index).center().y() ? 1 : 0);
+    // Reported as a copy: a move would have the list delete the dragged rows
+    // once the drag ends, taking them for moved elsewhere.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    QList<int> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->isSelected())
+            rows << i;
+    }
+    MoveRowsBefore(list, rows, before);
+}
+
+void TfrmMain::AddFilesToList(const QStringList& names)
+{
+    TWaitCursor wait;
+    for (const QString& name : names)
+        AddFileToList(name, m_ui->ListView1);
+}
+
+void TfrmMain::SortListByName()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    QTreeWidgetItem* current = list->currentItem();
+    struct TKeyedRow
+    {
+        std::string Name;
+        std::string Path;
+        QTreeWidgetItem* Row;
+    };
+    std::vector<TKeyedRow> rows;
+    for (QTreeWidgetItem* row : list->invisibleRootItem()->takeChildren())
+        rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPath)), row});
+    std::stable_sort(rows.begin(), rows.end(), [](const TKeyedRow& a, const TKeyedRow& b) {
+        return a.Name != b.Name ? NaturalLess(a.Name, b.Name) : NaturalLess(a.Path, b.Path);
+    });
+    QList<QTreeWidgetItem*> ordered;
+    for (const TKeyedRow& row : rows)
+        ordered << row.Row;
+    list->insertTopLevelItems(0, ordered);
+    RenumberRows(list);
+    for (QTreeWidgetItem* row : selected)
+        row->setSelected(true);
+    if (current)
+        list->selectionModel()->setCurrentIndex(list->indexFromItem(current), QItemSelectionModel::NoUpdate);
+}
+
+void TfrmMain::OpenFiles(const QStringList& names)
+{
+    QStringList paths;
+    const QDir folder = QDir::current();
+    for (const QString& name : names)
+        paths << QDir::cleanPath(folder.absoluteFilePath(name));
+    if (paths.size() == 1) {
+        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet2);
+        OpenSplitSource(paths.constFirst());
+    } else if (paths.size() > 1) {
+        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
+        AddFilesToList(paths);
+    }
+}
+
+void TfrmMain::StartCurrentJob()
+{
+    QToolButton* button =
+        m_ui->PageControl1->currentWidget() == m_ui->TabSheet1 ? m_ui->sbMerge : m_ui->sbSplit;
+    button->setFocus(Qt::ShortcutFocusReason);
+    // A field that refused what was typed in it keeps the focus, and nothing starts.
+    if (focusWidget() != button)
+        return;
+    button->click();
 }

@@ -5,12 +5,15 @@
 #include "gsjob.h"
 #include "jobbridge.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <thread>
 
+class QAction;
+class QDropEvent;
 class QLineEdit;
 class QTreeWidget;
 
@@ -40,6 +43,20 @@ public:
     void sbMoveDownClick();
     void AddFileToList(const QString& path, QTreeWidget* list);
     bool IsFileListed(const QString& path) const;
+    // The names a drop or the command line brings, each through AddFileToList.
+    void AddFilesToList(const QStringList& names);
+    // Orders the rows by file name as people read numbers; IDs follow.
+    void SortListByName();
+
+    // Files named on the command line, relative ones taken from the current
+    // folder: one opens on the split side as its source, several go to the
+    // merge list.
+    void OpenFiles(const QStringList& names);
+    // The split side's source as if chosen with the browse button.
+    void OpenSplitSource(const QString& path);
+    // Ctrl+Return: the current tab's command, after the focus has left the
+    // field being typed in, as a click on its button would.
+    void StartCurrentJob();
 
     // Merge command.
     void mbBrowseMergeLocClick();
@@ -69,6 +86,12 @@ protected:
 private:
     void FormCreate();
     bool ListViewWndProc(QEvent* event);
+    void CreateListActions();
+    void UpdateListActions();
+    void PrepareNewRows(int first, int last);
+    void ListContextMenu(const QPoint& position);
+    // Rows dragged within the list go where the drop indicator showed.
+    void MoveDroppedRows(QDropEvent* drop);
     // Probes the source field; false (reported, page count 0) when it cannot be opened.
     bool ProbeSplitSource();
     void UpdateUpDownMaximum();
@@ -92,6 +115,12 @@ private:
     TUpDownCopy m_upDownSource;
 
     bool m_centred = false;
+
+    QAction* m_actAddFiles = nullptr;
+    QAction* m_actRemoveFiles = nullptr;
+    QAction* m_actMoveUp = nullptr;
+    QAction* m_actMoveDown = nullptr;
+    QAction* m_actSortByName = nullptr;
 };
 
 // The main window, created first at start-up.
