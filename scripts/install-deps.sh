@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   qpdf poppler-utils
+  desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
+  dpkg-dev                                # dpkg-shlibdeps, for the package's Depends
 )
 for extra in "$@"; do
   case "$extra" in
