@@ -379,15 +379,15 @@ void TfrmMain::sbAddFilesClick()
 
 bool TfrmMain::ListViewWndProc(QEvent* event)
 {
-    // Rows dragged within the list: the list itself shows where they would go;
-    // the drop is ours, so that the list does not take them for files.
+    // Rows dragged within the list: the list shows where they would go and moves
+    // them itself (so that it does not also delete them once the drag ends, as
+    // it does after a move it did not make); the IDs and selection follow here.
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
         event->type() == QEvent::Drop) {
-        auto* drag = static_cast<QDropEvent*>(event);
-        if (drag->source() == m_ui->ListView1) {
-            if (event->type() != QEvent::Drop)
+        if (static_cast<QDropEvent*>(event)->source() == m_ui->ListView1) {
+            if (event->type() != QEvent::Drop || m_forwardingDrop)
                 return false;
-            MoveDroppedRows(drag);
+            MoveDroppedRows(static_cast<QDropEvent*>(event));
             return true;
         }
     }
@@ -762,30 +762,6 @@ void RenumberRows(QTreeWidget* list)
         list->topLevelItem(i)->setText(ColId, QString::number(i + 1));
 }
 
-// Moves the given rows (ascending) in their order to before row `before` of the
-// list as it was, keeps them selected and renumbers the IDs.
-void MoveRowsBefore(QTreeWidget* list, const QList<int>& rows, int before)
-{
-    if (rows.isEmpty())
-        return;
-    QList<QTreeWidgetItem*> moving;
-    int insertAt = before;
-    for (int row : rows) {
-        moving << list->topLevelItem(row);
-        if (row < before)
-            --insertAt;
-    }
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
-        list->takeTopLevelItem(*row);
-    list->insertTopLevelItems(insertAt, moving);
-    RenumberRows(list);
-    list->clearSelection();
-    for (QTreeWidgetItem* item : moving)
-        item->setSelected(true);
-    list->selectionModel()->setCurrentIndex(list->indexFromItem(moving.constFirst()),
-                                            QItemSelectionModel::NoUpdate);
-}
-
 } // namespace
 
 void TfrmMain::CreateListActions()
@@ -874,20 +850,28 @@ void TfrmMain::ListContextMenu(const QPoint& position)
 void TfrmMain::MoveDroppedRows(QDropEvent* drop)
 {
     QTreeWidget* list = m_ui->ListView1;
-    const QPoint position = drop->position().toPoint();
-    int before = list->topLevelItemCount();
-    if (const QModelIndex index = list->indexAt(position); index.isValid())
-        before = index.row() + (position.y() >= list->visualRect(index).center().y() ? 1 : 0);
-    // Reported as a copy: a move would have the list delete the dragged rows
-    // once the drag ends, taking them for moved elsewhere.
-    drop->setDropAction(Qt::CopyAction);
-    drop->accept();
-    QList<int> rows;
+    // The list moves the rows in the order they were selected: make that their
+    // order in the list.
+    QList<QTreeWidgetItem*> moving;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         if (list->topLevelItem(i)->isSelected())
-            rows << i;
+            moving << list->topLevelItem(i);
     }
-    MoveRowsBefore(list, rows, before);
+    list->clearSelection();
+    for (QTreeWidgetItem* row : moving)
+        row->setSelected(true);
+
+    m_forwardingDrop = true;
+    QCoreApplication::sendEvent(list->viewport(), drop);
+    m_forwardingDrop = false;
+
+    RenumberRows(list);
+    list->clearSelection();
+    for (QTreeWidgetItem* row : moving)
+        row->setSelected(true);
+    if (!moving.isEmpty())
+        list->selectionModel()->setCurrentIndex(list->indexFromItem(moving.constFirst()),
+                                                QItemSelectionModel::NoUpdate);
 }
 
 void TfrmMain::AddFilesToList(const QStringList& names)

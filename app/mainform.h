@@ -115,6 +115,7 @@ private:
     TUpDownCopy m_upDownSource;
 
     bool m_centred = false;
+    bool m_forwardingDrop = false;
 
     QAction* m_actAddFiles = nullptr;
     QAction* m_actRemoveFiles = nullptr;

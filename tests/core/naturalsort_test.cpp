@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ struct OrderCase
     const char* before;
     const char* after;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* os)
+{
+    *os << '"' << c.before << "\" before \"" << c.after << '"';
+}
 
 class NaturalLessTest : public testing::TestWithParam<OrderCase>
 {
