@@ -5,6 +5,7 @@
 #include "fileservices.h"
 #include "listgrid.h"
 #include "nativepath.h"
+#include "naturalsort.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "pdfreader.h"
@@ -15,10 +16,13 @@
 #include "uiseam.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QDir>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -26,6 +30,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <string>
+#include <vector>
 
 TfrmMain* frmMain = nullptr;
 
@@ -171,6 +177,16 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_ui->Label10->installEventFilter(this);
     m_ui->Label11->installEventFilter(this);
     m_ui->edtSplitSrc->installEventFilter(this);
+    CreateListActions();
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TfrmMain::UpdateListActions);
+    connect(m_ui->ListView1->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    PrepareNewRows(first, last);
+            });
+    connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { RunGuarded([&] { ListContextMenu(position); }); });
 
     FormCreate();
 }
@@ -409,6 +425,18 @@ void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListPro
 
 bool TfrmMain::ListViewWndProc(QEvent* event)
 {
+    // Rows dragged within the list: the list shows where they would go and moves
+    // them itself (so that it does not also delete them once the drag ends, as
+    // it does after a move it did not make); the IDs and selection follow here.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+        event->type() == QEvent::Drop) {
+        if (static_cast<QDropEvent*>(event)->source() == m_ui->ListView1) {
+            if (event->type() != QEvent::Drop || m_forwardingDrop)
+                return false;
+            MoveDroppedRows(static_cast<QDropEvent*>(event));
+            return true;
+        }
+    }
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -604,7 +632,12 @@ void TfrmMain::sbBrowseSrcFileClick()
     const QStringList files = uiSeam().openFileNames(this, QString(), false);
     if (files.isEmpty())
         return;
-    m_ui->edtSplitSrc->setText(files.constFirst());
+    OpenSplitSource(files.constFirst());
+}
+
+void TfrmMain::OpenSplitSource(const QString& path)
+{
+    m_ui->edtSplitSrc->setText(path);
     ProbeSplitSource(); // a failure is reported there; the path stays in the field
     UpdateUpDownMaximum();
 }
@@ -769,4 +802,180 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     default:
         break;
     }
+}
+
+// ---- Keyboard, drag, sorting and files from outside -------------------------
+
+namespace {
+
+void RenumberRows(QTreeWidget* list)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setText(ColId, QString::number(i + 1));
+}
+
+} // namespace
+
+void TfrmMain::CreateListActions()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    // Rows move within the list only: a drag that ends in another program
+    // never takes them out of it.
+    list->setDragDropMode(QAbstractItemView::InternalMove);
+    list->setDefaultDropAction(Qt::MoveAction);
+    list->setDragDropOverwriteMode(false);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // A widget's shortcuts work only while it shows: Ctrl+O and Ctrl+Return act
+    // on the tab in front.
+    const auto add = [this](QWidget* owner, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys, Qt::ShortcutContext context,
+                            void (TfrmMain::*handler)()) {
+        auto* action = new QAction(text, owner);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+        owner->addAction(action);
+        return action;
+    };
+    const QList<QKeySequence> start{QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+    const QList<QKeySequence> open{QKeySequence(Qt::CTRL | Qt::Key_O)};
+    m_actAddFiles = add(list, "actAddFiles", m_ui->sbAddFiles->toolTip(), open, Qt::WindowShortcut,
+                        &TfrmMain::sbAddFilesClick);
+    m_actRemoveFiles =
+        add(list, "actRemoveFiles", m_ui->sbRemoveFiles->toolTip(), {QKeySequence(Qt::Key_Delete)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbRemoveFilesClick);
+    m_actMoveUp = add(list, "actMoveUp", m_ui->sbMoveUp->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+                      Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveUpClick);
+    m_actMoveDown =
+        add(list, "actMoveDown", m_ui->sbMoveDown->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveDownClick);
+    m_actSortByName = add(list, "actSortByName", QStringLiteral("Sort by name"), {},
+                          Qt::WidgetWithChildrenShortcut, &TfrmMain::SortListByName);
+    add(m_ui->TabSheet1, "actStartMerge", m_ui->sbMerge->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+    add(m_ui->TabSheet2, "actBrowseSrcFile", m_ui->sbBrowseSrcFile->toolTip(), open, Qt::WindowShortcut,
+        &TfrmMain::sbBrowseSrcFileClick);
+    add(m_ui->TabSheet2, "actStartSplit", m_ui->sbSplit->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+}
+
+void TfrmMain::UpdateListActions()
+{
+    // The buttons' rule (applied just before, at the same idle moment), so that
+    // menu and keys offer what the buttons offer.
+    m_actRemoveFiles->setEnabled(m_ui->sbRemoveFiles->isEnabled());
+    m_actMoveUp->setEnabled(m_ui->sbMoveUp->isEnabled());
+    m_actMoveDown->setEnabled(m_ui->sbMoveDown->isEnabled());
+    m_actSortByName->setEnabled(m_ui->ListView1->topLevelItemCount() > 1);
+}
+
+void TfrmMain::PrepareNewRows(int first, int last)
+{
+    QTreeWidget* list = m_ui->ListView1;
+    for (int i = first; i <= last && i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        // Rows go between rows, never into one.
+        row->setFlags(row->flags() & ~Qt::ItemIsDropEnabled);
+        // The sizes' last digits and units line up in a proportional font.
+        row->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void TfrmMain::ListContextMenu(const QPoint& position)
+{
+    // The press that opened the menu may have changed the selection since the
+    // last idle moment.
+    ApplicationEvents1Idle();
+    UpdateListActions();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ListMenu"));
+    menu.addActions({m_actAddFiles, m_actRemoveFiles, m_actMoveUp, m_actMoveDown});
+    menu.addSeparator();
+    menu.addAction(m_actSortByName);
+    menu.exec(m_ui->ListView1->viewport()->mapToGlobal(position));
+}
+
+void TfrmMain::MoveDroppedRows(QDropEvent* drop)
+{
+    QTreeWidget* list = m_ui->ListView1;
+    // The list moves the rows in the order they were selected: make that their
+    // order in the list.
+    QList<QTreeWidgetItem*> moving;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->isSelected())
+            moving << list->topLevelItem(i);
+    }
+    list->clearSelection();
+    for (QTreeWidgetItem* row : moving)
+        row->setSelected(true);
+
+    m_forwardingDrop = true;
+    QCoreApplication::sendEvent(list->viewport(), drop);
+    m_forwardingDrop = false;
+
+    RenumberRows(list);
+    list->clearSelection();
+    for (QTreeWidgetItem* row : moving)
+        row->setSelected(true);
+    if (!moving.isEmpty())
+        list->selectionModel()->setCurrentIndex(list->indexFromItem(moving.constFirst()),
+                                                QItemSelectionModel::NoUpdate);
+}
+
+void TfrmMain::SortListByName()
+{
+    QTreeWidget* list = m_ui->ListView1;
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    QTreeWidgetItem* current = list->currentItem();
+    struct TKeyedRow
+    {
+        std::string Name;
+        std::string Path;
+        QTreeWidgetItem* Row;
+    };
+    std::vector<TKeyedRow> rows;
+    for (QTreeWidgetItem* row : list->invisibleRootItem()->takeChildren())
+        rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPath)), row});
+    std::stable_sort(rows.begin(), rows.end(), [](const TKeyedRow& a, const TKeyedRow& b) {
+        return a.Name != b.Name ? NaturalLess(a.Name, b.Name) : NaturalLess(a.Path, b.Path);
+    });
+    QList<QTreeWidgetItem*> ordered;
+    for (const TKeyedRow& row : rows)
+        ordered << row.Row;
+    list->insertTopLevelItems(0, ordered);
+    RenumberRows(list);
+    for (QTreeWidgetItem* row : selected)
+        row->setSelected(true);
+    if (current)
+        list->selectionModel()->setCurrentIndex(list->indexFromItem(current), QItemSelectionModel::NoUpdate);
+}
+
+void TfrmMain::OpenFiles(const QStringList& names)
+{
+    QStringList paths;
+    const QDir folder = QDir::current();
+    for (const QString& name : names)
+        paths << QDir::cleanPath(folder.absoluteFilePath(name));
+    if (paths.size() == 1) {
+        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet2);
+        OpenSplitSource(paths.constFirst());
+    } else if (paths.size() > 1) {
+        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
+        AddFilesToList(paths);
+    }
+}
+
+void TfrmMain::StartCurrentJob()
+{
+    QToolButton* button =
+        m_ui->PageControl1->currentWidget() == m_ui->TabSheet1 ? m_ui->sbMerge : m_ui->sbSplit;
+    button->setFocus(Qt::ShortcutFocusReason);
+    // A field that refused what was typed in it keeps the focus, and nothing starts.
+    if (focusWidget() != button)
+        return;
+    button->click();
 }

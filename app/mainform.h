@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+class QAction;
+class QDropEvent;
 class QLineEdit;
 class QTreeWidget;
 struct TListProbe;
@@ -47,6 +49,18 @@ public:
     void AddFilesToList(const QStringList& paths);
     bool IsCountingFiles() const { return m_countingFiles; }
     bool IsFileListed(const QString& path) const;
+    // Orders the rows by file name as people read numbers; IDs follow.
+    void SortListByName();
+
+    // Files named on the command line, relative ones taken from the current
+    // folder: one opens on the split side as its source, several go to the
+    // merge list.
+    void OpenFiles(const QStringList& names);
+    // The split side's source as if chosen with the browse button.
+    void OpenSplitSource(const QString& path);
+    // Ctrl+Return: the current tab's command, after the focus has left the
+    // field being typed in, as a click on its button would.
+    void StartCurrentJob();
 
     // Merge command.
     void mbBrowseMergeLocClick();
@@ -76,6 +90,12 @@ protected:
 private:
     void FormCreate();
     bool ListViewWndProc(QEvent* event);
+    void CreateListActions();
+    void UpdateListActions();
+    void PrepareNewRows(int first, int last);
+    void ListContextMenu(const QPoint& position);
+    // Rows dragged within the list go where the drop indicator showed.
+    void MoveDroppedRows(QDropEvent* drop);
     // Probes the source field; false (reported, page count 0) when it cannot be opened.
     bool ProbeSplitSource();
     void UpdateUpDownMaximum();
@@ -107,6 +127,13 @@ private:
     bool m_countingFiles = false;
 
     bool m_centred = false;
+    bool m_forwardingDrop = false;
+
+    QAction* m_actAddFiles = nullptr;
+    QAction* m_actRemoveFiles = nullptr;
+    QAction* m_actMoveUp = nullptr;
+    QAction* m_actMoveDown = nullptr;
+    QAction* m_actSortByName = nullptr;
 };
 
 // The main window, created first at start-up.

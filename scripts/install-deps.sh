@@ -9,10 +9,13 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   qpdf poppler-utils
+  desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
+  dpkg-dev                                # dpkg-shlibdeps, for the package's Depends
+  xvfb xauth                              # the drag test needs a real X server
 )
 for extra in "$@"; do
   case "$extra" in
-    --gui-tools) packages+=(xvfb xdotool x11-apps imagemagick) ;; # the screenshot script
+    --gui-tools) packages+=(xdotool x11-apps imagemagick) ;; # the screenshot script
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;                # the libFuzzer build
     *) echo "unknown option: $extra" >&2; exit 2 ;;
   esac

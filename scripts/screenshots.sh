@@ -3,7 +3,7 @@
 # it with mouse clicks and typed text the way a person would, and saves each window
 # as a PNG in docs/screenshots/.
 #
-# Usage: scripts/screenshots.sh [build-dir]        (default: build)
+# Usage: scripts/screenshots.sh [build-dir]   (default: build-run, else build)
 # Needs the program built and: scripts/install-deps.sh --gui-tools
 #
 # There is no window manager on the virtual screen, so the pictures show the
@@ -11,7 +11,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+default_build=$root/build-run
+[[ -x $default_build/app/plicora ]] || default_build=$root/build
+build=$(cd "${1:-$default_build}" && pwd)
 app=$build/app/plicora
 out=$root/docs/screenshots
 
