@@ -198,6 +198,9 @@ TfrmMain::~TfrmMain()
         m_jobThread.join();
     if (m_countThread.joinable())
         m_countThread.join();
+    // The count's queued result never arrives now; its wait cursor goes here.
+    if (m_countingFiles)
+        QApplication::restoreOverrideCursor();
 }
 
 void TfrmMain::FormCreate()

@@ -239,6 +239,7 @@ private slots:
         Show(w, QString());
         w.Seam.OpenAnswers.enqueue({Path(QStringLiteral("three.pdf"))});
         QTest::keyClick(w.Main.get(), Qt::Key(key), Qt::ControlModifier);
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
         QTEST(w.Seam.BoxTexts(), "boxes");
         QCOMPARE(w.Seam.DialogCalls.size(), dialog.isEmpty() ? 0 : 1);
         if (dialog == QStringLiteral("many")) {
@@ -444,6 +445,7 @@ private slots:
         w.Main->show();
         w.Main->OpenFiles(arguments);
         QDir::setCurrent(previous);
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
 
         QTEST(w.Find<QTabWidget>("PageControl1")->currentWidget()->objectName(), "tab");
         QCOMPARE(Column(w, ColFileName), listed);
