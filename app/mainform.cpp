@@ -501,17 +501,13 @@ void TfrmMain::sbMergeClick()
         return;
     }
 
-    m_mergeSource.Rows.clear();
+    std::vector<TMergeRow> rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = list->topLevelItem(i);
-        m_mergeSource.Rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
-                                      toNative(row->text(ColSize)), toNative(row->text(ColPath))});
+        rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
+                        toNative(row->text(ColSize)), toNative(row->text(ColPath))});
     }
-    m_jobParam.Kind = 1;
-    m_jobParam.Source = static_cast<const IMergeListSource*>(&m_mergeSource);
-    m_jobParam.OutputPath = out;
-    m_jobParam.Notify = &m_notifier;
-    GS_Job_Kind = 1;
+    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));
@@ -624,21 +620,19 @@ void TfrmMain::sbSplitClick()
 
     const bool byRanges = m_ui->RadioButton2->isChecked();
     std::string rangeText;
-    std::string rangeList;
+    TPageRanges ranges;
     if (byRanges) {
         rangeText = Trim(toNative(m_ui->edtSplitPageRange->text()));
         if (rangeText.empty())
             return refuse("missed page range", QStringLiteral("Please specify page range(s) for spliting."));
-        std::int32_t pageTotal = 0;
-        rangeList = ParsePageRanges(fromNative(rangeText), pageTotal);
-        if (rangeList.empty()) {
+        ranges.RangeList = ParsePageRanges(fromNative(rangeText), ranges.PageTotal);
+        if (ranges.RangeList.empty()) {
             refuse("invalid page range",
                    QStringLiteral("Page ranges is invalid or page number exceed total pages."));
             m_ui->edtSplitPageRange->selectAll();
             m_ui->edtSplitPageRange->setFocus();
             return;
         }
-        m_notifier.PostNotify(pageTotal, GSN_TOTAL);
     }
 
     const QString location = m_ui->edtSplitLocation->text();
@@ -654,22 +648,12 @@ void TfrmMain::sbSplitClick()
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
-    m_jobParam.Kind = 2;
-    m_splitSource.Value = source;
-    m_jobParam.Source = static_cast<const ITextSource*>(&m_splitSource);
-    if (byRanges) {
-        m_rangeSource.Value = rangeText;
-        m_jobParam.PageSpec = static_cast<const ITextSource*>(&m_rangeSource);
-    } else {
-        m_upDownSource.Value = static_cast<std::int16_t>(m_ui->UpDown1->value());
-        m_jobParam.PageSpec = static_cast<const IUpDownSource*>(&m_upDownSource);
-    }
-    m_jobParam.OutputPath = IncludeTrailingSeparator(toNative(location));
-    m_jobParam.BaseName = RemoveFileExt(ExtractFileName(source));
-    m_jobParam.TotalPages = m_splitPageCount;
-    m_jobParam.RangeList = rangeList;
-    m_jobParam.Notify = &m_notifier;
-    GS_Job_Kind = 2;
+    if (byRanges)
+        PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                              rangeText, ranges, &m_notifier);
+    else
+        PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier);
     RunJob(QPoint(160, 270));
 }
 

@@ -2,7 +2,7 @@
 
 #include "fileservices.h"
 #include "gsjob.h"
-#include "jobsources.h"
+#include "jobinputs.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "platform.h"
@@ -202,14 +202,10 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
         return CLI_EXIT_REFUSED;
     }
 
-    const TMergeRows list(std::move(rows));
+    TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    param.Kind = 1;
-    param.Source = static_cast<const IMergeListSource*>(&list);
-    param.OutputPath = out;
-    param.Notify = &queue;
-    GS_Job_Kind = 1;
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
     return Finish(RunJob(param, queue, io), "Merging PDF completed.", "Merging PDF failed.", io);
 }
 
@@ -284,25 +280,14 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         return CLI_EXIT_REFUSED;
     }
 
-    const TFixedText sourceField(AbsolutePath(source));
-    const TFixedText rangeField(options.Pages.value_or(std::string()));
-    const TFixedUpDown upDown(static_cast<std::int16_t>(options.Every.value_or(1)));
+    TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    param.Kind = 2;
-    param.TotalPages = pageCount;
-    param.Source = static_cast<const ITextSource*>(&sourceField);
-    param.OutputPath = outputPath;
-    param.BaseName = baseName;
-    param.Notify = &queue;
-    if (options.Pages) {
-        param.PageSpec = static_cast<const ITextSource*>(&rangeField);
-        param.RangeList = ranges.RangeList;
-        // The job posts no total for ranges: the command does, before it starts.
-        queue.PostNotify(ranges.PageTotal, GSN_TOTAL);
-    } else {
-        param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
-    }
-    GS_Job_Kind = 2;
+    if (options.Pages)
+        PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
+                              ranges, &queue);
+    else
+        PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
+                             static_cast<std::int16_t>(*options.Every), &queue);
     return Finish(RunJob(param, queue, io), "Splitting PDF completed.", "Splitting PDF failed.", io);
 }
