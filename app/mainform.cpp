@@ -3,7 +3,9 @@
 #include "about.h"
 #include "application.h"
 #include "fileservices.h"
+#include "jobchecks.h"
 #include "listgrid.h"
+#include "messages.h"
 #include "nativepath.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
@@ -69,6 +71,16 @@ QString ErrorText(const std::exception& error)
 bool FileExists(const std::string& path)
 {
     return plat::pathExists(path) && !plat::isDirectory(path);
+}
+
+// Shows a refusal from the core's checks; true when there was one.
+bool ShowRefusal(QWidget* owner, const std::optional<TRefusal>& refusal)
+{
+    if (!refusal)
+        return false;
+    uiSeam().messageBox(owner, refusal->Warning ? QMessageBox::Warning : QMessageBox::Information,
+                        fromNative(refusal->Caption), fromNative(refusal->Text), QMessageBox::Ok);
+    return true;
 }
 
 // The first selected row in list order, or -1.
@@ -316,8 +328,8 @@ void TfrmMain::AddFileToList(const QString& path, QTreeWidget* list)
         return;
     const std::string nativePath = toNative(path);
     if (IsPdfEncrypted(nativePath)) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("Info"),
-                            path + QStringLiteral(" is encrypted, cannot be merged!"), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Information, QString::fromLatin1(CapInfo),
+                            path + QString::fromLatin1(TxtEncryptedCannotMerge), QMessageBox::Ok);
         return;
     }
     if (plat::isDirectory(nativePath))
@@ -462,44 +474,21 @@ void TfrmMain::mbBrowseMergeLocClick()
 void TfrmMain::sbMergeClick()
 {
     QTreeWidget* list = m_ui->ListView1;
-    if (list->topLevelItemCount() < 2) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("less file"),
-                            QStringLiteral("There must have two or more pdf documents in the list."),
-                            QMessageBox::Ok);
-        return;
-    }
     const QString typed = m_ui->edtMergeFileLoc->text();
-    if (typed.size() < 3) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("missed output file"),
-                            QStringLiteral("Please specify output file nanme."), QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeStart(static_cast<std::size_t>(list->topLevelItemCount()),
+                                          static_cast<std::size_t>(typed.size()))))
         return;
-    }
     const std::string out = FinalMergeOutputName(toNative(typed));
     const QString outText = fromNative(out);
-    // Overwriting would delete that input in the creation test below.
-    if (IsFileListed(outText)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("invalid output file"),
-                            QStringLiteral("The output file cannot be one of the files to merge."),
-                            QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeOutputIsInput(IsFileListed(outText))))
         return;
-    }
     if (FileExists(out) &&
         uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                            QLatin1Char('"') + outText + QStringLiteral("\" aleady exists, overwrite?"),
+                            fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const std::string folder = ExtractFilePath(out);
-    if (!CreateFolderChain(folder)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("create folder failed"),
-                            QStringLiteral("cannot create folder \"") + fromNative(folder) + QLatin1Char('"'),
-                            QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
         return;
-    }
-    if (!TestCreateOutputFile(out)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Warning"),
-                            QStringLiteral("Cannot create output file."), QMessageBox::Ok);
-        return;
-    }
 
     std::vector<TMergeRow> rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -543,8 +532,8 @@ bool TfrmMain::ProbeSplitSource()
         if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
             m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
     } catch (const std::exception&) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
-                            QStringLiteral("Invalid PDF document."), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip),
+                            QString::fromLatin1(TxtInvalidPdf), QMessageBox::Ok);
         m_splitPageCount = 0;
         return false;
     }
@@ -572,8 +561,8 @@ void TfrmMain::edtSplitSrcExit()
         return;
     }
     if (!FileExists(path)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
-                            QStringLiteral("Specified file not exists."), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip),
+                            QString::fromLatin1(TxtSourceMissing), QMessageBox::Ok);
         source->selectAll();
         source->setFocus();
         return;
@@ -605,42 +594,31 @@ std::string TfrmMain::ParsePageRanges(const QString& text, std::int32_t& pageTot
 
 void TfrmMain::sbSplitClick()
 {
-    const auto refuse = [this](const char* caption, const QString& text) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(caption), text, QMessageBox::Ok);
-    };
-
     const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
     m_ui->edtSplitSrc->setText(fromNative(source));
-    if (source.empty())
-        return refuse("missed source file", QStringLiteral("Please select a PDF document to split."));
-    if (IsPdfEncrypted(source))
-        return refuse("Info", fromNative(source) + QStringLiteral(" is encrypted, cannot be split."));
-    if (m_splitPageCount < 2)
-        return refuse("pages less", QStringLiteral("Pages must be greate then 2."));
+    if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
+        ShowRefusal(this, CheckSplitSourcePages(source, m_splitPageCount)))
+        return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();
     std::string rangeText;
     TPageRanges ranges;
     if (byRanges) {
         rangeText = Trim(toNative(m_ui->edtSplitPageRange->text()));
-        if (rangeText.empty())
-            return refuse("missed page range", QStringLiteral("Please specify page range(s) for spliting."));
-        ranges.RangeList = ParsePageRanges(fromNative(rangeText), ranges.PageTotal);
-        if (ranges.RangeList.empty()) {
-            refuse("invalid page range",
-                   QStringLiteral("Page ranges is invalid or page number exceed total pages."));
-            m_ui->edtSplitPageRange->selectAll();
-            m_ui->edtSplitPageRange->setFocus();
+        const std::optional<TRefusal> refusal =
+            CheckSplitRanges(rangeText, m_splitPageCount, ranges, &m_notifier);
+        if (ShowRefusal(this, refusal)) {
+            if (refusal->Caption == CapInvalidRanges) {
+                m_ui->edtSplitPageRange->selectAll();
+                m_ui->edtSplitPageRange->setFocus();
+            }
             return;
         }
     }
 
     const QString location = m_ui->edtSplitLocation->text();
-    if (location.isEmpty())
-        return refuse("missed output location", QStringLiteral("Please specify a location for spliting."));
-    if (!CreateFolderChain(toNative(location)))
-        return refuse("create folder failed",
-                      QStringLiteral("cannot create folder \"") + location + QLatin1Char('"'));
+    if (ShowRefusal(this, CheckSplitLocation(toNative(location), toNative(location))))
+        return;
     if (uiSeam().messageBox(
             this, QMessageBox::Question, QStringLiteral("continue?"),
             QStringLiteral("Files with the same name of the output file will be overwritten.\n"
@@ -650,7 +628,7 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges, &m_notifier);
+                              rangeText, ranges.RangeList, &m_notifier);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
                              static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier);
@@ -692,17 +670,17 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
         const bool ok = wParam == 0;
         const std::uint8_t kind = GS_Job_Kind;
         QString text;
-        if (kind == 1)
-            text = ok ? QStringLiteral("Merging PDF completed.") : QStringLiteral("Merging PDF failed.");
-        else if (kind == 2)
-            text = ok ? QStringLiteral("Splitting PDF completed.") : QStringLiteral("Splitting PDF failed.");
+        if (kind == JOB_MERGE)
+            text = QString::fromLatin1(ok ? TxtMergeCompleted : TxtMergeFailed);
+        else if (kind == JOB_SPLIT)
+            text = QString::fromLatin1(ok ? TxtSplitCompleted : TxtSplitFailed);
         uiSeam().messageBox(frmProgress, QMessageBox::Information,
                             ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text,
                             QMessageBox::Ok);
         frmProgress->CloseJobWindow();
-        if (ok && kind == 1)
+        if (ok && kind == JOB_MERGE)
             uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
-        else if (ok && kind == 2)
+        else if (ok && kind == JOB_SPLIT)
             uiSeam().openUrl(QUrl::fromLocalFile(m_ui->edtSplitLocation->text()));
         break;
     }

@@ -2,7 +2,9 @@
 
 #include "fileservices.h"
 #include "gsjob.h"
+#include "jobchecks.h"
 #include "jobinputs.h"
+#include "messages.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "platform.h"
@@ -24,7 +26,7 @@ namespace {
 
 // A check that failed: its text goes to the error stream and the command ends
 // with CLI_EXIT_REFUSED, having started nothing.
-class TRefusal : public std::runtime_error
+class TRefused : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
@@ -32,12 +34,18 @@ public:
 
 [[noreturn]] void Refuse(const std::string& message)
 {
-    throw TRefusal(message);
+    throw TRefused(message);
 }
 
-std::string Quoted(const std::string& text)
+void RefuseIf(const std::optional<TRefusal>& refusal)
 {
-    return "\"" + text + "\"";
+    if (refusal)
+        Refuse(refusal->Text);
+}
+
+std::string ForceToOverwrite(const std::string& name)
+{
+    return AlreadyExistsText(name) + ", use --force to overwrite.";
 }
 
 // The job hands its paths to Ghostscript as they stand, where a name beginning
@@ -163,7 +171,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
                 continue;
             }
             if (IsPdfEncrypted(input))
-                Refuse(input + " is encrypted, cannot be merged!");
+                Refuse(input + TxtEncryptedCannotMerge);
             if (plat::isDirectory(input))
                 Refuse(input + " is a folder, cannot be merged!");
             std::int32_t pages = 0;
@@ -179,25 +187,17 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
                             FileSizeText(plat::fileSize(input).value_or(0)), fullPath});
         }
 
-        if (rows.size() < 2)
-            Refuse("There must have two or more pdf documents in the list.");
-        if (options.Output.size() < 3)
-            Refuse("Please specify output file nanme.");
+        RefuseIf(CheckMergeStart(rows.size(), options.Output.size()));
         out = FinalMergeOutputName(options.Output);
         // Blanks alone stay relative, so that the folder check refuses them.
         if (!Trim(options.Output).empty())
             out = AbsolutePath(out);
-        for (const TMergeRow& row : rows)
-            if (IsSameFile(out, row.FullPath))
-                Refuse("The output file cannot be one of the files to merge.");
+        RefuseIf(CheckMergeOutputIsInput(std::any_of(
+            rows.begin(), rows.end(), [&](const TMergeRow& row) { return IsSameFile(out, row.FullPath); })));
         if (plat::pathExists(out) && !options.Force)
-            Refuse(Quoted(out) + " aleady exists, use --force to overwrite.");
-        const std::string folder = ExtractFilePath(out);
-        if (!CreateFolderChain(folder))
-            Refuse("cannot create folder " + Quoted(folder));
-        if (!TestCreateOutputFile(out))
-            Refuse("Cannot create output file.");
-    } catch (const TRefusal& refusal) {
+            Refuse(ForceToOverwrite(out));
+        RefuseIf(CheckMergeOutputCreatable(out));
+    } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
     }
@@ -206,7 +206,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
     PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
-    return Finish(RunJob(param, queue, io), "Merging PDF completed.", "Merging PDF failed.", io);
+    return Finish(RunJob(param, queue, io), TxtMergeCompleted, TxtMergeFailed, io);
 }
 
 int SplitCommand(const TSplitOptions& options, TCliStreams& io)
@@ -219,35 +219,27 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     TPageRanges ranges;
     std::string outputPath;
     std::string baseName;
+    TNoticeQueue queue;
     try {
         source = Trim(options.Source);
-        if (source.empty())
-            Refuse("Please select a PDF document to split.");
+        RefuseIf(CheckSplitSourceGiven(source));
         if (!plat::pathExists(source))
-            Refuse("Specified file not exists.");
+            Refuse(TxtSourceMissing);
         if (plat::isDirectory(source))
-            Refuse("Invalid PDF document.");
+            Refuse(TxtInvalidPdf);
         try {
             pageCount = GetPdfPageCount(source);
         } catch (const EPdfOpenError& e) {
-            Refuse(std::string("Invalid PDF document.\n") + e.what());
+            Refuse(std::string(TxtInvalidPdf) + "\n" + e.what());
         }
-        if (IsPdfEncrypted(source))
-            Refuse(source + " is encrypted, cannot be split.");
-        if (pageCount < 2)
-            Refuse("Pages must be greate then 2.");
+        RefuseIf(CheckSplitSourcePages(source, pageCount));
 
         if (options.Pages) {
-            const std::string text = Trim(*options.Pages);
-            if (text.empty())
-                Refuse("Please specify page range(s) for spliting.");
             try {
-                ranges = ParsePageRanges(text, pageCount);
+                RefuseIf(CheckSplitRanges(Trim(*options.Pages), pageCount, ranges, &queue));
             } catch (const EConvertError& e) {
                 Refuse(WithFullStop(e.what()));
             }
-            if (ranges.RangeList.empty())
-                Refuse("Page ranges is invalid or page number exceed total pages.");
         } else if (options.Every) {
             if (*options.Every < 1 || *options.Every > maxPagesPerFile)
                 Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
@@ -255,13 +247,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
             Refuse("Please choose a split method: --every N or --pages RANGES.");
         }
 
-        if (options.Location.empty())
-            Refuse("Please specify a location for spliting.");
         std::string folder = options.Location;
         if (!Trim(folder).empty())
             folder = AbsolutePath(folder);
-        if (!CreateFolderChain(folder))
-            Refuse("cannot create folder " + Quoted(options.Location));
+        RefuseIf(CheckSplitLocation(options.Location, folder));
         outputPath = IncludeTrailingSeparator(folder);
         baseName = RemoveFileExt(ExtractFileName(source));
 
@@ -273,21 +262,20 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
                                                 static_cast<std::int32_t>(*options.Every));
             for (const std::string& piece : pieces)
                 if (plat::pathExists(piece))
-                    Refuse(Quoted(piece) + " aleady exists, use --force to overwrite.");
+                    Refuse(ForceToOverwrite(piece));
         }
-    } catch (const TRefusal& refusal) {
+    } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
     }
 
     TJobInputs inputs;
-    TNoticeQueue queue;
     TCall_GS_Thread_Param param;
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
-                              ranges, &queue);
+                              ranges.RangeList, &queue);
     else
         PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
                              static_cast<std::int16_t>(*options.Every), &queue);
-    return Finish(RunJob(param, queue, io), "Splitting PDF completed.", "Splitting PDF failed.", io);
+    return Finish(RunJob(param, queue, io), TxtSplitCompleted, TxtSplitFailed, io);
 }

@@ -36,11 +36,11 @@ TFixedText::TFixedText(std::string text) : Value(std::move(text)) {}
 namespace {
 
 // The part both kinds of split share; the caller sets PageSpec and RangeList.
+// Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
                   TEngineKind engine)
 {
-    param = TCall_GS_Thread_Param{};
     param.Kind = JOB_SPLIT;
     param.Engine = engine;
     inputs.SplitSource.Value = source;
@@ -56,7 +56,6 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine)
 {
-    param = TCall_GS_Thread_Param{};
     param.Kind = JOB_MERGE;
     param.Engine = engine;
     inputs.MergeList.Rows = std::move(rows);
@@ -73,19 +72,24 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
     PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
+    param.RangeList.clear();
     GS_Job_Kind = JOB_SPLIT;
 }
 
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
-                           const std::string& rangeText, const TPageRanges& ranges, IGsNotifySink* notify,
+                           const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
                            TEngineKind engine)
 {
     PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
-    param.RangeList = ranges.RangeList;
+    param.RangeList = rangeList;
+    GS_Job_Kind = JOB_SPLIT;
+}
+
+void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)
+{
     if (notify)
         notify->PostNotify(ranges.PageTotal, GSN_TOTAL);
-    GS_Job_Kind = JOB_SPLIT;
 }

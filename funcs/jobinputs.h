@@ -68,9 +68,10 @@ struct TJobInputs
     TFixedUpDown PagesPerFile;
 };
 
-// Each Prepare function replaces the whole record (Engine included), fills
-// `inputs`, points the record at them and sets GS_Job_Kind. The caller then
-// starts the job (StartGsJob or Call_GS_Thread). Call only while no job runs.
+// Each Prepare function sets the record's fields its kind of job reads (Engine
+// included; the others keep what the last job left), fills `inputs`, points the
+// record at them and sets GS_Job_Kind. The caller then starts the job
+// (StartGsJob or Call_GS_Thread). Call only while no job runs.
 
 // A merge of `rows` (in list order; rows with page count "0" are left out by the
 // job) into outputPath.
@@ -85,10 +86,15 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
                           IGsNotifySink* notify, TEngineKind engine = TEngineKind::Ghostscript);
 
-// A split of `source` by the parsed range text (rangeText as typed, ranges as
-// ParsePageRanges returned it for a non-empty RangeList). Posts GSN_TOTAL with
-// the ranges' page total to `notify`, as the job posts none for ranges.
+// A split of `source` by the range text (rangeText as typed, rangeList the
+// non-empty list ParsePageRanges made of it). The job posts no total for ranges:
+// PostRangesTotal does, as soon as the ranges pass their check.
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
-                           const std::string& rangeText, const TPageRanges& ranges, IGsNotifySink* notify,
+                           const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
                            TEngineKind engine = TEngineKind::Ghostscript);
+
+// Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
+// Called before any later check, so that a refused or cancelled split still
+// leaves the progress bar's range set, as it always has.
+void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify);

@@ -120,7 +120,7 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
 TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
 {
     const std::string src = MakePdf("scan%d.pdf", 6, "scan");
-    PrepareSplitRangesJob(m_param, m_inputs, src, m_dir.string(), 6, "5,2-4,5", {5, "5;2-4;5;"}, &m_sink);
+    PrepareSplitRangesJob(m_param, m_inputs, src, m_dir.string(), 6, "5,2-4,5", "5;2-4;5;", &m_sink);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     EXPECT_EQ(PdfPageTexts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));
