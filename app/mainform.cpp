@@ -11,6 +11,7 @@
 #include "pdfprobe.h"
 #include "pgbar.h"
 #include "platform.h"
+#include "progressmeter.h"
 #include "strutil.h"
 #include "ui_main.h"
 #include "uiseam.h"
@@ -642,30 +643,26 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     if (!frmProgress)
         return;
     QProgressBar* bar = frmProgress->ProgressBar1();
-    const int number = static_cast<int>(std::clamp<std::intptr_t>(wParam, INT32_MIN, INT32_MAX));
+    TProgressState state{bar->maximum(), bar->value(), frmProgress->BasePosition, frmProgress->FirstPage};
+    const std::optional<int> percent = ApplyProgressNotice(state, GS_Job_Kind, wParam, lParam);
+    const auto toInt = [](std::int64_t n) {
+        return static_cast<int>(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX));
+    };
     switch (lParam) {
     case GSN_TOTAL:
-        bar->setMaximum(std::max(number, 0));
+        bar->setMaximum(toInt(state.Maximum));
         bar->setValue(0);
         frmProgress->SetLabelText(QString());
         break;
     case GSN_PIECE:
-        frmProgress->FirstPage = number;
-        frmProgress->BasePosition = bar->value();
+        frmProgress->FirstPage = toInt(state.FirstPage);
+        frmProgress->BasePosition = toInt(state.BasePosition);
         break;
-    case GSN_PAGE: {
-        if (number == 1)
-            frmProgress->BasePosition = bar->value();
-        const std::int64_t position =
-            GS_Job_Kind == 1 ? std::int64_t{frmProgress->BasePosition} + number
-                             : std::int64_t{frmProgress->BasePosition} + number - frmProgress->FirstPage + 1;
-        bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, bar->minimum(), bar->maximum())));
-        const int maximum = bar->maximum();
-        // A report while the maximum is 0 must not divide by zero.
-        const int percent = maximum > 0 ? static_cast<int>(std::int64_t{bar->value()} * 100 / maximum) : 0;
-        frmProgress->SetLabelText(QString::asprintf("%3d%%", percent));
+    case GSN_PAGE:
+        frmProgress->BasePosition = toInt(state.BasePosition);
+        bar->setValue(toInt(state.Position));
+        frmProgress->SetLabelText(QString::fromLatin1(PercentText(percent.value_or(0))));
         break;
-    }
     case GSN_DONE: {
         const bool ok = wParam == 0;
         const std::uint8_t kind = GS_Job_Kind;

@@ -9,11 +9,11 @@
 #include "pdfprobe.h"
 #include "platform.h"
 #include "progress.h"
+#include "progressmeter.h"
 #include "splitnames.h"
 #include "strutil.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -82,14 +82,13 @@ std::string WithFullStop(std::string text)
 // Returns the job's result code.
 int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
 {
-    TProgressMeter meter(param.Kind);
+    TProgressState progress;
     std::optional<int> shown;
     auto show = [&](int percent) {
         if (io.Quiet || shown == percent)
             return;
         shown = percent;
-        char text[16];
-        std::snprintf(text, sizeof text, "%3d%%", percent);
+        const std::string text = PercentText(percent);
         if (io.ErrIsTerminal)
             io.Err << '\r' << text << std::flush;
         else
@@ -109,7 +108,10 @@ int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
             result = static_cast<int>(notice.WParam);
             break;
         }
-        if (const std::optional<int> percent = meter.Apply(notice))
+        const std::optional<int> percent =
+            ApplyProgressNotice(progress, param.Kind, notice.WParam, notice.LParam);
+        // Nothing to show while no total is known.
+        if (percent && progress.Maximum > 0)
             show(*percent);
     }
     worker.join();
