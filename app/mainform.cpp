@@ -3,7 +3,9 @@
 #include "about.h"
 #include "application.h"
 #include "fileservices.h"
+#include "jobchecks.h"
 #include "listgrid.h"
+#include "messages.h"
 #include "nativepath.h"
 #include "naturalsort.h"
 #include "pageranges.h"
@@ -11,6 +13,7 @@
 #include "pdfreader.h"
 #include "pgbar.h"
 #include "platform.h"
+#include "progressmeter.h"
 #include "strutil.h"
 #include "ui_main.h"
 #include "uiseam.h"
@@ -71,6 +74,16 @@ QString TrimmedText(const QString& text)
 bool FileExists(const std::string& path)
 {
     return plat::pathExists(path) && !plat::isDirectory(path);
+}
+
+// Shows a refusal from the core's checks; true when there was one.
+bool ShowRefusal(QWidget* owner, const std::optional<TRefusal>& refusal)
+{
+    if (!refusal)
+        return false;
+    uiSeam().messageBox(owner, refusal->Warning ? QMessageBox::Warning : QMessageBox::Information,
+                        fromNative(refusal->Caption), fromNative(refusal->Text), QMessageBox::Ok);
+    return true;
 }
 
 // The first selected row in list order, or -1.
@@ -340,8 +353,8 @@ void TfrmMain::AddProbedFile(const QString& path, const TListProbe& probe, QTree
         return;
     const std::string nativePath = toNative(path);
     if (probe.Encrypted) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("Info"),
-                            path + QStringLiteral(" is encrypted, cannot be merged!"), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Information, QString::fromLatin1(CapInfo),
+                            path + QString::fromLatin1(TxtEncryptedCannotMerge), QMessageBox::Ok);
         return;
     }
     if (plat::isDirectory(nativePath))
@@ -533,56 +546,29 @@ void TfrmMain::sbMergeClick()
     if (m_countingFiles)
         return; // the rows are not all in yet
     QTreeWidget* list = m_ui->ListView1;
-    if (list->topLevelItemCount() < 2) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("less file"),
-                            QStringLiteral("There must have two or more pdf documents in the list."),
-                            QMessageBox::Ok);
-        return;
-    }
     const QString typed = m_ui->edtMergeFileLoc->text();
-    if (typed.size() < 3) {
-        uiSeam().messageBox(this, QMessageBox::Information, QStringLiteral("missed output file"),
-                            QStringLiteral("Please specify output file nanme."), QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeStart(static_cast<std::size_t>(list->topLevelItemCount()),
+                                          static_cast<std::size_t>(typed.size()))))
         return;
-    }
     const std::string out = FinalMergeOutputName(toNative(typed));
     const QString outText = fromNative(out);
-    // Overwriting would delete that input in the creation test below.
-    if (IsFileListed(outText)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("invalid output file"),
-                            QStringLiteral("The output file cannot be one of the files to merge."),
-                            QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeOutputIsInput(IsFileListed(outText))))
         return;
-    }
     if (FileExists(out) &&
         uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                            QLatin1Char('"') + outText + QStringLiteral("\" aleady exists, overwrite?"),
+                            fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const std::string folder = ExtractFilePath(out);
-    if (!CreateFolderChain(folder)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("create folder failed"),
-                            QStringLiteral("cannot create folder \"") + fromNative(folder) + QLatin1Char('"'),
-                            QMessageBox::Ok);
+    if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
         return;
-    }
-    if (!TestCreateOutputFile(out)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Warning"),
-                            QStringLiteral("Cannot create output file."), QMessageBox::Ok);
-        return;
-    }
 
-    m_mergeSource.Rows.clear();
+    std::vector<TMergeRow> rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = list->topLevelItem(i);
-        m_mergeSource.Rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
-                                      toNative(row->text(ColSize)), toNative(row->text(ColPath))});
+        rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
+                        toNative(row->text(ColSize)), toNative(row->text(ColPath))});
     }
-    m_jobParam.Kind = 1;
-    m_jobParam.Source = static_cast<const IMergeListSource*>(&m_mergeSource);
-    m_jobParam.OutputPath = out;
-    m_jobParam.Notify = &m_notifier;
-    GS_Job_Kind = 1;
+    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));
@@ -616,10 +602,10 @@ bool TfrmMain::ProbeSplitSource()
     // A split cuts by the reader's count only: a guessed one loses or invents pages.
     const bool unreadable = !probe.Encrypted && !probe.ReaderCount && probe.Pages > 0;
     if (!probe.OpenError.empty() || unreadable) {
-        QString text = QStringLiteral("Invalid PDF document.");
+        QString text = QString::fromLatin1(TxtInvalidPdf);
         if (unreadable)
             text += QLatin1Char('\n') + fromNative(probe.ReaderNote);
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"), text, QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip), text, QMessageBox::Ok);
         m_splitPageCount = 0;
         return false;
     }
@@ -656,8 +642,8 @@ void TfrmMain::edtSplitSrcExit()
         return;
     }
     if (!FileExists(path)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QStringLiteral("Tip"),
-                            QStringLiteral("Specified file not exists."), QMessageBox::Ok);
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip),
+                            QString::fromLatin1(TxtSourceMissing), QMessageBox::Ok);
         source->selectAll();
         source->setFocus();
         return;
@@ -689,44 +675,31 @@ std::string TfrmMain::ParsePageRanges(const QString& text, std::int32_t& pageTot
 
 void TfrmMain::sbSplitClick()
 {
-    const auto refuse = [this](const char* caption, const QString& text) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(caption), text, QMessageBox::Ok);
-    };
-
     const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
     m_ui->edtSplitSrc->setText(fromNative(source));
-    if (source.empty())
-        return refuse("missed source file", QStringLiteral("Please select a PDF document to split."));
-    if (ProbePdfForList(source).Encrypted)
-        return refuse("Info", fromNative(source) + QStringLiteral(" is encrypted, cannot be split."));
-    if (m_splitPageCount < 2)
-        return refuse("pages less", QStringLiteral("Pages must be greate then 2."));
+    if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
+        ShowRefusal(this, CheckSplitSourcePages(source, ProbePdfForList(source).Encrypted, m_splitPageCount)))
+        return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();
     std::string rangeText;
-    std::string rangeList;
+    TPageRanges ranges;
     if (byRanges) {
         rangeText = Trim(toNative(m_ui->edtSplitPageRange->text()));
-        if (rangeText.empty())
-            return refuse("missed page range", QStringLiteral("Please specify page range(s) for spliting."));
-        std::int32_t pageTotal = 0;
-        rangeList = ParsePageRanges(fromNative(rangeText), pageTotal);
-        if (rangeList.empty()) {
-            refuse("invalid page range",
-                   QStringLiteral("Page ranges is invalid or page number exceed total pages."));
-            m_ui->edtSplitPageRange->selectAll();
-            m_ui->edtSplitPageRange->setFocus();
+        const std::optional<TRefusal> refusal =
+            CheckSplitRanges(rangeText, m_splitPageCount, ranges, &m_notifier);
+        if (ShowRefusal(this, refusal)) {
+            if (refusal->Caption == CapInvalidRanges) {
+                m_ui->edtSplitPageRange->selectAll();
+                m_ui->edtSplitPageRange->setFocus();
+            }
             return;
         }
-        m_notifier.PostNotify(pageTotal, GSN_TOTAL);
     }
 
     const QString location = m_ui->edtSplitLocation->text();
-    if (location.isEmpty())
-        return refuse("missed output location", QStringLiteral("Please specify a location for spliting."));
-    if (!CreateFolderChain(toNative(location)))
-        return refuse("create folder failed",
-                      QStringLiteral("cannot create folder \"") + location + QLatin1Char('"'));
+    if (ShowRefusal(this, CheckSplitLocation(toNative(location), toNative(location))))
+        return;
     if (uiSeam().messageBox(
             this, QMessageBox::Question, QStringLiteral("continue?"),
             QStringLiteral("Files with the same name of the output file will be overwritten.\n"
@@ -734,22 +707,12 @@ void TfrmMain::sbSplitClick()
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
-    m_jobParam.Kind = 2;
-    m_splitSource.Value = source;
-    m_jobParam.Source = static_cast<const ITextSource*>(&m_splitSource);
-    if (byRanges) {
-        m_rangeSource.Value = rangeText;
-        m_jobParam.PageSpec = static_cast<const ITextSource*>(&m_rangeSource);
-    } else {
-        m_upDownSource.Value = static_cast<std::int16_t>(m_ui->UpDown1->value());
-        m_jobParam.PageSpec = static_cast<const IUpDownSource*>(&m_upDownSource);
-    }
-    m_jobParam.OutputPath = IncludeTrailingSeparator(toNative(location));
-    m_jobParam.BaseName = RemoveFileExt(ExtractFileName(source));
-    m_jobParam.TotalPages = m_splitPageCount;
-    m_jobParam.RangeList = rangeList;
-    m_jobParam.Notify = &m_notifier;
-    GS_Job_Kind = 2;
+    if (byRanges)
+        PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                              rangeText, ranges.RangeList, &m_notifier);
+    else
+        PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier);
     RunJob(QPoint(160, 270));
 }
 
@@ -760,45 +723,41 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     if (!frmProgress)
         return;
     QProgressBar* bar = frmProgress->ProgressBar1();
-    const int number = static_cast<int>(std::clamp<std::intptr_t>(wParam, INT32_MIN, INT32_MAX));
+    TProgressState state{bar->maximum(), bar->value(), frmProgress->BasePosition, frmProgress->FirstPage};
+    const std::optional<int> percent = ApplyProgressNotice(state, GS_Job_Kind, wParam, lParam);
+    const auto toInt = [](std::int64_t n) {
+        return static_cast<int>(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX));
+    };
     switch (lParam) {
     case GSN_TOTAL:
-        bar->setMaximum(std::max(number, 0));
+        bar->setMaximum(toInt(state.Maximum));
         bar->setValue(0);
         frmProgress->SetLabelText(QString());
         break;
     case GSN_PIECE:
-        frmProgress->FirstPage = number;
-        frmProgress->BasePosition = bar->value();
+        frmProgress->FirstPage = toInt(state.FirstPage);
+        frmProgress->BasePosition = toInt(state.BasePosition);
         break;
-    case GSN_PAGE: {
-        if (number == 1)
-            frmProgress->BasePosition = bar->value();
-        const std::int64_t position =
-            GS_Job_Kind == 1 ? std::int64_t{frmProgress->BasePosition} + number
-                             : std::int64_t{frmProgress->BasePosition} + number - frmProgress->FirstPage + 1;
-        bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, bar->minimum(), bar->maximum())));
-        const int maximum = bar->maximum();
-        // A report while the maximum is 0 must not divide by zero.
-        const int percent = maximum > 0 ? static_cast<int>(std::int64_t{bar->value()} * 100 / maximum) : 0;
-        frmProgress->SetLabelText(QString::asprintf("%3d%%", percent));
+    case GSN_PAGE:
+        frmProgress->BasePosition = toInt(state.BasePosition);
+        bar->setValue(toInt(state.Position));
+        frmProgress->SetLabelText(QString::fromLatin1(PercentText(percent.value_or(0))));
         break;
-    }
     case GSN_DONE: {
         const bool ok = wParam == 0;
         const std::uint8_t kind = GS_Job_Kind;
         QString text;
-        if (kind == 1)
-            text = ok ? QStringLiteral("Merging PDF completed.") : QStringLiteral("Merging PDF failed.");
-        else if (kind == 2)
-            text = ok ? QStringLiteral("Splitting PDF completed.") : QStringLiteral("Splitting PDF failed.");
+        if (kind == JOB_MERGE)
+            text = QString::fromLatin1(ok ? TxtMergeCompleted : TxtMergeFailed);
+        else if (kind == JOB_SPLIT)
+            text = QString::fromLatin1(ok ? TxtSplitCompleted : TxtSplitFailed);
         uiSeam().messageBox(frmProgress, QMessageBox::Information,
                             ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text,
                             QMessageBox::Ok);
         frmProgress->CloseJobWindow();
-        if (ok && kind == 1)
+        if (ok && kind == JOB_MERGE)
             uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
-        else if (ok && kind == 2)
+        else if (ok && kind == JOB_SPLIT)
             uiSeam().openUrl(QUrl::fromLocalFile(m_ui->edtSplitLocation->text()));
         break;
     }

@@ -4,6 +4,7 @@
 
 #include "gsjob.h"
 #include "jobbridge.h"
+#include "jobinputs.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -116,10 +117,7 @@ private:
 
     // What the running job reads instead of the controls.
     TGsNotifyPoster m_notifier{this};
-    TMergeListCopy m_mergeSource;
-    TTextCopy m_splitSource;
-    TTextCopy m_rangeSource;
-    TUpDownCopy m_upDownSource;
+    TJobInputs m_jobInputs;
 
     // Files waiting to be counted, and the thread counting the current batch.
     QStringList m_pendingAdds;

@@ -10,6 +10,7 @@
 // on the machine falls on both alike. Needs gs and qpdf on the PATH.
 #include "gsbinding.h"
 #include "gsjob.h"
+#include "jobinputs.h"
 #include "pdfprobe.h"
 
 #include <benchmark/benchmark.h>
@@ -107,37 +108,13 @@ public:
     void PostNotify(std::intptr_t, std::intptr_t) noexcept override {}
 };
 
-class MergeRows : public IMergeListSource
+std::vector<TMergeRow> MergeRowsOf(const std::vector<std::string>& paths)
 {
-public:
-    explicit MergeRows(const std::vector<std::string>& paths) : m_paths(paths) {}
-    int RowCount() const override { return static_cast<int>(m_paths.size()); }
-    std::string SubItem(int row, int index) const override
-    {
-        return index == 1   ? std::to_string(MergeFilePages)
-               : index == 3 ? m_paths[static_cast<std::size_t>(row)]
-                            : "";
-    }
-
-private:
-    const std::vector<std::string>& m_paths;
-};
-
-class SourceField : public ITextSource
-{
-public:
-    explicit SourceField(std::string t) : m_text(std::move(t)) {}
-    std::string Text() const override { return m_text; }
-
-private:
-    std::string m_text;
-};
-
-class OnePagePerFile : public IUpDownSource
-{
-public:
-    std::int16_t Position() const override { return 1; }
-};
+    std::vector<TMergeRow> rows;
+    for (const std::string& path : paths)
+        rows.push_back({{}, std::to_string(MergeFilePages), {}, path});
+    return rows;
+}
 
 // As the window runs a job: on a thread of its own, joined at the end.
 int RunJob(TCall_GS_Thread_Param& param)
@@ -178,17 +155,13 @@ void BM_Merge(benchmark::State& state)
     if (!f.ok)
         return state.SkipWithError("could not generate the input PDFs");
     NullSink sink;
-    MergeRows rows(f.mergeInputs);
+    TJobInputs inputs;
     TCall_GS_Thread_Param param;
-    param.Kind = 1;
-    param.Source = static_cast<const IMergeListSource*>(&rows);
-    param.OutputPath = (f.dir / "merged-job.pdf").string();
-    param.Notify = &sink;
+    PrepareMergeJob(param, inputs, MergeRowsOf(f.mergeInputs), (f.dir / "merged-job.pdf").string(), &sink);
     std::vector<std::string> command = CommandStart();
     command.push_back("-sOutputFile=" + (f.dir / "merged-cmd.pdf").string());
     command.push_back("-f");
     command.insert(command.end(), f.mergeInputs.begin(), f.mergeInputs.end());
-    GS_Job_Kind = 1;
     double job = 0, cmd = 0;
     bool jobFirst = true;
     for (auto _ : state) {
@@ -217,18 +190,10 @@ void BM_SplitEveryPage(benchmark::State& state)
     if (!f.ok)
         return state.SkipWithError("could not generate the input PDFs");
     NullSink sink;
-    SourceField source(f.splitSource);
-    OnePagePerFile upDown;
+    TJobInputs inputs;
     TCall_GS_Thread_Param param;
-    param.Kind = 2;
-    param.TotalPages = SplitPages;
-    param.Source = static_cast<const ITextSource*>(&source);
-    param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
-    param.OutputPath = (f.dir / "pieces-job").string() + "/";
-    param.BaseName = "source";
-    param.Notify = &sink;
+    PrepareSplitEveryJob(param, inputs, f.splitSource, (f.dir / "pieces-job").string(), SplitPages, 1, &sink);
     const std::string out = (f.dir / "pieces-cmd").string() + "/source";
-    GS_Job_Kind = 2;
     double job = 0, cmd = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();

@@ -2,17 +2,19 @@
 
 #include "fileservices.h"
 #include "gsjob.h"
-#include "jobsources.h"
+#include "jobchecks.h"
+#include "jobinputs.h"
+#include "messages.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "pdfreader.h"
 #include "platform.h"
 #include "progress.h"
+#include "progressmeter.h"
 #include "splitnames.h"
 #include "strutil.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -25,7 +27,7 @@ namespace {
 
 // A check that failed: its text goes to the error stream and the command ends
 // with CLI_EXIT_REFUSED, having started nothing.
-class TRefusal : public std::runtime_error
+class TRefused : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
@@ -33,12 +35,18 @@ public:
 
 [[noreturn]] void Refuse(const std::string& message)
 {
-    throw TRefusal(message);
+    throw TRefused(message);
 }
 
-std::string Quoted(const std::string& text)
+void RefuseIf(const std::optional<TRefusal>& refusal)
 {
-    return "\"" + text + "\"";
+    if (refusal)
+        Refuse(refusal->Text);
+}
+
+std::string ForceToOverwrite(const std::string& name)
+{
+    return AlreadyExistsText(name) + ", use --force to overwrite.";
 }
 
 // The job hands its paths to Ghostscript as they stand, where a name beginning
@@ -75,14 +83,13 @@ std::string WithFullStop(std::string text)
 // Returns the job's result code.
 int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
 {
-    TProgressMeter meter(param.Kind);
+    TProgressState progress;
     std::optional<int> shown;
     auto show = [&](int percent) {
         if (io.Quiet || shown == percent)
             return;
         shown = percent;
-        char text[16];
-        std::snprintf(text, sizeof text, "%3d%%", percent);
+        const std::string text = PercentText(percent);
         if (io.ErrIsTerminal)
             io.Err << '\r' << text << std::flush;
         else
@@ -102,7 +109,10 @@ int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
             result = static_cast<int>(notice.WParam);
             break;
         }
-        if (const std::optional<int> percent = meter.Apply(notice))
+        const std::optional<int> percent =
+            ApplyProgressNotice(progress, param.Kind, notice.WParam, notice.LParam);
+        // Nothing to show while no total is known.
+        if (percent && progress.Maximum > 0)
             show(*percent);
     }
     worker.join();
@@ -164,7 +174,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
             }
             const TListProbe probe = ProbePdfForList(input);
             if (probe.Encrypted)
-                Refuse(input + " is encrypted, cannot be merged!");
+                Refuse(input + TxtEncryptedCannotMerge);
             if (plat::isDirectory(input))
                 Refuse(input + " is a folder, cannot be merged!");
             if (!probe.OpenError.empty())
@@ -177,38 +187,26 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
                             FileSizeText(plat::fileSize(input).value_or(0)), fullPath});
         }
 
-        if (rows.size() < 2)
-            Refuse("There must have two or more pdf documents in the list.");
-        if (options.Output.size() < 3)
-            Refuse("Please specify output file nanme.");
+        RefuseIf(CheckMergeStart(rows.size(), options.Output.size()));
         out = FinalMergeOutputName(options.Output);
         // Blanks alone stay relative, so that the folder check refuses them.
         if (!Trim(options.Output).empty())
             out = AbsolutePath(out);
-        for (const TMergeRow& row : rows)
-            if (IsSameFile(out, row.FullPath))
-                Refuse("The output file cannot be one of the files to merge.");
+        RefuseIf(CheckMergeOutputIsInput(std::any_of(
+            rows.begin(), rows.end(), [&](const TMergeRow& row) { return IsSameFile(out, row.FullPath); })));
         if (plat::pathExists(out) && !options.Force)
-            Refuse(Quoted(out) + " aleady exists, use --force to overwrite.");
-        const std::string folder = ExtractFilePath(out);
-        if (!CreateFolderChain(folder))
-            Refuse("cannot create folder " + Quoted(folder));
-        if (!TestCreateOutputFile(out))
-            Refuse("Cannot create output file.");
-    } catch (const TRefusal& refusal) {
+            Refuse(ForceToOverwrite(out));
+        RefuseIf(CheckMergeOutputCreatable(out));
+    } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
     }
 
-    const TMergeRows list(std::move(rows));
+    TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    param.Kind = 1;
-    param.Source = static_cast<const IMergeListSource*>(&list);
-    param.OutputPath = out;
-    param.Notify = &queue;
-    GS_Job_Kind = 1;
-    return Finish(RunJob(param, queue, io), "Merging PDF completed.", "Merging PDF failed.", io);
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
+    return Finish(RunJob(param, queue, io), TxtMergeCompleted, TxtMergeFailed, io);
 }
 
 int SplitCommand(const TSplitOptions& options, TCliStreams& io)
@@ -221,37 +219,29 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     TPageRanges ranges;
     std::string outputPath;
     std::string baseName;
+    TNoticeQueue queue;
     try {
         source = Trim(options.Source);
-        if (source.empty())
-            Refuse("Please select a PDF document to split.");
+        RefuseIf(CheckSplitSourceGiven(source));
         if (!plat::pathExists(source))
-            Refuse("Specified file not exists.");
+            Refuse(TxtSourceMissing);
         if (plat::isDirectory(source))
-            Refuse("Invalid PDF document.");
+            Refuse(TxtInvalidPdf);
         const TListProbe probe = ProbePdfForList(source);
         if (!probe.OpenError.empty())
-            Refuse("Invalid PDF document.\n" + probe.OpenError);
-        if (probe.Encrypted)
-            Refuse(source + " is encrypted, cannot be split.");
+            Refuse(std::string(TxtInvalidPdf) + "\n" + probe.OpenError);
         // Pieces are cut by the reader's count only: a guessed one loses or invents pages.
-        if (!probe.ReaderCount && probe.Pages > 0)
-            Refuse("Invalid PDF document.\n" + probe.ReaderNote);
+        if (!probe.Encrypted && !probe.ReaderCount && probe.Pages > 0)
+            Refuse(std::string(TxtInvalidPdf) + "\n" + probe.ReaderNote);
         pageCount = probe.Pages;
-        if (pageCount < 2)
-            Refuse("Pages must be greate then 2.");
+        RefuseIf(CheckSplitSourcePages(source, probe.Encrypted, pageCount));
 
         if (options.Pages) {
-            const std::string text = Trim(*options.Pages);
-            if (text.empty())
-                Refuse("Please specify page range(s) for spliting.");
             try {
-                ranges = ParsePageRanges(text, pageCount);
+                RefuseIf(CheckSplitRanges(Trim(*options.Pages), pageCount, ranges, &queue));
             } catch (const EConvertError& e) {
                 Refuse(WithFullStop(e.what()));
             }
-            if (ranges.RangeList.empty())
-                Refuse("Page ranges is invalid or page number exceed total pages.");
         } else if (options.Every) {
             if (*options.Every < 1 || *options.Every > maxPagesPerFile)
                 Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
@@ -259,13 +249,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
             Refuse("Please choose a split method: --every N or --pages RANGES.");
         }
 
-        if (options.Location.empty())
-            Refuse("Please specify a location for spliting.");
         std::string folder = options.Location;
         if (!Trim(folder).empty())
             folder = AbsolutePath(folder);
-        if (!CreateFolderChain(folder))
-            Refuse("cannot create folder " + Quoted(options.Location));
+        RefuseIf(CheckSplitLocation(options.Location, folder));
         outputPath = IncludeTrailingSeparator(folder);
         baseName = RemoveFileExt(ExtractFileName(source));
 
@@ -277,32 +264,20 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
                                                 static_cast<std::int32_t>(*options.Every));
             for (const std::string& piece : pieces)
                 if (plat::pathExists(piece))
-                    Refuse(Quoted(piece) + " aleady exists, use --force to overwrite.");
+                    Refuse(ForceToOverwrite(piece));
         }
-    } catch (const TRefusal& refusal) {
+    } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
     }
 
-    const TFixedText sourceField(AbsolutePath(source));
-    const TFixedText rangeField(options.Pages.value_or(std::string()));
-    const TFixedUpDown upDown(static_cast<std::int16_t>(options.Every.value_or(1)));
-    TNoticeQueue queue;
+    TJobInputs inputs;
     TCall_GS_Thread_Param param;
-    param.Kind = 2;
-    param.TotalPages = pageCount;
-    param.Source = static_cast<const ITextSource*>(&sourceField);
-    param.OutputPath = outputPath;
-    param.BaseName = baseName;
-    param.Notify = &queue;
-    if (options.Pages) {
-        param.PageSpec = static_cast<const ITextSource*>(&rangeField);
-        param.RangeList = ranges.RangeList;
-        // The job posts no total for ranges: the command does, before it starts.
-        queue.PostNotify(ranges.PageTotal, GSN_TOTAL);
-    } else {
-        param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
-    }
-    GS_Job_Kind = 2;
-    return Finish(RunJob(param, queue, io), "Splitting PDF completed.", "Splitting PDF failed.", io);
+    if (options.Pages)
+        PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
+                              ranges.RangeList, &queue);
+    else
+        PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
+                             static_cast<std::int16_t>(*options.Every), &queue);
+    return Finish(RunJob(param, queue, io), TxtSplitCompleted, TxtSplitFailed, io);
 }

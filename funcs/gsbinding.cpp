@@ -1,6 +1,6 @@
 #include "gsbinding.h"
 
-#include "gsjob.h"
+#include "gscallbacks.h"
 #include "platform.h"
 #include "strutil.h"
 
@@ -84,16 +84,16 @@ TGsBinding::~TGsBinding()
 bool TGsBinding::Load(const std::string& path, bool forSplit)
 {
     Unload();
-    Library = plat::openLibrary(path);
-    if (!Library)
+    m_library = plat::openLibrary(path);
+    if (!m_library)
         return false;
     // Looked up in this order; the first one missing fails the binding.
-    const bool ok = Resolve(Library, "gsapi_new_instance", Api.new_instance) &&
-                    Resolve(Library, "gsapi_delete_instance", Api.delete_instance) &&
-                    Resolve(Library, "gsapi_init_with_args", Api.init_with_args) &&
-                    (!forSplit || Resolve(Library, "gsapi_run_string_end", Api.run_string_end)) &&
-                    Resolve(Library, "gsapi_set_stdio", Api.set_stdio) &&
-                    Resolve(Library, "gsapi_exit", Api.exit);
+    const bool ok = Resolve(m_library, "gsapi_new_instance", m_api.new_instance) &&
+                    Resolve(m_library, "gsapi_delete_instance", m_api.delete_instance) &&
+                    Resolve(m_library, "gsapi_init_with_args", m_api.init_with_args) &&
+                    (!forSplit || Resolve(m_library, "gsapi_run_string_end", m_api.run_string_end)) &&
+                    Resolve(m_library, "gsapi_set_stdio", m_api.set_stdio) &&
+                    Resolve(m_library, "gsapi_exit", m_api.exit);
     if (!ok) {
         Unload();
         return false;
@@ -109,14 +109,14 @@ bool TGsBinding::NewInstance()
 bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOutFn err)
 {
     DeleteInstance();
-    if (!Library)
+    if (!m_library)
         return false;
     void* instance = nullptr;
-    if (Api.new_instance(&instance, callerHandle) != 0 || !instance)
+    if (m_api.new_instance(&instance, callerHandle) != 0 || !instance)
         return false;
-    Instance = instance;
+    m_instance = instance;
     m_initCalled = m_exitCalled = false;
-    if (Api.set_stdio(Instance, in, out, err) != 0) {
+    if (m_api.set_stdio(m_instance, in, out, err) != 0) {
         DeleteInstance();
         return false;
     }
@@ -126,7 +126,7 @@ bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOu
 TGsBinding::RunCodes TGsBinding::RunInstance(const std::vector<std::string>& args)
 {
     RunCodes codes;
-    if (!Instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
+    if (!m_instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
         return codes;
     // Ghostscript takes non-const pointers; it does not write through them.
     std::vector<std::string> copies(args);
@@ -136,32 +136,32 @@ TGsBinding::RunCodes TGsBinding::RunInstance(const std::vector<std::string>& arg
         argv.push_back(a.data());
     argv.push_back(nullptr);
     m_initCalled = true;
-    codes.Init = Api.init_with_args(Instance, static_cast<int>(copies.size()), argv.data());
-    codes.Exit = Api.exit(Instance);
+    codes.Init = m_api.init_with_args(m_instance, static_cast<int>(copies.size()), argv.data());
+    codes.Exit = m_api.exit(m_instance);
     m_exitCalled = true;
     return codes;
 }
 
 void TGsBinding::DeleteInstance()
 {
-    if (!Instance)
+    if (!m_instance)
         return;
     // Ghostscript requires gsapi_exit before deleting an instance it initialised.
     if (m_initCalled && !m_exitCalled)
-        Api.exit(Instance);
-    Api.delete_instance(Instance);
-    Instance = nullptr;
+        m_api.exit(m_instance);
+    m_api.delete_instance(m_instance);
+    m_instance = nullptr;
     m_initCalled = m_exitCalled = false;
 }
 
 bool TGsBinding::Unload()
 {
     DeleteInstance();
-    if (!Library)
+    if (!m_library)
         return false;
-    const bool ok = plat::closeLibrary(Library);
-    Library = nullptr;
-    Api = {};
+    const bool ok = plat::closeLibrary(m_library);
+    m_library = nullptr;
+    m_api = {};
     return ok;
 }
 
@@ -266,8 +266,8 @@ std::int32_t GsCountPages(const std::string& fileName)
     // -dSAFER refuses to read files not named on the command line. The exact-path
     // call is preferred: --permit-file-read splits its value at ':'.
     PFN_gsapi_add_control_path addControlPath = nullptr;
-    if (!Resolve(binding.Library, "gsapi_add_control_path", addControlPath) ||
-        addControlPath(binding.Instance, GS_PERMIT_FILE_READING, name.c_str()) != 0)
+    if (!Resolve(binding.Library(), "gsapi_add_control_path", addControlPath) ||
+        addControlPath(binding.Instance(), GS_PERMIT_FILE_READING, name.c_str()) != 0)
         args.push_back("--permit-file-read=" + name);
     args.push_back("-sFile=" + name);
     args.push_back("-c");

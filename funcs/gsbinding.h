@@ -76,7 +76,10 @@ public:
     // Loads the library from path and resolves the entry points; the split form
     // also requires gsapi_run_string_end. False (and nothing held) on failure.
     bool Load(const std::string& path, bool forSplit);
-    bool Loaded() const { return Library != nullptr; }
+    bool Loaded() const { return m_library != nullptr; }
+    // The loaded library and the current instance; null when none is held.
+    void* Library() const { return m_library; }
+    void* Instance() const { return m_instance; }
 
     // Creates a fresh instance with the job's stdio callbacks (GS_StdIn, GS_StdOut,
     // GS_StdErr). Deletes any instance still held first. False on a non-zero code;
@@ -104,11 +107,10 @@ public:
     // success (false also when nothing was loaded).
     bool Unload();
 
-    void* Library = nullptr;
-    void* Instance = nullptr;
-    TGsEntryPoints Api;
-
 private:
+    void* m_library = nullptr;
+    void* m_instance = nullptr;
+    TGsEntryPoints m_api;
     bool m_initCalled = false;
     bool m_exitCalled = false;
 };

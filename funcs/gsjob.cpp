@@ -1,12 +1,14 @@
 #include "gsjob.h"
 
-#include "gsbinding.h"
+#include "fileservices.h"
+#include "gscallbacks.h"
 #include "splitnames.h"
 #include "strutil.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -33,12 +35,6 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
         param.Notify->PostNotify(wParam, lParam);
 }
 
-// Every run starts with these five entries.
-std::vector<std::string> FixedArgs()
-{
-    return {"verezeri", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite"};
-}
-
 const IMergeListSource& MergeList(const TCall_GS_Thread_Param& param)
 {
     const auto* ref = std::get_if<const IMergeListSource*>(&param.Source);
@@ -55,13 +51,18 @@ const ITextSource& SplitSource(const TCall_GS_Thread_Param& param)
     return **ref;
 }
 
-int RunMerge(const TCall_GS_Thread_Param& param)
+// Runs one engine step; a failure's reason goes into the record.
+bool Succeeded(TCall_GS_Thread_Param& param, const TEngineResult& result)
+{
+    if (!result.Ok)
+        param.Reason = result.Reason;
+    return result.Ok;
+}
+
+int RunMerge(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
 {
     const IMergeListSource& list = MergeList(param);
-    std::vector<std::string> args = FixedArgs();
-    args.push_back(GsOutputFileSwitch(param.OutputPath));
-    args.push_back("-f");
-    const std::size_t switches = args.size();
+    std::vector<TMergeInput> inputs;
     std::int64_t total = 0;
     const int rows = list.RowCount();
     for (int row = 0; row < rows; ++row) {
@@ -69,52 +70,21 @@ int RunMerge(const TCall_GS_Thread_Param& param)
         // The probe found no pages: not passed, not counted.
         if (pages == "0")
             continue;
-        args.push_back(GsInputFileName(list.SubItem(row, 3)));
+        const std::string path = list.SubItem(row, 3);
+        inputs.push_back({path, RemoveFileExt(ExtractFileName(path))});
         total += StrToInt(pages);
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
     // Without inputs Ghostscript still succeeds and writes one blank page.
-    if (args.size() == switches)
+    if (inputs.empty()) {
+        param.Reason = "No file in the list has pages to merge.";
         return GS_RESULT_ERROR;
-    return Run_GS(args) ? GS_RESULT_OK : GS_RESULT_GS_FAILED;
+    }
+    return Succeeded(param, engine.Merge(inputs, param.OutputPath, onPage)) ? GS_RESULT_OK
+                                                                            : GS_RESULT_GS_FAILED;
 }
 
-// Writes the split pieces. Ghostscript 10 refuses a second gsapi_init_with_args
-// on an instance, so the library stays loaded for the whole job but every piece
-// gets an instance of its own; Load_GS made the first one.
-class SplitRunner
-{
-public:
-    SplitRunner(const TCall_GS_Thread_Param& param, TGsBinding& binding)
-        : m_param(param), m_source(SplitSource(param)), m_binding(binding)
-    {
-    }
-
-    bool RunPiece(const std::string& firstPage, const std::string& lastPage, const std::string& pagePart)
-    {
-        if (!m_firstPiece && !m_binding.NewInstance())
-            return false;
-        m_firstPiece = false;
-        std::vector<std::string> args = FixedArgs();
-        args.push_back("-dFirstPage=" + firstPage);
-        args.push_back("-dLastPage=" + lastPage);
-        args.push_back(
-            GsOutputFileSwitch(SplitPieceFileName(m_param.OutputPath, m_param.BaseName, pagePart)));
-        // Read again for each piece, as the window's field is the source of truth.
-        args.push_back(GsInputFileName(m_source.Text()));
-        const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
-        m_binding.DeleteInstance();
-        return codes.Init == 0 && codes.Exit == 0;
-    }
-
-private:
-    const TCall_GS_Thread_Param& m_param;
-    const ITextSource& m_source;
-    TGsBinding& m_binding;
-    bool m_firstPiece = true;
-};
-
-int SplitByRanges(TCall_GS_Thread_Param& param, SplitRunner& runner)
+int SplitByRanges(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
 {
     do {
         const auto end = param.RangeList.find(';');
@@ -122,21 +92,20 @@ int SplitByRanges(TCall_GS_Thread_Param& param, SplitRunner& runner)
         // does not convert below.
         const std::string piece = end == std::string::npos ? std::string() : param.RangeList.substr(0, end);
         const auto dash = piece.find('-');
-        const std::string firstPage = dash == std::string::npos ? piece : piece.substr(0, dash);
-        const std::string lastPage = dash == std::string::npos ? piece : piece.substr(dash + 1);
-        const std::int32_t first = StrToInt(firstPage);
-        // The last page text goes into a switch and a file name as it stands, so
-        // it must be a number too.
-        StrToInt(lastPage);
+        const std::int32_t first = StrToInt(dash == std::string::npos ? piece : piece.substr(0, dash));
+        // The piece text goes into a file name as it stands, so its last page
+        // must be a number too.
+        const std::int32_t last = StrToInt(dash == std::string::npos ? piece : piece.substr(dash + 1));
         Post(param, first, GSN_PIECE);
-        if (!runner.RunPiece(firstPage, lastPage, piece))
+        const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName, piece);
+        if (!Succeeded(param, engine.WritePiece(first, last, outPath, onPage)))
             return GS_RESULT_GS_FAILED;
         param.RangeList.erase(0, end + 1);
     } while (!param.RangeList.empty());
     return GS_RESULT_OK;
 }
 
-int SplitEveryN(const TCall_GS_Thread_Param& param, SplitRunner& runner)
+int SplitEveryN(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
 {
     Post(param, param.TotalPages, GSN_TOTAL);
     const auto* ref = std::get_if<const IUpDownSource*>(&param.PageSpec);
@@ -149,23 +118,23 @@ int SplitEveryN(const TCall_GS_Thread_Param& param, SplitRunner& runner)
     for (std::int64_t first = 1; first <= param.TotalPages; first += n) {
         Post(param, static_cast<std::intptr_t>(first), GSN_PIECE);
         const std::int64_t last = std::min<std::int64_t>(first + n - 1, param.TotalPages);
-        const std::string firstText = std::to_string(first);
-        const std::string lastText = std::to_string(last);
-        if (!runner.RunPiece(firstText, lastText, firstText + "-" + lastText))
+        const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName,
+                                                       std::to_string(first) + "-" + std::to_string(last));
+        if (!Succeeded(param, engine.WritePiece(static_cast<std::int32_t>(first),
+                                                static_cast<std::int32_t>(last), outPath, onPage)))
             return GS_RESULT_GS_FAILED;
     }
     return GS_RESULT_OK;
 }
 
-int RunSplit(TCall_GS_Thread_Param& param)
+int RunSplit(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
 {
-    TGsBinding binding;
-    if (!Load_GS(binding))
+    const std::string source = SplitSource(param).Text();
+    if (!Succeeded(param, engine.OpenSource(source)))
         return GS_RESULT_GS_FAILED;
-    SplitRunner runner(param, binding);
     const bool byRanges = std::holds_alternative<const ITextSource*>(param.PageSpec);
-    const int result = byRanges ? SplitByRanges(param, runner) : SplitEveryN(param, runner);
-    Free_GS(binding);
+    const int result = byRanges ? SplitByRanges(param, engine, onPage) : SplitEveryN(param, engine, onPage);
+    engine.CloseSource();
     return result;
 }
 
@@ -175,22 +144,44 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
 {
     if (!param)
         return GS_RESULT_ERROR;
+    param->Reason.clear();
     int result = GS_RESULT_ERROR;
     {
         const JobSinkScope sinkScope(param->Notify);
-        // Every binding lives inside this block, so the instance is deleted and the
-        // library unloaded before GSN_DONE, on every path.
+        // The engine lives inside this block, so whatever it loaded is released
+        // before GSN_DONE, on every path.
         try {
-            if (param->Kind == 1)
-                result = RunMerge(*param);
-            else if (param->Kind == 2)
-                result = RunSplit(*param);
+            if (param->Kind == JOB_MERGE || param->Kind == JOB_SPLIT) {
+                const std::unique_ptr<IPdfEngine> engine = MakeEngine(param->Engine);
+                // Engines that report pages themselves; Ghostscript's come from
+                // its stdio callbacks.
+                const TPageReport onPage = [param](std::int32_t page) { Post(*param, page, GSN_PAGE); };
+                result = param->Kind == JOB_MERGE ? RunMerge(*param, *engine, onPage)
+                                                  : RunSplit(*param, *engine, onPage);
+            } else {
+                param->Reason = "The job is neither a merge nor a split.";
+            }
+        } catch (const std::exception& error) {
+            param->Reason = error.what();
+            result = GS_RESULT_ERROR;
         } catch (...) {
+            param->Reason = "An unknown error ended the job.";
             result = GS_RESULT_ERROR;
         }
     }
     Post(*param, result, GSN_DONE);
     return result;
+}
+
+std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind)
+{
+    switch (kind) {
+    case TEngineKind::Ghostscript:
+        return MakeGhostscriptEngine();
+    case TEngineKind::Exact:
+        break;
+    }
+    throw std::runtime_error("The exact-copy engine is not available yet.");
 }
 
 std::thread StartGsJob(TCall_GS_Thread_Param& param)
@@ -206,7 +197,7 @@ int GSDLLCALL GS_StdIn(void*, char*, int)
 int GSDLLCALL GS_StdOut(void*, const char* str, int len)
 {
     const std::uint8_t kind = GS_Job_Kind.load();
-    if ((kind != 1 && kind != 2) || !str || len < 5 || std::memcmp(str, "Page ", 5) != 0)
+    if ((kind != JOB_MERGE && kind != JOB_SPLIT) || !str || len < 5 || std::memcmp(str, "Page ", 5) != 0)
         return len;
     std::int64_t page = 0;
     int i = 5;

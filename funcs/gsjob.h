@@ -1,10 +1,12 @@
-// The conversion job: one merge or split run by Ghostscript on a worker thread,
+// The conversion job: one merge or split run by a PDF engine on a worker thread,
 // reporting to the window only through posted notices.
 #pragma once
 
+#include "pdfengine.h"
+
 #include <atomic>
 #include <cstdint>
-#include <ghostscript/iapi.h> // GSDLLCALL, the calling convention of the stdio callbacks
+#include <memory>
 #include <string>
 #include <thread>
 #include <variant>
@@ -16,10 +18,14 @@ inline constexpr std::intptr_t GSN_DONE = -2;  // wParam: the job's result code,
 inline constexpr std::intptr_t GSN_PAGE = -3;  // wParam: page number Ghostscript reported
 inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the split piece
 
+// The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
+inline constexpr std::uint8_t JOB_MERGE = 1;
+inline constexpr std::uint8_t JOB_SPLIT = 2;
+
 // Job result codes (the wParam of GSN_DONE and Call_GS_Thread's result).
 inline constexpr int GS_RESULT_OK = 0;
 inline constexpr int GS_RESULT_GS_FAILED = 1; // binding failed or a run returned non-zero
-inline constexpr int GS_RESULT_ERROR = -1;    // an error was raised, or Kind is not 1 or 2
+inline constexpr int GS_RESULT_ERROR = -1;    // an error was raised, or Kind names no job
 
 // Where a job posts its notices. PostNotify is called on the worker thread and
 // must never block (the window posts an event; tests record under a mutex).
@@ -62,11 +68,12 @@ using TSourceRef = std::variant<std::monostate, const IMergeListSource*, const I
 // control: every N pages; a text field: by ranges).
 using TPageSpecRef = std::variant<std::monostate, const IUpDownSource*, const ITextSource*>;
 
-// The job record. The window owns one (JobParam) and fills it before each job; the
-// worker borrows it until GSN_DONE and changes only RangeList.
+// The job record. The window owns one (JobParam) and fills it before each job
+// (jobinputs.h); the worker borrows it until GSN_DONE and changes only RangeList
+// and Reason.
 struct TCall_GS_Thread_Param
 {
-    std::uint8_t Kind = 0; // 1 merge, 2 split; anything else: result -1
+    std::uint8_t Kind = 0; // JOB_MERGE or JOB_SPLIT; anything else: result -1
     std::int32_t TotalPages = 0;
     TSourceRef Source;
     TPageSpecRef PageSpec;
@@ -74,9 +81,11 @@ struct TCall_GS_Thread_Param
     std::string BaseName;            // split: source name without folder and extension
     std::string RangeList;           // split by ranges: "1;2-5;4;6;", consumed from the front
     IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
+    TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
+    std::string Reason; // why the job failed, set before GSN_DONE; empty on success
 };
 
-// The running job's kind (0 none yet, 1 merge, 2 split). Written by the window
+// The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window
 // thread before the worker starts; read by the output callbacks and the window.
 extern std::atomic<std::uint8_t> GS_Job_Kind;
 
@@ -87,11 +96,6 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param);
 // Starts Call_GS_Thread on a new thread. The caller joins it after GSN_DONE.
 std::thread StartGsJob(TCall_GS_Thread_Param& param);
 
-// Ghostscript's stdio callbacks for a job, called on the worker thread inside
-// gsapi_init_with_args. GS_StdIn gives no input. GS_StdOut turns a chunk that
-// begins "Page <digits>" into a GSN_PAGE notice to the running job's sink (only
-// while GS_Job_Kind is 1 or 2) and counts every chunk as written; GS_StdErr does
-// the same for the error stream. The caller handle is not read.
-int GSDLLCALL GS_StdIn(void* callerHandle, char* buf, int len);
-int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len);
-int GSDLLCALL GS_StdErr(void* callerHandle, const char* str, int len);
+// The engine of the given kind, loading nothing until it is used. Throws
+// std::runtime_error for an engine this build does not have.
+std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind);

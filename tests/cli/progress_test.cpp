@@ -9,57 +9,6 @@
 
 namespace {
 
-struct MeterCase
-{
-    const char* Name;
-    std::uint8_t JobKind;
-    std::vector<TNotice> Notices;
-    std::vector<int> Percentages; // one per page notice that yields a value
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const MeterCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-
-class ProgressMeterTest : public testing::TestWithParam<MeterCase>
-{
-};
-
-TEST_P(ProgressMeterTest, FollowsTheWindowsArithmetic)
-{
-    const MeterCase& c = GetParam();
-    TProgressMeter meter(c.JobKind);
-    std::vector<int> got;
-    for (const TNotice& n : c.Notices)
-        if (const auto p = meter.Apply(n))
-            got.push_back(*p);
-    EXPECT_EQ(got, c.Percentages);
-}
-
-constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE;
-
-INSTANTIATE_TEST_SUITE_P(
-    Notices, ProgressMeterTest,
-    testing::Values(
-        // Each merged file numbers its pages from 1 again.
-        MeterCase{
-            "MergeThreeAndTwo", 1, {{5, T}, {1, P}, {2, P}, {3, P}, {1, P}, {2, P}}, {20, 40, 60, 80, 100}},
-        MeterCase{"SplitEveryTwoOfSix",
-                  2,
-                  {{6, T}, {1, S}, {1, P}, {2, P}, {3, S}, {3, P}, {4, P}, {5, S}, {5, P}, {6, P}},
-                  {16, 33, 50, 66, 83, 100}},
-        // Split pieces count from their first page, in typed order.
-        MeterCase{
-            "RangesFourFiveThenOne", 2, {{3, T}, {4, S}, {4, P}, {5, P}, {1, S}, {1, P}}, {33, 66, 100}},
-        MeterCase{"OneOfThreeTruncates", 1, {{3, T}, {1, P}}, {33}},
-        MeterCase{"NoTotalNoDivision", 1, {{1, P}, {2, P}}, {}},
-        MeterCase{"ZeroTotalNoDivision", 2, {{0, T}, {1, S}, {1, P}}, {}},
-        MeterCase{"StaysWithinRange", 1, {{2, T}, {1, P}, {2, P}, {3, P}}, {50, 100, 100}},
-        MeterCase{"OtherNoticesIgnored", 1, {{4, T}, {7, -9}, {1, P}}, {25}}),
-    [](const testing::TestParamInfo<MeterCase>& info) { return std::string(info.param.Name); });
-
 TEST(NoticeQueue, KeepsPostingOrderAcrossThreads)
 {
     TNoticeQueue queue;

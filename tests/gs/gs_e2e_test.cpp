@@ -51,20 +51,17 @@ protected:
     std::string m_saved;
     RecordingSink m_sink;
     TCall_GS_Thread_Param m_param;
+    TJobInputs m_inputs;
 };
 
 TEST_F(GsEndToEnd, MergeKeepsListOrder)
 {
     const std::string a = MakePdf("a (first).pdf", 3, "alpha");
     const std::string b = MakePdf("b 100% ü.pdf", 2, "beta");
-    FakeMergeList list;
-    list.Rows = {{"2", b}, {"0", (m_dir / "missing.pdf").string()}, {"3", a}};
     const fs::path outDir = m_dir / "out (x) 100%";
     fs::create_directories(outDir);
-    m_param.Kind = 1;
-    m_param.Source = static_cast<const IMergeListSource*>(&list);
-    m_param.OutputPath = (outDir / "merged %d 100%.pdf").string();
-    GS_Job_Kind = 1;
+    PrepareMergeJob(m_param, m_inputs, {Row("2", b), Row("0", (m_dir / "missing.pdf").string()), Row("3", a)},
+                    (outDir / "merged %d 100%.pdf").string(), &m_sink);
     std::thread job = StartGsJob(m_param);
     job.join();
 
@@ -81,12 +78,8 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
 
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 {
-    FakeMergeList list;
-    list.Rows = {{"1", (m_dir / "nowhere.pdf").string()}};
-    m_param.Kind = 1;
-    m_param.Source = static_cast<const IMergeListSource*>(&list);
-    m_param.OutputPath = (m_dir / "out.pdf").string();
-    GS_Job_Kind = 1;
+    PrepareMergeJob(m_param, m_inputs, {Row("1", (m_dir / "nowhere.pdf").string())},
+                    (m_dir / "out.pdf").string(), &m_sink);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_sink.Notices().back(), Done(1));
 }
@@ -94,14 +87,9 @@ TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
 {
     const std::string a = MakePdf("a.pdf", 1, "alpha");
-    FakeMergeList list;
-    list.Rows = {{"1", a}};
     const fs::path cwd = fs::current_path();
     fs::current_path(m_dir);
-    m_param.Kind = 1;
-    m_param.Source = static_cast<const IMergeListSource*>(&list);
-    m_param.OutputPath = "|cat > piped.pdf";
-    GS_Job_Kind = 1;
+    PrepareMergeJob(m_param, m_inputs, {Row("1", a)}, "|cat > piped.pdf", &m_sink);
     const int result = Call_GS_Thread(&m_param);
     fs::current_path(cwd);
     EXPECT_EQ(result, GS_RESULT_OK);
@@ -113,17 +101,9 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
 TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
 {
     const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
-    FakeText source(src);
-    FakeUpDown upDown(3);
     const fs::path outDir = m_dir / "pieces 100%";
     fs::create_directories(outDir);
-    m_param.Kind = 2;
-    m_param.TotalPages = 7;
-    m_param.Source = static_cast<const ITextSource*>(&source);
-    m_param.PageSpec = static_cast<const IUpDownSource*>(&upDown);
-    m_param.OutputPath = outDir.string() + "/";
-    m_param.BaseName = "report (7) ü";
-    GS_Job_Kind = 2;
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
@@ -140,15 +120,7 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
 TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
 {
     const std::string src = MakePdf("scan%d.pdf", 6, "scan");
-    FakeText source(src);
-    FakeText rangeField;
-    m_param.Kind = 2;
-    m_param.Source = static_cast<const ITextSource*>(&source);
-    m_param.PageSpec = static_cast<const ITextSource*>(&rangeField);
-    m_param.OutputPath = m_dir.string() + "/";
-    m_param.BaseName = "scan%d";
-    m_param.RangeList = "5;2-4;5;";
-    GS_Job_Kind = 2;
+    PrepareSplitRangesJob(m_param, m_inputs, src, m_dir.string(), 6, "5,2-4,5", "5;2-4;5;", &m_sink);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     EXPECT_EQ(PdfPageTexts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));

@@ -26,29 +26,29 @@ protected:
 
     int RunMerge(const std::string& output = "/out/merged.pdf")
     {
-        m_param.Kind = 1;
+        m_param.Kind = JOB_MERGE;
         m_param.Source = static_cast<const IMergeListSource*>(&m_list);
         m_param.OutputPath = output;
-        GS_Job_Kind = 1;
+        GS_Job_Kind = JOB_MERGE;
         return Call_GS_Thread(&m_param);
     }
     int RunSplitEveryN(std::int32_t total, std::int16_t n)
     {
-        m_upDown.Pos = n;
-        m_param.Kind = 2;
+        m_upDown.Value = n;
+        m_param.Kind = JOB_SPLIT;
         m_param.TotalPages = total;
         m_param.Source = static_cast<const ITextSource*>(&m_source);
         m_param.PageSpec = static_cast<const IUpDownSource*>(&m_upDown);
-        GS_Job_Kind = 2;
+        GS_Job_Kind = JOB_SPLIT;
         return Call_GS_Thread(&m_param);
     }
     int RunSplitByRanges(const std::string& ranges)
     {
-        m_param.Kind = 2;
+        m_param.Kind = JOB_SPLIT;
         m_param.RangeList = ranges;
         m_param.Source = static_cast<const ITextSource*>(&m_source);
         m_param.PageSpec = static_cast<const ITextSource*>(&m_rangeField);
-        GS_Job_Kind = 2;
+        GS_Job_Kind = JOB_SPLIT;
         return Call_GS_Thread(&m_param);
     }
     // The output switch of each run, in order.
@@ -63,10 +63,10 @@ protected:
     StubGs m_stub{STUB_GS_PATH};
     std::string m_saved;
     RecordingSink m_sink;
-    FakeMergeList m_list;
-    FakeText m_source{"/in/report.pdf"};
-    FakeText m_rangeField{"ignored by the job"};
-    FakeUpDown m_upDown{1};
+    TMergeRows m_list;
+    TFixedText m_source{"/in/report.pdf"};
+    TFixedText m_rangeField{"ignored by the job"};
+    TFixedUpDown m_upDown{1};
     TCall_GS_Thread_Param m_param;
 };
 
@@ -80,8 +80,8 @@ Args Concat(Args a, const Args& b)
 
 TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
 {
-    m_list.Rows = {
-        {"3", "/in/one.pdf"}, {"0", "/in/not a pdf.pdf"}, {"4", "/in/two (2).pdf"}, {"0", "/in/z.pdf"}};
+    m_list.Rows = {Row("3", "/in/one.pdf"), Row("0", "/in/not a pdf.pdf"), Row("4", "/in/two (2).pdf"),
+                   Row("0", "/in/z.pdf")};
     m_stub.AddChunk(1, "Page 1\n");
     EXPECT_EQ(RunMerge("/out/report 100%.pdf"), GS_RESULT_OK);
     ASSERT_EQ(m_stub.InitCount(), 1);
@@ -96,7 +96,7 @@ TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
 TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
 {
     // Two files the probe did not recognise pass the two-file minimum.
-    m_list.Rows = {{"0", "/in/a.txt"}, {"0", "/in/b.txt"}};
+    m_list.Rows = {Row("0", "/in/a.txt"), Row("0", "/in/b.txt")};
     EXPECT_EQ(RunMerge(), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.Log(), "");
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(0), Done(-1)}));
@@ -105,7 +105,7 @@ TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
 TEST_F(GsJobStub, MergeHasNoInputLimit)
 {
     for (int i = 0; i < 600; ++i)
-        m_list.Rows.push_back({"1", "/in/f" + std::to_string(i) + ".pdf"});
+        m_list.Rows.push_back(Row("1", "/in/f" + std::to_string(i) + ".pdf"));
     EXPECT_EQ(RunMerge(), GS_RESULT_OK);
     EXPECT_EQ(m_stub.Args(0).size(), 607u);
     EXPECT_EQ(m_sink.Notices().front(), Total(600));
@@ -114,7 +114,7 @@ TEST_F(GsJobStub, MergeHasNoInputLimit)
 TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
 {
     // "%pipe%..." would be an I/O device that runs a shell command, -dSAFER or not.
-    m_list.Rows = {{"1", "-sOutputFile=x.pdf"}, {"1", "@args.pdf"}, {"1", "%pipe%touch x.pdf"}};
+    m_list.Rows = {Row("1", "-sOutputFile=x.pdf"), Row("1", "@args.pdf"), Row("1", "%pipe%touch x.pdf")};
     EXPECT_EQ(RunMerge(), GS_RESULT_OK);
     const Args args = m_stub.Args(0);
     EXPECT_EQ(Args(args.end() - 3, args.end()),
@@ -123,7 +123,7 @@ TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
 
 TEST_F(GsJobStub, MergePageTextThatDoesNotConvertEndsWithMinusOne)
 {
-    m_list.Rows = {{"3", "/in/one.pdf"}, {"three", "/in/two.pdf"}};
+    m_list.Rows = {Row("3", "/in/one.pdf"), Row("three", "/in/two.pdf")};
     EXPECT_EQ(RunMerge(), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.InitCount(), 0);
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Done(-1)}));
@@ -143,7 +143,7 @@ class GsPageReports : public GsJobStub, public testing::WithParamInterface<Chunk
 
 TEST_P(GsPageReports, BecomePageNotices)
 {
-    m_list.Rows = {{"2", "/in/a.pdf"}};
+    m_list.Rows = {Row("2", "/in/a.pdf")};
     for (const auto& [stream, text] : GetParam().chunks)
         m_stub.AddChunk(stream, text);
     EXPECT_EQ(RunMerge(), GS_RESULT_OK);
@@ -169,9 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GsJobStub, NoPagesReportedWhileNoJobKindIsSet)
 {
-    m_list.Rows = {{"2", "/in/a.pdf"}};
+    m_list.Rows = {Row("2", "/in/a.pdf")};
     m_stub.AddChunk(1, "Page 1\n");
-    m_param.Kind = 1;
+    m_param.Kind = JOB_MERGE;
     m_param.Source = static_cast<const IMergeListSource*>(&m_list);
     GS_Job_Kind = 0;
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
@@ -194,7 +194,7 @@ TEST_F(GsJobStub, KindOtherThanMergeOrSplitLoadsNothing)
 TEST_F(GsJobStub, MissingLibrary)
 {
     GS_Dll_Path = "/nonexistent/libgs.so.10";
-    m_list.Rows = {{"3", "/in/a.pdf"}};
+    m_list.Rows = {Row("3", "/in/a.pdf")};
     EXPECT_EQ(RunMerge(), GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(3), Done(1)}));
 
@@ -209,7 +209,7 @@ TEST_F(GsJobStub, LibraryWithoutRunStringEndMergesButCannotSplit)
     StubGs noRse(STUB_GS_NO_RSE_PATH);
     ASSERT_TRUE(noRse.Ok());
     GS_Dll_Path = noRse.Path;
-    m_list.Rows = {{"3", "/in/a.pdf"}};
+    m_list.Rows = {Row("3", "/in/a.pdf")};
     EXPECT_EQ(RunMerge(), GS_RESULT_OK);
     EXPECT_EQ(noRse.InitCount(), 1);
 
@@ -236,7 +236,7 @@ TEST_P(GsCallCodes, DecideTheResult)
     const CodeCase& c = GetParam();
     m_stub.SetCodes(c.newInstance, c.setStdio, c.exitCode);
     m_stub.FailInitAt(c.failInitAt, -100);
-    m_list.Rows = {{"3", "/in/a.pdf"}};
+    m_list.Rows = {Row("3", "/in/a.pdf")};
     EXPECT_EQ(RunMerge(), c.mergeResult);
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 
@@ -382,10 +382,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
 {
-    m_list.Rows = {{"2", "/in/a.pdf"}};
-    m_param.Kind = 1;
+    m_list.Rows = {Row("2", "/in/a.pdf")};
+    m_param.Kind = JOB_MERGE;
     m_param.Source = static_cast<const IMergeListSource*>(&m_list);
-    GS_Job_Kind = 1;
+    GS_Job_Kind = JOB_MERGE;
     std::thread job = StartGsJob(m_param);
     job.join();
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(2), Done(0)}));
@@ -393,9 +393,9 @@ TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
 
 TEST_F(GsJobStub, MissingControlsEndWithMinusOne)
 {
-    m_param.Kind = 1; // no merge list
+    m_param.Kind = JOB_MERGE; // no merge list
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
-    m_param.Kind = 2; // no up-down control
+    m_param.Kind = JOB_SPLIT; // no up-down control
     m_param.Source = static_cast<const ITextSource*>(&m_source);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.LiveInstances(), 0);

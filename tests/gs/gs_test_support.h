@@ -1,8 +1,9 @@
-// Shared helpers of the Ghostscript bridge tests: fakes for the window controls a
-// job reads, a recording notice sink, and the stub library's control functions.
+// Shared helpers of the Ghostscript bridge tests: merge-list rows, a recording
+// notice sink, and the stub library's control functions.
 #pragma once
 
 #include "gsjob.h"
+#include "jobinputs.h"
 
 #include <cstdint>
 #include <dlfcn.h>
@@ -78,45 +79,12 @@ private:
     std::vector<Notice> m_notices;
 };
 
-// Merge-list rows: page-count text and full path (file name and size are derived).
-class FakeMergeList : public IMergeListSource
+// A merge-list row from its page-count text and full path (file name and size
+// are derived).
+inline TMergeRow Row(const std::string& pages, const std::string& path)
 {
-public:
-    std::vector<std::pair<std::string, std::string>> Rows;
-    int RowCount() const override { return static_cast<int>(Rows.size()); }
-    std::string SubItem(int row, int index) const override
-    {
-        const auto& [pages, path] = Rows.at(static_cast<std::size_t>(row));
-        switch (index) {
-        case 0:
-            return std::filesystem::path(path).filename().string();
-        case 1:
-            return pages;
-        case 2:
-            return "     1 K";
-        case 3:
-            return path;
-        default:
-            return {};
-        }
-    }
-};
-
-class FakeText : public ITextSource
-{
-public:
-    explicit FakeText(std::string text = {}) : Value(std::move(text)) {}
-    std::string Value;
-    std::string Text() const override { return Value; }
-};
-
-class FakeUpDown : public IUpDownSource
-{
-public:
-    explicit FakeUpDown(std::int16_t pos) : Pos(pos) {}
-    std::int16_t Pos;
-    std::int16_t Position() const override { return Pos; }
-};
+    return {std::filesystem::path(path).filename().string(), pages, "     1 K", path};
+}
 
 // The stub Ghostscript library, held open by the test so that its recorded state
 // survives the job's own load and unload of it.

@@ -1,0 +1,42 @@
+// The texts both front ends show, each written once. Captions are the window's
+// message-box titles; the command line prints only the texts.
+#pragma once
+
+// Merge
+inline constexpr char TxtEncryptedCannotMerge[] = " is encrypted, cannot be merged!"; // after the file name
+inline constexpr char CapTooFewFiles[] = "less file";
+inline constexpr char TxtTooFewFiles[] = "There must have two or more pdf documents in the list.";
+inline constexpr char CapNoOutputFile[] = "missed output file";
+inline constexpr char TxtNoOutputFile[] = "Please specify output file nanme.";
+inline constexpr char CapOutputIsInput[] = "invalid output file";
+inline constexpr char TxtOutputIsInput[] = "The output file cannot be one of the files to merge.";
+inline constexpr char CapCannotCreateFile[] = "Warning";
+inline constexpr char TxtCannotCreateFile[] = "Cannot create output file.";
+
+// Split
+inline constexpr char CapNoSource[] = "missed source file";
+inline constexpr char TxtNoSource[] = "Please select a PDF document to split.";
+inline constexpr char TxtEncryptedCannotSplit[] = " is encrypted, cannot be split."; // after the file name
+inline constexpr char CapTooFewPages[] = "pages less";
+inline constexpr char TxtTooFewPages[] = "Pages must be greate then 2.";
+inline constexpr char CapNoRanges[] = "missed page range";
+inline constexpr char TxtNoRanges[] = "Please specify page range(s) for spliting.";
+inline constexpr char CapInvalidRanges[] = "invalid page range";
+inline constexpr char TxtInvalidRanges[] = "Page ranges is invalid or page number exceed total pages.";
+inline constexpr char CapNoLocation[] = "missed output location";
+inline constexpr char TxtNoLocation[] = "Please specify a location for spliting.";
+inline constexpr char CapTip[] = "Tip";
+inline constexpr char TxtSourceMissing[] = "Specified file not exists.";
+inline constexpr char TxtInvalidPdf[] = "Invalid PDF document.";
+
+// Both
+inline constexpr char CapInfo[] = "Info";
+inline constexpr char CapCannotCreateFolder[] = "create folder failed";
+inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes
+inline constexpr char TxtAlreadyExists[] = " aleady exists";             // after the quoted name
+
+// A job's end
+inline constexpr char TxtMergeCompleted[] = "Merging PDF completed.";
+inline constexpr char TxtMergeFailed[] = "Merging PDF failed.";
+inline constexpr char TxtSplitCompleted[] = "Splitting PDF completed.";
+inline constexpr char TxtSplitFailed[] = "Splitting PDF failed.";

@@ -1,0 +1,97 @@
+// Setting up a job: what each Prepare function leaves in the record, and the
+// reason a failed job keeps.
+#include "jobinputs.h"
+
+#include <gtest/gtest.h>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+class Recorder : public IGsNotifySink
+{
+public:
+    void PostNotify(std::intptr_t wParam, std::intptr_t lParam) noexcept override
+    {
+        std::lock_guard lock(m_mutex);
+        Notices.emplace_back(wParam, lParam);
+    }
+    std::vector<std::pair<std::intptr_t, std::intptr_t>> Notices;
+
+private:
+    std::mutex m_mutex;
+};
+
+class JobInputs : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // What an earlier job left behind.
+        m_param.RangeList = "9;";
+        m_param.BaseName = "old";
+        m_param.TotalPages = 99;
+        m_param.Reason = "old";
+    }
+    void TearDown() override { GS_Job_Kind = 0; }
+
+    TCall_GS_Thread_Param m_param;
+    TJobInputs m_inputs;
+    Recorder m_sink;
+};
+
+TEST_F(JobInputs, MergeReadsTheRowsItWasGiven)
+{
+    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink);
+    EXPECT_EQ(m_param.Kind, JOB_MERGE);
+    EXPECT_EQ(GS_Job_Kind, JOB_MERGE);
+    const auto* list = std::get<const IMergeListSource*>(m_param.Source);
+    ASSERT_EQ(list, &m_inputs.MergeList);
+    EXPECT_EQ(list->RowCount(), 1);
+    EXPECT_EQ(list->SubItem(0, 1), "3");
+    EXPECT_EQ(list->SubItem(0, 3), "/in/a.pdf");
+    EXPECT_EQ(list->SubItem(0, 4), "");
+    EXPECT_EQ(list->SubItem(1, 0), "");
+    EXPECT_EQ(m_param.OutputPath, "/out/m.pdf");
+    EXPECT_EQ(m_param.Notify, &m_sink);
+    EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.RangeList, "9;"); // no merge field: kept as the last job left it
+    EXPECT_TRUE(m_sink.Notices.empty());
+}
+
+TEST_F(JobInputs, SplitEveryNLeavesTheTotalToTheJob)
+{
+    PrepareSplitEveryJob(m_param, m_inputs, "/in/report.v2.pdf", "/out", 7, 3, &m_sink);
+    EXPECT_EQ(m_param.Kind, JOB_SPLIT);
+    EXPECT_EQ(GS_Job_Kind, JOB_SPLIT);
+    EXPECT_EQ(std::get<const ITextSource*>(m_param.Source)->Text(), "/in/report.v2.pdf");
+    EXPECT_EQ(std::get<const IUpDownSource*>(m_param.PageSpec)->Position(), 3);
+    EXPECT_EQ(m_param.OutputPath, "/out/");
+    EXPECT_EQ(m_param.BaseName, "report.v2");
+    EXPECT_EQ(m_param.TotalPages, 7);
+    EXPECT_EQ(m_param.RangeList, "");
+    EXPECT_TRUE(m_sink.Notices.empty());
+}
+
+TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
+{
+    PrepareSplitRangesJob(m_param, m_inputs, "/in/r.pdf", "/out/", 9, "1,3-4", "1;3-4;", &m_sink);
+    EXPECT_EQ(std::get<const ITextSource*>(m_param.PageSpec)->Text(), "1,3-4");
+    EXPECT_EQ(m_param.RangeList, "1;3-4;");
+    EXPECT_EQ(m_param.OutputPath, "/out/");
+    EXPECT_EQ(m_param.TotalPages, 9);
+    EXPECT_TRUE(m_sink.Notices.empty());
+}
+
+TEST_F(JobInputs, AnEngineThisBuildLacksFailsTheJobWithAReason)
+{
+    EXPECT_THROW(MakeEngine(TEngineKind::Exact), std::runtime_error);
+    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
+                    TEngineKind::Exact);
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
+    EXPECT_NE(m_param.Reason, "");
+    EXPECT_EQ(m_sink.Notices,
+              (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+// The progress arithmetic the window and the command line share.
+#include "gsjob.h"
+#include "progressmeter.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct MeterCase
+{
+    const char* Name;
+    std::uint8_t JobKind;
+    std::vector<std::pair<std::intptr_t, std::intptr_t>> Notices;
+    std::vector<std::int64_t> Positions; // after each page notice
+    std::vector<int> Percentages;        // after each page notice
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const MeterCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class ProgressMeterTest : public testing::TestWithParam<MeterCase>
+{
+};
+
+TEST_P(ProgressMeterTest, FollowsTheProgressRules)
+{
+    const MeterCase& c = GetParam();
+    TProgressState state;
+    std::vector<std::int64_t> positions;
+    std::vector<int> got;
+    for (const auto& [w, l] : c.Notices) {
+        const std::optional<int> p = ApplyProgressNotice(state, c.JobKind, w, l);
+        EXPECT_EQ(p.has_value(), l == GSN_PAGE);
+        if (p) {
+            positions.push_back(state.Position);
+            got.push_back(*p);
+        }
+    }
+    EXPECT_EQ(positions, c.Positions);
+    EXPECT_EQ(got, c.Percentages);
+}
+
+constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE;
+
+INSTANTIATE_TEST_SUITE_P(
+    Notices, ProgressMeterTest,
+    testing::Values(
+        // Each merged file numbers its pages from 1 again.
+        MeterCase{"MergeThreeAndTwo",
+                  JOB_MERGE,
+                  {{5, T}, {1, P}, {2, P}, {3, P}, {1, P}, {2, P}},
+                  {1, 2, 3, 4, 5},
+                  {20, 40, 60, 80, 100}},
+        MeterCase{"SplitEveryTwoOfSix",
+                  JOB_SPLIT,
+                  {{6, T}, {1, S}, {1, P}, {2, P}, {3, S}, {3, P}, {4, P}, {5, S}, {5, P}, {6, P}},
+                  {1, 2, 3, 4, 5, 6},
+                  {16, 33, 50, 66, 83, 100}},
+        // Split pieces count from their first page, in typed order.
+        MeterCase{"RangesFourFiveThenOne",
+                  JOB_SPLIT,
+                  {{3, T}, {4, S}, {4, P}, {5, P}, {1, S}, {1, P}},
+                  {1, 2, 3},
+                  {33, 66, 100}},
+        MeterCase{"OneOfThreeTruncates", JOB_MERGE, {{3, T}, {1, P}}, {1}, {33}},
+        MeterCase{"NoTotalNoDivision", JOB_MERGE, {{1, P}, {2, P}}, {0, 0}, {0, 0}},
+        MeterCase{"ZeroTotalNoDivision", JOB_SPLIT, {{0, T}, {1, S}, {1, P}}, {0}, {0}},
+        MeterCase{"NegativeTotalIsZero", JOB_MERGE, {{-4, T}, {1, P}}, {0}, {0}},
+        MeterCase{"StaysWithinRange", JOB_MERGE, {{2, T}, {1, P}, {2, P}, {3, P}}, {1, 2, 2}, {50, 100, 100}},
+        MeterCase{"OtherNoticesIgnored", JOB_MERGE, {{4, T}, {7, -9}, {1, P}}, {1}, {25}}),
+    [](const testing::TestParamInfo<MeterCase>& info) { return std::string(info.param.Name); });
+
+TEST(PercentText, ThreePlacesAndASign)
+{
+    EXPECT_EQ(PercentText(0), "  0%");
+    EXPECT_EQ(PercentText(25), " 25%");
+    EXPECT_EQ(PercentText(100), "100%");
+}
+
+} // namespace
