@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"InfoWithoutFiles", {"info"}, 2, "", "FILE"},
         UsageCase{"EveryNotANumber", {"split", "--every", "x", "-o", "/tmp", "a.pdf"}, 2, "", "x"},
         UsageCase{"BothSplitMethods", {"split", "--every", "2", "--pages", "1", "a.pdf"}, 2, "", "excludes"}),
-    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<UsageCase>& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(CliInfo, OneTabSeparatedLinePerFile)
 {

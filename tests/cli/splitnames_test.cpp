@@ -60,6 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NamesCase{"RepeatsKept", 0, 0, "1;1;", {"/out/report1.pdf", "/out/report1.pdf"}},
                     NamesCase{"UnterminatedTailIsNoPiece", 0, 0, "1;2", {"/out/report1.pdf"}},
                     NamesCase{"EmptyList", 0, 0, "", {}}),
-    [](const testing::TestParamInfo<NamesCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<NamesCase>& testInfo) { return std::string(testInfo.param.Name); });
 
 } // namespace

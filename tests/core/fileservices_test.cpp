@@ -8,6 +8,7 @@
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,12 @@ struct NameCase
     const char* in;
     const char* out;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    *os << '"' << c.in << '"';
+}
 
 class RemoveFileExtTest : public testing::TestWithParam<NameCase>
 {
@@ -56,6 +63,12 @@ struct SizeCase
     std::uint64_t size;
     const char* text;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << c.size;
+}
 class SizeTextTest : public testing::TestWithParam<SizeCase>
 {
 };

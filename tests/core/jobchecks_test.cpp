@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                       return CheckSplitLocation("typed", (d / "f" / "x").string());
                   },
                   "create folder failed", "cannot create folder \"typed\""}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(JobChecksRanges, PassingRangesPostTheirTotal)
 {

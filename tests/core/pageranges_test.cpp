@@ -2,6 +2,7 @@
 #include "strutil.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,12 @@ struct RangeCase
     const char* rangeList; // "" refused; nullptr: conversion error
     std::int32_t total;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const RangeCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" of " << c.pageCount;
+}
 
 class PageRangesTest : public testing::TestWithParam<RangeCase>
 {

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         MeterCase{"NegativeTotalIsZero", JOB_MERGE, {{-4, T}, {1, P}}, {0}, {0}},
         MeterCase{"StaysWithinRange", JOB_MERGE, {{2, T}, {1, P}, {2, P}, {3, P}}, {1, 2, 2}, {50, 100, 100}},
         MeterCase{"OtherNoticesIgnored", JOB_MERGE, {{4, T}, {7, -9}, {1, P}}, {1}, {25}}),
-    [](const testing::TestParamInfo<MeterCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<MeterCase>& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(PercentText, ThreePlacesAndASign)
 {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -10,6 +11,12 @@ struct IntCase
     const char* text;
     std::optional<std::int32_t> value; // nothing: conversion error
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const IntCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class StrToIntTest : public testing::TestWithParam<IntCase>
 {

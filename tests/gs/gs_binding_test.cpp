@@ -15,6 +15,12 @@ struct DllPathCase
     const char* expected;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const DllPathCase& c, std::ostream* os)
+{
+    *os << '"' << c.setting << '"';
+}
+
 class GsDllPath : public testing::TestWithParam<DllPathCase>
 {
 };

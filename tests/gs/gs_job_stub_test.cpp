@@ -137,6 +137,12 @@ struct ChunkCase
     std::vector<std::intptr_t> pages;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ChunkCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GsPageReports : public GsJobStub, public testing::WithParamInterface<ChunkCase>
 {
 };
@@ -165,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChunkCase{"SplitOverChunks", {{1, "Pag"}, {1, "e 5\n"}}, {}},
         ChunkCase{"DigitsInNextChunk", {{1, "Page "}, {1, "5\n"}}, {}},
         ChunkCase{"Overlong", {{1, "Page 99999999999999999999\n"}}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GsJobStub, NoPagesReportedWhileNoJobKindIsSet)
 {
@@ -227,6 +233,12 @@ struct CodeCase
     int splitRuns; // runs attempted by a 3-piece split
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const CodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GsCallCodes : public GsJobStub, public testing::WithParamInterface<CodeCase>
 {
 };
@@ -255,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, GsCallCodes,
                                          CodeCase{"InitFails", 0, 0, 0, 0, 1, 1, 1},
                                          // A merge does not look at gsapi_exit's code; a split piece does.
                                          CodeCase{"ExitFails", 0, 0, -1, -1, 0, 1, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct EveryNCase
 {
@@ -264,6 +276,12 @@ struct EveryNCase
     std::vector<std::string> pieces;
     std::vector<std::intptr_t> firstPages;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const EveryNCase& c, std::ostream* os)
+{
+    *os << c.total << " pages every " << c.n;
+}
 
 class GsSplitEveryN : public GsJobStub, public testing::WithParamInterface<EveryNCase>
 {
@@ -291,9 +309,9 @@ INSTANTIATE_TEST_SUITE_P(Pieces, GsSplitEveryN,
                                          EveryNCase{3, 1, {"1-1", "2-2", "3-3"}, {1, 2, 3}},
                                          EveryNCase{5, 5, {"1-5"}, {1}}, EveryNCase{5, 32767, {"1-5"}, {1}},
                                          EveryNCase{0, 2, {}, {}}),
-                         [](const auto& info) {
-                             return "Total" + std::to_string(info.param.total) + "Every" +
-                                    std::to_string(info.param.n);
+                         [](const auto& testInfo) {
+                             return "Total" + std::to_string(testInfo.param.total) + "Every" +
+                                    std::to_string(testInfo.param.n);
                          });
 
 TEST_F(GsJobStub, EveryPieceHasItsOwnInstanceAndNineEntries)
@@ -349,6 +367,12 @@ struct RangeFailCase
     const char* rangesLeft;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const RangeFailCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GsSplitRangeFailures : public GsJobStub, public testing::WithParamInterface<RangeFailCase>
 {
 };
@@ -378,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RangeFailCase{"LetterLastPage", "1-b;", -1, -1, {}, "1-b;"},
                     RangeFailCase{"PathInLastPage", "1-2/../../x;", -1, -1, {}, "1-2/../../x;"},
                     RangeFailCase{"FailingMiddlePiece", "1;2-3;4;", 1, 1, {"1", "2-3"}, "2-3;4;"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
 {
@@ -386,9 +410,23 @@ TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
     m_param.Kind = JOB_MERGE;
     m_param.Source = static_cast<const IMergeListSource*>(&m_list);
     GS_Job_Kind = JOB_MERGE;
+    // Every notice is posted from the job's thread, none from this one.
+    struct ThreadSink : IGsNotifySink
+    {
+        void PostNotify(std::intptr_t, std::intptr_t) noexcept override
+        {
+            std::lock_guard lock(Mutex);
+            Threads.push_back(std::this_thread::get_id());
+        }
+        std::mutex Mutex;
+        std::vector<std::thread::id> Threads;
+    } sink;
+    m_param.Notify = &sink;
     std::thread job = StartGsJob(m_param);
+    const std::thread::id jobId = job.get_id();
     job.join();
-    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(2), Done(0)}));
+    EXPECT_NE(jobId, std::this_thread::get_id());
+    EXPECT_EQ(sink.Threads, (std::vector<std::thread::id>{jobId, jobId}));
 }
 
 TEST_F(GsJobStub, MissingControlsEndWithMinusOne)
