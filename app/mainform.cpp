@@ -194,8 +194,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TfrmMain::UpdateListActions);
     connect(m_ui->ListView1->model(), &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex& parent, int first, int last) {
-                if (!parent.isValid())
+            [this](const QModelIndex& where, int first, int last) {
+                if (!where.isValid())
                     PrepareNewRows(first, last);
             });
     connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,

@@ -3,7 +3,6 @@
 #include "fileservices.h"
 #include "jobinputs.h"
 #include "messages.h"
-#include "pdfprobe.h"
 
 std::string CannotCreateFolderText(const std::string& folder)
 {

@@ -232,7 +232,7 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
 }
 
 INSTANTIATE_TEST_SUITE_P(Real, Layout, ::testing::ValuesIn(Layouts()),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(Reader, OpenFailuresAnswerAtOnce)
 {
