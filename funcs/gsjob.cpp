@@ -2,6 +2,10 @@
 
 #include "fileservices.h"
 #include "gscallbacks.h"
+#include "gserrors.h"
+#include "pdfreader.h"
+#include "platform.h"
+#include "safeoutput.h"
 #include "splitnames.h"
 #include "strutil.h"
 
@@ -9,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -51,15 +56,136 @@ const ITextSource& SplitSource(const TCall_GS_Thread_Param& param)
     return **ref;
 }
 
-// Runs one engine step; a failure's reason goes into the record.
-bool Succeeded(TCall_GS_Thread_Param& param, const TEngineResult& result)
+// Ghostscript's error lines of the running job, for a failure's reason.
+std::atomic<TErrorLineCollector*> s_jobErrors{nullptr};
+
+// The job's own folder for engine temporaries and safe names. Ghostscript finds
+// its temporary folder through the environment, so the variable points there
+// while the job runs and is restored afterwards.
+class TJobFolder
 {
-    if (!result.Ok)
-        param.Reason = result.Reason;
-    return result.Ok;
+public:
+    TJobFolder() : m_saved(plat::getEnv(plat::TempFolderVariable))
+    {
+        if (m_folder.Ok())
+            plat::setEnv(plat::TempFolderVariable, m_folder.Path());
+    }
+    ~TJobFolder() { plat::setEnv(plat::TempFolderVariable, m_saved); }
+    TJobFolder(const TJobFolder&) = delete;
+    TJobFolder& operator=(const TJobFolder&) = delete;
+
+    TPrivateFolder& Folder() { return m_folder; }
+
+private:
+    std::string m_saved;
+    TPrivateFolder m_folder;
+};
+
+class TErrorScope
+{
+public:
+    explicit TErrorScope(TErrorLineCollector* errors) { s_jobErrors.store(errors); }
+    ~TErrorScope() { s_jobErrors.store(nullptr); }
+    TErrorScope(const TErrorScope&) = delete;
+    TErrorScope& operator=(const TErrorScope&) = delete;
+};
+
+// A failure of the job, with the reason a user reads on the message's second line.
+class TJobFailure : public std::runtime_error
+{
+public:
+    TJobFailure(const std::string& reason, int result) : std::runtime_error(reason), Result(result) {}
+    const int Result;
+};
+
+[[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED)
+{
+    throw TJobFailure(reason, result);
 }
 
-int RunMerge(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
+std::string JoinLines(const std::string& a, const std::string& b)
+{
+    if (a.empty())
+        return b;
+    return b.empty() ? a : a + "\n" + b;
+}
+
+// Everything the job needs to write outputs the safe way, whatever the engine:
+// each output is written aside under a plain temporary name, checked, and only
+// then renamed onto the name the user asked for.
+class TSafeWriter
+{
+public:
+    TSafeWriter(IPdfEngine& engine, TPrivateFolder& folder, TErrorLineCollector& errors)
+        : m_engine(engine), m_folder(folder), m_errors(errors)
+    {
+    }
+
+    // The name to hand the engine for an existing file.
+    std::string EngineName(const std::string& path)
+    {
+        std::string reason;
+        std::string name = SafeInputName(path, m_folder, &reason);
+        if (name.empty())
+            Fail(reason);
+        return name;
+    }
+
+    // Writes one output through `write`, checks it holds `pages` pages and moves it
+    // into place.
+    template <typename Write> void Output(const std::string& finalPath, std::int32_t pages, Write&& write)
+    {
+        if (const std::string problem = OutputNameProblem(finalPath); !problem.empty())
+            Fail(problem);
+        TSafeOutput out(finalPath);
+        if (!out.Ok())
+            Fail(out.Reason());
+        m_errors.Clear();
+        const TEngineResult written = write(EngineName(out.TempPath()));
+        if (!written.Ok)
+            Fail(JoinLines(written.Reason, m_errors.Text()));
+        if (const TEngineResult checked = VerifyPdfOutput(out.TempPath(), pages); !checked.Ok)
+            Fail(JoinLines(ShownReason(checked.Reason, out), m_errors.Text()));
+        if (!out.Commit())
+            Fail(out.Reason());
+    }
+
+    IPdfEngine& Engine() { return m_engine; }
+
+private:
+    // The check names the temporary file; the user knows the final name.
+    static std::string ShownReason(std::string reason, const TSafeOutput& out)
+    {
+        for (auto at = reason.find(out.TempPath()); at != std::string::npos;
+             at = reason.find(out.TempPath(), at + out.FinalPath().size()))
+            reason.replace(at, out.TempPath().size(), out.FinalPath());
+        return reason;
+    }
+
+    IPdfEngine& m_engine;
+    TPrivateFolder& m_folder;
+    TErrorLineCollector& m_errors;
+};
+
+// An input as a reader sees it: one that needs a password or cannot be read
+// fails the job before anything is written, naming the file.
+TPdfFacts ReadableInput(const std::string& path, std::string& notes)
+{
+    TPdfFacts facts = ReadPdfFacts(path);
+    switch (facts.Status) {
+    case TPdfFacts::TStatus::Ok:
+        if (facts.Repaired)
+            notes = JoinLines(notes,
+                              path + ": repaired" + (facts.Reason.empty() ? "" : " (" + facts.Reason + ")"));
+        return facts;
+    case TPdfFacts::TStatus::NeedsPassword:
+        Fail(path + ": needs a password");
+    default:
+        Fail(facts.Reason.empty() ? path + ": cannot be read" : facts.Reason);
+    }
+}
+
+int RunMerge(TCall_GS_Thread_Param& param, TSafeWriter& writer, const TPageReport& onPage)
 {
     const IMergeListSource& list = MergeList(param);
     std::vector<TMergeInput> inputs;
@@ -76,66 +202,148 @@ int RunMerge(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
     // Without inputs Ghostscript still succeeds and writes one blank page.
-    if (inputs.empty()) {
-        param.Reason = "No file in the list has pages to merge.";
-        return GS_RESULT_ERROR;
-    }
-    return Succeeded(param, engine.Merge(inputs, param.OutputPath, onPage)) ? GS_RESULT_OK
-                                                                            : GS_RESULT_GS_FAILED;
-}
+    if (inputs.empty())
+        Fail("No file in the list has pages to merge.", GS_RESULT_ERROR);
 
-int SplitByRanges(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
-{
-    do {
-        const auto end = param.RangeList.find(';');
-        // Text without a closing ";" is no piece: it yields an empty one, which
-        // does not convert below.
-        const std::string piece = end == std::string::npos ? std::string() : param.RangeList.substr(0, end);
-        const auto dash = piece.find('-');
-        const std::int32_t first = StrToInt(dash == std::string::npos ? piece : piece.substr(0, dash));
-        // The piece text goes into a file name as it stands, so its last page
-        // must be a number too.
-        const std::int32_t last = StrToInt(dash == std::string::npos ? piece : piece.substr(dash + 1));
-        Post(param, first, GSN_PIECE);
-        const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName, piece);
-        if (!Succeeded(param, engine.WritePiece(first, last, outPath, onPage)))
-            return GS_RESULT_GS_FAILED;
-        param.RangeList.erase(0, end + 1);
-    } while (!param.RangeList.empty());
+    // What the output must hold is what the inputs really have now.
+    std::int64_t expected = 0;
+    for (TMergeInput& input : inputs) {
+        expected += ReadableInput(input.Path, param.Notes).Pages;
+        input.Path = writer.EngineName(input.Path);
+    }
+    if (expected > std::numeric_limits<std::int32_t>::max())
+        Fail("The merged document would have more pages than a PDF can hold.");
+    writer.Output(param.OutputPath, static_cast<std::int32_t>(expected),
+                  [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
     return GS_RESULT_OK;
 }
 
-int SplitEveryN(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
+// The pieces of a split, produced as the job goes, so that nothing the file
+// claims makes the job build more than the pieces it writes.
+class TPieceWalker
 {
-    Post(param, param.TotalPages, GSN_TOTAL);
-    const auto* ref = std::get_if<const IUpDownSource*>(&param.PageSpec);
-    if (!ref || !*ref)
-        throw std::invalid_argument("The split job has no pages-per-file control");
-    const std::int64_t n = (*ref)->Position();
-    // The control's minimum is 1; anything less would never reach the end.
-    if (n < 1)
-        throw std::invalid_argument("'" + std::to_string(n) + "' is not a valid number of pages per file");
-    for (std::int64_t first = 1; first <= param.TotalPages; first += n) {
-        Post(param, static_cast<std::intptr_t>(first), GSN_PIECE);
-        const std::int64_t last = std::min<std::int64_t>(first + n - 1, param.TotalPages);
-        const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName,
-                                                       std::to_string(first) + "-" + std::to_string(last));
-        if (!Succeeded(param, engine.WritePiece(static_cast<std::int32_t>(first),
-                                                static_cast<std::int32_t>(last), outPath, onPage)))
-            return GS_RESULT_GS_FAILED;
+public:
+    struct TPiece
+    {
+        std::int32_t First = 0;
+        std::int32_t Last = 0;
+        std::string PagePart; // what the piece's file name carries
+    };
+
+    TPieceWalker(const TCall_GS_Thread_Param& param, std::string rangeList)
+        : m_rangeList(std::move(rangeList)), m_totalPages(param.TotalPages)
+    {
+        m_byRanges = std::holds_alternative<const ITextSource*>(param.PageSpec);
+        if (!m_byRanges) {
+            const auto* ref = std::get_if<const IUpDownSource*>(&param.PageSpec);
+            if (!ref || !*ref)
+                throw std::invalid_argument("The split job has no pages-per-file control");
+            m_perPiece = (*ref)->Position();
+            // The control's minimum is 1; anything less would never reach the end.
+            if (m_perPiece < 1)
+                throw std::invalid_argument("'" + std::to_string(m_perPiece) +
+                                            "' is not a valid number of pages per file");
+        }
     }
-    return GS_RESULT_OK;
+
+    bool ByRanges() const { return m_byRanges; }
+    // The range list not yet handed out.
+    const std::string& Remaining() const { return m_rangeList; }
+
+    std::optional<TPiece> Next()
+    {
+        if (m_byRanges) {
+            if (m_done)
+                return std::nullopt;
+            const auto end = m_rangeList.find(';');
+            // Text without a closing ";" is no piece: it yields an empty one, which
+            // does not convert below.
+            const std::string piece = end == std::string::npos ? std::string() : m_rangeList.substr(0, end);
+            const auto dash = piece.find('-');
+            TPiece result;
+            result.First = StrToInt(dash == std::string::npos ? piece : piece.substr(0, dash));
+            // The piece text goes into a file name as it stands, so its last page
+            // must be a number too.
+            result.Last = StrToInt(dash == std::string::npos ? piece : piece.substr(dash + 1));
+            result.PagePart = piece;
+            m_rangeList.erase(0, end + 1);
+            m_done = m_rangeList.empty();
+            return result;
+        }
+        if (m_next > m_totalPages)
+            return std::nullopt;
+        TPiece result;
+        result.First = static_cast<std::int32_t>(m_next);
+        result.Last =
+            static_cast<std::int32_t>(std::min<std::int64_t>(m_next + m_perPiece - 1, m_totalPages));
+        result.PagePart = std::to_string(result.First) + "-" + std::to_string(result.Last);
+        m_next += m_perPiece;
+        return result;
+    }
+
+private:
+    std::string m_rangeList;
+    std::int64_t m_totalPages;
+    std::int64_t m_perPiece = 1;
+    std::int64_t m_next = 1;
+    bool m_byRanges = false;
+    bool m_done = false;
+};
+
+std::string PiecesWrittenText(int written)
+{
+    return written == 1 ? "1 file was written before the failure."
+                        : std::to_string(written) + " files were written before the failure.";
 }
 
-int RunSplit(TCall_GS_Thread_Param& param, IPdfEngine& engine, const TPageReport& onPage)
+int RunSplit(TCall_GS_Thread_Param& param, TSafeWriter& writer, const TPageReport& onPage)
 {
     const std::string source = SplitSource(param).Text();
-    if (!Succeeded(param, engine.OpenSource(source)))
-        return GS_RESULT_GS_FAILED;
-    const bool byRanges = std::holds_alternative<const ITextSource*>(param.PageSpec);
-    const int result = byRanges ? SplitByRanges(param, engine, onPage) : SplitEveryN(param, engine, onPage);
-    engine.CloseSource();
-    return result;
+    const TPdfFacts facts = ReadableInput(source, param.Notes);
+    // Pieces are cut by the count the file really backs; one taken earlier may
+    // be stale or a guess, and would lose or invent pages.
+    if (facts.Pages != param.TotalPages)
+        Fail(source + ": has " + std::to_string(facts.Pages) + " pages, not " +
+             std::to_string(param.TotalPages) + " as counted before.");
+
+    // No piece may be the source itself, through any link: checked before
+    // anything is written.
+    {
+        TPieceWalker names(param, param.RangeList);
+        while (const std::optional<TPieceWalker::TPiece> piece = names.Next()) {
+            const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName, piece->PagePart);
+            if (ResolvesToSameFile(outPath, source))
+                Fail("\"" + outPath + "\" is the document being split.", GS_RESULT_ERROR);
+        }
+    }
+
+    TPieceWalker pieces(param, param.RangeList);
+    if (!pieces.ByRanges())
+        Post(param, param.TotalPages, GSN_TOTAL);
+    const TEngineResult opened = writer.Engine().OpenSource(writer.EngineName(source));
+    if (!opened.Ok)
+        Fail(opened.Reason);
+    int written = 0;
+    try {
+        while (const std::optional<TPieceWalker::TPiece> piece = pieces.Next()) {
+            Post(param, piece->First, GSN_PIECE);
+            if (piece->First < 1 || piece->Last < piece->First || piece->Last > facts.Pages)
+                Fail("Pages " + piece->PagePart + " are not in " + source + ".");
+            const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName, piece->PagePart);
+            writer.Output(outPath, piece->Last - piece->First + 1, [&](const std::string& out) {
+                return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
+            });
+            ++written;
+            if (pieces.ByRanges())
+                param.RangeList = pieces.Remaining();
+        }
+    } catch (const TJobFailure& failure) {
+        writer.Engine().CloseSource();
+        Fail(JoinLines(failure.what(), written > 0 ? PiecesWrittenText(written) : std::string()),
+             failure.Result);
+    }
+    writer.Engine().CloseSource();
+    return GS_RESULT_OK;
 }
 
 } // namespace
@@ -145,6 +353,7 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
     if (!param)
         return GS_RESULT_ERROR;
     param->Reason.clear();
+    param->Notes.clear();
     int result = GS_RESULT_ERROR;
     {
         const JobSinkScope sinkScope(param->Notify);
@@ -152,15 +361,24 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
         // before GSN_DONE, on every path.
         try {
             if (param->Kind == JOB_MERGE || param->Kind == JOB_SPLIT) {
+                TErrorLineCollector errors;
+                const TErrorScope errorScope(&errors);
+                TJobFolder jobFolder;
+                if (!jobFolder.Folder().Ok())
+                    Fail(jobFolder.Folder().Reason());
                 const std::unique_ptr<IPdfEngine> engine = MakeEngine(param->Engine);
+                TSafeWriter writer(*engine, jobFolder.Folder(), errors);
                 // Engines that report pages themselves; Ghostscript's come from
                 // its stdio callbacks.
                 const TPageReport onPage = [param](std::int32_t page) { Post(*param, page, GSN_PAGE); };
-                result = param->Kind == JOB_MERGE ? RunMerge(*param, *engine, onPage)
-                                                  : RunSplit(*param, *engine, onPage);
+                result = param->Kind == JOB_MERGE ? RunMerge(*param, writer, onPage)
+                                                  : RunSplit(*param, writer, onPage);
             } else {
                 param->Reason = "The job is neither a merge nor a split.";
             }
+        } catch (const TJobFailure& failure) {
+            param->Reason = failure.what();
+            result = failure.Result;
         } catch (const std::exception& error) {
             param->Reason = error.what();
             result = GS_RESULT_ERROR;
@@ -179,9 +397,9 @@ std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind)
     case TEngineKind::Ghostscript:
         return MakeGhostscriptEngine();
     case TEngineKind::Exact:
-        break;
+        return MakeExactEngine();
     }
-    throw std::runtime_error("The exact-copy engine is not available yet.");
+    throw std::invalid_argument("Unknown engine");
 }
 
 std::thread StartGsJob(TCall_GS_Thread_Param& param)
@@ -216,5 +434,7 @@ int GSDLLCALL GS_StdOut(void*, const char* str, int len)
 
 int GSDLLCALL GS_StdErr(void* callerHandle, const char* str, int len)
 {
+    if (TErrorLineCollector* errors = s_jobErrors.load(); errors && str)
+        errors->Feed(str, len);
     return GS_StdOut(callerHandle, str, len);
 }

@@ -83,6 +83,7 @@ struct TCall_GS_Thread_Param
     IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
     TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
     std::string Reason; // why the job failed, set before GSN_DONE; empty on success
+    std::string Notes;  // warnings of a job that went through (an input read after repair)
 };
 
 // The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window

@@ -90,6 +90,16 @@ std::size_t maxPathLength(const std::string& folder);
 
 // Environment variable; empty when unset.
 std::string getEnv(const char* name);
+// Sets (or, with an empty value, removes) an environment variable of this
+// process. Not thread-safe against other readers of the environment: only the
+// job calls it, around an engine run.
+void setEnv(const char* name, const std::string& value);
+// The variable that names the temporary folder for libraries such as Ghostscript.
+#ifdef _WIN32
+inline constexpr const char* TempFolderVariable = "TEMP";
+#else
+inline constexpr const char* TempFolderVariable = "TMPDIR";
+#endif
 // The user's home folder with a trailing separator; "/" when unknown.
 std::string homeFolder();
 // The system's text for an error code as this layer reports it (errno here,

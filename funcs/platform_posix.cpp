@@ -228,6 +228,14 @@ std::string getEnv(const char* name)
     return v ? std::string(v) : std::string();
 }
 
+void setEnv(const char* name, const std::string& value)
+{
+    if (value.empty())
+        ::unsetenv(name);
+    else
+        ::setenv(name, value.c_str(), 1);
+}
+
 std::string homeFolder()
 {
     std::string home = getEnv("HOME");

@@ -195,6 +195,11 @@ std::string getEnv(const char* name)
     return (n > 0 && n < sizeof buf) ? std::string(buf, n) : std::string();
 }
 
+void setEnv(const char* name, const std::string& value)
+{
+    SetEnvironmentVariableA(name, value.empty() ? nullptr : value.c_str());
+}
+
 std::string homeFolder()
 {
     std::string home = getEnv("USERPROFILE");
