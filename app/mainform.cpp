@@ -746,11 +746,8 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     case GSN_DONE: {
         const bool ok = wParam == 0;
         const std::uint8_t kind = GS_Job_Kind;
-        QString text;
-        if (kind == JOB_MERGE)
-            text = QString::fromLatin1(ok ? TxtMergeCompleted : TxtMergeFailed);
-        else if (kind == JOB_SPLIT)
-            text = QString::fromLatin1(ok ? TxtSplitCompleted : TxtSplitFailed);
+        // The worker wrote the record's reason and notes before posting this.
+        const QString text = fromNative(JobEndMessage(kind, static_cast<int>(wParam), m_jobParam));
         uiSeam().messageBox(frmProgress, QMessageBox::Information,
                             ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text,
                             QMessageBox::Ok);

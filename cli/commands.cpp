@@ -121,14 +121,18 @@ int RunJob(TCall_GS_Thread_Param& param, TNoticeQueue& queue, TCliStreams& io)
     return result;
 }
 
-int Finish(int result, const char* completed, const char* failed, TCliStreams& io)
+int Finish(const TCall_GS_Thread_Param& param, int result, TCliStreams& io)
 {
+    const std::string message = JobEndMessage(param.Kind, result, param);
     if (result == GS_RESULT_OK) {
+        // A success's warnings are shown even with --quiet.
         if (!io.Quiet)
-            io.Err << completed << '\n';
+            io.Err << message << '\n';
+        else if (!param.Notes.empty())
+            io.Err << param.Notes << '\n';
         return CLI_EXIT_OK;
     }
-    io.Err << failed << '\n';
+    io.Err << message << '\n';
     return CLI_EXIT_JOB_FAILED;
 }
 
@@ -152,6 +156,11 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
         const std::uint64_t size = plat::fileSize(file).value_or(0);
         io.Out << probe.Pages << '\t' << (probe.Encrypted ? "yes" : "no") << '\t' << FileSizeText(size)
                << '\t' << file << '\n';
+    }
+    // Output that cannot be written (a full disk, a closed pipe) is a failure.
+    if (!io.Out.flush()) {
+        io.Err << "The list could not be written." << '\n';
+        return CLI_EXIT_JOB_FAILED;
     }
     return exitCode;
 }
@@ -206,7 +215,8 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
     PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
-    return Finish(RunJob(param, queue, io), TxtMergeCompleted, TxtMergeFailed, io);
+    const int result = RunJob(param, queue, io);
+    return Finish(param, result, io);
 }
 
 int SplitCommand(const TSplitOptions& options, TCliStreams& io)
@@ -279,5 +289,6 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     else
         PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
                              static_cast<std::int16_t>(*options.Every), &queue);
-    return Finish(RunJob(param, queue, io), TxtSplitCompleted, TxtSplitFailed, io);
+    const int result = RunJob(param, queue, io);
+    return Finish(param, result, io);
 }

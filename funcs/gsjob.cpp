@@ -181,7 +181,10 @@ TPdfFacts ReadableInput(const std::string& path, std::string& notes)
     case TPdfFacts::TStatus::NeedsPassword:
         Fail(path + ": needs a password");
     default:
-        Fail(facts.Reason.empty() ? path + ": cannot be read" : facts.Reason);
+        // The reader names the file in its reasons, except for a failed open.
+        if (facts.Reason.rfind(path, 0) == 0)
+            Fail(facts.Reason);
+        Fail(path + ": cannot be read" + (facts.Reason.empty() ? "" : " (" + facts.Reason + ")"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "jobinputs.h"
 
 #include "fileservices.h"
+#include "messages.h"
 #include "strutil.h"
 
 #include <utility>
@@ -92,4 +93,20 @@ void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)
 {
     if (notify)
         notify->PostNotify(ranges.PageTotal, GSN_TOTAL);
+}
+
+std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param)
+{
+    const bool ok = result == GS_RESULT_OK;
+    std::string text;
+    if (kind == JOB_MERGE)
+        text = ok ? TxtMergeCompleted : TxtMergeFailed;
+    else if (kind == JOB_SPLIT)
+        text = ok ? TxtSplitCompleted : TxtSplitFailed;
+    else
+        return text;
+    const std::string& more = ok ? param.Notes : param.Reason;
+    if (!more.empty())
+        text += "\n" + more;
+    return text;
 }

@@ -98,3 +98,8 @@ void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, con
 // Called before any later check, so that a refused or cancelled split still
 // leaves the progress bar's range set, as it always has.
 void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify);
+
+// The message a finished job of `kind` ends with: the completed or failed text,
+// then, on further lines, why it failed (the record's Reason) or what a job that
+// went through has to warn about (its Notes). "" for no known kind.
+std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param);

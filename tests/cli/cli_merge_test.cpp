@@ -77,7 +77,8 @@ TEST_F(CliMerge, AFailedJobExitsWithOne)
     const TRunResult r =
         RunCliBinary({"merge", "-o", out, a, b}, {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
     EXPECT_EQ(r.ExitCode, 1);
-    EXPECT_THAT(r.Err, testing::EndsWith("Merging PDF failed.\n"));
+    EXPECT_THAT(r.Err,
+                testing::HasSubstr("Merging PDF failed.\nThe Ghostscript library could not be loaded."));
     EXPECT_FALSE(fs::exists(out));
 }
 
