@@ -205,7 +205,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine);
     return Finish(RunJob(param, queue, io), TxtMergeCompleted, TxtMergeFailed, io);
 }
 
@@ -275,9 +275,9 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     TCall_GS_Thread_Param param;
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
-                              ranges.RangeList, &queue);
+                              ranges.RangeList, &queue, options.Engine);
     else
         PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
-                             static_cast<std::int16_t>(*options.Every), &queue);
+                             static_cast<std::int16_t>(*options.Every), &queue, options.Engine);
     return Finish(RunJob(param, queue, io), TxtSplitCompleted, TxtSplitFailed, io);
 }

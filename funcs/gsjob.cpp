@@ -179,7 +179,7 @@ std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind)
     case TEngineKind::Ghostscript:
         return MakeGhostscriptEngine();
     case TEngineKind::Exact:
-        break;
+        return MakeExactEngine();
     }
     throw std::runtime_error("The exact-copy engine is not available yet.");
 }
