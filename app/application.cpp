@@ -6,6 +6,9 @@ TPlicoraApplication::TPlicoraApplication(int& argc, char** argv) : QApplication(
 {
     // Not the display name: on X11 Qt appends that to every window caption.
     setApplicationName(QString::fromLatin1(ApplicationTitle));
+    // The maker's name: without one, the user's settings (the Options window's
+    // choice) cannot be stored.
+    setOrganizationName(QStringLiteral("Tarvex"));
 }
 
 bool TPlicoraApplication::notify(QObject* receiver, QEvent* event)

@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "nativepath.h"
 #include "naturalsort.h"
+#include "options.h"
 #include "pageranges.h"
 #include "pdfprobe.h"
 #include "pdfreader.h"
@@ -168,6 +169,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_ui->Label11->setText(QString::fromLatin1(MakerWebAddress));
     StyleLinkLabel(m_ui->Label10);
     StyleLinkLabel(m_ui->Label11);
+    StyleLinkLabel(m_ui->linkOptions);
+    // Right-aligned before "About", whatever width the font gives it.
+    m_ui->linkOptions->move(m_ui->Label10->x() - 12 - m_ui->linkOptions->width(), m_ui->Label10->y());
     for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
         label->adjustSize();
     m_ui->Label3->setVisible(false);
@@ -189,6 +193,7 @@ TfrmMain::TfrmMain(QWidget* parent)
                 guarded(&TfrmMain::ApplicationEvents1Idle));
     m_ui->Label10->installEventFilter(this);
     m_ui->Label11->installEventFilter(this);
+    m_ui->linkOptions->installEventFilter(this);
     m_ui->edtSplitSrc->installEventFilter(this);
     CreateListActions();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
@@ -219,6 +224,7 @@ TfrmMain::~TfrmMain()
 void TfrmMain::FormCreate()
 {
     m_defaultFolder = DefaultOutputFolder();
+    m_engine = LoadEngineSetting();
 
     // Files dropped on the list arrive at its viewport.
     m_ui->ListView1->setAcceptDrops(true);
@@ -258,12 +264,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         RunGuarded([&] { taken = ListViewWndProc(event); });
         return taken;
     }
-    if ((watched == m_ui->Label10 || watched == m_ui->Label11) &&
+    if ((watched == m_ui->Label10 || watched == m_ui->Label11 || watched == m_ui->linkOptions) &&
         event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         auto* label = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            RunGuarded([&] { watched == m_ui->Label10 ? Label10Click() : Label11Click(); });
+            RunGuarded([&] {
+                if (watched == m_ui->Label10)
+                    Label10Click();
+                else if (watched == m_ui->Label11)
+                    Label11Click();
+                else
+                    optionsLinkClick();
+            });
             return true;
         }
     }
@@ -320,6 +333,15 @@ void TfrmMain::Label10Click()
 void TfrmMain::Label11Click()
 {
     uiSeam().openUrl(QUrl(QString::fromLatin1(ProductPageUrl)));
+}
+
+void TfrmMain::optionsLinkClick()
+{
+    const std::optional<TEngineKind> chosen = uiSeam().chooseEngine(this, m_engine);
+    if (!chosen)
+        return;
+    m_engine = *chosen;
+    SaveEngineSetting(m_engine);
 }
 
 // ---- Merge list -------------------------------------------------------------
@@ -568,7 +590,7 @@ void TfrmMain::sbMergeClick()
         rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
                         toNative(row->text(ColSize)), toNative(row->text(ColPath))});
     }
-    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier);
+    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier, m_engine);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));
@@ -709,10 +731,10 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier);
+                              rangeText, ranges.RangeList, &m_notifier, m_engine);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier);
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine);
     RunJob(QPoint(160, 270));
 }
 

@@ -38,6 +38,11 @@ public:
 
     void Label10Click();
     void Label11Click();
+    // The "Options" link: the Options window; an accepted choice is used by the
+    // next job and stored for later runs.
+    void optionsLinkClick();
+    // The engine the next merge or split uses.
+    TEngineKind Engine() const { return m_engine; }
 
     // Merge list.
     void sbAddFilesClick();
@@ -112,6 +117,7 @@ private:
 
     std::string m_defaultFolder;
     std::int32_t m_splitPageCount = 0;
+    TEngineKind m_engine = DefaultEngine;
     TCall_GS_Thread_Param m_jobParam;
     std::thread m_jobThread;
 

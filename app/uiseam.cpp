@@ -1,5 +1,7 @@
 #include "uiseam.h"
 
+#include "options.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -76,6 +78,14 @@ public:
     }
 
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+
+    std::optional<TEngineKind> chooseEngine(QWidget* owner, TEngineKind current) override
+    {
+        TfrmOptions options(owner, current);
+        if (options.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return options.Engine();
+    }
 };
 
 TRealUiSeam RealSeam;

@@ -3,10 +3,13 @@
 // can answer them without a person. The real implementation shows Qt dialogs.
 #pragma once
 
+#include "pdfengine.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 class QFileDialog;
 class QWidget;
@@ -34,6 +37,10 @@ public:
     // Desktop "open" of a file, folder, web page or mailto: address. Result ignored
     // by callers.
     virtual bool openUrl(const QUrl& url) = 0;
+
+    // The Options window, modal to `owner`, opened with `current` chosen; the
+    // chosen engine when OK was pressed, empty when cancelled.
+    virtual std::optional<TEngineKind> chooseEngine(QWidget* owner, TEngineKind current) = 0;
 };
 
 // The seam in force: the real one unless a test installed its own.

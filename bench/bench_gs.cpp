@@ -157,7 +157,8 @@ void BM_Merge(benchmark::State& state)
     NullSink sink;
     TJobInputs inputs;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, MergeRowsOf(f.mergeInputs), (f.dir / "merged-job.pdf").string(), &sink);
+    PrepareMergeJob(param, inputs, MergeRowsOf(f.mergeInputs), (f.dir / "merged-job.pdf").string(), &sink,
+                    TEngineKind::Ghostscript);
     std::vector<std::string> command = CommandStart();
     command.push_back("-sOutputFile=" + (f.dir / "merged-cmd.pdf").string());
     command.push_back("-f");
@@ -192,7 +193,8 @@ void BM_SplitEveryPage(benchmark::State& state)
     NullSink sink;
     TJobInputs inputs;
     TCall_GS_Thread_Param param;
-    PrepareSplitEveryJob(param, inputs, f.splitSource, (f.dir / "pieces-job").string(), SplitPages, 1, &sink);
+    PrepareSplitEveryJob(param, inputs, f.splitSource, (f.dir / "pieces-job").string(), SplitPages, 1, &sink,
+                         TEngineKind::Ghostscript);
     const std::string out = (f.dir / "pieces-cmd").string() + "/source";
     double job = 0, cmd = 0;
     for (auto _ : state) {

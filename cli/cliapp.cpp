@@ -1,6 +1,7 @@
 #include "cliapp.h"
 
 #include "commands.h"
+#include "pdfengine.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
@@ -12,9 +13,33 @@
 #error "PLICORA_VERSION must be defined by the build"
 #endif
 
+namespace {
+
+// --engine on a subcommand: one of the core's engine names, the default when absent.
+CLI::Option* AddEngineOption(CLI::App* command, std::string& engine)
+{
+    const std::string exact = EngineName(TEngineKind::Exact);
+    const std::string ghostscript = EngineName(TEngineKind::Ghostscript);
+    const std::string help = "How pages are written. " + exact + ": copies them; " +
+                             EngineEffect(TEngineKind::Exact) + ". " + ghostscript +
+                             ": rewrites them with the Ghostscript library, which it needs; " +
+                             EngineEffect(TEngineKind::Ghostscript) + ".";
+    engine = EngineName(DefaultEngine);
+    return command->add_option("--engine", engine, help)
+        ->check(CLI::IsMember({exact, ghostscript}))
+        ->capture_default_str();
+}
+
+TEngineKind EngineOf(const std::string& name)
+{
+    return ParseEngineName(name).value_or(DefaultEngine);
+}
+
+} // namespace
+
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
-    CLI::App app{"Joins and cuts PDF files with the Ghostscript library.", "plicora-cli"};
+    CLI::App app{"Joins and cuts PDF files.", "plicora-cli"};
     app.set_version_flag("--version", "plicora-cli " PLICORA_VERSION);
     app.footer("Exit codes: 0 success, 1 the job failed, 2 the input was refused.");
     app.require_subcommand(1);
@@ -33,6 +58,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
     mergeCmd->add_option("-o,--output", merge.Output, "Output file (\".pdf\" is appended when missing)");
     mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
+    std::string mergeEngine;
+    AddEngineOption(mergeCmd, mergeEngine);
     mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
 
     TSplitOptions split;
@@ -45,6 +72,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     everyOpt->excludes(pagesOpt);
     splitCmd->add_option("-o,--output", split.Location, "Output folder (created when missing)");
     splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");
+    std::string splitEngine;
+    AddEngineOption(splitCmd, splitEngine);
     splitCmd->add_option("SRC", split.Source, "PDF file to split");
 
     try {
@@ -58,8 +87,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     try {
         if (info->parsed())
             return InfoCommand(infoFiles, io);
-        if (mergeCmd->parsed())
+        if (mergeCmd->parsed()) {
+            merge.Engine = EngineOf(mergeEngine);
             return MergeCommand(merge, io);
+        }
+        split.Engine = EngineOf(splitEngine);
         if (*everyOpt)
             split.Every = every;
         if (*pagesOpt)

@@ -214,7 +214,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, std::move(rows), out, &queue);
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }
@@ -285,10 +285,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     TCall_GS_Thread_Param param;
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
-                              ranges.RangeList, &queue);
+                              ranges.RangeList, &queue, options.Engine);
     else
         PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
-                             static_cast<std::int16_t>(*options.Every), &queue);
+                             static_cast<std::int16_t>(*options.Every), &queue, options.Engine);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

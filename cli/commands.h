@@ -3,6 +3,8 @@
 // runs one job of the core and waits for its end.
 #pragma once
 
+#include "pdfengine.h"
+
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -31,6 +33,7 @@ struct TMergeOptions
     std::vector<std::string> Inputs;
     std::string Output;
     bool Force = false; // an existing output may be replaced
+    TEngineKind Engine = DefaultEngine;
 };
 int MergeCommand(const TMergeOptions& options, TCliStreams& io);
 
@@ -41,5 +44,6 @@ struct TSplitOptions
     std::optional<std::string> Pages;  // page-range text such as "1,2-5,4"
     std::string Location;
     bool Force = false; // existing pieces may be replaced
+    TEngineKind Engine = DefaultEngine;
 };
 int SplitCommand(const TSplitOptions& options, TCliStreams& io);

@@ -77,14 +77,14 @@ struct TJobInputs
 // job) into outputPath.
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify,
-                     TEngineKind engine = TEngineKind::Ghostscript);
+                     TEngineKind engine = DefaultEngine);
 
 // A split of `source` (totalPages pages) into pieces of pagesPerFile pages each,
 // written to outputFolder (a separator is added when missing). The job posts the
 // total itself.
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine = TEngineKind::Ghostscript);
+                          IGsNotifySink* notify, TEngineKind engine = DefaultEngine);
 
 // A split of `source` by the range text (rangeText as typed, rangeList the
 // non-empty list ParsePageRanges made of it). The job posts no total for ranges:
@@ -92,7 +92,7 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine = TEngineKind::Ghostscript);
+                           TEngineKind engine = DefaultEngine);
 
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class TEngineKind
@@ -14,6 +16,36 @@ enum class TEngineKind
     Exact,      // pages copied as they are (libqpdf)
     Ghostscript // pages rewritten by Ghostscript's pdfwrite device
 };
+
+// What a job uses unless the person chose otherwise, in the window and on the
+// command line alike.
+inline constexpr TEngineKind DefaultEngine = TEngineKind::Exact;
+
+// The engine's name on the command line and in stored settings.
+constexpr const char* EngineName(TEngineKind kind)
+{
+    return kind == TEngineKind::Ghostscript ? "ghostscript" : "exact";
+}
+
+// The engine of that name (exactly as EngineName spells it); empty for any other text.
+constexpr std::optional<TEngineKind> ParseEngineName(std::string_view name)
+{
+    for (const TEngineKind kind : {TEngineKind::Exact, TEngineKind::Ghostscript}) {
+        if (name == EngineName(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+// One line on what the engine keeps and changes, for the choice in the window
+// and the command line's help.
+constexpr const char* EngineEffect(TEngineKind kind)
+{
+    return kind == TEngineKind::Ghostscript
+               ? "may change text and drop bookmarks, links and forms; repairs some damaged files; "
+                 "smaller split pieces"
+               : "keeps text, bookmarks, links and forms as they are";
+}
 
 // What an engine reports: success, or why not, in a few lines a user can read.
 struct TEngineResult

@@ -74,8 +74,8 @@ TEST_F(CliMerge, ForceReplacesAnExistingOutput)
 TEST_F(CliMerge, AFailedJobExitsWithOne)
 {
     const std::string out = dir.str() + "never.pdf";
-    const TRunResult r =
-        RunCliBinary({"merge", "-o", out, a, b}, {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
+    const TRunResult r = RunCliBinary({"merge", "--engine", "ghostscript", "-o", out, a, b},
+                                      {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_THAT(r.Err,
                 testing::HasSubstr("Merging PDF failed.\nThe Ghostscript library could not be loaded."));

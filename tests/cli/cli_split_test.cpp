@@ -94,7 +94,7 @@ TEST_F(CliSplit, ExistingPiecesNeedForce)
 
 TEST_F(CliSplit, AFailedJobExitsWithOne)
 {
-    const TRunResult r = RunCliBinary({"split", "--every", "1", "-o", out, src},
+    const TRunResult r = RunCliBinary({"split", "--engine", "ghostscript", "--every", "1", "-o", out, src},
                                       {{"GS_DLL", dir.str() + "nowhere/libgs.so.10"}});
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_THAT(r.Err,

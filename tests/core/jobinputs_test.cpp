@@ -54,8 +54,8 @@ TEST_F(JobInputs, MergeReadsTheRowsItWasGiven)
     EXPECT_EQ(list->SubItem(1, 0), "");
     EXPECT_EQ(m_param.OutputPath, "/out/m.pdf");
     EXPECT_EQ(m_param.Notify, &m_sink);
-    EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
-    EXPECT_EQ(m_param.RangeList, "9;"); // no merge field: kept as the last job left it
+    EXPECT_EQ(m_param.Engine, TEngineKind::Exact); // the default, unless chosen otherwise
+    EXPECT_EQ(m_param.RangeList, "9;");            // no merge field: kept as the last job left it
     EXPECT_TRUE(m_sink.Notices.empty());
 }
 
@@ -83,15 +83,38 @@ TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
     EXPECT_TRUE(m_sink.Notices.empty());
 }
 
-TEST_F(JobInputs, AnEngineThisBuildLacksFailsTheJobWithAReason)
+TEST_F(JobInputs, EachJobTakesTheEngineItIsGiven)
 {
-    EXPECT_THROW(MakeEngine(TEngineKind::Exact), std::runtime_error);
+    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
+                    TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    PrepareSplitEveryJob(m_param, m_inputs, "/in/r.pdf", "/out", 7, 3, &m_sink);
+    EXPECT_EQ(m_param.Engine, TEngineKind::Exact);
+    PrepareSplitRangesJob(m_param, m_inputs, "/in/r.pdf", "/out/", 9, "1", "1;", &m_sink,
+                          TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+}
+
+TEST_F(JobInputs, AFailedExactJobKeepsItsReason)
+{
     PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
                     TEngineKind::Exact);
-    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
+    EXPECT_NE(Call_GS_Thread(&m_param), GS_RESULT_OK);
     EXPECT_NE(m_param.Reason, "");
-    EXPECT_EQ(m_sink.Notices,
-              (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
+    ASSERT_FALSE(m_sink.Notices.empty());
+    EXPECT_EQ(m_sink.Notices.back().second, GSN_DONE);
+}
+
+// The names the command line takes and the settings store: each engine's name
+// reads back as that engine, and nothing else is taken for one.
+TEST(EngineNames, ReadBackAndRefuseOthers)
+{
+    for (const TEngineKind kind : {TEngineKind::Exact, TEngineKind::Ghostscript})
+        EXPECT_EQ(ParseEngineName(EngineName(kind)), kind) << EngineName(kind);
+    EXPECT_EQ(std::string(EngineName(TEngineKind::Exact)), "exact");
+    EXPECT_EQ(std::string(EngineName(TEngineKind::Ghostscript)), "ghostscript");
+    for (const char* other : {"", "Exact", "gs", "ghostscript ", "qpdf"})
+        EXPECT_EQ(ParseEngineName(other), std::nullopt) << '"' << other << '"';
 }
 
 } // namespace

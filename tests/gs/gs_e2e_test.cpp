@@ -61,7 +61,7 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     const fs::path outDir = m_dir / "out (x) 100%";
     fs::create_directories(outDir);
     PrepareMergeJob(m_param, m_inputs, {Row("2", b), Row("0", (m_dir / "missing.pdf").string()), Row("3", a)},
-                    (outDir / "merged %d 100%.pdf").string(), &m_sink);
+                    (outDir / "merged %d 100%.pdf").string(), &m_sink, TEngineKind::Ghostscript);
     std::thread job = StartGsJob(m_param);
     job.join();
 
@@ -79,7 +79,7 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 {
     PrepareMergeJob(m_param, m_inputs, {Row("1", (m_dir / "nowhere.pdf").string())},
-                    (m_dir / "out.pdf").string(), &m_sink);
+                    (m_dir / "out.pdf").string(), &m_sink, TEngineKind::Ghostscript);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_sink.Notices().back(), Done(1));
 }
@@ -89,7 +89,7 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     const std::string a = MakePdf("a.pdf", 1, "alpha");
     const fs::path cwd = fs::current_path();
     fs::current_path(m_dir);
-    PrepareMergeJob(m_param, m_inputs, {Row("1", a)}, "|cat > piped.pdf", &m_sink);
+    PrepareMergeJob(m_param, m_inputs, {Row("1", a)}, "|cat > piped.pdf", &m_sink, TEngineKind::Ghostscript);
     const int result = Call_GS_Thread(&m_param);
     fs::current_path(cwd);
     EXPECT_EQ(result, GS_RESULT_OK);
@@ -103,7 +103,7 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
     const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
     const fs::path outDir = m_dir / "pieces 100%";
     fs::create_directories(outDir);
-    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink);
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink, TEngineKind::Ghostscript);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
@@ -120,7 +120,8 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
 TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
 {
     const std::string src = MakePdf("scan%d.pdf", 6, "scan");
-    PrepareSplitRangesJob(m_param, m_inputs, src, m_dir.string(), 6, "5,2-4,5", "5;2-4;5;", &m_sink);
+    PrepareSplitRangesJob(m_param, m_inputs, src, m_dir.string(), 6, "5,2-4,5", "5;2-4;5;", &m_sink,
+                          TEngineKind::Ghostscript);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     EXPECT_EQ(PdfPageTexts(m_param.OutputPath + "scan%d5.pdf"), (std::vector<std::string>{"Page 5 of scan"}));

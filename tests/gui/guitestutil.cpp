@@ -40,6 +40,12 @@ bool TFakeSeam::openUrl(const QUrl& url)
     return true;
 }
 
+std::optional<TEngineKind> TFakeSeam::chooseEngine(QWidget*, TEngineKind current)
+{
+    EngineCalls.append(current);
+    return EngineAnswers.isEmpty() ? std::nullopt : EngineAnswers.dequeue();
+}
+
 QStringList TFakeSeam::BoxTexts() const
 {
     QStringList texts;

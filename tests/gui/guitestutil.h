@@ -59,6 +59,11 @@ public:
     QString saveFileName(QWidget* owner, const QString& initialFolder, const QString& fileName) override;
     QString browseForFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
     bool openUrl(const QUrl& url) override;
+    // Answers the Options window: the queued answer, else cancelled. Records the
+    // engine it was opened with.
+    QQueue<std::optional<TEngineKind>> EngineAnswers;
+    QList<TEngineKind> EngineCalls;
+    std::optional<TEngineKind> chooseEngine(QWidget* owner, TEngineKind current) override;
 
     // "caption|text" of every box shown, for compact comparisons.
     QStringList BoxTexts() const;

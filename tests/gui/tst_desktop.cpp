@@ -515,9 +515,10 @@ private slots:
             controls << widget->objectName();
         }
         controls << "Label10"
+                 << "linkOptions"
                  << "Label11"
                  << "Image1";
-        QCOMPARE(controls.size(), 21);
+        QCOMPARE(controls.size(), 22);
         for (const QString& name : controls) {
             QWidget* widget = w.Main->findChild<QWidget*>(name);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

@@ -1,5 +1,5 @@
 // The merge command: its checks in order, and merges through the window with the
-// real Ghostscript library.
+// default engine (exact copy).
 #include "guitestutil.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // The split command: the source field, the page ranges, the checks in order, and
-// splits through the window with the real Ghostscript library.
+// splits through the window with the default engine (exact copy).
 #include "guitestutil.h"
 #include "strutil.h"
 

@@ -1,0 +1,83 @@
+#include "options.h"
+
+#include "ui_options.h"
+
+#include <QFontDatabase>
+#include <QSettings>
+
+namespace {
+
+constexpr char EngineKey[] = "Engine";
+
+// The core's one-line effect as a sentence under its choice.
+QString NoteText(TEngineKind engine)
+{
+    QString text = QString::fromLatin1(EngineEffect(engine));
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text + QLatin1Char('.');
+}
+
+} // namespace
+
+TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::TfrmOptions>())
+{
+    m_ui->setupUi(this);
+
+    // The main window's font; the notes a step smaller, as its links are.
+    QFont font = this->font();
+    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
+        font.setFamily(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(12);
+    setFont(font);
+    QPalette notePalette = palette();
+    notePalette.setColor(QPalette::WindowText, QColor(90, 90, 90));
+    for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote}) {
+        QFont small = font;
+        small.setPixelSize(11);
+        note->setFont(small);
+        note->setPalette(notePalette);
+    }
+
+    const QString exactNote = NoteText(TEngineKind::Exact);
+    const QString gsNote = NoteText(TEngineKind::Ghostscript);
+    m_ui->lblExactNote->setText(exactNote);
+    m_ui->lblGhostscriptNote->setText(gsNote);
+    // A screen reader reads each choice with what it means.
+    m_ui->rbExact->setAccessibleDescription(exactNote);
+    m_ui->rbGhostscript->setAccessibleDescription(gsNote);
+    m_ui->lblExactNote->setBuddy(m_ui->rbExact);
+    m_ui->lblGhostscriptNote->setBuddy(m_ui->rbGhostscript);
+
+    (engine == TEngineKind::Ghostscript ? m_ui->rbGhostscript : m_ui->rbExact)->setChecked(true);
+
+    connect(m_ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+TfrmOptions::~TfrmOptions() = default;
+
+TEngineKind TfrmOptions::Engine() const
+{
+    return m_ui->rbGhostscript->isChecked() ? TEngineKind::Ghostscript : TEngineKind::Exact;
+}
+
+TEngineKind LoadEngineSetting()
+{
+    const QString name = QSettings().value(QLatin1String(EngineKey)).toString();
+    return ParseEngineName(name.toStdString()).value_or(DefaultEngine);
+}
+
+void SaveEngineSetting(TEngineKind engine)
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(EngineKey), QString::fromLatin1(EngineName(engine)));
+    settings.sync();
+}
