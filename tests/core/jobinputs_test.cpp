@@ -83,11 +83,11 @@ TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
     EXPECT_TRUE(m_sink.Notices.empty());
 }
 
-TEST_F(JobInputs, AnEngineThisBuildLacksFailsTheJobWithAReason)
+TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
 {
-    EXPECT_THROW(MakeEngine(TEngineKind::Exact), std::runtime_error);
-    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
-                    TEngineKind::Exact);
+    const auto unknown = static_cast<TEngineKind>(7);
+    EXPECT_THROW(MakeEngine(unknown), std::invalid_argument);
+    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink, unknown);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     EXPECT_NE(m_param.Reason, "");
     EXPECT_EQ(m_sink.Notices,
