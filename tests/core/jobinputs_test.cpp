@@ -95,14 +95,15 @@ TEST_F(JobInputs, EachJobTakesTheEngineItIsGiven)
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
 }
 
-TEST_F(JobInputs, AFailedExactJobKeepsItsReason)
+TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
 {
-    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
-                    TEngineKind::Exact);
-    EXPECT_NE(Call_GS_Thread(&m_param), GS_RESULT_OK);
+    const auto unknown = static_cast<TEngineKind>(7);
+    EXPECT_THROW(MakeEngine(unknown), std::invalid_argument);
+    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink, unknown);
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     EXPECT_NE(m_param.Reason, "");
-    ASSERT_FALSE(m_sink.Notices.empty());
-    EXPECT_EQ(m_sink.Notices.back().second, GSN_DONE);
+    EXPECT_EQ(m_sink.Notices,
+              (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
 }
 
 // The names the command line takes and the settings store: each engine's name

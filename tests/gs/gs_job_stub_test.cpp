@@ -1,12 +1,28 @@
 // The job thread against the stub library: argument vectors, notices in order,
-// result codes and every failure path.
+// result codes and every failure path. The stub writes real PDFs, so each job
+// runs its whole safe path on real files in a folder of the test's own.
 #include "gs_test_support.h"
 #include "gsbinding.h"
+#include "pdfengine.h"
+#include "util/testtools.h"
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 
 using namespace gstest;
 using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
 
 namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 class GsJobStub : public testing::Test
 {
@@ -17,6 +33,11 @@ protected:
         m_saved = GS_Dll_Path;
         GS_Dll_Path = m_stub.Path;
         m_param.Notify = &m_sink;
+        fs::create_directory(m_dir.path() / "in");
+        fs::create_directory(m_dir.path() / "out");
+        m_source.Value = InPath("report.pdf");
+        m_param.OutputPath = Out();
+        m_param.BaseName = "report";
     }
     void TearDown() override
     {
@@ -24,16 +45,28 @@ protected:
         GS_Job_Kind = 0;
     }
 
-    int RunMerge(const std::string& output = "/out/merged.pdf")
+    std::string InPath(const std::string& name) const { return m_dir.str() + "in/" + name; }
+    std::string Out() const { return m_dir.str() + "out/"; }
+    // A PDF of `pages` blank pages in the input folder; its path.
+    std::string In(const std::string& name, int pages)
+    {
+        const std::string path = InPath(name);
+        EXPECT_TRUE(m_stub.WritePdf(path, pages)) << path;
+        return path;
+    }
+
+    int RunMerge(const std::string& output = {})
     {
         m_param.Kind = JOB_MERGE;
         m_param.Source = static_cast<const IMergeListSource*>(&m_list);
-        m_param.OutputPath = output;
+        m_param.OutputPath = output.empty() ? Out() + "merged.pdf" : output;
         GS_Job_Kind = JOB_MERGE;
         return Call_GS_Thread(&m_param);
     }
+    // The split source gets `total` pages, as counted before the job.
     int RunSplitEveryN(std::int32_t total, std::int16_t n)
     {
+        EXPECT_TRUE(m_stub.WritePdf(m_source.Value, total));
         m_upDown.Value = n;
         m_param.Kind = JOB_SPLIT;
         m_param.TotalPages = total;
@@ -42,29 +75,44 @@ protected:
         GS_Job_Kind = JOB_SPLIT;
         return Call_GS_Thread(&m_param);
     }
-    int RunSplitByRanges(const std::string& ranges)
+    int RunSplitByRanges(const std::string& ranges, std::int32_t total = 4)
     {
+        EXPECT_TRUE(m_stub.WritePdf(m_source.Value, total));
         m_param.Kind = JOB_SPLIT;
+        m_param.TotalPages = total;
         m_param.RangeList = ranges;
         m_param.Source = static_cast<const ITextSource*>(&m_source);
         m_param.PageSpec = static_cast<const ITextSource*>(&m_rangeField);
         GS_Job_Kind = JOB_SPLIT;
         return Call_GS_Thread(&m_param);
     }
-    // The output switch of each run, in order.
-    std::vector<std::string> Outputs()
+    // The output switch of a run.
+    std::string OutputSwitch(int call)
     {
-        std::vector<std::string> result;
-        for (int i = 0; i < m_stub.InitCount(); ++i)
-            result.push_back(m_stub.Args(i).at(7));
-        return result;
+        for (const std::string& arg : m_stub.Args(call))
+            if (arg.rfind("-sOutputFile=", 0) == 0)
+                return arg;
+        return {};
+    }
+    // A run's arguments with its output switch (checked to name a temporary in
+    // folder) replaced by "<temporary>".
+    Args ArgsWithTemporary(int call, const std::string& folder)
+    {
+        Args args = m_stub.Args(call);
+        for (std::string& arg : args)
+            if (arg.rfind("-sOutputFile=", 0) == 0) {
+                EXPECT_TRUE(NamesTemporaryIn(arg, folder));
+                arg = "<temporary>";
+            }
+        return args;
     }
 
     StubGs m_stub{STUB_GS_PATH};
+    TempDir m_dir;
     std::string m_saved;
     RecordingSink m_sink;
     TMergeRows m_list;
-    TFixedText m_source{"/in/report.pdf"};
+    TFixedText m_source{""};
     TFixedText m_rangeField{"ignored by the job"};
     TFixedUpDown m_upDown{1};
     TCall_GS_Thread_Param m_param;
@@ -80,17 +128,23 @@ Args Concat(Args a, const Args& b)
 
 TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
 {
-    m_list.Rows = {Row("3", "/in/one.pdf"), Row("0", "/in/not a pdf.pdf"), Row("4", "/in/two (2).pdf"),
-                   Row("0", "/in/z.pdf")};
+    // A "%" in the folder shows up doubled in the temporary's switch.
+    const std::string folder = m_dir.str() + "out 100%/";
+    fs::create_directory(folder);
+    const std::string one = In("one.pdf", 3);
+    const std::string two = In("two (2).pdf", 4);
+    m_list.Rows = {Row("3", one), Row("0", InPath("not a pdf.pdf")), Row("4", two),
+                   Row("0", InPath("z.pdf"))};
     m_stub.AddChunk(1, "Page 1\n");
-    EXPECT_EQ(RunMerge("/out/report 100%.pdf"), GS_RESULT_OK);
+    EXPECT_EQ(RunMerge(folder + "report 100%.pdf"), GS_RESULT_OK) << m_param.Reason;
     ASSERT_EQ(m_stub.InitCount(), 1);
-    EXPECT_EQ(m_stub.Args(0),
-              Concat(Fixed, {"-sOutputFile=/out/report 100%%.pdf", "-f", "/in/one.pdf", "/in/two (2).pdf"}));
+    EXPECT_EQ(ArgsWithTemporary(0, folder), Concat(Fixed, {"<temporary>", "-f", one, two}));
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Page(1), Done(0)}));
     // No split entry point is needed or touched; everything is released.
     EXPECT_EQ(m_stub.Log(), "new stdio init exit delete ");
     EXPECT_EQ(m_stub.LiveInstances(), 0);
+    EXPECT_EQ(Listing(folder), Args{"report 100%.pdf"});
+    EXPECT_EQ(m_stub.CountPages(folder + "report 100%.pdf"), 7);
 }
 
 TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
@@ -100,30 +154,42 @@ TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
     EXPECT_EQ(RunMerge(), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.Log(), "");
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(0), Done(-1)}));
+    EXPECT_TRUE(Listing(Out()).empty());
 }
 
 TEST_F(GsJobStub, MergeHasNoInputLimit)
 {
+    const std::string one = In("one.pdf", 1);
     for (int i = 0; i < 600; ++i)
-        m_list.Rows.push_back(Row("1", "/in/f" + std::to_string(i) + ".pdf"));
-    EXPECT_EQ(RunMerge(), GS_RESULT_OK);
+        m_list.Rows.push_back(Row("1", one));
+    EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
     EXPECT_EQ(m_stub.Args(0).size(), 607u);
     EXPECT_EQ(m_sink.Notices().front(), Total(600));
+    EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 600);
 }
 
 TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
 {
+    // Relative names, so the job runs in the input folder.
+    const fs::path saved = fs::current_path();
+    fs::current_path(m_dir.path() / "in");
     // "%pipe%..." would be an I/O device that runs a shell command, -dSAFER or not.
-    m_list.Rows = {Row("1", "-sOutputFile=x.pdf"), Row("1", "@args.pdf"), Row("1", "%pipe%touch x.pdf")};
-    EXPECT_EQ(RunMerge(), GS_RESULT_OK);
+    const Args names{"-sOutputFile=x.pdf", "@args.pdf", "%pipe%touch x.pdf"};
+    for (const std::string& name : names)
+        In(name, 1);
+    m_list.Rows = {Row("1", names[0]), Row("1", names[1]), Row("1", names[2])};
+    const int result = RunMerge();
+    fs::current_path(saved);
+    EXPECT_EQ(result, GS_RESULT_OK) << m_param.Reason;
     const Args args = m_stub.Args(0);
     EXPECT_EQ(Args(args.end() - 3, args.end()),
               (Args{"./-sOutputFile=x.pdf", "./@args.pdf", "./%pipe%touch x.pdf"}));
+    EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 3);
 }
 
 TEST_F(GsJobStub, MergePageTextThatDoesNotConvertEndsWithMinusOne)
 {
-    m_list.Rows = {Row("3", "/in/one.pdf"), Row("three", "/in/two.pdf")};
+    m_list.Rows = {Row("3", In("one.pdf", 3)), Row("three", In("two.pdf", 3))};
     EXPECT_EQ(RunMerge(), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.InitCount(), 0);
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Done(-1)}));
@@ -149,10 +215,10 @@ class GsPageReports : public GsJobStub, public testing::WithParamInterface<Chunk
 
 TEST_P(GsPageReports, BecomePageNotices)
 {
-    m_list.Rows = {Row("2", "/in/a.pdf")};
+    m_list.Rows = {Row("2", In("a.pdf", 2))};
     for (const auto& [stream, text] : GetParam().chunks)
         m_stub.AddChunk(stream, text);
-    EXPECT_EQ(RunMerge(), GS_RESULT_OK);
+    EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
     std::vector<Notice> expected;
     for (auto p : GetParam().pages)
         expected.push_back(Page(p));
@@ -175,12 +241,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GsJobStub, NoPagesReportedWhileNoJobKindIsSet)
 {
-    m_list.Rows = {Row("2", "/in/a.pdf")};
+    m_list.Rows = {Row("2", In("a.pdf", 2))};
     m_stub.AddChunk(1, "Page 1\n");
     m_param.Kind = JOB_MERGE;
     m_param.Source = static_cast<const IMergeListSource*>(&m_list);
+    m_param.OutputPath = Out() + "merged.pdf";
     GS_Job_Kind = 0;
-    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK) << m_param.Reason;
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(2), Done(0)}));
 }
 
@@ -200,14 +267,18 @@ TEST_F(GsJobStub, KindOtherThanMergeOrSplitLoadsNothing)
 TEST_F(GsJobStub, MissingLibrary)
 {
     GS_Dll_Path = "/nonexistent/libgs.so.10";
-    m_list.Rows = {Row("3", "/in/a.pdf")};
+    m_list.Rows = {Row("3", In("a.pdf", 3))};
     EXPECT_EQ(RunMerge(), GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(3), Done(1)}));
+    EXPECT_NE(m_param.Reason, "");
 
     RecordingSink splitSink;
     m_param.Notify = &splitSink;
+    m_param.OutputPath = Out();
     EXPECT_EQ(RunSplitEveryN(3, 1), GS_RESULT_GS_FAILED);
-    EXPECT_EQ(splitSink.Notices(), (std::vector<Notice>{Done(1)}));
+    EXPECT_EQ(splitSink.Notices(), (std::vector<Notice>{Total(3), Done(1)}));
+    EXPECT_NE(m_param.Reason, "");
+    EXPECT_TRUE(Listing(Out()).empty());
 }
 
 TEST_F(GsJobStub, LibraryWithoutRunStringEndMergesButCannotSplit)
@@ -215,11 +286,12 @@ TEST_F(GsJobStub, LibraryWithoutRunStringEndMergesButCannotSplit)
     StubGs noRse(STUB_GS_NO_RSE_PATH);
     ASSERT_TRUE(noRse.Ok());
     GS_Dll_Path = noRse.Path;
-    m_list.Rows = {Row("3", "/in/a.pdf")};
-    EXPECT_EQ(RunMerge(), GS_RESULT_OK);
+    m_list.Rows = {Row("3", In("a.pdf", 3))};
+    EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
     EXPECT_EQ(noRse.InitCount(), 1);
 
     noRse.Reset();
+    m_param.OutputPath = Out();
     EXPECT_EQ(RunSplitEveryN(3, 1), GS_RESULT_GS_FAILED);
     EXPECT_EQ(noRse.Log(), ""); // refused before any instance was made
 }
@@ -248,16 +320,23 @@ TEST_P(GsCallCodes, DecideTheResult)
     const CodeCase& c = GetParam();
     m_stub.SetCodes(c.newInstance, c.setStdio, c.exitCode);
     m_stub.FailInitAt(c.failInitAt, -100);
-    m_list.Rows = {Row("3", "/in/a.pdf")};
-    EXPECT_EQ(RunMerge(), c.mergeResult);
+    m_list.Rows = {Row("3", In("a.pdf", 3))};
+    EXPECT_EQ(RunMerge(), c.mergeResult) << m_param.Reason;
     EXPECT_EQ(m_stub.LiveInstances(), 0);
+    EXPECT_EQ(Listing(Out()), c.mergeResult == GS_RESULT_OK ? Args{"merged.pdf"} : Args{});
+    fs::remove(Out() + "merged.pdf");
 
     m_stub.Reset();
     m_stub.SetCodes(c.newInstance, c.setStdio, c.exitCode);
     m_stub.FailInitAt(c.failInitAt, -100);
-    EXPECT_EQ(RunSplitEveryN(3, 1), c.splitResult);
+    m_param.OutputPath = Out();
+    EXPECT_EQ(RunSplitEveryN(3, 1), c.splitResult) << m_param.Reason;
     EXPECT_EQ(m_stub.InitCount(), c.splitRuns);
     EXPECT_EQ(m_stub.LiveInstances(), 0);
+    // Every failure here is at the first piece: nothing written, nothing left.
+    EXPECT_EQ(Listing(Out()), c.splitResult == GS_RESULT_OK
+                                  ? (Args{"report1-1.pdf", "report2-2.pdf", "report3-3.pdf"})
+                                  : Args{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, GsCallCodes,
@@ -273,8 +352,7 @@ struct EveryNCase
 {
     std::int32_t total;
     std::int16_t n;
-    std::vector<std::string> pieces;
-    std::vector<std::intptr_t> firstPages;
+    std::vector<std::pair<int, int>> pieces; // first and last page, in run order
 };
 
 // Names the case in test output instead of dumping its bytes.
@@ -287,74 +365,111 @@ class GsSplitEveryN : public GsJobStub, public testing::WithParamInterface<Every
 {
 };
 
-TEST_P(GsSplitEveryN, NamesAndNotices)
+TEST_P(GsSplitEveryN, NamesPagesAndNotices)
 {
     const EveryNCase& c = GetParam();
-    m_param.OutputPath = "/out/";
-    m_param.BaseName = "report";
-    EXPECT_EQ(RunSplitEveryN(c.total, c.n), GS_RESULT_OK);
-    std::vector<std::string> outputs;
-    for (const auto& p : c.pieces)
-        outputs.push_back("-sOutputFile=/out/report" + p + ".pdf");
-    EXPECT_EQ(Outputs(), outputs);
+    EXPECT_EQ(RunSplitEveryN(c.total, c.n), GS_RESULT_OK) << m_param.Reason;
+    ASSERT_EQ(m_stub.InitCount(), static_cast<int>(c.pieces.size()));
     std::vector<Notice> expected{Total(c.total)};
-    for (auto first : c.firstPages)
+    Args names;
+    for (std::size_t i = 0; i < c.pieces.size(); ++i) {
+        const auto [first, last] = c.pieces[i];
+        const std::string name = "report" + std::to_string(first) + "-" + std::to_string(last) + ".pdf";
+        names.push_back(name);
+        const Args args = m_stub.Args(static_cast<int>(i));
+        EXPECT_EQ(Args(args.begin() + 5, args.begin() + 7),
+                  (Args{"-dFirstPage=" + std::to_string(first), "-dLastPage=" + std::to_string(last)}));
+        EXPECT_TRUE(NamesTemporaryIn(OutputSwitch(static_cast<int>(i)), Out()));
+        EXPECT_EQ(m_stub.CountPages(Out() + name), last - first + 1) << name;
         expected.push_back(Piece(first));
+    }
     expected.push_back(Done(0));
     EXPECT_EQ(m_sink.Notices(), expected);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(Listing(Out()), names);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pieces, GsSplitEveryN,
-                         testing::Values(EveryNCase{7, 3, {"1-3", "4-6", "7-7"}, {1, 4, 7}},
-                                         EveryNCase{3, 1, {"1-1", "2-2", "3-3"}, {1, 2, 3}},
-                                         EveryNCase{5, 5, {"1-5"}, {1}}, EveryNCase{5, 32767, {"1-5"}, {1}},
-                                         EveryNCase{0, 2, {}, {}}),
-                         [](const auto& testInfo) {
-                             return "Total" + std::to_string(testInfo.param.total) + "Every" +
-                                    std::to_string(testInfo.param.n);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Pieces, GsSplitEveryN,
+    testing::Values(EveryNCase{7, 3, {{1, 3}, {4, 6}, {7, 7}}}, EveryNCase{3, 1, {{1, 1}, {2, 2}, {3, 3}}},
+                    EveryNCase{5, 5, {{1, 5}}}, EveryNCase{5, 32767, {{1, 5}}}, EveryNCase{0, 2, {}}),
+    [](const auto& testInfo) {
+        return "Total" + std::to_string(testInfo.param.total) + "Every" + std::to_string(testInfo.param.n);
+    });
 
 TEST_F(GsJobStub, EveryPieceHasItsOwnInstanceAndNineEntries)
 {
-    m_param.OutputPath = "/out/";
     m_param.BaseName = "r";
-    m_source.Value = "/in/source (1).pdf";
-    EXPECT_EQ(RunSplitEveryN(4, 2), GS_RESULT_OK);
+    m_source.Value = InPath("source (1).pdf");
+    EXPECT_EQ(RunSplitEveryN(4, 2), GS_RESULT_OK) << m_param.Reason;
     EXPECT_EQ(m_stub.Log(), "new stdio init exit delete new stdio init exit delete ");
-    EXPECT_EQ(m_stub.Args(1), Concat(Fixed, {"-dFirstPage=3", "-dLastPage=4", "-sOutputFile=/out/r3-4.pdf",
-                                             "/in/source (1).pdf"}));
+    EXPECT_EQ(ArgsWithTemporary(1, Out()),
+              Concat(Fixed, {"-dFirstPage=3", "-dLastPage=4", "<temporary>", m_source.Value}));
 }
 
 TEST_F(GsJobStub, SplitPathsHavePercentDoubled)
 {
-    m_param.OutputPath = "/out/100%/";
+    const std::string folder = m_dir.str() + "100%/";
+    fs::create_directory(folder);
+    m_param.OutputPath = folder;
     m_param.BaseName = "scan%d";
-    EXPECT_EQ(RunSplitByRanges("2-3;"), GS_RESULT_OK);
-    EXPECT_EQ(Outputs(), (Args{"-sOutputFile=/out/100%%/scan%%d2-3.pdf"}));
+    EXPECT_EQ(RunSplitByRanges("2-3;"), GS_RESULT_OK) << m_param.Reason;
+    ASSERT_EQ(m_stub.InitCount(), 1);
+    EXPECT_TRUE(NamesTemporaryIn(OutputSwitch(0), folder));
+    EXPECT_EQ(Listing(folder), Args{"scan%d2-3.pdf"});
+    EXPECT_EQ(m_stub.CountPages(folder + "scan%d2-3.pdf"), 2);
+}
+
+// The engine passes any output name it is given with "%" doubled; the job's
+// temporaries are plain, so only a direct call shows it for the file name.
+TEST_F(GsJobStub, EngineDoublesPercentInTheOutputName)
+{
+    const std::string folder = m_dir.str() + "dir 100%/";
+    fs::create_directory(folder);
+    const std::string input = In("a.pdf", 3);
+    {
+        const auto engine = MakeGhostscriptEngine();
+        const TEngineResult merged = engine->Merge({{input, "a"}}, folder + "merged %d 100%.pdf", {});
+        EXPECT_TRUE(merged.Ok) << merged.Reason;
+        EXPECT_EQ(OutputSwitch(0), "-sOutputFile=" + m_dir.str() + "dir 100%%/merged %%d 100%%.pdf");
+
+        ASSERT_TRUE(engine->OpenSource(input).Ok);
+        const TEngineResult piece = engine->WritePiece(2, 3, folder + "piece %s%.pdf", {});
+        EXPECT_TRUE(piece.Ok) << piece.Reason;
+        engine->CloseSource();
+        EXPECT_EQ(OutputSwitch(1), "-sOutputFile=" + m_dir.str() + "dir 100%%/piece %%s%%.pdf");
+    }
+    EXPECT_EQ(m_stub.LiveInstances(), 0);
+    // The stub reads the doubled name back as Ghostscript does.
+    EXPECT_EQ(Listing(folder), (Args{"merged %d 100%.pdf", "piece %s%.pdf"}));
+    EXPECT_EQ(m_stub.CountPages(folder + "piece %s%.pdf"), 2);
 }
 
 TEST_F(GsJobStub, PagesPerFileBelowOneEndsWithMinusOne)
 {
     EXPECT_EQ(RunSplitEveryN(5, 0), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.InitCount(), 0);
-    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(5), Done(-1)}));
+    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Done(-1)}));
+    EXPECT_NE(m_param.Reason.find("not a valid number of pages per file"), std::string::npos)
+        << m_param.Reason;
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 }
 
 TEST_F(GsJobStub, RangesRunInTypedOrderWithTheirPageReports)
 {
-    m_param.OutputPath = "/out/";
-    m_param.BaseName = "report";
     m_stub.PageReports(true);
-    EXPECT_EQ(RunSplitByRanges("3;1-2;"), GS_RESULT_OK);
-    EXPECT_EQ(m_stub.Args(0), Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "-sOutputFile=/out/report3.pdf",
-                                             "/in/report.pdf"}));
-    EXPECT_EQ(m_stub.Args(1), Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2",
-                                             "-sOutputFile=/out/report1-2.pdf", "/in/report.pdf"}));
+    EXPECT_EQ(RunSplitByRanges("3;1-2;"), GS_RESULT_OK) << m_param.Reason;
+    EXPECT_EQ(ArgsWithTemporary(0, Out()),
+              Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "<temporary>", m_source.Value}));
+    EXPECT_EQ(ArgsWithTemporary(1, Out()),
+              Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2", "<temporary>", m_source.Value}));
     // The split command posts the total for ranges itself.
     EXPECT_EQ(m_sink.Notices(),
               (std::vector<Notice>{Piece(3), Page(3), Piece(1), Page(1), Page(2), Done(0)}));
     EXPECT_EQ(m_param.RangeList, "");
+    EXPECT_EQ(Listing(Out()), (Args{"report1-2.pdf", "report3.pdf"}));
+    EXPECT_EQ(m_stub.CountPages(Out() + "report3.pdf"), 1);
+    EXPECT_EQ(m_stub.CountPages(Out() + "report1-2.pdf"), 2);
 }
 
 struct RangeFailCase
@@ -363,7 +478,8 @@ struct RangeFailCase
     const char* ranges;
     int failInitAt; // -1: none
     int result;
-    std::vector<std::string> written; // output switches of the runs made
+    int runs;                       // runs made
+    std::vector<std::string> files; // pieces in the output folder afterwards
     const char* rangesLeft;
 };
 
@@ -380,35 +496,127 @@ class GsSplitRangeFailures : public GsJobStub, public testing::WithParamInterfac
 TEST_P(GsSplitRangeFailures, StopAtTheBadPiece)
 {
     const RangeFailCase& c = GetParam();
-    m_param.OutputPath = "/o/";
     m_param.BaseName = "b";
     m_stub.FailInitAt(c.failInitAt, -100);
     EXPECT_EQ(RunSplitByRanges(c.ranges), c.result);
-    std::vector<std::string> written;
-    for (const auto& w : c.written)
-        written.push_back("-sOutputFile=/o/b" + w + ".pdf");
-    EXPECT_EQ(Outputs(), written);
+    EXPECT_EQ(m_stub.InitCount(), c.runs);
+    Args files;
+    for (const auto& f : c.files)
+        files.push_back("b" + f + ".pdf");
+    EXPECT_EQ(Listing(Out()), files);
     EXPECT_EQ(m_param.RangeList, c.rangesLeft);
     EXPECT_EQ(m_stub.LiveInstances(), 0);
     EXPECT_EQ(m_sink.Notices().back(), Done(c.result));
+    EXPECT_NE(m_param.Reason, "");
+    if (!files.empty()) {
+        EXPECT_NE(m_param.Reason.find(files.size() == 1 ? "1 file was written before the failure."
+                                                        : " files were written before the failure."),
+                  std::string::npos)
+            << m_param.Reason;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, GsSplitRangeFailures,
-    testing::Values(RangeFailCase{"MissingFinalSemicolon", "1;2", -1, -1, {"1"}, "2"},
-                    RangeFailCase{"Empty", "", -1, -1, {}, ""},
-                    RangeFailCase{"EmptyFirstPage", "-2;", -1, -1, {}, "-2;"},
-                    RangeFailCase{"LetterFirstPage", "1;a-2;", -1, -1, {"1"}, "a-2;"},
-                    RangeFailCase{"LetterLastPage", "1-b;", -1, -1, {}, "1-b;"},
-                    RangeFailCase{"PathInLastPage", "1-2/../../x;", -1, -1, {}, "1-2/../../x;"},
-                    RangeFailCase{"FailingMiddlePiece", "1;2-3;4;", 1, 1, {"1", "2-3"}, "2-3;4;"}),
+    // Every piece's name is made before the first run, so a piece that does not
+    // convert stops the job before anything is written.
+    testing::Values(RangeFailCase{"MissingFinalSemicolon", "1;2", -1, -1, 0, {}, "1;2"},
+                    RangeFailCase{"Empty", "", -1, -1, 0, {}, ""},
+                    RangeFailCase{"EmptyFirstPage", "-2;", -1, -1, 0, {}, "-2;"},
+                    RangeFailCase{"LetterFirstPage", "1;a-2;", -1, -1, 0, {}, "1;a-2;"},
+                    RangeFailCase{"LetterLastPage", "1-b;", -1, -1, 0, {}, "1-b;"},
+                    RangeFailCase{"PathInLastPage", "1-2/../../x;", -1, -1, 0, {}, "1-2/../../x;"},
+                    RangeFailCase{"PastTheLastPage", "1;4-5;", -1, 1, 1, {"1"}, "4-5;"},
+                    RangeFailCase{"FailingMiddlePiece", "1;2-3;4;", 1, 1, 2, {"1"}, "2-3;4;"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+// What the safe path protects: a run that fails, or writes what it should not,
+// leaves an existing output as it was and no temporary beside it.
+struct KeepCase
+{
+    const char* name;
+    int failInitAt; // -1: none
+    int exitCode;
+    int extraPages;
+    bool mergeFails; // a merge does not look at gsapi_exit's code
+};
+
+void PrintTo(const KeepCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class GsFailedRunKeepsOutput : public GsJobStub, public testing::WithParamInterface<KeepCase>
+{
+protected:
+    void Arrange()
+    {
+        m_stub.Reset();
+        m_stub.FailInitAt(GetParam().failInitAt, -100);
+        m_stub.SetCodes(0, 0, GetParam().exitCode);
+        m_stub.ExtraPages(GetParam().extraPages);
+    }
+};
+
+TEST_P(GsFailedRunKeepsOutput, OldFileStaysNoTemporaryLeft)
+{
+    const KeepCase& c = GetParam();
+    const std::string merged = m_dir.write("out/merged.pdf", "the old merged file");
+    const std::string piece = m_dir.write("out/report1-1.pdf", "the old piece");
+    m_list.Rows = {Row("2", In("a.pdf", 2))};
+    Arrange();
+    EXPECT_EQ(RunMerge(), c.mergeFails ? GS_RESULT_GS_FAILED : GS_RESULT_OK) << m_param.Reason;
+    EXPECT_EQ(m_param.Reason.empty(), !c.mergeFails);
+    if (c.mergeFails) {
+        EXPECT_EQ(ReadBytes(merged), "the old merged file");
+    }
+    fs::remove(merged);
+    EXPECT_EQ(Listing(Out()), Args{"report1-1.pdf"});
+
+    Arrange();
+    m_param.OutputPath = Out();
+    EXPECT_EQ(RunSplitEveryN(1, 1), GS_RESULT_GS_FAILED);
+    EXPECT_NE(m_param.Reason, "");
+    EXPECT_EQ(ReadBytes(piece), "the old piece");
+    EXPECT_EQ(Listing(Out()), Args{"report1-1.pdf"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, GsFailedRunKeepsOutput,
+                         testing::Values(KeepCase{"InitFails", 0, 0, 0, true},
+                                         KeepCase{"ExitFails", -1, -1, 0, false},
+                                         KeepCase{"PageMissing", -1, 0, -1, true},
+                                         KeepCase{"PageTooMany", -1, 0, 1, true}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST_F(GsJobStub, PieceThatIsTheSourceThroughALinkIsRefusedBeforeAnyRun)
+{
+    for (const bool symbolic : {true, false}) {
+        SCOPED_TRACE(symbolic ? "symbolic link" : "hard link");
+        m_stub.Reset();
+        RecordingSink sink;
+        m_param.Notify = &sink;
+        ASSERT_TRUE(m_stub.WritePdf(m_source.Value, 2));
+        const fs::path link = Out() + "report2-2.pdf";
+        fs::remove(link);
+        if (symbolic)
+            fs::create_symlink(m_source.Value, link);
+        else
+            fs::create_hard_link(m_source.Value, link);
+        EXPECT_EQ(RunSplitEveryN(2, 1), GS_RESULT_ERROR);
+        EXPECT_EQ(m_stub.InitCount(), 0);
+        EXPECT_EQ(sink.Notices(), (std::vector<Notice>{Done(-1)}));
+        EXPECT_NE(m_param.Reason.find("is the document being split"), std::string::npos) << m_param.Reason;
+        EXPECT_EQ(m_stub.CountPages(m_source.Value), 2);
+        EXPECT_EQ(Listing(Out()), Args{"report2-2.pdf"});
+    }
+}
 
 TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
 {
-    m_list.Rows = {Row("2", "/in/a.pdf")};
+    m_list.Rows = {Row("2", In("a.pdf", 2))};
     m_param.Kind = JOB_MERGE;
     m_param.Source = static_cast<const IMergeListSource*>(&m_list);
+    m_param.OutputPath = Out() + "merged.pdf";
     GS_Job_Kind = JOB_MERGE;
     // Every notice is posted from the job's thread, none from this one.
     struct ThreadSink : IGsNotifySink
@@ -427,6 +635,7 @@ TEST_F(GsJobStub, StartGsJobRunsOnItsOwnThread)
     job.join();
     EXPECT_NE(jobId, std::this_thread::get_id());
     EXPECT_EQ(sink.Threads, (std::vector<std::thread::id>{jobId, jobId}));
+    EXPECT_EQ(m_param.Reason, "");
 }
 
 TEST_F(GsJobStub, MissingControlsEndWithMinusOne)
@@ -435,6 +644,7 @@ TEST_F(GsJobStub, MissingControlsEndWithMinusOne)
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     m_param.Kind = JOB_SPLIT; // no up-down control
     m_param.Source = static_cast<const ITextSource*>(&m_source);
+    ASSERT_TRUE(m_stub.WritePdf(m_source.Value, 0));
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     EXPECT_EQ(m_stub.LiveInstances(), 0);
     EXPECT_EQ(Call_GS_Thread(nullptr), GS_RESULT_ERROR);

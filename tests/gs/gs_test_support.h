@@ -1,15 +1,18 @@
 // Shared helpers of the Ghostscript bridge tests: merge-list rows, a recording
-// notice sink, and the stub library's control functions.
+// notice sink, the stub library's control functions, and what a job leaves in
+// an output folder.
 #pragma once
 
 #include "gsjob.h"
 #include "jobinputs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <dlfcn.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,6 +121,16 @@ public:
                                                               static_cast<int>(text.size()));
     }
     void PageReports(bool on) { Fn<void (*)(int)>("stub_set_page_reports")(on ? 1 : 0); }
+    void ExtraPages(int pages) { Fn<void (*)(int)>("stub_set_extra_pages")(pages); }
+    // The stub's own PDF writer (blank pages) and page counter (-1: unreadable).
+    bool WritePdf(const std::string& path, int pages)
+    {
+        return Fn<int (*)(const char*, int)>("stub_write_pdf")(path.c_str(), pages) == 0;
+    }
+    int CountPages(const std::string& path)
+    {
+        return Fn<int (*)(const char*)>("stub_count_pages")(path.c_str());
+    }
     int InitCount() { return Fn<int (*)()>("stub_init_count")(); }
     int LiveInstances() { return Fn<int (*)()>("stub_live_instances")(); }
     std::vector<std::string> Args(int call)
@@ -155,5 +168,37 @@ private:
     }
     void* m_handle;
 };
+
+// Every name in a folder, hidden ones included, sorted: a temporary left behind
+// shows up here.
+inline std::vector<std::string> Listing(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// An output switch that names a job's temporary: ".plicora-" with six letters or
+// digits and ".pdf", in folder (given with its trailing "/"), every "%" doubled.
+inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch, const std::string& folder)
+{
+    const std::string prefix = "-sOutputFile=";
+    if (outputSwitch.rfind(prefix, 0) != 0)
+        return testing::AssertionFailure() << outputSwitch << " is no output switch";
+    std::string path;
+    for (std::size_t i = prefix.size(); i < outputSwitch.size(); ++i) {
+        if (outputSwitch[i] == '%' && (i + 1 == outputSwitch.size() || outputSwitch[++i] != '%'))
+            return testing::AssertionFailure() << outputSwitch << " has a single %";
+        path += outputSwitch[i];
+    }
+    const std::filesystem::path p(path);
+    if (p.parent_path().string() + "/" != folder)
+        return testing::AssertionFailure() << path << " is not in " << folder;
+    if (!std::regex_match(p.filename().string(), std::regex(R"(\.plicora-[a-z0-9]{6}\.pdf)")))
+        return testing::AssertionFailure() << path << " is not a temporary's name";
+    return testing::AssertionSuccess();
+}
 
 } // namespace gstest

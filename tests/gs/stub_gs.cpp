@@ -1,12 +1,17 @@
 // A stand-in for the Ghostscript library: exports the gsapi functions a job uses,
 // records every call and argument vector, and answers with codes and output
 // chunks the test configures through the stub_* functions. It behaves like
-// Ghostscript 10 where the job depends on it: one init per instance.
+// Ghostscript 10 where the job depends on it: one init per instance, and a run
+// that succeeds writes a real PDF (blank pages, by libqpdf) to the -sOutputFile
+// name: pages first..last of a split run, or all the inputs' pages of a merge.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ghostscript/iapi.h>
 #include <mutex>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,7 @@ struct State
     int failInitAt = -1;
     int failInitCode = -1;
     bool pageReports = false;
+    int extraPages = 0; // added to what a run should write
     std::vector<std::pair<int, std::string>> chunks;
     std::vector<std::vector<std::string>> calls;
     std::string log;
@@ -49,6 +55,78 @@ int pageSwitch(const std::vector<std::string>& args, const char* prefix)
         if (a.rfind(prefix, 0) == 0)
             return std::atoi(a.c_str() + std::strlen(prefix));
     return 0;
+}
+
+// A PDF of `pages` blank pages; false when it cannot be written.
+bool writePdf(const std::string& path, int pages)
+{
+    try {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFPageDocumentHelper doc(pdf);
+        for (int i = 0; i < pages; ++i)
+            doc.addPage(
+                pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 200 200] >>")),
+                false);
+        QPDFWriter writer(pdf, path.c_str());
+        writer.write();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+int countPages(const std::string& path)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(path.c_str());
+        return static_cast<int>(pdf.getAllPages().size());
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+// The file Ghostscript would write: the switch's path with "%%" read as "%".
+std::string outputFile(const std::vector<std::string>& args)
+{
+    static const std::string prefix = "-sOutputFile=";
+    for (const std::string& a : args) {
+        if (a.rfind(prefix, 0) != 0)
+            continue;
+        std::string path;
+        for (std::size_t i = prefix.size(); i < a.size(); ++i) {
+            path += a[i];
+            if (a[i] == '%' && i + 1 < a.size() && a[i + 1] == '%')
+                ++i;
+        }
+        return path;
+    }
+    return {};
+}
+
+// What a successful run writes; false when an input cannot be read or the
+// output cannot be written, as Ghostscript fails then. A run without an output
+// switch (a page count) writes nothing.
+bool writeOutput(const std::vector<std::string>& args, int extraPages)
+{
+    const std::string out = outputFile(args);
+    if (out.empty())
+        return true;
+    int pages = 0;
+    if (pageSwitch(args, "-dFirstPage=") > 0) {
+        pages = pageSwitch(args, "-dLastPage=") - pageSwitch(args, "-dFirstPage=") + 1;
+    } else {
+        const auto inputs = std::find(args.begin(), args.end(), "-f");
+        for (auto it = inputs == args.end() ? inputs : inputs + 1; it != args.end(); ++it) {
+            const int n = countPages(*it);
+            if (n < 0)
+                return false;
+            pages += n;
+        }
+    }
+    pages += extraPages;
+    return pages >= 0 && writePdf(out, pages);
 }
 
 } // namespace
@@ -106,6 +184,8 @@ STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
         inst->initCalled = true;
         if (index == s.failInitAt)
             return s.failInitCode;
+        if (!writeOutput(args, s.extraPages))
+            return -100;
         emit = s.chunks;
         if (s.pageReports) {
             for (int p = pageSwitch(args, "-dFirstPage="); p > 0 && p <= pageSwitch(args, "-dLastPage="); ++p)
@@ -150,6 +230,7 @@ STUB_EXPORT void stub_reset()
     s.failInitAt = -1;
     s.failInitCode = -1;
     s.pageReports = false;
+    s.extraPages = 0;
     s.chunks.clear();
     s.calls.clear();
     s.log.clear();
@@ -184,6 +265,14 @@ STUB_EXPORT void stub_set_page_reports(int on)
     State& s = state();
     std::lock_guard lock(s.mutex);
     s.pageReports = on != 0;
+}
+
+// A run that succeeds writes this many pages more (or fewer) than it should.
+STUB_EXPORT void stub_set_extra_pages(int pages)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.extraPages = pages;
 }
 
 STUB_EXPORT int stub_init_count()
@@ -228,4 +317,15 @@ STUB_EXPORT int stub_live_instances()
     State& s = state();
     std::lock_guard lock(s.mutex);
     return s.live;
+}
+
+// Helpers for the tests: the stub's own PDF writer and page counter.
+STUB_EXPORT int stub_write_pdf(const char* path, int pages)
+{
+    return writePdf(path, pages) ? 0 : -1;
+}
+
+STUB_EXPORT int stub_count_pages(const char* path)
+{
+    return countPages(path);
 }
