@@ -7,6 +7,7 @@
 #include "safeoutput.h"
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -166,6 +167,14 @@ private:
         if (m_failed)
             return TEngineResult::Failure(RunFailed);
         const std::string piece = AbsolutePath(outPath);
+        m_errors.Clear();
+        // pdfwrite only prints it when it cannot open a piece's file, and the
+        // file is opened anew for each piece, so an empty file beforehand and a
+        // complete one afterwards tell that this piece was written.
+        if (!std::ofstream(piece, std::ios::binary | std::ios::trunc)) {
+            m_errors.Feed("**** Could not open the file " + piece + "\n");
+            return Fail();
+        }
         if (!PermitWriting(piece))
             return Fail();
         const std::string a = std::to_string(first);
@@ -187,7 +196,24 @@ private:
             m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
             return Fail();
         }
+        if (!EndsWithEof(piece))
+            return Fail();
         return TEngineResult::Success();
+    }
+
+    // pdfwrite ends every file it closes with "%%EOF".
+    static bool EndsWithEof(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+        if (size < 6)
+            return false;
+        std::string tail(8, '\0');
+        const std::streamoff from = size < 8 ? 0 : size - 8;
+        in.seekg(from);
+        in.read(tail.data(), static_cast<std::streamsize>(size - from));
+        tail.resize(static_cast<std::size_t>(size - from));
+        return tail.find("%%EOF") != std::string::npos;
     }
 
     // No piece after a failure: the instance is in an unknown state.

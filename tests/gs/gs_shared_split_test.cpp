@@ -143,3 +143,20 @@ TEST_P(GsSharedSplit, PiecesEqualFreshInstancePieces)
 INSTANTIATE_TEST_SUITE_P(EveryN, GsSharedSplit, testing::Values(1, 2, 3, 4, 6));
 
 } // namespace
+
+TEST_P(GsSharedSplit, PieceThatCannotBeWrittenFailsAndStopsTheSplit)
+{
+    if (GetParam() != 1)
+        GTEST_SKIP() << "one case is enough";
+    const std::unique_ptr<IPdfEngine> engine = MakeGhostscriptEngine();
+    engine->SetConsecutivePieces(true);
+    ASSERT_TRUE(engine->OpenSource(m_source).Ok);
+    const TEngineResult failed = engine->WritePiece(1, 1, (m_dir / "no folder" / "p.pdf").string(), {});
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_EQ(failed.Reason.substr(0, failed.Reason.find('\n')), "Ghostscript could not write the file.");
+    EXPECT_NE(failed.Reason.find('\n'), std::string::npos) << "no reason from Ghostscript";
+    // No silent recovery: the instance is in an unknown state.
+    EXPECT_FALSE(engine->WritePiece(2, 2, (m_dir / "p2.pdf").string(), {}).Ok);
+    engine->CloseSource();
+    EXPECT_FALSE(fs::exists(m_dir / "p2.pdf"));
+}
