@@ -142,10 +142,6 @@ TEST_P(GsSharedSplit, PiecesEqualFreshInstancePieces)
 
 INSTANTIATE_TEST_SUITE_P(EveryN, GsSharedSplit, testing::Values(1, 2, 3, 4, 6));
 
-INSTANTIATE_TEST_SUITE_P(Once, GsSharedSplitFailure, testing::Values(1));
-
-} // namespace
-
 // One split size is enough here.
 class GsSharedSplitFailure : public GsSharedSplit
 {
@@ -165,3 +161,7 @@ TEST_P(GsSharedSplitFailure, PieceThatCannotBeWrittenFailsAndStopsTheSplit)
     engine->CloseSource();
     EXPECT_FALSE(fs::exists(m_dir / "p2.pdf"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Once, GsSharedSplitFailure, testing::Values(1));
+
+} // namespace
