@@ -4,13 +4,16 @@
 //      with the same switches (counter "ratio": job time / command time);
 //   2. a split of a 100-page PDF into single pages: cost per piece against one gs
 //      command per piece (counters per_piece_job, per_piece_cmd, ratio);
-//   3. GetPdfPageCount on PDFs whose pages sit in object streams (the Ghostscript
+//   3. the same split through the engine, all pieces in one instance against a
+//      fresh instance per piece (counter "speedup": fresh time / one-instance time);
+//   4. GetPdfPageCount on PDFs whose pages sit in object streams (the Ghostscript
 //      fallback): cost per file, with plain PDFs (the line scan) for comparison.
 // Job and command alternate within each iteration, so that load from other work
 // on the machine falls on both alike. Needs gs and qpdf on the PATH.
 #include "gsbinding.h"
 #include "gsjob.h"
 #include "jobinputs.h"
+#include "pdfengine.h"
 #include "pdfprobe.h"
 
 #include <benchmark/benchmark.h>
@@ -218,6 +221,49 @@ void BM_SplitEveryPage(benchmark::State& state)
     ReportPair(state, job, cmd, SplitPages, "per_piece_job_s", "per_piece_cmd_s");
 }
 
+// Every page into a piece of its own through the Ghostscript engine; seconds.
+double EngineSplit(const Fixture& f, bool oneInstance, const fs::path& folder)
+{
+    const auto t0 = Clock::now();
+    const std::unique_ptr<IPdfEngine> engine = MakeGhostscriptEngine();
+    engine->SetConsecutivePieces(oneInstance);
+    if (!engine->OpenSource(f.splitSource).Ok)
+        return -1;
+    for (int page = 1; page <= SplitPages; ++page) {
+        const std::string p = std::to_string(page);
+        if (!engine->WritePiece(page, page, (folder / ("source" + p + "-" + p + ".pdf")).string(), {}).Ok)
+            return -1;
+    }
+    engine->CloseSource();
+    return Seconds(Clock::now() - t0);
+}
+
+void BM_SplitEveryPageOneInstance(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    if (!f.ok)
+        return state.SkipWithError("could not generate the input PDFs");
+    GS_Dll_Path = "libgs.so.10";
+    fs::create_directories(f.dir / "pieces-one");
+    fs::create_directories(f.dir / "pieces-fresh");
+    double one = 0, fresh = 0;
+    bool oneFirst = true;
+    for (auto _ : state) {
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool shared = (turn == 0) == oneFirst;
+            const double s = EngineSplit(f, shared, f.dir / (shared ? "pieces-one" : "pieces-fresh"));
+            if (s < 0)
+                return state.SkipWithError("split failed");
+            (shared ? one : fresh) += s;
+        }
+        oneFirst = !oneFirst;
+    }
+    const double pieces = static_cast<double>(state.iterations()) * SplitPages;
+    state.counters["per_piece_one_s"] = one / pieces;
+    state.counters["per_piece_fresh_s"] = fresh / pieces;
+    state.counters["speedup"] = one > 0 ? fresh / one : 0;
+}
+
 void PerFile(benchmark::State& state, int files)
 {
     state.counters["per_file"] =
@@ -257,6 +303,7 @@ void BM_GetPdfPageCountPlain(benchmark::State& state)
 
 BENCHMARK(BM_Merge)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(BM_SplitEveryPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SplitEveryPageOneInstance)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_GetPdfPageCountObjectStreams)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_GetPdfPageCountPlain)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

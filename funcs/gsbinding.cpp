@@ -98,6 +98,8 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
         Unload();
         return false;
     }
+    Resolve(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
+    Resolve(m_library, "gsapi_add_control_path", m_api.add_control_path);
     return true;
 }
 
@@ -123,20 +125,54 @@ bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOu
     return true;
 }
 
-TGsBinding::RunCodes TGsBinding::RunInstance(const std::vector<std::string>& args)
+namespace {
+
+// Ghostscript takes non-const pointers; it does not write through them.
+int InitWith(PFN_gsapi_init_with_args init, void* instance, const std::vector<std::string>& args)
 {
-    RunCodes codes;
-    if (!m_instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
-        return codes;
-    // Ghostscript takes non-const pointers; it does not write through them.
     std::vector<std::string> copies(args);
     std::vector<char*> argv;
     argv.reserve(copies.size() + 1);
     for (std::string& a : copies)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    return init(instance, static_cast<int>(copies.size()), argv.data());
+}
+
+} // namespace
+
+int TGsBinding::InitInstance(const std::vector<std::string>& args)
+{
+    if (!m_instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
+        return -1;
     m_initCalled = true;
-    codes.Init = m_api.init_with_args(m_instance, static_cast<int>(copies.size()), argv.data());
+    return InitWith(m_api.init_with_args, m_instance, args);
+}
+
+int TGsBinding::RunString(std::string_view text)
+{
+    if (!m_instance || !m_initCalled || m_exitCalled || !m_api.run_string_with_length ||
+        text.size() > static_cast<std::size_t>(INT_MAX))
+        return -1;
+    int exitCode = 0;
+    return m_api.run_string_with_length(m_instance, text.data(), static_cast<unsigned>(text.size()), 0,
+                                        &exitCode);
+}
+
+int TGsBinding::AddControlPath(int type, const std::string& path)
+{
+    if (!m_instance || !m_api.add_control_path)
+        return -1;
+    return m_api.add_control_path(m_instance, type, path.c_str());
+}
+
+TGsBinding::RunCodes TGsBinding::RunInstance(const std::vector<std::string>& args)
+{
+    RunCodes codes;
+    if (!m_instance || m_initCalled || args.size() > static_cast<std::size_t>(INT_MAX))
+        return codes;
+    m_initCalled = true;
+    codes.Init = InitWith(m_api.init_with_args, m_instance, args);
     codes.Exit = m_api.exit(m_instance);
     m_exitCalled = true;
     return codes;

@@ -60,6 +60,10 @@ struct TGsEntryPoints
     PFN_gsapi_run_string_end run_string_end = nullptr; // split binding only; never called
     PFN_gsapi_set_stdio set_stdio = nullptr;
     PFN_gsapi_exit exit = nullptr;
+    // Optional: resolved when the library has them, null otherwise. A split runs
+    // all its pieces in one instance only when both are there.
+    PFN_gsapi_run_string_with_length run_string_with_length = nullptr;
+    PFN_gsapi_add_control_path add_control_path = nullptr;
 };
 
 // One loaded library with its entry points and at most one interpreter instance.
@@ -100,6 +104,21 @@ public:
         int Exit = -1;
     };
     RunCodes RunInstance(const std::vector<std::string>& args);
+    // Whether the loaded library can run PostScript text in an instance and
+    // permit single files under -dSAFER (gsapi_run_string_with_length and
+    // gsapi_add_control_path).
+    bool CanRunStrings() const { return m_api.run_string_with_length && m_api.add_control_path; }
+    // For an instance that runs PostScript afterwards: gsapi_init_with_args only;
+    // gsapi_exit follows in DeleteInstance. Ghostscript's code, -1 when no
+    // instance exists or it was initialised before.
+    int InitInstance(const std::vector<std::string>& args);
+    // Runs PostScript text in the initialised instance; Ghostscript's code (0 or
+    // negative), -1 when it cannot be called.
+    int RunString(std::string_view text);
+    // Permits reading or writing exactly that file under -dSAFER
+    // (GS_PERMIT_FILE_READING / GS_PERMIT_FILE_WRITING); Ghostscript's code, -1
+    // when it cannot be called.
+    int AddControlPath(int type, const std::string& path);
     // Deletes the instance (after gsapi_exit when it was initialised and not yet
     // exited). Nothing when none is held.
     void DeleteInstance();

@@ -88,6 +88,11 @@ public:
     virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                                      const TPageReport& onPage) = 0;
     virtual void CloseSource() = 0;
+
+    // Told before the first piece: the pieces that follow are consecutive,
+    // ascending and do not overlap (an every-N split). An engine may use it to
+    // write them faster; their contents stay the same. Default: ignored.
+    virtual void SetConsecutivePieces(bool consecutive) { static_cast<void>(consecutive); }
 };
 
 // Engine factories. Neither loads anything until it is used.

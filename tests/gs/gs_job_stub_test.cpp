@@ -650,4 +650,22 @@ TEST_F(GsJobStub, MissingControlsEndWithMinusOne)
     EXPECT_EQ(Call_GS_Thread(nullptr), GS_RESULT_ERROR);
 }
 
+// A library without gsapi_run_string_with_length and gsapi_add_control_path (as
+// the stub): consecutive pieces get a fresh instance each, as before.
+TEST_F(GsJobStub, ConsecutivePiecesWithoutStringRunsUseFreshInstances)
+{
+    const std::unique_ptr<IPdfEngine> engine = MakeGhostscriptEngine();
+    engine->SetConsecutivePieces(true);
+    ASSERT_TRUE(engine->OpenSource("/in/report.pdf").Ok);
+    EXPECT_TRUE(engine->WritePiece(1, 2, "/out/a.pdf", {}).Ok);
+    EXPECT_TRUE(engine->WritePiece(3, 3, "/out/b.pdf", {}).Ok);
+    engine->CloseSource();
+    EXPECT_EQ(m_stub.Args(0),
+              Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2", "-sOutputFile=/out/a.pdf", "/in/report.pdf"}));
+    EXPECT_EQ(m_stub.Args(1),
+              Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "-sOutputFile=/out/b.pdf", "/in/report.pdf"}));
+    EXPECT_EQ(m_stub.Log(), "new stdio init exit delete new stdio init exit delete ");
+    EXPECT_EQ(m_stub.LiveInstances(), 0);
+}
+
 } // namespace
