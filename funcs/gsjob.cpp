@@ -323,6 +323,9 @@ int RunSplit(TCall_GS_Thread_Param& param, TSafeWriter& writer, const TPageRepor
     TPieceWalker pieces(param, param.RangeList);
     if (!pieces.ByRanges())
         Post(param, param.TotalPages, GSN_TOTAL);
+    // Every-N pieces follow each other page after page, which lets an engine keep
+    // one run for all of them; range lists may repeat or reorder pages.
+    writer.Engine().SetConsecutivePieces(!pieces.ByRanges());
     const TEngineResult opened = writer.Engine().OpenSource(writer.EngineName(source));
     if (!opened.Ok)
         Fail(opened.Reason);
