@@ -23,9 +23,14 @@ std::string RegistryGsDll()
 }
 #endif
 
+// Why the last load on this thread failed, for a job's failure message.
+thread_local std::string t_loadError;
+
 template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
 {
     fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
+    if (!fn && t_loadError.empty())
+        t_loadError = std::string("it has no ") + name + ", so it is not a Ghostscript library";
     return fn != nullptr;
 }
 
@@ -84,9 +89,15 @@ TGsBinding::~TGsBinding()
 bool TGsBinding::Load(const std::string& path, bool forSplit)
 {
     Unload();
+    t_loadError.clear();
     m_library = plat::openLibrary(path);
-    if (!m_library)
+    if (!m_library) {
+        t_loadError = plat::libraryError();
+        if (t_loadError.empty())
+            t_loadError = "the loader gave no reason";
+        t_loadError = "\"" + path + "\": " + t_loadError;
         return false;
+    }
     // Looked up in this order; the first one missing fails the binding.
     const bool ok = Resolve(m_library, "gsapi_new_instance", m_api.new_instance) &&
                     Resolve(m_library, "gsapi_delete_instance", m_api.delete_instance) &&
@@ -95,6 +106,7 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
                     Resolve(m_library, "gsapi_set_stdio", m_api.set_stdio) &&
                     Resolve(m_library, "gsapi_exit", m_api.exit);
     if (!ok) {
+        t_loadError = "\"" + path + "\": " + t_loadError;
         Unload();
         return false;
     }
@@ -314,4 +326,9 @@ std::int32_t GsCountPages(const std::string& fileName)
     if (codes.Init != 0 && codes.Init != gs_error_Quit)
         return 0;
     return ParseCount(out);
+}
+
+std::string GsLoadErrorText()
+{
+    return t_loadError;
 }

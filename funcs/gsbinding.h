@@ -139,6 +139,10 @@ private:
 bool Run_GS(int argc, char** argv);
 bool Run_GS(const std::vector<std::string>& args);
 
+// Why the last library load on this thread failed ("" when it succeeded): the
+// library's path and the loader's reason, or which entry point it lacks.
+std::string GsLoadErrorText();
+
 // Opens a split binding: library loaded, all six entry points resolved, an
 // instance made with the callbacks installed. On failure everything already made
 // is released and false returned.

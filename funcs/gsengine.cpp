@@ -23,6 +23,13 @@ std::vector<std::string> FixedArgs()
 const char* const LoadFailed = "The Ghostscript library could not be loaded.";
 const char* const RunFailed = "Ghostscript could not write the file.";
 
+// A failed run: the library could not be loaded, or Ghostscript failed.
+TEngineResult RunFailure()
+{
+    const std::string load = GsLoadErrorText();
+    return TEngineResult::Failure(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load));
+}
+
 // A PostScript string holding exactly these bytes: no character needs escaping.
 std::string HexString(std::string_view bytes)
 {
@@ -66,7 +73,7 @@ public:
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));
-        return Run_GS(args) ? TEngineResult::Success() : TEngineResult::Failure(RunFailed);
+        return Run_GS(args) ? TEngineResult::Success() : RunFailure();
     }
 
     void SetConsecutivePieces(bool consecutive) override { m_consecutive = consecutive; }
@@ -81,7 +88,7 @@ public:
         m_firstPiece = true;
         m_shared = false;
         m_failed = false;
-        return Load_GS(m_binding) ? TEngineResult::Success() : TEngineResult::Failure(LoadFailed);
+        return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure();
     }
 
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,

@@ -145,6 +145,8 @@ private:
 // Run-time library loading. openLibrary returns nullptr on failure.
 void* openLibrary(const std::string& path);
 void* librarySymbol(void* handle, const char* name);
+// Why the last openLibrary on this thread failed, as the loader says it.
+std::string libraryError();
 bool closeLibrary(void* handle);
 
 #ifdef _WIN32

@@ -325,6 +325,12 @@ void* openLibrary(const std::string& path)
     return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
+std::string libraryError()
+{
+    const char* text = ::dlerror();
+    return text ? std::string(text) : std::string();
+}
+
 void* librarySymbol(void* handle, const char* name)
 {
     return handle ? ::dlsym(handle, name) : nullptr;

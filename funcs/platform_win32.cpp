@@ -293,6 +293,11 @@ void* openLibrary(const std::string& path)
     return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
 }
 
+std::string libraryError()
+{
+    return errorText(static_cast<int>(GetLastError()));
+}
+
 void* librarySymbol(void* handle, const char* name)
 {
     return handle ? reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name)) : nullptr;

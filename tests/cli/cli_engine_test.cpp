@@ -70,7 +70,8 @@ TEST_P(CliEngine, Merges)
     const TRunResult r = RunCliBinary(Args({"merge", "-q", "-o", out, a, b}), Env());
     ASSERT_EQ(r.ExitCode, ec.ExitCode) << r.Err;
     if (ec.ExitCode != 0) {
-        EXPECT_EQ(r.Err, "Merging PDF failed.\n");
+        EXPECT_THAT(r.Err, testing::StartsWith(
+                               "Merging PDF failed.\nThe Ghostscript library could not be loaded.\n"));
         EXPECT_FALSE(fs::exists(out));
         return;
     }
@@ -88,7 +89,8 @@ TEST_P(CliEngine, Splits)
     const TRunResult r = RunCliBinary(Args({"split", "-q", "--pages", "2-3,1", "-o", out, b}), Env());
     ASSERT_EQ(r.ExitCode, ec.ExitCode) << r.Err;
     if (ec.ExitCode != 0) {
-        EXPECT_EQ(r.Err, "Splitting PDF failed.\n");
+        EXPECT_THAT(r.Err, testing::StartsWith(
+                               "Splitting PDF failed.\nThe Ghostscript library could not be loaded.\n"));
         EXPECT_FALSE(fs::exists(out + "bravo2-3.pdf"));
         return;
     }

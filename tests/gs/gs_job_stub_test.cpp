@@ -656,14 +656,15 @@ TEST_F(GsJobStub, ConsecutivePiecesWithoutStringRunsUseFreshInstances)
 {
     const std::unique_ptr<IPdfEngine> engine = MakeGhostscriptEngine();
     engine->SetConsecutivePieces(true);
-    ASSERT_TRUE(engine->OpenSource("/in/report.pdf").Ok);
-    EXPECT_TRUE(engine->WritePiece(1, 2, "/out/a.pdf", {}).Ok);
-    EXPECT_TRUE(engine->WritePiece(3, 3, "/out/b.pdf", {}).Ok);
+    const std::string source = In("report.pdf", 3);
+    ASSERT_TRUE(engine->OpenSource(source).Ok);
+    EXPECT_TRUE(engine->WritePiece(1, 2, Out() + "a.pdf", {}).Ok);
+    EXPECT_TRUE(engine->WritePiece(3, 3, Out() + "b.pdf", {}).Ok);
     engine->CloseSource();
     EXPECT_EQ(m_stub.Args(0),
-              Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2", "-sOutputFile=/out/a.pdf", "/in/report.pdf"}));
+              Concat(Fixed, {"-dFirstPage=1", "-dLastPage=2", "-sOutputFile=" + Out() + "a.pdf", source}));
     EXPECT_EQ(m_stub.Args(1),
-              Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "-sOutputFile=/out/b.pdf", "/in/report.pdf"}));
+              Concat(Fixed, {"-dFirstPage=3", "-dLastPage=3", "-sOutputFile=" + Out() + "b.pdf", source}));
     EXPECT_EQ(m_stub.Log(), "new stdio init exit delete new stdio init exit delete ");
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 }

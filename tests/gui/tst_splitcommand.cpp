@@ -410,8 +410,9 @@ private slots:
         QVERIFY(QFile::remove(doomed));
         w.Find<QLineEdit>("edtSplitLocation")->setText(Path("failed"));
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(),
-                 (QStringList{"continue?|" + Confirmation, "Failure|Splitting PDF failed."}));
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation,
+                                                 "Failure|Splitting PDF failed.\n" + doomed +
+                                                     ": cannot be read (No such file or directory)"}));
         QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
