@@ -11,6 +11,7 @@
 #include "platform.h"
 #include "progress.h"
 #include "progressmeter.h"
+#include "safeoutput.h"
 #include "splitnames.h"
 #include "strutil.h"
 
@@ -266,15 +267,17 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         outputPath = IncludeTrailingSeparator(folder);
         baseName = RemoveFileExt(ExtractFileName(source));
 
-        // Nobody is there to confirm an overwrite, so it takes --force.
-        if (!options.Force) {
-            const std::vector<std::string> pieces =
-                options.Pages ? SplitPieceNames(outputPath, baseName, ranges.RangeList)
-                              : SplitPieceNames(outputPath, baseName, pageCount,
-                                                static_cast<std::int32_t>(*options.Every));
-            for (const std::string& piece : pieces)
-                if (plat::pathExists(piece))
-                    Refuse(ForceToOverwrite(piece));
+        const std::vector<std::string> pieces =
+            options.Pages
+                ? SplitPieceNames(outputPath, baseName, ranges.RangeList)
+                : SplitPieceNames(outputPath, baseName, pageCount, static_cast<std::int32_t>(*options.Every));
+        for (const std::string& piece : pieces) {
+            // Not even --force writes over the document being split.
+            if (ResolvesToSameFile(piece, source))
+                Refuse(PieceIsSourceText(piece));
+            // Nobody is there to confirm an overwrite, so it takes --force.
+            if (!options.Force && plat::pathExists(piece))
+                Refuse(ForceToOverwrite(piece));
         }
     } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';

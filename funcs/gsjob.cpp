@@ -3,6 +3,7 @@
 #include "fileservices.h"
 #include "gscallbacks.h"
 #include "gserrors.h"
+#include "jobchecks.h"
 #include "pdfreader.h"
 #include "platform.h"
 #include "safeoutput.h"
@@ -316,7 +317,7 @@ int RunSplit(TCall_GS_Thread_Param& param, TSafeWriter& writer, const TPageRepor
         while (const std::optional<TPieceWalker::TPiece> piece = names.Next()) {
             const std::string outPath = SplitPieceFileName(param.OutputPath, param.BaseName, piece->PagePart);
             if (ResolvesToSameFile(outPath, source))
-                Fail("\"" + outPath + "\" is the document being split.", GS_RESULT_ERROR);
+                Fail(PieceIsSourceText(outPath), GS_RESULT_ERROR);
         }
     }
 

@@ -78,3 +78,8 @@ std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::
         return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed)};
     return std::nullopt;
 }
+
+std::string PieceIsSourceText(const std::string& piece)
+{
+    return "\"" + piece + "\" is the document being split.";
+}

@@ -22,6 +22,8 @@ struct TRefusal
 
 // "cannot create folder "<folder>"".
 std::string CannotCreateFolderText(const std::string& folder);
+// ""<piece>" is the document being split.": a piece name that leads to the source.
+std::string PieceIsSourceText(const std::string& piece);
 // "<quoted name> aleady exists" (the front end adds how to go on).
 std::string AlreadyExistsText(const std::string& name);
 

@@ -15,6 +15,12 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 namespace fs = std::filesystem;
 
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class CliSplit : public testing::Test
 {
 protected:
@@ -99,6 +105,27 @@ TEST_F(CliSplit, AFailedJobExitsWithOne)
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_THAT(r.Err,
                 testing::HasSubstr("Splitting PDF failed.\nThe Ghostscript library could not be loaded."));
+}
+
+// A piece name that leads to the source, through a symbolic or a hard link, is
+// refused before anything is written, --force or not; the source keeps its bytes.
+TEST_F(CliSplit, APieceThatIsTheSourceIsRefusedEvenWithForce)
+{
+    for (const bool hard : {false, true}) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        const std::string piece = out + "/report (5)1-2.pdf";
+        if (hard)
+            fs::create_hard_link(src, piece);
+        else
+            fs::create_symlink(src, piece);
+        const std::string before = FileBytes(src);
+        const TRunResult r = RunCliBinary({"split", "--force", "--every", "2", "-o", out, src});
+        EXPECT_EQ(r.ExitCode, 2) << r.Err;
+        EXPECT_EQ(r.Err, "\"" + piece + "\" is the document being split.\n");
+        EXPECT_EQ(FileBytes(src), before);
+        EXPECT_EQ(Written(), std::vector<std::string>{"report (5)1-2.pdf"});
+    }
 }
 
 // Every refusal: exit code 2, its message, and nothing written. "$SRC", "$OUT"
