@@ -187,7 +187,11 @@ struct ExactEngineSource
             QPDFObjectHandle item = dest.getArrayItem(i);
             if (!IsDirectScalar(item))
                 break;
-            result.View += (i > 1 ? " " : "") + item.unparseResolved();
+            // Appended in two steps: GCC 12 warns falsely (-Wrestrict) on the
+            // concatenation at -O2.
+            if (i > 1)
+                result.View += ' ';
+            result.View += item.unparseResolved();
         }
         return result;
     }
