@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <qpdf/QPDF.hh>
 #include <string>
 #include <vector>
 
@@ -56,22 +55,6 @@ std::string OutputFileName(std::string_view path)
     return name;
 }
 
-// A file whose catalog has no /Outlines can be opened once for all pieces: a
-// fresh run writes its outlines into the piece holding the first bookmarked
-// page, which only a new open reproduces. A file qpdf cannot read keeps the
-// open per piece.
-bool HasNoOutlines(const std::string& path)
-{
-    try {
-        QPDF pdf;
-        pdf.setSuppressWarnings(true);
-        pdf.processFile(path.c_str());
-        return !pdf.getRoot().hasKey("/Outlines");
-    } catch (...) {
-        return false;
-    }
-}
-
 std::string AbsolutePath(const std::string& path)
 {
     std::error_code ec;
@@ -105,7 +88,6 @@ public:
         m_firstPiece = true;
         m_shared = false;
         m_failed = false;
-        m_openOnce = false;
         return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure();
     }
 
@@ -119,7 +101,7 @@ public:
             m_shared = true;
         }
         if (m_shared)
-            return m_openOnce ? OpenOncePiece(first, last, outPath) : SharedPiece(first, last, outPath);
+            return SharedPiece(first, last, outPath);
 
         if (!m_firstPiece && !m_binding.NewInstance())
             return TEngineResult::Failure(RunFailed);
@@ -174,18 +156,7 @@ private:
             return false;
         std::vector<std::string> args = FixedArgs();
         args.push_back(GsOutputFileSwitch(m_scratch));
-        if (m_binding.InitInstance(args) != 0)
-            return false;
-        m_openOnce = HasNoOutlines(m_sourceAbs);
-        if (!m_openOnce)
-            return true;
-        // Opened while the scratch file is the output: what the open writes
-        // there (the document's information) each piece gets again below.
-        const int code = m_binding.RunString(HexString(m_sourceAbs) +
-                                             " (r) file runpdfbegin userdict /PlicoraInfo PDFInfo put\n");
-        if (code != 0)
-            m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
-        return code == 0;
+        return m_binding.InitInstance(args) == 0;
     }
 
     bool PermitWriting(const std::string& path)
@@ -237,47 +208,6 @@ private:
         return TEngineResult::Success();
     }
 
-    // The file stays open; each piece gets what a fresh run writes at the open
-    // (the document information) and at its first page: pdfwrite writes the
-    // black generation, undercolour removal and transfer of a run's first page
-    // only when their ids are new to it, so later pieces set them anew. The
-    // page window is in the file's own numbers: the open counted no pages.
-    TEngineResult OpenOncePiece(std::int32_t first, std::int32_t last, const std::string& outPath)
-    {
-        if (m_failed)
-            return TEngineResult::Failure(RunFailed);
-        const std::string piece = AbsolutePath(outPath);
-        m_errors.Clear();
-        if (!std::ofstream(piece, std::ios::binary | std::ios::trunc)) {
-            m_errors.Feed("**** Could not open the file " + piece + "\n");
-            return Fail();
-        }
-        if (!PermitWriting(piece))
-            return Fail();
-        const std::string a = std::to_string(first);
-        const std::string b = std::to_string(last);
-        std::string program =
-            "<< /OutputFile " + HexString(OutputFileName(piece)) +
-            " >> setpagedevice\n"
-            "<< /DisablePageHandler true /FirstPage " +
-            a + " /LastPage " + b +
-            " >> setpagedevice\n"
-            "mark PlicoraInfo { 1 index /NumPages eq { pop pop } if } forall /DOCINFO pdfmark\n";
-        if (first > 1)
-            program += "currentblackgeneration setblackgeneration currentundercolorremoval "
-                       "setundercolorremoval currenttransfer settransfer\n";
-        program += a + " " + b + " dopdfpages\n<< /OutputFile " + HexString(OutputFileName(m_scratch)) +
-                   " >> setpagedevice\n";
-        const int code = m_binding.RunString(program);
-        if (code != 0) {
-            m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
-            return Fail();
-        }
-        if (!EndsWithEof(piece))
-            return Fail();
-        return TEngineResult::Success();
-    }
-
     // pdfwrite ends every file it closes with "%%EOF".
     static bool EndsWithEof(const std::string& path)
     {
@@ -313,8 +243,6 @@ private:
     // The shared instance: in use, failed, its scratch output and private folder.
     bool m_shared = false;
     bool m_failed = false;
-    // The file opened once for all pieces (it has no outlines).
-    bool m_openOnce = false;
     std::string m_sourceAbs;
     std::string m_scratch;
 };
