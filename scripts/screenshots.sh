@@ -71,6 +71,10 @@ docs=$HOME/Documents
 mkdir -p "$docs" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
 chmod 700 "$XDG_RUNTIME_DIR"
 echo "XDG_DOCUMENTS_DIR=\"\$HOME/Documents\"" >"$XDG_CONFIG_HOME/user-dirs.dirs"
+# The Ghostscript engine takes long enough over the sample merge for the
+# progress window to be caught while it runs; the exact copy is over at once.
+mkdir -p "$XDG_CONFIG_HOME/Tarvex"
+printf '[General]\nEngine=ghostscript\n' >"$XDG_CONFIG_HOME/Tarvex/Tarvex Plicora.conf"
 # The desktop's "open" only notes what it was asked to open.
 cat >"$work/bin/xdg-open" <<EOF
 #!/bin/sh
