@@ -27,9 +27,6 @@ public:
     void Label6Click(QObject* from);
     void Label7Click(QObject* from);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void FormCreate();
 

@@ -18,17 +18,16 @@
 #include "strutil.h"
 #include "ui_main.h"
 #include "uiseam.h"
+#include "widgetstyle.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -97,19 +96,6 @@ int FirstSelectedRow(const QTreeWidget* list)
     return -1;
 }
 
-void StyleLinkLabel(QLabel* label)
-{
-    QFont f = label->font();
-    f.setPixelSize(11);
-    f.setUnderline(true);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(p);
-    label->setCursor(Qt::PointingHandCursor);
-    label->adjustSize();
-}
-
 // Swallows the next mouse press in the program, then stops filtering.
 class TPressSwallower : public QObject
 {
@@ -145,11 +131,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_ui->setupUi(this);
     setFixedSize(692, 412);
 
-    QFont windowFont = font();
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
-        windowFont.setFamily(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    ApplyWindowFont(this, 12);
 
     // The tabs overlap the header strip by design; they are drawn above it.
     m_ui->PageControl1->raise();
@@ -191,9 +173,12 @@ TfrmMain::TfrmMain(QWidget* parent)
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                 guarded(&TfrmMain::ApplicationEvents1Idle));
-    m_ui->Label10->installEventFilter(this);
-    m_ui->Label11->installEventFilter(this);
-    m_ui->linkOptions->installEventFilter(this);
+    connect(new TClickableLabel(m_ui->Label10), &TClickableLabel::clicked, this,
+            guarded(&TfrmMain::Label10Click));
+    connect(new TClickableLabel(m_ui->Label11), &TClickableLabel::clicked, this,
+            guarded(&TfrmMain::Label11Click));
+    connect(new TClickableLabel(m_ui->linkOptions), &TClickableLabel::clicked, this,
+            guarded(&TfrmMain::optionsLinkClick));
     m_ui->edtSplitSrc->installEventFilter(this);
     CreateListActions();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
@@ -231,10 +216,7 @@ void TfrmMain::FormCreate()
     m_ui->ListView1->viewport()->setAcceptDrops(true);
     m_ui->ListView1->viewport()->installEventFilter(this);
 
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(240, 240, 240));
-    setPalette(p);
-    setAutoFillBackground(true);
+    ApplyWindowPalette(this);
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -263,22 +245,6 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         bool taken = false;
         RunGuarded([&] { taken = ListViewWndProc(event); });
         return taken;
-    }
-    if ((watched == m_ui->Label10 || watched == m_ui->Label11 || watched == m_ui->linkOptions) &&
-        event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        auto* label = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            RunGuarded([&] {
-                if (watched == m_ui->Label10)
-                    Label10Click();
-                else if (watched == m_ui->Label11)
-                    Label11Click();
-                else
-                    optionsLinkClick();
-            });
-            return true;
-        }
     }
     if (watched == m_ui->edtSplitSrc && event->type() == QEvent::FocusOut) {
         // Only a move of the focus to another control of this window counts as

@@ -1,8 +1,8 @@
 #include "options.h"
 
 #include "ui_options.h"
+#include "widgetstyle.h"
 
-#include <QFontDatabase>
 #include <QSettings>
 
 namespace {
@@ -27,17 +27,11 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
     m_ui->setupUi(this);
 
     // The main window's font; the notes a step smaller, as its links are.
-    QFont font = this->font();
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
-        font.setFamily(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    setFont(font);
+    ApplyWindowFont(this, 12);
     QPalette notePalette = palette();
     notePalette.setColor(QPalette::WindowText, QColor(90, 90, 90));
     for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote}) {
-        QFont small = font;
-        small.setPixelSize(11);
-        note->setFont(small);
+        SetPixelHeight(note, 11);
         note->setPalette(notePalette);
     }
 
@@ -56,10 +50,7 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(240, 240, 240));
-    setPalette(p);
-    setAutoFillBackground(true);
+    ApplyWindowPalette(this);
 }
 
 TfrmOptions::~TfrmOptions() = default;

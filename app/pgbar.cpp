@@ -1,8 +1,8 @@
 #include "pgbar.h"
 
 #include "ui_pgbar.h"
+#include "widgetstyle.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -15,11 +15,7 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     setModal(true);
     setFixedSize(314, 221);
 
-    QFont labelFont = m_ui->Label1->font();
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
-        labelFont.setFamily(QStringLiteral("MS Sans Serif"));
-    labelFont.setPixelSize(11);
-    m_ui->Label1->setFont(labelFont);
+    ApplyWindowFont(m_ui->Label1, 11);
     m_ui->Label1->setAutoFillBackground(true);
     QPalette labelPalette = m_ui->Label1->palette();
     labelPalette.setColor(QPalette::Window, palette().color(QPalette::Button));
@@ -31,7 +27,7 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     // not part of it, so the windows beneath show through, with or without a
     // compositor. The mask is made once, wide enough for "100%", because reshaping
     // a shown window on every report is not reliable on every X server.
-    const QFontMetrics metrics(labelFont);
+    const QFontMetrics metrics(m_ui->Label1->font());
     const QRect label(m_ui->Label1->pos(), QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 4,
                                                  std::max(metrics.height(), m_ui->Label1->height())));
     setMask(QRegion(m_ui->ProgressBar1->geometry()) + QRegion(label));

@@ -13,6 +13,27 @@
 
 namespace plat {
 
+namespace {
+
+// Opening for writing without side effects: no controlling terminal, and a pipe
+// never blocks.
+constexpr int WriteTestFlags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+
+// Whether an open descriptor is a regular file; closes it. False for fd < 0.
+bool closeIsRegular(int fd)
+{
+    if (fd < 0)
+        return false;
+    struct stat st
+    {
+    };
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+} // namespace
+
 bool pathExists(const std::string& path)
 {
     struct stat st
@@ -48,19 +69,11 @@ bool createEmptyFile(const std::string& path)
 {
     // No O_TRUNC: the caller removes the name again, and the file behind a link
     // must not lose its contents to a test. O_EXCL: nothing is made through a
-    // link that points nowhere. O_NONBLOCK: a pipe never blocks.
-    constexpr int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    // link that points nowhere.
+    int fd = ::open(path.c_str(), WriteTestFlags | O_CREAT | O_EXCL, 0666);
     if (fd < 0 && errno == EEXIST)
-        fd = ::open(path.c_str(), flags);
-    if (fd < 0)
-        return false;
-    struct stat st
-    {
-    };
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    return regular;
+        fd = ::open(path.c_str(), WriteTestFlags);
+    return closeIsRegular(fd);
 }
 
 bool removeFile(const std::string& path)
@@ -158,15 +171,7 @@ bool nameExists(const std::string& path)
 
 bool canWriteExisting(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat st
-    {
-    };
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    return regular;
+    return closeIsRegular(::open(path.c_str(), WriteTestFlags));
 }
 
 int makeLink(const std::string& target, const std::string& linkPath)

@@ -82,8 +82,11 @@ TEST_F(CliMerge, AFailedJobExitsWithOne)
     EXPECT_FALSE(fs::exists(out));
 }
 
-// Every refusal: exit code 2, its message, nothing written and no input touched.
-// "$A", "$B" and "$DIR" are replaced in the arguments, "$DIR" in the message.
+// Refusals: exit code 2, the message, nothing written and no input touched. The
+// checks themselves are tested in the core; here one row for their wiring and
+// what the command line adds: a file given twice, a missing -o, the output as
+// typed, --force, the inputs it probes. "$A", "$B" and "$DIR" are replaced in the
+// arguments, "$DIR" in the message.
 class CliMergeRefusal : public CliMerge, public testing::WithParamInterface<RefusalCase>
 {
 };
@@ -91,7 +94,6 @@ class CliMergeRefusal : public CliMerge, public testing::WithParamInterface<Refu
 TEST_P(CliMergeRefusal, RefusesWithItsMessage)
 {
     dir.write("existing.pdf", "keep me");
-    dir.write("file", "x");
     dir.write("notes.txt", "just text\n");
     fs::create_directory(dir.path() / "taken.pdf");
     ASSERT_TRUE(MakeEncryptedPdf(b, dir.str() + "locked.pdf"));
@@ -109,42 +111,32 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, CliMergeRefusal,
-    testing::Values(
-        RefusalCase{
-            "OneInput", {"-o", "$DIRout", "$A"}, "There must have two or more pdf documents in the list.\n"},
-        RefusalCase{"SameInputTwice",
-                    {"-o", "$DIRout", "$A", "$A"},
-                    "There must have two or more pdf documents in the list.\n"},
-        RefusalCase{"OutputTooShort", {"-o", "ab", "$A", "$B"}, "Please specify output file nanme.\n"},
-        RefusalCase{"OutputMissing", {"$A", "$B"}, "Please specify output file nanme.\n"},
-        RefusalCase{"OutputBlanks", {"-o", "   ", "$A", "$B"}, "cannot create folder \"\"\n"},
-        RefusalCase{"OutputIsAnInput",
-                    {"-f", "-o", "$A", "$A", "$B"},
-                    "The output file cannot be one of the files to merge.\n"},
-        RefusalCase{"OutputIsAnInputWrittenOtherwise",
-                    {"-f", "-o", "$DIRsub/../b two", "$A", "$B"},
-                    "The output file cannot be one of the files to merge.\n"},
-        RefusalCase{"OutputExists",
-                    {"-o", "$DIRexisting.pdf", "$A", "$B"},
-                    "\"$DIRexisting.pdf\" aleady exists, use --force to overwrite.\n"},
-        RefusalCase{"FolderCannotBeMade",
-                    {"-o", "$DIRfile/sub/out.pdf", "$A", "$B"},
-                    "cannot create folder \"$DIRfile/sub/\"\n"},
-        RefusalCase{"OutputCannotBeCreated",
-                    {"--force", "-o", "$DIRtaken.pdf", "$A", "$B"},
-                    "Cannot create output file.\n"},
-        RefusalCase{"EncryptedInput",
-                    {"-o", "$DIRout", "$A", "$DIRlocked.pdf"},
-                    "$DIRlocked.pdf is encrypted, cannot be merged!\n"},
-        RefusalCase{"NotAPdf",
-                    {"-o", "$DIRout", "$A", "$DIRnotes.txt"},
-                    "$DIRnotes.txt is not a PDF document, cannot be merged!\n"},
-        RefusalCase{"AFolder",
-                    {"-o", "$DIRout", "$A", "$DIRtaken.pdf"},
-                    "$DIRtaken.pdf is a folder, cannot be merged!\n"},
-        RefusalCase{"MissingInput",
-                    {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
-                    "Cannot open file \"$DIRgone.pdf\". No such file or directory\n"}),
+    testing::Values(RefusalCase{"OneInput",
+                                {"-o", "$DIRout", "$A"},
+                                "There must have two or more pdf documents in the list.\n"},
+                    RefusalCase{"SameInputTwice",
+                                {"-o", "$DIRout", "$A", "$A"},
+                                "There must have two or more pdf documents in the list.\n"},
+                    RefusalCase{"OutputMissing", {"$A", "$B"}, "Please specify output file nanme.\n"},
+                    RefusalCase{"OutputBlanks", {"-o", "   ", "$A", "$B"}, "cannot create folder \"\"\n"},
+                    RefusalCase{"OutputIsAnInputWrittenOtherwise",
+                                {"-f", "-o", "$DIRsub/../b two", "$A", "$B"},
+                                "The output file cannot be one of the files to merge.\n"},
+                    RefusalCase{"OutputExists",
+                                {"-o", "$DIRexisting.pdf", "$A", "$B"},
+                                "\"$DIRexisting.pdf\" aleady exists, use --force to overwrite.\n"},
+                    RefusalCase{"EncryptedInput",
+                                {"-o", "$DIRout", "$A", "$DIRlocked.pdf"},
+                                "$DIRlocked.pdf is encrypted, cannot be merged!\n"},
+                    RefusalCase{"NotAPdf",
+                                {"-o", "$DIRout", "$A", "$DIRnotes.txt"},
+                                "$DIRnotes.txt is not a PDF document, cannot be merged!\n"},
+                    RefusalCase{"AFolder",
+                                {"-o", "$DIRout", "$A", "$DIRtaken.pdf"},
+                                "$DIRtaken.pdf is a folder, cannot be merged!\n"},
+                    RefusalCase{"MissingInput",
+                                {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
+                                "Cannot open file \"$DIRgone.pdf\". No such file or directory\n"}),
     RefusalName);
 
 } // namespace

@@ -128,8 +128,11 @@ TEST_F(CliSplit, APieceThatIsTheSourceIsRefusedEvenWithForce)
     }
 }
 
-// Every refusal: exit code 2, its message, and nothing written. "$SRC", "$OUT"
-// and "$DIR" are replaced in the arguments, "$SRC" and "$DIR" in the message.
+// Refusals: exit code 2, the message, and nothing written. The checks themselves
+// are tested in the core; here one row for their wiring (the probe's verdict) and
+// what the command line adds: missing arguments, files and folders it cannot read,
+// --every's bounds, option values, the location as typed. "$SRC", "$OUT" and
+// "$DIR" are replaced in the arguments, "$SRC" and "$DIR" in the message.
 class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<RefusalCase>
 {
 };
@@ -137,10 +140,8 @@ class CliSplitRefusal : public CliSplit, public testing::WithParamInterface<Refu
 TEST_P(CliSplitRefusal, RefusesWithItsMessage)
 {
     const RefusalCase& rc = GetParam();
-    ASSERT_TRUE(MakeTestPdf(dir.str() + "one.pdf", 1, "One page "));
     ASSERT_TRUE(MakeEncryptedPdf(src, dir.str() + "locked.pdf"));
     dir.write("notes.txt", "not a PDF\n");
-    dir.write("file", "x");
 
     const std::map<std::string, std::string> vars{{"$SRC", src}, {"$OUT", out}, {"$DIR", dir.str()}};
     const TRunResult r = RunCliBinary(ExpandedArgs("split", rc.Args, vars));
@@ -154,14 +155,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{"NoSource", {"--every", "1", "-o", "$OUT"}, "Please select a PDF document to split."},
         RefusalCase{
-            "BlankSource", {"--every", "1", "-o", "$OUT", "  "}, "Please select a PDF document to split."},
-        RefusalCase{
             "MissingSource", {"--every", "1", "-o", "$OUT", "$DIRgone.pdf"}, "Specified file not exists."},
         RefusalCase{"FolderSource", {"--every", "1", "-o", "$OUT", "$DIR"}, "Invalid PDF document."},
         RefusalCase{"Encrypted",
                     {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
                     "$DIRlocked.pdf is encrypted, cannot be split."},
-        RefusalCase{"OnePage", {"--every", "1", "-o", "$OUT", "$DIRone.pdf"}, "Pages must be greate then 2."},
         RefusalCase{
             "NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
         RefusalCase{
@@ -171,26 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"EveryTooLarge",
                     {"--every", "32768", "-o", "$OUT", "$SRC"},
                     "Pages per file must be from 1 to 32767."},
-        RefusalCase{"EmptyRanges",
-                    {"--pages", "  ", "-o", "$OUT", "$SRC"},
-                    "Please specify page range(s) for spliting."},
-        RefusalCase{"PageBeyondTotal",
-                    {"--pages", "1,6", "-o", "$OUT", "$SRC"},
-                    "Page ranges is invalid or page number exceed total pages."},
-        // Pages below 1 are refused: Ghostscript would write a broken page or fail midway.
-        RefusalCase{"PageZero",
-                    {"--pages", "0", "-o", "$OUT", "$SRC"},
-                    "Page ranges is invalid or page number exceed total pages."},
+        // A value with a leading dash is the option's; the page below 1 is refused.
         RefusalCase{"NegativePage",
                     {"--pages=-3", "-o", "$OUT", "$SRC"},
                     "Page ranges is invalid or page number exceed total pages."},
         RefusalCase{
             "LoneDash", {"--pages", "3 - 4", "-o", "$OUT", "$SRC"}, "'-' is not a valid integer value."},
         RefusalCase{"NoLocation", {"--every", "2", "$SRC"}, "Please specify a location for spliting."},
-        RefusalCase{"BlankLocation", {"--every", "2", "-o", "  ", "$SRC"}, "cannot create folder \"  \""},
-        RefusalCase{"LocationUnderAFile",
-                    {"--every", "2", "-o", "$DIRfile/sub", "$SRC"},
-                    "cannot create folder \"$DIRfile/sub\""}),
+        RefusalCase{"BlankLocation", {"--every", "2", "-o", "  ", "$SRC"}, "cannot create folder \"  \""}),
     RefusalName);
 
 } // namespace

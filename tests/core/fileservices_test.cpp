@@ -17,46 +17,34 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct NameCase
-{
-    const char* in;
-    const char* out;
-};
-
-// Names the case in test output instead of dumping its bytes.
-void PrintTo(const NameCase& c, std::ostream* os)
-{
-    *os << '"' << c.in << '"';
-}
-
-class RemoveFileExtTest : public testing::TestWithParam<NameCase>
+class RemoveFileExtTest : public testing::TestWithParam<TextCase>
 {
 };
 TEST_P(RemoveFileExtTest, CutsAtLastDot)
 {
-    EXPECT_EQ(RemoveFileExt(GetParam().in), GetParam().out);
+    EXPECT_EQ(RemoveFileExt(GetParam().In), GetParam().Out);
 }
 INSTANTIATE_TEST_SUITE_P(Names, RemoveFileExtTest,
-                         testing::Values(NameCase{"report.pdf", "report"}, NameCase{"a.b.pdf", "a.b"},
-                                         NameCase{"noext", "noext"}, NameCase{"trail.", "trail"},
-                                         NameCase{".hidden", ""}, NameCase{"", ""},
+                         testing::Values(TextCase{"report.pdf", "report"}, TextCase{"a.b.pdf", "a.b"},
+                                         TextCase{"noext", "noext"}, TextCase{"trail.", "trail"},
+                                         TextCase{".hidden", ""}, TextCase{"", ""},
                                          // the search does not stop at a separator
-                                         NameCase{"/home/u/my.docs/file", "/home/u/my"}));
+                                         TextCase{"/home/u/my.docs/file", "/home/u/my"}));
 
-class FinalNameTest : public testing::TestWithParam<NameCase>
+class FinalNameTest : public testing::TestWithParam<TextCase>
 {
 };
 TEST_P(FinalNameTest, TrimsAndEnsuresPdf)
 {
-    EXPECT_EQ(FinalMergeOutputName(GetParam().in), GetParam().out);
+    EXPECT_EQ(FinalMergeOutputName(GetParam().In), GetParam().Out);
 }
 INSTANTIATE_TEST_SUITE_P(Names, FinalNameTest,
-                         testing::Values(NameCase{"/out/merged", "/out/merged.pdf"},
-                                         NameCase{"/out/merged.PDF", "/out/merged.PDF"},
-                                         NameCase{"  /out/m.pdf \t", "/out/m.pdf"},
-                                         NameCase{"/out.d/merged", "/out.d/merged.pdf"},
-                                         NameCase{"/out/merged.pdf.txt", "/out/merged.pdf.txt.pdf"},
-                                         NameCase{"   ", ".pdf"}));
+                         testing::Values(TextCase{"/out/merged", "/out/merged.pdf"},
+                                         TextCase{"/out/merged.PDF", "/out/merged.PDF"},
+                                         TextCase{"  /out/m.pdf \t", "/out/m.pdf"},
+                                         TextCase{"/out.d/merged", "/out.d/merged.pdf"},
+                                         TextCase{"/out/merged.pdf.txt", "/out/merged.pdf.txt.pdf"},
+                                         TextCase{"   ", ".pdf"}));
 
 struct SizeCase
 {

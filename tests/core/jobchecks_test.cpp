@@ -73,6 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
                       return CheckMergeOutputCreatable((d / "f" / "sub" / "out.pdf").string());
                   },
                   "create folder failed", "cannot create folder \"@/f/sub/\""},
+        CheckCase{"OutputIsAFolder",
+                  [](const fs::path& d) {
+                      fs::create_directory(d / "taken.pdf");
+                      return CheckMergeOutputCreatable((d / "taken.pdf").string());
+                  },
+                  "Warning", "Cannot create output file."},
         CheckCase{"OutputCreatable",
                   [](const fs::path& d) { return CheckMergeOutputCreatable((d / "a" / "out.pdf").string()); },
                   nullptr,

@@ -1,6 +1,7 @@
 // Locating the library, the output switch, and the page-count run against the stub.
 #include "gs_test_support.h"
 #include "gsbinding.h"
+#include "util/testtools.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,36 +10,24 @@ using namespace gstest;
 
 namespace {
 
-struct DllPathCase
-{
-    const char* setting;
-    const char* expected;
-};
-
-// Names the case in test output instead of dumping its bytes.
-void PrintTo(const DllPathCase& c, std::ostream* os)
-{
-    *os << '"' << c.setting << '"';
-}
-
-class GsDllPath : public testing::TestWithParam<DllPathCase>
+class GsDllPath : public testing::TestWithParam<TextCase>
 {
 };
 
 TEST_P(GsDllPath, FollowsTheFileNameRule)
 {
-    EXPECT_EQ(GsDllPathFromSetting(GetParam().setting), GetParam().expected);
+    EXPECT_EQ(GsDllPathFromSetting(GetParam().In), GetParam().Out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, GsDllPath,
-    testing::Values(DllPathCase{"", "libgs.so.10"}, // unset: the loader searches
-                    DllPathCase{"/opt/gs/lib/libgs.so.10", "/opt/gs/lib/libgs.so.10"}, // the library itself
-                    DllPathCase{"/opt/gs/lib/libgs.so.10.00", "/opt/gs/lib/libgs.so.10.00"},
-                    DllPathCase{"/opt/gs/lib", "/opt/gs/lib/libgs.so.10"}, // a folder
-                    DllPathCase{"/opt/gs/lib/", "/opt/gs/lib/libgs.so.10"},
-                    // Case-sensitive test: capitals are taken for a folder.
-                    DllPathCase{"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"}));
+INSTANTIATE_TEST_SUITE_P(Settings, GsDllPath,
+                         testing::Values(TextCase{"", "libgs.so.10"}, // unset: the loader searches
+                                         TextCase{"/opt/gs/lib/libgs.so.10",
+                                                  "/opt/gs/lib/libgs.so.10"}, // the library itself
+                                         TextCase{"/opt/gs/lib/libgs.so.10.00", "/opt/gs/lib/libgs.so.10.00"},
+                                         TextCase{"/opt/gs/lib", "/opt/gs/lib/libgs.so.10"}, // a folder
+                                         TextCase{"/opt/gs/lib/", "/opt/gs/lib/libgs.so.10"},
+                                         // Case-sensitive test: capitals are taken for a folder.
+                                         TextCase{"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"}));
 
 TEST(GsDllPathEnv, ReadsGsDllFromTheEnvironment)
 {

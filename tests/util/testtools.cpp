@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <spawn.h>
 #include <stdexcept>
@@ -71,6 +72,11 @@ std::string PostScriptString(const std::string& text)
 }
 
 } // namespace
+
+void PrintTo(const TextCase& c, std::ostream* os)
+{
+    *os << '"' << c.In << '"';
+}
 
 TRunResult RunProgram(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env)
 {

@@ -5,9 +5,19 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
+
+// A row of a table for a function from text to text; tests print it by its
+// input, so a failure names the row instead of dumping its bytes.
+struct TextCase
+{
+    const char* In;
+    const char* Out;
+};
+void PrintTo(const TextCase& c, std::ostream* os);
 
 struct TRunResult
 {
