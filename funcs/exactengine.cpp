@@ -719,14 +719,18 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     if (inputs.empty())
         return TEngineResult::Failure("There is nothing to merge.");
     std::string context;
-    std::vector<std::unique_ptr<ExactEngineSource>> sources; // read again while the output is written
+    // Once its pages are in, a source's parsed objects are dropped: the copies
+    // read their stream data from the file itself, which qpdf keeps open. On a
+    // merge of many files the parsed inputs would otherwise outweigh the output.
+    std::vector<std::string> sourceWarnings;
+    std::unique_ptr<ExactEngineSource> current;
     const TEngineResult result = Guarded(outPath, context, [&] {
         TOutput out;
         const bool closeBetweenReads = inputs.size() > MaxOpenInputs;
         for (const TMergeInput& input : inputs) {
             context = input.Path;
-            sources.push_back(std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads));
-            ExactEngineSource& source = *sources.back();
+            current = std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads);
+            ExactEngineSource& source = *current;
             out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
             TPageMap map;
             out.CopyPages(source, 0, static_cast<int>(source.Pages.size()), map, [&](int index) {
@@ -734,13 +738,16 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
                     onPage(index + 1);
             });
             out.AddFileBookmark(input.Title, source, map);
+            source.TakeWarnings(sourceWarnings);
+            current.reset();
         }
         context = outPath;
         out.Write(outPath);
         out.TakeWarnings(m_warnings);
     });
-    for (auto& source : sources)
-        source->TakeWarnings(m_warnings);
+    m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
+    if (current)
+        current->TakeWarnings(m_warnings);
     return result;
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks; each prints its figures as ratios against a
-# baseline measured in the same run (a plain read, or the gs command).
+# baseline measured in the same run (a plain read, the gs command, or qpdf).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLICORA_BUILD_BENCH=ON
-cmake --build build --target bench_probe bench_gs -j"$(nproc)"
+cmake --build build --target bench_probe bench_gs bench_exact -j"$(nproc)"
 build/bench/bench_probe
 build/bench/bench_gs
+build/bench/bench_exact
