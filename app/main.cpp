@@ -4,6 +4,7 @@
 #include "application.h"
 #include "mainform.h"
 #include "pgbar.h"
+#include "signalguard.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -44,6 +45,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Before Qt starts any thread, so that all of them leave the signals to the
+    // guard: a logout or a closed terminal during a job leaves no temporary.
+    InstallSignalGuard();
     Q_INIT_RESOURCE(plicora);
     TPlicoraApplication application(argc, argv);
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));

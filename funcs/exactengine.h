@@ -38,7 +38,7 @@ public:
     // What libqpdf had to repair or could not read in the inputs of the last
     // Merge, or of the open source and its pieces, one line each, beginning with
     // the file's path. Empty for sound files.
-    const std::vector<std::string>& Warnings() const { return m_warnings; }
+    std::vector<std::string> Warnings() const override { return m_warnings; }
 
 private:
     std::unique_ptr<ExactEngineSource> m_source;

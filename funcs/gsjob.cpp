@@ -60,26 +60,41 @@ const ITextSource& SplitSource(const TCall_GS_Thread_Param& param)
 // Ghostscript's error lines of the running job, for a failure's reason.
 std::atomic<TErrorLineCollector*> s_jobErrors{nullptr};
 
-// The job's own folder for engine temporaries and safe names. Ghostscript finds
-// its temporary folder through the environment, so the variable points there
-// while the job runs and is restored afterwards.
+// The job's own folder for engine temporaries and safe names, made only when
+// something needs it. Ghostscript finds its temporary folder through the
+// environment, so for its jobs the variable points there while the job runs;
+// other engines leave the environment alone.
 class TJobFolder
 {
 public:
-    TJobFolder() : m_saved(plat::getEnv(plat::TempFolderVariable))
+    explicit TJobFolder(bool forGhostscript)
     {
-        if (m_folder.Ok())
-            plat::setEnv(plat::TempFolderVariable, m_folder.Path());
+        if (!forGhostscript)
+            return;
+        m_saved = plat::getEnv(plat::TempFolderVariable);
+        m_setEnv = Folder().Ok();
+        if (m_setEnv)
+            plat::setEnv(plat::TempFolderVariable, Folder().Path());
     }
-    ~TJobFolder() { plat::setEnv(plat::TempFolderVariable, m_saved); }
+    ~TJobFolder()
+    {
+        if (m_setEnv)
+            plat::setEnv(plat::TempFolderVariable, m_saved);
+    }
     TJobFolder(const TJobFolder&) = delete;
     TJobFolder& operator=(const TJobFolder&) = delete;
 
-    TPrivateFolder& Folder() { return m_folder; }
+    TPrivateFolder& Folder()
+    {
+        if (!m_folder)
+            m_folder.emplace();
+        return *m_folder;
+    }
 
 private:
+    std::optional<TPrivateFolder> m_folder;
     std::string m_saved;
-    TPrivateFolder m_folder;
+    bool m_setEnv = false;
 };
 
 class TErrorScope
@@ -117,19 +132,45 @@ std::string JoinLines(const std::string& a, const std::string& b)
 class TSafeWriter
 {
 public:
-    TSafeWriter(IPdfEngine& engine, TPrivateFolder& folder, TErrorLineCollector& errors)
-        : m_engine(engine), m_folder(folder), m_errors(errors)
+    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, TErrorLineCollector& errors, std::string& notes)
+        : m_engine(engine), m_folder(folder), m_errors(errors), m_notes(notes)
     {
     }
 
     // The name to hand the engine for an existing file.
     std::string EngineName(const std::string& path)
     {
+        if (EngineCanTakeName(path))
+            return path;
+        TPrivateFolder& folder = m_folder.Folder();
+        if (!folder.Ok())
+            Fail(folder.Reason());
         std::string reason;
-        std::string name = SafeInputName(path, m_folder, &reason);
+        std::string name = SafeInputName(path, folder, &reason);
         if (name.empty())
             Fail(reason);
         return name;
+    }
+
+    // Adds what the engine reported since the last call to the job's notes,
+    // except for files already noted as repaired, and a few lines at most.
+    void TakeEngineWarnings()
+    {
+        const std::vector<std::string> warnings = m_engine.Warnings();
+        if (warnings.size() < m_warningsSeen)
+            m_warningsSeen = 0; // a new merge or source started over
+        for (std::size_t i = m_warningsSeen; i < warnings.size(); ++i) {
+            const std::string& line = warnings[i];
+            if (m_shownWarnings >= MaxWarningLines)
+                break;
+            const auto colon = line.find(':');
+            const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
+            if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
+                continue;
+            m_notes = JoinLines(m_notes, line);
+            ++m_shownWarnings;
+        }
+        m_warningsSeen = warnings.size();
     }
 
     // Writes one output through `write`, checks it holds `pages` pages and moves it
@@ -149,6 +190,7 @@ public:
             Fail(JoinLines(ShownReason(checked.Reason, out), m_errors.Text()));
         if (!out.Commit())
             Fail(out.Reason());
+        TakeEngineWarnings();
     }
 
     IPdfEngine& Engine() { return m_engine; }
@@ -163,9 +205,14 @@ private:
         return reason;
     }
 
+    static constexpr int MaxWarningLines = 5;
+
     IPdfEngine& m_engine;
-    TPrivateFolder& m_folder;
+    TJobFolder& m_folder;
     TErrorLineCollector& m_errors;
+    std::string& m_notes;
+    std::size_t m_warningsSeen = 0;
+    int m_shownWarnings = 0;
 };
 
 // An input as a reader sees it: one that needs a password or cannot be read
@@ -370,11 +417,9 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
             if (param->Kind == JOB_MERGE || param->Kind == JOB_SPLIT) {
                 TErrorLineCollector errors;
                 const TErrorScope errorScope(&errors);
-                TJobFolder jobFolder;
-                if (!jobFolder.Folder().Ok())
-                    Fail(jobFolder.Folder().Reason());
+                TJobFolder jobFolder(param->Engine == TEngineKind::Ghostscript);
                 const std::unique_ptr<IPdfEngine> engine = MakeEngine(param->Engine);
-                TSafeWriter writer(*engine, jobFolder.Folder(), errors);
+                TSafeWriter writer(*engine, jobFolder, errors, param->Notes);
                 // Engines that report pages themselves; Ghostscript's come from
                 // its stdio callbacks.
                 const TPageReport onPage = [param](std::int32_t page) { Post(*param, page, GSN_PAGE); };

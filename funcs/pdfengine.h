@@ -93,6 +93,11 @@ public:
     // ascending and do not overlap (an every-N split). An engine may use it to
     // write them faster; their contents stay the same. Default: ignored.
     virtual void SetConsecutivePieces(bool consecutive) { static_cast<void>(consecutive); }
+
+    // What the engine had to repair or leave out so far in this merge or this
+    // open source (a damaged bookmark, a destination that leads nowhere), one
+    // line each, naming the file. Default: nothing.
+    virtual std::vector<std::string> Warnings() const { return {}; }
 };
 
 // Engine factories. Neither loads anything until it is used.

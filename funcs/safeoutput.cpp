@@ -259,6 +259,8 @@ void TSafeOutput::Discard()
     std::lock_guard lock(r.Lock);
     plat::removeFile(m_tempPath);
     eraseEntry(r, m_tempPath);
+    // Once removed, the name may be another writer's: it is never removed again.
+    m_tempPath.clear();
 }
 
 std::string SystemTempFolder()

@@ -1,4 +1,4 @@
-// Interruptions of plicora-cli: SIGINT, SIGTERM, SIGHUP and SIGPIPE never end the
+// Interruptions of plicora-cli and the window: SIGINT, SIGTERM, SIGHUP and SIGPIPE never end the
 // process with temporaries left behind. They are blocked in every thread and one
 // thread of the guard waits for them; on one it removes every registered
 // temporary (RemoveTemporariesForExit) and ends the process at once with
