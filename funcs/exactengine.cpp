@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <new>
+#include <qpdf/BufferInputSource.hh>
 #include <qpdf/ClosedFileInputSource.hh>
+#include <qpdf/FileInputSource.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
@@ -26,6 +29,35 @@ namespace {
 // Beyond this many merge inputs, each is closed between reads (the process's
 // open-file limit would otherwise end a long merge).
 constexpr std::size_t MaxOpenInputs = 100;
+
+// Inputs are read into memory whole while they fit in this many bytes, all
+// together: qpdf reads each object with a seek of its own, a system call on a
+// file, and a merge reads every object. The copies keep their source's bytes
+// until the output is written, hence a limit for the whole merge.
+constexpr std::uintmax_t MemoryInputBudget = 128u << 20;
+
+// The input to parse; in memory when it fits what is left of budget, which it
+// then takes from.
+std::shared_ptr<InputSource> OpenInput(const std::string& path, std::uintmax_t& budget)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > 0 && size <= budget) {
+        auto buffer = std::make_unique<Buffer>(static_cast<std::size_t>(size));
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file) {
+            const std::size_t got = std::fread(buffer->getBuffer(), 1, buffer->getSize(), file);
+            std::fclose(file);
+            if (got == buffer->getSize()) {
+                budget -= size;
+                return std::make_shared<BufferInputSource>(path, buffer.release(), true);
+            }
+        }
+    }
+    auto input = std::make_shared<FileInputSource>();
+    input->setFilename(path.c_str());
+    return input;
+}
 
 // A destination as read from a source: its page (index in the source, -1 when
 // it names no page of it) and the rest of the array (view and coordinates) as
@@ -114,7 +146,9 @@ struct ExactEngineSource
     bool SharedResources = false;
     std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
 
-    ExactEngineSource(const std::string& path, bool closeBetweenReads)
+    // memoryBudget: what may still be read into memory (see OpenInput); files
+    // closed between reads are never read whole.
+    ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget)
         : Path(path), Pdf(std::make_unique<QPDF>())
     {
         Pdf->setSuppressWarnings(true);
@@ -123,7 +157,7 @@ struct ExactEngineSource
             ClosedInput->stayOpen(true);
             Pdf->processInputSource(ClosedInput);
         } else {
-            Pdf->processFile(path.c_str());
+            Pdf->processInputSource(OpenInput(path, memoryBudget));
         }
         Pdf->pushInheritedAttributesToPage();
         Form = std::make_unique<QPDFAcroFormDocumentHelper>(*Pdf);
@@ -727,9 +761,10 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     const TEngineResult result = Guarded(outPath, context, [&] {
         TOutput out;
         const bool closeBetweenReads = inputs.size() > MaxOpenInputs;
+        std::uintmax_t memoryBudget = MemoryInputBudget;
         for (const TMergeInput& input : inputs) {
             context = input.Path;
-            current = std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads);
+            current = std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads, memoryBudget);
             ExactEngineSource& source = *current;
             out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
             TPageMap map;
@@ -755,8 +790,10 @@ TEngineResult ExactEngine::OpenSource(const std::string& source)
 {
     CloseSource();
     m_warnings.clear();
-    const TEngineResult result = Guarded(
-        std::string(), source, [&] { m_source = std::make_unique<ExactEngineSource>(source, false); });
+    const TEngineResult result = Guarded(std::string(), source, [&] {
+        std::uintmax_t memoryBudget = MemoryInputBudget;
+        m_source = std::make_unique<ExactEngineSource>(source, false, memoryBudget);
+    });
     if (m_source)
         m_source->TakeWarnings(m_warnings);
     return result;
