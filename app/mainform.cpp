@@ -595,9 +595,11 @@ bool TfrmMain::ProbeSplitSource()
             text += QLatin1Char('\n') + fromNative(probe.ReaderNote);
         uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip), text, QMessageBox::Ok);
         m_splitPageCount = 0;
+        m_splitEncrypted = false;
         return false;
     }
     m_splitPageCount = probe.Pages;
+    m_splitEncrypted = probe.Encrypted;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
@@ -626,6 +628,7 @@ void TfrmMain::edtSplitSrcExit()
     source->setText(fromNative(path));
     if (path.empty()) {
         m_splitPageCount = 0;
+        m_splitEncrypted = false;
         UpdateUpDownMaximum();
         return;
     }
@@ -666,7 +669,8 @@ void TfrmMain::sbSplitClick()
     const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
     m_ui->edtSplitSrc->setText(fromNative(source));
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
-        ShowRefusal(this, CheckSplitSourcePages(source, ProbePdfForList(source).Encrypted, m_splitPageCount)))
+        ShowRefusal(this, CheckSplitSourcePages(source, IsPdfEncrypted(source) || m_splitEncrypted,
+                                                m_splitPageCount)))
         return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();

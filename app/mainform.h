@@ -117,6 +117,9 @@ private:
 
     std::string m_defaultFolder;
     std::int32_t m_splitPageCount = 0;
+    // What the last probe of the split source said (a reader's answer included);
+    // the split refuses by it without reading the file again on this thread.
+    bool m_splitEncrypted = false;
     TEngineKind m_engine = DefaultEngine;
     TCall_GS_Thread_Param m_jobParam;
     std::thread m_jobThread;
