@@ -12,6 +12,7 @@
 //      target <= 1).
 // The engines run in process and qpdf as a command, so the qpdf ratios carry the
 // command's start-up on qpdf's side. Needs gs and qpdf on the PATH and libgs.
+#include "benchtools.h"
 #include "exactengine.h"
 
 #include <algorithm>
@@ -55,19 +56,7 @@ TChild Wait(pid_t pid)
 
 pid_t Start(const std::vector<std::string>& args)
 {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int devnull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devnull, 1);
-        ::dup2(devnull, 2);
-        std::vector<char*> argv;
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    return pid;
+    return StartQuiet(args);
 }
 
 TChild Run(const std::vector<std::string>& args)

@@ -10,6 +10,7 @@
 //      fallback): cost per file, with plain PDFs (the line scan) for comparison.
 // Job and command alternate within each iteration, so that load from other work
 // on the machine falls on both alike. Needs gs and qpdf on the PATH.
+#include "benchtools.h"
 #include "gsbinding.h"
 #include "gsjob.h"
 #include "jobinputs.h"
@@ -39,18 +40,7 @@ const std::vector<std::string> FixedSwitches{"-dNOPAUSE", "-dBATCH", "-dSAFER", 
 
 int Run(const std::vector<std::string>& args)
 {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int devnull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devnull, 1);
-        ::dup2(devnull, 2);
-        std::vector<char*> argv;
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
+    const pid_t pid = StartQuiet(args);
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -75,12 +75,8 @@ class GsSharedSplit : public testing::TestWithParam<int>
 protected:
     void SetUp() override
     {
-        if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
-            GTEST_SKIP() << "gs, qpdf or pdftotext missing";
-        void* lib = ::dlopen("libgs.so.10", RTLD_NOW | RTLD_LOCAL);
-        if (!lib)
-            GTEST_SKIP() << "libgs.so.10 missing";
-        ::dlclose(lib);
+        if (const std::string missing = RealGhostscriptMissing(); !missing.empty())
+            GTEST_SKIP() << missing;
         m_saved = GS_Dll_Path;
         GS_Dll_Path = "libgs.so.10";
         m_dir = fs::path(GS_TEST_WORKDIR) / ("shared " + std::to_string(GetParam()) + " Ünï (1) 100%");

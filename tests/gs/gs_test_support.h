@@ -5,6 +5,7 @@
 
 #include "gsjob.h"
 #include "jobinputs.h"
+#include "util/testtools.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -199,6 +200,19 @@ inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch
     if (!std::regex_match(p.filename().string(), std::regex(R"(\.plicora-[a-z0-9]{6}\.pdf)")))
         return testing::AssertionFailure() << path << " is not a temporary's name";
     return testing::AssertionSuccess();
+}
+
+// Why the end-to-end tests cannot run with the real library here ("" when they
+// can): the checker programs or libgs.so.10 are missing.
+inline std::string RealGhostscriptMissing()
+{
+    if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
+        return "gs, qpdf or pdftotext missing";
+    void* lib = ::dlopen("libgs.so.10", RTLD_NOW | RTLD_LOCAL);
+    if (!lib)
+        return "libgs.so.10 missing";
+    ::dlclose(lib);
+    return {};
 }
 
 } // namespace gstest
