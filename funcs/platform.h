@@ -7,13 +7,43 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+// Paths are UTF-8 everywhere in the core; the Win32 layer turns them into UTF-16
+// for the wide system calls, so any name the file system holds can be reached.
 namespace plat {
 
 #ifdef _WIN32
 inline constexpr char PathSeparator = '\\';
 #else
 inline constexpr char PathSeparator = '/';
+#endif
+
+// Windows takes '/' as well as '\' between folders, and Qt's dialogs and
+// drops hand over '/': both end a folder name there.
+constexpr bool isPathSeparator(char c)
+{
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+// The length of the part of a path that names its root: "/" here; on Windows
+// C:\ (or C:/), \\server\share\ and \\?\C:\ as well. 0 for a path that depends
+// on a current folder or drive (name, C:name, \name).
+std::size_t rootLength(const std::string& path);
+
+// The program's arguments as UTF-8 (on Windows read from the wide command line,
+// since argv holds them in the ANSI code page, "?" for anything outside it).
+std::vector<std::string> programArguments(int argc, char** argv);
+
+#ifdef _WIN32
+// UTF-8 to UTF-16 and back for the wide Win32 calls; invalid sequences become
+// U+FFFD.
+std::wstring toWide(const std::string& utf8);
+std::string fromWide(const std::wstring& wide);
 #endif
 
 // True when something of that name exists (file, folder or other).

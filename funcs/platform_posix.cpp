@@ -34,6 +34,16 @@ bool closeIsRegular(int fd)
 
 } // namespace
 
+std::size_t rootLength(const std::string& path)
+{
+    return !path.empty() && path.front() == '/' ? 1 : 0;
+}
+
+std::vector<std::string> programArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 bool pathExists(const std::string& path)
 {
     struct stat st
