@@ -44,6 +44,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.footer("Exit codes: 0 success, 1 the job failed, 2 the input was refused.");
     app.require_subcommand(1);
     app.fallthrough(); // --quiet may follow the subcommand too
+    // "/data/a.pdf" is a file, on Windows as well; set before the subcommands,
+    // which take it over.
+    app.allow_windows_style_options(false);
 
     bool quiet = false;
     app.add_flag("-q,--quiet", quiet, "No progress and no completion message on stderr");

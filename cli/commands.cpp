@@ -58,19 +58,19 @@ std::string AbsolutePath(const std::string& path)
     if (path.empty())
         return path;
     std::error_code ec;
-    const fs::path absolute = fs::absolute(fs::path(path), ec);
-    return ec ? path : absolute.string();
+    const fs::path absolute = fs::absolute(plat::fsPath(path), ec);
+    return ec ? path : plat::fsText(absolute);
 }
 
 // Whether writing `output` would overwrite the input `input`: the same name as
 // the merge list compares names, or the same file reached another way.
 bool IsSameFile(const std::string& output, const std::string& input)
 {
-    const auto normal = [](const std::string& p) { return fs::path(p).lexically_normal().string(); };
+    const auto normal = [](const std::string& p) { return plat::fsText(plat::fsPath(p).lexically_normal()); };
     if (SameTextAscii(normal(output), normal(input)))
         return true;
     std::error_code ec;
-    return fs::equivalent(fs::path(output), fs::path(input), ec) && !ec;
+    return fs::equivalent(plat::fsPath(output), plat::fsPath(input), ec) && !ec;
 }
 
 std::string WithFullStop(std::string text)

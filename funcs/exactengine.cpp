@@ -1,5 +1,7 @@
 #include "exactengine.h"
 
+#include "platform.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -41,10 +43,10 @@ constexpr std::uintmax_t MemoryInputBudget = 128u << 20;
 std::shared_ptr<InputSource> OpenInput(const std::string& path, std::uintmax_t& budget)
 {
     std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    const std::uintmax_t size = std::filesystem::file_size(plat::fsPath(path), ec);
     if (!ec && size > 0 && size <= budget) {
         auto buffer = std::make_unique<Buffer>(static_cast<std::size_t>(size));
-        std::FILE* file = std::fopen(path.c_str(), "rb");
+        std::FILE* file = plat::openFile(path, "rb");
         if (file) {
             const std::size_t got = std::fread(buffer->getBuffer(), 1, buffer->getSize(), file);
             std::fclose(file);

@@ -87,12 +87,14 @@ std::string DefaultOutputFolder()
 
 bool CreateFolderChain(const std::string& path)
 {
-    if (path.empty() || path.front() != Sep)
+    const std::size_t root = plat::rootLength(path);
+    if (root == 0)
         return false;
     const std::string copy = IncludeTrailingSeparator(path);
-    // Start after the root, which always exists; one level at a time outward.
-    for (std::size_t i = 1; i < copy.size(); ++i) {
-        if (copy[i] != Sep)
+    // Start after the root (a drive or share), which exists or cannot be made;
+    // one level at a time outward.
+    for (std::size_t i = root; i < copy.size(); ++i) {
+        if (!plat::isPathSeparator(copy[i]))
             continue;
         const std::string folder = copy.substr(0, i);
         if (!plat::isDirectory(folder) && !plat::makeDirectory(folder))
@@ -107,15 +109,32 @@ std::string RemoveFileExt(const std::string& name)
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+namespace {
+// The last separator of a path; on Windows a drive's colon ends the folder part
+// too ("C:name").
+std::size_t lastSeparator(const std::string& path)
+{
+    for (std::size_t i = path.size(); i-- > 0;) {
+        if (plat::isPathSeparator(path[i]))
+            return i;
+#ifdef _WIN32
+        if (path[i] == ':' && i == 1)
+            return i;
+#endif
+    }
+    return std::string::npos;
+}
+} // namespace
+
 std::string ExtractFileName(const std::string& path)
 {
-    const std::size_t sep = path.rfind(Sep);
+    const std::size_t sep = lastSeparator(path);
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
 std::string ExtractFilePath(const std::string& path)
 {
-    const std::size_t sep = path.rfind(Sep);
+    const std::size_t sep = lastSeparator(path);
     return sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
 }
 

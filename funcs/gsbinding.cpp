@@ -10,8 +10,30 @@
 namespace {
 
 #ifdef _WIN32
+// "10.02.1" before "9.56.1": dotted numbers compared part by part; a name that
+// is not such a number sorts below every number.
+bool NewerVersion(const std::string& a, const std::string& b)
+{
+    auto parts = [](const std::string& text) {
+        std::vector<long> numbers;
+        std::size_t at = 0;
+        while (at <= text.size()) {
+            const std::size_t dot = std::min(text.find('.', at), text.size());
+            const std::string part = text.substr(at, dot - at);
+            if (part.empty() || part.find_first_not_of("0123456789") != std::string::npos || part.size() > 9)
+                return std::vector<long>{};
+            numbers.push_back(std::stol(part));
+            at = dot + 1;
+        }
+        return numbers;
+    };
+    return parts(a) > parts(b);
+}
+
 // The installer records the library under one of two keys; only the first key
-// that opens is read.
+// that opens is read. Installed versions are newer than the 9.04 those keys
+// name: when neither opens, the newest version key under either maker's key is
+// read the same way.
 std::string RegistryGsDll()
 {
     const char* const keys[] = {"Software\\GPL Ghostscript\\9.04", "Software\\GS\\9.04"};
@@ -19,7 +41,17 @@ std::string RegistryGsDll()
         if (std::optional<std::string> value = plat::readRegistryValue(false, key, "GS_DLL"))
             return *value;
     }
-    return {};
+    std::string newest;
+    std::string newestKey;
+    for (const char* maker : {"Software\\GPL Ghostscript", "Software\\GS"}) {
+        for (const std::string& version : plat::registrySubkeys(false, maker)) {
+            if (newestKey.empty() || NewerVersion(version, newest)) {
+                newest = version;
+                newestKey = std::string(maker) + "\\" + version;
+            }
+        }
+    }
+    return newestKey.empty() ? std::string() : plat::readRegistryString(false, newestKey, "GS_DLL");
 }
 #endif
 
@@ -49,11 +81,13 @@ std::string GsDllPathFromSetting(const std::string& setting)
 
 std::string Get_GS_Dll_Path()
 {
+    const std::string fromEnvironment = plat::getEnv("GS_DLL");
 #ifdef _WIN32
-    return GsDllPathFromSetting(RegistryGsDll());
-#else
-    return GsDllPathFromSetting(plat::getEnv("GS_DLL"));
+    // GS_DLL, as on other systems, comes before what the installer recorded.
+    if (fromEnvironment.empty())
+        return GsDllPathFromSetting(RegistryGsDll());
 #endif
+    return GsDllPathFromSetting(fromEnvironment);
 }
 
 std::string GsOutputFileSwitch(std::string_view path)
@@ -112,6 +146,9 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
     }
     Resolve(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
     Resolve(m_library, "gsapi_add_control_path", m_api.add_control_path);
+#ifdef _WIN32
+    Resolve(m_library, "gsapi_set_arg_encoding", m_api.set_arg_encoding);
+#endif
     return true;
 }
 
@@ -131,6 +168,10 @@ bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOu
     m_instance = instance;
     m_initCalled = m_exitCalled = false;
     if (m_api.set_stdio(m_instance, in, out, err) != 0) {
+        DeleteInstance();
+        return false;
+    }
+    if (m_api.set_arg_encoding && m_api.set_arg_encoding(m_instance, GS_ARG_ENCODING_UTF8) != 0) {
         DeleteInstance();
         return false;
     }

@@ -18,7 +18,9 @@
 extern std::string GS_Dll_Path;
 
 // The library's file name on this platform.
-#ifdef _WIN32
+#if defined(_WIN64)
+inline constexpr const char* GS_DLL_FILE_NAME = "gsdll64.dll"; // a process loads only its own width
+#elif defined(_WIN32)
 inline constexpr const char* GS_DLL_FILE_NAME = "gsdll32.dll";
 #else
 inline constexpr const char* GS_DLL_FILE_NAME = "libgs.so.10";
@@ -64,6 +66,9 @@ struct TGsEntryPoints
     // all its pieces in one instance only when both are there.
     PFN_gsapi_run_string_with_length run_string_with_length = nullptr;
     PFN_gsapi_add_control_path add_control_path = nullptr;
+    // Windows: file names are UTF-8 texts, which Ghostscript otherwise reads in
+    // the ANSI code page.
+    PFN_gsapi_set_arg_encoding set_arg_encoding = nullptr;
 };
 
 // One loaded library with its entry points and at most one interpreter instance.

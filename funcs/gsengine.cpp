@@ -4,6 +4,7 @@
 #include "gscallbacks.h"
 #include "gserrors.h"
 #include "pdfengine.h"
+#include "platform.h"
 #include "safeoutput.h"
 
 #include <filesystem>
@@ -58,8 +59,8 @@ std::string OutputFileName(std::string_view path)
 std::string AbsolutePath(const std::string& path)
 {
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(plat::fsPath(path), ec);
+    return ec ? path : plat::fsText(absolute);
 }
 
 class TGhostscriptEngine final : public IPdfEngine
@@ -178,7 +179,7 @@ private:
         // pdfwrite only prints it when it cannot open a piece's file, and the
         // file is opened anew for each piece, so an empty file beforehand and a
         // complete one afterwards tell that this piece was written.
-        if (!std::ofstream(piece, std::ios::binary | std::ios::trunc)) {
+        if (!std::ofstream(plat::fsPath(piece), std::ios::binary | std::ios::trunc)) {
             m_errors.Feed("**** Could not open the file " + piece + "\n");
             return Fail();
         }
@@ -211,7 +212,7 @@ private:
     // pdfwrite ends every file it closes with "%%EOF".
     static bool EndsWithEof(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        std::ifstream in(plat::fsPath(path), std::ios::binary | std::ios::ate);
         const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
         if (size < 6)
             return false;

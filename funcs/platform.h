@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +47,28 @@ std::vector<std::string> programArguments(int argc, char** argv);
 std::wstring toWide(const std::string& utf8);
 std::string fromWide(const std::wstring& wide);
 #endif
+
+// A core path as std::filesystem and the standard streams take it, and back: a
+// plain std::string would be read in the ANSI code page on Windows.
+inline std::filesystem::path fsPath(const std::string& utf8)
+{
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+#else
+    return std::filesystem::path(utf8);
+#endif
+}
+inline std::string fsText(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return path.string();
+#endif
+}
+// std::fopen for a core path.
+std::FILE* openFile(const std::string& path, const char* mode);
 
 // True when something of that name exists (file, folder or other).
 bool pathExists(const std::string& path);
@@ -117,6 +141,13 @@ std::optional<FileIdentity> fileIdentity(const std::string& path);
 // existing folder takes; 0 when it sets no limit or cannot be asked.
 std::size_t maxNameLength(const std::string& folder);
 std::size_t maxPathLength(const std::string& folder);
+// A name's length as those limits count it: bytes here, UTF-16 units on Windows.
+std::size_t nameLength(const std::string& name);
+#ifdef _WIN32
+inline constexpr const char* LengthUnit = "characters";
+#else
+inline constexpr const char* LengthUnit = "bytes";
+#endif
 
 // Environment variable; empty when unset.
 std::string getEnv(const char* name);
@@ -187,6 +218,8 @@ std::string readRegistryString(bool currentUser, const std::string& key, const s
 // value of a key that opens gives "").
 std::optional<std::string> readRegistryValue(bool currentUser, const std::string& key,
                                              const std::string& value);
+// The names of a key's subkeys, in the registry's order; none when it does not open.
+std::vector<std::string> registrySubkeys(bool currentUser, const std::string& key);
 #endif
 
 } // namespace plat

@@ -237,6 +237,16 @@ std::size_t maxPathLength(const std::string& folder)
     return pathLimit(folder, _PC_PATH_MAX);
 }
 
+std::FILE* openFile(const std::string& path, const char* mode)
+{
+    return std::fopen(path.c_str(), mode);
+}
+
+std::size_t nameLength(const std::string& name)
+{
+    return name.size();
+}
+
 std::string getEnv(const char* name)
 {
     const char* v = std::getenv(name);

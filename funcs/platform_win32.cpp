@@ -1,48 +1,144 @@
-// Win32 counterpart of platform_posix.cpp; compiled only on Windows.
+// Win32 counterpart of platform_posix.cpp; compiled only on Windows. Every call
+// is the wide (UTF-16) one: the core's UTF-8 texts are converted at this border,
+// so names outside the ANSI code page work.
 #include "platform.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
+#include <shellapi.h>
 #include <windows.h>
 
 namespace plat {
 
+std::wstring toWide(const std::string& utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
+    return wide;
+}
+
+std::string fromWide(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+namespace {
+
+// A name with a NUL inside would quietly reach a shorter name through the
+// system's C strings: such names reach nothing.
+bool usable(const std::string& path)
+{
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+DWORD attributes(const std::string& path)
+{
+    return usable(path) ? GetFileAttributesW(toWide(path).c_str()) : INVALID_FILE_ATTRIBUTES;
+}
+
+int lastError()
+{
+    return static_cast<int>(GetLastError());
+}
+
+// Where a UNC name's share ends: after "\\server\share\" (or the whole name).
+std::size_t uncRootEnd(const std::string& path, std::size_t serverAt)
+{
+    std::size_t at = serverAt;
+    for (int part = 0; part < 2; ++part) {
+        while (at < path.size() && !isPathSeparator(path[at]))
+            ++at;
+        if (at < path.size())
+            ++at;
+    }
+    return at;
+}
+
+bool isDriveLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+} // namespace
+
+std::size_t rootLength(const std::string& path)
+{
+    if (path.size() >= 4 && path.compare(0, 4, "\\\\?\\") == 0) {
+        if (path.size() >= 8 && (path.compare(4, 4, "UNC\\") == 0))
+            return uncRootEnd(path, 8);
+        return path.size() >= 7 && path[5] == ':' && isPathSeparator(path[6]) ? 7 : 0;
+    }
+    if (path.size() >= 3 && isDriveLetter(path[0]) && path[1] == ':' && isPathSeparator(path[2]))
+        return 3;
+    if (path.size() >= 3 && isPathSeparator(path[0]) && isPathSeparator(path[1]) && !isPathSeparator(path[2]))
+        return uncRootEnd(path, 2);
+    return 0;
+}
+
+std::vector<std::string> programArguments(int argc, char** argv)
+{
+    int n = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &n);
+    if (!wide)
+        return std::vector<std::string>(argv, argv + argc);
+    std::vector<std::string> args;
+    for (int i = 0; i < n; ++i)
+        args.push_back(fromWide(wide[i]));
+    LocalFree(wide);
+    return args;
+}
+
 bool pathExists(const std::string& path)
 {
-    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return attributes(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool isDirectory(const std::string& path)
 {
-    const DWORD a = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    const DWORD a = attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool makeDirectory(const std::string& path)
 {
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return usable(path) && CreateDirectoryW(toWide(path).c_str(), nullptr) != 0;
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    if (!usable(path) || !GetFileAttributesExW(toWide(path).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 bool createEmptyFile(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (!usable(path))
+        return false;
+    // OPEN_ALWAYS: an existing file keeps its contents.
+    HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
+    const bool regular = GetFileType(h) == FILE_TYPE_DISK;
     CloseHandle(h);
-    return true;
+    return regular;
 }
 
 bool removeFile(const std::string& path)
 {
-    return DeleteFileA(path.c_str()) != 0;
+    return usable(path) && DeleteFileW(toWide(path).c_str()) != 0;
 }
 
 FsError errorKind(int code)
@@ -55,6 +151,7 @@ FsError errorKind(int code)
         return FsError::Exists;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
         return FsError::NotFound;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
@@ -75,68 +172,96 @@ FsError errorKind(int code)
 
 int createNewFile(const std::string& path)
 {
-    HANDLE h =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!usable(path))
+        return ERROR_INVALID_NAME;
+    HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return static_cast<int>(GetLastError());
+        return lastError();
     CloseHandle(h);
     return 0;
 }
 
 int createNewFolder(const std::string& path)
 {
-    return CreateDirectoryA(path.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+    if (!usable(path))
+        return ERROR_INVALID_NAME;
+    return CreateDirectoryW(toWide(path).c_str(), nullptr) ? 0 : lastError();
 }
 
 int replaceFile(const std::string& from, const std::string& to)
 {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+    if (!usable(from) || !usable(to))
+        return ERROR_INVALID_NAME;
+    return MoveFileExW(toWide(from).c_str(), toWide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
-               : static_cast<int>(GetLastError());
+               : lastError();
 }
 
 int flushToDisk(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    if (!usable(path))
+        return ERROR_INVALID_NAME;
+    HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return static_cast<int>(GetLastError());
-    const int result = FlushFileBuffers(h) ? 0 : static_cast<int>(GetLastError());
+        return lastError();
+    const int result = FlushFileBuffers(h) ? 0 : lastError();
     CloseHandle(h);
     return result;
 }
 
-bool removeTree(const std::string& path)
+namespace {
+void removeTreeOnce(const std::wstring& path)
 {
-    const DWORD a = GetFileAttributesA(path.c_str());
+    const DWORD a = GetFileAttributesW(path.c_str());
     if (a == INVALID_FILE_ATTRIBUTES)
-        return true;
+        return;
+    // A link or junction is removed itself, never what it points to.
     if (!(a & FILE_ATTRIBUTE_DIRECTORY) || (a & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        return (a & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryA(path.c_str()) != 0
-                                              : DeleteFileA(path.c_str()) != 0;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (a & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveDirectoryW(path.c_str());
+        else
+            DeleteFileW(path.c_str());
+        return;
     }
-    WIN32_FIND_DATAA found{};
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &found);
     if (h != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                removeTree(path + "\\" + name);
-        } while (FindNextFileA(h, &found));
+            const std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..")
+                removeTreeOnce(path + L"\\" + name);
+        } while (FindNextFileW(h, &found));
         FindClose(h);
     }
-    return RemoveDirectoryA(path.c_str()) != 0;
+    RemoveDirectoryW(path.c_str());
+}
+} // namespace
+
+bool removeTree(const std::string& path)
+{
+    if (!usable(path))
+        return true;
+    // A few rounds: a writer inside may add a file while the tree is walked.
+    for (int round = 0; round < 5 && nameExists(path); ++round)
+        removeTreeOnce(toWide(path));
+    return !nameExists(path);
 }
 
 bool nameExists(const std::string& path)
 {
+    // Attributes of a link are its own, so a link to nothing exists too.
     return pathExists(path);
 }
 
 bool canWriteExisting(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    if (!usable(path))
+        return false;
+    HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
@@ -147,26 +272,34 @@ bool canWriteExisting(const std::string& path)
 
 int makeLink(const std::string& target, const std::string& linkPath)
 {
+    if (!usable(target) || !usable(linkPath))
+        return ERROR_INVALID_NAME;
     // Symbolic links need a privilege most users lack; a hard link does not.
-    return CreateHardLinkA(linkPath.c_str(), target.c_str(), nullptr) ? 0 : static_cast<int>(GetLastError());
+    return CreateHardLinkW(toWide(linkPath).c_str(), toWide(target).c_str(), nullptr) ? 0 : lastError();
 }
 
 std::string currentFolder()
 {
-    char buffer[MAX_PATH + 1];
-    const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
-    if (n == 0 || n > MAX_PATH)
+    const DWORD need = GetCurrentDirectoryW(0, nullptr);
+    if (need == 0)
         return {};
-    std::string folder(buffer, n);
-    if (folder.back() != PathSeparator)
+    std::wstring buffer(need, L'\0');
+    const DWORD n = GetCurrentDirectoryW(need, buffer.data());
+    if (n == 0 || n >= need)
+        return {};
+    buffer.resize(n);
+    std::string folder = fromWide(buffer);
+    if (!isPathSeparator(folder.back()))
         folder += PathSeparator;
     return folder;
 }
 
 std::optional<FileIdentity> fileIdentity(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (!usable(path))
+        return std::nullopt;
+    HANDLE h = CreateFileW(toWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -178,26 +311,55 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
                         (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
-std::size_t maxNameLength(const std::string&)
+std::FILE* openFile(const std::string& path, const char* mode)
 {
+    return usable(path) ? _wfopen(toWide(path).c_str(), toWide(mode).c_str()) : nullptr;
+}
+
+std::size_t nameLength(const std::string& name)
+{
+    return toWide(name).size();
+}
+
+std::size_t maxNameLength(const std::string& folder)
+{
+    // The volume's own limit (255 on NTFS and FAT32's long names).
+    std::wstring wide = toWide(folder);
+    std::wstring root(MAX_PATH + 1, L'\0');
+    DWORD limit = 0;
+    if (!wide.empty() && GetVolumePathNameW(wide.c_str(), root.data(), MAX_PATH + 1) &&
+        GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, &limit, nullptr, nullptr, 0) && limit > 0)
+        return limit;
     return 255;
 }
 
 std::size_t maxPathLength(const std::string&)
 {
+    // Without the "\\?\" prefix, which Ghostscript does not take, a path stays
+    // under MAX_PATH UTF-16 units.
     return MAX_PATH;
 }
 
 std::string getEnv(const char* name)
 {
-    char buf[32768];
-    const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-    return (n > 0 && n < sizeof buf) ? std::string(buf, n) : std::string();
+    const std::wstring wideName = toWide(name);
+    const DWORD need = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (need == 0)
+        return {};
+    std::wstring value(need, L'\0');
+    const DWORD n = GetEnvironmentVariableW(wideName.c_str(), value.data(), need);
+    if (n == 0 || n >= need)
+        return {};
+    value.resize(n);
+    return fromWide(value);
 }
 
 void setEnv(const char* name, const std::string& value)
 {
-    SetEnvironmentVariableA(name, value.empty() ? nullptr : value.c_str());
+    const std::wstring wideName = toWide(name);
+    SetEnvironmentVariableW(wideName.c_str(), value.empty() ? nullptr : toWide(value).c_str());
+    // Libraries that read the C runtime's copy (Ghostscript's getenv) see it too.
+    _wputenv_s(wideName.c_str(), toWide(value).c_str());
 }
 
 std::string homeFolder()
@@ -205,18 +367,18 @@ std::string homeFolder()
     std::string home = getEnv("USERPROFILE");
     if (home.empty())
         return "C:\\";
-    if (home.back() != PathSeparator)
+    if (!isPathSeparator(home.back()))
         home += PathSeparator;
     return home;
 }
 
 std::string errorText(int code)
 {
-    char* text = nullptr;
-    const DWORD n = FormatMessageA(
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result = n > 0 && text ? std::string(text, n) : "Error " + std::to_string(code);
+        static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string result = n > 0 && text ? fromWide(std::wstring(text, n)) : "Error " + std::to_string(code);
     if (text)
         LocalFree(text);
     // The system's texts end in a line break.
@@ -230,14 +392,14 @@ std::string errorText(int code)
 // so it fails here too.
 ReadOnlyFile::ReadOnlyFile(const std::string& path)
 {
-    if (path.find('\0') != std::string::npos) {
-        m_error = ERROR_INVALID_NAME; // the system would quietly open a shorter name
+    if (!usable(path)) {
+        m_error = ERROR_INVALID_NAME;
         return;
     }
-    const HANDLE h =
-        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        m_error = static_cast<int>(GetLastError());
+        m_error = lastError();
         return;
     }
     m_handle = reinterpret_cast<std::intptr_t>(h);
@@ -245,7 +407,7 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path)
         return; // a pipe or a character device
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(h, &size)) {
-        m_error = static_cast<int>(GetLastError());
+        m_error = lastError();
         close();
         return;
     }
@@ -290,12 +452,17 @@ void ReadOnlyFile::adviseSequential() const {}
 
 void* openLibrary(const std::string& path)
 {
-    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+    if (!usable(path))
+        return nullptr;
+    // A library named by its path finds the DLLs beside it (Ghostscript's own);
+    // a bare name is searched for as usual.
+    const DWORD flags = rootLength(path) > 0 ? LOAD_WITH_ALTERED_SEARCH_PATH : 0;
+    return reinterpret_cast<void*>(LoadLibraryExW(toWide(path).c_str(), nullptr, flags));
 }
 
 std::string libraryError()
 {
-    return errorText(static_cast<int>(GetLastError()));
+    return errorText(lastError());
 }
 
 void* librarySymbol(void* handle, const char* name)
@@ -308,6 +475,17 @@ bool closeLibrary(void* handle)
     return handle && FreeLibrary(static_cast<HMODULE>(handle)) != 0;
 }
 
+namespace {
+HKEY openKey(bool currentUser, const std::string& key)
+{
+    HKEY h = nullptr;
+    if (RegOpenKeyExW(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, toWide(key).c_str(), 0, KEY_READ,
+                      &h) != ERROR_SUCCESS)
+        return nullptr;
+    return h;
+}
+} // namespace
+
 std::string readRegistryString(bool currentUser, const std::string& key, const std::string& value)
 {
     return readRegistryValue(currentUser, key, value).value_or(std::string());
@@ -316,19 +494,35 @@ std::string readRegistryString(bool currentUser, const std::string& key, const s
 std::optional<std::string> readRegistryValue(bool currentUser, const std::string& key,
                                              const std::string& value)
 {
-    HKEY h = nullptr;
-    if (RegOpenKeyExA(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &h) !=
-        ERROR_SUCCESS)
+    HKEY h = openKey(currentUser, key);
+    if (!h)
         return std::nullopt;
-    char buf[260];
+    wchar_t buf[MAX_PATH];
     DWORD size = sizeof buf;
     std::string result;
-    if (RegQueryValueExA(h, value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size) ==
+    if (RegQueryValueExW(h, toWide(value).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size) ==
             ERROR_SUCCESS &&
-        size > 0)
-        result.assign(buf, strnlen(buf, size));
+        size >= sizeof(wchar_t))
+        result = fromWide(std::wstring(buf, wcsnlen(buf, size / sizeof(wchar_t))));
     RegCloseKey(h);
     return result;
+}
+
+std::vector<std::string> registrySubkeys(bool currentUser, const std::string& key)
+{
+    std::vector<std::string> names;
+    HKEY h = openKey(currentUser, key);
+    if (!h)
+        return names;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(h, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.push_back(fromWide(std::wstring(name, length)));
+    }
+    RegCloseKey(h);
+    return names;
 }
 
 } // namespace plat

@@ -82,12 +82,7 @@ std::string shownFolder(const std::string& folder)
 
 std::string absolutePath(const std::string& path)
 {
-#ifdef _WIN32
-    const bool absolute = path.size() > 1 && (path[1] == ':' || (path[0] == '\\' && path[1] == '\\'));
-#else
-    const bool absolute = !path.empty() && path.front() == Sep;
-#endif
-    return absolute ? path : plat::currentFolder() + path;
+    return plat::rootLength(path) > 0 ? path : plat::currentFolder() + path;
 }
 
 // One line saying why writing `path` (or a temporary beside it) failed.
@@ -193,13 +188,14 @@ std::string OutputNameProblem(const std::string& finalPath)
     const std::string folder = folderOf(finalPath);
     const std::string name = ExtractFileName(finalPath);
     const std::string asked = shownFolder(folder);
-    if (const std::size_t limit = plat::maxNameLength(asked); limit > 0 && name.size() > limit)
-        return "The name is longer than the file system allows (" + std::to_string(limit) +
-               " bytes): " + name;
+    if (const std::size_t limit = plat::maxNameLength(asked); limit > 0 && plat::nameLength(name) > limit)
+        return "The name is longer than the file system allows (" + std::to_string(limit) + " " +
+               plat::LengthUnit + "): " + name;
     const std::string absolute = absolutePath(finalPath);
-    if (const std::size_t limit = plat::maxPathLength(asked); limit > 0 && absolute.size() >= limit)
-        return "The path is longer than the file system allows (" + std::to_string(limit - 1) +
-               " bytes): " + absolute;
+    if (const std::size_t limit = plat::maxPathLength(asked);
+        limit > 0 && plat::nameLength(absolute) >= limit)
+        return "The path is longer than the file system allows (" + std::to_string(limit - 1) + " " +
+               plat::LengthUnit + "): " + absolute;
     return {};
 }
 
@@ -279,7 +275,8 @@ std::string SystemTempFolder()
     });
     if (folder.empty() || !plain || !plat::isDirectory(folder))
         return fallback;
-    while (folder.size() > 1 && folder.back() == Sep)
+    while (folder.size() > std::max<std::size_t>(plat::rootLength(folder), 1) &&
+           plat::isPathSeparator(folder.back()))
         folder.pop_back();
     return folder;
 }
@@ -287,7 +284,7 @@ std::string SystemTempFolder()
 TPrivateFolder::TPrivateFolder(const std::string& base)
 {
     std::string parent = base.empty() ? SystemTempFolder() : base;
-    if (parent.back() != Sep)
+    if (!plat::isPathSeparator(parent.back()))
         parent += Sep;
     int error = 0;
     m_path = createUnique(parent + ".plicora-job-", "", true, plat::createNewFolder, &error);
@@ -316,7 +313,7 @@ bool EngineCanTakeName(const std::string& path)
     if (!IsValidUtf8(path) || path.find('\0') != std::string::npos)
         return false;
     const std::size_t limit = plat::maxPathLength(shownFolder(folderOf(path)));
-    return limit == 0 || absolutePath(path).size() < limit;
+    return limit == 0 || plat::nameLength(absolutePath(path)) < limit;
 }
 
 std::string SafeInputName(const std::string& path, TPrivateFolder& folder, std::string* reason)
@@ -331,9 +328,10 @@ std::string SafeInputName(const std::string& path, TPrivateFolder& folder, std::
     if (!folder.Ok())
         return fail(folder.Reason());
     const std::string target = absolutePath(path);
-    if (const std::size_t limit = plat::maxPathLength(folder.Path()); limit > 0 && target.size() >= limit)
-        return fail("The path is longer than the file system allows (" + std::to_string(limit - 1) +
-                    " bytes): " + target);
+    if (const std::size_t limit = plat::maxPathLength(folder.Path());
+        limit > 0 && plat::nameLength(target) >= limit)
+        return fail("The path is longer than the file system allows (" + std::to_string(limit - 1) + " " +
+                    plat::LengthUnit + "): " + target);
     const std::string alias = folder.NewName(".pdf");
     if (const int e = plat::makeLink(target, alias); e != 0)
         return fail("Cannot make a safe name for " + path + ": " + plat::errorText(e));

@@ -59,7 +59,7 @@ bool SameTextAscii(std::string_view a, std::string_view b)
 
 std::string IncludeTrailingSeparator(std::string text)
 {
-    if (text.empty() || text.back() != plat::PathSeparator)
+    if (text.empty() || !plat::isPathSeparator(text.back()))
         text += plat::PathSeparator;
     return text;
 }
