@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <shellapi.h>
+
+// windows.h first: the other system headers build on it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace plat {
 
@@ -321,15 +325,9 @@ std::size_t nameLength(const std::string& name)
     return toWide(name).size();
 }
 
-std::size_t maxNameLength(const std::string& folder)
+std::size_t maxNameLength(const std::string&)
 {
-    // The volume's own limit (255 on NTFS and FAT32's long names).
-    std::wstring wide = toWide(folder);
-    std::wstring root(MAX_PATH + 1, L'\0');
-    DWORD limit = 0;
-    if (!wide.empty() && GetVolumePathNameW(wide.c_str(), root.data(), MAX_PATH + 1) &&
-        GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, &limit, nullptr, nullptr, 0) && limit > 0)
-        return limit;
+    // NTFS, exFAT and FAT's long names alike.
     return 255;
 }
 
