@@ -24,6 +24,9 @@ bool IsSet(const char* name)
 // reason and the way out are ours to say.
 bool HasDisplay(int argc, char** argv)
 {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true; // the desktop is always there
+#endif
     if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i) {
