@@ -1,18 +1,47 @@
 #include "clitestutil.h"
 
+#include "platform.h"
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+
+namespace {
+
+std::string WithoutCarriageReturns(std::string text)
+{
+#ifdef _WIN32
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+#endif
+    return text;
+}
+
+} // namespace
 
 TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
 {
     std::vector<std::string> argv{PLICORA_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
-    return RunProgram(argv, env);
+    TRunResult r = RunProgram(argv, env);
+    r.Out = WithoutCarriageReturns(r.Out);
+    r.Err = WithoutCarriageReturns(r.Err);
+    return r;
+}
+
+std::string NotFoundText()
+{
+#ifdef _WIN32
+    return plat::errorText(2); // ERROR_FILE_NOT_FOUND
+#else
+    return std::strerror(ENOENT);
+#endif
 }
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(U8(path), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();

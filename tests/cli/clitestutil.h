@@ -10,9 +10,13 @@
 #include <string>
 #include <vector>
 
-// Runs the built plicora-cli.
+// Runs the built plicora-cli. Lines end in "\n" as on Linux: Windows writes the
+// text-mode "\r\n", the system's way and no concern of these tests.
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
+
+// The system's words for a missing file, as the command line passes them on.
+std::string NotFoundText();
 
 std::string ReadFile(const std::string& path);
 // The text with every occurrence of each key replaced by its value.
