@@ -16,6 +16,9 @@ class GsDllPath : public testing::TestWithParam<TextCase>
 
 TEST_P(GsDllPath, FollowsTheFileNameRule)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "rows of Linux library names; Windows takes the library from the registry";
+#endif
     EXPECT_EQ(GsDllPathFromSetting(GetParam().In), GetParam().Out);
 }
 
@@ -31,16 +34,16 @@ INSTANTIATE_TEST_SUITE_P(Settings, GsDllPath,
 
 TEST(GsDllPathEnv, ReadsGsDllFromTheEnvironment)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes the library from the registry, not from GS_DLL";
+#endif
     const char* old = std::getenv("GS_DLL");
     const std::string saved = old ? old : "";
-    ::setenv("GS_DLL", "/usr/local/gs", 1);
+    plat::setEnv("GS_DLL", "/usr/local/gs");
     EXPECT_EQ(Get_GS_Dll_Path(), "/usr/local/gs/libgs.so.10");
-    ::setenv("GS_DLL", "", 1);
+    plat::setEnv("GS_DLL", "");
     EXPECT_EQ(Get_GS_Dll_Path(), "libgs.so.10");
-    if (old)
-        ::setenv("GS_DLL", saved.c_str(), 1);
-    else
-        ::unsetenv("GS_DLL");
+    plat::setEnv("GS_DLL", saved);
 }
 
 TEST(GsOutputFileSwitch, DoublesEveryPercent)
