@@ -4,6 +4,7 @@
 #include "testtools.h"
 
 #include <memory>
+#include <qpdf/Pl_OStream.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFJob.hh>
 #include <qpdf/QPDFLogger.hh>
@@ -129,7 +130,9 @@ std::string ReadAll(HANDLE file)
 TRunResult RunQpdf(const std::vector<std::string>& argv)
 {
     TRunResult result;
-    std::ostringstream out, err;
+    // Data qpdf writes to standard output (--json, a "-" output) goes through its
+    // own pipeline; messages through the other two.
+    std::ostringstream out, err, saved;
     std::vector<const char*> args;
     for (const std::string& arg : argv)
         args.push_back(arg.c_str());
@@ -138,6 +141,7 @@ TRunResult RunQpdf(const std::vector<std::string>& argv)
         QPDFJob job;
         std::shared_ptr<QPDFLogger> log = QPDFLogger::create();
         log->setOutputStreams(&out, &err);
+        log->setSave(std::make_shared<Pl_OStream>("saved", saved), false);
         job.setLogger(log);
         job.initializeFromArgv(args.data());
         job.run();
@@ -149,7 +153,7 @@ TRunResult RunQpdf(const std::vector<std::string>& argv)
         err << "qpdf: " << e.what() << "\n";
         result.ExitCode = QPDFJob::EXIT_ERROR;
     }
-    result.Out = out.str();
+    result.Out = saved.str() + out.str();
     result.Err = err.str();
     return result;
 }
