@@ -77,6 +77,7 @@ export WINEPREFIX="$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="
 unset DISPLAY WAYLAND_DISPLAY
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   "$emulator" wineboot -i >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w # the set-up's server must be gone before ours starts
 fi
 # One server for the whole run instead of one started for every test program, and
 # Wine's own background programs started now, away from ctest's output pipes:

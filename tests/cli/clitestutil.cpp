@@ -7,27 +7,11 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-std::string WithoutCarriageReturns(std::string text)
-{
-#ifdef _WIN32
-    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-#endif
-    return text;
-}
-
-} // namespace
-
 TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
 {
     std::vector<std::string> argv{PLICORA_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
-    TRunResult r = RunProgram(argv, env);
-    r.Out = WithoutCarriageReturns(r.Out);
-    r.Err = WithoutCarriageReturns(r.Err);
-    return r;
+    return RunProgram(argv, env);
 }
 
 std::string NotFoundText()

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-// Runs the built plicora-cli. Lines end in "\n" as on Linux: Windows writes the
-// text-mode "\r\n", the system's way and no concern of these tests.
+// Runs the built plicora-cli.
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
 
