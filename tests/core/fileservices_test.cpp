@@ -83,9 +83,10 @@ TEST(SizeText, UsesTheGivenDecimalSeparator)
 
 TEST(OutputNames, DefaultMergeName)
 {
+    const std::string sep(1, plat::PathSeparator);
     EXPECT_EQ(DefaultMergeOutputName("/home/u/Documents/", "/in/book.pdf"),
-              "/home/u/Documents/Tarvex/book_me.pdf");
-    EXPECT_EQ(DefaultMergeOutputName("/h/", "/in/archive.tar.pdf"), "/h/Tarvex/archive.tar_me.pdf");
+              "/home/u/Documents/Tarvex" + sep + "book_me.pdf");
+    EXPECT_EQ(DefaultMergeOutputName("/h/", "/in/archive.tar.pdf"), "/h/Tarvex" + sep + "archive.tar_me.pdf");
 }
 
 TEST(OutputNames, UnlistedNameCountsUpPastListedNames)
@@ -114,7 +115,7 @@ TEST(CreateFolderChain, CreatesEveryMissingLevel)
     EXPECT_TRUE(CreateFolderChain(deep + "/")); // already there
     EXPECT_TRUE(CreateFolderChain(t.str() + "a//b/"));
     EXPECT_TRUE(fs::is_directory(t.path() / "a" / "b"));
-    EXPECT_TRUE(CreateFolderChain("/"));
+    EXPECT_TRUE(CreateFolderChain(Utf8(t.path().root_path()))); // "/", "C:\\"
 }
 
 TEST(CreateFolderChain, RelativePathFailsWithoutTouchingDisk)
