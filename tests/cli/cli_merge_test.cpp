@@ -97,7 +97,8 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
     dir.write("notes.txt", "just text\n");
     fs::create_directory(dir.path() / "taken.pdf");
     ASSERT_TRUE(MakeEncryptedPdf(b, dir.str() + "locked.pdf"));
-    const std::map<std::string, std::string> vars{{"$A", a}, {"$B", b}, {"$DIR", dir.str()}};
+    const std::map<std::string, std::string> vars{
+        {"$A", a}, {"$B", b}, {"$DIR", dir.str()}, {"$NOTFOUND", NotFoundText()}};
 
     const RefusalCase& rc = GetParam();
     const std::string before = ReadFile(a);
@@ -136,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "$DIRtaken.pdf is a folder, cannot be merged!\n"},
                     RefusalCase{"MissingInput",
                                 {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
-                                "Cannot open file \"$DIRgone.pdf\". No such file or directory\n"}),
+                                "Cannot open file \"$DIRgone.pdf\". $NOTFOUND\n"}),
     RefusalName);
 
 } // namespace

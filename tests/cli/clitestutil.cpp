@@ -1,5 +1,9 @@
 #include "clitestutil.h"
 
+#include "platform.h"
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -10,9 +14,18 @@ TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std
     return RunProgram(argv, env);
 }
 
+std::string NotFoundText()
+{
+#ifdef _WIN32
+    return plat::errorText(2); // ERROR_FILE_NOT_FOUND
+#else
+    return std::strerror(ENOENT);
+#endif
+}
+
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(U8(path), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();

@@ -14,6 +14,9 @@
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
 
+// The system's words for a missing file, as the command line passes them on.
+std::string NotFoundText();
+
 std::string ReadFile(const std::string& path);
 // The text with every occurrence of each key replaced by its value.
 std::string Expand(std::string text, const std::map<std::string, std::string>& vars);

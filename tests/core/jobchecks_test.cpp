@@ -1,8 +1,10 @@
 // The checks both front ends run before a job, with the refusal each gives.
 #include "jobchecks.h"
 #include "messages.h"
+#include "platform.h"
 #include "util/testtools.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -43,8 +45,11 @@ TEST_P(JobChecks, GivesItsRefusal)
     }
     ASSERT_TRUE(refusal);
     std::string text = c.Text;
-    if (const auto at = text.find('@'); at != std::string::npos)
+    if (const auto at = text.find('@'); at != std::string::npos) {
+        // The rows write "/"; the core names folders with the system's separator.
+        std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '/', plat::PathSeparator);
         text.replace(at, 1, dir.path().string());
+    }
     EXPECT_EQ(refusal->Caption, c.Caption);
     EXPECT_EQ(refusal->Text, text);
     EXPECT_EQ(refusal->Warning, c.Warning);

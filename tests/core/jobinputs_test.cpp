@@ -1,6 +1,7 @@
 // Setting up a job: what each Prepare function leaves in the record, and the
 // reason a failed job keeps.
 #include "jobinputs.h"
+#include "platform.h"
 
 #include <gtest/gtest.h>
 #include <mutex>
@@ -66,7 +67,7 @@ TEST_F(JobInputs, SplitEveryNLeavesTheTotalToTheJob)
     EXPECT_EQ(GS_Job_Kind, JOB_SPLIT);
     EXPECT_EQ(std::get<const ITextSource*>(m_param.Source)->Text(), "/in/report.v2.pdf");
     EXPECT_EQ(std::get<const IUpDownSource*>(m_param.PageSpec)->Position(), 3);
-    EXPECT_EQ(m_param.OutputPath, "/out/");
+    EXPECT_EQ(m_param.OutputPath, std::string("/out") + plat::PathSeparator);
     EXPECT_EQ(m_param.BaseName, "report.v2");
     EXPECT_EQ(m_param.TotalPages, 7);
     EXPECT_EQ(m_param.RangeList, "");

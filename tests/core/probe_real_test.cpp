@@ -31,8 +31,8 @@ class RealPdf : public ::testing::TestWithParam<int>
 protected:
     void SetUp() override
     {
-        if (!HaveProgram("gs") || !HaveProgram("qpdf"))
-            GTEST_SKIP() << "needs the gs and qpdf commands";
+        if (const std::string why = MissingTestTools(); !why.empty())
+            GTEST_SKIP() << why;
     }
     TempDir m_dir;
 };

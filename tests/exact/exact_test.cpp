@@ -21,7 +21,7 @@ struct TFixtures
           FormB(Dir.str() + "form-b.pdf"), Packed(Dir.str() + "packed.pdf"), Shared(Dir.str() + "shared.pdf"),
           Plain(Dir.str() + "plain.pdf")
     {
-        Ok = MakeStructuredPdf(Dir.str(), Structured) && MakeFormPdf(Dir.str(), FormA, "Alice") &&
+        Ok = MakeStructuredPdf(Structured) && MakeFormPdf(Dir.str(), FormA, "Alice") &&
              MakeFormPdf(Dir.str(), FormB, "Bob") && MakePackedPdf(Structured, Packed) &&
              MakeSharedResourcesPdf(Shared) && MakeTestPdf(Plain, 3);
     }
@@ -38,13 +38,20 @@ class ExactTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
-            GTEST_SKIP() << "needs gs, qpdf and pdftotext";
+        if (const std::string why = MissingTestTools(); !why.empty())
+            GTEST_SKIP() << why;
+#ifdef _WIN32
+        if (TestFixture("structured.pdf").empty())
+            GTEST_SKIP() << "no structured.pdf made by Ghostscript: run through scripts/test-windows.sh";
+#endif
         ASSERT_TRUE(Fixtures().Ok) << "could not make the test PDFs";
     }
 
     // An output as the job hands it over: a file that already exists.
-    std::string Output(const std::string& name) const { return m_out.write(name, "left over"); }
+    std::string Output(const std::string& name) const
+    {
+        return m_out.write(name, "left over");
+    }
 
     TempDir m_out;
 };

@@ -10,7 +10,16 @@ using namespace gstest;
 
 namespace {
 
-class GsDllPath : public testing::TestWithParam<TextCase>
+struct DllCase
+{
+    std::string In, Out;
+};
+void PrintTo(const DllCase& c, std::ostream* os)
+{
+    *os << '"' << c.In << '"';
+}
+
+class GsDllPath : public testing::TestWithParam<DllCase>
 {
 };
 
@@ -19,28 +28,34 @@ TEST_P(GsDllPath, FollowsTheFileNameRule)
     EXPECT_EQ(GsDllPathFromSetting(GetParam().In), GetParam().Out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, GsDllPath,
-                         testing::Values(TextCase{"", "libgs.so.10"}, // unset: the loader searches
-                                         TextCase{"/opt/gs/lib/libgs.so.10",
-                                                  "/opt/gs/lib/libgs.so.10"}, // the library itself
-                                         TextCase{"/opt/gs/lib/libgs.so.10.00", "/opt/gs/lib/libgs.so.10.00"},
-                                         TextCase{"/opt/gs/lib", "/opt/gs/lib/libgs.so.10"}, // a folder
-                                         TextCase{"/opt/gs/lib/", "/opt/gs/lib/libgs.so.10"},
-                                         // Case-sensitive test: capitals are taken for a folder.
-                                         TextCase{"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"}));
+std::vector<DllCase> DllCases()
+{
+    const std::string name = GS_DLL_FILE_NAME;
+    const std::string dir = "/opt/gs/lib";
+    std::vector<DllCase> rows{{"", name},                           // unset: the loader searches
+                              {dir + "/" + name, dir + "/" + name}, // the library itself
+                              {dir + "/" + name + ".00", dir + "/" + name + ".00"}, // a name holding it
+                              {dir, dir + plat::PathSeparator + name},              // a folder
+                              {dir + "/", dir + "/" + name}};
+#ifndef _WIN32
+    // Case-sensitive test: capitals are taken for a folder.
+    rows.push_back({"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"});
+#endif
+    return rows;
+}
+INSTANTIATE_TEST_SUITE_P(Settings, GsDllPath, testing::ValuesIn(DllCases()));
 
 TEST(GsDllPathEnv, ReadsGsDllFromTheEnvironment)
 {
     const char* old = std::getenv("GS_DLL");
     const std::string saved = old ? old : "";
-    ::setenv("GS_DLL", "/usr/local/gs", 1);
-    EXPECT_EQ(Get_GS_Dll_Path(), "/usr/local/gs/libgs.so.10");
-    ::setenv("GS_DLL", "", 1);
-    EXPECT_EQ(Get_GS_Dll_Path(), "libgs.so.10");
-    if (old)
-        ::setenv("GS_DLL", saved.c_str(), 1);
-    else
-        ::unsetenv("GS_DLL");
+    plat::setEnv("GS_DLL", "/usr/local/gs");
+    EXPECT_EQ(Get_GS_Dll_Path(), std::string("/usr/local/gs") + plat::PathSeparator + GS_DLL_FILE_NAME);
+#ifndef _WIN32 // there an installed Ghostscript's registry key answers next
+    plat::setEnv("GS_DLL", "");
+    EXPECT_EQ(Get_GS_Dll_Path(), GS_DLL_FILE_NAME);
+#endif
+    plat::setEnv("GS_DLL", saved);
 }
 
 TEST(GsOutputFileSwitch, DoublesEveryPercent)

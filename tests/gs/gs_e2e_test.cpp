@@ -5,6 +5,11 @@
 #include "util/testtools.h"
 
 #include <fstream>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 using namespace gstest;
 namespace fs = std::filesystem;
@@ -41,7 +46,14 @@ protected:
         EXPECT_TRUE(MakeTestPdf(path, pages, "Page ", " of " + tag)) << path;
         return path;
     }
-    static bool GsStillLoaded() { return ::dlopen("libgs.so.10", RTLD_NOW | RTLD_NOLOAD) != nullptr; }
+    static bool GsStillLoaded()
+    {
+#ifdef _WIN32
+        return ::GetModuleHandleA(GS_DLL_FILE_NAME) != nullptr;
+#else
+        return ::dlopen("libgs.so.10", RTLD_NOW | RTLD_NOLOAD) != nullptr;
+#endif
+    }
 
     fs::path m_dir;
     std::string m_saved;

@@ -3,13 +3,14 @@
 // an output folder.
 #pragma once
 
+#include "gsbinding.h"
 #include "gsjob.h"
 #include "jobinputs.h"
+#include "platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <dlfcn.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -95,8 +96,7 @@ inline TMergeRow Row(const std::string& pages, const std::string& path)
 class StubGs
 {
 public:
-    explicit StubGs(const std::string& path)
-        : Path(path), m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+    explicit StubGs(const std::string& path) : Path(path), m_handle(plat::openLibrary(path))
     {
         if (m_handle)
             Reset();
@@ -104,7 +104,7 @@ public:
     ~StubGs()
     {
         if (m_handle)
-            ::dlclose(m_handle);
+            plat::closeLibrary(m_handle);
     }
     StubGs(const StubGs&) = delete;
     StubGs& operator=(const StubGs&) = delete;
@@ -162,7 +162,7 @@ public:
 private:
     template <typename F> F Fn(const char* name)
     {
-        auto f = reinterpret_cast<F>(::dlsym(m_handle, name));
+        auto f = reinterpret_cast<F>(plat::librarySymbol(m_handle, name));
         if (!f)
             throw std::runtime_error(std::string("stub lacks ") + name);
         return f;
@@ -176,7 +176,7 @@ inline std::vector<std::string> Listing(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+        names.push_back(Utf8(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -194,8 +194,9 @@ inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch
             return testing::AssertionFailure() << outputSwitch << " has a single %";
         path += outputSwitch[i];
     }
-    const std::filesystem::path p(path);
-    if (p.parent_path().string() + "/" != folder)
+    const std::filesystem::path p = U8(path);
+    // Either separator may end a folder on Windows.
+    if (p.parent_path() != U8(folder).parent_path())
         return testing::AssertionFailure() << path << " is not in " << folder;
     if (!std::regex_match(p.filename().string(), std::regex(R"(\.plicora-[a-z0-9]{6}\.pdf)")))
         return testing::AssertionFailure() << path << " is not a temporary's name";
@@ -203,15 +204,16 @@ inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch
 }
 
 // Why the end-to-end tests cannot run with the real library here ("" when they
-// can): the checker programs or libgs.so.10 are missing.
+// can): the checker programs or the library are missing (under Wine: the gs
+// command always, being a Linux program).
 inline std::string RealGhostscriptMissing()
 {
     if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
         return "gs, qpdf or pdftotext missing";
-    void* lib = ::dlopen("libgs.so.10", RTLD_NOW | RTLD_LOCAL);
+    void* lib = plat::openLibrary(GS_DLL_FILE_NAME);
     if (!lib)
-        return "libgs.so.10 missing";
-    ::dlclose(lib);
+        return std::string(GS_DLL_FILE_NAME) + " missing";
+    plat::closeLibrary(lib);
     return {};
 }
 

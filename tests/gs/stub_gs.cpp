@@ -15,7 +15,12 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#define STUB_EXPORT extern "C" __declspec(dllexport)
+#else
 #define STUB_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 
@@ -25,6 +30,7 @@ struct Instance
     int(GSDLLCALLPTR out)(void*, const char*, int) = nullptr;
     int(GSDLLCALLPTR err)(void*, const char*, int) = nullptr;
     bool initCalled = false;
+    bool utf8Args = false; // gsapi_set_arg_encoding(GS_ARG_ENCODING_UTF8)
 };
 
 struct State
@@ -167,6 +173,37 @@ STUB_EXPORT int gsapi_set_stdio(void* instance, int(GSDLLCALLPTR)(void*, char*, 
     return s.setStdioCode;
 }
 
+STUB_EXPORT int gsapi_set_arg_encoding(void* instance, int encoding)
+{
+    static_cast<Instance*>(instance)->utf8Args = encoding == GS_ARG_ENCODING_UTF8;
+    return 0;
+}
+
+namespace {
+
+// An argument as Ghostscript reads it, in UTF-8: on Windows, arguments not
+// declared UTF-8 are in the ANSI code page.
+std::string argumentText(const char* arg, bool utf8)
+{
+#ifdef _WIN32
+    if (!utf8) {
+        const int n = ::MultiByteToWideChar(CP_ACP, 0, arg, -1, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(n), L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, arg, -1, wide.data(), n);
+        const int m = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(m), '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), m, nullptr, nullptr);
+        text.resize(text.empty() ? 0 : text.size() - 1);
+        return text;
+    }
+#else
+    (void)utf8;
+#endif
+    return arg;
+}
+
+} // namespace
+
 STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
 {
     State& s = state();
@@ -176,7 +213,9 @@ STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
     {
         std::lock_guard lock(s.mutex);
         s.log += "init ";
-        std::vector<std::string> args(argv, argv + argc);
+        std::vector<std::string> args;
+        for (int i = 0; i < argc; ++i)
+            args.push_back(argumentText(argv[i], inst->utf8Args));
         const int index = static_cast<int>(s.calls.size());
         s.calls.push_back(args);
         if (inst->initCalled)

@@ -1,162 +1,37 @@
+// The parts of the test tools every platform shares; running programs and the
+// PDF tools themselves live in testtools_posix.cpp and testtools_win32.cpp.
 #include "testtools.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <random>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
-
-namespace {
-
-using FilePtr = std::unique_ptr<FILE, int (*)(FILE*)>;
-
-std::string ReadAll(FILE* file)
-{
-    std::string text;
-    std::rewind(file);
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, file)) > 0;)
-        text.append(buf, n);
-    return text;
-}
-
-// The parent's environment with the given entries replaced or added.
-std::vector<std::string> ChildEnvironment(const std::map<std::string, std::string>& env)
-{
-    std::vector<std::string> entries;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (!env.contains(entry.substr(0, entry.find('='))))
-            entries.push_back(entry);
-    }
-    for (const auto& [name, value] : env)
-        entries.push_back(name + "=" + value);
-    return entries;
-}
-
-std::vector<char*> Pointers(const std::vector<std::string>& strings)
-{
-    std::vector<char*> pointers;
-    for (const std::string& s : strings)
-        pointers.push_back(const_cast<char*>(s.c_str()));
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-std::string Trimmed(const std::string& s)
-{
-    const auto b = s.find_first_not_of(" \t\r\n\f");
-    const auto e = s.find_last_not_of(" \t\r\n\f");
-    return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-}
-
-std::string PostScriptString(const std::string& text)
-{
-    std::string escaped = "(";
-    for (const char c : text) {
-        if (c == '(' || c == ')' || c == '\\')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped + ")";
-}
-
-} // namespace
 
 void PrintTo(const TextCase& c, std::ostream* os)
 {
     *os << '"' << c.In << '"';
 }
 
-TRunResult RunProgram(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env)
+std::filesystem::path U8(const std::string& utf8)
 {
-    TRunResult result;
-    if (argv.empty())
-        return result;
-    // Output goes to unlinked files rather than pipes, so a chatty child can never
-    // block on a full pipe while we wait for it.
-    FilePtr out(std::tmpfile(), std::fclose);
-    FilePtr err(std::tmpfile(), std::fclose);
-    if (!out || !err)
-        throw std::runtime_error("cannot create capture files");
-
-    // posix_spawn rather than fork: several suites run programs while other
-    // threads (a job, Qt's) are alive.
-    posix_spawn_file_actions_t actions;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    ::posix_spawn_file_actions_adddup2(&actions, ::fileno(out.get()), STDOUT_FILENO);
-    ::posix_spawn_file_actions_adddup2(&actions, ::fileno(err.get()), STDERR_FILENO);
-    for (FILE* f : {out.get(), err.get()})
-        if (::fileno(f) > STDERR_FILENO)
-            ::posix_spawn_file_actions_addclose(&actions, ::fileno(f));
-
-    const std::vector<std::string> environment = ChildEnvironment(env);
-    std::vector<char*> args = Pointers(argv);
-    std::vector<char*> envp = Pointers(environment);
-    pid_t pid = -1;
-    const int spawned = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
-    ::posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        result.ExitCode = 127;
-        result.Err = "cannot run " + argv[0];
-        return result;
-    }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR)
-            return result;
-    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.Out = ReadAll(out.get());
-    result.Err = ReadAll(err.get());
-    return result;
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-bool HaveProgram(const std::string& name)
+std::string Utf8(const std::filesystem::path& path)
 {
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "";
-    for (std::size_t at = 0; at <= folders.size();) {
-        const std::size_t end = std::min(folders.find(':', at), folders.size());
-        const std::string folder = end > at ? folders.substr(at, end - at) : ".";
-        const std::string candidate = folder + "/" + name;
-        struct stat st;
-        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-            ::access(candidate.c_str(), X_OK) == 0)
-            return true;
-        at = end + 1;
-    }
-    return false;
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+std::string TestFixture(const std::string& name)
 {
-    std::string program = "/Helvetica findfont 24 scalefont setfont\n";
-    for (const std::string& text : pageTexts)
-        program += "72 700 moveto " + PostScriptString(text) +
-                   " show newpath 100 100 moveto 300 400 lineto 400 100 lineto closepath stroke showpage\n";
-    // Ghostscript reads "%" in the output name as a page-number format (doubled, it
-    // stands for itself), and a leading "|" or a lone "-" as a pipe or stdout.
-    std::string output = !path.empty() && (path[0] == '|' || path[0] == '-') ? "./" : "";
-    for (const char c : path)
-        output += c == '%' ? std::string("%%") : std::string(1, c);
-    // The program lives in a folder of its own, so nothing but the PDF is left
-    // beside it.
-    const TempDir work;
-    const std::string ps = work.write("pages.ps", program);
-    return RunProgram({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
-                       "-sOutputFile=" + output, ps})
-               .ExitCode == 0;
+    const char* folder = std::getenv("PLICORA_TEST_FIXTURES");
+    if (!folder || !*folder)
+        return {};
+    const std::filesystem::path path = U8(folder) / U8(name);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec) ? Utf8(path) : std::string();
 }
 
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before, const std::string& after)
@@ -176,12 +51,6 @@ int PdfPageCount(const std::string& path)
 {
     const TRunResult r = RunProgram({"qpdf", "--show-npages", path});
     return r.ExitCode == 0 ? std::atoi(r.Out.c_str()) : -1;
-}
-
-std::string PdfPageText(const std::string& path, int page)
-{
-    const std::string n = std::to_string(page);
-    return Trimmed(RunProgram({"pdftotext", "-f", n, "-l", n, path, "-"}).Out);
 }
 
 std::vector<std::string> PdfPageTexts(const std::string& path)
@@ -213,9 +82,14 @@ TempDir::~TempDir()
     std::filesystem::remove_all(m_path, ec);
 }
 
+std::string TempDir::str() const
+{
+    return Utf8(m_path) + static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
 std::string TempDir::write(const std::string& name, const std::string& bytes) const
 {
-    const auto p = m_path / name;
+    const auto p = m_path / U8(name);
     std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
+    return Utf8(p);
 }

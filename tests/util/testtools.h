@@ -2,6 +2,10 @@
 // PDFs made by the gs command, the two independent checkers (qpdf for the page
 // count, pdftotext for the text) and a temporary folder. No Qt here, so the core
 // tests can use it; the window tests pass their paths through QFile::encodeName.
+//
+// Windows builds run under Wine on a Linux machine, where no Linux program can
+// help: there qpdf runs in-process through libqpdf's QPDFJob (same checker, same
+// library), and test PDFs are made and read with libqpdf. Paths are UTF-8.
 #pragma once
 
 #include <filesystem>
@@ -26,18 +30,30 @@ struct TRunResult
     std::string Err;
 };
 
-// Runs argv[0] (searched on PATH when it holds no "/") with the rest as its
+// Runs argv[0] (searched on PATH when it holds no separator) with the rest as its
 // arguments, through no shell: any character in a path is passed as it is. env
-// entries are set for the child only. Its standard input is /dev/null.
+// entries are set for the child only. Its standard input is /dev/null (NUL).
+// Windows: "qpdf" runs in-process, with qpdf's exit codes (0, 2 errors, 3
+// warnings); env does not apply to it.
 TRunResult RunProgram(const std::vector<std::string>& argv,
                       const std::map<std::string, std::string>& env = {});
 
-// Whether a program of that name is found on PATH.
+// Whether a program of that name is found on PATH (Windows: with ".exe"; "qpdf"
+// always, being in-process).
 bool HaveProgram(const std::string& name);
 
-// Writes a PDF with the gs command, one page per text; each page shows its text
-// (ASCII) and a triangle, so the content holds paths as well as text. False when
-// gs fails.
+// Why MakeTestPdf and the checkers (PdfPageCount, PdfPageText, MakeEncryptedPdf)
+// cannot work here, "" when they can: the gs, qpdf and pdftotext commands, or
+// nothing on Windows, where they are built in.
+std::string MissingTestTools();
+
+// A file made on the build machine before a Windows run under Wine, in the folder
+// the PLICORA_TEST_FIXTURES variable names; "" when there is none.
+std::string TestFixture(const std::string& name);
+
+// Writes a PDF with the gs command (Windows: libqpdf), one page per text; each
+// page shows its text (ASCII) in Helvetica and a triangle, so the content holds
+// paths as well as text. False when it fails.
 bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts);
 // The same with `pages` pages; page n shows before + n + after.
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before = "Page ",
@@ -50,9 +66,18 @@ bool MakeEncryptedPdf(const std::string& source, const std::string& path);
 // Page count by qpdf; -1 when qpdf refuses the file.
 int PdfPageCount(const std::string& path);
 // The text of one page (first page 1) by pdftotext, blanks trimmed at both ends.
+// Windows: the strings the page's content shows (Tj, TJ, ' and "), byte for byte,
+// one line per text object: enough for PDFs made with simple fonts, as the tests'
+// own are.
 std::string PdfPageText(const std::string& path, int page);
 // Every page's text, page by page as qpdf counts them.
 std::vector<std::string> PdfPageTexts(const std::string& path);
+
+// A path from UTF-8 text. Windows reads a plain std::string as the ANSI code page,
+// so any name a test hands to std::filesystem or a file stream goes through here.
+std::filesystem::path U8(const std::string& utf8);
+// The path as UTF-8 text.
+std::string Utf8(const std::filesystem::path& path);
 
 // A folder under the system's temporary folder for one test, removed with
 // everything in it afterwards (made writable first, should a test have locked it).
@@ -65,8 +90,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    // The folder as text, with a trailing separator.
-    std::string str() const { return m_path.string() + "/"; }
+    // The folder as text (UTF-8), with a trailing separator.
+    std::string str() const;
     // Writes a file in the folder; its full path.
     std::string write(const std::string& name, const std::string& bytes) const;
 

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Cross-builds the core, plicora-cli and their tests for 64-bit Windows (mingw-w64,
+# static runtime) and runs the tests under Wine in a private prefix. Fails when
+# any test fails. PDFs only Linux tools can make (Ghostscript with pdfmark) are
+# made here first: from inside Wine no Linux program can help.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+build="$root/build-win64"
+t0=$SECONDS
+step=$SECONDS
+timing=()
+lap() {
+  timing+=("$(printf '%-26s %4ds' "$1" $((SECONDS - step)))")
+  step=$SECONDS
+}
+
+packages=(cmake make g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev googletest ghostscript
+  libcli11-dev libgs-dev)
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+lap "packages"
+
+# libqpdf and libjpeg for Windows: built once, then taken from the cache (or
+# from PLICORA_QPDF_PREFIX, a prefix made before).
+qpdf_prefix="${PLICORA_QPDF_PREFIX:-}"
+if [[ -z "$qpdf_prefix" ]]; then
+  if [[ ! -f scripts/build-qpdf-windows.sh ]]; then
+    echo "scripts/build-qpdf-windows.sh is missing: no libqpdf for Windows" >&2
+    exit 1
+  fi
+  qpdf_prefix="$(bash scripts/build-qpdf-windows.sh | tail -n 1)"
+fi
+lap "libqpdf for Windows"
+
+# Header-only parts serve any target as they are: CLI11 (with its CMake package)
+# and Ghostscript's API headers, from Debian's Linux packages.
+headers="$build/host-headers"
+mkdir -p "$headers/include" "$headers/share/cmake"
+ln -sfn /usr/include/CLI "$headers/include/CLI"
+ln -sfn /usr/include/ghostscript "$headers/include/ghostscript"
+ln -sfn /usr/share/cmake/CLI11 "$headers/share/cmake/CLI11"
+export PLICORA_WIN_DEPS="$qpdf_prefix;$headers"
+
+emulator=/usr/lib/wine/wine64
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
+  -DPLICORA_BUILD_GUI=OFF -DPLICORA_BUILD_BENCH=OFF -DPLICORA_BUILD_CLI=ON -DPLICORA_FUZZ=OFF \
+  -DBUILD_TESTING=ON -DPLICORA_WERROR=ON -DCMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES="$headers/include" >/dev/null
+lap "configure"
+suites=(plicora_core_tests plicora_cli_tests plicora_gs_tests plicora_exact_tests plicora_safe_tests)
+cmake --build "$build" -j2 --target plicora-cli "${suites[@]}"
+lap "build"
+
+# Ghostscript's own output with bookmarks, links and named destinations, for the
+# exact engine's tests.
+fixtures="$build/fixtures"
+mkdir -p "$fixtures"
+gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -sOutputFile="$fixtures/structured.pdf" \
+  tests/exact/structured.ps
+lap "fixtures"
+
+# A prefix of our own, so nothing of the user's Wine set-up takes part; no Mono or
+# Gecko installers, no windows.
+export WINEPREFIX="$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  "$emulator" wineboot -i >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w # the set-up's server must be gone before ours starts
+fi
+# One server for the whole run instead of one started for every test program, and
+# Wine's own background programs started now, away from ctest's output pipes:
+# started by the first test, they would hold its pipe open and ctest would wait.
+/usr/lib/wine/wineserver -p
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+"$emulator" wineboot </dev/null >/dev/null 2>&1
+lap "wine prefix"
+
+# Wine shows the Linux root as drive Z:.
+export PLICORA_TEST_FIXTURES="Z:$fixtures"
+results="$build/results"
+rm -rf "$results"
+mkdir -p "$results"
+export GTEST_OUTPUT="xml:Z:$results/"
+status=0
+ctest --test-dir "$build" --output-on-failure --no-tests=error -j2 \
+  -R "^($(IFS='|'; echo "${suites[*]}"))\$" || status=$?
+lap "tests under Wine"
+
+# Per program: cases run, skipped (each with its reason) and failed.
+for xml in "$results"/*.xml; do
+  [[ -f "$xml" ]] || continue
+  summary="$(grep -m1 '<testsuites' "$xml")"
+  attr() { sed -n "s/.* $1=\"\([0-9]*\)\".*/\1/p" <<<"$summary"; }
+  printf '%-22s %4s cases, %3s failed, %3s skipped\n' "$(basename "$xml" .xml)" \
+    "$(attr tests)" "$(attr failures)" "$(grep -c '<skipped' "$xml" || true)"
+  awk '/<testcase / {
+         n = $0; sub(/.*<testcase name="/, "", n); sub(/".*/, "", n)
+         c = $0; sub(/.* classname="/, "", c); sub(/".*/, "", c); name = c "." n }
+       /<skipped message="/ {
+         m = $0; sub(/.*<skipped message="/, "", m); sub(/".*/, "", m); sub(/.*&#x0A;/, "", m)
+         gsub(/&apos;/, "\047", m); gsub(/&quot;/, "\"", m); print "  skipped " name ": " m }' "$xml"
+done
+
+echo "Timings:"
+printf '  %s\n' "${timing[@]}"
+printf '  %-26s %4ds\n' "total" $((SECONDS - t0))
+exit "$status"
