@@ -29,8 +29,8 @@ constexpr std::string_view EncryptKeyword = "Encrypt";
 // Random-access byte sources for the tail check and the encryption test: a file
 // or bytes in memory, both with readAt().
 
-// Every probe opens its file through plat::ReadOnlyFile: without sharing where the
-// system has sharing modes, never waiting on a named pipe. Pipes and devices open
+// Every probe opens its file through plat::ReadOnlyFile: shared for reading only
+// where the system has sharing modes, never waiting on a named pipe. Pipes and devices open
 // but count as empty, which no PDF is; a folder is a failed open.
 
 class MemorySource

@@ -169,8 +169,9 @@ std::string errorText(int code);
 
 // A file opened for reading only, closed again when the object goes. Opening
 // never waits (a named pipe without a writer answers at once) and never makes a
-// terminal the controlling one. Where the system has sharing modes, nobody else
-// can open the file while it is held. A folder is a failed open.
+// terminal the controlling one. Where the system has sharing modes, others may
+// read the file while it is held but nobody may write it. A folder is a failed
+// open.
 class ReadOnlyFile
 {
 public:

@@ -385,16 +385,17 @@ std::string errorText(int code)
     return result;
 }
 
-// No sharing: nobody else can open the file while it is held, and the open fails
-// while anybody else holds it. A folder needs FILE_FLAG_BACKUP_SEMANTICS to open,
-// so it fails here too.
+// Others may read the file while it is held, nobody may write it: a PDF open
+// in a viewer can be listed, the same file can be counted twice at once, and
+// it cannot change under a probe. A folder needs FILE_FLAG_BACKUP_SEMANTICS to
+// open, so it fails here.
 ReadOnlyFile::ReadOnlyFile(const std::string& path)
 {
     if (!usable(path)) {
         m_error = ERROR_INVALID_NAME;
         return;
     }
-    const HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    const HANDLE h = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         m_error = lastError();

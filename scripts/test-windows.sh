@@ -44,20 +44,13 @@ if [[ -z "$qpdf_prefix" ]]; then
 fi
 lap "libqpdf for Windows"
 
-# Header-only parts serve any target as they are: CLI11 (with its CMake package)
-# and Ghostscript's API headers, from Debian's Linux packages.
-headers="$build/host-headers"
-mkdir -p "$headers/include" "$headers/share/cmake"
-ln -sfn /usr/include/CLI "$headers/include/CLI"
-ln -sfn /usr/include/ghostscript "$headers/include/ghostscript"
-ln -sfn /usr/share/cmake/CLI11 "$headers/share/cmake/CLI11"
-export PLICORA_WIN_DEPS="$qpdf_prefix;$headers"
+export PLICORA_WIN_DEPS="$qpdf_prefix"
 
 emulator=/usr/lib/wine/wine64
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
   -DPLICORA_BUILD_GUI=OFF -DPLICORA_BUILD_BENCH=OFF -DPLICORA_BUILD_CLI=ON -DPLICORA_FUZZ=OFF \
-  -DBUILD_TESTING=ON -DPLICORA_WERROR=ON -DCMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES="$headers/include" >/dev/null
+  -DBUILD_TESTING=ON -DPLICORA_WERROR=ON >/dev/null
 lap "configure"
 suites=(plicora_core_tests plicora_cli_tests plicora_gs_tests plicora_exact_tests plicora_safe_tests)
 cmake --build "$build" -j2 --target plicora-cli "${suites[@]}"
