@@ -1,5 +1,7 @@
 // Feeds files to the fuzz entry point without libFuzzer: every file named on the
 // command line, and every file inside a folder named there.
+#include "platform.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -16,7 +18,7 @@ bool runFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "cannot read %s\n", plat::fsText(path).c_str());
         return false;
     }
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
