@@ -94,19 +94,7 @@ packages=(
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 )
 if [[ $check -eq 1 ]]; then packages+=(wine wine64 qpdf poppler-utils); fi
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  say "installing: ${missing[*]}"
-  sudo_cmd=()
-  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages "${packages[@]}" >&2
 
 start=$SECONDS
 rm -rf "$work"

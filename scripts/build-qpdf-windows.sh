@@ -64,19 +64,7 @@ if ((!rebuild)) && is_built; then
 fi
 
 packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev cmake make xz-utils debian-archive-keyring)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  say "installing: ${missing[*]}"
-  sudo_cmd=()
-  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages "${packages[@]}" >&2
 
 logs=$work/logs
 rm -rf "$logs"

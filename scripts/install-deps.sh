@@ -13,6 +13,12 @@ packages=(
   dpkg-dev                                # dpkg-shlibdeps, for the package's Depends
   xvfb xauth                              # the drag test needs a real X server
 )
+# --packages p1 p2 ...: only those (the Windows scripts' own tools).
+if [[ "${1:-}" == "--packages" ]]; then
+  shift
+  packages=("$@")
+  set --
+fi
 for extra in "$@"; do
   case "$extra" in
     --gui-tools) packages+=(xdotool x11-apps imagemagick) ;; # the screenshot script

@@ -17,19 +17,7 @@ lap() {
 
 packages=(cmake make g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev googletest ghostscript
   libcli11-dev libgs-dev)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages "${packages[@]}"
 lap "packages"
 
 # libqpdf and libjpeg for Windows: built once, then taken from the cache (or
