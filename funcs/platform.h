@@ -212,6 +212,9 @@ std::string libraryError();
 bool closeLibrary(void* handle);
 
 #ifdef _WIN32
+// The short (8.3) name of an existing file or folder; "" when the file system
+// keeps none.
+std::string shortPathName(const std::string& path);
 // A string value of the registry ("" when the key or value is missing or longer
 // than 260 bytes). HKEY_CURRENT_USER when currentUser, else HKEY_LOCAL_MACHINE.
 std::string readRegistryString(bool currentUser, const std::string& key, const std::string& value);

@@ -474,6 +474,22 @@ bool closeLibrary(void* handle)
     return handle && FreeLibrary(static_cast<HMODULE>(handle)) != 0;
 }
 
+std::string shortPathName(const std::string& path)
+{
+    if (!usable(path))
+        return {};
+    const std::wstring wide = toWide(path);
+    const DWORD need = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (need == 0)
+        return {};
+    std::wstring buffer(need, L'\0');
+    const DWORD n = GetShortPathNameW(wide.c_str(), buffer.data(), need);
+    if (n == 0 || n >= need)
+        return {};
+    buffer.resize(n);
+    return fromWide(buffer);
+}
+
 namespace {
 HKEY openKey(bool currentUser, const std::string& key)
 {

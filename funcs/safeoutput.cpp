@@ -270,10 +270,17 @@ std::string SystemTempFolder()
     std::string folder = plat::getEnv("TMPDIR");
     const std::string fallback = "/tmp";
 #endif
-    const bool plain = std::all_of(folder.begin(), folder.end(), [](char c) {
-        return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F;
-    });
-    if (folder.empty() || !plain || !plat::isDirectory(folder))
+    const auto plain = [](const std::string& text) {
+        return std::all_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F;
+        });
+    };
+#ifdef _WIN32
+    // A user name with accents is in TEMP; its short (8.3) name is plain.
+    if (!plain(folder) && plat::isDirectory(folder))
+        folder = plat::shortPathName(folder);
+#endif
+    if (folder.empty() || !plain(folder) || !plat::isDirectory(folder))
         return fallback;
     while (folder.size() > std::max<std::size_t>(plat::rootLength(folder), 1) &&
            plat::isPathSeparator(folder.back()))

@@ -75,7 +75,8 @@ private:
 };
 
 // The system's temporary folder: TMPDIR when it is set, plain ASCII and an
-// existing folder, else /tmp (Windows: TEMP). No trailing separator.
+// existing folder, else /tmp (Windows: TEMP, or its short name when TEMP is not
+// plain, else "."). No trailing separator.
 std::string SystemTempFolder();
 
 // A folder of the job's own, for engine temporaries (Ghostscript's TMPDIR) and

@@ -4,6 +4,7 @@
 #include "fileservices.h"
 #include "gsbinding.h"
 #include "platform.h"
+#include "safeoutput.h"
 #include "util/testtools.h"
 
 #include <fstream>
@@ -126,6 +127,24 @@ TEST(WideNames, EnvironmentKeepsTheText)
 }
 
 #ifdef _WIN32
+
+// A user name with accents is part of TEMP; Ghostscript's temporary folder needs
+// a plain name, which the folder's short name is.
+TEST(TempFolder, APlainShortNameStandsForATempWithAccents)
+{
+    TempDir dir;
+    const std::string accented = plat::fsText(dir.path()) + "\\Jos\xC3\xA9 文档";
+    ASSERT_EQ(plat::createNewFolder(accented), 0);
+    const std::string saved = plat::getEnv("TEMP");
+    plat::setEnv("TEMP", accented);
+    const std::string chosen = SystemTempFolder();
+    plat::setEnv("TEMP", saved);
+    if (plat::shortPathName(accented) == accented)
+        GTEST_SKIP() << "this volume keeps no short names";
+    EXPECT_TRUE(ResolvesToSameFile(chosen, accented)) << chosen;
+    for (const char c : chosen)
+        EXPECT_TRUE(c >= 0x20 && c < 0x7F) << chosen;
+}
 
 TEST(GhostscriptLibraryName, MatchesTheProgramsWidth)
 {
