@@ -93,3 +93,21 @@ std::string TempDir::write(const std::string& name, const std::string& bytes) co
     std::ofstream(p, std::ios::binary) << bytes;
     return Utf8(p);
 }
+
+std::string LiteralString(const std::string& text)
+{
+    std::string escaped = "(";
+    for (const char c : text) {
+        if (c == '(' || c == ')' || c == '\\')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped + ")";
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const auto b = text.find_first_not_of(" \t\r\n\f");
+    const auto e = text.find_last_not_of(" \t\r\n\f");
+    return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
+}

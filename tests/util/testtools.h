@@ -73,6 +73,12 @@ std::string PdfPageText(const std::string& path, int page);
 // Every page's text, page by page as qpdf counts them.
 std::vector<std::string> PdfPageTexts(const std::string& path);
 
+// Text between parentheses with "(", ")" and "\\" escaped: a string literal of
+// PostScript and of PDF alike, for test fixtures.
+std::string LiteralString(const std::string& text);
+// Blanks and line ends cut off at both ends.
+std::string Trimmed(const std::string& text);
+
 // A path from UTF-8 text. Windows reads a plain std::string as the ANSI code page,
 // so any name a test hands to std::filesystem or a file stream goes through here.
 std::filesystem::path U8(const std::string& utf8);

@@ -53,24 +53,6 @@ std::vector<char*> Pointers(const std::vector<std::string>& strings)
     return pointers;
 }
 
-std::string Trimmed(const std::string& s)
-{
-    const auto b = s.find_first_not_of(" \t\r\n\f");
-    const auto e = s.find_last_not_of(" \t\r\n\f");
-    return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-}
-
-std::string PostScriptString(const std::string& text)
-{
-    std::string escaped = "(";
-    for (const char c : text) {
-        if (c == '(' || c == ')' || c == '\\')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped + ")";
-}
-
 } // namespace
 
 TRunResult RunProgram(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env)
@@ -146,7 +128,7 @@ bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTe
 {
     std::string program = "/Helvetica findfont 24 scalefont setfont\n";
     for (const std::string& text : pageTexts)
-        program += "72 700 moveto " + PostScriptString(text) +
+        program += "72 700 moveto " + LiteralString(text) +
                    " show newpath 100 100 moveto 300 400 lineto 400 100 lineto closepath stroke showpage\n";
     // Ghostscript reads "%" in the output name as a page-number format (doubled, it
     // stands for itself), and a leading "|" or a lone "-" as a pipe or stdout.

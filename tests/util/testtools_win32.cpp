@@ -158,17 +158,6 @@ TRunResult RunQpdf(const std::vector<std::string>& argv)
     return result;
 }
 
-std::string PdfString(const std::string& text)
-{
-    std::string escaped = "(";
-    for (const char c : text) {
-        if (c == '(' || c == ')' || c == '\\')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped + ")";
-}
-
 // The strings of the text-showing operators, one line per text object.
 class TextCollector : public QPDFObjectHandle::ParserCallbacks
 {
@@ -197,13 +186,6 @@ private:
     std::vector<QPDFObjectHandle> m_operands;
     std::string m_text;
 };
-
-std::string Trimmed(const std::string& s)
-{
-    const auto b = s.find_first_not_of(" \t\r\n\f");
-    const auto e = s.find_last_not_of(" \t\r\n\f");
-    return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-}
 
 } // namespace
 
@@ -300,7 +282,7 @@ bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTe
                 pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
             page.replaceKey("/Resources", resources);
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(
-                                             &pdf, "BT /F1 24 Tf 72 700 Td " + PdfString(text) +
+                                             &pdf, "BT /F1 24 Tf 72 700 Td " + LiteralString(text) +
                                                        " Tj ET\n100 100 m 300 400 l 400 100 l h f\n"));
             pdf.addPage(page, false);
         }
