@@ -2,7 +2,7 @@
 // window. (The job reads copies of the controls, taken when it starts: jobinputs.h.)
 #pragma once
 
-#include "gsjob.h"
+#include "job/job.h"
 
 #include <QEvent>
 #include <cstdint>

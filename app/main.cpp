@@ -3,8 +3,8 @@
 // closes.
 #include "application.h"
 #include "mainform.h"
+#include "output/signalguard.h"
 #include "pgbar.h"
-#include "signalguard.h"
 
 #include <QIcon>
 #include <QImageReader>

@@ -2,9 +2,9 @@
 // share, and the completion handling of a job.
 #pragma once
 
-#include "gsjob.h"
+#include "job/job.h"
+#include "job/jobinputs.h"
 #include "jobbridge.h"
-#include "jobinputs.h"
 
 #include <QStringList>
 #include <QWidget>

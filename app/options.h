@@ -2,7 +2,7 @@
 // kept in the user's settings and read again when the main window starts.
 #pragma once
 
-#include "pdfengine.h"
+#include "engines/pdfengine.h"
 
 #include <QDialog>
 #include <memory>

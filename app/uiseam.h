@@ -3,7 +3,7 @@
 // can answer them without a person. The real implementation shows Qt dialogs.
 #pragma once
 
-#include "pdfengine.h"
+#include "engines/pdfengine.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -13,7 +13,7 @@
 // The engines run in process and qpdf as a command, so the qpdf ratios carry the
 // command's start-up on qpdf's side. Needs gs and qpdf on the PATH and libgs.
 #include "benchtools.h"
-#include "exactengine.h"
+#include "engines/exactengine.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -11,11 +11,11 @@
 // Job and command alternate within each iteration, so that load from other work
 // on the machine falls on both alike. Needs gs and qpdf on the PATH.
 #include "benchtools.h"
-#include "gsbinding.h"
-#include "gsjob.h"
-#include "jobinputs.h"
-#include "pdfengine.h"
-#include "pdfprobe.h"
+#include "engines/gsbinding.h"
+#include "engines/pdfengine.h"
+#include "job/job.h"
+#include "job/jobinputs.h"
+#include "pdf/pdfprobe.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

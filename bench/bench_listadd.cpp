@@ -7,9 +7,9 @@
 // Usage: bench_listadd [--dir D] [--reps N]
 // Files are made by gs and qpdf on the first run into D (default
 // /tmp/plicora-bench-listadd) and kept.
-#include "gsbinding.h"
-#include "pdfprobe.h"
-#include "pdfreader.h"
+#include "engines/gsbinding.h"
+#include "pdf/pdfprobe.h"
+#include "pdf/pdfreader.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "cliapp.h"
 
 #include "commands.h"
-#include "pdfengine.h"
+#include "engines/pdfengine.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdint>

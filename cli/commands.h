@@ -3,7 +3,7 @@
 // runs one job of the core and waits for its end.
 #pragma once
 
-#include "pdfengine.h"
+#include "engines/pdfengine.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "cliapp.h"
-#include "platform.h"
-#include "signalguard.h"
+#include "output/signalguard.h"
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <iostream>

@@ -2,7 +2,7 @@
 // (The percentage shown for them: progressmeter.h.)
 #pragma once
 
-#include "gsjob.h"
+#include "job/job.h"
 
 #include <condition_variable>
 #include <cstdint>

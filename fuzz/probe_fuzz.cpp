@@ -2,7 +2,7 @@
 // encryption test must never fault, must not depend on how the bytes are split
 // into blocks, and must agree with the literal one-window-at-a-time rules.
 #include "core/probe_oracle.h"
-#include "pdfprobe.h"
+#include "pdf/pdfprobe.h"
 
 #include <cstdint>
 #include <cstdio>

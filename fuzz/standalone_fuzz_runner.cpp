@@ -1,6 +1,6 @@
 // Feeds files to the fuzz entry point without libFuzzer: every file named on the
 // command line, and every file inside a folder named there.
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // adds a bookmark per merged file, only Ghostscript's needs the library, and a
 // name that is no engine is refused before anything is written.
 #include "clitestutil.h"
-#include "gsbinding.h"
-#include "platform.h"
+#include "engines/gsbinding.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <filesystem>

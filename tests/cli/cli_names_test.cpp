@@ -3,8 +3,8 @@
 // layer (Ghostscript's output names) would take for a page number, in the files
 // and in the folders around them.
 #include "clitestutil.h"
-#include "gsbinding.h"
-#include "platform.h"
+#include "engines/gsbinding.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>

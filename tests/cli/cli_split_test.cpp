@@ -1,6 +1,6 @@
 #include "clitestutil.h"
-#include "platform.h"
-#include "splitnames.h"
+#include "job/splitnames.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "clitestutil.h"
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "splitnames.h"
+#include "job/splitnames.h"
 
 #include <gtest/gtest.h>
 #include <limits>

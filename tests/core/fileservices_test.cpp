@@ -1,5 +1,7 @@
-#include "fileservices.h"
-#include "platform.h"
+#include "output/folders.h"
+#include "output/outputnames.h"
+#include "platform/platform.h"
+#include "text/filenames.h"
 #include "util/testtools.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 // The checks both front ends run before a job, with the refusal each gives.
-#include "jobchecks.h"
-#include "messages.h"
-#include "platform.h"
+#include "job/jobchecks.h"
+#include "job/messages.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>

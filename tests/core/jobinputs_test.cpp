@@ -1,7 +1,7 @@
 // Setting up a job: what each Prepare function leaves in the record, and the
 // reason a failed job keeps.
-#include "jobinputs.h"
-#include "platform.h"
+#include "job/jobinputs.h"
+#include "platform/platform.h"
 
 #include <gtest/gtest.h>
 #include <mutex>

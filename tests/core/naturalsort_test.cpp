@@ -1,4 +1,4 @@
-#include "naturalsort.h"
+#include "text/naturalsort.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "pageranges.h"
-#include "strutil.h"
+#include "job/pageranges.h"
+#include "text/strutil.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,10 +1,11 @@
 // The platform layer as the rest of the core relies on it: where a path's root
 // and last folder end on each system, names outside any one code page, and (on
 // Windows) where the Ghostscript library is looked for.
-#include "fileservices.h"
-#include "gsbinding.h"
-#include "platform.h"
-#include "safeoutput.h"
+#include "engines/gsbinding.h"
+#include "output/folders.h"
+#include "output/safeoutput.h"
+#include "platform/platform.h"
+#include "text/filenames.h"
 #include "util/testtools.h"
 
 #include <fstream>

@@ -1,8 +1,8 @@
 // The probe on real PDFs made at test time: Ghostscript writes them from a small
 // PostScript program, qpdf rewrites them in other shapes, and qpdf's own page
 // count is the independent answer.
-#include "gsbinding.h"
-#include "pdfprobe.h"
+#include "engines/gsbinding.h"
+#include "pdf/pdfprobe.h"
 #include "util/testtools.h"
 
 #include <gtest/gtest.h>

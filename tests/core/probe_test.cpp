@@ -2,8 +2,8 @@
 // rules, the tail check's and the encryption test's windows, block boundaries, and
 // the file-level contract (open error, closed files, bounded memory).
 #include "core/probe_oracle.h"
-#include "pdfprobe.h"
-#include "platform.h"
+#include "pdf/pdfprobe.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <cerrno>

@@ -1,6 +1,6 @@
 // The progress arithmetic the window and the command line share.
-#include "gsjob.h"
-#include "progressmeter.h"
+#include "job/job.h"
+#include "job/progressmeter.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

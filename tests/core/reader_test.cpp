@@ -2,8 +2,8 @@
 // Ghostscript and qpdf, and by hand where a layout needs bytes no tool writes
 // (revisions appended, orphan pages, CR line ends, a lying /Count). qpdf's own
 // page count is the independent answer wherever qpdf can read the file.
-#include "pdfprobe.h"
-#include "pdfreader.h"
+#include "pdf/pdfprobe.h"
+#include "pdf/pdfreader.h"
 #include "util/testtools.h"
 
 #include <cstdio>

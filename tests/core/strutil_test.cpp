@@ -1,4 +1,4 @@
-#include "strutil.h"
+#include "text/strutil.h"
 
 #include <gtest/gtest.h>
 #include <optional>

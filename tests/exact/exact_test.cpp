@@ -1,6 +1,6 @@
 // The exact engine keeps what users keep PDFs for: each output is checked with
 // qpdf (structure, bookmarks, links, fields) and pdftotext (text per page).
-#include "exactengine.h"
+#include "engines/exactengine.h"
 #include "exactfixtures.h"
 #include "util/testtools.h"
 

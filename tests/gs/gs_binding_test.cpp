@@ -1,6 +1,6 @@
 // Locating the library, the output switch, and the page-count run against the stub.
+#include "engines/gsbinding.h"
 #include "gs_test_support.h"
-#include "gsbinding.h"
 #include "util/testtools.h"
 
 #include <algorithm>

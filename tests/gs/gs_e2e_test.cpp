@@ -1,7 +1,7 @@
 // End to end with the installed Ghostscript library: PDFs are generated here with
 // the gs command, and every output is checked with qpdf and pdftotext.
+#include "engines/gsbinding.h"
 #include "gs_test_support.h"
-#include "gsbinding.h"
 #include "util/testtools.h"
 
 #include <fstream>

@@ -1,9 +1,9 @@
 // The job thread against the stub library: argument vectors, notices in order,
 // result codes and every failure path. The stub writes real PDFs, so each job
 // runs its whole safe path on real files in a folder of the test's own.
+#include "engines/gsbinding.h"
+#include "engines/pdfengine.h"
 #include "gs_test_support.h"
-#include "gsbinding.h"
-#include "pdfengine.h"
 #include "util/testtools.h"
 
 #include <fstream>

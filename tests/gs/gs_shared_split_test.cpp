@@ -1,9 +1,9 @@
 // Every-N splits in one Ghostscript instance against a fresh instance per piece,
 // with the installed libgs: every piece must come out the same as far as the
 // independent checkers see (pages, text, bookmarks, links, qpdf --check).
+#include "engines/gsbinding.h"
+#include "engines/pdfengine.h"
 #include "gs_test_support.h"
-#include "gsbinding.h"
-#include "pdfengine.h"
 #include "util/testtools.h"
 
 #include <fstream>

@@ -3,10 +3,10 @@
 // an output folder.
 #pragma once
 
-#include "gsbinding.h"
-#include "gsjob.h"
-#include "jobinputs.h"
-#include "platform.h"
+#include "engines/gsbinding.h"
+#include "job/job.h"
+#include "job/jobinputs.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>

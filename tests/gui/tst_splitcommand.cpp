@@ -1,7 +1,7 @@
 // The split command: the source field, the page ranges, how it shows its refusals, and
 // splits through the window with the default engine (exact copy).
 #include "guitestutil.h"
-#include "strutil.h"
+#include "text/strutil.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gserrors.h"
+#include "engines/gserrors.h"
 
 #include <gtest/gtest.h>
 

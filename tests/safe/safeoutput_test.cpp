@@ -1,6 +1,6 @@
-#include "fileservices.h"
-#include "platform.h"
-#include "safeoutput.h"
+#include "output/outputnames.h"
+#include "output/safeoutput.h"
+#include "platform/platform.h"
 #include "util/testtools.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // argv[2] "wait" (wait for a signal) or "pipe" (write progress to stdout, which
 // the test closes, then finish the job). Prints the temporary's name and the
 // private folder's, one a line, once both exist.
-#include "safeoutput.h"
-#include "signalguard.h"
+#include "output/safeoutput.h"
+#include "output/signalguard.h"
 
 #include <cstdio>
 #include <fstream>

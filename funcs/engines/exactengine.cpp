@@ -1,0 +1,842 @@
+#include "engines/exactengine.h"
+
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <new>
+#include <qpdf/BufferInputSource.hh>
+#include <qpdf/ClosedFileInputSource.hh>
+#include <qpdf/FileInputSource.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFMatrix.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFOutlineObjectHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFSystemError.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <set>
+#include <utility>
+
+namespace {
+
+// Beyond this many merge inputs, each is closed between reads (the process's
+// open-file limit would otherwise end a long merge).
+constexpr std::size_t MaxOpenInputs = 100;
+
+// Inputs are read into memory whole while they fit in this many bytes, all
+// together: qpdf reads each object with a seek of its own, a system call on a
+// file, and a merge reads every object. The copies keep their source's bytes
+// until the output is written, hence a limit for the whole merge.
+constexpr std::uintmax_t MemoryInputBudget = 128u << 20;
+
+// The input to parse; in memory when it fits what is left of budget, which it
+// then takes from.
+std::shared_ptr<InputSource> OpenInput(const std::string& path, std::uintmax_t& budget)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(plat::fsPath(path), ec);
+    if (!ec && size > 0 && size <= budget) {
+        auto buffer = std::make_unique<Buffer>(static_cast<std::size_t>(size));
+        std::FILE* file = plat::openFile(path, "rb");
+        if (file) {
+            const std::size_t got = std::fread(buffer->getBuffer(), 1, buffer->getSize(), file);
+            std::fclose(file);
+            if (got == buffer->getSize()) {
+                budget -= size;
+                return std::make_shared<BufferInputSource>(path, buffer.release(), true);
+            }
+        }
+    }
+    auto input = std::make_shared<FileInputSource>();
+    input->setFilename(path.c_str());
+    return input;
+}
+
+// A destination as read from a source: its page (index in the source, -1 when
+// it names no page of it) and the rest of the array (view and coordinates) as
+// PDF text, so that it can be parsed into any output without ties to the source.
+struct TDest
+{
+    int Page = -1;
+    std::string View;
+};
+
+struct TBookmark
+{
+    std::string Title; // the /Title string's bytes as they stand
+    std::string Color; // the /C array as PDF text, or empty
+    long long Flags = 0;
+    bool Open = false;
+    TDest Dest;
+    QPDFObjectHandle Action; // a non-GoTo action of the source (a URI...), or uninitialised
+    std::vector<TBookmark> Kids;
+};
+
+bool IsDirectScalar(QPDFObjectHandle o)
+{
+    return o.isNumber() || o.isNull() || o.isName() || o.isBool();
+}
+
+std::pair<int, int> VersionNumbers(const std::string& version)
+{
+    int major = 1, minor = 0;
+    if (std::sscanf(version.c_str(), "%d.%d", &major, &minor) < 1)
+        return {1, 0};
+    return {major, minor};
+}
+
+// The output's page for each source page index in [first, first + size).
+struct TPageMap
+{
+    int First = 0;
+    std::vector<QPDFObjectHandle> Pages;
+
+    QPDFObjectHandle At(int index) const
+    {
+        if (index < First || index - First >= static_cast<int>(Pages.size()))
+            return {};
+        return Pages[static_cast<std::size_t>(index - First)];
+    }
+    bool Holds(int index) const { return At(index).isInitialized(); }
+};
+
+QPDFObjectHandle MakeDest(QPDFObjectHandle page, const std::string& view)
+{
+    QPDFObjectHandle array = QPDFObjectHandle::parse("[" + (view.empty() ? std::string("/Fit") : view) + "]");
+    array.insertItem(0, page);
+    return array;
+}
+
+// Where a whole file starts: the top of its first page, the zoom left as it is.
+QPDFObjectHandle MakePageTopDest(QPDFObjectHandle page)
+{
+    QPDFPageObjectHelper helper(page);
+    QPDFObjectHandle rotate = page.getKey("/Rotate");
+    QPDFObjectHandle box = helper.getCropBox();
+    if ((rotate.isInteger() && rotate.getIntValue() % 360 != 0) || !box.isRectangle())
+        return MakeDest(page, "/Fit");
+    const double top = box.getArrayAsRectangle().ury;
+    return MakeDest(page, "/XYZ null " + QPDFObjectHandle::newReal(top, 2).unparse() + " null");
+}
+
+} // namespace
+
+// One input, opened and read once: its pages, destinations and bookmarks. Link
+// destinations in its annotations are rewritten in place to page indexes (the
+// source is never written back), so that copying a page never pulls in another.
+struct ExactEngineSource
+{
+    std::string Path;
+    std::unique_ptr<QPDF> Pdf;
+    std::shared_ptr<ClosedFileInputSource> ClosedInput; // set when the file is closed between reads
+    std::unique_ptr<QPDFAcroFormDocumentHelper> Form;
+    std::vector<QPDFObjectHandle> Pages;
+    std::map<QPDFObjGen, int> PageIndex;
+    std::map<std::string, TDest> NameDests;   // /Root /Dests, keyed by name ("/chap1")
+    std::map<std::string, TDest> StringDests; // the /Dests name tree, keyed by UTF-8 text
+    std::vector<TBookmark> Bookmarks;
+    bool ObjectStreams = false;
+    bool SharedResources = false;
+    std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
+
+    // memoryBudget: what may still be read into memory (see OpenInput); files
+    // closed between reads are never read whole.
+    ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget)
+        : Path(path), Pdf(std::make_unique<QPDF>())
+    {
+        Pdf->setSuppressWarnings(true);
+        if (closeBetweenReads) {
+            ClosedInput = std::make_shared<ClosedFileInputSource>(path.c_str());
+            ClosedInput->stayOpen(true);
+            Pdf->processInputSource(ClosedInput);
+        } else {
+            Pdf->processInputSource(OpenInput(path, memoryBudget));
+        }
+        Pdf->pushInheritedAttributesToPage();
+        Form = std::make_unique<QPDFAcroFormDocumentHelper>(*Pdf);
+        Pages = Pdf->getAllPages();
+        for (std::size_t i = 0; i < Pages.size(); ++i)
+            PageIndex.emplace(Pages[i].getObjGen(), static_cast<int>(i));
+        for (const auto& [og, entry] : Pdf->getXRefTable()) {
+            if (entry.getType() == 2) {
+                ObjectStreams = true;
+                break;
+            }
+        }
+        FindSharedResources();
+        // A broken name tree or outline costs what it holds, not the pages.
+        try {
+            ReadNamedDests();
+        } catch (const std::exception& e) {
+            Notes.push_back(Path + ": named destinations left out (" + e.what() + ")");
+        }
+        try {
+            ReadBookmarks();
+        } catch (const std::exception& e) {
+            Bookmarks.clear();
+            Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
+        }
+        DetachLinkTargets();
+        if (ClosedInput)
+            ClosedInput->stayOpen(false);
+    }
+
+    TDest Resolve(QPDFObjectHandle dest, int depth = 0) const
+    {
+        if (depth > 8)
+            return {};
+        if (dest.isDictionary())
+            dest = dest.getKey("/D");
+        if (dest.isName()) {
+            const auto it = NameDests.find(dest.getName());
+            return it == NameDests.end() ? TDest{} : it->second;
+        }
+        if (dest.isString()) {
+            const auto it = StringDests.find(dest.getUTF8Value());
+            return it == StringDests.end() ? TDest{} : it->second;
+        }
+        if (!dest.isArray() || dest.getArrayNItems() < 1)
+            return {};
+        TDest result;
+        QPDFObjectHandle target = dest.getArrayItem(0);
+        if (target.isIndirect()) {
+            const auto it = PageIndex.find(target.getObjGen());
+            if (it != PageIndex.end())
+                result.Page = it->second;
+        } else if (target.isInteger()) {
+            // Page indexes: some producers write them for local links, and
+            // DetachLinkTargets leaves them behind.
+            const long long index = target.getIntValue();
+            if (index >= 0 && index < static_cast<long long>(Pages.size()))
+                result.Page = static_cast<int>(index);
+        }
+        for (int i = 1; i < dest.getArrayNItems(); ++i) {
+            QPDFObjectHandle item = dest.getArrayItem(i);
+            if (!IsDirectScalar(item))
+                break;
+            // Appended in two steps: GCC 12 warns falsely (-Wrestrict) on the
+            // concatenation at -O2.
+            if (i > 1)
+                result.View += ' ';
+            result.View += item.unparseResolved();
+        }
+        return result;
+    }
+
+    void FindSharedResources()
+    {
+        // As qpdf's own page splitter decides: only resources shared between
+        // pages can hold what a piece does not use; trimming costs a content parse.
+        std::set<QPDFObjGen> seen;
+        for (QPDFObjectHandle page : Pages) {
+            QPDFObjectHandle resources = page.getKey("/Resources");
+            if (resources.isIndirect() && !seen.insert(resources.getObjGen()).second) {
+                SharedResources = true;
+                return;
+            }
+            if (!resources.isDictionary())
+                continue;
+            for (const char* key : {"/Font", "/XObject"}) {
+                QPDFObjectHandle sub = resources.getKey(key);
+                if (sub.isIndirect() && !seen.insert(sub.getObjGen()).second) {
+                    SharedResources = true;
+                    return;
+                }
+            }
+        }
+    }
+
+    void ReadNamedDests()
+    {
+        QPDFObjectHandle root = Pdf->getRoot();
+        QPDFObjectHandle dests = root.getKey("/Dests");
+        if (dests.isDictionary()) {
+            for (const std::string& key : dests.getKeys())
+                NameDests.emplace(key, Resolve(dests.getKey(key)));
+        }
+        QPDFObjectHandle names = root.getKey("/Names");
+        if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
+            QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), *Pdf);
+            // Collected first: a value may be a name of the old dictionary.
+            for (const auto& [key, value] : tree)
+                StringDests.emplace(key, Resolve(value));
+        }
+    }
+
+    TBookmark ReadBookmark(QPDFOutlineObjectHelper& outline, int depth)
+    {
+        TBookmark b;
+        QPDFObjectHandle item = outline.getObjectHandle();
+        if (item.getKey("/Title").isString())
+            b.Title = item.getKey("/Title").getStringValue();
+        QPDFObjectHandle color = item.getKey("/C");
+        if (color.isArray() && color.getArrayNItems() == 3) {
+            bool numbers = true;
+            for (QPDFObjectHandle c : color.getArrayAsVector())
+                numbers = numbers && c.isNumber();
+            if (numbers)
+                b.Color = color.unparseResolved();
+        }
+        if (item.getKey("/F").isInteger())
+            b.Flags = item.getKey("/F").getIntValue();
+        b.Open = outline.getCount() > 0;
+        QPDFObjectHandle dest = outline.getDest();
+        if (!dest.isNull()) {
+            b.Dest = Resolve(dest);
+        } else {
+            QPDFObjectHandle action = item.getKey("/A");
+            if (action.isDictionary() && !action.getKey("/S").isNameAndEquals("/GoTo"))
+                b.Action = action;
+        }
+        if (depth < 64) {
+            for (QPDFOutlineObjectHelper& kid : outline.getKids())
+                b.Kids.push_back(ReadBookmark(kid, depth + 1));
+        }
+        return b;
+    }
+
+    void ReadBookmarks()
+    {
+        QPDFOutlineDocumentHelper outlines(*Pdf);
+        for (QPDFOutlineObjectHelper& top : outlines.getTopLevelOutlines())
+            Bookmarks.push_back(ReadBookmark(top, 0));
+    }
+
+    // Replaces the page object in a local destination array by its index.
+    void DetachTarget(QPDFObjectHandle dest) const
+    {
+        if (!dest.isArray() || dest.getArrayNItems() < 1 || !dest.getArrayItem(0).isIndirect())
+            return;
+        const auto it = PageIndex.find(dest.getArrayItem(0).getObjGen());
+        dest.setArrayItem(0, QPDFObjectHandle::newInteger(it == PageIndex.end() ? -1 : it->second));
+    }
+
+    void DetachLinkTargets()
+    {
+        for (QPDFObjectHandle& page : Pages) {
+            QPDFObjectHandle annots = page.getKey("/Annots");
+            if (!annots.isArray())
+                continue;
+            for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
+                if (!annot.isDictionary())
+                    continue;
+                // Each copy gets its own page back; a /P to another page would
+                // drag that page into every piece.
+                annot.removeKey("/P");
+                DetachTarget(annot.getKey("/Dest"));
+                QPDFObjectHandle action = annot.getKey("/A");
+                if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+                    DetachTarget(action.getKey("/D"));
+            }
+        }
+    }
+
+    void TakeWarnings(std::vector<std::string>& into)
+    {
+        into.insert(into.end(), Notes.begin(), Notes.end());
+        Notes.clear();
+        for (const QPDFExc& w : Pdf->getWarnings())
+            into.push_back(w.what());
+    }
+};
+
+namespace {
+
+// New names for the named destinations one source brings into an output; a
+// name absent here points at no page of the output.
+struct TRenames
+{
+    std::map<std::string, std::string> Names;
+    std::map<std::string, std::string> Strings;
+};
+
+// The PDF being written, built up from one or more sources.
+class TOutput
+{
+public:
+    TOutput()
+    {
+        m_pdf.emptyPDF();
+        m_pdf.setSuppressWarnings(true);
+        m_form = std::make_unique<QPDFAcroFormDocumentHelper>(m_pdf);
+        m_outlines = m_pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+    }
+
+    QPDF& Pdf() { return m_pdf; }
+
+    void TakeVersionOf(QPDF& source, bool objectStreams)
+    {
+        const std::string version = source.getPDFVersion();
+        const int extension = source.getExtensionLevel();
+        if (std::make_pair(VersionNumbers(version), extension) >
+            std::make_pair(VersionNumbers(m_version), m_extension)) {
+            m_version = version;
+            m_extension = extension;
+        }
+        m_objectStreams = m_objectStreams || objectStreams;
+    }
+
+    // Copies source pages [first, last) with their annotations and fields, and
+    // the named destinations that land on them; fills map. afterPage gets each
+    // page's source index once it is in.
+    void CopyPages(ExactEngineSource& source, int first, int last, TPageMap& map,
+                   const std::function<void(int)>& afterPage);
+
+    // Adds the wanted bookmarks under parent; returns how many items would show
+    // below parent were it open (its /Count).
+    int AddBookmarks(QPDFObjectHandle parent, const std::vector<TBookmark>& items, ExactEngineSource& source,
+                     const TPageMap& map, bool keepUntargeted);
+
+    // One top-level bookmark for a merged file, closed, its own bookmarks below.
+    void AddFileBookmark(const std::string& title, ExactEngineSource& source, const TPageMap& map)
+    {
+        if (map.Pages.empty())
+            return;
+        QPDFObjectHandle item = NewOutlineItem(m_outlines, QPDFObjectHandle::newUnicodeString(title));
+        item.replaceKey("/Dest", MakePageTopDest(map.Pages.front()));
+        const int below = AddBookmarks(item, source.Bookmarks, source, map, true);
+        if (below > 0)
+            item.replaceKey("/Count", QPDFObjectHandle::newInteger(-below));
+        m_visibleTop += 1;
+    }
+
+    void AddTopBookmarks(ExactEngineSource& source, const TPageMap& map)
+    {
+        m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, false);
+    }
+
+    void Write(const std::string& path)
+    {
+        QPDFObjectHandle root = m_pdf.getRoot();
+        if (m_outlines.hasKey("/First")) {
+            m_outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(m_visibleTop));
+            root.replaceKey("/Outlines", m_outlines);
+        }
+        if (!m_nameDests.empty()) {
+            QPDFObjectHandle dests = QPDFObjectHandle::newDictionary();
+            for (auto& [name, dest] : m_nameDests)
+                dests.replaceKey(name, dest);
+            root.replaceKey("/Dests", m_pdf.makeIndirectObject(dests));
+        }
+        if (!m_stringDests.empty()) {
+            QPDFNameTreeObjectHelper tree = QPDFNameTreeObjectHelper::newEmpty(m_pdf);
+            for (auto& [name, dest] : m_stringDests)
+                tree.insert(name, dest);
+            root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
+        }
+        QPDFWriter writer(m_pdf, path.c_str());
+        writer.setMinimumPDFVersion(m_version, m_extension);
+        // Object streams only where an input had them: they need PDF 1.5, and an
+        // older input's version is kept.
+        writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
+        writer.write();
+    }
+
+    void TakeWarnings(std::vector<std::string>& into)
+    {
+        for (const QPDFExc& w : m_pdf.getWarnings())
+            into.push_back(w.what());
+    }
+
+private:
+    QPDFObjectHandle NewOutlineItem(QPDFObjectHandle parent, QPDFObjectHandle title)
+    {
+        QPDFObjectHandle item = m_pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        item.replaceKey("/Title", title);
+        item.replaceKey("/Parent", parent);
+        if (parent.hasKey("/Last")) {
+            QPDFObjectHandle last = parent.getKey("/Last");
+            last.replaceKey("/Next", item);
+            item.replaceKey("/Prev", last);
+        } else {
+            parent.replaceKey("/First", item);
+        }
+        parent.replaceKey("/Last", item);
+        return item;
+    }
+
+    static bool Wanted(const TBookmark& b, const TPageMap& map, bool keepUntargeted)
+    {
+        if (map.Holds(b.Dest.Page) || b.Action.isInitialized())
+            return true;
+        if (keepUntargeted && b.Dest.Page < 0)
+            return true;
+        return std::any_of(b.Kids.begin(), b.Kids.end(),
+                           [&](const TBookmark& kid) { return Wanted(kid, map, keepUntargeted); });
+    }
+
+    TRenames AddNamedDests(const ExactEngineSource& source, const TPageMap& map)
+    {
+        TRenames renames;
+        auto add = [&](const std::map<std::string, TDest>& from, std::map<std::string, QPDFObjectHandle>& to,
+                       std::map<std::string, std::string>& renamed) {
+            for (const auto& [name, dest] : from) {
+                QPDFObjectHandle page = map.At(dest.Page);
+                if (!page.isInitialized())
+                    continue;
+                std::string unique = name;
+                for (int n = 2; to.contains(unique); ++n)
+                    unique = name + "-" + std::to_string(n);
+                to.emplace(unique, MakeDest(page, dest.View));
+                renamed.emplace(name, unique);
+            }
+        };
+        add(source.NameDests, m_nameDests, renames.Names);
+        add(source.StringDests, m_stringDests, renames.Strings);
+        return renames;
+    }
+
+    // Points a copied destination at the output's page or renamed destination;
+    // false when its target is not in the output.
+    static bool Retarget(QPDFObjectHandle holder, const char* key, const TPageMap& map,
+                         const TRenames& renames)
+    {
+        QPDFObjectHandle dest = holder.getKey(key);
+        if (dest.isArray()) {
+            if (dest.getArrayNItems() < 1 || !dest.getArrayItem(0).isInteger())
+                return false;
+            const long long index = dest.getArrayItem(0).getIntValue();
+            QPDFObjectHandle page =
+                index >= 0 && index <= 0x7fffffff ? map.At(static_cast<int>(index)) : QPDFObjectHandle();
+            if (!page.isInitialized())
+                return false;
+            // A new array: the copied one may be shared by other annotations.
+            QPDFObjectHandle array = dest.shallowCopy();
+            array.setArrayItem(0, page);
+            holder.replaceKey(key, array);
+            return true;
+        }
+        if (dest.isName()) {
+            const auto it = renames.Names.find(dest.getName());
+            if (it == renames.Names.end())
+                return false;
+            holder.replaceKey(key, QPDFObjectHandle::newName(it->second));
+            return true;
+        }
+        if (dest.isString()) {
+            const auto it = renames.Strings.find(dest.getUTF8Value());
+            if (it == renames.Strings.end())
+                return false;
+            if (it->second != it->first)
+                holder.replaceKey(key, QPDFObjectHandle::newUnicodeString(it->second));
+            return true;
+        }
+        return dest.isNull();
+    }
+
+    // False when the annotation is a link to nowhere in the output.
+    static bool FixAnnotation(QPDFObjectHandle annot, QPDFObjectHandle page, const TPageMap& map,
+                              const TRenames& renames)
+    {
+        annot.replaceKey("/P", page);
+        const bool link = annot.getKey("/Subtype").isNameAndEquals("/Link");
+        if (link && annot.hasKey("/Dest") && !Retarget(annot, "/Dest", map, renames))
+            return false;
+        QPDFObjectHandle action = annot.getKey("/A");
+        if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo")) {
+            QPDFObjectHandle own = action.shallowCopy();
+            if (!Retarget(own, "/D", map, renames)) {
+                if (link)
+                    return false;
+                annot.removeKey("/A");
+            } else {
+                annot.replaceKey("/A", own);
+            }
+        }
+        return true;
+    }
+
+    // Drops field kids whose widgets sit on no page of the output (a field with
+    // widgets on several pages, split apart); false when nothing of it is left.
+    static bool PruneField(QPDFObjectHandle field, const std::set<QPDFObjGen>& placed, int depth)
+    {
+        QPDFObjectHandle kids = field.getKey("/Kids");
+        if (!kids.isArray() || depth > 32)
+            return !field.getKey("/Subtype").isNameAndEquals("/Widget") || placed.contains(field.getObjGen());
+        std::vector<QPDFObjectHandle> kept;
+        for (QPDFObjectHandle kid : kids.getArrayAsVector()) {
+            if (kid.isDictionary() && PruneField(kid, placed, depth + 1))
+                kept.push_back(kid);
+        }
+        if (kept.size() != static_cast<std::size_t>(kids.getArrayNItems()))
+            field.replaceKey("/Kids", QPDFObjectHandle::newArray(kept));
+        return !kept.empty();
+    }
+
+    QPDF m_pdf;
+    std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
+    QPDFObjectHandle m_outlines;
+    int m_visibleTop = 0;
+    std::map<std::string, QPDFObjectHandle> m_nameDests;
+    std::map<std::string, QPDFObjectHandle> m_stringDests;
+    std::string m_version = "1.3";
+    int m_extension = 0;
+    bool m_objectStreams = false;
+};
+
+void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap& map,
+                        const std::function<void(int)>& afterPage)
+{
+    map.First = first;
+    map.Pages.clear();
+    // Each page's annotations in order; widgets are filled in once every page is
+    // in, all at once, so that a field with widgets on several pages stays one.
+    std::vector<std::vector<QPDFObjectHandle>> pageAnnots;
+    std::vector<QPDFObjectHandle> widgets;
+    std::vector<std::pair<std::size_t, std::size_t>> widgetSlots;
+    for (int i = first; i < last; ++i) {
+        QPDFObjectHandle page = source.Pages[static_cast<std::size_t>(i)];
+        // The page goes over without its annotations (copied below, with their
+        // fields) and article beads (which lead to other pages).
+        QPDFObjectHandle annots = page.getKey("/Annots");
+        QPDFObjectHandle beads = page.getKey("/B");
+        page.removeKey("/Annots");
+        page.removeKey("/B");
+        QPDFObjectHandle copy;
+        try {
+            copy = m_pdf.copyForeignObject(page);
+        } catch (...) {
+            if (!annots.isNull())
+                page.replaceKey("/Annots", annots);
+            if (!beads.isNull())
+                page.replaceKey("/B", beads);
+            throw;
+        }
+        if (!annots.isNull())
+            page.replaceKey("/Annots", annots);
+        if (!beads.isNull())
+            page.replaceKey("/B", beads);
+        m_pdf.addPage(copy, false);
+        map.Pages.push_back(copy);
+        std::vector<QPDFObjectHandle>& slots = pageAnnots.emplace_back();
+        if (annots.isArray()) {
+            for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
+                if (!annot.isDictionary())
+                    continue;
+                if (annot.getKey("/Subtype").isNameAndEquals("/Widget")) {
+                    widgets.push_back(annot);
+                    widgetSlots.emplace_back(pageAnnots.size() - 1, slots.size());
+                    slots.emplace_back();
+                } else {
+                    // Nothing to rename or merge: a plain copy, as qpdf's own
+                    // page copying does.
+                    slots.push_back(m_pdf.copyForeignObject(
+                        annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
+                }
+            }
+        }
+        afterPage(i);
+    }
+
+    const TRenames renames = AddNamedDests(source, map);
+    std::vector<QPDFObjectHandle> newAnnots;
+    std::vector<QPDFObjectHandle> newFields;
+    if (!widgets.empty()) {
+        std::set<QPDFObjGen> oldFields;
+        m_form->transformAnnotations(QPDFObjectHandle::newArray(widgets), newAnnots, newFields, oldFields,
+                                     QPDFMatrix(), source.Pdf.get(), source.Form.get());
+        if (newAnnots.size() != widgets.size())
+            throw std::runtime_error("the form fields could not be copied");
+        for (std::size_t w = 0; w < widgets.size(); ++w)
+            pageAnnots[widgetSlots[w].first][widgetSlots[w].second] = newAnnots[w];
+    }
+    std::set<QPDFObjGen> placed;
+    for (std::size_t p = 0; p < map.Pages.size(); ++p) {
+        if (pageAnnots[p].empty())
+            continue;
+        QPDFObjectHandle page = map.Pages[p];
+        std::vector<QPDFObjectHandle> kept;
+        for (QPDFObjectHandle annot : pageAnnots[p]) {
+            if (FixAnnotation(annot, page, map, renames)) {
+                kept.push_back(annot);
+                placed.insert(annot.getObjGen());
+            }
+        }
+        if (!kept.empty())
+            page.replaceKey("/Annots", QPDFObjectHandle::newArray(kept));
+    }
+    std::vector<QPDFObjectHandle> fields;
+    for (QPDFObjectHandle field : newFields) {
+        if (PruneField(field, placed, 0))
+            fields.push_back(field);
+    }
+    if (!fields.empty())
+        m_form->addAndRenameFormFields(fields);
+}
+
+int TOutput::AddBookmarks(QPDFObjectHandle parent, const std::vector<TBookmark>& items,
+                          ExactEngineSource& source, const TPageMap& map, bool keepUntargeted)
+{
+    int visible = 0;
+    for (const TBookmark& b : items) {
+        if (!Wanted(b, map, keepUntargeted))
+            continue;
+        QPDFObjectHandle item = NewOutlineItem(parent, QPDFObjectHandle::newString(b.Title));
+        QPDFObjectHandle page = map.At(b.Dest.Page);
+        if (page.isInitialized()) {
+            item.replaceKey("/Dest", MakeDest(page, b.Dest.View));
+        } else if (b.Action.isInitialized()) {
+            // A GoTo in the chain would bring its page along.
+            QPDFObjectHandle action = QPDFObjectHandle(b.Action).shallowCopy();
+            action.removeKey("/Next");
+            item.replaceKey("/A", m_pdf.copyForeignObject(source.Pdf->makeIndirectObject(action)));
+        }
+        if (!b.Color.empty())
+            item.replaceKey("/C", QPDFObjectHandle::parse(b.Color));
+        if (b.Flags != 0)
+            item.replaceKey("/F", QPDFObjectHandle::newInteger(b.Flags));
+        const int below = AddBookmarks(item, b.Kids, source, map, keepUntargeted);
+        if (below > 0)
+            item.replaceKey("/Count", QPDFObjectHandle::newInteger(b.Open ? below : -below));
+        visible += 1 + (b.Open ? below : 0);
+    }
+    return visible;
+}
+
+// A reason a user can read, naming the file concerned.
+std::string Describe(const QPDFExc& e, const std::string& context, const std::string& outPath)
+{
+    const std::string file = e.getFilename().empty() ? context : e.getFilename();
+    const std::string detail = e.getMessageDetail().empty() ? std::string(e.what()) : e.getMessageDetail();
+    switch (e.getErrorCode()) {
+    case qpdf_e_password:
+        return file + ": needs a password";
+    case qpdf_e_damaged_pdf:
+        return file + ": damaged beyond repair (" + detail + ")";
+    case qpdf_e_system:
+        return file + (file == outPath ? ": could not be written (" : ": could not be read (") + detail + ")";
+    case qpdf_e_unsupported:
+        return file + ": uses a PDF feature that cannot be copied (" + detail + ")";
+    default:
+        return file + ": " + e.what();
+    }
+}
+
+// Runs body, turning whatever it throws into a failure naming *context.
+template <typename Body>
+TEngineResult Guarded(const std::string& outPath, const std::string& context, Body body)
+{
+    try {
+        body();
+        return TEngineResult::Success();
+    } catch (const QPDFExc& e) {
+        return TEngineResult::Failure(Describe(e, context, outPath));
+    } catch (const QPDFSystemError& e) {
+        return TEngineResult::Failure(
+            context + (context == outPath ? ": could not be written (" : ": could not be read (") +
+            std::strerror(e.getErrno()) + ")");
+    } catch (const std::bad_alloc&) {
+        return TEngineResult::Failure(context + ": not enough memory to copy its pages");
+    } catch (const std::exception& e) {
+        if (context == outPath)
+            return TEngineResult::Failure(outPath + ": could not be written (" + e.what() + ")");
+        return TEngineResult::Failure(context + ": " + e.what());
+    }
+}
+
+} // namespace
+
+ExactEngine::ExactEngine() = default;
+ExactEngine::~ExactEngine() = default;
+
+TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
+                                 const TPageReport& onPage)
+{
+    m_warnings.clear();
+    if (inputs.empty())
+        return TEngineResult::Failure("There is nothing to merge.");
+    std::string context;
+    // Once its pages are in, a source's parsed objects are dropped: the copies
+    // read their stream data from the file itself, which qpdf keeps open. On a
+    // merge of many files the parsed inputs would otherwise outweigh the output.
+    std::vector<std::string> sourceWarnings;
+    std::unique_ptr<ExactEngineSource> current;
+    const TEngineResult result = Guarded(outPath, context, [&] {
+        TOutput out;
+        const bool closeBetweenReads = inputs.size() > MaxOpenInputs;
+        std::uintmax_t memoryBudget = MemoryInputBudget;
+        for (const TMergeInput& input : inputs) {
+            context = input.Path;
+            current = std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads, memoryBudget);
+            ExactEngineSource& source = *current;
+            out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
+            TPageMap map;
+            out.CopyPages(source, 0, static_cast<int>(source.Pages.size()), map, [&](int index) {
+                if (onPage)
+                    onPage(index + 1);
+            });
+            out.AddFileBookmark(input.Title, source, map);
+            source.TakeWarnings(sourceWarnings);
+            current.reset();
+        }
+        context = outPath;
+        out.Write(outPath);
+        out.TakeWarnings(m_warnings);
+    });
+    m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
+    if (current)
+        current->TakeWarnings(m_warnings);
+    return result;
+}
+
+TEngineResult ExactEngine::OpenSource(const std::string& source)
+{
+    CloseSource();
+    m_warnings.clear();
+    const TEngineResult result = Guarded(std::string(), source, [&] {
+        std::uintmax_t memoryBudget = MemoryInputBudget;
+        m_source = std::make_unique<ExactEngineSource>(source, false, memoryBudget);
+    });
+    if (m_source)
+        m_source->TakeWarnings(m_warnings);
+    return result;
+}
+
+TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
+                                      const TPageReport& onPage)
+{
+    if (!m_source)
+        return TEngineResult::Failure("No source file is open.");
+    ExactEngineSource& source = *m_source;
+    const auto pages = static_cast<std::int32_t>(source.Pages.size());
+    if (first < 1 || last < first || last > pages)
+        return TEngineResult::Failure(source.Path + ": has no pages " + std::to_string(first) + "-" +
+                                      std::to_string(last) + " (it has " + std::to_string(pages) + ")");
+    std::string context = source.Path;
+    const TEngineResult result = Guarded(outPath, context, [&] {
+        TOutput out;
+        out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
+        TPageMap map;
+        out.CopyPages(source, first - 1, last, map, [&](int index) {
+            if (onPage)
+                onPage(index + 1);
+        });
+        out.AddTopBookmarks(source, map);
+        if (source.SharedResources)
+            QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
+        context = outPath;
+        out.Write(outPath);
+        out.TakeWarnings(m_warnings);
+    });
+    source.TakeWarnings(m_warnings);
+    return result;
+}
+
+void ExactEngine::CloseSource()
+{
+    m_source.reset();
+}
+
+std::unique_ptr<IPdfEngine> MakeExactEngine()
+{
+    return std::make_unique<ExactEngine>();
+}

@@ -1,0 +1,46 @@
+// The exact-copy engine: pages go into the output as they are (content streams,
+// fonts and images untouched) by libqpdf, together with what a user keeps a PDF
+// for: bookmarks, internal and external links, named destinations and form
+// fields. Links and bookmarks whose targets are not written are left out.
+#pragma once
+
+#include "engines/pdfengine.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ExactEngineSource; // an open input, with what was read from it
+
+class ExactEngine final : public IPdfEngine
+{
+public:
+    ExactEngine();
+    ~ExactEngine() override;
+    ExactEngine(const ExactEngine&) = delete;
+    ExactEngine& operator=(const ExactEngine&) = delete;
+
+    // Merge: every page of every input in list order; each input becomes one
+    // closed top-level bookmark (its Title) on its first page, holding that
+    // input's own bookmarks. Clashing form field names and named destinations
+    // of later inputs are renamed. onPage gets the page number within its input.
+    TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
+                        const TPageReport& onPage) override;
+
+    // The source is read once; each piece keeps the bookmarks, links and named
+    // destinations that point into it, the form fields of its pages and only the
+    // resources its pages use. onPage gets the page number in the source.
+    TEngineResult OpenSource(const std::string& source) override;
+    TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
+                             const TPageReport& onPage) override;
+    void CloseSource() override;
+
+    // What libqpdf had to repair or could not read in the inputs of the last
+    // Merge, or of the open source and its pieces, one line each, beginning with
+    // the file's path. Empty for sound files.
+    std::vector<std::string> Warnings() const override { return m_warnings; }
+
+private:
+    std::unique_ptr<ExactEngineSource> m_source;
+    std::vector<std::string> m_warnings;
+};

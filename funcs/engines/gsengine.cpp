@@ -1,0 +1,256 @@
+// The Ghostscript engine: pages rewritten by its pdfwrite device. Its page
+// reports come from the job's stdio callbacks, so it never calls TPageReport.
+#include "engines/gsbinding.h"
+#include "engines/gscallbacks.h"
+#include "engines/gserrors.h"
+#include "engines/pdfengine.h"
+#include "output/safeoutput.h"
+#include "platform/platform.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Every run starts with these five entries.
+std::vector<std::string> FixedArgs()
+{
+    return {"verezeri", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite"};
+}
+
+const char* const LoadFailed = "The Ghostscript library could not be loaded.";
+const char* const RunFailed = "Ghostscript could not write the file.";
+
+// A failed run: the library could not be loaded, or Ghostscript failed.
+TEngineResult RunFailure()
+{
+    const std::string load = GsLoadErrorText();
+    return TEngineResult::Failure(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load));
+}
+
+// A PostScript string holding exactly these bytes: no character needs escaping.
+std::string HexString(std::string_view bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string hex = "<";
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        hex += digits[b >> 4];
+        hex += digits[b & 0xF];
+    }
+    return hex + ">";
+}
+
+// An output name as /OutputFile takes it: "%" is a format character there.
+std::string OutputFileName(std::string_view path)
+{
+    std::string name;
+    for (const char c : path) {
+        name += c;
+        if (c == '%')
+            name += '%';
+    }
+    return name;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(plat::fsPath(path), ec);
+    return ec ? path : plat::fsText(absolute);
+}
+
+class TGhostscriptEngine final : public IPdfEngine
+{
+public:
+    TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
+                        const TPageReport&) override
+    {
+        std::vector<std::string> args = FixedArgs();
+        args.push_back(GsOutputFileSwitch(outPath));
+        args.push_back("-f");
+        for (const TMergeInput& input : inputs)
+            args.push_back(GsInputFileName(input.Path));
+        return Run_GS(args) ? TEngineResult::Success() : RunFailure();
+    }
+
+    void SetConsecutivePieces(bool consecutive) override { m_consecutive = consecutive; }
+
+    // Ghostscript 10 refuses a second gsapi_init_with_args on an instance, so the
+    // library stays loaded for the whole split and, for ranges, every piece gets
+    // an instance of its own; Load_GS made the first one. Consecutive pieces all
+    // run in that first instance when the library can run PostScript text.
+    TEngineResult OpenSource(const std::string& source) override
+    {
+        m_source = source;
+        m_firstPiece = true;
+        m_shared = false;
+        m_failed = false;
+        return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure();
+    }
+
+    TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
+                             const TPageReport&) override
+    {
+        if (m_firstPiece && m_consecutive && m_binding.CanRunStrings()) {
+            m_firstPiece = false;
+            if (!StartSharedInstance())
+                return Fail();
+            m_shared = true;
+        }
+        if (m_shared)
+            return SharedPiece(first, last, outPath);
+
+        if (!m_firstPiece && !m_binding.NewInstance())
+            return TEngineResult::Failure(RunFailed);
+        m_firstPiece = false;
+        std::vector<std::string> args = FixedArgs();
+        args.push_back("-dFirstPage=" + std::to_string(first));
+        args.push_back("-dLastPage=" + std::to_string(last));
+        args.push_back(GsOutputFileSwitch(outPath));
+        args.push_back(GsInputFileName(m_source));
+        const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
+        m_binding.DeleteInstance();
+        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success()
+                                                  : TEngineResult::Failure(RunFailed);
+    }
+
+    // The shared instance exits here: its output is the scratch file by then,
+    // which goes with the private folder.
+    void CloseSource() override
+    {
+        Free_GS(m_binding);
+        m_scratchFolder.reset();
+    }
+
+private:
+    // Page reports reach the job as before; the error stream is also kept for
+    // the reason of a failure.
+    static int GSDLLCALL SharedStdOut(void* handle, const char* str, int len)
+    {
+        static_cast<TGhostscriptEngine*>(handle)->m_errors.Feed(str, len);
+        return GS_StdOut(nullptr, str, len);
+    }
+    static int GSDLLCALL SharedStdErr(void* handle, const char* str, int len)
+    {
+        static_cast<TGhostscriptEngine*>(handle)->m_errors.Feed(str, len);
+        return GS_StdErr(nullptr, str, len);
+    }
+
+    // The instance starts writing a scratch file in a private folder; each piece
+    // then switches the output to its own file and back, so that pdfwrite has
+    // closed the piece completely when WritePiece returns.
+    bool StartSharedInstance()
+    {
+        m_scratchFolder = std::make_unique<TPrivateFolder>();
+        if (!m_scratchFolder->Ok()) {
+            m_errors.Feed(m_scratchFolder->Reason() + "\n");
+            return false;
+        }
+        m_scratch = m_scratchFolder->NewName(".pdf");
+        m_sourceAbs = AbsolutePath(m_source);
+        if (!m_binding.NewInstance(this, GS_StdIn, SharedStdOut, SharedStdErr) ||
+            m_binding.AddControlPath(GS_PERMIT_FILE_READING, m_sourceAbs) != 0 || !PermitWriting(m_scratch))
+            return false;
+        std::vector<std::string> args = FixedArgs();
+        args.push_back(GsOutputFileSwitch(m_scratch));
+        return m_binding.InitInstance(args) == 0;
+    }
+
+    bool PermitWriting(const std::string& path)
+    {
+        return m_binding.AddControlPath(GS_PERMIT_FILE_WRITING, path) == 0;
+    }
+
+    // What a fresh instance run with -dFirstPage/-dLastPage does, in the shared
+    // one: the file is opened anew for each piece, so its bookmarks are written
+    // into the piece as a fresh run writes them. The device counts every page
+    // it ever wrote and the interpreter adds that count to bookmark and link
+    // targets, so the device's page window moves by the same count.
+    TEngineResult SharedPiece(std::int32_t first, std::int32_t last, const std::string& outPath)
+    {
+        if (m_failed)
+            return TEngineResult::Failure(RunFailed);
+        const std::string piece = AbsolutePath(outPath);
+        m_errors.Clear();
+        // pdfwrite only prints it when it cannot open a piece's file, and the
+        // file is opened anew for each piece, so an empty file beforehand and a
+        // complete one afterwards tell that this piece was written.
+        if (!std::ofstream(plat::fsPath(piece), std::ios::binary | std::ios::trunc)) {
+            m_errors.Feed("**** Could not open the file " + piece + "\n");
+            return Fail();
+        }
+        if (!PermitWriting(piece))
+            return Fail();
+        const std::string a = std::to_string(first);
+        const std::string b = std::to_string(last);
+        const std::string program =
+            "<< /OutputFile " + HexString(OutputFileName(piece)) +
+            " >> setpagedevice\n"
+            "userdict /PlicoraBase currentpagedevice /PageCount get put\n"
+            "<< /DisablePageHandler true /FirstPage PlicoraBase " +
+            a + " add /LastPage PlicoraBase " + b +
+            " add >> setpagedevice\n"
+            "userdict /FirstPage " +
+            a + " put userdict /LastPage " + b + " put\n" + HexString(m_sourceAbs) +
+            " (r) file runpdfbegin process_trailer_attrs runpdfpagerange dopdfpages runpdfend\n"
+            "<< /OutputFile " +
+            HexString(OutputFileName(m_scratch)) + " >> setpagedevice\n";
+        const int code = m_binding.RunString(program);
+        if (code != 0) {
+            m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
+            return Fail();
+        }
+        if (!EndsWithEof(piece))
+            return Fail();
+        return TEngineResult::Success();
+    }
+
+    // pdfwrite ends every file it closes with "%%EOF".
+    static bool EndsWithEof(const std::string& path)
+    {
+        std::ifstream in(plat::fsPath(path), std::ios::binary | std::ios::ate);
+        const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+        if (size < 6)
+            return false;
+        std::string tail(8, '\0');
+        const std::streamoff from = size < 8 ? 0 : size - 8;
+        in.seekg(from);
+        in.read(tail.data(), static_cast<std::streamsize>(size - from));
+        tail.resize(static_cast<std::size_t>(size - from));
+        return tail.find("%%EOF") != std::string::npos;
+    }
+
+    // No piece after a failure: the instance is in an unknown state.
+    TEngineResult Fail()
+    {
+        m_failed = true;
+        const std::string lines = m_errors.Text();
+        return TEngineResult::Failure(lines.empty() ? std::string(RunFailed)
+                                                    : std::string(RunFailed) + "\n" + lines);
+    }
+
+    // Before the binding: its callbacks write to m_errors until the instance
+    // exits, and the scratch file's folder must outlive the instance.
+    TErrorLineCollector m_errors;
+    std::unique_ptr<TPrivateFolder> m_scratchFolder;
+    TGsBinding m_binding;
+    std::string m_source;
+    bool m_firstPiece = true;
+    bool m_consecutive = false;
+    // The shared instance: in use, failed, its scratch output and private folder.
+    bool m_shared = false;
+    bool m_failed = false;
+    std::string m_sourceAbs;
+    std::string m_scratch;
+};
+
+} // namespace
+
+std::unique_ptr<IPdfEngine> MakeGhostscriptEngine()
+{
+    return std::make_unique<TGhostscriptEngine>();
+}

@@ -1,0 +1,109 @@
+// engines/: what writes PDFs: the exact copy (libqpdf) and Ghostscript (its
+// binding, callbacks and error lines) behind this interface. Uses pdf/, output/,
+// text/ and platform/; never the job.
+//
+// The engines that write PDFs, behind one interface. The job decides what is
+// written and under which (temporary) name; an engine only copies pages into the
+// file it is given. Engines run on the job's worker thread, one job at a time.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TEngineKind
+{
+    Exact,      // pages copied as they are (libqpdf)
+    Ghostscript // pages rewritten by Ghostscript's pdfwrite device
+};
+
+// What a job uses unless the person chose otherwise, in the window and on the
+// command line alike.
+inline constexpr TEngineKind DefaultEngine = TEngineKind::Exact;
+
+// The engine's name on the command line and in stored settings.
+constexpr const char* EngineName(TEngineKind kind)
+{
+    return kind == TEngineKind::Ghostscript ? "ghostscript" : "exact";
+}
+
+// The engine of that name (exactly as EngineName spells it); empty for any other text.
+constexpr std::optional<TEngineKind> ParseEngineName(std::string_view name)
+{
+    for (const TEngineKind kind : {TEngineKind::Exact, TEngineKind::Ghostscript}) {
+        if (name == EngineName(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+// One line on what the engine keeps and changes, for the choice in the window
+// and the command line's help.
+constexpr const char* EngineEffect(TEngineKind kind)
+{
+    return kind == TEngineKind::Ghostscript
+               ? "may change text and drop bookmarks, links and forms; repairs some damaged files; "
+                 "smaller split pieces"
+               : "keeps text, bookmarks, links and forms as they are";
+}
+
+// What an engine reports: success, or why not, in a few lines a user can read.
+struct TEngineResult
+{
+    bool Ok = false;
+    std::string Reason; // empty when Ok
+
+    static TEngineResult Success() { return {true, {}}; }
+    static TEngineResult Failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+// Called on the worker thread after each page is written, with the page number
+// as the progress rules expect it: for a merge, the page within its input
+// (starting again at 1 for each input); for a split, the page's number in the
+// source. An engine that reports pages another way (Ghostscript's own output
+// callbacks) may leave it uncalled.
+using TPageReport = std::function<void(std::int32_t page)>;
+
+struct TMergeInput
+{
+    std::string Path;  // the file to read
+    std::string Title; // the top-level bookmark for this file (its name without extension)
+};
+
+class IPdfEngine
+{
+public:
+    virtual ~IPdfEngine() = default;
+
+    // Writes every input's pages, in order, into outPath, replacing whatever is
+    // there (the job hands over a temporary file it created).
+    virtual TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
+                                const TPageReport& onPage) = 0;
+
+    // Opens a split source; its pieces are then written one by one, and the
+    // source is closed again by CloseSource or the destructor.
+    virtual TEngineResult OpenSource(const std::string& source) = 0;
+    // Writes pages first..last (1-based, inclusive) of the open source into
+    // outPath, replacing whatever is there.
+    virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
+                                     const TPageReport& onPage) = 0;
+    virtual void CloseSource() = 0;
+
+    // Told before the first piece: the pieces that follow are consecutive,
+    // ascending and do not overlap (an every-N split). An engine may use it to
+    // write them faster; their contents stay the same. Default: ignored.
+    virtual void SetConsecutivePieces(bool consecutive) { static_cast<void>(consecutive); }
+
+    // What the engine had to repair or leave out so far in this merge or this
+    // open source (a damaged bookmark, a destination that leads nowhere), one
+    // line each, naming the file. Default: nothing.
+    virtual std::vector<std::string> Warnings() const { return {}; }
+};
+
+// Engine factories. Neither loads anything until it is used.
+std::unique_ptr<IPdfEngine> MakeExactEngine();
+std::unique_ptr<IPdfEngine> MakeGhostscriptEngine();

@@ -1,0 +1,106 @@
+// job/: a merge or split from its set-up to its last notice: checks and their
+// messages, page ranges, piece names, progress, the worker thread. Uses every
+// other folder; the front ends use it.
+//
+// The conversion job: one merge or split run by a PDF engine on a worker thread,
+// reporting to the window only through posted notices.
+#pragma once
+
+#include "engines/pdfengine.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+#include <variant>
+
+// The notice message number (WM_USER + 100) and its four notices (the lParam).
+inline constexpr unsigned WM_GS_NOTIFY = 0x0400 + 100;
+inline constexpr std::intptr_t GSN_TOTAL = -1; // wParam: pages the job will report
+inline constexpr std::intptr_t GSN_DONE = -2;  // wParam: the job's result code, last
+inline constexpr std::intptr_t GSN_PAGE = -3;  // wParam: page number Ghostscript reported
+inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the split piece
+
+// The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
+inline constexpr std::uint8_t JOB_MERGE = 1;
+inline constexpr std::uint8_t JOB_SPLIT = 2;
+
+// Job result codes (the wParam of GSN_DONE and Call_GS_Thread's result).
+inline constexpr int GS_RESULT_OK = 0;
+inline constexpr int GS_RESULT_GS_FAILED = 1; // binding failed or a run returned non-zero
+inline constexpr int GS_RESULT_ERROR = -1;    // an error was raised, or Kind names no job
+
+// Where a job posts its notices. PostNotify is called on the worker thread and
+// must never block (the window posts an event; tests record under a mutex).
+class IGsNotifySink
+{
+public:
+    virtual ~IGsNotifySink() = default;
+    virtual void PostNotify(std::intptr_t wParam, std::intptr_t lParam) noexcept = 0;
+};
+
+// The window controls a job reads, seen through small interfaces. Every method is
+// called on the worker thread: an implementation either marshals the read to the
+// window thread or answers from a copy taken when the job starts.
+class IMergeListSource // the merge list: rows in list order
+{
+public:
+    virtual ~IMergeListSource() = default;
+    virtual int RowCount() const = 0;
+    // Sub-item texts of a row: 0 file name, 1 page count, 2 size text, 3 full path.
+    virtual std::string SubItem(int row, int index) const = 0;
+};
+
+class ITextSource // a single-line text field (the split source, the range field)
+{
+public:
+    virtual ~ITextSource() = default;
+    virtual std::string Text() const = 0;
+};
+
+class IUpDownSource // the pages-per-file up-down control
+{
+public:
+    virtual ~IUpDownSource() = default;
+    virtual std::int16_t Position() const = 0;
+};
+
+// Source: the merge list for a merge, the source-path field for a split.
+using TSourceRef = std::variant<std::monostate, const IMergeListSource*, const ITextSource*>;
+// PageSpec: which kind of control it refers to decides the split mode (an up-down
+// control: every N pages; a text field: by ranges).
+using TPageSpecRef = std::variant<std::monostate, const IUpDownSource*, const ITextSource*>;
+
+// The job record. The window owns one (JobParam) and fills it before each job
+// (jobinputs.h); the worker borrows it until GSN_DONE and changes only RangeList
+// and Reason.
+struct TCall_GS_Thread_Param
+{
+    std::uint8_t Kind = 0; // JOB_MERGE or JOB_SPLIT; anything else: result -1
+    std::int32_t TotalPages = 0;
+    TSourceRef Source;
+    TPageSpecRef PageSpec;
+    std::string OutputPath;          // merge: output file; split: output folder ending in a separator
+    std::string BaseName;            // split: source name without folder and extension
+    std::string RangeList;           // split by ranges: "1;2-5;4;6;", consumed from the front
+    IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
+    TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
+    std::string Reason; // why the job failed, set before GSN_DONE; empty on success
+    std::string Notes;  // warnings of a job that went through (an input read after repair)
+};
+
+// The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window
+// thread before the worker starts; read by the output callbacks and the window.
+extern std::atomic<std::uint8_t> GS_Job_Kind;
+
+// Runs one job to its end on the calling thread and returns its result code; the
+// last notice posted is always GSN_DONE with that code.
+int Call_GS_Thread(TCall_GS_Thread_Param* param);
+
+// Starts Call_GS_Thread on a new thread. The caller joins it after GSN_DONE.
+std::thread StartGsJob(TCall_GS_Thread_Param& param);
+
+// The engine of the given kind, loading nothing until it is used. Throws
+// std::runtime_error for an engine this build does not have.
+std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind);

@@ -1,0 +1,87 @@
+#include "job/jobchecks.h"
+
+#include "job/jobinputs.h"
+#include "job/messages.h"
+#include "output/folders.h"
+#include "output/outputnames.h"
+#include "text/filenames.h"
+
+std::string CannotCreateFolderText(const std::string& folder)
+{
+    return TxtCannotCreateFolder + ("\"" + folder + "\"");
+}
+
+std::string AlreadyExistsText(const std::string& name)
+{
+    return "\"" + name + "\"" + TxtAlreadyExists;
+}
+
+std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
+{
+    if (fileCount < 2)
+        return TRefusal{CapTooFewFiles, TxtTooFewFiles, false};
+    if (outputNameLength < 3)
+        return TRefusal{CapNoOutputFile, TxtNoOutputFile, false};
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput)
+{
+    // Overwriting would delete that input in the creation test.
+    if (isInput)
+        return TRefusal{CapOutputIsInput, TxtOutputIsInput};
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
+{
+    const std::string folder = ExtractFilePath(output);
+    if (!CreateFolderChain(folder))
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder)};
+    if (!TestCreateOutputFile(output))
+        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile};
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source)
+{
+    if (source.empty())
+        return TRefusal{CapNoSource, TxtNoSource};
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
+                                              std::int32_t pageCount)
+{
+    if (encrypted)
+        return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
+    if (pageCount < 2)
+        return TRefusal{CapTooFewPages, TxtTooFewPages};
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int32_t pageCount,
+                                         TPageRanges& ranges, IGsNotifySink* notify)
+{
+    if (rangeText.empty())
+        return TRefusal{CapNoRanges, TxtNoRanges};
+    ranges = ParsePageRanges(rangeText, pageCount);
+    if (ranges.RangeList.empty())
+        return TRefusal{CapInvalidRanges, TxtInvalidRanges};
+    PostRangesTotal(ranges, notify);
+    return std::nullopt;
+}
+
+std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::string& folder)
+{
+    if (typed.empty())
+        return TRefusal{CapNoLocation, TxtNoLocation};
+    if (!CreateFolderChain(folder))
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed)};
+    return std::nullopt;
+}
+
+std::string PieceIsSourceText(const std::string& piece)
+{
+    return "\"" + piece + "\" is the document being split.";
+}

@@ -1,0 +1,52 @@
+// The checks a merge or a split passes before it starts, in the order both front
+// ends run them. Each returns the refusal to show, or nothing when the check
+// passes. The window shows caption and text in a message box with the given
+// icon; the command line prints the text. Confirmations, focus and --force stay
+// with the front ends.
+#pragma once
+
+#include "job/job.h"
+#include "job/pageranges.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct TRefusal
+{
+    std::string Caption;
+    std::string Text;
+    bool Warning = true; // false: shown as information
+};
+
+// "cannot create folder "<folder>"".
+std::string CannotCreateFolderText(const std::string& folder);
+// ""<piece>" is the document being split.": a piece name that leads to the source.
+std::string PieceIsSourceText(const std::string& piece);
+// "<quoted name> aleady exists" (the front end adds how to go on).
+std::string AlreadyExistsText(const std::string& name);
+
+// The merge list holds fileCount files and the typed output name has
+// outputNameLength characters (as the front end counts them).
+std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength);
+// The final output name must not be one of the inputs.
+std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput);
+// Creates the output's folder chain, then tests that the output can be created.
+// Touches the file system.
+std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output);
+
+// The trimmed split source must be given.
+std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source);
+// The source must not be encrypted (as the front door's probe sees it) and have
+// at least two pages.
+std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
+                                              std::int32_t pageCount);
+// The trimmed range text must be given and valid for pageCount pages; ranges gets
+// the parsed result, whose total is posted to `notify` when they pass
+// (PostRangesTotal). Throws EConvertError as ParsePageRanges does.
+std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int32_t pageCount,
+                                         TPageRanges& ranges, IGsNotifySink* notify);
+// The location must be given (as typed) and its folder chain (folder: the
+// location the job will write to) created. Touches the file system.
+std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::string& folder);

@@ -1,0 +1,112 @@
+#include "job/jobinputs.h"
+
+#include "job/messages.h"
+#include "text/filenames.h"
+#include "text/strutil.h"
+
+#include <utility>
+
+TMergeRows::TMergeRows(std::vector<TMergeRow> rows) : Rows(std::move(rows)) {}
+
+int TMergeRows::RowCount() const
+{
+    return static_cast<int>(Rows.size());
+}
+
+std::string TMergeRows::SubItem(int row, int index) const
+{
+    if (row < 0 || row >= RowCount())
+        return {};
+    const TMergeRow& r = Rows[static_cast<std::size_t>(row)];
+    switch (index) {
+    case 0:
+        return r.FileName;
+    case 1:
+        return r.PageCount;
+    case 2:
+        return r.SizeText;
+    case 3:
+        return r.FullPath;
+    default:
+        return {};
+    }
+}
+
+TFixedText::TFixedText(std::string text) : Value(std::move(text)) {}
+
+namespace {
+
+// The part both kinds of split share; the caller sets PageSpec and RangeList.
+// Fields neither kind uses keep what the last job left.
+void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                  const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
+                  TEngineKind engine)
+{
+    param.Kind = JOB_SPLIT;
+    param.Engine = engine;
+    inputs.SplitSource.Value = source;
+    param.Source = static_cast<const ITextSource*>(&inputs.SplitSource);
+    param.OutputPath = IncludeTrailingSeparator(outputFolder);
+    param.BaseName = RemoveFileExt(ExtractFileName(source));
+    param.TotalPages = totalPages;
+    param.Notify = notify;
+}
+
+} // namespace
+
+void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
+                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine)
+{
+    param.Kind = JOB_MERGE;
+    param.Engine = engine;
+    inputs.MergeList.Rows = std::move(rows);
+    param.Source = static_cast<const IMergeListSource*>(&inputs.MergeList);
+    param.OutputPath = outputPath;
+    param.Notify = notify;
+    GS_Job_Kind = JOB_MERGE;
+}
+
+void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                          const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
+                          IGsNotifySink* notify, TEngineKind engine)
+{
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    inputs.PagesPerFile.Value = pagesPerFile;
+    param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
+    param.RangeList.clear();
+    GS_Job_Kind = JOB_SPLIT;
+}
+
+void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                           const std::string& outputFolder, std::int32_t totalPages,
+                           const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
+                           TEngineKind engine)
+{
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    inputs.RangeField.Value = rangeText;
+    param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
+    param.RangeList = rangeList;
+    GS_Job_Kind = JOB_SPLIT;
+}
+
+void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)
+{
+    if (notify)
+        notify->PostNotify(ranges.PageTotal, GSN_TOTAL);
+}
+
+std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param)
+{
+    const bool ok = result == GS_RESULT_OK;
+    std::string text;
+    if (kind == JOB_MERGE)
+        text = ok ? TxtMergeCompleted : TxtMergeFailed;
+    else if (kind == JOB_SPLIT)
+        text = ok ? TxtSplitCompleted : TxtSplitFailed;
+    else
+        return text;
+    const std::string& more = ok ? param.Notes : param.Reason;
+    if (!more.empty())
+        text += "\n" + more;
+    return text;
+}

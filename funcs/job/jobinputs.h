@@ -1,0 +1,105 @@
+// Setting up a job in one place: the values the job reads instead of window
+// controls, and the functions that fill the job record for a merge or a split.
+// Every front end (window, command line, benchmark, tests) starts jobs this way.
+#pragma once
+
+#include "job/job.h"
+#include "job/pageranges.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One row of the merge list: file name, page count, size text, full path.
+struct TMergeRow
+{
+    std::string FileName;
+    std::string PageCount;
+    std::string SizeText;
+    std::string FullPath;
+};
+
+// The merge list's rows as they were when the job started. Nothing here changes
+// while the worker runs, so its reads need no lock.
+class TMergeRows final : public IMergeListSource
+{
+public:
+    TMergeRows() = default;
+    explicit TMergeRows(std::vector<TMergeRow> rows);
+
+    std::vector<TMergeRow> Rows;
+
+    int RowCount() const override;
+    // Empty for a row or index out of range.
+    std::string SubItem(int row, int index) const override;
+};
+
+// A text field's value as it was when the job started.
+class TFixedText final : public ITextSource
+{
+public:
+    TFixedText() = default;
+    explicit TFixedText(std::string text);
+
+    std::string Value;
+
+    std::string Text() const override { return Value; }
+};
+
+// The pages-per-file position as it was when the job started.
+class TFixedUpDown final : public IUpDownSource
+{
+public:
+    TFixedUpDown() = default;
+    explicit TFixedUpDown(std::int16_t position) : Value(position) {}
+
+    std::int16_t Value = 1;
+
+    std::int16_t Position() const override { return Value; }
+};
+
+// Everything a job borrows besides its record. The starter owns it and keeps it
+// unchanged until GSN_DONE.
+struct TJobInputs
+{
+    TMergeRows MergeList;
+    TFixedText SplitSource;
+    TFixedText RangeField;
+    TFixedUpDown PagesPerFile;
+};
+
+// Each Prepare function sets the record's fields its kind of job reads (Engine
+// included; the others keep what the last job left), fills `inputs`, points the
+// record at them and sets GS_Job_Kind. The caller then starts the job
+// (StartGsJob or Call_GS_Thread). Call only while no job runs.
+
+// A merge of `rows` (in list order; rows with page count "0" are left out by the
+// job) into outputPath.
+void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
+                     const std::string& outputPath, IGsNotifySink* notify,
+                     TEngineKind engine = DefaultEngine);
+
+// A split of `source` (totalPages pages) into pieces of pagesPerFile pages each,
+// written to outputFolder (a separator is added when missing). The job posts the
+// total itself.
+void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                          const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
+                          IGsNotifySink* notify, TEngineKind engine = DefaultEngine);
+
+// A split of `source` by the range text (rangeText as typed, rangeList the
+// non-empty list ParsePageRanges made of it). The job posts no total for ranges:
+// PostRangesTotal does, as soon as the ranges pass their check.
+void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                           const std::string& outputFolder, std::int32_t totalPages,
+                           const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
+                           TEngineKind engine = DefaultEngine);
+
+// Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
+// Called before any later check, so that a refused or cancelled split still
+// leaves the progress bar's range set, as it always has.
+void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify);
+
+// The message a finished job of `kind` ends with: the completed or failed text,
+// then, on further lines, why it failed (the record's Reason) or what a job that
+// went through has to warn about (its Notes). "" for no known kind.
+std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param);

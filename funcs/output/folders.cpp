@@ -1,0 +1,102 @@
+#include "output/folders.h"
+
+#include "platform/platform.h"
+#include "text/strutil.h"
+
+#include <fstream>
+
+namespace {
+
+constexpr char Sep = plat::PathSeparator;
+
+#ifndef _WIN32
+// Reads XDG_DOCUMENTS_DIR from a user-dirs.dirs file: lines of the form
+// XDG_DOCUMENTS_DIR="$HOME/Documents" or an absolute path, with backslash
+// escapes inside the quotes.
+std::string documentsDirFromUserDirs(const std::string& file, const std::string& home)
+{
+    std::ifstream in(file);
+    std::string line, found;
+    const std::string key = "XDG_DOCUMENTS_DIR=";
+    while (std::getline(in, line)) {
+        const std::string t = Trim(line);
+        if (t.rfind(key, 0) != 0)
+            continue;
+        std::string v = t.substr(key.size());
+        if (v.size() < 2 || v.front() != '"')
+            continue;
+        std::string value;
+        bool closed = false;
+        for (std::size_t i = 1; i < v.size(); ++i) {
+            if (v[i] == '\\' && i + 1 < v.size()) {
+                value += v[++i];
+            } else if (v[i] == '"') {
+                closed = true;
+                break;
+            } else {
+                value += v[i];
+            }
+        }
+        if (!closed)
+            continue;
+        const std::string homeRef = "$HOME";
+        if (value.rfind(homeRef, 0) == 0 &&
+            (value.size() == homeRef.size() || value[homeRef.size()] == Sep)) {
+            std::string rest = value.substr(homeRef.size());
+            std::string base = home;
+            while (!base.empty() && base.back() == Sep)
+                base.pop_back();
+            value = base + rest;
+        } else if (value.empty() || value.front() != Sep) {
+            continue; // neither $HOME-relative nor absolute: not a valid entry
+        }
+        found = value; // the last valid line wins, as the shell would read it
+    }
+    return found;
+}
+#endif
+
+} // namespace
+
+std::string GetDocumentsFolder()
+{
+#ifdef _WIN32
+    const std::string personal = plat::readRegistryString(
+        true, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal");
+    return personal.empty() ? std::string() : IncludeTrailingSeparator(personal);
+#else
+    const std::string home = plat::homeFolder();
+    std::string config = plat::getEnv("XDG_CONFIG_HOME");
+    if (config.empty())
+        config = home + ".config";
+    const std::string dir =
+        documentsDirFromUserDirs(IncludeTrailingSeparator(config) + "user-dirs.dirs", home);
+    if (dir.empty() || !plat::isDirectory(dir))
+        return {};
+    return IncludeTrailingSeparator(dir);
+#endif
+}
+
+std::string DefaultOutputFolder()
+{
+    std::string folder = GetDocumentsFolder();
+    return folder.empty() ? plat::homeFolder() : folder;
+}
+
+bool CreateFolderChain(const std::string& path)
+{
+    const std::size_t root = plat::rootLength(path);
+    if (root == 0)
+        return false;
+    const std::string copy = IncludeTrailingSeparator(path);
+    // Start after the root (a drive or share), which exists or cannot be made;
+    // one level at a time outward.
+    for (std::size_t i = root; i < copy.size(); ++i) {
+        if (!plat::isPathSeparator(copy[i]))
+            continue;
+        const std::string folder = copy.substr(0, i);
+        if (!plat::isDirectory(folder) && !plat::makeDirectory(folder))
+            return false;
+    }
+    return true;
+}
