@@ -544,10 +544,12 @@ void TfrmMain::sbMergeClick()
     const QString outText = fromNative(out);
     if (ShowRefusal(this, CheckMergeOutputIsInput(IsFileListed(outText))))
         return;
-    if (FileExists(out) &&
-        uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                            fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
-                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    // Only a file the person agreed to overwrite is replaced; one that appears
+    // while the job runs stays.
+    const bool replace = FileExists(out);
+    if (replace && uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
+                                       fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
+                                       QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
         return;
@@ -558,7 +560,8 @@ void TfrmMain::sbMergeClick()
         rows.push_back({toNative(row->text(ColFileName)), toNative(row->text(ColPages)),
                         toNative(row->text(ColSize)), toNative(row->text(ColPath))});
     }
-    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier, m_engine);
+    PrepareMergeJob(m_jobParam, m_jobInputs, std::move(rows), out, &m_notifier, m_engine,
+                    replace ? TOverwrite::Allow : TOverwrite::Refuse);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));
@@ -703,10 +706,11 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier, m_engine);
+                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine);
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
+                             TOverwrite::Allow);
     RunJob(QPoint(160, 270));
 }
 

@@ -46,6 +46,12 @@ void RefuseIf(const std::optional<TRefusal>& refusal)
         Refuse(refusal->Text);
 }
 
+// Only --force lets a job replace a file, also one that appears while it runs.
+TOverwrite Overwrite(bool force)
+{
+    return force ? TOverwrite::Allow : TOverwrite::Refuse;
+}
+
 std::string ForceToOverwrite(const std::string& name)
 {
     return AlreadyExistsText(name) + ", use --force to overwrite.";
@@ -216,7 +222,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine);
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine, Overwrite(options.Force));
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }
@@ -289,10 +295,11 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     TCall_GS_Thread_Param param;
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
-                              ranges.RangeList, &queue, options.Engine);
+                              ranges.RangeList, &queue, options.Engine, Overwrite(options.Force));
     else
         PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
-                             static_cast<std::int16_t>(*options.Every), &queue, options.Engine);
+                             static_cast<std::int16_t>(*options.Every), &queue, options.Engine,
+                             Overwrite(options.Force));
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

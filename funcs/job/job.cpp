@@ -15,6 +15,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -132,8 +133,9 @@ std::string JoinLines(const std::string& a, const std::string& b)
 class TSafeWriter
 {
 public:
-    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, TErrorLineCollector& errors, std::string& notes)
-        : m_engine(engine), m_folder(folder), m_errors(errors), m_notes(notes)
+    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, TErrorLineCollector& errors, std::string& notes,
+                TOverwrite overwrite)
+        : m_engine(engine), m_folder(folder), m_errors(errors), m_notes(notes), m_overwrite(overwrite)
     {
     }
 
@@ -185,11 +187,13 @@ public:
         m_errors.Clear();
         const TEngineResult written = write(EngineName(out.TempPath()));
         if (!written.Ok)
-            Fail(JoinLines(written.Reason, m_errors.Text()));
+            Fail(JoinLines(ShownReason(written.Reason, out), m_errors.Text()));
         if (const TEngineResult checked = VerifyPdfOutput(out.TempPath(), pages); !checked.Ok)
             Fail(JoinLines(ShownReason(checked.Reason, out), m_errors.Text()));
-        if (!out.Commit())
+        // A name this job wrote before (a range listed twice) is its own to replace.
+        if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite))
             Fail(out.Reason());
+        m_written.insert(finalPath);
         TakeEngineWarnings();
     }
 
@@ -211,6 +215,8 @@ private:
     TJobFolder& m_folder;
     TErrorLineCollector& m_errors;
     std::string& m_notes;
+    TOverwrite m_overwrite;
+    std::set<std::string> m_written;
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };
@@ -419,7 +425,7 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
                 const TErrorScope errorScope(&errors);
                 TJobFolder jobFolder(param->Engine == TEngineKind::Ghostscript);
                 const std::unique_ptr<IPdfEngine> engine = MakeEngine(param->Engine);
-                TSafeWriter writer(*engine, jobFolder, errors, param->Notes);
+                TSafeWriter writer(*engine, jobFolder, errors, param->Notes, param->Overwrite);
                 // Engines that report pages themselves; Ghostscript's come from
                 // its stdio callbacks.
                 const TPageReport onPage = [param](std::int32_t page) { Post(*param, page, GSN_PAGE); };

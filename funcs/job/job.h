@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engines/pdfengine.h"
+#include "output/safeoutput.h"
 
 #include <atomic>
 #include <cstdint>
@@ -86,6 +87,9 @@ struct TCall_GS_Thread_Param
     std::string RangeList;           // split by ranges: "1;2-5;4;6;", consumed from the front
     IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
     TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
+    // Allow only when the person agreed to replace existing outputs; otherwise
+    // an output whose name was taken during the job fails it.
+    TOverwrite Overwrite = TOverwrite::Refuse;
     std::string Reason; // why the job failed, set before GSN_DONE; empty on success
     std::string Notes;  // warnings of a job that went through (an input read after repair)
 };

@@ -11,11 +11,6 @@ std::string CannotCreateFolderText(const std::string& folder)
     return TxtCannotCreateFolder + ("\"" + folder + "\"");
 }
 
-std::string AlreadyExistsText(const std::string& name)
-{
-    return "\"" + name + "\"" + TxtAlreadyExists;
-}
-
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
 {
     if (fileCount < 2)

@@ -24,8 +24,6 @@ struct TRefusal
 std::string CannotCreateFolderText(const std::string& folder);
 // ""<piece>" is the document being split.": a piece name that leads to the source.
 std::string PieceIsSourceText(const std::string& piece);
-// "<quoted name> aleady exists" (the front end adds how to go on).
-std::string AlreadyExistsText(const std::string& name);
 
 // The merge list holds fileCount files and the typed output name has
 // outputNameLength characters (as the front end counts them).

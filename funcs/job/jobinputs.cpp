@@ -40,10 +40,11 @@ namespace {
 // Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
-                  TEngineKind engine)
+                  TEngineKind engine, TOverwrite overwrite)
 {
     param.Kind = JOB_SPLIT;
     param.Engine = engine;
+    param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
     param.Source = static_cast<const ITextSource*>(&inputs.SplitSource);
     param.OutputPath = IncludeTrailingSeparator(outputFolder);
@@ -55,10 +56,12 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 } // namespace
 
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
-                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine)
+                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine,
+                     TOverwrite overwrite)
 {
     param.Kind = JOB_MERGE;
     param.Engine = engine;
+    param.Overwrite = overwrite;
     inputs.MergeList.Rows = std::move(rows);
     param.Source = static_cast<const IMergeListSource*>(&inputs.MergeList);
     param.OutputPath = outputPath;
@@ -68,9 +71,9 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine)
+                          IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
     param.RangeList.clear();
@@ -80,9 +83,9 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine)
+                           TEngineKind engine, TOverwrite overwrite)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;

@@ -69,22 +69,23 @@ struct TJobInputs
 };
 
 // Each Prepare function sets the record's fields its kind of job reads (Engine
-// included; the others keep what the last job left), fills `inputs`, points the
+// and Overwrite included; the others keep what the last job left), fills `inputs`, points the
 // record at them and sets GS_Job_Kind. The caller then starts the job
 // (StartGsJob or Call_GS_Thread). Call only while no job runs.
 
 // A merge of `rows` (in list order; rows with page count "0" are left out by the
 // job) into outputPath.
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
-                     const std::string& outputPath, IGsNotifySink* notify,
-                     TEngineKind engine = DefaultEngine);
+                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
+                     TOverwrite overwrite = TOverwrite::Refuse);
 
 // A split of `source` (totalPages pages) into pieces of pagesPerFile pages each,
 // written to outputFolder (a separator is added when missing). The job posts the
 // total itself.
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine = DefaultEngine);
+                          IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
+                          TOverwrite overwrite = TOverwrite::Refuse);
 
 // A split of `source` by the range text (rangeText as typed, rangeList the
 // non-empty list ParsePageRanges made of it). The job posts no total for ranges:
@@ -92,7 +93,7 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine = DefaultEngine);
+                           TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse);
 
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still

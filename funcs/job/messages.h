@@ -33,7 +33,7 @@ inline constexpr char TxtInvalidPdf[] = "Invalid PDF document.";
 inline constexpr char CapInfo[] = "Info";
 inline constexpr char CapCannotCreateFolder[] = "create folder failed";
 inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes
-inline constexpr char TxtAlreadyExists[] = " aleady exists";             // after the quoted name
+// " aleady exists", after a quoted name: output/outputnames.h, since a commit says it too.
 
 // A job's end
 inline constexpr char TxtMergeCompleted[] = "Merging PDF completed.";

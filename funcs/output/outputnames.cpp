@@ -23,6 +23,11 @@ std::string UnlistedOutputName(const std::string& current,
     return name;
 }
 
+std::string AlreadyExistsText(const std::string& name)
+{
+    return "\"" + name + "\"" + TxtAlreadyExists;
+}
+
 std::string FinalMergeOutputName(const std::string& typed)
 {
     std::string out = Trim(typed);

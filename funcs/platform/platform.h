@@ -112,6 +112,15 @@ int createNewFolder(const std::string& path);
 // Moves from onto to in one step: whoever opens `to` finds the old file or the
 // new one, never neither. Both in one folder. 0, or the error code.
 int replaceFile(const std::string& from, const std::string& to);
+// Moves from to the name `to` only while nothing has that name: a file another
+// writer made there in the meantime stays, and the result is an error of kind
+// Exists. Both in one folder. 0, or the error code.
+int moveNoReplace(const std::string& from, const std::string& to);
+// Gives the file `to` the permission bits of the file `from` leads to, and its
+// owner and group as far as this process may set them. 0, or the error code;
+// nothing to do where files have no such modes (Windows: the folder's rights
+// are inherited).
+int copyPermissions(const std::string& from, const std::string& to);
 // Forces a file's data to the disk (a full disk may show only here). 0, or the
 // error code.
 int flushToDisk(const std::string& path);

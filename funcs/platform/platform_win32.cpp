@@ -203,6 +203,18 @@ int replaceFile(const std::string& from, const std::string& to)
                : lastError();
 }
 
+int moveNoReplace(const std::string& from, const std::string& to)
+{
+    if (!usable(from) || !usable(to))
+        return ERROR_INVALID_NAME;
+    return MoveFileExW(toWide(from).c_str(), toWide(to).c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : lastError();
+}
+
+int copyPermissions(const std::string&, const std::string&)
+{
+    return 0;
+}
+
 int flushToDisk(const std::string& path)
 {
     if (!usable(path))

@@ -590,6 +590,7 @@ protected:
         m_stub.FailInitAt(GetParam().failInitAt, -100);
         m_stub.SetCodes(0, 0, GetParam().exitCode);
         m_stub.ExtraPages(GetParam().extraPages);
+        m_param.Overwrite = TOverwrite::Allow; // as after the person's yes
     }
 };
 
