@@ -1,5 +1,7 @@
 #include "engines/exactengine.h"
 
+#include "engines/qpdfoutput.h"
+#include "output/safeoutput.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -433,12 +435,15 @@ public:
                 tree.insert(name, dest);
             root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
         }
-        QPDFWriter writer(m_pdf, path.c_str());
+        TQpdfFileOutput file(path);
+        QPDFWriter writer(m_pdf);
+        writer.setOutputPipeline(file.Sink());
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
         // older input's version is kept.
         writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
         writer.write();
+        file.Close();
     }
 
     void TakeWarnings(std::vector<std::string>& into)
@@ -731,9 +736,10 @@ TEngineResult Guarded(const std::string& outPath, const std::string& context, Bo
     } catch (const QPDFExc& e) {
         return TEngineResult::Failure(Describe(e, context, outPath));
     } catch (const QPDFSystemError& e) {
-        return TEngineResult::Failure(
-            context + (context == outPath ? ": could not be written (" : ": could not be read (") +
-            std::strerror(e.getErrno()) + ")");
+        // Only TQpdfFileOutput writes the output, with the platform layer's codes.
+        if (context == outPath)
+            return TEngineResult::Failure(WriteFailureText(e.getErrno(), outPath));
+        return TEngineResult::Failure(context + ": could not be read (" + std::strerror(e.getErrno()) + ")");
     } catch (const std::bad_alloc&) {
         return TEngineResult::Failure(context + ": not enough memory to copy its pages");
     } catch (const std::exception& e) {

@@ -24,11 +24,23 @@ std::vector<std::string> FixedArgs()
 const char* const LoadFailed = "The Ghostscript library could not be loaded.";
 const char* const RunFailed = "Ghostscript could not write the file.";
 
+// Ghostscript failed writing outPath ("": before any output): its own lines, then what the disk shows
+// (Ghostscript names no cause for a full disk or a folder that went away).
+TEngineResult WriteFailure(const std::string& outPath, const std::string& lines = {})
+{
+    std::string reason = RunFailed;
+    for (const std::string& more : {lines, outPath.empty() ? std::string() : OutputWriteProblem(outPath)}) {
+        if (!more.empty())
+            reason += "\n" + more;
+    }
+    return TEngineResult::Failure(reason);
+}
+
 // A failed run: the library could not be loaded, or Ghostscript failed.
-TEngineResult RunFailure()
+TEngineResult RunFailure(const std::string& outPath)
 {
     const std::string load = GsLoadErrorText();
-    return TEngineResult::Failure(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load));
+    return load.empty() ? WriteFailure(outPath) : TEngineResult::Failure(LoadFailed + ("\n" + load));
 }
 
 // A PostScript string holding exactly these bytes: no character needs escaping.
@@ -74,7 +86,7 @@ public:
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));
-        return Run_GS(args) ? TEngineResult::Success() : RunFailure();
+        return Run_GS(args) ? TEngineResult::Success() : RunFailure(outPath);
     }
 
     void SetConsecutivePieces(bool consecutive) override { m_consecutive = consecutive; }
@@ -89,7 +101,7 @@ public:
         m_firstPiece = true;
         m_shared = false;
         m_failed = false;
-        return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure();
+        return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure({});
     }
 
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
@@ -98,7 +110,7 @@ public:
         if (m_firstPiece && m_consecutive && m_binding.CanRunStrings()) {
             m_firstPiece = false;
             if (!StartSharedInstance())
-                return Fail();
+                return Fail(outPath);
             m_shared = true;
         }
         if (m_shared)
@@ -114,8 +126,7 @@ public:
         args.push_back(GsInputFileName(m_source));
         const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
         m_binding.DeleteInstance();
-        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success()
-                                                  : TEngineResult::Failure(RunFailed);
+        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success() : WriteFailure(outPath);
     }
 
     // The shared instance exits here: its output is the scratch file by then,
@@ -181,10 +192,10 @@ private:
         // complete one afterwards tell that this piece was written.
         if (!std::ofstream(plat::fsPath(piece), std::ios::binary | std::ios::trunc)) {
             m_errors.Feed("**** Could not open the file " + piece + "\n");
-            return Fail();
+            return Fail(outPath);
         }
         if (!PermitWriting(piece))
-            return Fail();
+            return Fail(outPath);
         const std::string a = std::to_string(first);
         const std::string b = std::to_string(last);
         const std::string program =
@@ -202,10 +213,10 @@ private:
         const int code = m_binding.RunString(program);
         if (code != 0) {
             m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
-            return Fail();
+            return Fail(outPath);
         }
         if (!EndsWithEof(piece))
-            return Fail();
+            return Fail(outPath);
         return TEngineResult::Success();
     }
 
@@ -225,12 +236,10 @@ private:
     }
 
     // No piece after a failure: the instance is in an unknown state.
-    TEngineResult Fail()
+    TEngineResult Fail(const std::string& outPath)
     {
         m_failed = true;
-        const std::string lines = m_errors.Text();
-        return TEngineResult::Failure(lines.empty() ? std::string(RunFailed)
-                                                    : std::string(RunFailed) + "\n" + lines);
+        return WriteFailure(outPath, m_errors.Text());
     }
 
     // Before the binding: its callbacks write to m_errors until the instance

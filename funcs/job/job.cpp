@@ -188,8 +188,10 @@ public:
         const TEngineResult written = write(EngineName(out.TempPath()));
         if (!written.Ok)
             Fail(JoinLines(ShownReason(written.Reason, out), m_errors.Text()));
+        // An engine that did not notice its writes failing: what the disk shows.
         if (const TEngineResult checked = VerifyPdfOutput(out.TempPath(), pages); !checked.Ok)
-            Fail(JoinLines(ShownReason(checked.Reason, out), m_errors.Text()));
+            Fail(JoinLines(JoinLines(ShownReason(checked.Reason, out), OutputWriteProblem(out.TempPath())),
+                           m_errors.Text()));
         // A name this job wrote before (a range listed twice) is its own to replace.
         if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite))
             Fail(out.Reason());

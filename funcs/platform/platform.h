@@ -72,6 +72,10 @@ inline std::string fsText(const std::filesystem::path& path)
 }
 // std::fopen for a core path.
 std::FILE* openFile(const std::string& path, const char* mode);
+// The error code, as errorKind and errorText take it, of the last failed
+// openFile or standard stream call on this thread (errno here; on Windows the
+// system's own code behind it).
+int lastStreamError();
 
 // True when something of that name exists (file, folder or other).
 bool pathExists(const std::string& path);

@@ -285,6 +285,11 @@ std::FILE* openFile(const std::string& path, const char* mode)
     return std::fopen(path.c_str(), mode);
 }
 
+int lastStreamError()
+{
+    return errno;
+}
+
 std::size_t nameLength(const std::string& name)
 {
     return name.size();

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 
 // windows.h first: the other system headers build on it.
@@ -330,6 +331,11 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return usable(path) ? _wfopen(toWide(path).c_str(), toWide(mode).c_str()) : nullptr;
+}
+
+int lastStreamError()
+{
+    return static_cast<int>(_doserrno);
 }
 
 std::size_t nameLength(const std::string& name)
