@@ -2,6 +2,7 @@
 
 #include "engines/qpdfoutput.h"
 #include "output/safeoutput.h"
+#include "pdf/pdfbounds.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -111,6 +112,18 @@ struct TPageMap
     bool Holds(int index) const { return At(index).isInitialized(); }
 };
 
+// A bookmark's destination as it stands, a name or string included: libqpdf's
+// own lookup would search the name tree again for every bookmark.
+QPDFObjectHandle OwnDest(QPDFObjectHandle item)
+{
+    if (item.hasKey("/Dest"))
+        return item.getKey("/Dest");
+    QPDFObjectHandle action = item.getKey("/A");
+    if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo") && action.hasKey("/D"))
+        return action.getKey("/D");
+    return QPDFObjectHandle::newNull();
+}
+
 QPDFObjectHandle MakeDest(QPDFObjectHandle page, const std::string& view)
 {
     QPDFObjectHandle array = QPDFObjectHandle::parse("[" + (view.empty() ? std::string("/Fit") : view) + "]");
@@ -163,9 +176,11 @@ struct ExactEngineSource
         } else {
             Pdf->processInputSource(OpenInput(path, memoryBudget));
         }
+        FailIfNested(PageTreeProblem(*Pdf));
         Pdf->pushInheritedAttributesToPage();
         Form = std::make_unique<QPDFAcroFormDocumentHelper>(*Pdf);
         Pages = Pdf->getAllPages();
+        FailIfNested(FormFieldProblem(Pages));
         for (std::size_t i = 0; i < Pages.size(); ++i)
             PageIndex.emplace(Pages[i].getObjGen(), static_cast<int>(i));
         for (const auto& [og, entry] : Pdf->getXRefTable()) {
@@ -267,6 +282,8 @@ struct ExactEngineSource
         }
         QPDFObjectHandle names = root.getKey("/Names");
         if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
+            if (const std::string problem = NameTreeProblem(names.getKey("/Dests")); !problem.empty())
+                throw std::runtime_error(problem);
             QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), *Pdf);
             // Collected first: a value may be a name of the old dictionary.
             for (const auto& [key, value] : tree)
@@ -291,7 +308,7 @@ struct ExactEngineSource
         if (item.getKey("/F").isInteger())
             b.Flags = item.getKey("/F").getIntValue();
         b.Open = outline.getCount() > 0;
-        QPDFObjectHandle dest = outline.getDest();
+        QPDFObjectHandle dest = OwnDest(item);
         if (!dest.isNull()) {
             b.Dest = Resolve(dest);
         } else {
@@ -299,11 +316,20 @@ struct ExactEngineSource
             if (action.isDictionary() && !action.getKey("/S").isNameAndEquals("/GoTo"))
                 b.Action = action;
         }
-        if (depth < 64) {
+        if (depth < MaxOutlineDepth) {
             for (QPDFOutlineObjectHelper& kid : outline.getKids())
                 b.Kids.push_back(ReadBookmark(kid, depth + 1));
+        } else if (item.getKey("/First").isDictionary()) {
+            NoteOnce(Path + ": bookmarks nested more than " + std::to_string(MaxOutlineDepth) +
+                     " deep left out");
         }
         return b;
+    }
+
+    void NoteOnce(const std::string& note)
+    {
+        if (std::find(Notes.begin(), Notes.end(), note) == Notes.end())
+            Notes.push_back(note);
     }
 
     void ReadBookmarks()

@@ -1,6 +1,7 @@
 #include "pdf/pdfreader.h"
 
 #include "engines/gsbinding.h"
+#include "pdf/pdfbounds.h"
 #include "pdf/pdfprobe.h"
 #include "platform/platform.h"
 
@@ -165,6 +166,8 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     pdf.setAttemptRecovery(repair);
     try {
         pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), "");
+        if (const std::string problem = PageTreeProblem(pdf); !problem.empty())
+            return Facts(TStatus::Damaged, problem);
         // The walk, not the root's /Count, which a producer may have got wrong.
         const std::size_t pages = pdf.getAllPages().size();
         TPdfFacts facts = Facts(TStatus::Ok, {});
