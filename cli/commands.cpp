@@ -161,6 +161,15 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
             exitCode = CLI_EXIT_JOB_FAILED;
             continue;
         }
+        // A count no reader stands behind would be a guess; a repair that kept
+        // no page read nothing.
+        if (!probe.Encrypted && (!probe.ReaderCount || (probe.Repaired && probe.Pages == 0))) {
+            io.Err << probe.ReaderNote << '\n';
+            exitCode = CLI_EXIT_JOB_FAILED;
+            continue;
+        }
+        if (probe.Repaired)
+            io.Err << probe.ReaderNote << '\n';
         const std::uint64_t size = plat::fileSize(file).value_or(0);
         io.Out << probe.Pages << '\t' << (probe.Encrypted ? "yes" : "no") << '\t' << FileSizeText(size)
                << '\t' << file << '\n';
@@ -252,7 +261,7 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         if (!probe.Encrypted && !probe.ReaderCount && probe.Pages > 0)
             Refuse(std::string(TxtInvalidPdf) + "\n" + probe.ReaderNote);
         pageCount = probe.Pages;
-        RefuseIf(CheckSplitSourcePages(source, probe.Encrypted, pageCount));
+        RefuseIf(CheckSplitSourcePages(source, probe.Encrypted, pageCount, probe.ReaderNote));
 
         if (options.Pages) {
             try {

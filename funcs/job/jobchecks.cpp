@@ -6,6 +6,16 @@
 #include "output/outputnames.h"
 #include "text/filenames.h"
 
+namespace {
+
+// A specified text, then the cause on a line of its own when there is one.
+std::string SecondLine(const std::string& text, const std::string& cause)
+{
+    return cause.empty() ? text : text + "\n" + cause;
+}
+
+} // namespace
+
 std::string CannotCreateFolderText(const std::string& folder)
 {
     return TxtCannotCreateFolder + ("\"" + folder + "\"");
@@ -16,7 +26,9 @@ std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outpu
     if (fileCount < 2)
         return TRefusal{CapTooFewFiles, TxtTooFewFiles, false};
     if (outputNameLength < 3)
-        return TRefusal{CapNoOutputFile, TxtNoOutputFile, false};
+        return TRefusal{CapNoOutputFile,
+                        SecondLine(TxtNoOutputFile, outputNameLength > 0 ? TxtOutputNameTooShort : ""),
+                        false};
     return std::nullopt;
 }
 
@@ -31,10 +43,11 @@ std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput)
 std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
 {
     const std::string folder = ExtractFilePath(output);
-    if (!CreateFolderChain(folder))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder)};
-    if (!TestCreateOutputFile(output))
-        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile};
+    std::string why;
+    if (!CreateFolderChain(folder, &why))
+        return TRefusal{CapCannotCreateFolder, SecondLine(CannotCreateFolderText(folder), why)};
+    if (const std::string problem = OutputCreationProblem(output); !problem.empty())
+        return TRefusal{CapCannotCreateFile, SecondLine(TxtCannotCreateFile, problem)};
     return std::nullopt;
 }
 
@@ -46,12 +59,12 @@ std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source)
 }
 
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount)
+                                              std::int32_t pageCount, const std::string& whyNoPages)
 {
     if (encrypted)
         return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
     if (pageCount < 2)
-        return TRefusal{CapTooFewPages, TxtTooFewPages};
+        return TRefusal{CapTooFewPages, SecondLine(TxtTooFewPages, pageCount < 1 ? whyNoPages : "")};
     return std::nullopt;
 }
 
@@ -71,8 +84,9 @@ std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::
 {
     if (typed.empty())
         return TRefusal{CapNoLocation, TxtNoLocation};
-    if (!CreateFolderChain(folder))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed)};
+    std::string why;
+    if (!CreateFolderChain(folder, &why))
+        return TRefusal{CapCannotCreateFolder, SecondLine(CannotCreateFolderText(typed), why)};
     return std::nullopt;
 }
 

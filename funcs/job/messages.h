@@ -8,6 +8,8 @@ inline constexpr char CapTooFewFiles[] = "less file";
 inline constexpr char TxtTooFewFiles[] = "There must have two or more pdf documents in the list.";
 inline constexpr char CapNoOutputFile[] = "missed output file";
 inline constexpr char TxtNoOutputFile[] = "Please specify output file nanme.";
+inline constexpr char TxtOutputNameTooShort[] =
+    "An output name needs 3 characters or more."; // its second line
 inline constexpr char CapOutputIsInput[] = "invalid output file";
 inline constexpr char TxtOutputIsInput[] = "The output file cannot be one of the files to merge.";
 inline constexpr char CapCannotCreateFile[] = "Warning";

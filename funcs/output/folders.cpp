@@ -1,9 +1,11 @@
 #include "output/folders.h"
 
+#include "output/safeoutput.h"
 #include "platform/platform.h"
 #include "text/strutil.h"
 
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -83,11 +85,16 @@ std::string DefaultOutputFolder()
     return folder.empty() ? plat::homeFolder() : folder;
 }
 
-bool CreateFolderChain(const std::string& path)
+bool CreateFolderChain(const std::string& path, std::string* why)
 {
+    const auto fail = [why](std::string reason) {
+        if (why)
+            *why = std::move(reason);
+        return false;
+    };
     const std::size_t root = plat::rootLength(path);
     if (root == 0)
-        return false;
+        return fail("A folder must be given as a full path.");
     const std::string copy = IncludeTrailingSeparator(path);
     // Start after the root (a drive or share), which exists or cannot be made;
     // one level at a time outward.
@@ -95,8 +102,13 @@ bool CreateFolderChain(const std::string& path)
         if (!plat::isPathSeparator(copy[i]))
             continue;
         const std::string folder = copy.substr(0, i);
-        if (!plat::isDirectory(folder) && !plat::makeDirectory(folder))
-            return false;
+        if (plat::isDirectory(folder))
+            continue;
+        if (const int error = plat::makeDirectory(folder); error != 0) {
+            if (plat::errorKind(error) == plat::FsError::Exists)
+                return fail("A file of that name is in the way: " + folder);
+            return fail(WriteFailureText(error, folder));
+        }
     }
     return true;
 }

@@ -107,10 +107,15 @@ std::string WriteFailureText(int error, const std::string& path)
         return problem.empty() ? "The path is too long for the file system: " + path : problem;
     }
     case plat::FsError::IsFolder:
-        return "A folder of that name exists: " + path;
+        return FolderInTheWayText(path);
     default:
         return "Cannot write " + path + ": " + plat::errorText(error);
     }
+}
+
+std::string FolderInTheWayText(const std::string& path)
+{
+    return "A folder of that name exists: " + path;
 }
 
 std::string OutputWriteProblem(const std::string& path)

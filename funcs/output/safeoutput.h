@@ -46,6 +46,9 @@ std::string OutputNameProblem(const std::string& finalPath);
 // is gone or cannot be written, the name is too long, the name is taken...
 std::string WriteFailureText(int error, const std::string& path);
 
+// "A folder of that name exists: <path>".
+std::string FolderInTheWayText(const std::string& path);
+
 // For a writer that says only that it failed: what the disk shows now about
 // writing `path`, worded as WriteFailureText does (its folder is gone, its disk
 // or the temporary folder's is full); "" when nothing there explains it.

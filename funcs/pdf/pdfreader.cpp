@@ -205,6 +205,34 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
     }
 }
 
+// Why the light probe's tail check turned the file down, as a line naming it.
+std::string TailRefusalNote(const std::string& path)
+{
+    const plat::ReadOnlyFile file(path);
+    if (!file.isOpen())
+        return path + ": cannot be read (" + plat::errorText(file.error()) + ")";
+    if (!file.isRegular())
+        return path + ": not a regular file";
+    if (file.size() == 0)
+        return path + ": empty";
+    if (!HasPdfHeader(file))
+        return path + ": not a PDF document";
+    return path + ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")";
+}
+
+// Why the reader could not read the file, as a line naming it.
+std::string UnreadNote(const std::string& path, const TPdfFacts& facts)
+{
+    switch (facts.Status) {
+    case TStatus::NotPdf:
+        return path + ": not a PDF document";
+    case TStatus::CannotOpen:
+        return path + ": cannot be read (" + facts.Reason + ")";
+    default:
+        return path + ": damaged, cannot be read (" + facts.Reason + ")";
+    }
+}
+
 } // namespace
 
 TPdfFacts ReadPdfFacts(const std::string& path)
@@ -239,8 +267,11 @@ TListProbe ProbePdfForList(const std::string& path)
     TListProbe probe;
     probe.Encrypted = IsPdfEncrypted(path);
     try {
-        if (!CheckPdfTail(path))
-            return probe; // not a PDF by the light probe's rule, whatever a repair could find
+        if (!CheckPdfTail(path)) {
+            // Not a PDF by the light probe's rule, whatever a repair could find.
+            probe.ReaderNote = TailRefusalNote(path);
+            return probe;
+        }
     } catch (const EPdfOpenError& e) {
         probe.OpenError = e.what();
         return probe;
@@ -257,7 +288,7 @@ TListProbe ProbePdfForList(const std::string& path)
     if (facts.Status == TStatus::NeedsPassword)
         probe.Encrypted = true;
     else
-        probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
+        probe.ReaderNote = UnreadNote(path, facts);
     probe.Pages = ScanPdfPageLines(path);
     // Ghostscript wants a PDF header as much as the reader does.
     if (probe.Pages == 0 && !probe.Encrypted && facts.Status != TStatus::NotPdf) {

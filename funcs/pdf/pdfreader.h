@@ -58,7 +58,8 @@ struct TListProbe
     // The reader read the file only after repairing it.
     bool Repaired = false;
     // When the reader could not read an unencrypted file, or repaired it: a line
-    // naming the file, "<path>: damaged, cannot be read (<why>)" or
+    // naming the file and why, "<path>: damaged, cannot be read (<why>)",
+    // "<path>: not a PDF document", "<path>: empty"... or
     // "<path>: repaired (<first problem>)".
     std::string ReaderNote;
     // Not empty: the file cannot be opened; the text of EPdfOpenError

@@ -81,9 +81,9 @@ int lastStreamError();
 bool pathExists(const std::string& path);
 // True only for an existing folder (links are followed).
 bool isDirectory(const std::string& path);
-// Creates one folder level; false when it cannot be made (parent missing, a file
-// of that name exists, no permission...).
-bool makeDirectory(const std::string& path);
+// Creates one folder level. 0, or the error code when it cannot be made (parent
+// missing, a file of that name exists, no permission...).
+int makeDirectory(const std::string& path);
 // Size of a file in bytes, or nothing when its attributes cannot be read.
 std::optional<std::uint64_t> fileSize(const std::string& path);
 // Opens a file for writing, creating it when missing, and closes it again; false

@@ -61,9 +61,9 @@ bool isDirectory(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool makeDirectory(const std::string& path)
+int makeDirectory(const std::string& path)
 {
-    return ::mkdir(path.c_str(), 0777) == 0;
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path)

@@ -114,9 +114,11 @@ bool isDirectory(const std::string& path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool makeDirectory(const std::string& path)
+int makeDirectory(const std::string& path)
 {
-    return usable(path) && CreateDirectoryW(toWide(path).c_str(), nullptr) != 0;
+    if (!usable(path))
+        return ERROR_INVALID_NAME;
+    return CreateDirectoryW(toWide(path).c_str(), nullptr) ? 0 : lastError();
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path)

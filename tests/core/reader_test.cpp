@@ -256,6 +256,57 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
     EXPECT_THROW(CountPdfPages(dir.str() + "missing.pdf"), EPdfOpenError);
 }
 
+struct TUnreadCase
+{
+    const char* Name;
+    std::function<std::string(const TempDir&)> Make; // the file's path
+    std::string Says;                                // how the front door's note goes on after the path
+};
+void PrintTo(const TUnreadCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class FrontDoorUnread : public ::testing::TestWithParam<TUnreadCase>
+{
+};
+
+// What the front door says of a file it cannot count: the file and why.
+TEST_P(FrontDoorUnread, NamesTheFileAndWhy)
+{
+    TempDir dir;
+    const std::string path = GetParam().Make(dir);
+    const TListProbe probe = ProbePdfForList(path);
+    EXPECT_FALSE(probe.ReaderCount);
+    EXPECT_EQ(probe.ReaderNote.rfind(path + GetParam().Says, 0), 0u) << probe.ReaderNote;
+}
+
+std::vector<TUnreadCase> UnreadCases()
+{
+    const auto file = [](const char* name, std::string bytes) {
+        return [name, bytes](const TempDir& d) { return d.write(name, bytes); };
+    };
+    std::vector<TUnreadCase> rows{
+        {"Empty", file("e.pdf", ""), ": empty"},
+        {"Text", file("t.pdf", "just text\n"), ": not a PDF document"},
+        {"TextEndingAsAPdf", file("t.pdf", "just text\n%%EOF\n"), ": not a PDF document"},
+        {"EndMissing", file("c.pdf", "%PDF-1.4\n1 0 obj\n<<\n"),
+         ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")"},
+        {"PageTreeLoop", file("l.pdf", HostilePdf(THostile::PageTreeLoop, 0)), ": damaged, cannot be read ("},
+        {"DeepPageTree", file("d.pdf", HostilePdf(THostile::PageTree, 300)),
+         ": damaged, cannot be read (page tree nested more than 256 deep)"}};
+#ifndef _WIN32
+    rows.push_back({"NamedPipe",
+                    [](const TempDir& d) {
+                        const std::string fifo = d.str() + "pipe.pdf";
+                        return mkfifo(fifo.c_str(), 0600) == 0 ? fifo : std::string();
+                    },
+                    ": not a regular file"});
+#endif
+    return rows;
+}
+INSTANTIATE_TEST_SUITE_P(Files, FrontDoorUnread, ::testing::ValuesIn(UnreadCases()),
+                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+
 TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
 {
     TempDir dir;

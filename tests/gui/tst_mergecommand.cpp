@@ -59,10 +59,13 @@ private slots:
             << QStringList{"less file|There must have two or more pdf documents in the list."}
             << QList<int>{info};
         QTest::newRow("blanks pass the length check")
-            << 2 << "   " << QStringList{"create folder failed|cannot create folder \"\""}
+            << 2 << "   "
+            << QStringList{"create folder failed|cannot create folder \"\"\nA folder must be given as a full "
+                           "path."}
             << QList<int>{warn};
         QTest::newRow("no folder") << 2 << "merged.pdf"
-                                   << QStringList{"create folder failed|cannot create folder \"\""}
+                                   << QStringList{"create folder failed|cannot create folder \"\"\nA folder "
+                                                  "must be given as a full path."}
                                    << QList<int>{warn};
         QTest::newRow("a listed input once .pdf is added")
             << 2 << " %D/ALPHA "

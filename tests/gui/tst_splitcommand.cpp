@@ -101,12 +101,16 @@ private slots:
             << "%D/six.pdf" << true << "1, 2-7"
             << "%D/out"
             << "invalid page range|Page ranges is invalid or page number exceed total pages." << warn;
-        QTest::newRow("blank location") << "%D/six.pdf" << true << "1-2"
-                                        << "   "
-                                        << "create folder failed|cannot create folder \"   \"" << warn;
-        QTest::newRow("relative location") << "%D/six.pdf" << false << ""
-                                           << "out"
-                                           << "create folder failed|cannot create folder \"out\"" << warn;
+        QTest::newRow("blank location")
+            << "%D/six.pdf" << true << "1-2"
+            << "   "
+            << "create folder failed|cannot create folder \"   \"\nA folder must be given as a full path."
+            << warn;
+        QTest::newRow("relative location")
+            << "%D/six.pdf" << false << ""
+            << "out"
+            << "create folder failed|cannot create folder \"out\"\nA folder must be given as a full path."
+            << warn;
         QTest::newRow("answered No") << "%D/six.pdf" << true << "2"
                                      << "%D/out"
                                      << "continue?|" + Confirmation << int(QMessageBox::Question);
