@@ -66,6 +66,13 @@ template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
     return fn != nullptr;
 }
 
+// An entry point older libraries lack (before 9.50: gsapi_add_control_path):
+// null then, and the caller takes another way. Nothing is wrong with the library.
+template <typename Fn> void ResolveOptional(void* library, const char* name, Fn& fn)
+{
+    fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
+}
+
 } // namespace
 
 std::string GS_Dll_Path = Get_GS_Dll_Path();
@@ -74,7 +81,11 @@ std::string GsDllPathFromSetting(const std::string& setting)
 {
     if (setting.empty())
         return GS_DLL_FILE_NAME;
-    if (setting.find(GS_DLL_FILE_NAME) != std::string::npos)
+    // What is there decides first: a library under any name (libgs.so, a
+    // build of one's own), or a folder.
+    if (plat::isDirectory(setting))
+        return IncludeTrailingSeparator(setting) + GS_DLL_FILE_NAME;
+    if (plat::pathExists(setting) || setting.find(GS_DLL_FILE_NAME) != std::string::npos)
         return setting;
     return IncludeTrailingSeparator(setting) + GS_DLL_FILE_NAME;
 }
@@ -144,10 +155,10 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
         Unload();
         return false;
     }
-    Resolve(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
-    Resolve(m_library, "gsapi_add_control_path", m_api.add_control_path);
+    ResolveOptional(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
+    ResolveOptional(m_library, "gsapi_add_control_path", m_api.add_control_path);
 #ifdef _WIN32
-    Resolve(m_library, "gsapi_set_arg_encoding", m_api.set_arg_encoding);
+    ResolveOptional(m_library, "gsapi_set_arg_encoding", m_api.set_arg_encoding);
 #endif
     return true;
 }
@@ -353,10 +364,9 @@ std::int32_t GsCountPages(const std::string& fileName)
     // for byte, and reaches PostScript as the string /File: no quoting to escape.
     std::vector<std::string> args{"verezeri", "-q", "-dNODISPLAY", "-dNOPAUSE", "-dBATCH", "-dSAFER"};
     // -dSAFER refuses to read files not named on the command line. The exact-path
-    // call is preferred: --permit-file-read splits its value at ':'.
-    PFN_gsapi_add_control_path addControlPath = nullptr;
-    if (!Resolve(binding.Library(), "gsapi_add_control_path", addControlPath) ||
-        addControlPath(binding.Instance(), GS_PERMIT_FILE_READING, name.c_str()) != 0)
+    // call is preferred: --permit-file-read splits its value at ':'. A library
+    // without either (before 9.50) reads any file under -dSAFER.
+    if (binding.CanAddControlPath() && binding.AddControlPath(GS_PERMIT_FILE_READING, name) != 0)
         args.push_back("--permit-file-read=" + name);
     args.push_back("-sFile=" + name);
     args.push_back("-c");

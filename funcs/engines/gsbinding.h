@@ -26,13 +26,13 @@ inline constexpr const char* GS_DLL_FILE_NAME = "gsdll32.dll";
 inline constexpr const char* GS_DLL_FILE_NAME = "libgs.so.10";
 #endif
 
-// GS_DLL names the library itself (its text contains the library's file name) or a
-// folder that holds it; unset or empty: the bare file name, so the loader's search
-// decides.
+// GS_DLL names the library itself (an existing file of any name, or a text that
+// contains the library's file name) or a folder that holds it; unset or empty:
+// the bare file name, so the loader's search decides.
 std::string Get_GS_Dll_Path();
 
 // The same rule applied to a configured text (the environment value): empty gives
-// the bare file name.
+// the bare file name. Looks at the disk.
 std::string GsDllPathFromSetting(const std::string& setting);
 
 // Asks Ghostscript for a PDF's page count (one short run). 0 when the library is
@@ -113,6 +113,8 @@ public:
     // permit single files under -dSAFER (gsapi_run_string_with_length and
     // gsapi_add_control_path).
     bool CanRunStrings() const { return m_api.run_string_with_length && m_api.add_control_path; }
+    // Whether AddControlPath can be called (Ghostscript 9.50 and later).
+    bool CanAddControlPath() const { return m_api.add_control_path != nullptr; }
     // For an instance that runs PostScript afterwards: gsapi_init_with_args only;
     // gsapi_exit follows in DeleteInstance. Ghostscript's code, -1 when no
     // instance exists or it was initialised before.
