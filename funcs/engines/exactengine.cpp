@@ -112,6 +112,14 @@ struct TPageMap
     bool Holds(int index) const { return At(index).isInitialized(); }
 };
 
+// "<file>: <what>", as the job's own notes name files (it leaves out what a
+// note on the same file's repair already says); no offsets or object numbers.
+std::string WarningText(const QPDFExc& w)
+{
+    const std::string detail = w.getMessageDetail().empty() ? std::string(w.what()) : w.getMessageDetail();
+    return w.getFilename().empty() ? detail : w.getFilename() + ": " + detail;
+}
+
 // A bookmark's destination as it stands, a name or string included: libqpdf's
 // own lookup would search the name tree again for every bookmark.
 QPDFObjectHandle OwnDest(QPDFObjectHandle item)
@@ -373,7 +381,7 @@ struct ExactEngineSource
         into.insert(into.end(), Notes.begin(), Notes.end());
         Notes.clear();
         for (const QPDFExc& w : Pdf->getWarnings())
-            into.push_back(w.what());
+            into.push_back(WarningText(w));
     }
 };
 
@@ -475,7 +483,7 @@ public:
     void TakeWarnings(std::vector<std::string>& into)
     {
         for (const QPDFExc& w : m_pdf.getWarnings())
-            into.push_back(w.what());
+            into.push_back(WarningText(w));
     }
 
 private:
