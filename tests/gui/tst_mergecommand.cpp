@@ -67,6 +67,14 @@ private slots:
                                    << QStringList{"create folder failed|cannot create folder \"\"\nA folder "
                                                   "must be given as a full path."}
                                    << QList<int>{warn};
+        const QString tooLong = QString(300, QLatin1Char('n')) + QStringLiteral(".pdf");
+        QTest::newRow("the creation test says why")
+            << 2 << "%D/" + tooLong
+            << QStringList{"Warning|Cannot create output file.\nThe name is longer than the file system "
+                           "allows "
+                           "(255 bytes): " +
+                           tooLong}
+            << QList<int>{warn};
         QTest::newRow("a listed input once .pdf is added")
             << 2 << " %D/ALPHA "
             << QStringList{"invalid output file|The output file cannot be one of the files to merge."}

@@ -1,3 +1,5 @@
+#include "engines/gsbinding.h"
+#include "job/job.h"
 #include "output/outputnames.h"
 #include "output/safeoutput.h"
 #include "platform/platform.h"
@@ -228,6 +230,55 @@ TEST(SafeOutput, NoRoomForATemporarySaysTheDiskIsFull)
     outs.clear();
     EXPECT_TRUE(othersIn(t.path() / "small").empty());
 }
+
+struct EngineFaultCase
+{
+    const char* Name;
+    TEngineKind Engine;
+    bool FullDisk;    // else the output's folder is gone
+    const char* Says; // then the folder
+};
+void PrintTo(const EngineFaultCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class EngineFaultTest : public testing::TestWithParam<EngineFaultCase>
+{
+};
+// Neither libqpdf's writer nor Ghostscript names these causes by themselves.
+TEST_P(EngineFaultTest, TheFailureNamesTheCause)
+{
+    const EngineFaultCase& c = GetParam();
+    if (c.Engine == TEngineKind::Ghostscript && !TGsBinding().Load(GS_Dll_Path, false))
+        GTEST_SKIP() << "no Ghostscript library";
+    TempDir t;
+    const std::string input = t.str() + "in.pdf";
+    ASSERT_TRUE(MakeTestPdf(input, 3));
+    TSmallFs small(t.str() + "small", "size=64k");
+    std::string folder = t.str() + "small/";
+    if (c.FullDisk) {
+        if (!small.mounted())
+            GTEST_SKIP() << small.why();
+        std::ofstream(folder + "filler") << "x";
+        ASSERT_EQ(fillUp(folder + "filler"), ENOSPC);
+    } else {
+        folder = t.str() + "gone/";
+    }
+    const TEngineResult r =
+        MakeEngine(c.Engine)->Merge({{input, "in"}, {input, "in"}}, folder + "out.pdf", {});
+    EXPECT_FALSE(r.Ok);
+    EXPECT_NE(r.Reason.find(c.Says + folder), std::string::npos) << r.Reason;
+}
+INSTANTIATE_TEST_SUITE_P(Faults, EngineFaultTest,
+                         testing::Values(EngineFaultCase{"ExactFullDisk", TEngineKind::Exact, true,
+                                                         "The disk is full: "},
+                                         EngineFaultCase{"ExactFolderGone", TEngineKind::Exact, false,
+                                                         "The folder does not exist: "},
+                                         EngineFaultCase{"GhostscriptFullDisk", TEngineKind::Ghostscript,
+                                                         true, "The disk is full: "},
+                                         EngineFaultCase{"GhostscriptFolderGone", TEngineKind::Ghostscript,
+                                                         false, "The folder does not exist: "}),
+                         [](const auto& row) { return std::string(row.param.Name); });
 
 TEST(SafeOutput, AReadOnlyFolderIsNamed)
 {
