@@ -20,8 +20,6 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFMatrix.hh>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
-#include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFOutlineObjectHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
@@ -299,10 +297,24 @@ struct ExactEngineSource
         }
     }
 
-    TBookmark ReadBookmark(QPDFOutlineObjectHelper& outline, int depth)
+    // Walked here rather than by libqpdf's outline helper, which follows a /Next
+    // that leads back into its own list forever. Each item is read once.
+    std::vector<TBookmark> ReadBookmarkList(QPDFObjectHandle item, int depth, std::set<QPDFObjGen>& seen)
+    {
+        std::vector<TBookmark> list;
+        for (; item.isDictionary(); item = item.getKey("/Next")) {
+            if (item.isIndirect() && !seen.insert(item.getObjGen()).second) {
+                NoteOnce(Path + ": bookmarks that lead back to themselves left out");
+                break;
+            }
+            list.push_back(ReadBookmark(item, depth, seen));
+        }
+        return list;
+    }
+
+    TBookmark ReadBookmark(QPDFObjectHandle item, int depth, std::set<QPDFObjGen>& seen)
     {
         TBookmark b;
-        QPDFObjectHandle item = outline.getObjectHandle();
         if (item.getKey("/Title").isString())
             b.Title = item.getKey("/Title").getStringValue();
         QPDFObjectHandle color = item.getKey("/C");
@@ -315,7 +327,7 @@ struct ExactEngineSource
         }
         if (item.getKey("/F").isInteger())
             b.Flags = item.getKey("/F").getIntValue();
-        b.Open = outline.getCount() > 0;
+        b.Open = item.getKey("/Count").isInteger() && item.getKey("/Count").getIntValue() > 0;
         QPDFObjectHandle dest = OwnDest(item);
         if (!dest.isNull()) {
             b.Dest = Resolve(dest);
@@ -325,8 +337,7 @@ struct ExactEngineSource
                 b.Action = action;
         }
         if (depth < MaxOutlineDepth) {
-            for (QPDFOutlineObjectHelper& kid : outline.getKids())
-                b.Kids.push_back(ReadBookmark(kid, depth + 1));
+            b.Kids = ReadBookmarkList(item.getKey("/First"), depth + 1, seen);
         } else if (item.getKey("/First").isDictionary()) {
             NoteOnce(Path + ": bookmarks nested more than " + std::to_string(MaxOutlineDepth) +
                      " deep left out");
@@ -342,9 +353,10 @@ struct ExactEngineSource
 
     void ReadBookmarks()
     {
-        QPDFOutlineDocumentHelper outlines(*Pdf);
-        for (QPDFOutlineObjectHelper& top : outlines.getTopLevelOutlines())
-            Bookmarks.push_back(ReadBookmark(top, 0));
+        std::set<QPDFObjGen> seen;
+        QPDFObjectHandle outlines = Pdf->getRoot().getKey("/Outlines");
+        if (outlines.isDictionary())
+            Bookmarks = ReadBookmarkList(outlines.getKey("/First"), 0, seen);
     }
 
     // Replaces the page object in a local destination array by its index.

@@ -16,7 +16,7 @@
 inline constexpr int MaxPageTreeDepth = 256;
 inline constexpr int MaxFieldDepth = 32;
 inline constexpr int MaxNameTreeDepth = 64;
-// libqpdf reads bookmarks no deeper than 50 levels; what lies below is dropped.
+// Bookmarks below this many levels are left out, as libqpdf's own reading does.
 inline constexpr int MaxOutlineDepth = 50;
 
 // Why the page tree cannot be walked ("page tree nested more than 256 deep"),

@@ -367,7 +367,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TWarnedCase{"DeepNameTree", [](auto&) { return HostilePdf(THostile::NameTree, 20000); },
                                   ": named destinations left out (name tree nested more than 64 deep)", 2},
                       TWarnedCase{"DeepOutlines", [](auto&) { return HostilePdf(THostile::Outlines, 20000); },
-                                  ": bookmarks nested more than 50 deep left out", 2}),
+                                  ": bookmarks nested more than 50 deep left out", 2},
+                      TWarnedCase{"OutlineLoop", [](auto&) { return HostilePdf(THostile::OutlineLoop, 0); },
+                                  ": bookmarks that lead back to themselves left out", 2}),
     [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 } // namespace

@@ -126,7 +126,8 @@ std::string HostilePdf(THostile kind, int depth)
     std::string page1 = "<< " + page + "2 0 R", rootKids = "3 0 R 4 0 R";
     std::size_t page2Parent = 2;
     const std::size_t first = objects.size() + 1; // the first added object
-    for (int i = 0; i < depth && kind != THostile::PageTreeLoop; ++i) {
+    const bool nested = kind != THostile::PageTreeLoop && kind != THostile::OutlineLoop;
+    for (int i = 0; nested && i < depth; ++i) {
         const std::string up = i == 0 ? "" : " /Parent " + ref(first + i - 1);
         const std::string down = i + 1 < depth ? ref(first + i + 1) : "";
         switch (kind) {
@@ -147,6 +148,7 @@ std::string HostilePdf(THostile kind, int depth)
                 (down.empty() ? "" : " /First " + down + " /Last " + down + " /Count 1") + " >>");
             break;
         case THostile::PageTreeLoop:
+        case THostile::OutlineLoop:
             break;
         }
     }
@@ -172,6 +174,12 @@ std::string HostilePdf(THostile kind, int depth)
         break;
     case THostile::PageTreeLoop:
         rootKids = "3 0 R " + ref(add("<< /Type /Pages /Count 1 /Parent 2 0 R /Kids [2 0 R] >>"));
+        break;
+    case THostile::OutlineLoop: // 5 the root, 6 the first bookmark, 7 its kid
+        add("<< /Type /Outlines /First 6 0 R /Last 6 0 R >>");
+        add("<< /Title (a) /Parent 5 0 R /First 7 0 R /Last 7 0 R /Dest [3 0 R /Fit] >>");
+        add("<< /Title (b) /Parent 6 0 R /Next 7 0 R /Dest [4 0 R /Fit] >>");
+        catalog += " /Outlines 5 0 R";
         break;
     }
     objects[0] = catalog + " >>";

@@ -66,14 +66,16 @@ bool MakeEncryptedPdf(const std::string& source, const std::string& path);
 // Two blank pages whose structure of that kind nests `depth` levels: the page
 // tree (the second page at the bottom), a form field's /Parent chain (its widget
 // on page 1), the named destinations' name tree, the bookmarks. PageTreeLoop: a
-// page-tree node whose kid is the root again (depth unused). Hand-made bytes.
+// page-tree node whose kid is the root again; OutlineLoop: a bookmark below the
+// first whose /Next is itself (depth unused for both). Hand-made bytes.
 enum class THostile
 {
     PageTree,
     Fields,
     NameTree,
     Outlines,
-    PageTreeLoop
+    PageTreeLoop,
+    OutlineLoop
 };
 std::string HostilePdf(THostile kind, int depth);
 
