@@ -2,7 +2,10 @@
 // reason a failed job keeps.
 #include "job/jobinputs.h"
 #include "platform/platform.h"
+#include "util/testtools.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -84,16 +87,57 @@ TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
     EXPECT_TRUE(m_sink.Notices.empty());
 }
 
-TEST_F(JobInputs, EachJobTakesTheEngineItIsGiven)
+TEST_F(JobInputs, EachJobTakesTheEngineAndOverwriteItIsGiven)
 {
     PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
-                    TEngineKind::Ghostscript);
+                    TEngineKind::Ghostscript, TOverwrite::Allow);
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Allow);
     PrepareSplitEveryJob(m_param, m_inputs, "/in/r.pdf", "/out", 7, 3, &m_sink);
     EXPECT_EQ(m_param.Engine, TEngineKind::Exact);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Refuse); // unless the person agreed
     PrepareSplitRangesJob(m_param, m_inputs, "/in/r.pdf", "/out/", 9, "1", "1;", &m_sink,
-                          TEngineKind::Ghostscript);
+                          TEngineKind::Ghostscript, TOverwrite::Allow);
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Allow);
+}
+
+// Someone else's file appears under the output's name while the pages are
+// copied: it stays, and the job fails saying so, unless replacing was agreed.
+TEST_F(JobInputs, AnOutputThatAppearsDuringTheJobIsReplacedOnlyWhenAllowed)
+{
+    TempDir dir;
+    const std::string input = dir.str() + "in.pdf", output = dir.str() + "out.pdf";
+    ASSERT_TRUE(MakeTestPdf(input, 2));
+    class TIntruder : public IGsNotifySink
+    {
+    public:
+        explicit TIntruder(std::string path) : m_path(std::move(path)) {}
+        void PostNotify(std::intptr_t, std::intptr_t lParam) noexcept override
+        {
+            if (lParam == GSN_PAGE && !std::filesystem::exists(m_path))
+                std::ofstream(m_path) << "someone else's";
+        }
+
+    private:
+        std::string m_path;
+    } intruder(output);
+    for (const TOverwrite overwrite : {TOverwrite::Refuse, TOverwrite::Allow}) {
+        std::filesystem::remove(output);
+        PrepareMergeJob(m_param, m_inputs, {{"in.pdf", "2", "", input}, {"in.pdf", "2", "", input}}, output,
+                        &intruder, TEngineKind::Exact, overwrite);
+        const int result = Call_GS_Thread(&m_param);
+        std::ifstream in(output);
+        const std::string now((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (overwrite == TOverwrite::Refuse) {
+            EXPECT_EQ(result, GS_RESULT_GS_FAILED);
+            EXPECT_EQ(m_param.Reason, "\"" + output + "\" aleady exists");
+            EXPECT_EQ(now, "someone else's");
+        } else {
+            EXPECT_EQ(result, GS_RESULT_OK) << m_param.Reason;
+            EXPECT_EQ(now.rfind("%PDF-", 0), 0u);
+        }
+    }
 }
 
 TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
