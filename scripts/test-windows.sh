@@ -41,7 +41,7 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmak
   -DBUILD_TESTING=ON -DPLICORA_WERROR=ON >/dev/null
 lap "configure"
 suites=(plicora_core_tests plicora_cli_tests plicora_gs_tests plicora_exact_tests plicora_safe_tests)
-cmake --build "$build" -j2 --target plicora-cli "${suites[@]}" probe_fuzz_replay
+cmake --build "$build" -j2 --target plicora-cli "${suites[@]}" probe_fuzz_replay engine_fuzz_replay
 lap "build"
 
 # Ghostscript's own output with bookmarks, links and named destinations, for the
@@ -76,7 +76,7 @@ mkdir -p "$results"
 export GTEST_OUTPUT="xml:Z:$results/"
 status=0
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j2 \
-  -R "^($(IFS='|'; echo "${suites[*]}")|probe_fuzz_corpus_replay)\$" || status=$?
+  -R "^($(IFS='|'; echo "${suites[*]}")|probe_fuzz_corpus_replay|engine_fuzz_corpus_replay)\$" || status=$?
 lap "tests under Wine"
 
 # Per program: cases run, skipped (each with its reason) and failed.

@@ -107,6 +107,9 @@ bool CreateFolderChain(const std::string& path, std::string* why)
         if (const int error = plat::makeDirectory(folder); error != 0) {
             if (plat::errorKind(error) == plat::FsError::Exists)
                 return fail("A file of that name is in the way: " + folder);
+            // Systems word a name too long differently; the limits say it alike.
+            if (std::string tooLong = OutputNameProblem(folder); !tooLong.empty())
+                return fail(std::move(tooLong));
             return fail(WriteFailureText(error, folder));
         }
     }
