@@ -174,6 +174,7 @@ struct ExactEngineSource
     ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget)
         : Path(path), Pdf(std::make_unique<QPDF>())
     {
+        QuietQpdf();
         Pdf->setSuppressWarnings(true);
         if (closeBetweenReads) {
             ClosedInput = std::make_shared<ClosedFileInputSource>(path.c_str());

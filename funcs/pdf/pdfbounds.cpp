@@ -1,5 +1,7 @@
 #include "pdf/pdfbounds.h"
 
+#include <mutex>
+#include <qpdf/QPDFLogger.hh>
 #include <set>
 #include <stdexcept>
 #include <utility>
@@ -71,6 +73,17 @@ std::string FormFieldProblem(const std::vector<QPDFObjectHandle>& pages)
         }
     }
     return {};
+}
+
+void QuietQpdf()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const std::shared_ptr<QPDFLogger> logger = QPDFLogger::defaultLogger();
+        // Some go to the error stream, for want of a file to warn about.
+        logger->setWarn(logger->discard());
+        logger->setError(logger->discard());
+    });
 }
 
 void FailIfNested(const std::string& problem)

@@ -1,15 +1,21 @@
-// How deep the structures of a PDF may nest before a reader stops following
-// them. A hostile file can chain page-tree nodes, form fields or name-tree nodes
-// thousands deep; libqpdf's walks of them recurse (a crash) or repeat work for
-// every level (minutes). These checks walk each structure once, without
-// recursion, before anything else does. For the core's own .cpp files: the
-// header names libqpdf's types.
+// What libqpdf may do in the core: print nothing, and follow a PDF's structures
+// only so deep. A hostile file can chain page-tree nodes, form fields or
+// name-tree nodes thousands deep; libqpdf's walks of them recurse (a crash) or
+// repeat work for every level (minutes). These checks walk each structure once,
+// without recursion, before anything else does. For the core's own .cpp files:
+// the header names libqpdf's types.
 #pragma once
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <string>
 #include <vector>
+
+// libqpdf prints some warnings itself (those about direct objects), on the
+// process's error stream; the core collects warnings instead. Silences that
+// printing for the whole process; safe to call from any thread, any number of
+// times. The reader calls it; so does everything else that parses with libqpdf.
+void QuietQpdf();
 
 // Far beyond what producers write (a page tree of depth 10 holds billions of
 // pages; real forms nest a few levels), well within any thread's stack.

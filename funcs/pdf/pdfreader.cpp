@@ -191,6 +191,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
 
 TPdfFacts ReadFacts(const std::string& path, bool repair)
 {
+    QuietQpdf();
     try {
         const plat::ReadOnlyFile file(path);
         if (!file.isOpen())
