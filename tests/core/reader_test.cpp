@@ -27,35 +27,6 @@ bool Qpdf(const std::vector<std::string>& args)
     return code == 0 || code == 3;
 }
 
-std::string Padded(std::size_t offset)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%010zu", offset);
-    return buf;
-}
-
-// A PDF by hand: objects numbered from 1, a classic cross-reference table with
-// right offsets, every line ended by eol.
-std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol = "\n")
-{
-    std::string pdf = "%PDF-1.4" + eol;
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj" + eol + objects[i] + eol + "endobj" + eol;
-    }
-    const std::size_t xref = pdf.size();
-    pdf += "xref" + eol + "0 " + std::to_string(objects.size() + 1) + eol;
-    // Entries are 20 bytes whatever the line end.
-    const std::string end = eol == "\r\n" ? "\r\n" : " " + eol;
-    pdf += "0000000000 65535 f" + end;
-    for (const std::size_t at : offsets)
-        pdf += Padded(at) + " 00000 n" + end;
-    pdf += "trailer" + eol + "<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>" + eol +
-           "startxref" + eol + std::to_string(xref) + eol + "%%EOF" + eol;
-    return pdf;
-}
-
 // Appends a revision that replaces or adds the given objects.
 std::string AppendUpdate(std::string pdf, const std::map<int, std::string>& objects, int size)
 {
@@ -246,6 +217,7 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
     const std::string fifo = dir.str() + "pipe.pdf";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(ReadPdfFacts(fifo).Status, TPdfFacts::TStatus::CannotOpen);
+    EXPECT_EQ(ProbePdfForList(fifo).ReaderNote, fifo + ": not a regular file");
 #endif
     EXPECT_EQ(ReadPdfFacts(dir.write("x.pdf", "hello")).Status, TPdfFacts::TStatus::NotPdf);
     EXPECT_EQ(ReadPdfFacts(dir.write("bad.pdf", "%PDF-1.4\ngarbage only\n%%EOF\n")).Status,
@@ -256,56 +228,31 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
     EXPECT_THROW(CountPdfPages(dir.str() + "missing.pdf"), EPdfOpenError);
 }
 
-struct TUnreadCase
-{
-    const char* Name;
-    std::function<std::string(const TempDir&)> Make; // the file's path
-    std::string Says;                                // how the front door's note goes on after the path
-};
-void PrintTo(const TUnreadCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
-class FrontDoorUnread : public ::testing::TestWithParam<TUnreadCase>
+// What the front door says of a file it cannot count: the file, then why.
+class FrontDoorUnread : public ::testing::TestWithParam<std::pair<std::string, std::string>>
 {
 };
-
-// What the front door says of a file it cannot count: the file and why.
 TEST_P(FrontDoorUnread, NamesTheFileAndWhy)
 {
     TempDir dir;
-    const std::string path = GetParam().Make(dir);
+    const std::string path = dir.write("in.pdf", GetParam().first);
     const TListProbe probe = ProbePdfForList(path);
     EXPECT_FALSE(probe.ReaderCount);
-    EXPECT_EQ(probe.ReaderNote.rfind(path + GetParam().Says, 0), 0u) << probe.ReaderNote;
+    EXPECT_EQ(probe.ReaderNote.rfind(path + GetParam().second, 0), 0u) << probe.ReaderNote;
 }
-
-std::vector<TUnreadCase> UnreadCases()
-{
-    const auto file = [](const char* name, std::string bytes) {
-        return [name, bytes](const TempDir& d) { return d.write(name, bytes); };
-    };
-    std::vector<TUnreadCase> rows{
-        {"Empty", file("e.pdf", ""), ": empty"},
-        {"Text", file("t.pdf", "just text\n"), ": not a PDF document"},
-        {"TextEndingAsAPdf", file("t.pdf", "just text\n%%EOF\n"), ": not a PDF document"},
-        {"EndMissing", file("c.pdf", "%PDF-1.4\n1 0 obj\n<<\n"),
-         ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")"},
-        {"PageTreeLoop", file("l.pdf", HostilePdf(THostile::PageTreeLoop, 0)), ": damaged, cannot be read ("},
-        {"DeepPageTree", file("d.pdf", HostilePdf(THostile::PageTree, 300)),
-         ": damaged, cannot be read (page tree nested more than 256 deep)"}};
-#ifndef _WIN32
-    rows.push_back({"NamedPipe",
-                    [](const TempDir& d) {
-                        const std::string fifo = d.str() + "pipe.pdf";
-                        return mkfifo(fifo.c_str(), 0600) == 0 ? fifo : std::string();
-                    },
-                    ": not a regular file"});
-#endif
-    return rows;
-}
-INSTANTIATE_TEST_SUITE_P(Files, FrontDoorUnread, ::testing::ValuesIn(UnreadCases()),
-                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, FrontDoorUnread,
+    ::testing::Values(std::pair<std::string, std::string>{"", ": empty"},
+                      std::pair<std::string, std::string>{"just text\n", ": not a PDF document"},
+                      std::pair<std::string, std::string>{"just text\n%%EOF\n", ": not a PDF document"},
+                      std::pair<std::string, std::string>{
+                          "%PDF-1.4\n1 0 obj\n<<\n",
+                          ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")"},
+                      std::pair<std::string, std::string>{HostilePdf(THostile::PageTreeLoop, 0),
+                                                          ": damaged, cannot be read ("},
+                      std::pair<std::string, std::string>{
+                          HostilePdf(THostile::PageTree, 300),
+                          ": damaged, cannot be read (page tree nested more than 256 deep)"}));
 
 TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
 {

@@ -2,6 +2,7 @@
 // PDF tools themselves live in testtools_posix.cpp and testtools_win32.cpp.
 #include "testtools.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
@@ -186,19 +187,32 @@ std::string HostilePdf(THostile kind, int depth)
     objects[1] = "<< /Type /Pages /Count 2 /Kids [" + rootKids + "] >>";
     objects[2] = page1 + " >>";
     objects[3] = "<< " + page + ref(page2Parent) + " >>";
+    return BuildPdf(objects);
+}
 
-    std::string pdf = "%PDF-1.4\n";
+std::string Padded(std::size_t offset)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%010zu", offset);
+    return buf;
+}
+
+std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol)
+{
+    std::string pdf = "%PDF-1.4" + eol;
     std::vector<std::size_t> offsets;
-    for (std::size_t n = 1; n <= objects.size(); ++n) {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
         offsets.push_back(pdf.size());
-        pdf += std::to_string(n) + " 0 obj\n" + objects[n - 1] + "\nendobj\n";
+        pdf += std::to_string(i + 1) + " 0 obj" + eol + objects[i] + eol + "endobj" + eol;
     }
     const std::size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const std::size_t at : offsets) {
-        const std::string number = std::to_string(at);
-        pdf += std::string(10 - number.size(), '0') + number + " 00000 n \n";
-    }
-    return pdf + "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
+    pdf += "xref" + eol + "0 " + std::to_string(objects.size() + 1) + eol;
+    // Entries are 20 bytes whatever the line end.
+    const std::string end = eol == "\r\n" ? "\r\n" : " " + eol;
+    pdf += "0000000000 65535 f" + end;
+    for (const std::size_t at : offsets)
+        pdf += Padded(at) + " 00000 n" + end;
+    pdf += "trailer" + eol + "<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>" + eol +
+           "startxref" + eol + std::to_string(xref) + eol + "%%EOF" + eol;
+    return pdf;
 }

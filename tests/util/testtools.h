@@ -63,6 +63,12 @@ bool MakeTestPdf(const std::string& path, int pages, const std::string& before =
 // when qpdf fails.
 bool MakeEncryptedPdf(const std::string& source, const std::string& path);
 
+// A ten-digit offset, as a cross-reference table writes it.
+std::string Padded(std::size_t offset);
+// A PDF by hand: objects numbered from 1, a classic cross-reference table with
+// right offsets, every line ended by eol.
+std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol = "\n");
+
 // Two blank pages whose structure of that kind nests `depth` levels: the page
 // tree (the second page at the bottom), a form field's /Parent chain (its widget
 // on page 1), the named destinations' name tree, the bookmarks. PageTreeLoop: a
