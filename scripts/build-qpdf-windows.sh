@@ -81,65 +81,12 @@ step() {
   say "$name: $((SECONDS - start)) s"
 }
 
-# A private apt configuration that knows only Debian's source indexes: the
-# system's sources, state and cache stay untouched.
-apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-system_sources=/etc/apt/sources.list.d/debian.sources
-{
-  if [[ -r $system_sources ]]; then
-    # One deb-src line per URI and suite of each deb822 stanza, main only.
-    awk '
-      function flush(   nu, ns, u, s, us, ss, opt) {
-        if (uris != "" && suites != "") {
-          opt = (key ~ /^\//) ? "[signed-by=" key "] " : ""
-          nu = split(uris, us, " "); ns = split(suites, ss, " ")
-          for (u = 1; u <= nu; u++) for (s = 1; s <= ns; s++)
-            print "deb-src " opt us[u] " " ss[s] " main"
-        }
-        uris = suites = key = ""
-      }
-      /^[ \t]*$/ { flush(); next }
-      /^URIs:/ { sub(/^URIs:[ \t]*/, ""); uris = $0 }
-      /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
-      /^Signed-By:/ { sub(/^Signed-By:[ \t]*/, ""); key = $0 }
-      END { flush() }
-    ' "$system_sources"
-  else
-    keyring="[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]"
-    echo "deb-src $keyring http://deb.debian.org/debian bookworm main"
-    echo "deb-src $keyring http://deb.debian.org/debian bookworm-updates main"
-    echo "deb-src $keyring http://deb.debian.org/debian-security bookworm-security main"
-  fi
-} >"$apt_dir/sources.list"
-apt_opts=(
-  -o "Dir::Etc::SourceList=$apt_dir/sources.list"
-  -o Dir::Etc::SourceParts=-
-  -o "Dir::State::Lists=$apt_dir/lists"
-  -o "Dir::Cache=$apt_dir/cache"
-  -o "APT::Sandbox::User=$(id -un)"
-  -o Acquire::Languages=none
-)
-step apt-update apt-get "${apt_opts[@]}" update
+# shellcheck source=scripts/debian-sources.sh
+source "$root/scripts/debian-sources.sh"
+step apt-update debian_sources_init "$work/apt" "$logs/apt-update.log"
 
 src=$work/sources
-mkdir -p "$src"
-# Downloads (or reuses) a source package; prints the path of its .dsc.
-fetch() {
-  local dsc
-  # From an empty folder: apt lists no URI of a file already in its folder.
-  mkdir -p "$apt_dir/empty"
-  dsc=$(cd "$apt_dir/empty" && apt-get "${apt_opts[@]}" source --print-uris "$1" | awk '$2 ~ /\.dsc$/ { print $2; exit }')
-  if [[ -z $dsc ]]; then
-    say "no Debian source package $1 in $apt_dir/sources.list"
-    exit 1
-  fi
-  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only "$1") >>"$logs/fetch-$1.log" 2>&1 || {
-    tail -n 40 "$logs/fetch-$1.log" >&2
-    exit 1
-  }
-  echo "$src/$dsc"
-}
+fetch() { debian_source_fetch "$1" "$src" "$logs/fetch-$1.log"; }
 fetch_start=$SECONDS
 jpeg_dsc=$(fetch libjpeg-turbo)
 qpdf_dsc=$(fetch qpdf)

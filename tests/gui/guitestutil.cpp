@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cstdlib>
 
 QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
                                                   const QString& caption, const QString& text,
@@ -72,9 +71,15 @@ TWindows::~TWindows()
 
 namespace {
 
+// The test tools take UTF-8 on Windows, where the local 8-bit encoding is the
+// ANSI code page.
 std::string LocalPath(const QString& path)
 {
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }
 
 } // namespace
@@ -126,8 +131,8 @@ void PrepareGuiTestEnvironment()
     // throw-away home.
     static QTemporaryDir home;
     HomeFolder = home.path();
-    const QByteArray homeBytes = QFile::encodeName(HomeFolder);
-    ::setenv("HOME", homeBytes.constData(), 1);
-    ::setenv("XDG_CONFIG_HOME", (homeBytes + "/.config").constData(), 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qputenv("HOME", QFile::encodeName(HomeFolder));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(HomeFolder + QStringLiteral("/.config")));
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
