@@ -42,7 +42,9 @@ for arg in "$@"; do
   esac
 done
 
-say() { echo "build-qt-windows: $*" >&2; }
+name=build-qt-windows
+# shellcheck source=scripts/cross-build.sh
+source "$root/scripts/cross-build.sh"
 
 # What the installed result depends on besides the sources. The host tools'
 # version is part of it: moc's output must match the libraries.
@@ -51,50 +53,20 @@ stamp_key() {
   echo "toolchain $(sha256sum <"$toolchain" | cut -c1-16)"
   dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix qt6-base-dev-tools 2>/dev/null || true
 }
-is_built() { [[ -f $stamp && "$(grep -v '^source ' "$stamp")" == "$(stamp_key)" ]]; }
-
-if ((!rebuild)) && is_built; then
-  echo "$prefix"
-  exit 0
-fi
 if ((check)); then
+  if is_built; then
+    echo "$prefix"
+    exit 0
+  fi
   say "no finished Qt for Windows in $prefix"
   exit 1
 fi
-
-mkdir -p "$work"
-# Other checkouts on this machine may share the cache: one build at a time.
-exec 9>"$work/lock"
-if ! flock -n 9; then
-  say "waiting for another build in $work"
-  flock 9
-fi
-if ((!rebuild)) && is_built; then
-  echo "$prefix"
-  exit 0
-fi
+cached_or_lock "$rebuild"
 
 packages=(g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build xz-utils debian-archive-keyring
   qt6-base-dev qt6-base-dev-tools)
 bash "$root/scripts/install-deps.sh" --packages "${packages[@]}" >&2
 
-logs=$work/logs
-rm -rf "$logs"
-mkdir -p "$logs"
-# Runs a step with its output in logs/<name>.log; on failure shows the log's tail.
-step() {
-  local name=$1 start=$SECONDS
-  shift
-  if ! "$@" >>"$logs/$name.log" 2>&1; then
-    say "FAILED: $name (full log: $logs/$name.log)"
-    tail -n 40 "$logs/$name.log" >&2
-    exit 1
-  fi
-  say "$name: $((SECONDS - start)) s"
-}
-
-# shellcheck source=scripts/debian-sources.sh
-source "$root/scripts/debian-sources.sh"
 fetch_start=$SECONDS
 step apt-update debian_sources_init "$work/apt" "$logs/apt-update.log"
 src=$work/sources

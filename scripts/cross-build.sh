@@ -1,7 +1,53 @@
+# The frame of a cached cross-build for Windows, sourced by
+# scripts/build-qpdf-windows.sh and scripts/build-qt-windows.sh: a stamp that
+# tells whether the cache holds a finished build of the same recipe and tools,
+# one build at a time, each step logged in a file of its own, and Debian's
+# source packages through a private apt configuration.
+#
+# The caller sets name (for its messages), prefix, work and stamp, and defines
+# stamp_key (what the result depends on besides the sources).
+
+say() { echo "$name: $*" >&2; }
+
+is_built() { [[ -f $stamp && "$(grep -v '^source ' "$stamp")" == "$(stamp_key)" ]]; }
+
+# Prints the prefix and ends the script when a finished build is there (unless
+# rebuild is 1); else takes the lock, waiting for another build of the same
+# cache (other checkouts on this machine may share it), and checks again.
+cached_or_lock() { # rebuild
+  if (($1 == 0)) && is_built; then
+    echo "$prefix"
+    exit 0
+  fi
+  mkdir -p "$work"
+  exec 9>"$work/lock"
+  if ! flock -n 9; then
+    say "waiting for another build in $work"
+    flock 9
+  fi
+  if (($1 == 0)) && is_built; then
+    echo "$prefix"
+    exit 0
+  fi
+  logs=$work/logs
+  rm -rf "$logs"
+  mkdir -p "$logs"
+}
+
+# Runs a step with its output in logs/<name>.log; on failure shows the log's tail.
+step() {
+  local step_name=$1 start=$SECONDS
+  shift
+  if ! "$@" >>"$logs/$step_name.log" 2>&1; then
+    say "FAILED: $step_name (full log: $logs/$step_name.log)"
+    tail -n 40 "$logs/$step_name.log" >&2
+    exit 1
+  fi
+  say "$step_name: $((SECONDS - start)) s"
+}
+
 # Debian's source packages through a private apt configuration that knows only
 # Debian's source indexes: the system's sources, state and cache stay untouched.
-# Sourced by the scripts that cross-build libraries for Windows.
-#
 #   debian_sources_init <apt-dir> <log-file>   # writes sources.list, runs apt-get update
 #   dsc=$(debian_source_fetch <package> <dest-dir> <log-file>)  # downloads (or reuses) it
 # Both fail (return non-zero) with the log's tail on stderr.
