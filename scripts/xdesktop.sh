@@ -31,7 +31,8 @@ xdesktop_start() {
     >"$xdesktop_work/xvfb.log" 2>&1 &
   xdesktop_pid=$!
   export DISPLAY=$display
-  for _ in $(seq 50); do
+  # A busy machine may take seconds.
+  for _ in $(seq 200); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
   done
