@@ -1,5 +1,6 @@
 #include "guitestutil.h"
 
+#include "nativepath.h"
 #include "util/testtools.h"
 
 #include <QDir>
@@ -69,43 +70,28 @@ TWindows::~TWindows()
     Main.reset();
 }
 
-namespace {
-
-// The test tools take UTF-8 on Windows, where the local 8-bit encoding is the
-// ANSI code page.
-std::string LocalPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return path.toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
-} // namespace
-
 bool MakePdf(const QString& path, const QStringList& pageTexts)
 {
     std::vector<std::string> texts;
     for (const QString& text : pageTexts)
         texts.push_back(text.toStdString());
-    return MakeTestPdf(LocalPath(path), texts) && QFile::exists(path);
+    return MakeTestPdf(toNative(path), texts) && QFile::exists(path);
 }
 
 bool MakeEncryptedPdf(const QString& source, const QString& path)
 {
-    return MakeEncryptedPdf(LocalPath(source), LocalPath(path));
+    return MakeEncryptedPdf(toNative(source), toNative(path));
 }
 
 int PdfPageCount(const QString& path)
 {
-    return PdfPageCount(LocalPath(path));
+    return PdfPageCount(toNative(path));
 }
 
 QString PdfText(const QString& path)
 {
     QStringList pages;
-    for (const std::string& text : PdfPageTexts(LocalPath(path)))
+    for (const std::string& text : PdfPageTexts(toNative(path)))
         pages << QString::fromStdString(text);
     return pages.join(QLatin1Char('\f'));
 }
