@@ -72,6 +72,18 @@ expect() { # what actual expected
   fi
 }
 pages() { qpdf --show-npages "$1" 2>/dev/null || echo "not a PDF"; }
+# Closes the window as a person would (Alt+F4); ends the program if it stays.
+close_app() {
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  key alt+F4
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
 
 # 1. Merge: both files from the command line into the list, Ctrl+Return.
 mkdir -p "$out"
@@ -92,9 +104,7 @@ settle
 merged=$(find "$docs" -name '*.pdf' | head -n 1)
 expect "merged file under Documents" "$(basename "${merged:-none}" | cut -c1-6)" "Résumé"
 expect "merged pages (3 + 12)" "$(pages "${merged:-/none}")" 15
-xdotool key --window "$main" alt+F4 || true
-wait "$app_pid" 2>/dev/null || true
-app_pid=
+close_app
 
 # 2. Split: one file opens the split side; ranges typed, Ctrl+Return.
 "$wine" "$app" "$(winpath "$pdfs/Глава-2.pdf")" >>"$work/app.log" 2>&1 &
@@ -116,7 +126,7 @@ for piece in 1:1 2-5:4 4:1 6:1; do
   file=$(find "$docs" "$pdfs" -name "Глава-2${piece%%:*}.pdf" | head -n 1)
   expect "piece ${piece%%:*}" "$(pages "${file:-/none}")" "${piece##*:}"
 done
-xdotool key --window "$main" alt+F4 || true
+close_app
 
 if ((failures)); then
   echo "try-windows: $failures checks failed"
