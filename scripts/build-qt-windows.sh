@@ -18,7 +18,8 @@
 # other work on the machine goes first.
 #
 # qtsvg: when Debian's mirror has no qt6-svg source tarball, PLICORA_QTSVG_SOURCE
-# may name a folder or tarball of qtsvg's sources of the same version as qtbase.
+# may name a folder or tarball of qtsvg's sources of the same version as qtbase;
+# it is kept in the cache (qtsvg-<version>.tar.gz) for later builds.
 set -euo pipefail
 
 # Raise when the build steps below change, so that old caches are rebuilt.
@@ -77,13 +78,24 @@ upstream=${upstream%%-*}
 svg_dsc=""
 if svg_dsc=$(debian_source_fetch qt6-svg "$src" "$logs/fetch-qt6-svg.log" 2>>"$logs/fetch-qt6-svg.log"); then
   svg_source="Debian qt6-svg $(sed -n 's/^Version: //p' "$svg_dsc")"
-elif [[ -n ${PLICORA_QTSVG_SOURCE:-} ]]; then
-  svg_source="qtsvg from $PLICORA_QTSVG_SOURCE"
-  svg_dsc=""
 else
-  say "Debian's mirror has no qt6-svg source ($logs/fetch-qt6-svg.log); set PLICORA_QTSVG_SOURCE" \
-    "to a folder or tarball of qtsvg $upstream's sources"
-  exit 1
+  # Kept in the cache, so that later builds on this machine find it.
+  kept=$cache/qtsvg-$upstream.tar.gz
+  if [[ -n ${PLICORA_QTSVG_SOURCE:-} ]]; then
+    if [[ -d $PLICORA_QTSVG_SOURCE ]]; then
+      tar -czf "$kept.new" -C "$PLICORA_QTSVG_SOURCE" --transform "s|^\.|qtsvg-$upstream|" .
+    else
+      cp "$PLICORA_QTSVG_SOURCE" "$kept.new"
+    fi
+    mv "$kept.new" "$kept"
+  fi
+  if [[ ! -f $kept ]]; then
+    say "Debian's mirror has no qt6-svg source ($logs/fetch-qt6-svg.log); set PLICORA_QTSVG_SOURCE" \
+      "to a folder or tarball of qtsvg $upstream's sources"
+    exit 1
+  fi
+  svg_source="qtsvg from ${PLICORA_QTSVG_SOURCE:-$kept}"
+  svg_dsc=""
 fi
 say "fetch: $((SECONDS - fetch_start)) s"
 
@@ -104,10 +116,8 @@ step unpack-qtbase dpkg-source -x "$base_dsc" "$build/qtbase"
 unpack_svg() {
   if [[ -n $svg_dsc ]]; then
     dpkg-source -x "$svg_dsc" "$build/qtsvg"
-  elif [[ -d $PLICORA_QTSVG_SOURCE ]]; then
-    cp -a "$PLICORA_QTSVG_SOURCE" "$build/qtsvg"
   else
-    mkdir "$build/qtsvg" && tar -xf "$PLICORA_QTSVG_SOURCE" -C "$build/qtsvg" --strip-components=1
+    mkdir "$build/qtsvg" && tar -xf "$kept" -C "$build/qtsvg" --strip-components=1
   fi
   grep -q "QT_REPO_MODULE_VERSION \"$upstream\"" "$build/qtsvg/.cmake.conf"
 }
