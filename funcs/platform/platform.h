@@ -169,7 +169,7 @@ inline constexpr const char* LengthUnit = "bytes";
 std::string getEnv(const char* name);
 // Sets (or, with an empty value, removes) an environment variable of this
 // process. Not thread-safe against other readers of the environment: only the
-// job calls it, around an engine run.
+// Ghostscript engine calls it, for the length of a job.
 void setEnv(const char* name, const std::string& value);
 // The variable that names the temporary folder for libraries such as Ghostscript.
 #ifdef _WIN32
