@@ -3,7 +3,6 @@
 #include "about.h"
 #include "application.h"
 #include "formhelpers.h"
-#include "job/messages.h"
 #include "job/progressmeter.h"
 #include "listgrid.h"
 #include "mergelistmodel.h"
