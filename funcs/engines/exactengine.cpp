@@ -190,10 +190,8 @@ struct ExactEngineSource
             ClosedInput->stayOpen(false);
     }
 
-    TDest Resolve(QPDFObjectHandle dest, int depth = 0) const
+    TDest Resolve(QPDFObjectHandle dest) const
     {
-        if (depth > 8)
-            return {};
         if (dest.isDictionary())
             dest = dest.getKey("/D");
         if (dest.isName()) {

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
+#include <QTreeView>
+#include <algorithm>
 
 QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
                                                   const QString& caption, const QString& text,
@@ -121,4 +124,46 @@ void PrepareGuiTestEnvironment()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(HomeFolder + QStringLiteral("/.config")));
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QTreeView* MergeListView(const TWindows& w)
+{
+    return w.Find<QTreeView>("ListView1");
+}
+
+QStringList ListColumn(const TWindows& w, int column)
+{
+    const QAbstractItemModel* model = MergeListView(w)->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+int ListRowCount(const TWindows& w)
+{
+    return MergeListView(w)->model()->rowCount();
+}
+
+QList<int> SelectedListRows(const TWindows& w)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : MergeListView(w)->selectionModel()->selectedIndexes()) {
+        if (index.column() == 0)
+            rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void SelectListRows(const TWindows& w, const QList<int>& rows)
+{
+    QTreeView* list = MergeListView(w);
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!rows.isEmpty())
+        list->selectionModel()->setCurrentIndex(list->model()->index(rows.first(), 0),
+                                                QItemSelectionModel::NoUpdate);
 }
