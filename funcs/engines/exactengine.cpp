@@ -1,5 +1,6 @@
 #include "engines/exactengine.h"
 
+#include "engines/exactdocument.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -99,6 +100,7 @@ struct TPageMap
 {
     int First = 0;
     std::vector<QPDFObjectHandle> Pages;
+    std::map<QPDFObjGen, QPDFObjectHandle> Annots; // source annotation -> its copy
 
     QPDFObjectHandle At(int index) const
     {
@@ -144,6 +146,7 @@ struct ExactEngineSource
     std::map<std::string, TDest> NameDests;   // /Root /Dests, keyed by name ("/chap1")
     std::map<std::string, TDest> StringDests; // the /Dests name tree, keyed by UTF-8 text
     std::vector<TBookmark> Bookmarks;
+    std::unique_ptr<TDocumentSource> Document; // page labels, information, files, layers, tagging
     bool ObjectStreams = false;
     bool SharedResources = false;
     std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
@@ -186,6 +189,7 @@ struct ExactEngineSource
             Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
         }
         DetachLinkTargets();
+        Document = std::make_unique<TDocumentSource>(*Pdf, Path, Pages, PageIndex, Notes);
         if (ClosedInput)
             ClosedInput->stayOpen(false);
     }
@@ -363,7 +367,7 @@ struct TRenames
 class TOutput
 {
 public:
-    TOutput()
+    TOutput() : m_parts(m_pdf)
     {
         m_pdf.emptyPDF();
         m_pdf.setSuppressWarnings(true);
@@ -414,6 +418,13 @@ public:
         m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, false);
     }
 
+    // What the source carries beside the pages just copied; title names its
+    // layers in a merge.
+    void AddDocumentParts(ExactEngineSource& source, const TPageMap& map, const std::string& title)
+    {
+        m_parts.Add(*source.Document, {map.First, map.Pages, map.Annots}, title);
+    }
+
     void Write(const std::string& path)
     {
         QPDFObjectHandle root = m_pdf.getRoot();
@@ -433,6 +444,7 @@ public:
                 tree.insert(name, dest);
             root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
         }
+        m_parts.Finish();
         QPDFWriter writer(m_pdf, path.c_str());
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
@@ -573,6 +585,7 @@ private:
     }
 
     QPDF m_pdf;
+    TDocumentParts m_parts;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     QPDFObjectHandle m_outlines;
     int m_visibleTop = 0;
@@ -588,6 +601,7 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
 {
     map.First = first;
     map.Pages.clear();
+    map.Annots.clear();
     // Each page's annotations in order; widgets are filled in once every page is
     // in, all at once, so that a field with widgets on several pages stays one.
     std::vector<std::vector<QPDFObjectHandle>> pageAnnots;
@@ -631,6 +645,8 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
                     // page copying does.
                     slots.push_back(m_pdf.copyForeignObject(
                         annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
+                    if (annot.isIndirect())
+                        map.Annots.emplace(annot.getObjGen(), slots.back());
                 }
             }
         }
@@ -646,8 +662,10 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
                                      QPDFMatrix(), source.Pdf.get(), source.Form.get());
         if (newAnnots.size() != widgets.size())
             throw std::runtime_error("the form fields could not be copied");
-        for (std::size_t w = 0; w < widgets.size(); ++w)
+        for (std::size_t w = 0; w < widgets.size(); ++w) {
             pageAnnots[widgetSlots[w].first][widgetSlots[w].second] = newAnnots[w];
+            map.Annots.emplace(widgets[w].getObjGen(), newAnnots[w]);
+        }
     }
     std::set<QPDFObjGen> placed;
     for (std::size_t p = 0; p < map.Pages.size(); ++p) {
@@ -775,6 +793,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
                     onPage(index + 1);
             });
             out.AddFileBookmark(input.Title, source, map);
+            out.AddDocumentParts(source, map, input.Title);
             source.TakeWarnings(sourceWarnings);
             current.reset();
         }
@@ -821,6 +840,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
                 onPage(index + 1);
         });
         out.AddTopBookmarks(source, map);
+        out.AddDocumentParts(source, map, {});
         if (source.SharedResources)
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;
