@@ -218,7 +218,7 @@ void TDocumentParts::AddTags(TDocumentSource& source, const TCopiedPages& copied
         }
     }
     if (!carried)
-        TTagOutput::Untag(copied);
+        m_untagged.push_back(copied.Pages);
     // The output claims tagging only when all of its pages have it.
     m_allMarked = m_allMarked && carried && source.m_marked;
     m_suspects = m_suspects || source.m_suspects;
@@ -251,6 +251,9 @@ void TDocumentParts::Finish()
         root.replaceKey("/AF", QPDFObjectHandle::newArray(m_associated));
     WriteLayers(root);
     if (m_tags && !m_tags->Empty()) {
+        // Left on pages without tags, parent tree keys would point into another file's.
+        for (const std::vector<QPDFObjectHandle>& pages : m_untagged)
+            TTagOutput::Untag(pages);
         m_tags->Finish(root);
         QPDFObjectHandle markInfo = QPDFObjectHandle::newDictionary();
         if (m_allMarked)

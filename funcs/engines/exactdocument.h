@@ -98,6 +98,7 @@ private:
     std::vector<QPDFObjectHandle> m_associated;      // the catalog's /AF
     std::vector<TLayers> m_layers;
     std::unique_ptr<TTagOutput> m_tags;
+    std::vector<std::vector<QPDFObjectHandle>> m_untagged; // the copied pages of sources without tags
     bool m_allMarked = true;
     bool m_suspects = false;
 };

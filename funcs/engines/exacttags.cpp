@@ -592,9 +592,9 @@ void TTagOutput::Add(const TTagSource& source, const TCopiedPages& copied, bool 
     m_namespaces.insert(m_namespaces.end(), namespaces.begin(), namespaces.end());
 }
 
-void TTagOutput::Untag(const TCopiedPages& copied)
+void TTagOutput::Untag(const std::vector<QPDFObjectHandle>& pages)
 {
-    for (const THolder& holder : CollectHolders(copied.Pages))
+    for (const THolder& holder : CollectHolders(pages))
         holder.Object.removeKey(holder.Key);
 }
 

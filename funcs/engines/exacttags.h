@@ -72,9 +72,9 @@ public:
     // top elements that have no /Lang of their own. Nothing is added when it throws.
     void Add(const TTagSource& source, const TCopiedPages& copied, bool whole, QPDFObjectHandle lang);
 
-    // Takes the parent tree keys off the copied pages, their annotations and
-    // XObjects, for a source whose tree is not carried: they would point into another's.
-    static void Untag(const TCopiedPages& copied);
+    // Takes the parent tree keys off copied pages, their annotations and
+    // XObjects, for a source whose tree is not carried.
+    static void Untag(const std::vector<QPDFObjectHandle>& pages);
 
     bool Empty() const { return m_kids.empty(); }
 

@@ -1,38 +1,26 @@
-// XMP edits keep the packet as it is but for the properties set or removed,
-// wherever and however the packet writes them.
+// XMP edits keep the packet as it is but for the property set or removed,
+// wherever and however the packet writes it.
 #include "engines/xmppacket.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const TXmpProperty Producer{"http://ns.adobe.com/pdf/1.3/", "pdf", "Producer"};
-const TXmpProperty PdfaPart{"http://www.aiim.org/pdfa/ns/id/", "pdfaid", "part"};
-
-std::string Packet(const std::string& descriptions)
+// A packet with one description, binding prefix to the PDF schema's namespace.
+std::string Packet(const std::string& body, const std::string& attributes = "",
+                   const std::string& prefix = "pdf")
 {
-    return "<?xpacket begin=\"\"?><x:xmpmeta xmlns:x=\"adobe:ns:meta/\">"
-           "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">" +
-           descriptions + "</rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>";
-}
-
-// A description binding prefix to the PDF schema.
-std::string Pdf(const std::string& body, const std::string& prefix = "pdf",
-                const std::string& attributes = "")
-{
-    return "<rdf:Description rdf:about=\"\" xmlns:" + prefix + "=\"http://ns.adobe.com/pdf/1.3/\"" +
-           attributes + ">" + body + "</rdf:Description>";
-}
-
-std::string Pdfa(const std::string& body, const std::string& attributes = "")
-{
-    return "<rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\"" + attributes +
-           ">" + body + "</rdf:Description>";
+    return "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+           "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+           "<rdf:Description rdf:about=\"\" xmlns:" +
+           prefix + "=\"http://ns.adobe.com/pdf/1.3/\"" + attributes + ">" + body +
+           "</rdf:Description></rdf:RDF></x:xmpmeta>";
 }
 
 struct TXmpCase
 {
-    std::string Name;
+    const char* Name;
+    bool Remove; // pdf:Keywords; else pdf:Producer set to "A & B"
     std::string In;
     std::string Out;
     bool Changed = true;
@@ -43,57 +31,48 @@ void PrintTo(const TXmpCase& c, std::ostream* os)
     *os << c.Name;
 }
 
-class XmpSetTest : public ::testing::TestWithParam<TXmpCase>
+class XmpTest : public ::testing::TestWithParam<TXmpCase>
 {
 };
 
-TEST_P(XmpSetTest, SetsTheProducerWhereverItStands)
+TEST_P(XmpTest, EditsThePropertyWhereverItStands)
 {
-    std::string packet = GetParam().In;
-    EXPECT_EQ(SetXmpProperty(packet, Producer, "A & B"), GetParam().Changed);
-    EXPECT_EQ(packet, GetParam().Out);
+    const TXmpCase& c = GetParam();
+    std::string packet = c.In;
+    EXPECT_EQ(c.Remove ? RemoveXmpProperty(packet, {"http://ns.adobe.com/pdf/1.3/", "pdf", "Keywords"})
+                       : SetXmpProperty(packet, {"http://ns.adobe.com/pdf/1.3/", "pdf", "Producer"}, "A & B"),
+              c.Changed);
+    EXPECT_EQ(packet, c.Out);
 }
 
 const std::string Set = "<pdf:Producer>A &amp; B</pdf:Producer>";
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, XmpSetTest,
+    Forms, XmpTest,
     ::testing::Values(
-        TXmpCase{"element", Packet(Pdf("<pdf:Producer>old</pdf:Producer><pdf:Keywords>k</pdf:Keywords>")),
-                 Packet(Pdf(Set + "<pdf:Keywords>k</pdf:Keywords>"))},
-        TXmpCase{"empty element", Packet(Pdf("<pdf:Producer />")), Packet(Pdf(Set))},
-        TXmpCase{"attribute", Packet(Pdf("", "pdf", " pdf:Producer='old'")),
-                 Packet(Pdf("", "pdf", " pdf:Producer='A &amp; B'"))},
-        TXmpCase{"own prefix", Packet(Pdf("<p1:Producer>old</p1:Producer>", "p1")),
-                 Packet(Pdf("<p1:Producer>A &amp; B</p1:Producer>", "p1"))},
-        // The name in text is not the property.
-        TXmpCase{"absent", Packet(Pdf("<pdf:Keywords>pdf:Producer = 'x'</pdf:Keywords>")),
-                 Packet(Pdf("<pdf:Keywords>pdf:Producer = 'x'</pdf:Keywords>") +
-                        "<rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">" + Set +
-                        "</rdf:Description>\n")},
-        TXmpCase{"no RDF", "<x:xmpmeta/>", "<x:xmpmeta/>", false}));
-
-class XmpRemoveTest : public ::testing::TestWithParam<TXmpCase>
-{
-};
-
-TEST_P(XmpRemoveTest, RemovesTheClaimWhereverItStands)
-{
-    std::string packet = GetParam().In;
-    EXPECT_EQ(RemoveXmpProperty(packet, PdfaPart), GetParam().Changed);
-    EXPECT_EQ(packet, GetParam().Out);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, XmpRemoveTest,
-    ::testing::Values(
-        TXmpCase{"element",
-                 Packet(Pdfa("<pdfaid:part>2</pdfaid:part><pdfaid:conformance>B</pdfaid:conformance>")),
-                 Packet(Pdfa("<pdfaid:conformance>B</pdfaid:conformance>"))},
-        TXmpCase{"attribute", Packet(Pdfa("", " pdfaid:part=\"2\" pdfaid:conformance=\"B\"")),
-                 Packet(Pdfa("", " pdfaid:conformance=\"B\""))},
-        // An extension schema that describes the property is no claim.
-        TXmpCase{"schema", Packet(Pdf("<pdfaSchema:prefix>pdfaid</pdfaSchema:prefix><p:name>part</p:name>")),
-                 Packet(Pdf("<pdfaSchema:prefix>pdfaid</pdfaSchema:prefix><p:name>part</p:name>")), false}));
+        TXmpCase{"element", false, Packet("<pdf:Producer>old</pdf:Producer><pdf:Keywords/>"),
+                 Packet(Set + "<pdf:Keywords/>")},
+        TXmpCase{"empty element", false, Packet("<pdf:Producer />"), Packet(Set)},
+        TXmpCase{"attribute", false, Packet("", " pdf:Producer='old'"),
+                 Packet("", " pdf:Producer='A &amp; B'")},
+        TXmpCase{"own prefix", false, Packet("<p:Producer>old</p:Producer>", "", "p"),
+                 Packet("<p:Producer>A &amp; B</p:Producer>", "", "p")},
+        // The name in text is no property: a description of its own is added.
+        TXmpCase{
+            "absent", false, Packet("<pdf:Keywords>pdf:Producer = 'x'</pdf:Keywords>"),
+            "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/"
+            "22-rdf-syntax-ns#\"><rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">"
+            "<pdf:Keywords>pdf:Producer = 'x'</pdf:Keywords></rdf:Description><rdf:Description "
+            "rdf:about=\"\" "
+            "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">" +
+                Set + "</rdf:Description>\n</rdf:RDF></x:xmpmeta>"},
+        TXmpCase{"no RDF", false, "<x:xmpmeta/>", "<x:xmpmeta/>", false},
+        TXmpCase{"removed element", true, Packet("<pdf:Keywords>k</pdf:Keywords><pdf:Trapped/>"),
+                 Packet("<pdf:Trapped/>")},
+        TXmpCase{"removed attribute", true, Packet("", " pdf:Keywords=\"k\" pdf:Trapped=\"False\""),
+                 Packet("", " pdf:Trapped=\"False\"")},
+        // A schema description that names the property is none.
+        TXmpCase{"nothing to remove", true, Packet("<s:prefix>pdf</s:prefix><s:name>Keywords</s:name>"),
+                 Packet("<s:prefix>pdf</s:prefix><s:name>Keywords</s:name>"), false}));
 
 } // namespace

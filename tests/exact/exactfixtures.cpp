@@ -3,7 +3,6 @@
 #include "util/testtools.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -84,30 +83,16 @@ std::string Text(const JSON& j)
     return s.rfind("u:", 0) == 0 ? s.substr(2) : s;
 }
 
-// A page label as a viewer shows it, from qpdf's label for that very page.
+// A page label as a viewer shows it, from qpdf's label for that very page
+// (decimal and lower-case roman numbers are enough here).
 std::string LabelText(const JSON& label)
 {
-    if (label.isNull())
-        return "";
-    const std::string style = Str(Item(label, "/S"));
-    const std::string st = Str(Item(label, "/St"));
-    int n = st.empty() ? 1 : std::stoi(st);
-    std::string number;
-    if (style == "/D") {
-        number = std::to_string(n);
-    } else if (style == "/r" || style == "/R") {
-        static const std::pair<int, const char*> numerals[] = {
-            {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-            {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
-        for (const auto& [value, text] : numerals) {
-            for (; n >= value; n -= value)
-                number += text;
-        }
-        if (style == "/R")
-            std::transform(number.begin(), number.end(), number.begin(), ::toupper);
-    } else if (style == "/a" || style == "/A") {
-        number = std::string(static_cast<std::size_t>((n - 1) / 26 + 1),
-                             static_cast<char>((style == "/a" ? 'a' : 'A') + (n - 1) % 26));
+    const std::string start = Str(Item(label, "/St"));
+    int n = start.empty() ? 1 : std::stoi(start);
+    std::string number = Str(Item(label, "/S")) == "/D" ? std::to_string(n) : "";
+    for (const auto& [value, roman] : {std::pair{10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}}) {
+        for (; Str(Item(label, "/S")) == "/r" && n >= value; n -= value)
+            number += roman;
     }
     return Text(Item(label, "/P")) + number;
 }
@@ -204,146 +189,83 @@ bool MakeSharedResourcesPdf(const std::string& path)
 
 bool MakeCarryingPdf(const std::string& path, char variant)
 {
-    const bool a = variant == 'A';
     const std::string v(1, variant);
-    QPDF pdf;
-    pdf.emptyPDF();
-    QPDFObjectHandle font =
-        pdf.makeIndirectObject(Parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
-    QPDFObjectHandle notes = pdf.makeIndirectObject(Parse("<< /Type /OCG /Name (Notes) >>"));
-    QPDFObjectHandle grid = pdf.makeIndirectObject(Parse("<< /Type /OCG /Name (Grid) >>"));
-    QPDFObjectHandle form = QPDFObjectHandle::newStream(
-        &pdf, "/Span << /MCID 0 >> BDC BT /F1 12 Tf 72 600 Td (Text in a form " + v + ") Tj ET EMC");
-    form.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-    form.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-    form.getDict().replaceKey("/BBox", Parse("[0 0 612 792]"));
-    form.getDict().replaceKey("/StructParents", QPDFObjectHandle::newInteger(3));
-    form.getDict().replaceKey(
-        "/Resources",
-        QPDFObjectHandle::newDictionary({{"/Font", QPDFObjectHandle::newDictionary({{"/F1", font}})}}));
-    const std::string contents[] = {
-        "/H1 << /MCID 0 >> BDC BT /F1 24 Tf 72 700 Td (Heading " + v +
-            ") Tj ET EMC\n/P << /MCID 1 >> BDC BT /F1 12 Tf 72 650 Td (A paragraph begins) Tj ET EMC\n"
-            "/OC /Notes BDC 0 0 1 rg 72 400 200 100 re f EMC",
-        "/P << /MCID 0 >> BDC BT /F1 12 Tf 72 700 Td (and ends on page two) Tj ET EMC\n"
-        "/Figure << /MCID 1 >> BDC 1 0 0 rg 72 500 100 100 re f EMC\n"
-        "/OC /Grid BDC 0 1 0 RG 4 w 50 50 m 500 300 l S EMC",
-        "/Link << /MCID 0 >> BDC BT /F1 12 Tf 72 700 Td (A link to the web) Tj ET EMC\n/Fm1 Do"};
-    std::vector<QPDFObjectHandle> pages;
-    for (int i = 0; i < 3; ++i) {
-        QPDFObjectHandle page = pdf.makeIndirectObject(Parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
-        page.replaceKey(
-            "/Resources",
-            QPDFObjectHandle::newDictionary(
-                {{"/Font", QPDFObjectHandle::newDictionary({{"/F1", font}})},
-                 {"/Properties", QPDFObjectHandle::newDictionary({{"/Notes", notes}, {"/Grid", grid}})},
-                 {"/XObject", QPDFObjectHandle::newDictionary({{"/Fm1", form}})}}));
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, contents[i]));
-        page.replaceKey("/StructParents", QPDFObjectHandle::newInteger(i));
-        pdf.addPage(page, false);
-        pages.push_back(page);
-    }
-
-    QPDFObjectHandle file = QPDFObjectHandle::newStream(&pdf, v + " notes");
-    file.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/EmbeddedFile"));
-    QPDFObjectHandle spec =
-        pdf.makeIndirectObject(Parse("<< /Type /Filespec /F (notes.txt) /UF (notes.txt) >>"));
-    spec.replaceKey("/EF", QPDFObjectHandle::newDictionary({{"/F", file}}));
-    QPDFObjectHandle attachment = pdf.makeIndirectObject(
-        Parse("<< /Type /Annot /Subtype /FileAttachment /Rect [300 700 320 720] /Contents (notes) >>"));
-    attachment.replaceKey("/FS", spec);
-    AddAnnot(pages[1], attachment);
-    QPDFObjectHandle link =
-        pdf.makeIndirectObject(Parse("<< /Type /Annot /Subtype /Link /Rect [72 695 300 715] /StructParent 4 "
-                                     "/A << /S /URI /URI (https://example.org/carry) >> >>"));
-    AddAnnot(pages[2], link);
-
-    QPDFObjectHandle root = pdf.getRoot();
-    root.replaceKey("/PageLabels", Parse("<< /Nums [0 << /S /r >> 2 << /S /D /P (A-) >>] >>"));
-    root.replaceKey("/Lang", QPDFObjectHandle::newString(a ? "en-GB" : "de-DE"));
-    root.replaceKey(
-        "/Names",
-        QPDFObjectHandle::newDictionary(
-            {{"/EmbeddedFiles", QPDFObjectHandle::newDictionary(
-                                    {{"/Names", QPDFObjectHandle::newArray(
-                                                    {QPDFObjectHandle::newString("notes.txt"), spec})}})}}));
-    QPDFObjectHandle config = a ? QPDFObjectHandle::newDictionary()
-                                : Parse("<< /BaseState /OFF >>"); // only what /ON lists is shown
-    if (!a)
-        config.replaceKey("/ON", QPDFObjectHandle::newArray({grid}));
-    config.replaceKey("/Order", QPDFObjectHandle::newArray({notes, grid}));
-    root.replaceKey("/OCProperties",
-                    QPDFObjectHandle::newDictionary(
-                        {{"/OCGs", QPDFObjectHandle::newArray({notes, grid})}, {"/D", config}}));
-    const std::string xmp =
-        "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
-        "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-        "<rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
-        "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmp:ModifyDate=\"2020-01-01T00:00:00Z\">"
-        "<pdf:Producer>Fixture maker</pdf:Producer></rdf:Description>\n"
-        "<rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">"
-        "<pdfaid:part>2</pdfaid:part><pdfaid:conformance>B</pdfaid:conformance>"
-        "</rdf:Description>\n</rdf:RDF></x:xmpmeta>\n<?xpacket end=\"w\"?>";
-    QPDFObjectHandle metadata = QPDFObjectHandle::newStream(&pdf, xmp);
-    metadata.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
-    metadata.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
-    root.replaceKey("/Metadata", metadata);
-    pdf.getTrailer().replaceKey(
-        "/Info",
-        pdf.makeIndirectObject(Parse("<< /Title (Carry " + v +
-                                     ") /Author (Plicora tests) /Subject (Carried items) /Keywords (carry) "
-                                     "/Producer (Fixture maker) /ModDate (D:20200101000000Z) >>")));
-
-    QPDFObjectHandle tree = pdf.makeIndirectObject(Parse("<< /Type /StructTreeRoot /ParentTreeNextKey 5 >>"));
-    auto element = [&](const std::string& type, QPDFObjectHandle parent, int page) {
-        QPDFObjectHandle e = pdf.makeIndirectObject(Parse("<< /Type /StructElem >>"));
-        e.replaceKey("/S", QPDFObjectHandle::newName(type));
-        e.replaceKey("/P", parent);
-        if (page >= 0)
-            e.replaceKey("/Pg", pages[static_cast<std::size_t>(page)]);
-        return e;
+    auto stream = [](const std::string& dict, const std::string& data) {
+        return "<< " + dict + " /Length " + std::to_string(data.size()) + " >> stream\n" + data +
+               "\nendstream";
     };
-    QPDFObjectHandle document = element("/Document", tree, -1);
-    QPDFObjectHandle heading = element("/Heading", document, 0);
-    heading.replaceKey("/K", QPDFObjectHandle::newInteger(0));
-    heading.replaceKey("/ID", QPDFObjectHandle::newString("h-1"));
-    QPDFObjectHandle para = element("/P", document, 0);
-    QPDFObjectHandle onTwo = Parse("<< /Type /MCR /MCID 0 >>");
-    onTwo.replaceKey("/Pg", pages[1]);
-    para.replaceKey("/K", QPDFObjectHandle::newArray({QPDFObjectHandle::newInteger(1), onTwo}));
-    QPDFObjectHandle figure = element("/Figure", document, 1);
-    figure.replaceKey("/K", QPDFObjectHandle::newInteger(1));
-    figure.replaceKey("/Alt", QPDFObjectHandle::newString("A red square"));
-    QPDFObjectHandle linkElement = element("/Link", document, 2);
-    QPDFObjectHandle objr = Parse("<< /Type /OBJR >>");
-    objr.replaceKey("/Obj", link);
-    linkElement.replaceKey("/K", QPDFObjectHandle::newArray({QPDFObjectHandle::newInteger(0), objr}));
-    QPDFObjectHandle span = element("/Span", document, 2);
-    QPDFObjectHandle inForm = Parse("<< /Type /MCR /MCID 0 >>");
-    inForm.replaceKey("/Stm", form);
-    span.replaceKey("/K", inForm);
-    document.replaceKey("/K", QPDFObjectHandle::newArray({heading, para, figure, linkElement, span}));
-    tree.replaceKey("/K", document);
-    tree.replaceKey(
-        "/ParentTree",
-        QPDFObjectHandle::newDictionary(
-            {{"/Nums", QPDFObjectHandle::newArray(
-                           {QPDFObjectHandle::newInteger(0), QPDFObjectHandle::newArray({heading, para}),
-                            QPDFObjectHandle::newInteger(1), QPDFObjectHandle::newArray({para, figure}),
-                            QPDFObjectHandle::newInteger(2), QPDFObjectHandle::newArray({linkElement}),
-                            QPDFObjectHandle::newInteger(3), QPDFObjectHandle::newArray({span}),
-                            QPDFObjectHandle::newInteger(4), linkElement})}}));
-    tree.replaceKey("/RoleMap", QPDFObjectHandle::newDictionary(
-                                    {{"/Heading", QPDFObjectHandle::newName(a ? "/H1" : "/H2")}}));
-    tree.replaceKey("/IDTree", Parse("<< /Names [(h-1)] >>"));
-    tree.getKey("/IDTree").getKey("/Names").appendItem(heading);
-    root.replaceKey("/StructTreeRoot", tree);
-    root.replaceKey("/MarkInfo", Parse("<< /Marked true >>"));
-    QPDFWriter writer(pdf, path.c_str());
-    writer.setMinimumPDFVersion("1.7");
-    writer.write();
-    return true;
+    const std::string xmp =
+        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+        "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+        "<rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
+        "xmlns:xmp=\"http://ns.adobe.com/"
+        "xap/1.0/\" xmp:ModifyDate=\"2020-01-01T00:00:00Z\"><pdf:Producer>Fixture maker</pdf:Producer>"
+        "</rdf:Description><rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">"
+        "<pdfaid:part>2</pdfaid:part></rdf:Description></rdf:RDF></x:xmpmeta>";
+    // Objects 1 to 25 in order; the cross-reference table is qpdf's to make.
+    const std::vector<std::string> objects = {
+        "<< /Type /Catalog /Pages 2 0 R /Lang (" + std::string(variant == 'A' ? "en-GB" : "de-DE") +
+            ") /PageLabels << /Nums [0 << /S /r >> 2 << /S /D /P (A-) >>] >> "
+            "/Names << /EmbeddedFiles << /Names [(notes.txt) 9 0 R] >> >> /Metadata 10 0 R "
+            "/OCProperties << /OCGs [5 0 R 6 0 R] /D << /Order [5 0 R 6 0 R] " +
+            (variant == 'A' ? "" : "/BaseState /OFF /ON [6 0 R] ") +
+            ">> >> /StructTreeRoot 11 0 R /MarkInfo << /Marked true >> >>",
+        "<< /Type /Pages /Kids [20 0 R 21 0 R 22 0 R] /Count 3 >>",
+        "<< /Font << /F1 4 0 R >> /Properties << /Notes 5 0 R /Grid 6 0 R >> /XObject << /Fm1 7 0 R >> >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+        "<< /Type /OCG /Name (Notes) >>",
+        "<< /Type /OCG /Name (Grid) >>",
+        stream("/Type /XObject /Subtype /Form /BBox [0 0 612 792] /StructParents 3 /Resources << /Font << "
+               "/F1 4 0 R "
+               ">> >>",
+               "/Span << /MCID 0 >> BDC BT /F1 12 Tf 72 600 Td (Text in a form " + v + ") Tj ET EMC"),
+        stream("/Type /EmbeddedFile", v + " notes"),
+        "<< /Type /Filespec /F (notes.txt) /UF (notes.txt) /EF << /F 8 0 R >> >>",
+        stream("/Type /Metadata /Subtype /XML", xmp),
+        std::string("<< /Type /StructTreeRoot /K 12 0 R /ParentTreeNextKey 5 /ParentTree << /Nums [0 [13 0 R "
+                    "14 0 R] 1 [14 0 R 15 0 R] 2 [16 0 R] 3 [17 0 R] 4 16 0 R] >> /RoleMap << /Heading /H") +
+            (variant == 'A' ? "1" : "2") + " >> /IDTree << /Names [(h-1) 13 0 R] >> >>",
+        "<< /Type /StructElem /S /Document /P 11 0 R /K [13 0 R 14 0 R 15 0 R 16 0 R 17 0 R] >>",
+        "<< /Type /StructElem /S /Heading /P 12 0 R /Pg 20 0 R /K 0 /ID (h-1) >>",
+        "<< /Type /StructElem /S /P /P 12 0 R /Pg 20 0 R /K [1 << /Type /MCR /Pg 21 0 R /MCID 0 >>] >>",
+        "<< /Type /StructElem /S /Figure /P 12 0 R /Pg 21 0 R /K 1 /Alt (A red square) >>",
+        "<< /Type /StructElem /S /Link /P 12 0 R /Pg 22 0 R /K [0 << /Type /OBJR /Obj 19 0 R >>] >>",
+        "<< /Type /StructElem /S /Span /P 12 0 R /Pg 22 0 R /K << /Type /MCR /Stm 7 0 R /MCID 0 >> >>",
+        "<< /Type /Annot /Subtype /FileAttachment /Rect [300 700 320 720] /FS 9 0 R /Contents (notes) >>",
+        "<< /Type /Annot /Subtype /Link /Rect [72 695 300 715] /StructParent 4 /A << /S /URI /URI "
+        "(https://example.org/carry) >> >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources 3 0 R /Contents 23 0 R "
+        "/StructParents 0 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources 3 0 R /Contents 24 0 R "
+        "/StructParents 1 "
+        "/Annots [18 0 R] >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources 3 0 R /Contents 25 0 R "
+        "/StructParents 2 "
+        "/Annots [19 0 R] >>",
+        stream("",
+               "/H1 << /MCID 0 >> BDC BT /F1 24 Tf 72 700 Td (Heading " + v +
+                   ") Tj ET EMC /P << /MCID 1 >> BDC BT /F1 12 Tf 72 650 Td (A paragraph begins) Tj ET EMC "
+                   "/OC /Notes BDC 0 0 1 rg 72 400 200 100 re f EMC"),
+        stream(
+            "",
+            "/P << /MCID 0 >> BDC BT /F1 12 Tf 72 700 Td (and ends on page two) Tj ET EMC /Figure << /MCID "
+            "1 >> BDC 1 0 0 rg 72 500 100 100 re f EMC /OC /Grid BDC 0 1 0 RG 4 w 50 50 m 500 300 l S EMC"),
+        stream("", "/Link << /MCID 0 >> BDC BT /F1 12 Tf 72 700 Td (A link to the web) Tj ET EMC /Fm1 Do"),
+        "<< /Title (Carry " + v + ") /Author (Plicora tests) /Subject (Carried items) /Keywords (carry) >>"};
+    std::string text = "%PDF-1.7\n";
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        text += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    text += "trailer << /Size 27 /Root 1 0 R /Info 26 0 R >>\n%%EOF\n";
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processMemoryFile("carry", text.data(), text.size());
+        QPDFWriter writer(pdf, path.c_str());
+        writer.write();
+        return pdf.getAllPages().size() == 3;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool MakePackedPdf(const std::string& source, const std::string& path)
@@ -406,8 +328,10 @@ TPdfFacts ReadPdfFacts(const std::string& path)
             walkTree(kid);
     };
     walkTree(Item(deref(Item(catalog, "/Names")), "/Dests"));
+    std::map<std::string, std::string> attachments; // filespec -> name
     Item(doc, "attachments").forEachDictItem([&](const std::string& name, JSON value) {
-        facts.Files.push_back(name + " -> " + Str(Item(value, "filespec")));
+        attachments[Str(Item(value, "filespec"))] = name;
+        facts.Files.push_back(name + ": " + RunProgram({"qpdf", "--show-attachment=" + name, path}).Out);
     });
     facts.Lang = Text(deref(Item(catalog, "/Lang")));
     Item(deref(Item(catalog, "/MarkInfo")), "/Marked").getBool(facts.Marked);
@@ -439,7 +363,7 @@ TPdfFacts ReadPdfFacts(const std::string& path)
         for (JSON annot : Items(deref(Item(dict, "/Annots")))) {
             annot = deref(annot);
             if (Str(Item(annot, "/Subtype")) == "/FileAttachment")
-                facts.Files.push_back("@" + pos + " -> " + Str(Item(annot, "/FS")));
+                facts.Files.push_back("@" + pos + " -> " + attachments[Str(Item(annot, "/FS"))]);
         }
         for (JSON annot : Items(deref(Item(dict, "/Annots")))) {
             annot = deref(annot);
@@ -508,25 +432,7 @@ std::map<std::string, std::string> PdfInfo(const std::string& path)
         if (colon != std::string::npos)
             info[line.substr(0, colon)] = Trimmed(line.substr(colon + 1));
     }
-    // Simple properties of the XMP packet: <prefix:Name>text</prefix:Name>, or
-    // prefix:Name="text" in a description's tag.
-    const std::string xmp = RunProgram({"pdfinfo", "-meta", path}).Out;
-    for (std::size_t at = xmp.find('<'); at != std::string::npos; at = xmp.find('<', at + 1)) {
-        const std::size_t end = xmp.find('>', at);
-        const std::size_t close = end == std::string::npos ? end : xmp.find("</", end);
-        if (close == std::string::npos)
-            break;
-        const std::string name = xmp.substr(at + 1, end - at - 1);
-        if (name.find_first_of(" /=?!") == std::string::npos &&
-            xmp.compare(close + 2, name.size(), name) == 0)
-            info["XMP:" + name] = xmp.substr(end + 1, close - end - 1);
-    }
-    for (std::size_t eq = xmp.find("=\""); eq != std::string::npos; eq = xmp.find("=\"", eq + 1)) {
-        const std::size_t begin = xmp.find_last_of(" \t\r\n", eq) + 1;
-        const std::string name = xmp.substr(begin, eq - begin);
-        if (name.find(':') != std::string::npos && name.rfind("xmlns:", 0) != 0 && name.rfind("rdf:", 0) != 0)
-            info["XMP:" + name] = xmp.substr(eq + 2, xmp.find('"', eq + 2) - eq - 2);
-    }
+    info["XMP"] = RunProgram({"pdfinfo", "-meta", path}).Out;
     return info;
 }
 

@@ -58,8 +58,8 @@ struct TPdfFacts
     std::string Version;
     // Each page's label as a viewer shows it ("ii", "A-1").
     std::vector<std::string> Labels;
-    // "name -> filespec object" per embedded file, "@page -> filespec object"
-    // per file attachment annotation.
+    // "name: contents" per embedded file, then "@page -> name" per file
+    // attachment annotation.
     std::vector<std::string> Files;
     // Each optional content group, in /OCGs order: "Name on" or "Name off" by
     // the default configuration.
@@ -79,8 +79,7 @@ bool QpdfCheckPasses(const std::string& path);
 // why they cannot run here, "" when they can.
 std::string MissingDocumentTools();
 
-// pdfinfo's fields (-isodates), and "XMP:<name>" for the simple properties of
-// its XMP metadata (-meta).
+// pdfinfo's fields (-isodates), and "XMP": the XMP metadata (-meta).
 std::map<std::string, std::string> PdfInfo(const std::string& path);
 
 // The structure tree as pdfinfo prints it with each element's text
