@@ -107,6 +107,19 @@ std::vector<THolder> CollectHolders(const std::vector<QPDFObjectHandle>& pages)
     return holders;
 }
 
+// A number or name tree with every entry in its root, in the map's order.
+template <typename Key, typename MakeKey>
+QPDFObjectHandle FlatTree(QPDF& pdf, const char* kind, const std::map<Key, QPDFObjectHandle>& entries,
+                          MakeKey makeKey)
+{
+    QPDFObjectHandle items = QPDFObjectHandle::newArray();
+    for (const auto& [key, value] : entries) {
+        items.appendItem(makeKey(key));
+        items.appendItem(value);
+    }
+    return pdf.makeIndirectObject(QPDFObjectHandle::newDictionary({{kind, items}}));
+}
+
 } // namespace
 
 TTagSource::TTagSource(QPDF& pdf, QPDFObjectHandle treeRoot, const std::vector<QPDFObjectHandle>& pages,
@@ -603,13 +616,7 @@ void TTagOutput::Finish(QPDFObjectHandle catalog)
     if (Empty())
         return;
     m_root.replaceKey("/K", QPDFObjectHandle::newArray(m_kids));
-    QPDFObjectHandle nums = QPDFObjectHandle::newArray();
-    for (const auto& [key, value] : m_parentTree) {
-        nums.appendItem(QPDFObjectHandle::newInteger(key));
-        nums.appendItem(value);
-    }
-    m_root.replaceKey("/ParentTree",
-                      m_out.makeIndirectObject(QPDFObjectHandle::newDictionary({{"/Nums", nums}})));
+    m_root.replaceKey("/ParentTree", FlatTree(m_out, "/Nums", m_parentTree, &QPDFObjectHandle::newInteger));
     m_root.replaceKey("/ParentTreeNextKey", QPDFObjectHandle::newInteger(m_nextKey));
     for (auto [key, map] : {std::pair{"/RoleMap", &m_roleMap}, std::pair{"/ClassMap", &m_classMap}}) {
         if (map->empty())
@@ -619,16 +626,9 @@ void TTagOutput::Finish(QPDFObjectHandle catalog)
             dict.replaceKey(name, entry.Value);
         m_root.replaceKey(key, dict);
     }
-    if (!m_ids.empty()) {
-        // Name tree keys in byte order, as the map keeps them.
-        QPDFObjectHandle names = QPDFObjectHandle::newArray();
-        for (const auto& [id, element] : m_ids) {
-            names.appendItem(QPDFObjectHandle::newString(id));
-            names.appendItem(element);
-        }
-        m_root.replaceKey("/IDTree",
-                          m_out.makeIndirectObject(QPDFObjectHandle::newDictionary({{"/Names", names}})));
-    }
+    // Name tree keys in byte order, as the map keeps them.
+    if (!m_ids.empty())
+        m_root.replaceKey("/IDTree", FlatTree(m_out, "/Names", m_ids, &QPDFObjectHandle::newString));
     if (!m_namespaces.empty())
         m_root.replaceKey("/Namespaces", QPDFObjectHandle::newArray(m_namespaces));
     catalog.replaceKey("/StructTreeRoot", m_root);

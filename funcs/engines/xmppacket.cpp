@@ -43,6 +43,24 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
+// Where the quoted value of an attribute whose name ends at i begins (after
+// blanks, '=', blanks and its quote), and in close where it ends; npos when
+// no value follows.
+std::size_t AttributeValue(const std::string& packet, std::size_t i, std::size_t& close)
+{
+    while (i < packet.size() && IsBlank(packet[i]))
+        ++i;
+    if (i >= packet.size() || packet[i] != '=')
+        return std::string::npos;
+    ++i;
+    while (i < packet.size() && IsBlank(packet[i]))
+        ++i;
+    if (i >= packet.size() || (packet[i] != '"' && packet[i] != '\''))
+        return std::string::npos;
+    close = packet.find(packet[i], i + 1);
+    return close == std::string::npos ? close : i + 1;
+}
+
 // The prefixes bound to uri anywhere in the packet (xmlns:p="uri").
 std::vector<std::string> PrefixesOf(const std::string& packet, const std::string& uri)
 {
@@ -53,19 +71,9 @@ std::vector<std::string> PrefixesOf(const std::string& packet, const std::string
         while (end < packet.size() && IsNameChar(packet[end]))
             ++end;
         const std::string prefix = packet.substr(at + 6, end - at - 6);
-        while (end < packet.size() && IsBlank(packet[end]))
-            ++end;
-        if (prefix.empty() || end >= packet.size() || packet[end] != '=')
-            continue;
-        ++end;
-        while (end < packet.size() && IsBlank(packet[end]))
-            ++end;
-        if (end >= packet.size() || (packet[end] != '"' && packet[end] != '\''))
-            continue;
-        const std::size_t close = packet.find(packet[end], end + 1);
-        if (close == std::string::npos)
-            break;
-        if (packet.compare(end + 1, close - end - 1, uri) == 0 &&
+        std::size_t close = 0;
+        const std::size_t value = AttributeValue(packet, end, close);
+        if (!prefix.empty() && value != std::string::npos && packet.compare(value, close - value, uri) == 0 &&
             std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end())
             prefixes.push_back(prefix);
     }
@@ -134,22 +142,13 @@ bool FindProperty(const std::string& packet, const std::string& qname, std::size
             return true;
         }
         if (at > 0 && IsBlank(packet[at - 1]) && InsideTag(packet, at)) {
-            std::size_t i = after;
-            while (i < packet.size() && IsBlank(packet[i]))
-                ++i;
-            if (i >= packet.size() || packet[i] != '=')
+            std::size_t close = 0;
+            const std::size_t value = AttributeValue(packet, after, close);
+            if (value == std::string::npos)
                 continue;
-            ++i;
-            while (i < packet.size() && IsBlank(packet[i]))
-                ++i;
-            if (i >= packet.size() || (packet[i] != '"' && packet[i] != '\''))
-                continue;
-            const std::size_t close = packet.find(packet[i], i + 1);
-            if (close == std::string::npos)
-                return false;
             span.Element = false;
             span.Begin = at - 1;
-            span.ValueBegin = i + 1;
+            span.ValueBegin = value;
             span.ValueEnd = close;
             span.End = close + 1;
             return true;
