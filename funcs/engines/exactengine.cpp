@@ -664,7 +664,8 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
             throw std::runtime_error("the form fields could not be copied");
         for (std::size_t w = 0; w < widgets.size(); ++w) {
             pageAnnots[widgetSlots[w].first][widgetSlots[w].second] = newAnnots[w];
-            map.Annots.emplace(widgets[w].getObjGen(), newAnnots[w]);
+            if (widgets[w].isIndirect())
+                map.Annots.emplace(widgets[w].getObjGen(), newAnnots[w]);
         }
     }
     std::set<QPDFObjGen> placed;
