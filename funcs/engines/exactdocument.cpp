@@ -4,7 +4,6 @@
 #include "engines/xmppacket.h"
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
-#include <qpdf/QUtil.hh>
 #include <set>
 #include <stdexcept>
 
@@ -55,6 +54,21 @@ QPDFObjectHandle PlainLabel(long long index)
 }
 
 } // namespace
+
+QPDFObjectHandle OwnScalar(QPDFObjectHandle value)
+{
+    if (value.isInteger())
+        return QPDFObjectHandle::newInteger(value.getIntValue());
+    if (value.isName())
+        return QPDFObjectHandle::newName(value.getName());
+    if (value.isString())
+        return QPDFObjectHandle::newString(value.getStringValue());
+    if (value.isBool())
+        return QPDFObjectHandle::newBool(value.getBoolValue());
+    if (value.isReal())
+        return QPDFObjectHandle::newReal(value.getRealValue());
+    return QPDFObjectHandle::newNull();
+}
 
 TDocumentSource::TDocumentSource(QPDF& pdf, const std::string& path,
                                  const std::vector<QPDFObjectHandle>& pages,
@@ -152,7 +166,7 @@ void TDocumentParts::AddInformation(TDocumentSource& source)
         for (const std::string& key : info.getKeys()) {
             QPDFObjectHandle value = info.getKey(key);
             if (value.isString() || value.isName() || value.isNumber() || value.isBool())
-                m_info.replaceKey(key, QPDFObjectHandle::parse(value.unparseResolved()));
+                m_info.replaceKey(key, OwnScalar(value));
         }
     }
     QPDFObjectHandle root = source.m_pdf.getRoot();
@@ -162,11 +176,20 @@ void TDocumentParts::AddInformation(TDocumentSource& source)
     if (intents.isArray())
         m_outputIntents = CopyIn(source.m_pdf, intents);
     QPDFObjectHandle metadata = root.getKey("/Metadata");
-    if (metadata.isStream()) {
+    if (!metadata.isStream())
+        return;
+    const std::string date = QUtil::qpdf_time_to_iso8601(m_made);
+    if (source.m_xmpDate != date) {
         const auto data = metadata.getStreamData(qpdf_dl_generalized);
-        m_xmp.assign(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
-        m_hasXmp = true;
+        std::string xmp(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+        SetXmpProperty(xmp, XmpProducer, Producer);
+        SetXmpProperty(xmp, XmpModifyDate, date);
+        SetXmpProperty(xmp, XmpMetadataDate, date);
+        source.m_xmp = std::move(xmp);
+        source.m_xmpDate = date;
     }
+    m_xmp = source.m_xmp;
+    m_hasXmp = true;
 }
 
 void TDocumentParts::AddFiles(TDocumentSource& source)
@@ -267,12 +290,10 @@ void TDocumentParts::Finish()
 
 void TDocumentParts::WriteInformation(QPDFObjectHandle root)
 {
-    // The same moment in both places, so that Info and XMP agree.
-    const QUtil::QPDFTime now = QUtil::get_current_qpdf_time();
     if (!m_info.isInitialized())
         m_info = QPDFObjectHandle::newDictionary();
     m_info.replaceKey("/Producer", QPDFObjectHandle::newString(Producer));
-    m_info.replaceKey("/ModDate", QPDFObjectHandle::newString(QUtil::qpdf_time_to_pdf_time(now)));
+    m_info.replaceKey("/ModDate", QPDFObjectHandle::newString(QUtil::qpdf_time_to_pdf_time(m_made)));
     m_out.getTrailer().replaceKey("/Info", m_out.makeIndirectObject(m_info));
     if (m_lang.isInitialized())
         root.replaceKey("/Lang", m_lang);
@@ -280,16 +301,11 @@ void TDocumentParts::WriteInformation(QPDFObjectHandle root)
         root.replaceKey("/OutputIntents", m_outputIntents);
     if (!m_hasXmp)
         return;
-    std::string xmp = m_xmp;
-    const std::string date = QUtil::qpdf_time_to_iso8601(now);
-    SetXmpProperty(xmp, XmpProducer, Producer);
-    SetXmpProperty(xmp, XmpModifyDate, date);
-    SetXmpProperty(xmp, XmpMetadataDate, date);
     if (m_sources > 1) {
         for (const TXmpProperty& claim : XmpClaims)
-            RemoveXmpProperty(xmp, claim);
+            RemoveXmpProperty(m_xmp, claim);
     }
-    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&m_out, xmp);
+    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&m_out, m_xmp);
     stream.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
     stream.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
     root.replaceKey("/Metadata", stream);

@@ -11,11 +11,16 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QUtil.hh>
 #include <string>
 #include <vector>
 
 class TTagSource;
 class TTagOutput;
+
+// A number, name, string or boolean of a source as an object of its own: a
+// direct object read from a file stays tied to that file. Null for others.
+QPDFObjectHandle OwnScalar(QPDFObjectHandle value);
 
 // Where the pages of one source went in an output.
 struct TCopiedPages
@@ -48,6 +53,10 @@ private:
     std::unique_ptr<TTagSource> m_tags;                    // when it has a readable structure tree
     bool m_marked = false;                                 // /MarkInfo /Marked true
     bool m_suspects = false;
+    // Its XMP packet with the producer and the dates of an output made at
+    // m_xmpDate: the pieces of one second share it.
+    std::string m_xmp;
+    std::string m_xmpDate;
 };
 
 // The parts of one output, built up source by source (a merge's inputs in order,
@@ -92,6 +101,8 @@ private:
     QPDFObjectHandle m_info;
     QPDFObjectHandle m_lang;
     QPDFObjectHandle m_outputIntents;
+    // When the output is made, the same in Info and XMP.
+    const QUtil::QPDFTime m_made = QUtil::get_current_qpdf_time();
     bool m_hasXmp = false;
     std::string m_xmp;
     std::map<std::string, QPDFObjectHandle> m_files; // /EmbeddedFiles, by UTF-8 name

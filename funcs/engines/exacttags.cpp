@@ -31,23 +31,6 @@ std::vector<QPDFObjectHandle> Items(QPDFObjectHandle k)
     return {k};
 }
 
-// A number, name, string or the like of a source, as the output's own: a
-// direct object read from a file stays tied to it.
-QPDFObjectHandle Scalar(QPDFObjectHandle value)
-{
-    if (value.isInteger())
-        return QPDFObjectHandle::newInteger(value.getIntValue());
-    if (value.isName())
-        return QPDFObjectHandle::newName(value.getName());
-    if (value.isString())
-        return QPDFObjectHandle::newString(value.getStringValue());
-    if (value.isBool())
-        return QPDFObjectHandle::newBool(value.getBoolValue());
-    if (value.isReal())
-        return QPDFObjectHandle::newReal(value.getRealValue());
-    return QPDFObjectHandle::newNull();
-}
-
 // An object of an output that holds a parent tree key.
 struct THolder
 {
@@ -460,7 +443,7 @@ public:
                 dict.replaceKey(key, Copy(value.getKey(key), depth + 1));
             return dict;
         }
-        return Scalar(value);
+        return OwnScalar(value);
     }
 
     std::map<std::string, std::string> RoleRenames;
@@ -488,7 +471,7 @@ private:
         QPDFObjectHandle array = QPDFObjectHandle::newArray();
         for (QPDFObjectHandle item : classes.getArrayAsVector())
             array.appendItem(item.isName() ? QPDFObjectHandle::newName(Renamed(item.getName(), ClassRenames))
-                                           : Scalar(item));
+                                           : OwnScalar(item));
         return array;
     }
 
