@@ -8,7 +8,7 @@ packages=(
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  qpdf poppler-utils
+  qpdf poppler-utils python3-pikepdf      # independent checkers for the tests
   desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
   dpkg-dev                                # dpkg-shlibdeps, for the package's Depends
   xvfb xauth                              # the drag test needs a real X server
