@@ -1,12 +1,13 @@
 # The hardening Debian builds its own packages with, from dpkg-buildflags with
 # every feature on: fortified C library calls, the stack protector, format
 # checks, and relocations made read-only at start-up (bindnow). The build type
-# keeps its own optimisation and debug flags. Not with the sanitizers, which
-# bring their own checks, and not in Debug builds, where fortification needs an
-# optimiser to work.
+# keeps its own optimisation and debug flags. Not with the sanitizers or the
+# fuzzer, which bring their own checks, and not in Debug builds, where
+# fortification needs an optimiser to work.
 option(PLICORA_HARDENING "Build with the distribution's hardening flags (dpkg-buildflags)" ON)
 find_program(PLICORA_DPKG_BUILDFLAGS dpkg-buildflags)
-if(PLICORA_HARDENING AND PLICORA_DPKG_BUILDFLAGS AND NOT PLICORA_SANITIZE AND NOT CMAKE_CROSSCOMPILING)
+if(PLICORA_HARDENING AND PLICORA_DPKG_BUILDFLAGS AND NOT PLICORA_SANITIZE AND NOT PLICORA_FUZZ
+   AND NOT CMAKE_CROSSCOMPILING)
   set(release $<NOT:$<CONFIG:Debug>>)
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(
