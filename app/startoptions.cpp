@@ -40,8 +40,13 @@ std::string CommandForThisProgram(const char* argv0)
         const std::size_t colon = rest.find(':');
         const std::string_view folder = rest.substr(0, colon);
         rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-        if (!folder.empty() && fs::equivalent(fs::path(folder) / "plicora", self, error))
-            return "plicora";
+        const fs::path found = fs::path(folder.empty() ? "." : folder) / "plicora";
+        // The first one found is the one the name starts.
+        if (fs::is_regular_file(found, error)) {
+            if (fs::equivalent(found, self, error))
+                return "plicora";
+            break;
+        }
     }
     if (started.find('/') == std::string::npos) {
         const fs::path target = fs::read_symlink(self, error);

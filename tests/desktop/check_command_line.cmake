@@ -30,6 +30,13 @@ row("no display, started by its path" 1 "^$"
     ${noDisplay} ${PROGRAM})
 row("no display, started by its name" 1 "^$" "^plicora: [^\n]*xvfb-run plicora \\[FILE\\.pdf\\.\\.\\.\\]\n$"
     ${noDisplay} PATH=${folder}:$ENV{PATH} plicora a.pdf)
+# Another plicora first on PATH is what the name would start: the path it is.
+set(other ${CMAKE_CURRENT_BINARY_DIR}/other-plicora)
+file(WRITE ${other}/plicora "#!/bin/sh\n")
+file(CHMOD ${other}/plicora PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+row("no display, another plicora on PATH" 1 "^$" "xvfb-run ${PROGRAM} \\[FILE"
+    ${noDisplay} PATH=${other}:${folder}:$ENV{PATH} ${PROGRAM})
+file(REMOVE_RECURSE ${other})
 
 if(failures)
   message(FATAL_ERROR "${failures}")
