@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -224,6 +225,11 @@ struct TSplitCase
     std::vector<std::string> Files = {};
     std::string Tags = {}; // check_tags.py's summary, when the source is tagged
 };
+// Test names show the piece's pages, not the case's bytes.
+void PrintTo(const TSplitCase& c, std::ostream* os)
+{
+    *os << "pages " << c.First << "-" << c.Last;
+}
 
 class ExactSplitTest : public ExactTest, public ::testing::WithParamInterface<TSplitCase>
 {
@@ -328,6 +334,10 @@ struct TFieldCase
     int Page;
     std::vector<std::string> Fields;
 };
+void PrintTo(const TFieldCase& c, std::ostream* os)
+{
+    *os << "page " << c.Page;
+}
 
 class ExactFormSplitTest : public ExactTest, public ::testing::WithParamInterface<TFieldCase>
 {
@@ -378,6 +388,10 @@ struct TFailureCase
     TBadInput Input;
     std::string Says;
 };
+void PrintTo(const TFailureCase& c, std::ostream* os)
+{
+    *os << c.Says;
+}
 
 class ExactFailureTest : public ExactTest, public ::testing::WithParamInterface<TFailureCase>
 {
