@@ -1,5 +1,6 @@
 #include "engines/exactengine.h"
 
+#include "engines/exactdocument.h"
 #include "engines/qpdfoutput.h"
 #include "output/safeoutput.h"
 #include "pdf/pdfbounds.h"
@@ -100,6 +101,7 @@ struct TPageMap
 {
     int First = 0;
     std::vector<QPDFObjectHandle> Pages;
+    std::map<QPDFObjGen, QPDFObjectHandle> Annots; // source annotation -> its copy
 
     QPDFObjectHandle At(int index) const
     {
@@ -165,6 +167,7 @@ struct ExactEngineSource
     std::map<std::string, TDest> NameDests;   // /Root /Dests, keyed by name ("/chap1")
     std::map<std::string, TDest> StringDests; // the /Dests name tree, keyed by UTF-8 text
     std::vector<TBookmark> Bookmarks;
+    std::unique_ptr<TDocumentSource> Document; // page labels, information, files, layers, tagging
     bool ObjectStreams = false;
     bool SharedResources = false;
     std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
@@ -210,14 +213,13 @@ struct ExactEngineSource
             Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
         }
         DetachLinkTargets();
+        Document = std::make_unique<TDocumentSource>(*Pdf, Path, Pages, PageIndex, Notes);
         if (ClosedInput)
             ClosedInput->stayOpen(false);
     }
 
-    TDest Resolve(QPDFObjectHandle dest, int depth = 0) const
+    TDest Resolve(QPDFObjectHandle dest) const
     {
-        if (depth > 8)
-            return {};
         if (dest.isDictionary())
             dest = dest.getKey("/D");
         if (dest.isName()) {
@@ -408,11 +410,21 @@ struct TRenames
     std::map<std::string, std::string> Strings;
 };
 
+// Each copied page's annotations in order. Widgets hold an empty slot until they
+// are copied, all at once, so that a field with widgets on several pages stays one.
+struct TAnnotSlots
+{
+    std::vector<std::vector<QPDFObjectHandle>> PerPage;
+    std::vector<QPDFObjectHandle> Widgets;                        // the source's, in order
+    std::vector<std::pair<std::size_t, std::size_t>> WidgetSlots; // (page, slot) of each
+    std::map<QPDFObjGen, QPDFObjectHandle> Copies;                // source annotation -> its copy
+};
+
 // The PDF being written, built up from one or more sources.
 class TOutput
 {
 public:
-    TOutput()
+    TOutput() : m_parts(m_pdf)
     {
         m_pdf.emptyPDF();
         m_pdf.setSuppressWarnings(true);
@@ -463,6 +475,13 @@ public:
         m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, false);
     }
 
+    // What the source carries beside the pages just copied; title names its
+    // layers in a merge.
+    void AddDocumentParts(ExactEngineSource& source, const TPageMap& map, const std::string& title)
+    {
+        m_parts.Add(*source.Document, {map.First, map.Pages, map.Annots}, title);
+    }
+
     void Write(const std::string& path)
     {
         QPDFObjectHandle root = m_pdf.getRoot();
@@ -482,6 +501,7 @@ public:
                 tree.insert(name, dest);
             root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
         }
+        m_parts.Finish();
         TQpdfFileOutput file(path);
         QPDFWriter writer(m_pdf);
         writer.setOutputPipeline(file.Sink());
@@ -607,6 +627,14 @@ private:
         return true;
     }
 
+    // The steps of CopyPages, in order.
+    QPDFObjectHandle CopyBarePage(QPDFObjectHandle page);
+    void SlotAnnotations(ExactEngineSource& source, QPDFObjectHandle annots, TAnnotSlots& slots);
+    std::vector<QPDFObjectHandle> CopyWidgets(ExactEngineSource& source, TAnnotSlots& slots);
+    static std::set<QPDFObjGen> PlaceAnnotations(const TAnnotSlots& slots, const TPageMap& map,
+                                                 const TRenames& renames);
+    void AddFields(const std::vector<QPDFObjectHandle>& newFields, const std::set<QPDFObjGen>& placed);
+
     // Drops field kids whose widgets sit on no page of the output (a field with
     // widgets on several pages, split apart); false when nothing of it is left.
     static bool PruneField(QPDFObjectHandle field, const std::set<QPDFObjGen>& placed, int depth)
@@ -625,6 +653,7 @@ private:
     }
 
     QPDF m_pdf;
+    TDocumentParts m_parts;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     QPDFObjectHandle m_outlines;
     int m_visibleTop = 0;
@@ -640,74 +669,105 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
 {
     map.First = first;
     map.Pages.clear();
-    // Each page's annotations in order; widgets are filled in once every page is
-    // in, all at once, so that a field with widgets on several pages stays one.
-    std::vector<std::vector<QPDFObjectHandle>> pageAnnots;
-    std::vector<QPDFObjectHandle> widgets;
-    std::vector<std::pair<std::size_t, std::size_t>> widgetSlots;
+    TAnnotSlots slots;
     for (int i = first; i < last; ++i) {
         QPDFObjectHandle page = source.Pages[static_cast<std::size_t>(i)];
-        // The page goes over without its annotations (copied below, with their
-        // fields) and article beads (which lead to other pages).
-        QPDFObjectHandle annots = page.getKey("/Annots");
-        QPDFObjectHandle beads = page.getKey("/B");
-        page.removeKey("/Annots");
-        page.removeKey("/B");
-        QPDFObjectHandle copy;
-        try {
-            copy = m_pdf.copyForeignObject(page);
-        } catch (...) {
-            if (!annots.isNull())
-                page.replaceKey("/Annots", annots);
-            if (!beads.isNull())
-                page.replaceKey("/B", beads);
-            throw;
-        }
+        QPDFObjectHandle copy = CopyBarePage(page);
+        m_pdf.addPage(copy, false);
+        map.Pages.push_back(copy);
+        SlotAnnotations(source, page.getKey("/Annots"), slots);
+        afterPage(i);
+    }
+    const TRenames renames = AddNamedDests(source, map);
+    const std::vector<QPDFObjectHandle> newFields = CopyWidgets(source, slots);
+    AddFields(newFields, PlaceAnnotations(slots, map, renames));
+    map.Annots = std::move(slots.Copies);
+}
+
+// The page goes over without its annotations (copied with their fields by
+// SlotAnnotations and CopyWidgets) and article beads (which lead to other
+// pages); the source page keeps both.
+QPDFObjectHandle TOutput::CopyBarePage(QPDFObjectHandle page)
+{
+    QPDFObjectHandle annots = page.getKey("/Annots");
+    QPDFObjectHandle beads = page.getKey("/B");
+    page.removeKey("/Annots");
+    page.removeKey("/B");
+    const auto restore = [&] {
         if (!annots.isNull())
             page.replaceKey("/Annots", annots);
         if (!beads.isNull())
             page.replaceKey("/B", beads);
-        m_pdf.addPage(copy, false);
-        map.Pages.push_back(copy);
-        std::vector<QPDFObjectHandle>& slots = pageAnnots.emplace_back();
-        if (annots.isArray()) {
-            for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
-                if (!annot.isDictionary())
-                    continue;
-                if (annot.getKey("/Subtype").isNameAndEquals("/Widget")) {
-                    widgets.push_back(annot);
-                    widgetSlots.emplace_back(pageAnnots.size() - 1, slots.size());
-                    slots.emplace_back();
-                } else {
-                    // Nothing to rename or merge: a plain copy, as qpdf's own
-                    // page copying does.
-                    slots.push_back(m_pdf.copyForeignObject(
-                        annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
-                }
-            }
-        }
-        afterPage(i);
+    };
+    QPDFObjectHandle copy;
+    try {
+        copy = m_pdf.copyForeignObject(page);
+    } catch (...) {
+        restore();
+        throw;
     }
+    restore();
+    return copy;
+}
 
-    const TRenames renames = AddNamedDests(source, map);
+// Gives the next copied page its slots: a widget's waits for CopyWidgets, any
+// other annotation is copied now.
+void TOutput::SlotAnnotations(ExactEngineSource& source, QPDFObjectHandle annots, TAnnotSlots& slots)
+{
+    std::vector<QPDFObjectHandle>& pageSlots = slots.PerPage.emplace_back();
+    if (!annots.isArray())
+        return;
+    for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
+        if (!annot.isDictionary())
+            continue;
+        if (annot.getKey("/Subtype").isNameAndEquals("/Widget")) {
+            slots.Widgets.push_back(annot);
+            slots.WidgetSlots.emplace_back(slots.PerPage.size() - 1, pageSlots.size());
+            pageSlots.emplace_back();
+        } else {
+            // Nothing to rename or merge: a plain copy, as qpdf's own page
+            // copying does.
+            pageSlots.push_back(
+                m_pdf.copyForeignObject(annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
+            if (annot.isIndirect())
+                slots.Copies.emplace(annot.getObjGen(), pageSlots.back());
+        }
+    }
+}
+
+// Copies the waiting widgets with their fields into their slots; returns the
+// output's new fields.
+std::vector<QPDFObjectHandle> TOutput::CopyWidgets(ExactEngineSource& source, TAnnotSlots& slots)
+{
     std::vector<QPDFObjectHandle> newAnnots;
     std::vector<QPDFObjectHandle> newFields;
-    if (!widgets.empty()) {
-        std::set<QPDFObjGen> oldFields;
-        m_form->transformAnnotations(QPDFObjectHandle::newArray(widgets), newAnnots, newFields, oldFields,
-                                     QPDFMatrix(), source.Pdf.get(), source.Form.get());
-        if (newAnnots.size() != widgets.size())
-            throw std::runtime_error("the form fields could not be copied");
-        for (std::size_t w = 0; w < widgets.size(); ++w)
-            pageAnnots[widgetSlots[w].first][widgetSlots[w].second] = newAnnots[w];
+    if (slots.Widgets.empty())
+        return newFields;
+    std::set<QPDFObjGen> oldFields;
+    m_form->transformAnnotations(QPDFObjectHandle::newArray(slots.Widgets), newAnnots, newFields, oldFields,
+                                 QPDFMatrix(), source.Pdf.get(), source.Form.get());
+    if (newAnnots.size() != slots.Widgets.size())
+        throw std::runtime_error("the form fields could not be copied");
+    for (std::size_t w = 0; w < slots.Widgets.size(); ++w) {
+        slots.PerPage[slots.WidgetSlots[w].first][slots.WidgetSlots[w].second] = newAnnots[w];
+        if (slots.Widgets[w].isIndirect())
+            slots.Copies.emplace(slots.Widgets[w].getObjGen(), newAnnots[w]);
     }
+    return newFields;
+}
+
+// Puts each page's annotations on its copy, without links to nowhere in the
+// output; returns the annotations placed.
+std::set<QPDFObjGen> TOutput::PlaceAnnotations(const TAnnotSlots& slots, const TPageMap& map,
+                                               const TRenames& renames)
+{
     std::set<QPDFObjGen> placed;
     for (std::size_t p = 0; p < map.Pages.size(); ++p) {
-        if (pageAnnots[p].empty())
+        if (slots.PerPage[p].empty())
             continue;
         QPDFObjectHandle page = map.Pages[p];
         std::vector<QPDFObjectHandle> kept;
-        for (QPDFObjectHandle annot : pageAnnots[p]) {
+        for (QPDFObjectHandle annot : slots.PerPage[p]) {
             if (FixAnnotation(annot, page, map, renames)) {
                 kept.push_back(annot);
                 placed.insert(annot.getObjGen());
@@ -716,8 +776,14 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
         if (!kept.empty())
             page.replaceKey("/Annots", QPDFObjectHandle::newArray(kept));
     }
+    return placed;
+}
+
+// Adds the new fields that still have a widget placed in the output.
+void TOutput::AddFields(const std::vector<QPDFObjectHandle>& newFields, const std::set<QPDFObjGen>& placed)
+{
     std::vector<QPDFObjectHandle> fields;
-    for (QPDFObjectHandle field : newFields) {
+    for (const QPDFObjectHandle& field : newFields) {
         if (PruneField(field, placed, 0))
             fields.push_back(field);
     }
@@ -828,6 +894,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
                     onPage(index + 1);
             });
             out.AddFileBookmark(input.Title, source, map);
+            out.AddDocumentParts(source, map, input.Title);
             source.TakeWarnings(sourceWarnings);
             current.reset();
         }
@@ -874,6 +941,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
                 onPage(index + 1);
         });
         out.AddTopBookmarks(source, map);
+        out.AddDocumentParts(source, map, {});
         if (source.SharedResources)
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;

@@ -58,19 +58,18 @@ std::string RegistryGsDll()
 // Why the last load on this thread failed, for a job's failure message.
 thread_local std::string t_loadError;
 
-template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
+// An entry point the library may lack: null then, and no reason for a failure.
+template <typename Fn> bool ResolveOptional(void* library, const char* name, Fn& fn)
 {
     fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
-    if (!fn && t_loadError.empty())
-        t_loadError = std::string("it has no ") + name + ", so it is not a Ghostscript library";
     return fn != nullptr;
 }
 
-// An entry point older libraries lack (before 9.50: gsapi_add_control_path):
-// null then, and the caller takes another way. Nothing is wrong with the library.
-template <typename Fn> void ResolveOptional(void* library, const char* name, Fn& fn)
+template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
 {
-    fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
+    if (!ResolveOptional(library, name, fn) && t_loadError.empty())
+        t_loadError = std::string("it has no ") + name + ", so it is not a Ghostscript library";
+    return fn != nullptr;
 }
 
 } // namespace
@@ -163,9 +162,9 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
     return true;
 }
 
-bool TGsBinding::NewInstance()
+bool TGsBinding::NewInstance(TGsStdio& stdio)
 {
-    return NewInstance(nullptr, GS_StdIn, GS_StdOut, GS_StdErr);
+    return NewInstance(&stdio, GS_StdIn, GS_StdOut, GS_StdErr);
 }
 
 bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOutFn err)
@@ -267,26 +266,19 @@ bool TGsBinding::Unload()
 
 // ---------------------------------------------------------------------------
 
-bool Run_GS(const std::vector<std::string>& args)
+bool Run_GS(const std::vector<std::string>& args, TGsStdio& stdio)
 {
     TGsBinding binding;
-    if (!binding.Load(GS_Dll_Path, false) || !binding.NewInstance())
+    if (!binding.Load(GS_Dll_Path, false) || !binding.NewInstance(stdio))
         return false;
     return binding.RunInstance(args).Init == 0;
 }
 
-bool Run_GS(int argc, char** argv)
-{
-    if (argc < 0 || (argc > 0 && !argv))
-        return false;
-    return Run_GS(std::vector<std::string>(argv, argv + argc));
-}
-
-bool Load_GS(TGsBinding& binding)
+bool Load_GS(TGsBinding& binding, TGsStdio& stdio)
 {
     if (!binding.Load(GS_Dll_Path, true))
         return false;
-    if (!binding.NewInstance()) {
+    if (!binding.NewInstance(stdio)) {
         binding.Unload();
         return false;
     }

@@ -6,15 +6,7 @@
 #include "output/outputnames.h"
 #include "text/filenames.h"
 
-namespace {
-
-// A specified text, then the cause on a line of its own when there is one.
-std::string SecondLine(const std::string& text, const std::string& cause)
-{
-    return cause.empty() ? text : text + "\n" + cause;
-}
-
-} // namespace
+#include <utility>
 
 std::string CannotCreateFolderText(const std::string& folder)
 {
@@ -24,11 +16,10 @@ std::string CannotCreateFolderText(const std::string& folder)
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
 {
     if (fileCount < 2)
-        return TRefusal{CapTooFewFiles, TxtTooFewFiles, false};
+        return TRefusal{CapTooFewFiles, TxtTooFewFiles, TRefusalIcon::Information};
     if (outputNameLength < 3)
-        return TRefusal{CapNoOutputFile,
-                        SecondLine(TxtNoOutputFile, outputNameLength > 0 ? TxtOutputNameTooShort : ""),
-                        false};
+        return TRefusal{CapNoOutputFile, TxtNoOutputFile, TRefusalIcon::Information,
+                        outputNameLength > 0 ? TxtOutputNameTooShort : ""};
     return std::nullopt;
 }
 
@@ -45,9 +36,9 @@ std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
     const std::string folder = ExtractFilePath(output);
     std::string why;
     if (!CreateFolderChain(folder, &why))
-        return TRefusal{CapCannotCreateFolder, SecondLine(CannotCreateFolderText(folder), why)};
-    if (const std::string problem = OutputCreationProblem(output); !problem.empty())
-        return TRefusal{CapCannotCreateFile, SecondLine(TxtCannotCreateFile, problem)};
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder), TRefusalIcon::Warning, why};
+    if (std::string problem = OutputCreationProblem(output); !problem.empty())
+        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile, TRefusalIcon::Warning, std::move(problem)};
     return std::nullopt;
 }
 
@@ -64,7 +55,8 @@ std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool en
     if (encrypted)
         return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
     if (pageCount < 2)
-        return TRefusal{CapTooFewPages, SecondLine(TxtTooFewPages, pageCount < 1 ? whyNoPages : "")};
+        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning,
+                        pageCount < 1 ? whyNoPages : ""};
     return std::nullopt;
 }
 
@@ -86,7 +78,7 @@ std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::
         return TRefusal{CapNoLocation, TxtNoLocation};
     std::string why;
     if (!CreateFolderChain(folder, &why))
-        return TRefusal{CapCannotCreateFolder, SecondLine(CannotCreateFolderText(typed), why)};
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed), TRefusalIcon::Warning, why};
     return std::nullopt;
 }
 

@@ -1,12 +1,9 @@
 #include "pdf/pdfreader.h"
 
-#include "engines/gsbinding.h"
 #include "pdf/pdfbounds.h"
-#include "pdf/pdfprobe.h"
 #include "platform/platform.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -17,8 +14,6 @@
 #include <qpdf/QPDFExc.hh>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -206,128 +201,28 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
     }
 }
 
-// Why the light probe's tail check turned the file down, as a line naming it.
-std::string TailRefusalNote(const std::string& path)
+} // namespace
+
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair)
+{
+    return ReadFacts(path, repair);
+}
+
+std::string TailRefusalReason(const std::string& path)
 {
     const plat::ReadOnlyFile file(path);
     if (!file.isOpen())
-        return path + ": cannot be read (" + plat::errorText(file.error()) + ")";
+        return "cannot be read (" + plat::errorText(file.error()) + ")";
     if (!file.isRegular())
-        return path + ": not a regular file";
+        return "not a regular file";
     if (file.size() == 0)
-        return path + ": empty";
+        return "empty";
     if (!HasPdfHeader(file))
-        return path + ": not a PDF document";
-    return path + ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")";
+        return "not a PDF document";
+    return "damaged, its end is missing (no \"startxref\" or \"%%EOF\")";
 }
 
-// Why the reader could not read the file, as a line naming it.
-std::string UnreadNote(const std::string& path, const TPdfFacts& facts)
+std::string RepairedNote(const std::string& path, const std::string& reason)
 {
-    switch (facts.Status) {
-    case TStatus::NotPdf:
-        return path + ": not a PDF document";
-    case TStatus::CannotOpen:
-        return path + ": cannot be read (" + facts.Reason + ")";
-    default:
-        return path + ": damaged, cannot be read (" + facts.Reason + ")";
-    }
-}
-
-} // namespace
-
-TPdfFacts ReadPdfFacts(const std::string& path)
-{
-    return ReadFacts(path, true);
-}
-
-TEngineResult VerifyPdfOutput(const std::string& path, std::int32_t expectedPages)
-{
-    const TPdfFacts facts = ReadFacts(path, false);
-    switch (facts.Status) {
-    case TStatus::Ok:
-        break;
-    case TStatus::NeedsPassword:
-        return TEngineResult::Failure(path + ": needs a password");
-    case TStatus::Damaged:
-    case TStatus::NotPdf:
-        return TEngineResult::Failure(path + ": not a complete PDF (" + facts.Reason + ")");
-    case TStatus::CannotOpen:
-        return TEngineResult::Failure(path + ": cannot be read (" + facts.Reason + ")");
-    }
-    if (facts.Repaired)
-        return TEngineResult::Failure(path + ": not a complete PDF (" + facts.Reason + ")");
-    if (facts.Pages != expectedPages)
-        return TEngineResult::Failure(path + ": " + std::to_string(facts.Pages) + " pages written, " +
-                                      std::to_string(expectedPages) + " expected");
-    return TEngineResult::Success();
-}
-
-TListProbe ProbePdfForList(const std::string& path)
-{
-    TListProbe probe;
-    probe.Encrypted = IsPdfEncrypted(path);
-    try {
-        if (!CheckPdfTail(path)) {
-            // Not a PDF by the light probe's rule, whatever a repair could find.
-            probe.ReaderNote = TailRefusalNote(path);
-            return probe;
-        }
-    } catch (const EPdfOpenError& e) {
-        probe.OpenError = e.what();
-        return probe;
-    }
-    const TPdfFacts facts = ReadPdfFacts(path);
-    if (facts.Status == TStatus::Ok) {
-        probe.Pages = facts.Pages;
-        probe.ReaderCount = true;
-        probe.Repaired = facts.Repaired;
-        if (facts.Repaired)
-            probe.ReaderNote = path + ": repaired (" + facts.Reason + ")";
-        return probe;
-    }
-    if (facts.Status == TStatus::NeedsPassword)
-        probe.Encrypted = true;
-    else
-        probe.ReaderNote = UnreadNote(path, facts);
-    probe.Pages = ScanPdfPageLines(path);
-    // Ghostscript wants a PDF header as much as the reader does.
-    if (probe.Pages == 0 && !probe.Encrypted && facts.Status != TStatus::NotPdf) {
-        try {
-            probe.Pages = std::max<std::int32_t>(GsCountPages(path), 0);
-        } catch (...) {
-            probe.Pages = 0;
-        }
-    }
-    return probe;
-}
-
-std::int32_t CountPdfPages(const std::string& path)
-{
-    const TListProbe probe = ProbePdfForList(path);
-    if (!probe.OpenError.empty())
-        throw EPdfOpenError(probe.OpenError);
-    return probe.Pages;
-}
-
-std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers)
-{
-    std::vector<TListProbe> probes(paths.size());
-    if (workers == 0)
-        workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
-    workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();)
-            probes[i] = ProbePdfForList(paths[i]);
-    };
-    std::vector<std::jthread> helpers;
-    try {
-        for (unsigned i = 1; i < workers; ++i)
-            helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // Fewer helpers then; this thread does the rest.
-    }
-    work();
-    return probes;
+    return path + ": repaired" + (reason.empty() ? "" : " (" + reason + ")");
 }

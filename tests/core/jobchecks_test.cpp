@@ -1,4 +1,5 @@
 // The checks both front ends run before a job, with the refusal each gives.
+#include "job/frontdoor.h"
 #include "job/jobchecks.h"
 #include "job/messages.h"
 #include "platform/platform.h"
@@ -21,8 +22,8 @@ struct CheckCase
     const char* Name;
     std::function<std::optional<TRefusal>(const fs::path& dir)> Run;
     const char* Caption; // nullptr: the check passes
-    std::string Text;    // "@" stands for the test folder
-    bool Warning = true;
+    std::string Text;    // the message, cause included; "@" stands for the test folder
+    TRefusalIcon Icon = TRefusalIcon::Warning;
 };
 
 void PrintTo(const CheckCase& c, std::ostream* os)
@@ -52,8 +53,8 @@ TEST_P(JobChecks, GivesItsRefusal)
             text.replace(next, 1, dir.path().string());
     }
     EXPECT_EQ(refusal->Caption, c.Caption);
-    EXPECT_EQ(refusal->Text, text);
-    EXPECT_EQ(refusal->Warning, c.Warning);
+    EXPECT_EQ(refusal->Message(), text);
+    EXPECT_EQ(refusal->Icon, c.Icon);
 }
 
 #ifdef _WIN32 // names are counted in UTF-16 units there
@@ -72,11 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, JobChecks,
     testing::Values(
         CheckCase{"OneFile", [](auto&) { return CheckMergeStart(1, 10); }, "less file", TxtTooFewFiles,
-                  false},
+                  TRefusalIcon::Information},
         CheckCase{"NoOutputName", [](auto&) { return CheckMergeStart(2, 0); }, "missed output file",
-                  "Please specify output file nanme.", false},
+                  "Please specify output file nanme.", TRefusalIcon::Information},
         CheckCase{"ShortOutputName", [](auto&) { return CheckMergeStart(2, 2); }, "missed output file",
-                  "Please specify output file nanme.\nAn output name needs 3 characters or more.", false},
+                  "Please specify output file nanme.\nAn output name needs 3 characters or more.",
+                  TRefusalIcon::Information},
         CheckCase{"MergeStarts", [](auto&) { return CheckMergeStart(2, 3); }, nullptr, {}},
         CheckCase{"OutputIsInput", [](auto&) { return CheckMergeOutputIsInput(true); }, "invalid output file",
                   TxtOutputIsInput},
@@ -112,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         CheckCase{"NoSource", [](auto&) { return CheckSplitSourceGiven(""); }, "missed source file",
                   "Please select a PDF document to split."},
+        // Page lines the light probe counts, but no file the reader can read.
+        CheckCase{"SourceOnlyGuessed",
+                  [](const fs::path& d) {
+                      std::ofstream(d / "fake.pdf") << "junk\n/Type /Page\n/Type /Page\n%%EOF\n";
+                      return JudgeSplitSource(ProbePdfForList((d / "fake.pdf").string())).Refusal;
+                  },
+                  "Tip", "Invalid PDF document.\n@/fake.pdf: damaged, cannot be read (not a PDF document)"},
         CheckCase{"Encrypted", [](auto&) { return CheckSplitSourcePages("a.pdf", true, 9); }, "Info",
                   "a.pdf is encrypted, cannot be split."},
         CheckCase{"OnePage",
