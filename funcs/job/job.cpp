@@ -31,7 +31,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     std::vector<TMergeInput> inputs;
     std::int64_t total = 0;
     for (const TMergeListRow& row : plan.Inputs) {
-        total += ConfirmedPages(row, param.Notes);
+        total += ConfirmedPages(row, param.Notes, writer.Inputs());
         inputs.push_back({writer.EngineName(row.Path), RemoveFileExt(ExtractFileName(row.Path))});
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
@@ -93,7 +93,7 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
              const TPageReport& onPage)
 {
     const std::string& source = plan.Inputs.front().Path;
-    const std::int32_t pages = ConfirmedPages(plan.Inputs.front(), param.Notes);
+    const std::int32_t pages = ConfirmedPages(plan.Inputs.front(), param.Notes, writer.Inputs());
     // Pieces are cut by the count the file really backs; one taken earlier may
     // be stale or a guess, and would lose or invent pages.
     if (pages != plan.TotalPages)

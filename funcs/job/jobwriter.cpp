@@ -50,10 +50,13 @@ std::string ShownReason(std::string reason, const TSafeOutput& out)
 
 } // namespace
 
-std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes)
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInputStamps& stamps)
 {
-    if (!RowCountHolds(input))
+    if (!RowCountHolds(input)) {
+        stamps.Take(input.Path, plat::fileStamp(input.Path));
         return ReadableInput(input.Path, notes).Pages;
+    }
+    stamps.Take(input.Path, input.Stamp);
     if (input.Status == TRowStatus::Repaired)
         notes = JoinLines(notes, RepairedNote(input.Path, input.Reason));
     return input.Pages;
@@ -84,6 +87,10 @@ std::string TSafeWriter::EngineName(const std::string& path)
 
 void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written)
 {
+    // Whatever the engine or the check made of it, an input that changed
+    // under the job is the cause.
+    if (const std::string changed = m_inputs.FirstChange(); !changed.empty())
+        Fail(changed);
     if (!written.Ok)
         Fail(ShownReason(written.Reason, out));
     // An engine that did not notice its writes failing: what the disk shows.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engines/pdfengine.h"
+#include "job/inputstamps.h"
 #include "job/job.h"
 #include "job/mergelist.h"
 #include "output/safeoutput.h"
@@ -30,8 +31,9 @@ std::string JoinLines(const std::string& a, const std::string& b);
 // The pages an input holds now. A file still as it was counted keeps the
 // reader's count; any other is read again, and one that needs a password or
 // cannot be read fails the job, naming the file. A repair is added to notes.
+// The file's stamp (the count's, or taken before reading it) goes to stamps.
 // (A cache by identity, size and time would answer here first.)
-std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes);
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInputStamps& stamps);
 
 // The job's own folder for safe names, made only when a name needs it, under
 // the system's temporary folder as it was when the job started.
@@ -75,6 +77,9 @@ public:
     }
 
     IPdfEngine& Engine() { return m_engine; }
+    // What the job's inputs were when it first read them; no output is
+    // committed once one of them changed.
+    TInputStamps& Inputs() { return m_inputs; }
 
 private:
     // Checks what the engine wrote and moves it into place.
@@ -89,6 +94,7 @@ private:
     TJobFolder& m_folder;
     std::string& m_notes;
     TOverwrite m_overwrite;
+    TInputStamps m_inputs;
     std::set<std::string> m_written;
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;

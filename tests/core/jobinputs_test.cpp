@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "util/testtools.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -102,33 +103,117 @@ TEST_F(JobInputs, EachJobTakesTheEngineAndOverwriteItIsGiven)
     EXPECT_EQ(m_param.Overwrite, TOverwrite::Allow);
 }
 
-// Someone else's file appears under the output's name while the pages are
-// copied: it stays, and the job fails saying so, unless replacing was agreed.
-TEST_F(JobInputs, AnOutputThatAppearsDuringTheJobIsReplacedOnlyWhenAllowed)
+// Something happens while the pages are copied: someone else's file appears
+// under the output's name (it stays and fails the job, unless replacing was
+// agreed), or an input is rewritten, replaced or removed (the job fails naming
+// it, and nothing is committed).
+enum class TIntrusion
 {
-    TempDir dir;
-    const std::string input = dir.str() + "in.pdf", output = dir.str() + "out.pdf";
-    ASSERT_TRUE(MakeTestPdf(input, 2));
-    struct : IGsNotifySink
-    {
-        std::string Path;
-        void PostNotify(std::intptr_t, std::intptr_t lParam) noexcept override
-        {
-            if (lParam == GSN_PAGE && !std::filesystem::exists(Path))
-                std::ofstream(Path) << "theirs";
-        }
-    } intruder;
-    intruder.Path = output;
-    for (const TOverwrite overwrite : {TOverwrite::Refuse, TOverwrite::Allow}) {
-        std::filesystem::remove(output);
-        PrepareMergeJob(m_param, m_inputs, {{input, 2}, {input, 2}}, output, &intruder, TEngineKind::Exact,
-                        overwrite);
-        const bool kept = overwrite == TOverwrite::Refuse;
-        EXPECT_EQ(Call_GS_Thread(&m_param), kept ? GS_RESULT_GS_FAILED : GS_RESULT_OK);
-        EXPECT_EQ(m_param.Reason, kept ? "\"" + output + "\" aleady exists" : "");
-        EXPECT_EQ(std::filesystem::file_size(output) == 6, kept); // "theirs"
-    }
+    OutputAppears,
+    InputRewritten,
+    InputReplaced,
+    InputRemoved
+};
+
+struct TIntruderCase
+{
+    const char* Name;
+    TIntrusion What;
+    TOverwrite Overwrite;
+    int Copies;         // merge: how often the input is listed; 0: split it every page
+    const char* Reason; // "@" stands for the file touched; "" when the job goes through
+};
+
+void PrintTo(const TIntruderCase& c, std::ostream* os)
+{
+    *os << c.Name;
 }
+
+class TIntruder : public IGsNotifySink
+{
+public:
+    TIntruder(TIntrusion what, std::string input, std::string output)
+        : m_what(what), m_input(std::move(input)), m_output(std::move(output))
+    {
+    }
+
+    void PostNotify(std::intptr_t, std::intptr_t lParam) noexcept override
+    {
+        if (lParam != GSN_PAGE || m_done.exchange(true))
+            return;
+        std::error_code ec;
+        const std::string other = m_input + ".other";
+        switch (m_what) {
+        case TIntrusion::OutputAppears:
+            std::ofstream(m_output) << "theirs";
+            break;
+        case TIntrusion::InputRewritten: // in place: the same file, new bytes
+            std::ofstream(m_input, std::ios::binary | std::ios::trunc) << std::ifstream(other).rdbuf();
+            break;
+        case TIntrusion::InputReplaced:
+            std::filesystem::rename(other, m_input, ec);
+            break;
+        case TIntrusion::InputRemoved:
+            std::filesystem::remove(m_input, ec);
+            break;
+        }
+    }
+
+private:
+    TIntrusion m_what;
+    std::string m_input, m_output;
+    std::atomic<bool> m_done{false};
+};
+
+class JobIntruder : public JobInputs, public testing::WithParamInterface<TIntruderCase>
+{
+};
+
+TEST_P(JobIntruder, IsNamedAndNothingOfTheirsIsLost)
+{
+    const TIntruderCase& c = GetParam();
+    TempDir dir;
+    const std::string input = dir.str() + "in.pdf", folder = dir.str() + "out/", output = folder + "m.pdf";
+    std::filesystem::create_directory(folder);
+    ASSERT_TRUE(MakeTestPdf(input, 2));
+    ASSERT_TRUE(MakeTestPdf(input + ".other", 2, "Other page "));
+    TIntruder intruder(c.What, input, output);
+    if (c.Copies > 0)
+        PrepareMergeJob(m_param, m_inputs,
+                        std::vector<TMergeListRow>(static_cast<std::size_t>(c.Copies), {input, 2}), output,
+                        &intruder, TEngineKind::Exact, c.Overwrite);
+    else
+        PrepareSplitEveryJob(m_param, m_inputs, input, folder, 2, 1, &intruder, TEngineKind::Exact,
+                             c.Overwrite);
+    std::string reason = c.Reason;
+    if (const auto at = reason.find('@'); at != std::string::npos)
+        reason.replace(at, 1, c.What == TIntrusion::OutputAppears ? output : input);
+    EXPECT_EQ(Call_GS_Thread(&m_param), reason.empty() ? GS_RESULT_OK : GS_RESULT_GS_FAILED);
+    EXPECT_EQ(m_param.Reason, reason);
+    if (c.What == TIntrusion::OutputAppears)
+        EXPECT_EQ(std::filesystem::file_size(output) == 6, !reason.empty()); // "theirs"
+    else
+        EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JobIntruder,
+    testing::Values(TIntruderCase{"OutputAppears", TIntrusion::OutputAppears, TOverwrite::Refuse, 2,
+                                  "\"@\" aleady exists"},
+                    TIntruderCase{"OutputAppearsReplaceAgreed", TIntrusion::OutputAppears, TOverwrite::Allow,
+                                  2, ""},
+                    TIntruderCase{"InputRewritten", TIntrusion::InputRewritten, TOverwrite::Allow, 2,
+                                  "@: changed while the job read it"},
+                    // Past 100 inputs the engine reopens each by name as it writes.
+                    TIntruderCase{"InputRewrittenAmongMany", TIntrusion::InputRewritten, TOverwrite::Allow,
+                                  101, "@: changed while the job read it"},
+                    TIntruderCase{"InputReplaced", TIntrusion::InputReplaced, TOverwrite::Allow, 2,
+                                  "@: replaced by another file while the job read it"},
+                    TIntruderCase{"InputRemoved", TIntrusion::InputRemoved, TOverwrite::Allow, 2,
+                                  "@: removed while the job read it"},
+                    TIntruderCase{"SplitSourceRewritten", TIntrusion::InputRewritten, TOverwrite::Allow, 0,
+                                  "@: changed while the job read it"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
 {
