@@ -30,6 +30,9 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
+// How often the progress window looks whether a job ended without telling it.
+constexpr int JobWatchInterval = 250; // ms
+
 char DecimalSeparator()
 {
     const QString point = QLocale().decimalPoint();
@@ -164,8 +167,7 @@ void TfrmMain::ConnectHandlers()
 TfrmMain::~TfrmMain()
 {
     // A job still borrows JobParam and posts to this window until its end.
-    if (m_jobThread.joinable())
-        m_jobThread.join();
+    m_jobThread.Join();
     if (m_countThread.joinable())
         m_countThread.join();
     // The count's queued result never arrives now; its wait cursor goes here.
@@ -279,15 +281,30 @@ void TfrmMain::optionsLinkClick()
 
 void TfrmMain::RunJob(const QPoint& progressCorner)
 {
-    if (m_jobThread.joinable())
-        m_jobThread.join();
+    m_jobThread.Join();
+    m_jobDoneSeen = false;
     if (frmProgress)
         frmProgress->move(mapToGlobal(progressCorner));
-    m_jobThread = StartGsJob(m_jobParam);
+    m_jobThread.Start(m_jobParam);
+    QTimer watch;
+    watch.setInterval(JobWatchInterval);
+    connect(&watch, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchJobEnd(); }); });
+    watch.start();
     if (frmProgress)
         frmProgress->exec();
     // GSN_DONE, which closed the window, is the job's last act.
-    m_jobThread.join();
+    m_jobThread.Join();
+}
+
+void TfrmMain::WatchJobEnd()
+{
+    const std::optional<int> result = m_jobThread.Ended();
+    if (!result || m_jobDoneSeen)
+        return;
+    // Whatever the job posted comes first, its final notice too when it went out.
+    QCoreApplication::sendPostedEvents(this, TGsNotifyEvent::EventType);
+    if (!m_jobDoneSeen)
+        WMGSNotify(*result, GSN_DONE);
 }
 
 // ---- Job notices ------------------------------------------------------------
@@ -327,6 +344,7 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
 
 void TfrmMain::JobDone(std::intptr_t result)
 {
+    m_jobDoneSeen = true;
     const bool ok = result == 0;
     const std::uint8_t kind = GS_Job_Kind;
     // The worker wrote the record's reason and notes before posting this.

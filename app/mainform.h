@@ -120,6 +120,8 @@ private:
     bool CheckRangeField(std::string& rangeText, TPageRanges& ranges);
     void RunJob(const QPoint& progressCorner);
     void JobDone(std::intptr_t result);
+    // Ends the job's display when its thread has ended but no final notice came.
+    void WatchJobEnd();
 
     void AddProbedFile(const QString& path, const TListProbe& probe);
     void StartCounting();
@@ -136,7 +138,8 @@ private:
     bool m_splitEncrypted = false;
     TEngineKind m_engine = DefaultEngine;
     TCall_GS_Thread_Param m_jobParam;
-    std::thread m_jobThread;
+    TJobThread m_jobThread;
+    bool m_jobDoneSeen = false;
 
     // What the running job reads instead of the controls.
     TGsNotifyPoster m_notifier{this};

@@ -177,3 +177,26 @@ std::thread StartGsJob(TCall_GS_Thread_Param& param)
 {
     return std::thread(Call_GS_Thread, &param);
 }
+
+void TJobThread::Start(TCall_GS_Thread_Param& param)
+{
+    Join();
+    m_ended.store(false);
+    m_thread = std::thread([this, &param] {
+        m_result.store(Call_GS_Thread(&param));
+        m_ended.store(true, std::memory_order_release);
+    });
+}
+
+std::optional<int> TJobThread::Ended() const noexcept
+{
+    if (!m_ended.load(std::memory_order_acquire))
+        return std::nullopt;
+    return m_result.load();
+}
+
+void TJobThread::Join()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}

@@ -226,6 +226,17 @@ TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
               (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
 }
 
+// A job whose notices never arrive (none could be posted) is still seen to
+// end, with its result: a window waiting for the final notice would wait forever.
+TEST_F(JobInputs, AJobWithoutItsFinalNoticeIsStillSeenToEnd)
+{
+    PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", nullptr, TEngineKind::Exact);
+    TJobThread job;
+    job.Start(m_param);
+    job.Join();
+    EXPECT_EQ(job.Ended(), std::optional<int>(GS_RESULT_GS_FAILED));
+}
+
 // The names the command line takes and the settings store: each engine's name
 // reads back as that engine, and nothing else is taken for one.
 TEST(EngineNames, ReadBackAndRefuseOthers)
