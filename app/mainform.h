@@ -136,6 +136,8 @@ private:
     // What the last probe of the split source said (a reader's answer included);
     // the split refuses by it without reading the file again on this thread.
     bool m_splitEncrypted = false;
+    // Why the probe found no pages in it, for the split's refusal.
+    std::string m_splitWhyNoPages;
     TEngineKind m_engine = DefaultEngine;
     TCall_GS_Thread_Param m_jobParam;
     TJobThread m_jobThread;

@@ -34,10 +34,12 @@ bool TfrmMain::ProbeSplitSource()
         ShowRefusal(this, shown);
         m_splitPageCount = 0;
         m_splitEncrypted = false;
+        m_splitWhyNoPages.clear();
         return false;
     }
     m_splitPageCount = verdict.Pages;
     m_splitEncrypted = verdict.Encrypted;
+    m_splitWhyNoPages = verdict.WhyNoPages;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
@@ -67,6 +69,7 @@ void TfrmMain::edtSplitSrcExit()
     if (path.empty()) {
         m_splitPageCount = 0;
         m_splitEncrypted = false;
+        m_splitWhyNoPages.clear();
         UpdateUpDownMaximum();
         return;
     }
@@ -122,7 +125,7 @@ void TfrmMain::sbSplitClick()
     m_ui->edtSplitSrc->setText(fromNative(source));
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
         ShowRefusal(this, CheckSplitSourcePages(source, IsPdfEncrypted(source) || m_splitEncrypted,
-                                                m_splitPageCount)))
+                                                m_splitPageCount, m_splitWhyNoPages)))
         return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();

@@ -94,9 +94,10 @@ private slots:
         QTest::newRow("encrypted") << "%D/locked.pdf" << false << ""
                                    << "%D/out"
                                    << "Info|%D/locked.pdf is encrypted, cannot be split." << warn;
-        QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << ""
-                                   << "%D/out"
-                                   << "pages less|Pages must be greate then 2." << warn;
+        QTest::newRow("not a PDF")
+            << "%D/notpdf.txt" << false << ""
+            << "%D/out"
+            << "pages less|Pages must be greate then 2.\n%D/notpdf.txt: not a PDF document" << warn;
         QTest::newRow("bad ranges")
             << "%D/six.pdf" << true << "1, 2-7"
             << "%D/out"
