@@ -340,11 +340,19 @@ std::int32_t ParseCount(const std::string& out)
 
 } // namespace
 
+std::shared_mutex& GsEnvironmentLock()
+{
+    static std::shared_mutex lock;
+    return lock;
+}
+
 std::int32_t GsCountPages(const std::string& fileName)
 {
     if (fileName.empty())
         return 0;
     const std::string name = GsInputFileName(fileName);
+    // Taken before the binding, so that the instance is gone when it is released.
+    const std::shared_lock environment(GsEnvironmentLock());
     TGsBinding binding;
     if (!binding.Load(GS_Dll_Path, false))
         return 0;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <ghostscript/iapi.h> // types only: the library itself is opened with dlopen
+#include <shared_mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,12 @@ std::string GsDllPathFromSetting(const std::string& setting);
 // sees nothing of it. (Ghostscript 10 as Debian builds
 // it allows several instances; a build limited to one answers 0 while a job runs.)
 std::int32_t GsCountPages(const std::string& fileName);
+
+// Ghostscript reads its temporary folder from the environment, which the
+// Ghostscript engine points at a folder of its own for a job's length: a page
+// count (on the window's counting thread) holds this shared while Ghostscript
+// runs, and the engine holds it alone while it changes the variable.
+std::shared_mutex& GsEnvironmentLock();
 
 // "-sOutputFile=" followed by the path with every "%" doubled: Ghostscript reads
 // "%" there as a format character, and we always name exactly one file. A path

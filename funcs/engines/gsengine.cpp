@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,8 +92,10 @@ public:
     TGsTempFolder& operator=(const TGsTempFolder&) = delete;
     ~TGsTempFolder()
     {
-        if (m_setEnv)
+        if (m_setEnv) {
+            const std::unique_lock environment(GsEnvironmentLock());
             plat::setEnv(plat::TempFolderVariable, m_saved);
+        }
     }
 
     void Enter()
@@ -102,8 +105,10 @@ public:
         m_saved = plat::getEnv(plat::TempFolderVariable);
         m_folder.emplace();
         m_setEnv = m_folder->Ok();
-        if (m_setEnv)
+        if (m_setEnv) {
+            const std::unique_lock environment(GsEnvironmentLock());
             plat::setEnv(plat::TempFolderVariable, m_folder->Path());
+        }
     }
 
 private:
