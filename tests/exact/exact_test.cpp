@@ -160,6 +160,10 @@ struct TCarryCase
     std::vector<std::string> Files;
     std::string Tags; // check_tags.py's summary: the merge claims tagging only when every file has it
 };
+void PrintTo(const TCarryCase& c, std::ostream* os)
+{
+    *os << c.Inputs.size() << " files";
+}
 
 class ExactCarryTest : public ExactTest, public ::testing::WithParamInterface<TCarryCase>
 {
