@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::ofstream(d / "fake.pdf") << "junk\n/Type /Page\n/Type /Page\n%%EOF\n";
                       return JudgeSplitSource(ProbePdfForList((d / "fake.pdf").string())).Refusal;
                   },
-                  "Tip", "Invalid PDF document.\n@/fake.pdf: damaged, cannot be read (not a PDF document)"},
+                  "Tip", "Invalid PDF document.\n@/fake.pdf: not a PDF document"},
         CheckCase{"Encrypted", [](auto&) { return CheckSplitSourcePages("a.pdf", true, 9); }, "Info",
                   "a.pdf is encrypted, cannot be split."},
         CheckCase{"OnePage",

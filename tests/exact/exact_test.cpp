@@ -470,6 +470,11 @@ struct TWarnedCase
     int Pages;
 };
 
+void PrintTo(const TWarnedCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 class ExactWarnedTest : public ExactTest, public ::testing::WithParamInterface<TWarnedCase>
 {
 };

@@ -25,6 +25,17 @@
 
 namespace fs = std::filesystem;
 
+// Table rows named by what they choose (the types are the core's, so these
+// stand beside them for the test framework to find).
+void PrintTo(TEngineKind engine, std::ostream* os)
+{
+    *os << EngineName(engine);
+}
+void PrintTo(TOverwrite overwrite, std::ostream* os)
+{
+    *os << (overwrite == TOverwrite::Allow ? "replacing" : "not replacing");
+}
+
 namespace {
 
 std::string readAll(const std::string& path)
@@ -151,6 +162,14 @@ struct ModeCase
     mode_t Mode;
     bool OtherOwner = false; // the file replaced belongs to nobody (as root only)
 };
+void PrintTo(const ModeCase& c, std::ostream* os)
+{
+    *os << "umask " << std::oct << c.Umask << ", old file ";
+    if (c.OldMode < 0)
+        *os << "none";
+    else
+        *os << c.OldMode << (c.OtherOwner ? " of another owner" : "");
+}
 class SafeOutputModeTest : public testing::TestWithParam<ModeCase>
 {
 };
