@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     InstallSignalGuard();
     Q_INIT_RESOURCE(plicora);
     TPlicoraApplication application(argc, argv);
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.plicora.Plicora"));
     if (!QImageReader::supportedImageFormats().contains(QByteArrayLiteral("svg")))
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         QMetaObject::invokeMethod(
             &mainWindow, [&mainWindow, files] { RunGuarded([&] { mainWindow.OpenFiles(files); }); },
             Qt::QueuedConnection);
-    const int result = application.exec();
+    const int result = QApplication::exec();
     frmProgress = nullptr;
     frmMain = nullptr;
     return result;
