@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using namespace testutil;
+
 namespace {
 
 using testing::ElementsAre;

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::HasSubstr;

@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::HasSubstr;

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using namespace testutil;
+
 namespace {
 
 using testing::ElementsAre;

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace testutil {
+
 TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
 {
     std::vector<std::string> argv{PLICORA_CLI_PATH};
@@ -67,3 +69,5 @@ std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::
         expanded.push_back(Expand(arg, vars));
     return expanded;
 }
+
+} // namespace testutil

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace testutil {
+
 // Runs the built plicora-cli.
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
@@ -40,3 +42,5 @@ std::string RefusalName(const testing::TestParamInfo<RefusalCase>& info);
 // The subcommand followed by its arguments, each expanded.
 std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::vector<std::string>& args,
                                       const std::map<std::string, std::string>& vars);
+
+} // namespace testutil

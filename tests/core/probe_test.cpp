@@ -23,6 +23,8 @@
 #include <unistd.h>
 #endif
 
+using namespace testutil;
+
 using namespace std::string_literals;
 namespace detail = pdfprobe_detail;
 

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace testutil;
+
 namespace {
 
 struct TFixtures
@@ -78,7 +80,7 @@ TEST_F(ExactTest, MergeKeepsTextBookmarksLinksDestinationsAndFields)
     EXPECT_EQ(PdfPageTexts(out), Concat({PdfPageTexts(f.Structured), PdfPageTexts(f.FormA),
                                          PdfPageTexts(f.Packed), PdfPageTexts(f.FormB)}));
 
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     ASSERT_TRUE(facts.Loaded);
     EXPECT_EQ(facts.Bookmarks, (std::vector<std::string>{
                                    "structured @1 (closed)",
@@ -131,7 +133,7 @@ TEST_F(ExactTest, MergeOfPlainFilesReportsEachFilesPages)
     ASSERT_TRUE(result.Ok) << result.Reason;
     EXPECT_TRUE(QpdfCheckPasses(out));
     EXPECT_EQ(PdfPageTexts(out), Concat({PdfPageTexts(f.Plain), PdfPageTexts(f.Plain)}));
-    EXPECT_EQ(ReadPdfFacts(out).Bookmarks, (std::vector<std::string>{"a @1", "b @4"}));
+    EXPECT_EQ(ReadQpdfFacts(out).Bookmarks, (std::vector<std::string>{"a @1", "b @4"}));
 }
 
 struct TSplitCase
@@ -170,7 +172,7 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
     EXPECT_EQ(reported, expectedPages);
     EXPECT_TRUE(QpdfCheckPasses(out));
     EXPECT_EQ(PdfPageTexts(out), expectedTexts);
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     EXPECT_EQ(facts.Bookmarks, c.Bookmarks);
     EXPECT_EQ(facts.Links, c.Links);
     EXPECT_EQ(facts.NamedDests, c.NamedDests);
@@ -216,7 +218,7 @@ TEST_P(ExactFormSplitTest, PieceKeepsFieldsOfItsPages)
     const std::string out = Output("form-piece.pdf");
     ASSERT_TRUE(engine->WritePiece(GetParam().Page, GetParam().Page, out, {}).Ok);
     EXPECT_TRUE(QpdfCheckPasses(out));
-    std::vector<std::string> fields = ReadPdfFacts(out).Fields;
+    std::vector<std::string> fields = ReadQpdfFacts(out).Fields;
     std::sort(fields.begin(), fields.end());
     EXPECT_EQ(fields, GetParam().Fields);
 }
@@ -235,7 +237,7 @@ TEST_F(ExactTest, PieceCarriesOnlyTheResourcesItsPagesUse)
         ASSERT_TRUE(engine->WritePiece(page, page, out, {}).Ok);
         EXPECT_TRUE(QpdfCheckPasses(out));
         EXPECT_EQ(PdfPageTexts(out), std::vector<std::string>{PdfPageText(f.Shared, page)});
-        EXPECT_EQ(ReadPdfFacts(out).PageFonts,
+        EXPECT_EQ(ReadQpdfFacts(out).PageFonts,
                   std::vector<std::vector<std::string>>{{"/F" + std::to_string(page)}});
     }
 }

@@ -8,6 +8,8 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
+namespace testutil {
+
 namespace {
 
 #ifndef _WIN32
@@ -185,9 +187,9 @@ bool QpdfCheckPasses(const std::string& path)
     return RunProgram({"qpdf", "--check", path}).ExitCode == 0;
 }
 
-TPdfFacts ReadPdfFacts(const std::string& path)
+TQpdfFacts ReadQpdfFacts(const std::string& path)
 {
-    TPdfFacts facts;
+    TQpdfFacts facts;
     const TRunResult run = RunProgram({"qpdf", "--json", "--json-key=pages", "--json-key=outlines",
                                        "--json-key=acroform", "--json-key=qpdf", path});
     if (run.ExitCode != 0 && run.ExitCode != 3)
@@ -280,3 +282,5 @@ TPdfFacts ReadPdfFacts(const std::string& path)
     facts.Loaded = true;
     return facts;
 }
+
+} // namespace testutil

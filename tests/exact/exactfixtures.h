@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace testutil {
+
 // Four pages of DejaVu text (page 4 with an "fi" ligature). Page 1 links to page
 // 3 directly, to page 4 through the named destination "chap2", and to a web
 // address. Bookmarks: "Chapter 1" (p2, open) > "Section 1.1" (p3, closed) >
@@ -29,7 +31,7 @@ bool MakePackedPdf(const std::string& source, const std::string& path);
 // A copy encrypted with an owner password only (anyone can open it).
 bool MakeOwnerOnlyPdf(const std::string& source, const std::string& path);
 
-struct TPdfFacts
+struct TQpdfFacts
 {
     bool Loaded = false;
     // One line per bookmark, two blanks per level: "Title @page" (page 0 when it
@@ -46,7 +48,9 @@ struct TPdfFacts
 };
 
 // What `qpdf --json` says about path.
-TPdfFacts ReadPdfFacts(const std::string& path);
+TQpdfFacts ReadQpdfFacts(const std::string& path);
 
 // Whether `qpdf --check` finds the file sound.
 bool QpdfCheckPasses(const std::string& path);
+
+} // namespace testutil

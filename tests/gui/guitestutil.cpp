@@ -6,6 +6,8 @@
 #include <QFile>
 #include <cstdlib>
 
+namespace testutil {
+
 QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
                                                   const QString& caption, const QString& text,
                                                   QMessageBox::StandardButtons buttons)
@@ -131,3 +133,5 @@ void PrepareGuiTestEnvironment()
     ::setenv("XDG_CONFIG_HOME", (homeBytes + "/.config").constData(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 }
+
+} // namespace testutil

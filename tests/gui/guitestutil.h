@@ -19,6 +19,8 @@
 class TfrmMain;
 class TfrmProgress;
 
+namespace testutil {
+
 struct TShownBox
 {
     QPointer<QWidget> Owner;
@@ -101,7 +103,7 @@ void PrepareGuiTestEnvironment();
 #define PLICORA_GUI_TEST_MAIN(TestClass)                                                                     \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
-        PrepareGuiTestEnvironment();                                                                         \
+        testutil::PrepareGuiTestEnvironment();                                                               \
         TPlicoraApplication app(argc, argv);                                                                 \
         Q_INIT_RESOURCE(plicora);                                                                            \
         TestClass test;                                                                                      \
@@ -109,8 +111,12 @@ void PrepareGuiTestEnvironment();
         return QTest::qExec(&test, argc, argv);                                                              \
     }
 
+} // namespace testutil
+
 #include "mainform.h"
 #include "pgbar.h"
+
+namespace testutil {
 
 template <typename T> T* TWindows::Find(const char* name) const
 {
@@ -119,3 +125,5 @@ template <typename T> T* TWindows::Find(const char* name) const
         qFatal("no widget %s", name);
     return widget;
 }
+
+} // namespace testutil

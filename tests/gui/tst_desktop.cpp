@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace testutil;
+
 namespace {
 
 enum TColumn

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace testutil;
+
 class TestMergeCommand : public QObject
 {
     Q_OBJECT

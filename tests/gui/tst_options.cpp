@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace testutil;
+
 Q_DECLARE_METATYPE(TEngineKind)
 
 class TestOptions : public QObject

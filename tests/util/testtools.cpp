@@ -8,6 +8,8 @@
 #include <random>
 #include <stdexcept>
 
+namespace testutil {
+
 void PrintTo(const TextCase& c, std::ostream* os)
 {
     *os << '"' << c.In << '"';
@@ -111,3 +113,5 @@ std::string Trimmed(const std::string& text)
     const auto e = text.find_last_not_of(" \t\r\n\f");
     return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
 }
+
+} // namespace testutil

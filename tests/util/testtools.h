@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace testutil {
+
 // A row of a table for a function from text to text; tests print it by its
 // input, so a failure names the row instead of dumping its bytes.
 struct TextCase
@@ -104,3 +106,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+} // namespace testutil

@@ -16,6 +16,8 @@
 
 extern char** environ;
 
+namespace testutil {
+
 namespace {
 
 using FilePtr = std::unique_ptr<FILE, int (*)(FILE*)>;
@@ -149,3 +151,5 @@ std::string PdfPageText(const std::string& path, int page)
     const std::string n = std::to_string(page);
     return Trimmed(RunProgram({"pdftotext", "-f", n, "-l", n, path, "-"}).Out);
 }
+
+} // namespace testutil

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <windows.h>
 
+namespace testutil {
+
 namespace {
 
 std::wstring Wide(const std::string& utf8)
@@ -309,3 +311,5 @@ std::string PdfPageText(const std::string& path, int page)
         return {};
     }
 }
+
+} // namespace testutil
