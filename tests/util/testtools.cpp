@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <ostream>
 #include <random>
 #include <stdexcept>
@@ -34,6 +36,25 @@ std::string TestFixture(const std::string& name)
     const std::filesystem::path path = U8(folder) / U8(name);
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec) ? Utf8(path) : std::string();
+}
+
+bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+{
+    static std::mutex lock;
+    static const TempDir made;
+    static std::map<std::vector<std::string>, std::string> copies;
+    const std::lock_guard guard(lock);
+    auto it = copies.find(pageTexts);
+    if (it == copies.end()) {
+        const std::string copy = made.str() + std::to_string(copies.size()) + ".pdf";
+        if (!WriteTestPdf(copy, pageTexts))
+            return WriteTestPdf(path, pageTexts); // fails the same way, for the caller's path
+        it = copies.emplace(pageTexts, copy).first;
+    }
+    std::error_code ec;
+    std::filesystem::copy_file(U8(it->second), U8(path), std::filesystem::copy_options::overwrite_existing,
+                               ec);
+    return !ec;
 }
 
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before, const std::string& after)

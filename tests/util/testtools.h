@@ -55,8 +55,12 @@ std::string TestFixture(const std::string& name);
 
 // Writes a PDF with the gs command (Windows: libqpdf), one page per text; each
 // page shows its text (ASCII) in Helvetica and a triangle, so the content holds
-// paths as well as text. False when it fails.
+// paths as well as text. False when it fails. A PDF of the same texts made
+// before in this process is copied instead: Ghostscript takes a good part of a
+// second to start.
 bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts);
+// The same, always made anew.
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts);
 // The same with `pages` pages; page n shows before + n + after.
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before = "Page ",
                  const std::string& after = "");

@@ -126,7 +126,7 @@ std::string MissingTestTools()
     return {};
 }
 
-bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
 {
     std::string program = "/Helvetica findfont 24 scalefont setfont\n";
     for (const std::string& text : pageTexts)

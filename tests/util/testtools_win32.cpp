@@ -270,7 +270,7 @@ std::string MissingTestTools()
     return {};
 }
 
-bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
 {
     try {
         QPDF pdf;
