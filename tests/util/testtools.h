@@ -9,6 +9,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -39,6 +40,14 @@ struct TRunResult
 // warnings); env does not apply to it.
 TRunResult RunProgram(const std::vector<std::string>& argv,
                       const std::map<std::string, std::string>& env = {});
+
+#ifndef _WIN32
+// Runs check in a child process that has given up the superuser's rights (as
+// "nobody") when this one has them, else here; returns what check returned, or
+// why the child could not run it. For what root is never refused: the tests
+// run as root in CI.
+std::string RunUnprivileged(const std::function<std::string()>& check);
+#endif
 
 // Whether a program of that name is found on PATH (Windows: with ".exe"; "qpdf"
 // always, being in-process).
