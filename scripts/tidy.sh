@@ -33,14 +33,6 @@ fi
 if [[ ! -f $build/compile_commands.json ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-autogen=()
-for target in plicora_app_autogen plicora_autogen; do
-  if cmake --build "$build" --target help | grep -qx "\.\.\. $target"; then autogen+=("$target"); fi
-done
-if ((${#autogen[@]})); then
-  cmake --build "$build" --target "${autogen[@]}" >/dev/null
-fi
-
 mapfile -t files < <(grep -oP '^\s*"file": "\K[^"]+' "$build/compile_commands.json" |
   grep -E "^$root/(funcs|app|cli)/" | sort -u)
 for dir in funcs app cli; do
@@ -49,6 +41,8 @@ for dir in funcs app cli; do
     exit 2
   fi
 done
+# The windows' sources include the headers AUTOUIC and AUTOMOC make.
+cmake --build "$build" --target plicora_app_autogen plicora_autogen >/dev/null
 
 args=(-p "$build" --quiet "--header-filter=^$root/(funcs|app|cli)/")
 # qpdf 11's JSON.hh defaults a destructor of a vector<JSON> member inside JSON
