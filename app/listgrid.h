@@ -1,4 +1,4 @@
-// Grid lines between the cells of a report-style list, which QTreeWidget lacks.
+// Grid lines between the cells of a report-style list, which QTreeView lacks.
 #pragma once
 
 #include <QStyledItemDelegate>

@@ -17,7 +17,8 @@
 class QAction;
 class QDropEvent;
 class QLineEdit;
-class QTreeWidget;
+class QTreeView;
+class TMergeListModel;
 struct TListProbe;
 
 namespace Ui {
@@ -49,7 +50,8 @@ public:
     void sbRemoveFilesClick();
     void sbMoveUpClick();
     void sbMoveDownClick();
-    void AddFileToList(const QString& path, QTreeWidget* list);
+    // `list` is always ListView1.
+    void AddFileToList(const QString& path, QTreeView* list);
     // Adds files to the merge list in their order, counting them on a thread of
     // their own so the window keeps answering; merge and split wait for the rows.
     void AddFilesToList(const QStringList& paths);
@@ -96,24 +98,36 @@ protected:
 private:
     void FormCreate();
     bool ListViewWndProc(QEvent* event);
+    void ConnectHandlers();
+    void SetUpMergeList();
     void CreateListActions();
     void UpdateListActions();
-    void PrepareNewRows(int first, int last);
     void ListContextMenu(const QPoint& position);
+    // Files dragged onto the list from outside, taken once the drop has ended.
+    bool TakeDroppedFiles(QEvent* event);
     // Rows dragged within the list go where the drop indicator showed.
     void MoveDroppedRows(QDropEvent* drop);
+    // The selected rows in list order.
+    std::vector<int> SelectedRows() const;
+    // Selects exactly these rows, the first of them current.
+    void SelectRows(const std::vector<int>& rows);
+    void MoveSelectedRow(int direction);
     // Probes the source field; false (reported, page count 0) when it cannot be opened.
     bool ProbeSplitSource();
     void UpdateUpDownMaximum();
+    // The typed ranges' checks (their total posted once they pass); false when
+    // one refused, with the field selected for a fix.
+    bool CheckRangeField(std::string& rangeText, TPageRanges& ranges);
     void RunJob(const QPoint& progressCorner);
+    void JobDone(std::intptr_t result);
 
-    QString MergeRowPath(int row) const;
-    void AddProbedFile(const QString& path, const TListProbe& probe, QTreeWidget* list);
+    void AddProbedFile(const QString& path, const TListProbe& probe);
     void StartCounting();
     void CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes);
 
     std::unique_ptr<Ui::TfrmMain> m_ui;
-    QLineEdit* edtSplitPerPage = nullptr; // the edit inside UpDown1
+    QLineEdit* edtSplitPerPage = nullptr;   // the edit inside UpDown1
+    TMergeListModel* m_mergeList = nullptr; // owned by the window
 
     std::string m_defaultFolder;
     std::int32_t m_splitPageCount = 0;
@@ -134,7 +148,6 @@ private:
     bool m_countingFiles = false;
 
     bool m_centred = false;
-    bool m_forwardingDrop = false;
 
     QAction* m_actAddFiles = nullptr;
     QAction* m_actRemoveFiles = nullptr;

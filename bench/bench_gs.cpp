@@ -13,6 +13,7 @@
 #include "benchtools.h"
 #include "engines/gsbinding.h"
 #include "engines/pdfengine.h"
+#include "job/frontdoor.h"
 #include "job/job.h"
 #include "job/jobinputs.h"
 #include "pdf/pdfprobe.h"
@@ -101,11 +102,11 @@ public:
     void PostNotify(std::intptr_t, std::intptr_t) noexcept override {}
 };
 
-std::vector<TMergeRow> MergeRowsOf(const std::vector<std::string>& paths)
+std::vector<TMergeListRow> MergeRowsOf(const std::vector<std::string>& paths)
 {
-    std::vector<TMergeRow> rows;
+    std::vector<TMergeListRow> rows;
     for (const std::string& path : paths)
-        rows.push_back({{}, std::to_string(MergeFilePages), {}, path});
+        rows.push_back({path, MergeFilePages});
     return rows;
 }
 

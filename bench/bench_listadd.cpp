@@ -8,8 +8,8 @@
 // Files are made by gs and qpdf on the first run into D (default
 // /tmp/plicora-bench-listadd) and kept.
 #include "engines/gsbinding.h"
+#include "job/frontdoor.h"
 #include "pdf/pdfprobe.h"
-#include "pdf/pdfreader.h"
 
 #include <algorithm>
 #include <chrono>

@@ -8,6 +8,7 @@
 //
 // Usage: bench_probe [--dir D] [--size-mb N] [--reps N] [--pdfs N]
 // Files go to D (default /tmp/plicora-bench-probe); nothing is written elsewhere.
+#include "job/frontdoor.h"
 #include "pdf/pdfprobe.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "job/frontdoor.h"
 #include "job/job.h"
 #include "job/jobchecks.h"
 #include "job/jobinputs.h"
@@ -9,8 +10,6 @@
 #include "job/splitnames.h"
 #include "output/outputnames.h"
 #include "output/safeoutput.h"
-#include "pdf/pdfprobe.h"
-#include "pdf/pdfreader.h"
 #include "platform/platform.h"
 #include "progress.h"
 #include "text/filenames.h"
@@ -43,7 +42,7 @@ public:
 void RefuseIf(const std::optional<TRefusal>& refusal)
 {
     if (refusal)
-        Refuse(refusal->Text);
+        Refuse(refusal->Message());
 }
 
 std::string ForceToOverwrite(const std::string& name)
@@ -167,47 +166,56 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
     return exitCode;
 }
 
+namespace {
+
+// The inputs as rows, after the merge list's checks, as files added to it pass
+// them. A file already listed is left out with a word.
+std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& io)
+{
+    std::vector<TMergeListRow> rows;
+    for (const std::string& input : options.Inputs) {
+        const std::string fullPath = AbsolutePath(input);
+        if (IsPathListed(rows, fullPath)) {
+            if (!io.Quiet)
+                io.Err << input << " is already in the list, left out." << '\n';
+            continue;
+        }
+        TMergeAddVerdict verdict = JudgeMergeAdd(input, ProbePdfForList(input));
+        // The job would leave a file without pages out silently and still
+        // report success: refused here, where the window lists it.
+        if (verdict.Outcome != TMergeAddOutcome::Ok)
+            Refuse(verdict.Refusal->Message());
+        verdict.Row.Path = fullPath;
+        rows.push_back(std::move(verdict.Row));
+    }
+    return rows;
+}
+
+// The final output name, after the checks the window makes of it.
+std::string MergeOutput(const TMergeOptions& options, const std::vector<TMergeListRow>& rows)
+{
+    RefuseIf(CheckMergeStart(rows.size(), options.Output.size()));
+    std::string out = FinalMergeOutputName(options.Output);
+    // Blanks alone stay relative, so that the folder check refuses them.
+    if (!Trim(options.Output).empty())
+        out = AbsolutePath(out);
+    RefuseIf(CheckMergeOutputIsInput(std::any_of(
+        rows.begin(), rows.end(), [&](const TMergeListRow& row) { return IsSameFile(out, row.Path); })));
+    if (plat::pathExists(out) && !options.Force)
+        Refuse(ForceToOverwrite(out));
+    RefuseIf(CheckMergeOutputCreatable(out));
+    return out;
+}
+
+} // namespace
+
 int MergeCommand(const TMergeOptions& options, TCliStreams& io)
 {
-    std::vector<TMergeRow> rows;
+    std::vector<TMergeListRow> rows;
     std::string out;
     try {
-        // The inputs pass the merge list's checks first, as files added to it do.
-        for (const std::string& input : options.Inputs) {
-            const std::string fullPath = AbsolutePath(input);
-            const bool listed = std::any_of(rows.begin(), rows.end(), [&](const TMergeRow& row) {
-                return SameTextAscii(row.FullPath, fullPath);
-            });
-            if (listed) {
-                if (!io.Quiet)
-                    io.Err << input << " is already in the list, left out." << '\n';
-                continue;
-            }
-            const TListProbe probe = ProbePdfForList(input);
-            if (probe.Encrypted)
-                Refuse(input + TxtEncryptedCannotMerge);
-            if (plat::isDirectory(input))
-                Refuse(input + " is a folder, cannot be merged!");
-            if (!probe.OpenError.empty())
-                Refuse(probe.OpenError);
-            const std::int32_t pages = probe.Pages;
-            // The job would leave it out silently and still report success.
-            if (pages <= 0)
-                Refuse(input + " is not a PDF document, cannot be merged!");
-            rows.push_back({ExtractFileName(input), std::to_string(pages),
-                            FileSizeText(plat::fileSize(input).value_or(0)), fullPath});
-        }
-
-        RefuseIf(CheckMergeStart(rows.size(), options.Output.size()));
-        out = FinalMergeOutputName(options.Output);
-        // Blanks alone stay relative, so that the folder check refuses them.
-        if (!Trim(options.Output).empty())
-            out = AbsolutePath(out);
-        RefuseIf(CheckMergeOutputIsInput(std::any_of(
-            rows.begin(), rows.end(), [&](const TMergeRow& row) { return IsSameFile(out, row.FullPath); })));
-        if (plat::pathExists(out) && !options.Force)
-            Refuse(ForceToOverwrite(out));
-        RefuseIf(CheckMergeOutputCreatable(out));
+        rows = MergeRows(options, io);
+        out = MergeOutput(options, rows);
     } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
@@ -221,65 +229,88 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     return Finish(param, result, io);
 }
 
-int SplitCommand(const TSplitOptions& options, TCliStreams& io)
+namespace {
+
+// What a split is set up with, once every check has passed.
+struct TSplitSetup
+{
+    std::string Source;
+    std::int32_t PageCount = 0;
+    TPageRanges Ranges;
+    std::string OutputPath;
+    std::string BaseName;
+};
+
+// The source, checked as the window checks its source field and then its split.
+void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
+{
+    setup.Source = Trim(options.Source);
+    RefuseIf(CheckSplitSourceGiven(setup.Source));
+    if (!plat::pathExists(setup.Source))
+        Refuse(TxtSourceMissing);
+    if (plat::isDirectory(setup.Source))
+        Refuse(TxtInvalidPdf);
+    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbePdfForList(setup.Source));
+    if (verdict.Refusal)
+        Refuse(verdict.Refusal->Message());
+    setup.PageCount = verdict.Pages;
+    RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount));
+}
+
+// The method: typed ranges (their total goes to `notify` once they pass) or
+// pages per file.
+void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink* notify)
 {
     // The pages-per-file control holds a 16-bit position.
     constexpr std::int64_t maxPagesPerFile = std::numeric_limits<std::int16_t>::max();
+    if (options.Pages) {
+        try {
+            RefuseIf(CheckSplitRanges(Trim(*options.Pages), setup.PageCount, setup.Ranges, notify));
+        } catch (const EConvertError& e) {
+            Refuse(WithFullStop(e.what()));
+        }
+    } else if (options.Every) {
+        if (*options.Every < 1 || *options.Every > maxPagesPerFile)
+            Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
+    } else {
+        Refuse("Please choose a split method: --every N or --pages RANGES.");
+    }
+}
 
-    std::string source;
-    std::int32_t pageCount = 0;
-    TPageRanges ranges;
-    std::string outputPath;
-    std::string baseName;
+// The location and every piece's name.
+void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
+{
+    std::string folder = options.Location;
+    if (!Trim(folder).empty())
+        folder = AbsolutePath(folder);
+    RefuseIf(CheckSplitLocation(options.Location, folder));
+    setup.OutputPath = IncludeTrailingSeparator(folder);
+    setup.BaseName = RemoveFileExt(ExtractFileName(setup.Source));
+
+    const std::vector<std::string> pieces =
+        options.Pages ? SplitPieceNames(setup.OutputPath, setup.BaseName, setup.Ranges.RangeList)
+                      : SplitPieceNames(setup.OutputPath, setup.BaseName, setup.PageCount,
+                                        static_cast<std::int32_t>(*options.Every));
+    for (const std::string& piece : pieces) {
+        // Not even --force writes over the document being split.
+        if (ResolvesToSameFile(piece, setup.Source))
+            Refuse(PieceIsSourceText(piece));
+        // Nobody is there to confirm an overwrite, so it takes --force.
+        if (!options.Force && plat::pathExists(piece))
+            Refuse(ForceToOverwrite(piece));
+    }
+}
+
+} // namespace
+
+int SplitCommand(const TSplitOptions& options, TCliStreams& io)
+{
+    TSplitSetup setup;
     TNoticeQueue queue;
     try {
-        source = Trim(options.Source);
-        RefuseIf(CheckSplitSourceGiven(source));
-        if (!plat::pathExists(source))
-            Refuse(TxtSourceMissing);
-        if (plat::isDirectory(source))
-            Refuse(TxtInvalidPdf);
-        const TListProbe probe = ProbePdfForList(source);
-        if (!probe.OpenError.empty())
-            Refuse(std::string(TxtInvalidPdf) + "\n" + probe.OpenError);
-        // Pieces are cut by the reader's count only: a guessed one loses or invents pages.
-        if (!probe.Encrypted && !probe.ReaderCount && probe.Pages > 0)
-            Refuse(std::string(TxtInvalidPdf) + "\n" + probe.ReaderNote);
-        pageCount = probe.Pages;
-        RefuseIf(CheckSplitSourcePages(source, probe.Encrypted, pageCount));
-
-        if (options.Pages) {
-            try {
-                RefuseIf(CheckSplitRanges(Trim(*options.Pages), pageCount, ranges, &queue));
-            } catch (const EConvertError& e) {
-                Refuse(WithFullStop(e.what()));
-            }
-        } else if (options.Every) {
-            if (*options.Every < 1 || *options.Every > maxPagesPerFile)
-                Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
-        } else {
-            Refuse("Please choose a split method: --every N or --pages RANGES.");
-        }
-
-        std::string folder = options.Location;
-        if (!Trim(folder).empty())
-            folder = AbsolutePath(folder);
-        RefuseIf(CheckSplitLocation(options.Location, folder));
-        outputPath = IncludeTrailingSeparator(folder);
-        baseName = RemoveFileExt(ExtractFileName(source));
-
-        const std::vector<std::string> pieces =
-            options.Pages
-                ? SplitPieceNames(outputPath, baseName, ranges.RangeList)
-                : SplitPieceNames(outputPath, baseName, pageCount, static_cast<std::int32_t>(*options.Every));
-        for (const std::string& piece : pieces) {
-            // Not even --force writes over the document being split.
-            if (ResolvesToSameFile(piece, source))
-                Refuse(PieceIsSourceText(piece));
-            // Nobody is there to confirm an overwrite, so it takes --force.
-            if (!options.Force && plat::pathExists(piece))
-                Refuse(ForceToOverwrite(piece));
-        }
+        CheckSource(options, setup);
+        CheckMethod(options, setup, &queue);
+        CheckOutputs(options, setup);
     } catch (const TRefused& refusal) {
         io.Err << refusal.what() << '\n';
         return CLI_EXIT_REFUSED;
@@ -287,11 +318,12 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
 
     TJobInputs inputs;
     TCall_GS_Thread_Param param;
+    const std::string source = AbsolutePath(setup.Source);
     if (options.Pages)
-        PrepareSplitRangesJob(param, inputs, AbsolutePath(source), outputPath, pageCount, *options.Pages,
-                              ranges.RangeList, &queue, options.Engine);
+        PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
+                              setup.Ranges.RangeList, &queue, options.Engine);
     else
-        PrepareSplitEveryJob(param, inputs, AbsolutePath(source), outputPath, pageCount,
+        PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);

@@ -35,7 +35,9 @@ for arg in "$@"; do
   esac
 done
 
-say() { echo "build-qpdf-windows: $*" >&2; }
+name=build-qpdf-windows
+# shellcheck source=scripts/cross-build.sh
+source "$root/scripts/cross-build.sh"
 
 # What the installed result depends on besides the sources; the sources' versions
 # are recorded too, but checking them would need the network on every run.
@@ -44,102 +46,15 @@ stamp_key() {
   echo "toolchain $(sha256sum <"$toolchain" | cut -c1-16)"
   dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix libz-mingw-w64-dev 2>/dev/null || true
 }
-is_built() { [[ -f $stamp && "$(grep -v '^source ' "$stamp")" == "$(stamp_key)" ]]; }
-
-if ((!rebuild)) && is_built; then
-  echo "$prefix"
-  exit 0
-fi
-
-mkdir -p "$work"
-# Other checkouts on this machine may share the cache: one build at a time.
-exec 9>"$work/lock"
-if ! flock -n 9; then
-  say "waiting for another build in $work"
-  flock 9
-fi
-if ((!rebuild)) && is_built; then
-  echo "$prefix"
-  exit 0
-fi
+cached_or_lock "$rebuild"
 
 packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev cmake make xz-utils debian-archive-keyring)
 bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages "${packages[@]}" >&2
 
-logs=$work/logs
-rm -rf "$logs"
-mkdir -p "$logs"
-# Runs a step with its output in logs/<name>.log; on failure shows the log's tail.
-step() {
-  local name=$1 start=$SECONDS
-  shift
-  if ! "$@" >>"$logs/$name.log" 2>&1; then
-    say "FAILED: $name (full log: $logs/$name.log)"
-    tail -n 40 "$logs/$name.log" >&2
-    exit 1
-  fi
-  say "$name: $((SECONDS - start)) s"
-}
-
-# A private apt configuration that knows only Debian's source indexes: the
-# system's sources, state and cache stay untouched.
-apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-system_sources=/etc/apt/sources.list.d/debian.sources
-{
-  if [[ -r $system_sources ]]; then
-    # One deb-src line per URI and suite of each deb822 stanza, main only.
-    awk '
-      function flush(   nu, ns, u, s, us, ss, opt) {
-        if (uris != "" && suites != "") {
-          opt = (key ~ /^\//) ? "[signed-by=" key "] " : ""
-          nu = split(uris, us, " "); ns = split(suites, ss, " ")
-          for (u = 1; u <= nu; u++) for (s = 1; s <= ns; s++)
-            print "deb-src " opt us[u] " " ss[s] " main"
-        }
-        uris = suites = key = ""
-      }
-      /^[ \t]*$/ { flush(); next }
-      /^URIs:/ { sub(/^URIs:[ \t]*/, ""); uris = $0 }
-      /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
-      /^Signed-By:/ { sub(/^Signed-By:[ \t]*/, ""); key = $0 }
-      END { flush() }
-    ' "$system_sources"
-  else
-    keyring="[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]"
-    echo "deb-src $keyring http://deb.debian.org/debian bookworm main"
-    echo "deb-src $keyring http://deb.debian.org/debian bookworm-updates main"
-    echo "deb-src $keyring http://deb.debian.org/debian-security bookworm-security main"
-  fi
-} >"$apt_dir/sources.list"
-apt_opts=(
-  -o "Dir::Etc::SourceList=$apt_dir/sources.list"
-  -o Dir::Etc::SourceParts=-
-  -o "Dir::State::Lists=$apt_dir/lists"
-  -o "Dir::Cache=$apt_dir/cache"
-  -o "APT::Sandbox::User=$(id -un)"
-  -o Acquire::Languages=none
-)
-step apt-update apt-get "${apt_opts[@]}" update
+step apt-update debian_sources_init "$work/apt" "$logs/apt-update.log"
 
 src=$work/sources
-mkdir -p "$src"
-# Downloads (or reuses) a source package; prints the path of its .dsc.
-fetch() {
-  local dsc
-  # From an empty folder: apt lists no URI of a file already in its folder.
-  mkdir -p "$apt_dir/empty"
-  dsc=$(cd "$apt_dir/empty" && apt-get "${apt_opts[@]}" source --print-uris "$1" | awk '$2 ~ /\.dsc$/ { print $2; exit }')
-  if [[ -z $dsc ]]; then
-    say "no Debian source package $1 in $apt_dir/sources.list"
-    exit 1
-  fi
-  (cd "$src" && apt-get "${apt_opts[@]}" source --download-only "$1") >>"$logs/fetch-$1.log" 2>&1 || {
-    tail -n 40 "$logs/fetch-$1.log" >&2
-    exit 1
-  }
-  echo "$src/$dsc"
-}
+fetch() { debian_source_fetch "$1" "$src" "$logs/fetch-$1.log"; }
 fetch_start=$SECONDS
 jpeg_dsc=$(fetch libjpeg-turbo)
 qpdf_dsc=$(fetch qpdf)

@@ -28,41 +28,19 @@ if [[ ! -x $app ]]; then
   exit 1
 fi
 
+# shellcheck source=scripts/xdesktop.sh
+source "$root/scripts/xdesktop.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/plicora.XXXXXX")
-xvfb_pid=
 app_pid=
 cleanup() {
   if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
+  xdesktop_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() {
-  echo "screenshots: $*" >&2
-  exit 1
-}
-
 # --- A private desktop: display, home folder, documents folder, desktop "open" ---
-display=
-for n in $(seq 90 140); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-    display=:$n
-    break
-  fi
-done
-[[ -n $display ]] || fail "no free X display number"
-# The server keeps its screen in a file there: the pictures are cut from it.
-mkdir -p "$work/fb"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -fbdir "$work/fb" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start (see $work/xvfb.log)"
+xdesktop_start "$work"
 
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config
@@ -113,62 +91,6 @@ make_pdf Annual-report 400 100
 make_pdf Handbook 12 0
 
 # --- Driving the windows ---
-geometry() { # window -> "x y w h"
-  local X Y WIDTH HEIGHT
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-# Saves the part of the screen that holds all the given windows. It is read from
-# the server's screen memory: asking the server for the screen's picture (xwd
-# -root) returns every window but the first one black.
-shot_windows() { # file window...
-  local file=$1 x0=100000 y0=100000 x1=0 y1=0 x y w h win
-  shift
-  for win in "$@"; do
-    read -r x y w h < <(geometry "$win")
-    ((x < x0)) && x0=$x
-    ((y < y0)) && y0=$y
-    ((x + w > x1)) && x1=$((x + w))
-    ((y + h > y1)) && y1=$((y + h))
-  done
-  # The pointer is drawn into that memory: out of the way with it.
-  xdotool mousemove 1023 767
-  sleep 0.3
-  convert "xwd:$work/fb/Xvfb_screen0" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/$file"
-  echo "saved docs/screenshots/$file"
-}
-wait_window() { # name-regex -> window id of the visible window with that caption
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [[ -n $id ]] && {
-      echo "$id"
-      return 0
-    }
-    sleep 0.1
-  done
-  fail "no window '$1' appeared"
-}
-wait_gone() { # window
-  for _ in $(seq 600); do
-    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
-    xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  fail "window $1 did not close"
-}
-click() { # window x y (relative to the window)
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
-}
-type_text() {
-  xdotool type --delay 5 "$1"
-  sleep 0.2
-}
-key() {
-  xdotool key "$@"
-  sleep 0.3
-}
-settle() { sleep "${1:-0.8}"; }
 # Answers the file dialog that a click has just opened: goes to the folder, then
 # types the name into the file-name field.
 choose_files() { # folder name

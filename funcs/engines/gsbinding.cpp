@@ -58,10 +58,16 @@ std::string RegistryGsDll()
 // Why the last load on this thread failed, for a job's failure message.
 thread_local std::string t_loadError;
 
-template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
+// An entry point the library may lack: null then, and no reason for a failure.
+template <typename Fn> bool ResolveOptional(void* library, const char* name, Fn& fn)
 {
     fn = reinterpret_cast<Fn>(plat::librarySymbol(library, name));
-    if (!fn && t_loadError.empty())
+    return fn != nullptr;
+}
+
+template <typename Fn> bool Resolve(void* library, const char* name, Fn& fn)
+{
+    if (!ResolveOptional(library, name, fn) && t_loadError.empty())
         t_loadError = std::string("it has no ") + name + ", so it is not a Ghostscript library";
     return fn != nullptr;
 }
@@ -144,17 +150,17 @@ bool TGsBinding::Load(const std::string& path, bool forSplit)
         Unload();
         return false;
     }
-    Resolve(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
-    Resolve(m_library, "gsapi_add_control_path", m_api.add_control_path);
+    ResolveOptional(m_library, "gsapi_run_string_with_length", m_api.run_string_with_length);
+    ResolveOptional(m_library, "gsapi_add_control_path", m_api.add_control_path);
 #ifdef _WIN32
-    Resolve(m_library, "gsapi_set_arg_encoding", m_api.set_arg_encoding);
+    ResolveOptional(m_library, "gsapi_set_arg_encoding", m_api.set_arg_encoding);
 #endif
     return true;
 }
 
-bool TGsBinding::NewInstance()
+bool TGsBinding::NewInstance(TGsStdio& stdio)
 {
-    return NewInstance(nullptr, GS_StdIn, GS_StdOut, GS_StdErr);
+    return NewInstance(&stdio, GS_StdIn, GS_StdOut, GS_StdErr);
 }
 
 bool TGsBinding::NewInstance(void* callerHandle, StdInFn in, StdOutFn out, StdOutFn err)
@@ -256,26 +262,19 @@ bool TGsBinding::Unload()
 
 // ---------------------------------------------------------------------------
 
-bool Run_GS(const std::vector<std::string>& args)
+bool Run_GS(const std::vector<std::string>& args, TGsStdio& stdio)
 {
     TGsBinding binding;
-    if (!binding.Load(GS_Dll_Path, false) || !binding.NewInstance())
+    if (!binding.Load(GS_Dll_Path, false) || !binding.NewInstance(stdio))
         return false;
     return binding.RunInstance(args).Init == 0;
 }
 
-bool Run_GS(int argc, char** argv)
-{
-    if (argc < 0 || (argc > 0 && !argv))
-        return false;
-    return Run_GS(std::vector<std::string>(argv, argv + argc));
-}
-
-bool Load_GS(TGsBinding& binding)
+bool Load_GS(TGsBinding& binding, TGsStdio& stdio)
 {
     if (!binding.Load(GS_Dll_Path, true))
         return false;
-    if (!binding.NewInstance()) {
+    if (!binding.NewInstance(stdio)) {
         binding.Unload();
         return false;
     }
@@ -355,7 +354,7 @@ std::int32_t GsCountPages(const std::string& fileName)
     // -dSAFER refuses to read files not named on the command line. The exact-path
     // call is preferred: --permit-file-read splits its value at ':'.
     PFN_gsapi_add_control_path addControlPath = nullptr;
-    if (!Resolve(binding.Library(), "gsapi_add_control_path", addControlPath) ||
+    if (!ResolveOptional(binding.Library(), "gsapi_add_control_path", addControlPath) ||
         addControlPath(binding.Instance(), GS_PERMIT_FILE_READING, name.c_str()) != 0)
         args.push_back("--permit-file-read=" + name);
     args.push_back("-sFile=" + name);

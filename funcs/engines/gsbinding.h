@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+struct TGsStdio; // gscallbacks.h: where an instance's page reports and error lines go
+
 // Library path handed to the loader: set once at start-up from the GS_DLL
 // environment variable (Get_GS_Dll_Path), read by every job. Tests may reassign it
 // while no job runs.
@@ -37,8 +39,8 @@ std::string GsDllPathFromSetting(const std::string& setting);
 
 // Asks Ghostscript for a PDF's page count (one short run). 0 when the library is
 // missing, the run fails or the answer is not a number. Any file name is passed
-// safely. It has callbacks of its own, never touches GS_Job_Kind and posts no
-// notice, so a running job sees nothing of it. (Ghostscript 10 as Debian builds
+// safely. It has callbacks of its own and reports no pages, so a running job
+// sees nothing of it. (Ghostscript 10 as Debian builds
 // it allows several instances; a build limited to one answers 0 while a job runs.)
 std::int32_t GsCountPages(const std::string& fileName);
 
@@ -90,10 +92,11 @@ public:
     void* Library() const { return m_library; }
     void* Instance() const { return m_instance; }
 
-    // Creates a fresh instance with the job's stdio callbacks (GS_StdIn, GS_StdOut,
-    // GS_StdErr). Deletes any instance still held first. False on a non-zero code;
-    // no instance is held then.
-    bool NewInstance();
+    // Creates a fresh instance with the engine's stdio callbacks (GS_StdIn,
+    // GS_StdOut, GS_StdErr), which report to stdio; it must outlive the instance.
+    // Deletes any instance still held first. False on a non-zero code; no
+    // instance is held then.
+    bool NewInstance(TGsStdio& stdio);
     // The same with other callbacks and a caller handle (a run of our own whose
     // output must not become job notices).
     using StdInFn = int(GSDLLCALLPTR)(void*, char*, int);
@@ -139,19 +142,19 @@ private:
     bool m_exitCalled = false;
 };
 
-// A complete merge run: load, new instance, callbacks, one gsapi_init_with_args,
-// gsapi_exit, delete, unload. True when gsapi_init_with_args returned 0.
-bool Run_GS(int argc, char** argv);
-bool Run_GS(const std::vector<std::string>& args);
+// A complete merge run: load, new instance, callbacks reporting to stdio, one
+// gsapi_init_with_args, gsapi_exit, delete, unload. True when
+// gsapi_init_with_args returned 0.
+bool Run_GS(const std::vector<std::string>& args, TGsStdio& stdio);
 
 // Why the last library load on this thread failed ("" when it succeeded): the
 // library's path and the loader's reason, or which entry point it lacks.
 std::string GsLoadErrorText();
 
 // Opens a split binding: library loaded, all six entry points resolved, an
-// instance made with the callbacks installed. On failure everything already made
-// is released and false returned.
-bool Load_GS(TGsBinding& binding);
+// instance made with the callbacks installed, reporting to stdio. On failure
+// everything already made is released and false returned.
+bool Load_GS(TGsBinding& binding, TGsStdio& stdio);
 
 // Deletes the binding's instance if one is left and unloads its library; true
 // when the loader reports success.

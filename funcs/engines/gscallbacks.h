@@ -1,15 +1,27 @@
-// Ghostscript's stdio callbacks for a job. Core-internal: only the binding that
-// installs them and the job that defines them include this, so the front ends
-// never see Ghostscript's headers.
+// Ghostscript's stdio callbacks. Core-internal: only the binding that installs
+// them and the engine include this, so the front ends never see Ghostscript's
+// headers.
 #pragma once
+
+#include "engines/gserrors.h"
+#include "engines/pdfengine.h"
 
 #include <ghostscript/iapi.h> // GSDLLCALL, the calling convention of the callbacks
 
-// Called on the worker thread inside gsapi_init_with_args. GS_StdIn gives no
-// input. GS_StdOut turns a chunk that begins "Page <digits>" into a GSN_PAGE
-// notice to the running job's sink (only while GS_Job_Kind names a job) and counts
-// every chunk as written; GS_StdErr does the same for the error stream. The caller
-// handle is not read.
+// What one Ghostscript instance reports to, handed to it as the caller handle.
+// Its engine owns it; only the worker thread running the instance touches it.
+struct TGsStdio
+{
+    TPageReport OnPage;         // the page reports; none when empty
+    TErrorLineCollector Errors; // the error stream's "****" lines, for a failure's reason
+};
+
+// Called on the worker thread inside gsapi_init_with_args, with a TGsStdio as
+// the caller handle (null: nothing is reported). GS_StdIn gives no input.
+// GS_StdOut turns a chunk that begins "Page <digits>" into a page report and
+// counts every chunk as written; GS_StdErr keeps the chunk's error lines, then
+// does the same, so page reports on either stream count. Each chunk is judged by
+// itself: nothing is carried over to the next.
 int GSDLLCALL GS_StdIn(void* callerHandle, char* buf, int len);
 int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len);
 int GSDLLCALL GS_StdErr(void* callerHandle, const char* str, int len);

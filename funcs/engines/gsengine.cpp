@@ -1,5 +1,6 @@
 // The Ghostscript engine: pages rewritten by its pdfwrite device. Its page
-// reports come from the job's stdio callbacks, so it never calls TPageReport.
+// reports come from the instance's stdio callbacks, which pass them to the
+// TPageReport of the output being written.
 #include "engines/gsbinding.h"
 #include "engines/gscallbacks.h"
 #include "engines/gserrors.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,11 +26,18 @@ std::vector<std::string> FixedArgs()
 const char* const LoadFailed = "The Ghostscript library could not be loaded.";
 const char* const RunFailed = "Ghostscript could not write the file.";
 
-// A failed run: the library could not be loaded, or Ghostscript failed.
-TEngineResult RunFailure()
+std::string JoinLines(const std::string& a, const std::string& b)
+{
+    return b.empty() ? a : a + "\n" + b;
+}
+
+// A failed run: the library could not be loaded, or Ghostscript failed and
+// said why in its error lines.
+TEngineResult RunFailure(const TErrorLineCollector& errors)
 {
     const std::string load = GsLoadErrorText();
-    return TEngineResult::Failure(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load));
+    return TEngineResult::Failure(
+        JoinLines(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load), errors.Text()));
 }
 
 // A PostScript string holding exactly these bytes: no character needs escaping.
@@ -63,18 +72,52 @@ std::string AbsolutePath(const std::string& path)
     return ec ? path : plat::fsText(absolute);
 }
 
+// Ghostscript finds its temporary folder through the environment: from the
+// first run to the engine's end the variable names a folder of the engine's
+// own, which goes with everything in it.
+class TGsTempFolder
+{
+public:
+    TGsTempFolder() = default;
+    TGsTempFolder(const TGsTempFolder&) = delete;
+    TGsTempFolder& operator=(const TGsTempFolder&) = delete;
+    ~TGsTempFolder()
+    {
+        if (m_setEnv)
+            plat::setEnv(plat::TempFolderVariable, m_saved);
+    }
+
+    void Enter()
+    {
+        if (m_folder)
+            return;
+        m_saved = plat::getEnv(plat::TempFolderVariable);
+        m_folder.emplace();
+        m_setEnv = m_folder->Ok();
+        if (m_setEnv)
+            plat::setEnv(plat::TempFolderVariable, m_folder->Path());
+    }
+
+private:
+    std::optional<TPrivateFolder> m_folder;
+    std::string m_saved;
+    bool m_setEnv = false;
+};
+
 class TGhostscriptEngine final : public IPdfEngine
 {
 public:
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
-                        const TPageReport&) override
+                        const TPageReport& onPage) override
     {
+        m_tempFolder.Enter();
+        StartOutput(onPage);
         std::vector<std::string> args = FixedArgs();
         args.push_back(GsOutputFileSwitch(outPath));
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));
-        return Run_GS(args) ? TEngineResult::Success() : RunFailure();
+        return Run_GS(args, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
     }
 
     void SetConsecutivePieces(bool consecutive) override { m_consecutive = consecutive; }
@@ -85,16 +128,19 @@ public:
     // run in that first instance when the library can run PostScript text.
     TEngineResult OpenSource(const std::string& source) override
     {
+        m_tempFolder.Enter();
         m_source = source;
         m_firstPiece = true;
         m_shared = false;
         m_failed = false;
-        return Load_GS(m_binding) ? TEngineResult::Success() : RunFailure();
+        StartOutput({});
+        return Load_GS(m_binding, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
     }
 
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
-                             const TPageReport&) override
+                             const TPageReport& onPage) override
     {
+        StartOutput(onPage);
         if (m_firstPiece && m_consecutive && m_binding.CanRunStrings()) {
             m_firstPiece = false;
             if (!StartSharedInstance())
@@ -104,8 +150,8 @@ public:
         if (m_shared)
             return SharedPiece(first, last, outPath);
 
-        if (!m_firstPiece && !m_binding.NewInstance())
-            return TEngineResult::Failure(RunFailed);
+        if (!m_firstPiece && !m_binding.NewInstance(m_stdio))
+            return RunFailure(m_stdio.Errors);
         m_firstPiece = false;
         std::vector<std::string> args = FixedArgs();
         args.push_back("-dFirstPage=" + std::to_string(first));
@@ -114,8 +160,7 @@ public:
         args.push_back(GsInputFileName(m_source));
         const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
         m_binding.DeleteInstance();
-        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success()
-                                                  : TEngineResult::Failure(RunFailed);
+        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
     }
 
     // The shared instance exits here: its output is the scratch file by then,
@@ -126,18 +171,23 @@ public:
         m_scratchFolder.reset();
     }
 
+    std::string OutputMessages() const override { return m_stdio.Errors.Text(); }
+
 private:
-    // Page reports reach the job as before; the error stream is also kept for
-    // the reason of a failure.
+    // Each output reports its own pages and keeps only its own error lines.
+    void StartOutput(const TPageReport& onPage)
+    {
+        m_stdio.OnPage = onPage;
+        m_stdio.Errors.Clear();
+    }
+
+    // The shared instance prints why a piece failed on either stream: both are
+    // kept for the reason.
     static int GSDLLCALL SharedStdOut(void* handle, const char* str, int len)
     {
-        static_cast<TGhostscriptEngine*>(handle)->m_errors.Feed(str, len);
-        return GS_StdOut(nullptr, str, len);
-    }
-    static int GSDLLCALL SharedStdErr(void* handle, const char* str, int len)
-    {
-        static_cast<TGhostscriptEngine*>(handle)->m_errors.Feed(str, len);
-        return GS_StdErr(nullptr, str, len);
+        if (str)
+            static_cast<TGsStdio*>(handle)->Errors.Feed(str, len);
+        return GS_StdOut(handle, str, len);
     }
 
     // The instance starts writing a scratch file in a private folder; each piece
@@ -147,12 +197,12 @@ private:
     {
         m_scratchFolder = std::make_unique<TPrivateFolder>();
         if (!m_scratchFolder->Ok()) {
-            m_errors.Feed(m_scratchFolder->Reason() + "\n");
+            m_stdio.Errors.Feed(m_scratchFolder->Reason() + "\n");
             return false;
         }
         m_scratch = m_scratchFolder->NewName(".pdf");
         m_sourceAbs = AbsolutePath(m_source);
-        if (!m_binding.NewInstance(this, GS_StdIn, SharedStdOut, SharedStdErr) ||
+        if (!m_binding.NewInstance(&m_stdio, GS_StdIn, SharedStdOut, GS_StdErr) ||
             m_binding.AddControlPath(GS_PERMIT_FILE_READING, m_sourceAbs) != 0 || !PermitWriting(m_scratch))
             return false;
         std::vector<std::string> args = FixedArgs();
@@ -175,12 +225,12 @@ private:
         if (m_failed)
             return TEngineResult::Failure(RunFailed);
         const std::string piece = AbsolutePath(outPath);
-        m_errors.Clear();
+        m_stdio.Errors.Clear(); // what starting the instance printed is no reason for this piece
         // pdfwrite only prints it when it cannot open a piece's file, and the
         // file is opened anew for each piece, so an empty file beforehand and a
         // complete one afterwards tell that this piece was written.
         if (!std::ofstream(plat::fsPath(piece), std::ios::binary | std::ios::trunc)) {
-            m_errors.Feed("**** Could not open the file " + piece + "\n");
+            m_stdio.Errors.Feed("**** Could not open the file " + piece + "\n");
             return Fail();
         }
         if (!PermitWriting(piece))
@@ -201,7 +251,7 @@ private:
             HexString(OutputFileName(m_scratch)) + " >> setpagedevice\n";
         const int code = m_binding.RunString(program);
         if (code != 0) {
-            m_errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
+            m_stdio.Errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
             return Fail();
         }
         if (!EndsWithEof(piece))
@@ -228,14 +278,14 @@ private:
     TEngineResult Fail()
     {
         m_failed = true;
-        const std::string lines = m_errors.Text();
-        return TEngineResult::Failure(lines.empty() ? std::string(RunFailed)
-                                                    : std::string(RunFailed) + "\n" + lines);
+        return TEngineResult::Failure(JoinLines(RunFailed, m_stdio.Errors.Text()));
     }
 
-    // Before the binding: its callbacks write to m_errors until the instance
-    // exits, and the scratch file's folder must outlive the instance.
-    TErrorLineCollector m_errors;
+    // Before the binding, in this order: the temporary folder goes last, the
+    // callbacks write to m_stdio until the instance exits, and the scratch
+    // file's folder must outlive the instance.
+    TGsTempFolder m_tempFolder;
+    TGsStdio m_stdio;
     std::unique_ptr<TPrivateFolder> m_scratchFolder;
     TGsBinding m_binding;
     std::string m_source;

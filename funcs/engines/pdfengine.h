@@ -1,6 +1,7 @@
 // engines/: what writes PDFs: the exact copy (libqpdf) and Ghostscript (its
-// binding, callbacks and error lines) behind this interface. Uses pdf/, output/,
-// text/ and platform/; never the job.
+// binding, the callbacks of each instance, its error lines and temporary
+// folder) behind this interface. Uses pdf/, output/, text/ and platform/;
+// never the job.
 //
 // The engines that write PDFs, behind one interface. The job decides what is
 // written and under which (temporary) name; an engine only copies pages into the
@@ -62,10 +63,9 @@ struct TEngineResult
 };
 
 // Called on the worker thread after each page is written, with the page number
-// as the progress rules expect it: for a merge, the page within its input
-// (starting again at 1 for each input); for a split, the page's number in the
-// source. An engine that reports pages another way (Ghostscript's own output
-// callbacks) may leave it uncalled.
+// as the engine knows it: the exact engine gives, for a merge, the page within
+// its input (starting again at 1 for each input) and, for a split, the page's
+// number in the source; Ghostscript gives the numbers its page reports print.
 using TPageReport = std::function<void(std::int32_t page)>;
 
 struct TMergeInput
@@ -102,6 +102,12 @@ public:
     // open source (a damaged bookmark, a destination that leads nowhere), one
     // line each, naming the file. Default: nothing.
     virtual std::vector<std::string> Warnings() const { return {}; }
+
+    // What the engine's library printed as errors while writing the last output
+    // (Ghostscript's "****" lines), a few lines; "" when nothing. A failed result
+    // already carries them; the job adds them when a written output fails its
+    // check. Default: nothing.
+    virtual std::string OutputMessages() const { return {}; }
 };
 
 // Engine factories. Neither loads anything until it is used.

@@ -1,12 +1,14 @@
-// job/: a merge or split from its set-up to its last notice: checks and their
-// messages, page ranges, piece names, progress, the worker thread. Uses every
-// other folder; the front ends use it.
+// job/: a merge or split from its set-up to its last notice: the front door
+// (frontdoor.h), the merge list's rows, checks and their messages, page ranges,
+// piece names, progress, the plan and the worker thread. Uses every other
+// folder; the front ends use it.
 //
 // The conversion job: one merge or split run by a PDF engine on a worker thread,
 // reporting to the window only through posted notices.
 #pragma once
 
 #include "engines/pdfengine.h"
+#include "job/mergelist.h"
 
 #include <atomic>
 #include <cstdint>
@@ -48,8 +50,8 @@ class IMergeListSource // the merge list: rows in list order
 public:
     virtual ~IMergeListSource() = default;
     virtual int RowCount() const = 0;
-    // Sub-item texts of a row: 0 file name, 1 page count, 2 size text, 3 full path.
-    virtual std::string SubItem(int row, int index) const = 0;
+    // The row at 0 .. RowCount() - 1; an empty row (no path, no pages) for any other.
+    virtual TMergeListRow Row(int row) const = 0;
 };
 
 class ITextSource // a single-line text field (the split source, the range field)
@@ -73,8 +75,8 @@ using TSourceRef = std::variant<std::monostate, const IMergeListSource*, const I
 using TPageSpecRef = std::variant<std::monostate, const IUpDownSource*, const ITextSource*>;
 
 // The job record. The window owns one (JobParam) and fills it before each job
-// (jobinputs.h); the worker borrows it until GSN_DONE and changes only RangeList
-// and Reason.
+// (jobinputs.h); the worker reads it once into its plan (jobplan.h), borrows it
+// until GSN_DONE and changes only RangeList, Reason and Notes.
 struct TCall_GS_Thread_Param
 {
     std::uint8_t Kind = 0; // JOB_MERGE or JOB_SPLIT; anything else: result -1
@@ -91,7 +93,8 @@ struct TCall_GS_Thread_Param
 };
 
 // The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window
-// thread before the worker starts; read by the output callbacks and the window.
+// thread before the worker starts; read by the job's page reports (none while it
+// is 0) and by the window.
 extern std::atomic<std::uint8_t> GS_Job_Kind;
 
 // Runs one job to its end on the calling thread and returns its result code; the

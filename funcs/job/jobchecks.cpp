@@ -19,9 +19,9 @@ std::string AlreadyExistsText(const std::string& name)
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
 {
     if (fileCount < 2)
-        return TRefusal{CapTooFewFiles, TxtTooFewFiles, false};
+        return TRefusal{CapTooFewFiles, TxtTooFewFiles, TRefusalIcon::Information};
     if (outputNameLength < 3)
-        return TRefusal{CapNoOutputFile, TxtNoOutputFile, false};
+        return TRefusal{CapNoOutputFile, TxtNoOutputFile, TRefusalIcon::Information};
     return std::nullopt;
 }
 

@@ -1,8 +1,8 @@
 // The checks a merge or a split passes before it starts, in the order both front
 // ends run them. Each returns the refusal to show, or nothing when the check
-// passes. The window shows caption and text in a message box with the given
-// icon; the command line prints the text. Confirmations, focus and --force stay
-// with the front ends.
+// passes. The window shows caption and message in a message box with the given
+// icon; the command line prints the message. Confirmations, focus and --force
+// stay with the front ends. (Whether a file may come in: frontdoor.h.)
 #pragma once
 
 #include "job/job.h"
@@ -13,11 +13,23 @@
 #include <optional>
 #include <string>
 
+// The icon of the window's message box for a refusal.
+enum class TRefusalIcon
+{
+    Warning,
+    Information,
+    Error
+};
+
 struct TRefusal
 {
     std::string Caption;
-    std::string Text;
-    bool Warning = true; // false: shown as information
+    std::string Text; // the specified words: the first line
+    TRefusalIcon Icon = TRefusalIcon::Warning;
+    std::string Cause = {}; // why, for a second line; "" when the text says it all
+
+    // The text, then the cause on a line of its own.
+    std::string Message() const { return Cause.empty() ? Text : Text + "\n" + Cause; }
 };
 
 // "cannot create folder "<folder>"".

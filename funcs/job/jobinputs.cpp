@@ -6,30 +6,18 @@
 
 #include <utility>
 
-TMergeRows::TMergeRows(std::vector<TMergeRow> rows) : Rows(std::move(rows)) {}
+TMergeRows::TMergeRows(std::vector<TMergeListRow> rows) : Rows(std::move(rows)) {}
 
 int TMergeRows::RowCount() const
 {
     return static_cast<int>(Rows.size());
 }
 
-std::string TMergeRows::SubItem(int row, int index) const
+TMergeListRow TMergeRows::Row(int row) const
 {
     if (row < 0 || row >= RowCount())
         return {};
-    const TMergeRow& r = Rows[static_cast<std::size_t>(row)];
-    switch (index) {
-    case 0:
-        return r.FileName;
-    case 1:
-        return r.PageCount;
-    case 2:
-        return r.SizeText;
-    case 3:
-        return r.FullPath;
-    default:
-        return {};
-    }
+    return Rows[static_cast<std::size_t>(row)];
 }
 
 TFixedText::TFixedText(std::string text) : Value(std::move(text)) {}
@@ -54,7 +42,7 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 
 } // namespace
 
-void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
+void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine)
 {
     param.Kind = JOB_MERGE;

@@ -4,20 +4,12 @@
 #pragma once
 
 #include "job/job.h"
+#include "job/mergelist.h"
 #include "job/pageranges.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// One row of the merge list: file name, page count, size text, full path.
-struct TMergeRow
-{
-    std::string FileName;
-    std::string PageCount;
-    std::string SizeText;
-    std::string FullPath;
-};
 
 // The merge list's rows as they were when the job started. Nothing here changes
 // while the worker runs, so its reads need no lock.
@@ -25,13 +17,12 @@ class TMergeRows final : public IMergeListSource
 {
 public:
     TMergeRows() = default;
-    explicit TMergeRows(std::vector<TMergeRow> rows);
+    explicit TMergeRows(std::vector<TMergeListRow> rows);
 
-    std::vector<TMergeRow> Rows;
+    std::vector<TMergeListRow> Rows;
 
     int RowCount() const override;
-    // Empty for a row or index out of range.
-    std::string SubItem(int row, int index) const override;
+    TMergeListRow Row(int row) const override;
 };
 
 // A text field's value as it was when the job started.
@@ -73,9 +64,9 @@ struct TJobInputs
 // record at them and sets GS_Job_Kind. The caller then starts the job
 // (StartGsJob or Call_GS_Thread). Call only while no job runs.
 
-// A merge of `rows` (in list order; rows with page count "0" are left out by the
-// job) into outputPath.
-void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeRow> rows,
+// A merge of `rows` (in list order; rows without pages are left out by the job)
+// into outputPath.
+void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify,
                      TEngineKind engine = DefaultEngine);
 

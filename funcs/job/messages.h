@@ -4,6 +4,10 @@
 
 // Merge
 inline constexpr char TxtEncryptedCannotMerge[] = " is encrypted, cannot be merged!"; // after the file name
+inline constexpr char CapError[] = "error"; // a file that cannot be opened: the system's words
+// What the command line says where the window lists silently or skips.
+inline constexpr char TxtFolderCannotMerge[] = " is a folder, cannot be merged!";           // after the name
+inline constexpr char TxtNotPdfCannotMerge[] = " is not a PDF document, cannot be merged!"; // after the name
 inline constexpr char CapTooFewFiles[] = "less file";
 inline constexpr char TxtTooFewFiles[] = "There must have two or more pdf documents in the list.";
 inline constexpr char CapNoOutputFile[] = "missed output file";

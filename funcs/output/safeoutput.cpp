@@ -162,20 +162,6 @@ bool IsValidUtf8(std::string_view text)
     return true;
 }
 
-void RegisterTemporary(const std::string& path, bool isFolder)
-{
-    TRegistry& r = registry();
-    std::lock_guard lock(r.Lock);
-    r.Entries.emplace_back(path, isFolder);
-}
-
-void UnregisterTemporary(const std::string& path)
-{
-    TRegistry& r = registry();
-    std::lock_guard lock(r.Lock);
-    eraseEntry(r, path);
-}
-
 std::size_t RegisteredTemporaryCount()
 {
     TRegistry& r = registry();

@@ -1,5 +1,6 @@
 // output/: where outputs go and how they are written: folders, output names,
-// temporaries moved into place, the signal guard. Uses text/ and platform/.
+// temporaries moved into place, the check before the move (outputcheck.h), the
+// signal guard. Uses pdf/, text/ and platform/.
 //
 // Writing outputs aside and moving them into place, the job's private folder,
 // safe names for engines, and the list of temporaries an interruption removes.
@@ -21,10 +22,8 @@ bool IsValidUtf8(std::string_view text);
 
 // ---------------------------------------------------------------------------
 // Temporaries of running jobs. Thread-safe; TSafeOutput and TPrivateFolder
-// register themselves, so a job seldom calls these directly.
+// register and unregister themselves.
 
-void RegisterTemporary(const std::string& path, bool isFolder);
-void UnregisterTemporary(const std::string& path);
 // How many temporaries are registered now.
 std::size_t RegisteredTemporaryCount();
 // Removes every registered temporary file and folder, then keeps the list locked

@@ -1,6 +1,5 @@
 #include "pdf/pdfprobe.h"
 
-#include "engines/gsbinding.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -761,20 +760,6 @@ std::int32_t ScanPdfPageLines(const char* data, std::size_t size)
     if (!scanner.feed(data, size))
         return 0;
     return scanner.finish();
-}
-
-std::int32_t GetPdfPageCount(const std::string& fileName)
-{
-    if (!CheckPdfTail(fileName))
-        return 0;
-    if (const std::int32_t lines = ScanPdfPageLines(fileName); lines != 0)
-        return lines;
-    // Page dictionaries packed into compressed object streams leave no page lines.
-    try {
-        return std::max<std::int32_t>(GsCountPages(fileName), 0);
-    } catch (...) {
-        return 0;
-    }
 }
 
 bool IsPdfEncrypted(const std::string& fileName)

@@ -1,7 +1,7 @@
 // The light PDF probe: page count and encryption from a file's raw bytes.
 // Plain functions without state; each call opens its file and closes it on every
-// path. Called on the window thread (adding files, choosing a split source) and by
-// the command-line companion.
+// path. The front door (job/frontdoor.h) runs them for the window and the
+// command line, and GetPdfPageCount there adds Ghostscript's count.
 #pragma once
 
 #include <cstddef>
@@ -29,13 +29,6 @@ std::int32_t ScanPdfPageLines(const std::string& fileName);
 
 // The same line scan over bytes already in memory (what the fuzzer drives).
 std::int32_t ScanPdfPageLines(const char* data, std::size_t size);
-
-// Page count: tail check, then the line scan. When the tail check passes and the
-// scan finds nothing (page dictionaries inside compressed object streams), the
-// Ghostscript library is asked instead (GsCountPages); if it is missing or fails
-// the result stays 0. 0 also means "not recognised as a PDF".
-// Throws EPdfOpenError only when the file cannot be opened for the tail check.
-std::int32_t GetPdfPageCount(const std::string& fileName);
 
 // True when "Encrypt" lies wholly between the file's last "trailer" and the first
 // ">>" after it. Never throws; any failure gives false.

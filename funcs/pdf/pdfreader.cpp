@@ -1,11 +1,8 @@
 #include "pdf/pdfreader.h"
 
-#include "engines/gsbinding.h"
-#include "pdf/pdfprobe.h"
 #include "platform/platform.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -16,8 +13,6 @@
 #include <qpdf/QPDFExc.hh>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -204,95 +199,12 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
 
 } // namespace
 
-TPdfFacts ReadPdfFacts(const std::string& path)
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair)
 {
-    return ReadFacts(path, true);
+    return ReadFacts(path, repair);
 }
 
-TEngineResult VerifyPdfOutput(const std::string& path, std::int32_t expectedPages)
+std::string RepairedNote(const std::string& path, const std::string& reason)
 {
-    const TPdfFacts facts = ReadFacts(path, false);
-    switch (facts.Status) {
-    case TStatus::Ok:
-        break;
-    case TStatus::NeedsPassword:
-        return TEngineResult::Failure(path + ": needs a password");
-    case TStatus::Damaged:
-    case TStatus::NotPdf:
-        return TEngineResult::Failure(path + ": not a complete PDF (" + facts.Reason + ")");
-    case TStatus::CannotOpen:
-        return TEngineResult::Failure(path + ": cannot be read (" + facts.Reason + ")");
-    }
-    if (facts.Repaired)
-        return TEngineResult::Failure(path + ": not a complete PDF (" + facts.Reason + ")");
-    if (facts.Pages != expectedPages)
-        return TEngineResult::Failure(path + ": " + std::to_string(facts.Pages) + " pages written, " +
-                                      std::to_string(expectedPages) + " expected");
-    return TEngineResult::Success();
-}
-
-TListProbe ProbePdfForList(const std::string& path)
-{
-    TListProbe probe;
-    probe.Encrypted = IsPdfEncrypted(path);
-    try {
-        if (!CheckPdfTail(path))
-            return probe; // not a PDF by the light probe's rule, whatever a repair could find
-    } catch (const EPdfOpenError& e) {
-        probe.OpenError = e.what();
-        return probe;
-    }
-    const TPdfFacts facts = ReadPdfFacts(path);
-    if (facts.Status == TStatus::Ok) {
-        probe.Pages = facts.Pages;
-        probe.ReaderCount = true;
-        probe.Repaired = facts.Repaired;
-        if (facts.Repaired)
-            probe.ReaderNote = path + ": repaired (" + facts.Reason + ")";
-        return probe;
-    }
-    if (facts.Status == TStatus::NeedsPassword)
-        probe.Encrypted = true;
-    else
-        probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
-    probe.Pages = ScanPdfPageLines(path);
-    // Ghostscript wants a PDF header as much as the reader does.
-    if (probe.Pages == 0 && !probe.Encrypted && facts.Status != TStatus::NotPdf) {
-        try {
-            probe.Pages = std::max<std::int32_t>(GsCountPages(path), 0);
-        } catch (...) {
-            probe.Pages = 0;
-        }
-    }
-    return probe;
-}
-
-std::int32_t CountPdfPages(const std::string& path)
-{
-    const TListProbe probe = ProbePdfForList(path);
-    if (!probe.OpenError.empty())
-        throw EPdfOpenError(probe.OpenError);
-    return probe.Pages;
-}
-
-std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers)
-{
-    std::vector<TListProbe> probes(paths.size());
-    if (workers == 0)
-        workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
-    workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();)
-            probes[i] = ProbePdfForList(paths[i]);
-    };
-    std::vector<std::jthread> helpers;
-    try {
-        for (unsigned i = 1; i < workers; ++i)
-            helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // Fewer helpers then; this thread does the rest.
-    }
-    work();
-    return probes;
+    return path + ": repaired" + (reason.empty() ? "" : " (" + reason + ")");
 }

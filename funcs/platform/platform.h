@@ -140,6 +140,19 @@ struct FileIdentity
 // cannot be reached.
 std::optional<FileIdentity> fileIdentity(const std::string& path);
 
+// What tells whether a file has changed since it was read: which file it is,
+// its size and its last modification time (in the system's own units).
+struct FileStamp
+{
+    FileIdentity Identity;
+    std::uint64_t Size = 0;
+    std::int64_t Modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the file a name leads to (links followed), taken in one call;
+// nothing when it cannot be reached.
+std::optional<FileStamp> fileStamp(const std::string& path);
+
 // The longest file name and the longest path (in bytes) the file system of an
 // existing folder takes; 0 when it sets no limit or cannot be asked.
 std::size_t maxNameLength(const std::string& folder);
@@ -156,7 +169,7 @@ inline constexpr const char* LengthUnit = "bytes";
 std::string getEnv(const char* name);
 // Sets (or, with an empty value, removes) an environment variable of this
 // process. Not thread-safe against other readers of the environment: only the
-// job calls it, around an engine run.
+// Ghostscript engine calls it, for the length of a job.
 void setEnv(const char* name, const std::string& value);
 // The variable that names the temporary folder for libraries such as Ghostscript.
 #ifdef _WIN32

@@ -218,6 +218,19 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
     return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    constexpr std::int64_t nanoseconds = 1000000000;
+    return FileStamp{{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)},
+                     static_cast<std::uint64_t>(st.st_size),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * nanoseconds + st.st_mtim.tv_nsec};
+}
+
 namespace {
 std::size_t pathLimit(const std::string& folder, int name)
 {

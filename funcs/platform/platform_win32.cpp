@@ -298,7 +298,10 @@ std::string currentFolder()
     return folder;
 }
 
-std::optional<FileIdentity> fileIdentity(const std::string& path)
+namespace {
+
+// What the system tells of an open handle's file, through any link.
+std::optional<BY_HANDLE_FILE_INFORMATION> fileInformation(const std::string& path)
 {
     if (!usable(path))
         return std::nullopt;
@@ -311,8 +314,34 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
     CloseHandle(h);
     if (!got)
         return std::nullopt;
+    return info;
+}
+
+FileIdentity identityOf(const BY_HANDLE_FILE_INFORMATION& info)
+{
     return FileIdentity{info.dwVolumeSerialNumber,
                         (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+} // namespace
+
+std::optional<FileIdentity> fileIdentity(const std::string& path)
+{
+    const std::optional<BY_HANDLE_FILE_INFORMATION> info = fileInformation(path);
+    if (!info)
+        return std::nullopt;
+    return identityOf(*info);
+}
+
+std::optional<FileStamp> fileStamp(const std::string& path)
+{
+    const std::optional<BY_HANDLE_FILE_INFORMATION> info = fileInformation(path);
+    if (!info)
+        return std::nullopt;
+    const auto high = [](DWORD h, DWORD l) { return (std::uint64_t(h) << 32) | l; };
+    return FileStamp{identityOf(*info), high(info->nFileSizeHigh, info->nFileSizeLow),
+                     static_cast<std::int64_t>(
+                         high(info->ftLastWriteTime.dwHighDateTime, info->ftLastWriteTime.dwLowDateTime))};
 }
 
 std::FILE* openFile(const std::string& path, const char* mode)

@@ -1,4 +1,5 @@
 // The checks both front ends run before a job, with the refusal each gives.
+#include "job/frontdoor.h"
 #include "job/jobchecks.h"
 #include "job/messages.h"
 #include "platform/platform.h"
@@ -23,8 +24,8 @@ struct CheckCase
     const char* Name;
     std::function<std::optional<TRefusal>(const fs::path& dir)> Run;
     const char* Caption; // nullptr: the check passes
-    std::string Text;    // "@" stands for the test folder
-    bool Warning = true;
+    std::string Text;    // the message, cause included; "@" stands for the test folder
+    TRefusalIcon Icon = TRefusalIcon::Warning;
 };
 
 void PrintTo(const CheckCase& c, std::ostream* os)
@@ -53,8 +54,8 @@ TEST_P(JobChecks, GivesItsRefusal)
         text.replace(at, 1, dir.path().string());
     }
     EXPECT_EQ(refusal->Caption, c.Caption);
-    EXPECT_EQ(refusal->Text, text);
-    EXPECT_EQ(refusal->Warning, c.Warning);
+    EXPECT_EQ(refusal->Message(), text);
+    EXPECT_EQ(refusal->Icon, c.Icon);
 }
 
 std::optional<TRefusal> Ranges(const std::string& text)
@@ -67,9 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, JobChecks,
     testing::Values(
         CheckCase{"OneFile", [](auto&) { return CheckMergeStart(1, 10); }, "less file", TxtTooFewFiles,
-                  false},
+                  TRefusalIcon::Information},
         CheckCase{"ShortOutputName", [](auto&) { return CheckMergeStart(2, 2); }, "missed output file",
-                  "Please specify output file nanme.", false},
+                  "Please specify output file nanme.", TRefusalIcon::Information},
         CheckCase{"MergeStarts", [](auto&) { return CheckMergeStart(2, 3); }, nullptr, {}},
         CheckCase{"OutputIsInput", [](auto&) { return CheckMergeOutputIsInput(true); }, "invalid output file",
                   TxtOutputIsInput},
@@ -92,6 +93,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         CheckCase{"NoSource", [](auto&) { return CheckSplitSourceGiven(""); }, "missed source file",
                   "Please select a PDF document to split."},
+        // Page lines the light probe counts, but no file the reader can read.
+        CheckCase{"SourceOnlyGuessed",
+                  [](const fs::path& d) {
+                      std::ofstream(d / "fake.pdf") << "junk\n/Type /Page\n/Type /Page\n%%EOF\n";
+                      return JudgeSplitSource(ProbePdfForList((d / "fake.pdf").string())).Refusal;
+                  },
+                  "Tip", "Invalid PDF document.\n@/fake.pdf: damaged, cannot be read (not a PDF document)"},
         CheckCase{"Encrypted", [](auto&) { return CheckSplitSourcePages("a.pdf", true, 9); }, "Info",
                   "a.pdf is encrypted, cannot be split."},
         CheckCase{"OnePage",

@@ -43,16 +43,16 @@ protected:
 
 TEST_F(JobInputs, MergeReadsTheRowsItWasGiven)
 {
-    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink);
+    PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", &m_sink);
     EXPECT_EQ(m_param.Kind, JOB_MERGE);
     EXPECT_EQ(GS_Job_Kind, JOB_MERGE);
     const auto* list = std::get<const IMergeListSource*>(m_param.Source);
     ASSERT_EQ(list, &m_inputs.MergeList);
     EXPECT_EQ(list->RowCount(), 1);
-    EXPECT_EQ(list->SubItem(0, 1), "3");
-    EXPECT_EQ(list->SubItem(0, 3), "/in/a.pdf");
-    EXPECT_EQ(list->SubItem(0, 4), "");
-    EXPECT_EQ(list->SubItem(1, 0), "");
+    EXPECT_EQ(list->Row(0).Pages, 3);
+    EXPECT_EQ(list->Row(0).Path, "/in/a.pdf");
+    EXPECT_EQ(list->Row(1).Path, "");
+    EXPECT_EQ(list->Row(-1).Pages, 0);
     EXPECT_EQ(m_param.OutputPath, "/out/m.pdf");
     EXPECT_EQ(m_param.Notify, &m_sink);
     EXPECT_EQ(m_param.Engine, TEngineKind::Exact); // the default, unless chosen otherwise
@@ -86,7 +86,7 @@ TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
 
 TEST_F(JobInputs, EachJobTakesTheEngineItIsGiven)
 {
-    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink,
+    PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", &m_sink,
                     TEngineKind::Ghostscript);
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
     PrepareSplitEveryJob(m_param, m_inputs, "/in/r.pdf", "/out", 7, 3, &m_sink);
@@ -100,7 +100,7 @@ TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
 {
     const auto unknown = static_cast<TEngineKind>(7);
     EXPECT_THROW(MakeEngine(unknown), std::invalid_argument);
-    PrepareMergeJob(m_param, m_inputs, {{"a.pdf", "3", "1 K", "/in/a.pdf"}}, "/out/m.pdf", &m_sink, unknown);
+    PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", &m_sink, unknown);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_ERROR);
     EXPECT_NE(m_param.Reason, "");
     EXPECT_EQ(m_sink.Notices,

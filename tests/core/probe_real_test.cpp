@@ -2,6 +2,7 @@
 // PostScript program, qpdf rewrites them in other shapes, and qpdf's own page
 // count is the independent answer.
 #include "engines/gsbinding.h"
+#include "job/frontdoor.h"
 #include "pdf/pdfprobe.h"
 #include "util/testtools.h"
 

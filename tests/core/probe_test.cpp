@@ -2,6 +2,7 @@
 // rules, the tail check's and the encryption test's windows, block boundaries, and
 // the file-level contract (open error, closed files, bounded memory).
 #include "core/probe_oracle.h"
+#include "job/frontdoor.h"
 #include "pdf/pdfprobe.h"
 #include "platform/platform.h"
 #include "util/testtools.h"

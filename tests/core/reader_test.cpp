@@ -2,6 +2,8 @@
 // Ghostscript and qpdf, and by hand where a layout needs bytes no tool writes
 // (revisions appended, orphan pages, CR line ends, a lying /Count). qpdf's own
 // page count is the independent answer wherever qpdf can read the file.
+#include "job/frontdoor.h"
+#include "output/outputcheck.h"
 #include "pdf/pdfprobe.h"
 #include "pdf/pdfreader.h"
 #include "util/testtools.h"
@@ -10,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 #ifndef _WIN32
@@ -117,6 +120,11 @@ std::string Rewritten(const TempDir& dir, const std::string& plain, const char* 
     return Qpdf(args) ? out : std::string();
 }
 
+void PrintTo(const TLayout& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
 std::vector<TLayout> Layouts()
 {
     const auto hand = [](const char* name, std::string bytes) {
@@ -210,7 +218,6 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
     EXPECT_EQ(probe.Encrypted, layout.Encrypted);
     if (!layout.Encrypted || layout.QpdfReads) {
         EXPECT_EQ(probe.Pages, layout.Pages);
-        EXPECT_EQ(CountPdfPages(path), layout.Pages);
     }
     // The batch gives the same answers in the same order.
     const std::vector<TListProbe> batch = ProbePdfsForList({m_plain, path, m_plain}, 2);
@@ -225,10 +232,10 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok) << facts.Reason;
         EXPECT_EQ(facts.Pages, layout.Pages);
         EXPECT_FALSE(facts.Repaired) << facts.Reason;
-        EXPECT_TRUE(VerifyPdfOutput(path, layout.Pages).Ok);
+        EXPECT_EQ(OutputPdfProblem(path, layout.Pages), "");
     } else {
         EXPECT_NE(facts.Status, TPdfFacts::TStatus::Ok);
-        EXPECT_FALSE(VerifyPdfOutput(path, layout.Pages).Ok);
+        EXPECT_NE(OutputPdfProblem(path, layout.Pages), "");
     }
     if (layout.Encrypted && !layout.QpdfReads) {
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::NeedsPassword);
@@ -255,7 +262,6 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
 
     const TListProbe missing = ProbePdfForList(dir.str() + "missing.pdf");
     EXPECT_NE(missing.OpenError.find("missing.pdf"), std::string::npos);
-    EXPECT_THROW(CountPdfPages(dir.str() + "missing.pdf"), EPdfOpenError);
 }
 
 TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
@@ -270,9 +276,8 @@ TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
     EXPECT_EQ(facts.Pages, 3);
     EXPECT_TRUE(facts.Repaired);
     EXPECT_FALSE(facts.Reason.empty());
-    const TEngineResult verified = VerifyPdfOutput(path, 3);
-    EXPECT_FALSE(verified.Ok);
-    EXPECT_NE(verified.Reason.find(path + ": not a complete PDF"), std::string::npos) << verified.Reason;
+    const std::string problem = OutputPdfProblem(path, 3);
+    EXPECT_NE(problem.find(path + ": not a complete PDF"), std::string::npos) << problem;
 
     const TListProbe probe = ProbePdfForList(path);
     EXPECT_EQ(probe.Pages, 3);
@@ -284,9 +289,9 @@ TEST(Reader, VerificationNamesTheFileAndBothCounts)
 {
     TempDir dir;
     const std::string path = dir.write("five.pdf", BuildPdf(SimpleObjects(5)));
-    EXPECT_TRUE(VerifyPdfOutput(path, 5).Ok);
-    EXPECT_EQ(VerifyPdfOutput(path, 4).Reason, path + ": 5 pages written, 4 expected");
-    EXPECT_NE(VerifyPdfOutput(dir.str() + "none.pdf", 1).Reason.find("none.pdf: cannot be read"),
+    EXPECT_EQ(OutputPdfProblem(path, 5), "");
+    EXPECT_EQ(OutputPdfProblem(path, 4), path + ": 5 pages written, 4 expected");
+    EXPECT_NE(OutputPdfProblem(dir.str() + "none.pdf", 1).find("none.pdf: cannot be read"),
               std::string::npos);
 }
 

@@ -70,7 +70,7 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     const std::string b = MakePdf("b 100% ü.pdf", 2, "beta");
     const fs::path outDir = m_dir / "out (x) 100%";
     fs::create_directories(outDir);
-    PrepareMergeJob(m_param, m_inputs, {Row("2", b), Row("0", (m_dir / "missing.pdf").string()), Row("3", a)},
+    PrepareMergeJob(m_param, m_inputs, {Row(2, b), Row(0, (m_dir / "missing.pdf").string()), Row(3, a)},
                     (outDir / "merged %d 100%.pdf").string(), &m_sink, TEngineKind::Ghostscript);
     std::thread job = StartGsJob(m_param);
     job.join();
@@ -88,7 +88,7 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
 
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 {
-    PrepareMergeJob(m_param, m_inputs, {Row("1", (m_dir / "nowhere.pdf").string())},
+    PrepareMergeJob(m_param, m_inputs, {Row(1, (m_dir / "nowhere.pdf").string())},
                     (m_dir / "out.pdf").string(), &m_sink, TEngineKind::Ghostscript);
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_sink.Notices().back(), Done(1));
@@ -99,7 +99,7 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     const std::string a = MakePdf("a.pdf", 1, "alpha");
     const fs::path cwd = fs::current_path();
     fs::current_path(m_dir);
-    PrepareMergeJob(m_param, m_inputs, {Row("1", a)}, "|cat > piped.pdf", &m_sink, TEngineKind::Ghostscript);
+    PrepareMergeJob(m_param, m_inputs, {Row(1, a)}, "|cat > piped.pdf", &m_sink, TEngineKind::Ghostscript);
     const int result = Call_GS_Thread(&m_param);
     fs::current_path(cwd);
     EXPECT_EQ(result, GS_RESULT_OK);

@@ -84,11 +84,11 @@ private:
     std::vector<Notice> m_notices;
 };
 
-// A merge-list row from its page-count text and full path (file name and size
-// are derived).
-inline TMergeRow Row(const std::string& pages, const std::string& path)
+// A merge-list row of a file and its page count, as counted before the job
+// (no stamp: the job reads the file again).
+inline TMergeListRow Row(std::int32_t pages, const std::string& path)
 {
-    return {std::filesystem::path(path).filename().string(), pages, "     1 K", path};
+    return {path, pages, 1024};
 }
 
 // The stub Ghostscript library, held open by the test so that its recorded state

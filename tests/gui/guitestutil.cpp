@@ -1,10 +1,13 @@
 #include "guitestutil.h"
 
+#include "nativepath.h"
 #include "util/testtools.h"
 
 #include <QDir>
 #include <QFile>
-#include <cstdlib>
+#include <QItemSelectionModel>
+#include <QTreeView>
+#include <algorithm>
 
 namespace testutil {
 
@@ -72,37 +75,28 @@ TWindows::~TWindows()
     Main.reset();
 }
 
-namespace {
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
-
 bool MakePdf(const QString& path, const QStringList& pageTexts)
 {
     std::vector<std::string> texts;
     for (const QString& text : pageTexts)
         texts.push_back(text.toStdString());
-    return MakeTestPdf(LocalPath(path), texts) && QFile::exists(path);
+    return MakeTestPdf(toNative(path), texts) && QFile::exists(path);
 }
 
 bool MakeEncryptedPdf(const QString& source, const QString& path)
 {
-    return MakeEncryptedPdf(LocalPath(source), LocalPath(path));
+    return MakeEncryptedPdf(toNative(source), toNative(path));
 }
 
 int PdfPageCount(const QString& path)
 {
-    return PdfPageCount(LocalPath(path));
+    return PdfPageCount(toNative(path));
 }
 
 QString PdfText(const QString& path)
 {
     QStringList pages;
-    for (const std::string& text : PdfPageTexts(LocalPath(path)))
+    for (const std::string& text : PdfPageTexts(toNative(path)))
         pages << QString::fromStdString(text);
     return pages.join(QLatin1Char('\f'));
 }
@@ -128,10 +122,52 @@ void PrepareGuiTestEnvironment()
     // throw-away home.
     static QTemporaryDir home;
     HomeFolder = home.path();
-    const QByteArray homeBytes = QFile::encodeName(HomeFolder);
-    ::setenv("HOME", homeBytes.constData(), 1);
-    ::setenv("XDG_CONFIG_HOME", (homeBytes + "/.config").constData(), 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qputenv("HOME", QFile::encodeName(HomeFolder));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(HomeFolder + QStringLiteral("/.config")));
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QTreeView* MergeListView(const TWindows& w)
+{
+    return w.Find<QTreeView>("ListView1");
+}
+
+QStringList ListColumn(const TWindows& w, int column)
+{
+    const QAbstractItemModel* model = MergeListView(w)->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+int ListRowCount(const TWindows& w)
+{
+    return MergeListView(w)->model()->rowCount();
+}
+
+QList<int> SelectedListRows(const TWindows& w)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : MergeListView(w)->selectionModel()->selectedIndexes()) {
+        if (index.column() == 0)
+            rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void SelectListRows(const TWindows& w, const QList<int>& rows)
+{
+    QTreeView* list = MergeListView(w);
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!rows.isEmpty())
+        list->selectionModel()->setCurrentIndex(list->model()->index(rows.first(), 0),
+                                                QItemSelectionModel::NoUpdate);
 }
 
 } // namespace testutil

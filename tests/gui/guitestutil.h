@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <memory>
 
+class QTreeView;
 class TfrmMain;
 class TfrmProgress;
 
@@ -83,6 +84,15 @@ struct TWindows
 
     template <typename T> T* Find(const char* name) const;
 };
+
+// The merge list (ListView1): its view, the texts of one column top to bottom
+// (0 "ID" to 4, the hidden full path), its row count, the selected rows, and a
+// selection made as a click would (the first row current).
+QTreeView* MergeListView(const TWindows& w);
+QStringList ListColumn(const TWindows& w, int column);
+int ListRowCount(const TWindows& w);
+QList<int> SelectedListRows(const TWindows& w);
+void SelectListRows(const TWindows& w, const QList<int>& rows);
 
 // The shared PDF tools of util/testtools.h for QString paths.
 // A PDF with one page per text (ASCII); false when gs fails.

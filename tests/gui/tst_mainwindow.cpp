@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace testutil;
 
@@ -28,43 +28,15 @@ private:
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
 
-    static QStringList Column(const TWindows& w, int column)
-    {
-        QStringList texts;
-        auto* list = w.Find<QTreeWidget>("ListView1");
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            texts << list->topLevelItem(i)->text(column);
-        return texts;
-    }
-
-    static QList<int> SelectedRows(const TWindows& w)
-    {
-        QList<int> rows;
-        auto* list = w.Find<QTreeWidget>("ListView1");
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (list->topLevelItem(i)->isSelected())
-                rows << i;
-        }
-        return rows;
-    }
-
     void AddAll(TWindows& w, int count)
     {
         for (int i = 0; i < count; ++i)
-            w.Main->AddFileToList(m_pdf[i], w.Find<QTreeWidget>("ListView1"));
-    }
-
-    static void Select(TWindows& w, const QList<int>& rows)
-    {
-        auto* list = w.Find<QTreeWidget>("ListView1");
-        list->clearSelection();
-        for (int row : rows)
-            list->topLevelItem(row)->setSelected(true);
+            w.Main->AddFileToList(m_pdf[i], MergeListView(w));
     }
 
     static void Drop(TWindows& w, const QList<QUrl>& urls)
     {
-        auto* viewport = w.Find<QTreeWidget>("ListView1")->viewport();
+        auto* viewport = MergeListView(w)->viewport();
         QMimeData mime;
         mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -75,7 +47,7 @@ private:
         QVERIFY(drop.isAccepted());
         // The drop itself ends before any file is probed or any message shown,
         // so that the file manager is not held meanwhile.
-        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        QCOMPARE(ListRowCount(w), 0);
         QVERIFY(w.Seam.Boxes.isEmpty());
         QCoreApplication::sendPostedEvents(w.Main.get());
     }
@@ -98,7 +70,7 @@ private slots:
         QVERIFY(!(w.Main->windowFlags() & Qt::WindowMaximizeButtonHint));
         auto* tabs = w.Find<QTabWidget>("PageControl1");
         QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
-        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        QCOMPARE(ListRowCount(w), 0);
         QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
         QCOMPARE(w.Main->SplitPageCount(), 0);
         QVERIFY(w.Main->DefaultFolder().ends_with('/'));
@@ -132,7 +104,7 @@ private slots:
         QFETCH(QList<int>, selected);
         TWindows w;
         AddAll(w, rows);
-        Select(w, selected);
+        SelectListRows(w, selected);
         w.Main->ApplicationEvents1Idle();
         QTEST(w.Find<QToolButton>("sbRemoveFiles")->isEnabled(), "remove");
         QTEST(w.Find<QToolButton>("sbMoveUp")->isEnabled(), "up");
@@ -145,7 +117,7 @@ private slots:
         AddAll(w, 2);
         w.Main->ApplicationEvents1Idle();
         QVERIFY(!w.Find<QToolButton>("sbRemoveFiles")->isEnabled());
-        Select(w, {1});
+        SelectListRows(w, {1});
         QEventLoop loop;
         QTimer::singleShot(20, &loop, &QEventLoop::quit);
         loop.exec();
@@ -161,14 +133,14 @@ private slots:
         QTRY_VERIFY(!w.Main->IsCountingFiles());
         QCOMPARE(w.Seam.DialogCalls.size(), 1);
         QVERIFY(w.Seam.DialogCalls[0].Multiple);
-        QCOMPARE(Column(w, 0), (QStringList{"1", "2"}));
-        QCOMPARE(Column(w, 1), (QStringList{"b.pdf", "a.pdf"}));
-        QCOMPARE(Column(w, 2), (QStringList{"1", "1"}));
-        QCOMPARE(Column(w, 4), (QStringList{m_pdf[1], m_pdf[0]}));
+        QCOMPARE(ListColumn(w, 0), (QStringList{"1", "2"}));
+        QCOMPARE(ListColumn(w, 1), (QStringList{"b.pdf", "a.pdf"}));
+        QCOMPARE(ListColumn(w, 2), (QStringList{"1", "1"}));
+        QCOMPARE(ListColumn(w, 4), (QStringList{m_pdf[1], m_pdf[0]}));
         QVERIFY(!QApplication::overrideCursor());
         // Cancelling adds nothing.
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
-        QCOMPARE(Column(w, 0).size(), 2);
+        QCOMPARE(ListColumn(w, 0).size(), 2);
     }
 
     // Counting runs off the window thread: rows come in the order chosen, and a
@@ -189,11 +161,11 @@ private slots:
         w.Main->sbMergeClick();
         QVERIFY(w.Seam.Boxes.isEmpty()); // not "There must have two...": it waits
         QTRY_VERIFY(!w.Main->IsCountingFiles());
-        QCOMPARE(Column(w, 4), files);
+        QCOMPARE(ListColumn(w, 4), files);
         QStringList pages;
         for (int i = 0; i < 12; ++i)
-            pages << Column(w, 2)[i % 4];
-        QCOMPARE(Column(w, 2), pages);
+            pages << ListColumn(w, 2)[i % 4];
+        QCOMPARE(ListColumn(w, 2), pages);
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -203,13 +175,13 @@ private slots:
         const QString file = Path(QStringLiteral("Up/X.PDF"));
         QVERIFY(QFile::copy(m_pdf[0], file) || QFile::exists(file));
         TWindows w;
-        auto* list = w.Find<QTreeWidget>("ListView1");
+        auto* list = MergeListView(w);
         w.Main->AddFileToList(file, list);
         w.Main->AddFileToList(file.toLower(), list);
-        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(ListRowCount(w), 1);
         // Another way of writing the same file is a different text: listed again.
         w.Main->AddFileToList(Path(QStringLiteral("Up/./X.PDF")), list);
-        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(ListRowCount(w), 2);
         QVERIFY(w.Seam.Boxes.isEmpty());
     }
 
@@ -218,8 +190,8 @@ private slots:
         const QString locked = Path(QStringLiteral("locked.pdf"));
         QVERIFY(MakeEncryptedPdf(m_pdf[0], locked));
         TWindows w;
-        w.Main->AddFileToList(locked, w.Find<QTreeWidget>("ListView1"));
-        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 0);
+        w.Main->AddFileToList(locked, MergeListView(w));
+        QCOMPARE(ListRowCount(w), 0);
         QCOMPARE(w.Seam.Boxes.size(), 1);
         QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Main.get());
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
@@ -236,7 +208,7 @@ private slots:
              {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
               QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
         QTRY_VERIFY(!w.Main->IsCountingFiles());
-        QCOMPARE(Column(w, 1), (QStringList{"c.pdf", "d.pdf"}));
+        QCOMPARE(ListColumn(w, 1), (QStringList{"c.pdf", "d.pdf"}));
         QCOMPARE(w.Seam.Boxes.size(), 1);
         QCOMPARE(w.Seam.Boxes[0].Caption, QStringLiteral("error"));
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Critical);
@@ -251,7 +223,7 @@ private slots:
         mime.setText(QStringLiteral("hello"));
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         enter.setAccepted(false);
-        QApplication::sendEvent(w.Find<QTreeWidget>("ListView1")->viewport(), &enter);
+        QApplication::sendEvent(MergeListView(w)->viewport(), &enter);
         QVERIFY(!enter.isAccepted());
     }
 
@@ -278,16 +250,16 @@ private slots:
         }
         QLocale::setDefault(QLocale(locale));
         TWindows w;
-        w.Main->AddFileToList(file, w.Find<QTreeWidget>("ListView1"));
+        w.Main->AddFileToList(file, MergeListView(w));
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(Column(w, 2), QStringList{QStringLiteral("0")});
-        QTEST(Column(w, 3).value(0), "text");
+        QCOMPARE(ListColumn(w, 2), QStringList{QStringLiteral("0")});
+        QTEST(ListColumn(w, 3).value(0), "text");
     }
 
     void defaultOutputName()
     {
         TWindows w;
-        auto* list = w.Find<QTreeWidget>("ListView1");
+        auto* list = MergeListView(w);
         auto* output = w.Find<QLineEdit>("edtMergeFileLoc");
         w.Main->AddFileToList(m_pdf[1], list);
         const QString expected =
@@ -300,7 +272,7 @@ private slots:
     void outputMovedAwayFromListedInputs()
     {
         TWindows w;
-        auto* list = w.Find<QTreeWidget>("ListView1");
+        auto* list = MergeListView(w);
         auto* output = w.Find<QLineEdit>("edtMergeFileLoc");
         const QString c1 = Path(QStringLiteral("c1.pdf"));
         QVERIFY(QFile::copy(m_pdf[2], c1) || QFile::exists(c1));
@@ -318,11 +290,11 @@ private slots:
         TWindows w;
         w.Main->show();
         AddAll(w, 5);
-        Select(w, {1, 3});
+        SelectListRows(w, {1, 3});
         w.Main->ApplicationEvents1Idle();
         QTest::mouseClick(w.Find<QToolButton>("sbRemoveFiles"), Qt::LeftButton);
-        QCOMPARE(Column(w, 0), (QStringList{"1", "2", "3"}));
-        QCOMPARE(Column(w, 1), (QStringList{"a.pdf", "c.pdf", "e.pdf"}));
+        QCOMPARE(ListColumn(w, 0), (QStringList{"1", "2", "3"}));
+        QCOMPARE(ListColumn(w, 1), (QStringList{"a.pdf", "c.pdf", "e.pdf"}));
     }
 
     void moveRows_data()
@@ -347,19 +319,19 @@ private slots:
         TWindows w;
         w.Main->show();
         AddAll(w, 5);
-        Select(w, selected);
+        SelectListRows(w, selected);
         w.Main->ApplicationEvents1Idle();
         QTest::mouseClick(w.Find<QToolButton>(button.toLatin1().constData()), Qt::LeftButton);
         QStringList expected;
         for (const QChar c : order)
             expected << QString(c) + QStringLiteral(".pdf");
-        QCOMPARE(Column(w, 1), expected);
-        QCOMPARE(Column(w, 0), (QStringList{"1", "2", "3", "4", "5"}));
+        QCOMPARE(ListColumn(w, 1), expected);
+        QCOMPARE(ListColumn(w, 0), (QStringList{"1", "2", "3", "4", "5"}));
         QStringList paths;
         for (const QString& name : expected)
             paths << Path(name);
-        QCOMPARE(Column(w, 4), paths);
-        QTEST(SelectedRows(w), "after");
+        QCOMPARE(ListColumn(w, 4), paths);
+        QTEST(SelectedListRows(w), "after");
     }
 
     void webLinkOpensProductPage()

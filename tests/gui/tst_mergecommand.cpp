@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QToolButton>
-#include <QTreeWidget>
 
 using namespace testutil;
 
@@ -26,7 +25,7 @@ private:
     void Add(TWindows& w, const QStringList& files)
     {
         for (const QString& f : files)
-            w.Main->AddFileToList(f, w.Find<QTreeWidget>("ListView1"));
+            w.Main->AddFileToList(f, MergeListView(w));
     }
 
     static void ClickMerge(TWindows& w) { QTest::mouseClick(w.Find<QToolButton>("sbMerge"), Qt::LeftButton); }
@@ -123,8 +122,7 @@ private slots:
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
         QTRY_VERIFY(!w.Main->IsCountingFiles());
         // Gamma to the top: gamma, alpha, beta.
-        auto* list = w.Find<QTreeWidget>("ListView1");
-        list->topLevelItem(2)->setSelected(true);
+        SelectListRows(w, {2});
         for (int i = 0; i < 2; ++i) {
             w.Main->ApplicationEvents1Idle();
             QTest::mouseClick(w.Find<QToolButton>("sbMoveUp"), Qt::LeftButton);
@@ -153,7 +151,7 @@ private slots:
             QStringLiteral("Gamma one.*Alpha one.*Alpha two.*Alpha three.*Beta one.*Beta two"));
         QVERIFY2(order.match(text).hasMatch(), qPrintable(text));
         // The list and the field stay as they were.
-        QCOMPARE(list->topLevelItemCount(), 3);
+        QCOMPARE(ListRowCount(w), 3);
         QCOMPARE(w.Find<QLineEdit>("edtMergeFileLoc")->text(), typed);
         QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), out);
     }
@@ -192,7 +190,7 @@ private slots:
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
-        QCOMPARE(w.Find<QTreeWidget>("ListView1")->topLevelItemCount(), 2);
+        QCOMPARE(ListRowCount(w), 2);
     }
 
     void browseOutputFile()

@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 
 using namespace testutil;
 
@@ -37,7 +36,7 @@ private:
     void Merge(TWindows& w, const QString& name)
     {
         for (const char* f : {"alpha.pdf", "bravo.pdf"})
-            w.Main->AddFileToList(Path(QString::fromLatin1(f)), w.Find<QTreeWidget>("ListView1"));
+            w.Main->AddFileToList(Path(QString::fromLatin1(f)), MergeListView(w));
         w.Find<QLineEdit>("edtMergeFileLoc")->setText(Path(name));
         QTest::mouseClick(w.Find<QToolButton>("sbMerge"), Qt::LeftButton);
     }

@@ -1,0 +1,181 @@
+#include "mergelistmodel.h"
+
+#include "nativepath.h"
+#include "text/filenames.h"
+#include "text/naturalsort.h"
+
+#include <algorithm>
+#include <numeric>
+
+TMergeListModel::TMergeListModel(char decimalSeparator, QObject* parent)
+    : QAbstractTableModel(parent), m_decimalSeparator(decimalSeparator)
+{
+}
+
+void TMergeListModel::Append(TMergeListRow row)
+{
+    const int at = static_cast<int>(m_rows.size());
+    beginInsertRows(QModelIndex(), at, at);
+    m_rows.push_back(std::move(row));
+    endInsertRows();
+}
+
+void TMergeListModel::RemoveRows(std::vector<int> rows)
+{
+    // From the bottom up, so that the positions still to remove stay valid.
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const int row : rows) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_rows.erase(m_rows.begin() + row);
+        endRemoveRows();
+    }
+    // The IDs below the removed rows changed.
+    if (!m_rows.empty())
+        emit dataChanged(index(0, ColId), index(rowCount() - 1, ColId));
+}
+
+void TMergeListModel::MoveRows(const std::vector<int>& rows, int before)
+{
+    std::vector<bool> moving(m_rows.size(), false);
+    for (const int row : rows) {
+        if (row >= 0 && row < rowCount())
+            moving[static_cast<std::size_t>(row)] = true;
+    }
+    std::vector<int> order;
+    const auto stay = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            if (!moving[static_cast<std::size_t>(i)])
+                order.push_back(i);
+        }
+    };
+    before = std::clamp(before, 0, rowCount());
+    stay(0, before);
+    for (int i = 0; i < rowCount(); ++i) {
+        if (moving[static_cast<std::size_t>(i)])
+            order.push_back(i);
+    }
+    stay(before, rowCount());
+    Reorder(order);
+}
+
+void TMergeListModel::SwapRows(int a, int b)
+{
+    if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount() || a == b)
+        return;
+    std::swap(m_rows[static_cast<std::size_t>(a)], m_rows[static_cast<std::size_t>(b)]);
+    emit dataChanged(index(std::min(a, b), ColFileName), index(std::max(a, b), ColPath));
+}
+
+void TMergeListModel::SortByName()
+{
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        const std::string& pathA = m_rows[static_cast<std::size_t>(a)].Path;
+        const std::string& pathB = m_rows[static_cast<std::size_t>(b)].Path;
+        const std::string nameA = ExtractFileName(pathA);
+        const std::string nameB = ExtractFileName(pathB);
+        return nameA != nameB ? NaturalLess(nameA, nameB) : NaturalLess(pathA, pathB);
+    });
+    Reorder(order);
+}
+
+void TMergeListModel::Reorder(const std::vector<int>& order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRow(order.size());
+    std::vector<TMergeListRow> rows;
+    rows.reserve(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        newRow[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+        rows.push_back(std::move(m_rows[static_cast<std::size_t>(order[i])]));
+    }
+    m_rows = std::move(rows);
+    const QModelIndexList kept = persistentIndexList();
+    QModelIndexList moved;
+    moved.reserve(kept.size());
+    for (const QModelIndex& old : kept)
+        moved << index(newRow[static_cast<std::size_t>(old.row())], old.column());
+    changePersistentIndexList(kept, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int TMergeListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int TMergeListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString TMergeListModel::Text(int row, int column) const
+{
+    const TMergeListRow& r = m_rows[static_cast<std::size_t>(row)];
+    switch (column) {
+    case ColId:
+        return QString::number(row + 1);
+    case ColFileName:
+        return fromNative(ExtractFileName(r.Path));
+    case ColPages:
+        return QString::number(r.Pages);
+    case ColSize:
+        return QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
+    case ColPath:
+        return fromNative(r.Path);
+    default:
+        return {};
+    }
+}
+
+QVariant TMergeListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return Text(index.row(), index.column());
+    // The sizes' last digits and units line up in a proportional font.
+    if (role == Qt::TextAlignmentRole && index.column() == ColSize)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant TMergeListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole && section == ColSize)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case ColId:
+        return QStringLiteral("ID");
+    case ColFileName:
+        return QStringLiteral("File name");
+    case ColPages:
+        return QStringLiteral("Page(s)");
+    case ColSize:
+        return QStringLiteral("Size");
+    case ColPath:
+        return QStringLiteral("Full path");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TMergeListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+}
+
+Qt::DropActions TMergeListModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}

@@ -1,0 +1,58 @@
+// The merge list's rows behind ListView1: the core's typed rows, shown in the
+// columns "ID", "File name", "Page(s)" and "Size", with the full path in a
+// hidden fifth column. The texts are made from the fields when shown; the job
+// and the checks read the rows themselves.
+#pragma once
+
+#include "job/mergelist.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+class TMergeListModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum TColumn
+    {
+        ColId = 0,
+        ColFileName,
+        ColPages,
+        ColSize,
+        ColPath,
+        ColumnCount
+    };
+
+    // Sizes are shown with decimalSeparator (the user's regional setting).
+    explicit TMergeListModel(char decimalSeparator, QObject* parent = nullptr);
+
+    const std::vector<TMergeListRow>& Rows() const { return m_rows; }
+    void Append(TMergeListRow row);
+    // Removes the rows at these positions (any order).
+    void RemoveRows(std::vector<int> rows);
+    // Puts the rows at these positions (in list order) before the row at
+    // `before` (RowCount(): at the end), keeping their order.
+    void MoveRows(const std::vector<int>& rows, int before);
+    // Swaps the files of two rows; each position keeps its ID.
+    void SwapRows(int a, int b);
+    // Orders the rows by file name as people read numbers, then by path.
+    void SortByName();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Rows are dragged within the list and dropped between rows, never into one.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+
+private:
+    // Reorders the rows: the row at order[i] goes to position i. Selections and
+    // other kept positions follow their rows.
+    void Reorder(const std::vector<int>& order);
+    QString Text(int row, int column) const;
+
+    std::vector<TMergeListRow> m_rows;
+    char m_decimalSeparator;
+};

@@ -1,0 +1,381 @@
+// The "PDF Merge" tab of the main window: the merge list, its keys, menu and
+// dragging, and the merge command.
+#include "application.h"
+#include "formhelpers.h"
+#include "job/frontdoor.h"
+#include "job/jobchecks.h"
+#include "listgrid.h"
+#include "mainform.h"
+#include "mergelistmodel.h"
+#include "nativepath.h"
+#include "output/outputnames.h"
+#include "pgbar.h"
+#include "platform/platform.h"
+#include "text/filenames.h"
+#include "text/strutil.h"
+#include "ui_main.h"
+#include "uiseam.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+void TfrmMain::SetUpMergeList()
+{
+    QTreeView* list = m_ui->ListView1;
+    list->setModel(m_mergeList);
+    list->setColumnWidth(TMergeListModel::ColId, 40);
+    list->setColumnWidth(TMergeListModel::ColFileName, 200);
+    list->setColumnWidth(TMergeListModel::ColPages, 80);
+    list->setColumnWidth(TMergeListModel::ColSize, 80);
+    list->setColumnHidden(TMergeListModel::ColPath, true);
+    list->setItemDelegate(new TGridLineDelegate(list));
+    // Rows move within the list only: a drag that ends in another program
+    // never takes them out of it.
+    list->setDragDropMode(QAbstractItemView::InternalMove);
+    list->setDefaultDropAction(Qt::MoveAction);
+    list->setDragDropOverwriteMode(false);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+// ---- Adding files -------------------------------------------------------------
+
+bool TfrmMain::IsFileListed(const QString& path) const
+{
+    return IsPathListed(m_mergeList->Rows(), toNative(path));
+}
+
+void TfrmMain::AddFileToList(const QString& path, QTreeView* list)
+{
+    Q_ASSERT(list == m_ui->ListView1);
+    if (IsFileListed(path))
+        return;
+    AddProbedFile(path, ProbePdfForList(toNative(path)));
+}
+
+void TfrmMain::AddProbedFile(const QString& path, const TListProbe& probe)
+{
+    if (IsFileListed(path))
+        return;
+    const std::string nativePath = toNative(path);
+    TMergeAddVerdict verdict = JudgeMergeAdd(nativePath, probe);
+    switch (verdict.Outcome) {
+    case TMergeAddOutcome::Encrypted:
+    case TMergeAddOutcome::CannotOpen:
+        ShowRefusal(this, verdict.Refusal);
+        return;
+    case TMergeAddOutcome::Folder:
+        return; // folders are never listed
+    case TMergeAddOutcome::Ok:
+    case TMergeAddOutcome::NotPdf: // listed with 0 pages; a merge leaves it out
+        break;
+    }
+    m_mergeList->Append(std::move(verdict.Row));
+
+    if (m_ui->edtMergeFileLoc->text().isEmpty())
+        m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, nativePath)));
+
+    const std::string current = toNative(m_ui->edtMergeFileLoc->text());
+    const std::string unlisted = UnlistedOutputName(
+        current, [this](const std::string& name) { return IsPathListed(m_mergeList->Rows(), name); });
+    if (unlisted != current)
+        m_ui->edtMergeFileLoc->setText(fromNative(unlisted));
+}
+
+void TfrmMain::sbAddFilesClick()
+{
+    const QStringList files = uiSeam().openFileNames(this, QString(), true);
+    if (files.isEmpty())
+        return;
+    AddFilesToList(files);
+}
+
+void TfrmMain::AddFilesToList(const QStringList& paths)
+{
+    m_pendingAdds += paths;
+    if (!m_countingFiles && !m_pendingAdds.isEmpty())
+        StartCounting();
+}
+
+void TfrmMain::StartCounting()
+{
+    if (m_countThread.joinable())
+        m_countThread.join(); // its batch is in, so it has ended or is about to
+    QStringList batch;
+    batch.swap(m_pendingAdds);
+    std::vector<std::string> natives;
+    natives.reserve(static_cast<std::size_t>(batch.size()));
+    for (const QString& path : batch)
+        natives.push_back(toNative(path));
+
+    m_countingFiles = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto count = [this, batch, natives] {
+        std::vector<TListProbe> probes = ProbePdfsForList(natives);
+        QMetaObject::invokeMethod(
+            this, [this, batch, probes = std::move(probes)] { CountingDone(batch, probes); },
+            Qt::QueuedConnection);
+    };
+    try {
+        m_countThread = std::thread(count);
+    } catch (const std::system_error&) {
+        count(); // no thread to be had: count here, still delivered through the queue
+    }
+}
+
+void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes)
+{
+    QApplication::restoreOverrideCursor();
+    RunGuarded([&] {
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            AddProbedFile(paths[i], probes[static_cast<std::size_t>(i)]);
+    });
+    m_countingFiles = false;
+    // Files added while these were counted, or while a message about one was up.
+    if (!m_pendingAdds.isEmpty())
+        StartCounting();
+}
+
+bool TfrmMain::ListViewWndProc(QEvent* event)
+{
+    // Rows dragged within the list: the view shows where they would go; the drop
+    // moves them here, and the drag is told nothing was moved, so that the view
+    // does not also delete them once it ends.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+        event->type() == QEvent::Drop) {
+        if (static_cast<QDropEvent*>(event)->source() == m_ui->ListView1) {
+            if (event->type() != QEvent::Drop)
+                return false;
+            MoveDroppedRows(static_cast<QDropEvent*>(event));
+            return true;
+        }
+    }
+    return TakeDroppedFiles(event);
+}
+
+bool TfrmMain::TakeDroppedFiles(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        const QList<QUrl> urls = drag->mimeData()->urls();
+        const bool local =
+            std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
+        if (!local)
+            return false;
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        QStringList names;
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (const QString name = url.toLocalFile(); !name.isEmpty())
+                names << name;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        // The files are taken once the drop has ended: the file manager that
+        // dragged them is held until this returns, and probing them or a
+        // message about one would keep it waiting.
+        QMetaObject::invokeMethod(
+            this, [this, names] { RunGuarded([&] { AddFilesToList(names); }); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// ---- Rows: remove, move, drag, sort ---------------------------------------------
+
+std::vector<int> TfrmMain::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_ui->ListView1->selectionModel()->selectedIndexes()) {
+        if (index.column() == TMergeListModel::ColId)
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TfrmMain::SelectRows(const std::vector<int>& rows)
+{
+    QItemSelectionModel* selection = m_ui->ListView1->selectionModel();
+    selection->clearSelection();
+    for (const int row : rows)
+        selection->select(m_mergeList->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!rows.empty())
+        selection->setCurrentIndex(m_mergeList->index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+}
+
+void TfrmMain::sbRemoveFilesClick()
+{
+    m_mergeList->RemoveRows(SelectedRows());
+}
+
+void TfrmMain::MoveSelectedRow(int direction)
+{
+    const std::vector<int> selected = SelectedRows();
+    if (selected.empty())
+        return;
+    // One row per click, whatever is selected: the first, which then alone is.
+    const int row = selected.front();
+    const int neighbour = row + direction;
+    if (neighbour < 0 || neighbour >= m_mergeList->rowCount())
+        return;
+    m_mergeList->SwapRows(row, neighbour);
+    SelectRows({neighbour});
+}
+
+void TfrmMain::sbMoveUpClick()
+{
+    MoveSelectedRow(-1);
+}
+
+void TfrmMain::sbMoveDownClick()
+{
+    MoveSelectedRow(+1);
+}
+
+void TfrmMain::MoveDroppedRows(QDropEvent* drop)
+{
+    QTreeView* list = m_ui->ListView1;
+    // Between rows, as the drop indicator shows: above a row when dropped on
+    // its upper half, below it on its lower half, after the last row below them.
+    const QPoint at = drop->position().toPoint();
+    const QModelIndex target = list->indexAt(at);
+    int before = m_mergeList->rowCount();
+    if (target.isValid())
+        before = target.row() + (at.y() >= list->visualRect(target).center().y() ? 1 : 0);
+    const std::vector<int> moving = SelectedRows();
+    m_mergeList->MoveRows(moving, before);
+    // Where the moved rows are now: together, in their order.
+    const int first = before - static_cast<int>(std::count_if(moving.begin(), moving.end(),
+                                                              [before](int row) { return row < before; }));
+    std::vector<int> moved(moving.size());
+    for (std::size_t i = 0; i < moving.size(); ++i)
+        moved[i] = first + static_cast<int>(i);
+    SelectRows(moved);
+    drop->setDropAction(Qt::IgnoreAction);
+    drop->accept();
+}
+
+void TfrmMain::SortListByName()
+{
+    m_mergeList->SortByName();
+}
+
+// ---- Keys and the context menu ----------------------------------------------------
+
+void TfrmMain::CreateListActions()
+{
+    QTreeView* list = m_ui->ListView1;
+    // A widget's shortcuts work only while it shows: Ctrl+O and Ctrl+Return act
+    // on the tab in front.
+    const auto add = [this](QWidget* owner, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys, Qt::ShortcutContext context,
+                            void (TfrmMain::*handler)()) {
+        auto* action = new QAction(text, owner);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+        owner->addAction(action);
+        return action;
+    };
+    const QList<QKeySequence> start{QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+    const QList<QKeySequence> open{QKeySequence(Qt::CTRL | Qt::Key_O)};
+    m_actAddFiles = add(list, "actAddFiles", m_ui->sbAddFiles->toolTip(), open, Qt::WindowShortcut,
+                        &TfrmMain::sbAddFilesClick);
+    m_actRemoveFiles =
+        add(list, "actRemoveFiles", m_ui->sbRemoveFiles->toolTip(), {QKeySequence(Qt::Key_Delete)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbRemoveFilesClick);
+    m_actMoveUp = add(list, "actMoveUp", m_ui->sbMoveUp->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+                      Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveUpClick);
+    m_actMoveDown =
+        add(list, "actMoveDown", m_ui->sbMoveDown->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+            Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveDownClick);
+    m_actSortByName = add(list, "actSortByName", QStringLiteral("Sort by name"), {},
+                          Qt::WidgetWithChildrenShortcut, &TfrmMain::SortListByName);
+    add(m_ui->TabSheet1, "actStartMerge", m_ui->sbMerge->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+    add(m_ui->TabSheet2, "actBrowseSrcFile", m_ui->sbBrowseSrcFile->toolTip(), open, Qt::WindowShortcut,
+        &TfrmMain::sbBrowseSrcFileClick);
+    add(m_ui->TabSheet2, "actStartSplit", m_ui->sbSplit->toolTip(), start, Qt::WindowShortcut,
+        &TfrmMain::StartCurrentJob);
+}
+
+void TfrmMain::UpdateListActions()
+{
+    // The buttons' rule (applied just before, at the same idle moment), so that
+    // menu and keys offer what the buttons offer.
+    m_actRemoveFiles->setEnabled(m_ui->sbRemoveFiles->isEnabled());
+    m_actMoveUp->setEnabled(m_ui->sbMoveUp->isEnabled());
+    m_actMoveDown->setEnabled(m_ui->sbMoveDown->isEnabled());
+    m_actSortByName->setEnabled(m_mergeList->rowCount() > 1);
+}
+
+void TfrmMain::ListContextMenu(const QPoint& position)
+{
+    // The press that opened the menu may have changed the selection since the
+    // last idle moment.
+    ApplicationEvents1Idle();
+    UpdateListActions();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ListMenu"));
+    menu.addActions({m_actAddFiles, m_actRemoveFiles, m_actMoveUp, m_actMoveDown});
+    menu.addSeparator();
+    menu.addAction(m_actSortByName);
+    menu.exec(m_ui->ListView1->viewport()->mapToGlobal(position));
+}
+
+// ---- Merge command ----------------------------------------------------------------
+
+void TfrmMain::mbBrowseMergeLocClick()
+{
+    const std::string typed = Trim(toNative(m_ui->edtMergeFileLoc->text()));
+    QString folder;
+    if (!typed.empty() && plat::isDirectory(ExtractFilePath(typed)))
+        folder = fromNative(ExtractFilePath(typed));
+    const QString chosen = uiSeam().saveFileName(this, folder, fromNative(ExtractFileName(typed)));
+    if (!chosen.isEmpty())
+        m_ui->edtMergeFileLoc->setText(chosen);
+}
+
+void TfrmMain::sbMergeClick()
+{
+    if (m_countingFiles)
+        return; // the rows are not all in yet
+    const QString typed = m_ui->edtMergeFileLoc->text();
+    if (ShowRefusal(this,
+                    CheckMergeStart(m_mergeList->Rows().size(), static_cast<std::size_t>(typed.size()))))
+        return;
+    const std::string out = FinalMergeOutputName(toNative(typed));
+    if (ShowRefusal(this, CheckMergeOutputIsInput(IsPathListed(m_mergeList->Rows(), out))))
+        return;
+    if (FileExists(out) &&
+        uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
+                            fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
+        return;
+
+    PrepareMergeJob(m_jobParam, m_jobInputs, m_mergeList->Rows(), out, &m_notifier, m_engine);
+    if (frmProgress)
+        frmProgress->FirstPage = 0;
+    RunJob(QPoint(160, 200));
+}

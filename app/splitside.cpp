@@ -1,0 +1,151 @@
+// The "PDF Split" tab of the main window: the source, the method, the location
+// and the split command.
+#include "formhelpers.h"
+#include "job/frontdoor.h"
+#include "job/jobchecks.h"
+#include "job/messages.h"
+#include "job/pageranges.h"
+#include "mainform.h"
+#include "nativepath.h"
+#include "pdf/pdfprobe.h"
+#include "platform/platform.h"
+#include "text/strutil.h"
+#include "ui_main.h"
+#include "uiseam.h"
+
+#include <algorithm>
+
+void TfrmMain::UpdateUpDownMaximum()
+{
+    // The up-down control holds 16-bit positions.
+    if (m_splitPageCount > 1)
+        m_ui->UpDown1->setMaximum(std::min<std::int32_t>(m_splitPageCount - 1, 32767));
+}
+
+bool TfrmMain::ProbeSplitSource()
+{
+    const TSplitSourceVerdict verdict =
+        JudgeSplitSource(ProbePdfForList(toNative(m_ui->edtSplitSrc->text())));
+    if (verdict.Refusal) {
+        std::optional<TRefusal> shown = verdict.Refusal;
+        // A file that cannot be opened gets the specified words alone.
+        if (verdict.Outcome == TSplitSourceOutcome::CannotOpen)
+            shown->Cause.clear();
+        ShowRefusal(this, shown);
+        m_splitPageCount = 0;
+        m_splitEncrypted = false;
+        return false;
+    }
+    m_splitPageCount = verdict.Pages;
+    m_splitEncrypted = verdict.Encrypted;
+    m_ui->Label3->setText(QString::number(m_splitPageCount));
+    if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
+        m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
+    return true;
+}
+
+void TfrmMain::sbBrowseSrcFileClick()
+{
+    const QStringList files = uiSeam().openFileNames(this, QString(), false);
+    if (files.isEmpty())
+        return;
+    OpenSplitSource(files.constFirst());
+}
+
+void TfrmMain::OpenSplitSource(const QString& path)
+{
+    m_ui->edtSplitSrc->setText(path);
+    ProbeSplitSource(); // a failure is reported there; the path stays in the field
+    UpdateUpDownMaximum();
+}
+
+void TfrmMain::edtSplitSrcExit()
+{
+    QLineEdit* source = m_ui->edtSplitSrc;
+    const std::string path = Trim(toNative(source->text()));
+    source->setText(fromNative(path));
+    if (path.empty()) {
+        m_splitPageCount = 0;
+        m_splitEncrypted = false;
+        UpdateUpDownMaximum();
+        return;
+    }
+    if (!FileExists(path)) {
+        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip),
+                            QString::fromLatin1(TxtSourceMissing), QMessageBox::Ok);
+        source->selectAll();
+        source->setFocus();
+        return;
+    }
+    if (!ProbeSplitSource()) {
+        source->selectAll();
+        source->setFocus();
+    }
+    UpdateUpDownMaximum();
+}
+
+void TfrmMain::sbBrowseSplitLocClick()
+{
+    QString initial = TrimmedText(m_ui->edtSplitLocation->text());
+    if (initial.isEmpty())
+        initial = fromNative(m_defaultFolder);
+    const QString folder =
+        uiSeam().browseForFolder(this, QStringLiteral("select destination location"), initial);
+    if (!folder.isEmpty())
+        m_ui->edtSplitLocation->setText(folder);
+}
+
+std::string TfrmMain::ParsePageRanges(const QString& text, std::int32_t& pageTotal) const
+{
+    const TPageRanges ranges = ::ParsePageRanges(toNative(text), m_splitPageCount);
+    pageTotal = ranges.PageTotal;
+    return ranges.RangeList;
+}
+
+bool TfrmMain::CheckRangeField(std::string& rangeText, TPageRanges& ranges)
+{
+    rangeText = Trim(toNative(m_ui->edtSplitPageRange->text()));
+    const std::optional<TRefusal> refusal =
+        CheckSplitRanges(rangeText, m_splitPageCount, ranges, &m_notifier);
+    if (!ShowRefusal(this, refusal))
+        return true;
+    if (refusal->Caption == CapInvalidRanges) {
+        m_ui->edtSplitPageRange->selectAll();
+        m_ui->edtSplitPageRange->setFocus();
+    }
+    return false;
+}
+
+void TfrmMain::sbSplitClick()
+{
+    const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
+    m_ui->edtSplitSrc->setText(fromNative(source));
+    if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
+        ShowRefusal(this, CheckSplitSourcePages(source, IsPdfEncrypted(source) || m_splitEncrypted,
+                                                m_splitPageCount)))
+        return;
+
+    const bool byRanges = m_ui->RadioButton2->isChecked();
+    std::string rangeText;
+    TPageRanges ranges;
+    if (byRanges && !CheckRangeField(rangeText, ranges))
+        return;
+
+    const QString location = m_ui->edtSplitLocation->text();
+    if (ShowRefusal(this, CheckSplitLocation(toNative(location), toNative(location))))
+        return;
+    if (uiSeam().messageBox(
+            this, QMessageBox::Question, QStringLiteral("continue?"),
+            QStringLiteral("Files with the same name of the output file will be overwritten.\n"
+                           "Do you want to continue?"),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    if (byRanges)
+        PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                              rangeText, ranges.RangeList, &m_notifier, m_engine);
+    else
+        PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine);
+    RunJob(QPoint(160, 270));
+}

@@ -1,0 +1,109 @@
+// The front door: what the merge list, the split source and plicora-cli info
+// show for a file, and whether it may come in. The light probe (CheckPdfTail,
+// ScanPdfPageLines, IsPdfEncrypted) runs first with its rules unchanged; the
+// reader then confirms the count, and its answer stands whenever it could read
+// the file; Ghostscript is asked only when neither found pages.
+#pragma once
+
+#include "job/jobchecks.h"
+#include "job/mergelist.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TListProbe
+{
+    // The light probe's trailer test, or the reader needs a user password. A file
+    // with an owner password only keeps the light probe's answer.
+    bool Encrypted = false;
+    // The count to show and to use; 0 means "not recognised as a PDF".
+    std::int32_t Pages = 0;
+    // True when Pages comes from the reader (false: the light probe's answer,
+    // because the reader could not read the file).
+    bool ReaderCount = false;
+    // The reader read the file only after repairing it.
+    bool Repaired = false;
+    // When the reader could not read an unencrypted file, or repaired it: a line
+    // naming the file, "<path>: damaged, cannot be read (<why>)" or
+    // "<path>: repaired (<first problem>)"; ReaderReason is the part in brackets.
+    std::string ReaderNote;
+    std::string ReaderReason;
+    // Not empty: the file cannot be opened; the text of EPdfOpenError
+    // (Cannot open file "<path>". <system reason>), as GetPdfPageCount throws it.
+    std::string OpenError;
+    // The name leads to a folder.
+    bool Folder = false;
+    // The file's size, 0 when its attributes cannot be read.
+    std::uint64_t Size = 0;
+    // The file as it was just before it was read; none when it cannot be reached.
+    std::optional<plat::FileStamp> Stamp;
+};
+
+// Never throws. When the reader cannot read the file (it needs a password, or is
+// damaged beyond repair), Pages is the light probe's count; Ghostscript is asked
+// only when neither the line scan nor the reader found one, the file is not
+// encrypted and has a PDF header. A file failing the light tail check counts 0 as before.
+TListProbe ProbePdfForList(const std::string& path);
+
+// The same for many files at once, on up to `workers` threads (0: one per
+// processor core, at most 4); results in the order of paths. Blocks until all are
+// probed: the window calls it on a thread of its own.
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers = 0);
+
+// The light probe's page count: tail check, then the line scan. When the tail
+// check passes and the scan finds nothing (page dictionaries inside compressed
+// object streams), the Ghostscript library is asked instead (GsCountPages); if it
+// is missing or fails the result stays 0. 0 also means "not recognised as a PDF".
+// Throws EPdfOpenError only when the file cannot be opened for the tail check.
+// Kept on purpose: the product reads through ProbePdfForList, but this is the
+// probe's own answer, which the tests and benchmarks measure the reader against.
+std::int32_t GetPdfPageCount(const std::string& fileName);
+
+// ---- Verdicts: one rule each, shown by the window as a message box and by the
+// command line as its text.
+
+// May this file join the merge list? In the order the list checks: encrypted,
+// a folder, cannot be opened, no pages.
+enum class TMergeAddOutcome
+{
+    Ok,
+    NotPdf, // no pages found: the window lists it (a merge leaves it out); the command line refuses
+    Encrypted,
+    Folder, // the window skips it without a word; the command line refuses
+    CannotOpen
+};
+
+struct TMergeAddVerdict
+{
+    TMergeAddOutcome Outcome = TMergeAddOutcome::Ok;
+    // Every outcome but Ok: what to say, naming the file as `path` names it.
+    std::optional<TRefusal> Refusal;
+    // Ok and NotPdf: the row to list for `path`.
+    TMergeListRow Row;
+};
+
+TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe);
+
+// Is this a split source we can cut? Pieces are cut by the reader's count only:
+// a guessed one loses or invents pages. Whether it is encrypted or has enough
+// pages is checked when the split starts (CheckSplitSourcePages).
+enum class TSplitSourceOutcome
+{
+    Ok,
+    CannotOpen, // the window shows the first line only
+    Unreadable  // the reader could not read a file the light probe found pages in
+};
+
+struct TSplitSourceVerdict
+{
+    TSplitSourceOutcome Outcome = TSplitSourceOutcome::Ok;
+    // "Invalid PDF document.", with the cause for its second line.
+    std::optional<TRefusal> Refusal;
+    // Ok: what the split checks and cuts by.
+    std::int32_t Pages = 0;
+    bool Encrypted = false;
+};
+
+TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);

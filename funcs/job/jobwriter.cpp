@@ -1,0 +1,111 @@
+#include "job/jobwriter.h"
+
+#include "output/outputcheck.h"
+#include "pdf/pdfreader.h"
+
+#include <vector>
+
+void Fail(const std::string& reason, int result)
+{
+    throw TJobFailure(reason, result);
+}
+
+std::string JoinLines(const std::string& a, const std::string& b)
+{
+    if (a.empty())
+        return b;
+    return b.empty() ? a : a + "\n" + b;
+}
+
+namespace {
+
+// An input as a reader sees it now: one that needs a password or cannot be read
+// fails the job before anything is written, naming the file.
+TPdfFacts ReadableInput(const std::string& path, std::string& notes)
+{
+    TPdfFacts facts = ReadPdfFacts(path);
+    switch (facts.Status) {
+    case TPdfFacts::TStatus::Ok:
+        if (facts.Repaired)
+            notes = JoinLines(notes, RepairedNote(path, facts.Reason));
+        return facts;
+    case TPdfFacts::TStatus::NeedsPassword:
+        Fail(path + ": needs a password");
+    default:
+        // The reader names the file in its reasons, except for a failed open.
+        if (facts.Reason.rfind(path, 0) == 0)
+            Fail(facts.Reason);
+        Fail(path + ": cannot be read" + (facts.Reason.empty() ? "" : " (" + facts.Reason + ")"));
+    }
+}
+
+// The check names the temporary file; the user knows the final name.
+std::string ShownReason(std::string reason, const TSafeOutput& out)
+{
+    for (auto at = reason.find(out.TempPath()); at != std::string::npos;
+         at = reason.find(out.TempPath(), at + out.FinalPath().size()))
+        reason.replace(at, out.TempPath().size(), out.FinalPath());
+    return reason;
+}
+
+} // namespace
+
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes)
+{
+    if (!RowCountHolds(input))
+        return ReadableInput(input.Path, notes).Pages;
+    if (input.Status == TRowStatus::Repaired)
+        notes = JoinLines(notes, RepairedNote(input.Path, input.Reason));
+    return input.Pages;
+}
+
+TJobFolder::TJobFolder() : m_base(SystemTempFolder()) {}
+
+TPrivateFolder& TJobFolder::Folder()
+{
+    if (!m_folder)
+        m_folder.emplace(m_base);
+    return *m_folder;
+}
+
+std::string TSafeWriter::EngineName(const std::string& path)
+{
+    if (EngineCanTakeName(path))
+        return path;
+    TPrivateFolder& folder = m_folder.Folder();
+    if (!folder.Ok())
+        Fail(folder.Reason());
+    std::string reason;
+    std::string name = SafeInputName(path, folder, &reason);
+    if (name.empty())
+        Fail(reason);
+    return name;
+}
+
+void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written)
+{
+    if (!written.Ok)
+        Fail(written.Reason);
+    if (const std::string problem = OutputPdfProblem(out.TempPath(), pages); !problem.empty())
+        Fail(JoinLines(ShownReason(problem, out), m_engine.OutputMessages()));
+    if (!out.Commit())
+        Fail(out.Reason());
+    TakeEngineWarnings();
+}
+
+void TSafeWriter::TakeEngineWarnings()
+{
+    const std::vector<std::string> warnings = m_engine.Warnings();
+    if (warnings.size() < m_warningsSeen)
+        m_warningsSeen = 0; // a new merge or source started over
+    for (std::size_t i = m_warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
+        const std::string& line = warnings[i];
+        const auto colon = line.find(':');
+        const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
+        if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
+            continue;
+        m_notes = JoinLines(m_notes, line);
+        ++m_shownWarnings;
+    }
+    m_warningsSeen = warnings.size();
+}

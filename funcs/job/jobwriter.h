@@ -1,0 +1,90 @@
+// How a job writes, whatever the engine: each output is written aside under a
+// plain temporary name, checked, and only then renamed onto the name the user
+// asked for. Used by the worker only (job.cpp).
+#pragma once
+
+#include "engines/pdfengine.h"
+#include "job/job.h"
+#include "job/mergelist.h"
+#include "output/safeoutput.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// A failure of the job, with the reason a user reads on the message's second line.
+class TJobFailure : public std::runtime_error
+{
+public:
+    TJobFailure(const std::string& reason, int result) : std::runtime_error(reason), Result(result) {}
+    const int Result;
+};
+
+[[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED);
+
+// a, then b on a line of its own; either alone when the other is empty.
+std::string JoinLines(const std::string& a, const std::string& b);
+
+// The pages an input holds now. A file still as it was counted keeps the
+// reader's count; any other is read again, and one that needs a password or
+// cannot be read fails the job, naming the file. A repair is added to notes.
+// (A cache by identity, size and time would answer here first.)
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes);
+
+// The job's own folder for safe names, made only when a name needs it, under
+// the system's temporary folder as it was when the job started.
+class TJobFolder
+{
+public:
+    TJobFolder();
+    TJobFolder(const TJobFolder&) = delete;
+    TJobFolder& operator=(const TJobFolder&) = delete;
+
+    TPrivateFolder& Folder();
+
+private:
+    std::string m_base;
+    std::optional<TPrivateFolder> m_folder;
+};
+
+class TSafeWriter
+{
+public:
+    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, std::string& notes)
+        : m_engine(engine), m_folder(folder), m_notes(notes)
+    {
+    }
+
+    // The name to hand the engine for an existing file.
+    std::string EngineName(const std::string& path);
+
+    // Writes one output through `write` (given the temporary's name for the
+    // engine), checks it holds `pages` pages and moves it into place.
+    template <typename Write> void Output(const std::string& finalPath, std::int32_t pages, Write&& write)
+    {
+        if (const std::string problem = OutputNameProblem(finalPath); !problem.empty())
+            Fail(problem);
+        TSafeOutput out(finalPath);
+        if (!out.Ok())
+            Fail(out.Reason());
+        Finish(out, pages, write(EngineName(out.TempPath())));
+    }
+
+    IPdfEngine& Engine() { return m_engine; }
+
+private:
+    // Checks what the engine wrote and moves it into place.
+    void Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written);
+    // Adds what the engine reported since the last call to the job's notes,
+    // except for files already noted as repaired, and a few lines at most.
+    void TakeEngineWarnings();
+
+    static constexpr int MaxWarningLines = 5;
+
+    IPdfEngine& m_engine;
+    TJobFolder& m_folder;
+    std::string& m_notes;
+    std::size_t m_warningsSeen = 0;
+    int m_shownWarnings = 0;
+};

@@ -1,0 +1,42 @@
+// The merge list's rows as values: what the window's list shows, what the
+// command line collects from its arguments, and what a merge job reads. The
+// texts a row shows (page count, size) are made from these fields where they
+// are shown, never read back.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// How far a row's page count can be trusted.
+enum class TRowStatus
+{
+    Counted,  // the reader walked the page tree
+    Repaired, // the reader read the file only after repairing it (Reason: its first problem)
+    Guessed,  // the reader could not read it; the light probe's count (Reason: why)
+    NotPdf    // no pages found: listed, but a merge leaves it out
+};
+
+struct TMergeListRow
+{
+    std::string Path; // as the dialog, the shell or the command line gave it
+    std::int32_t Pages = 0;
+    std::uint64_t Size = 0; // 0 when the file's attributes cannot be read
+    TRowStatus Status = TRowStatus::Counted;
+    std::string Reason = {}; // Repaired and Guessed: the reader's words, without the file name
+    // The file as it was when counted; none when unknown, and then a job reads
+    // the file again before relying on Pages.
+    std::optional<plat::FileStamp> Stamp = {};
+    // Page selections and rotations per row come here, read by the job's plan.
+};
+
+// Whether a row already lists this path: the same text with only the ASCII
+// letters' case folded, as the list has always compared.
+bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& path);
+
+// Whether the row's count still describes its file: the reader's count, and the
+// file has the same identity, size and modification time as when counted.
+bool RowCountHolds(const TMergeListRow& row);
