@@ -14,6 +14,8 @@
 #include <fstream>
 #include <string>
 
+using namespace testutil;
+
 namespace {
 
 void check(bool ok, const char* what, const std::string& detail = {})

@@ -11,6 +11,8 @@
 #include <mutex>
 #include <vector>
 
+using namespace testutil;
+
 namespace {
 
 class Recorder : public IGsNotifySink

@@ -23,6 +23,8 @@
 #include <unistd.h>
 #endif
 
+using namespace testutil;
+
 namespace fs = std::filesystem;
 
 // Table rows named by what they choose (the types are the core's, so these
