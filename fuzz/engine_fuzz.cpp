@@ -44,7 +44,8 @@ void checkWritten(const TEngineResult& result, const std::string& path, const ch
     check(result.Ok || !result.Reason.empty(), what, "failed without a reason");
     if (result.Ok) {
         const TPdfFacts written = ReadPdfFacts(path);
-        check(written.Status == TPdfFacts::TStatus::Ok, what, "wrote what the reader refuses: " + written.Reason);
+        check(written.Status == TPdfFacts::TStatus::Ok, what,
+              "wrote what the reader refuses: " + written.Reason);
     }
 }
 
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const TPdfFacts facts = ReadPdfFacts(scratch.Input);
     check(facts.Pages >= 0, "reader", "a negative count");
-    check(facts.Status == TPdfFacts::TStatus::Ok || !facts.Reason.empty(), "reader", "refused without a reason");
+    check(facts.Status == TPdfFacts::TStatus::Ok || !facts.Reason.empty(), "reader",
+          "refused without a reason");
 
     ExactEngine engine;
     checkWritten(engine.Merge({{scratch.Good, "good"}, {scratch.Input, "input"}}, scratch.Merged, {}),
