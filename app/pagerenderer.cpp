@@ -142,7 +142,7 @@ void TPageRenderer::Run()
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
             if (m_stop)
-                return;
+                break;
             request = std::move(m_queue.front());
             m_queue.pop_front();
         }
@@ -153,6 +153,8 @@ void TPageRenderer::Run()
             [this, request, picture = std::move(picture)]() mutable { Deliver(request, std::move(picture)); },
             Qt::QueuedConnection);
     }
+    // Its documents were opened on this thread: closed here too.
+    m_source.reset();
 }
 
 void TPageRenderer::Deliver(const TRequest& request, TPagePicture picture)

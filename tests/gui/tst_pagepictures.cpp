@@ -1,11 +1,14 @@
 // Page pictures: a drawn page against pdftoppm's picture of it, and the
 // placeholder a file that cannot be drawn gets instead.
 #include "guitestutil.h"
+#include "mergethumbs.h"
 #include "pagerenderer.h"
 
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTreeView>
 
 class TestPagePictures : public QObject
 {
@@ -34,6 +37,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY(MakePdf(Path("three.pdf"), {"First", "Second", "Third"}));
         QVERIFY(WriteFile(Path("notpdf.pdf"), "just text\n"));
+        // Page lines the light probe counts, in no file a reader can read.
+        QVERIFY(WriteFile(Path("damaged.pdf"), "%PDF-1.4\n/Type /Page\n/Type /Page\n%%EOF\n"));
         QVERIFY(MakeEncryptedPdf(Path("three.pdf"), Path("locked.pdf")));
     }
 
@@ -91,6 +96,7 @@ private slots:
         QTest::newRow("not a PDF") << "notpdf.pdf" << 0
                                    << "notpdf.pdf is not a PDF document: its pages cannot be shown.";
         QTest::newRow("missing") << "gone.pdf" << 0 << "Cannot open file";
+        QTest::newRow("damaged") << "damaged.pdf" << 0 << Path("damaged.pdf") + ": damaged, cannot be read (";
         QTest::newRow("beyond the last page") << "three.pdf" << 7 << "Page 8 cannot be drawn.";
     }
 
@@ -119,6 +125,33 @@ private slots:
         renderer.Cancel();
         QVERIFY(renderer.Pending() <= 1); // the one being drawn, at most
         QTRY_COMPARE(renderer.Pending(), 0);
+    }
+
+    // A merge row shows at once; its first page's picture follows beside the name.
+    void mergeRowGetsItsFirstPage()
+    {
+        if (!PagePicturesAvailable())
+            QSKIP("built without Qt's PDF module");
+        QStandardItemModel model(1, 2);
+        model.setItem(0, 0, new QStandardItem(QStringLiteral("three.pdf")));
+        model.setItem(0, 1, new QStandardItem(Path("three.pdf")));
+        QTreeView view;
+        view.setModel(&model);
+        view.setItemDelegateForColumn(0, new TMergeThumbDelegate(&view, 1, QSize(24, 32)));
+        view.resize(300, 120);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QRect row = view.visualRect(model.index(0, 0));
+        QVERIFY(row.height() >= 32);
+        auto darkInPicture = [&] {
+            const QImage shot = view.viewport()->grab().toImage();
+            int dark = 0;
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                for (int x = row.left(); x < row.left() + 28; ++x)
+                    dark += qGray(shot.pixel(x, y)) < 100;
+            return dark;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(darkInPicture() > 3, 20000);
     }
 };
 
