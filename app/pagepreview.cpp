@@ -10,8 +10,10 @@
 #include <QTimer>
 
 TPageGridModel::TPageGridModel(TPageRenderer* renderer, QSize box, QObject* parent)
-    : QAbstractListModel(parent), m_renderer(renderer), m_box(box)
+    : QAbstractListModel(parent), m_renderer(renderer), m_box(box),
+      m_waiting(box, QImage::Format_ARGB32_Premultiplied)
 {
+    m_waiting.fill(Qt::transparent);
     connect(m_renderer, &TPageRenderer::pageReady, this, &TPageGridModel::PageReady);
 }
 
@@ -99,7 +101,9 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
         // Asked for as the view paints, so pages are drawn in the order they show.
         if (const auto picture = m_renderer->Picture(m_path, page, m_box))
             return picture->Image;
-        return {};
+        // Until it arrives, an empty place of its size: the grid lays out by the
+        // first page it is given, and nothing that could pass for a page shows.
+        return m_waiting;
     case Qt::ToolTipRole: {
         const auto picture = m_renderer->Picture(m_path, page, m_box);
         const QString reason = picture ? picture->Reason : QString();
@@ -139,6 +143,10 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
     // Room for the picture and two lines: the page's number and its pieces.
     setGridSize(box + QSize(16, 2 * fontMetrics().height() + 12));
     setSelectionMode(QAbstractItemView::NoSelection);
+    // A shade darker than the window, so white pages show their edges.
+    QPalette shaded = palette();
+    shaded.setColor(QPalette::Base, shaded.color(QPalette::Window).darker(108));
+    setPalette(shaded);
     setModel(m_model);
 }
 

@@ -5,6 +5,7 @@
 #include "job/splitpreview.h"
 
 #include <QAbstractListModel>
+#include <QImage>
 #include <QListView>
 #include <functional>
 
@@ -52,6 +53,7 @@ private:
 
     TPageRenderer* m_renderer;
     QSize m_box;
+    QImage m_waiting;
     QString m_path;
     int m_pages = 0;
     bool m_marked = false;
