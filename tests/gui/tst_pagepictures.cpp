@@ -2,6 +2,7 @@
 // placeholder a file that cannot be drawn gets instead.
 #include "guitestutil.h"
 #include "mergethumbs.h"
+#include "pagepreview.h"
 #include "pagerenderer.h"
 
 #include <QProcess>
@@ -127,16 +128,23 @@ private slots:
         QTRY_COMPARE(renderer.Pending(), 0);
     }
 
-    // A merge row shows at once; its first page's picture follows beside the name.
+    // A merge row shows at once; its first page's picture follows beside the name,
+    // and the preview shows the current row's pages.
     void mergeRowGetsItsFirstPage()
     {
         if (!PagePicturesAvailable())
             QSKIP("built without Qt's PDF module");
-        QStandardItemModel model(1, 2);
+        QStandardItemModel model(1, 3);
         model.setItem(0, 0, new QStandardItem(QStringLiteral("three.pdf")));
         model.setItem(0, 1, new QStandardItem(Path("three.pdf")));
         QTreeView view;
         view.setModel(&model);
+        TPagePreview preview;
+        BindMergePreview(&preview, &view, 1, 2);
+        view.setCurrentIndex(model.index(0, 0));
+        QCOMPARE(preview.Pages()->rowCount(), 0); // not counted yet
+        model.setItem(0, 2, new QStandardItem(QStringLiteral("3")));
+        QCOMPARE(preview.Pages()->rowCount(), 3);
         view.setItemDelegateForColumn(0, new TMergeThumbDelegate(&view, 1, QSize(24, 32)));
         view.resize(300, 120);
         view.show();
