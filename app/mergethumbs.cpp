@@ -4,11 +4,14 @@
 
 #include <QAbstractItemView>
 #include <QPixmap>
+#include <QScrollBar>
 
 TMergeThumbDelegate::TMergeThumbDelegate(QAbstractItemView* view, int pathColumn, QSize box)
     : QStyledItemDelegate(view), m_renderer(new TPageRenderer(this)), m_pathColumn(pathColumn), m_box(box)
 {
     connect(m_renderer, &TPageRenderer::pageReady, view->viewport(), qOverload<>(&QWidget::update));
+    // Rows scrolled past are not waited for: the next paint asks for those shown.
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, m_renderer, &TPageRenderer::Cancel);
 }
 
 void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -148,6 +149,8 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
     shaded.setColor(QPalette::Base, shaded.color(QPalette::Window).darker(108));
     setPalette(shaded);
     setModel(m_model);
+    // Pages scrolled past are not waited for: the next paint asks for those shown.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_renderer, &TPageRenderer::Cancel);
 }
 
 void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<int()> pageCount,
