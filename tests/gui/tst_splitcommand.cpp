@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+using namespace testutil;
+
 class TestSplitCommand : public QObject
 {
     Q_OBJECT
