@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTreeView>
 
+using namespace testutil;
+
 class TestPagePictures : public QObject
 {
     Q_OBJECT
