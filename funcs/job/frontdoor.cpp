@@ -50,7 +50,7 @@ TListProbe ProbePdfForList(const std::string& path)
         probe.OpenError = e.what();
         return probe;
     }
-    const TPdfFacts facts = ReadPdfFacts(path);
+    const TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     if (facts.Status == TPdfFacts::TStatus::Ok) {
         probe.Pages = facts.Pages;
         probe.ReaderCount = true;

@@ -23,7 +23,7 @@ namespace {
 // fails the job before anything is written, naming the file.
 TPdfFacts ReadableInput(const std::string& path, std::string& notes)
 {
-    TPdfFacts facts = ReadPdfFacts(path);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)

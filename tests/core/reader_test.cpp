@@ -157,6 +157,17 @@ std::vector<TLayout> Layouts()
          hand("orphans", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", Page,
                                    Page, Page, Page})),
          2, false, true},
+        // Two levels of nodes packed in object streams, read node by node.
+        {"nested_tree_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string node = "<< /Type /Pages /Parent 2 0 R /Kids ";
+             const std::string nested = dir.write(
+                 "nested.pdf", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 6}) + " /Count 4 >>",
+                                         node + Kids({4, 5}) + " /Count 2 >>", Page, Page,
+                                         node + Kids({7, 8}) + " /Count 2 >>", Page, Page}));
+             return Rewritten(dir, nested, "nested_os", {"--object-streams=generate"});
+         },
+         4, false, true},
         {"cr_line_ends", hand("cr", BuildPdf(SimpleObjects(10), "\r")), 10, false, true},
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
