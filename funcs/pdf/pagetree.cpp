@@ -9,6 +9,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFTokenizer.hh>
 #include <qpdf/QPDFXRefEntry.hh>
+#include <qpdf/QUtil.hh>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -27,6 +28,99 @@ struct TObjectStream
     std::vector<std::pair<int, qpdf_offset_t>> Objects; // number, offset in Data
 };
 
+// What the walk needs of one node.
+struct TNodeKeys
+{
+    bool HasKids = false;
+    bool IsPage = false; // its /Type is /Page
+    std::vector<QPDFObjGen> Kids;
+};
+
+// Reads one dictionary token by token for its /Type and /Kids, building no
+// objects: the parser's objects cost an allocation each, and a page holds
+// many (resources, boxes, links). Throws TNotQuick on anything unusual.
+class TNodeScanner
+{
+public:
+    explicit TNodeScanner(std::shared_ptr<InputSource> input) : m_input(std::move(input)) {}
+
+    TNodeKeys Scan()
+    {
+        if (Next().getType() != QPDFTokenizer::tt_dict_open)
+            throw TNotQuick{};
+        TNodeKeys keys;
+        for (;;) {
+            const QPDFTokenizer::Token key = Next();
+            if (key.getType() == QPDFTokenizer::tt_dict_close)
+                return keys;
+            // The rest of a reference ("5 0 R") that SkipValue left.
+            if (key.isInteger() || key.isWord("R"))
+                continue;
+            if (key.getType() != QPDFTokenizer::tt_name)
+                throw TNotQuick{};
+            const QPDFTokenizer::Token value = Next();
+            if (key.getValue() == "/Type" && value.getType() == QPDFTokenizer::tt_name)
+                keys.IsPage = value.getValue() == "/Page";
+            else if (key.getValue() == "/Kids")
+                ReadKids(value, keys);
+            else
+                SkipValue(value);
+        }
+    }
+
+private:
+    QPDFTokenizer::Token Next() { return m_tokenizer.readToken(m_input, "page tree node", true); }
+
+    // Only an array of references: anything else is left to the full walk.
+    void ReadKids(const QPDFTokenizer::Token& open, TNodeKeys& keys)
+    {
+        if (open.getType() != QPDFTokenizer::tt_array_open)
+            throw TNotQuick{};
+        keys.HasKids = true;
+        for (QPDFTokenizer::Token t = Next(); t.getType() != QPDFTokenizer::tt_array_close; t = Next()) {
+            const QPDFTokenizer::Token gen = Next();
+            const QPDFTokenizer::Token r = Next();
+            if (!t.isInteger() || !gen.isInteger() || !r.isWord("R"))
+                throw TNotQuick{};
+            keys.Kids.emplace_back(QUtil::string_to_int(t.getValue().c_str()),
+                                   QUtil::string_to_int(gen.getValue().c_str()));
+        }
+    }
+
+    // Skips a value that starts with `first`; a reference is two integers and R,
+    // which need no lookahead here as the next key is a name.
+    void SkipValue(const QPDFTokenizer::Token& first)
+    {
+        int depth = 0;
+        for (QPDFTokenizer::Token t = first;; t = Next()) {
+            switch (t.getType()) {
+            case QPDFTokenizer::tt_dict_open:
+            case QPDFTokenizer::tt_array_open:
+                ++depth;
+                break;
+            case QPDFTokenizer::tt_dict_close:
+            case QPDFTokenizer::tt_array_close:
+                --depth;
+                break;
+            case QPDFTokenizer::tt_bad:
+            case QPDFTokenizer::tt_eof:
+            case QPDFTokenizer::tt_brace_open:
+            case QPDFTokenizer::tt_brace_close:
+                throw TNotQuick{};
+            default:
+                break;
+            }
+            if (depth < 0)
+                throw TNotQuick{};
+            if (depth == 0)
+                return;
+        }
+    }
+
+    std::shared_ptr<InputSource> m_input;
+    QPDFTokenizer m_tokenizer;
+};
+
 class TTreeWalk
 {
 public:
@@ -36,36 +130,28 @@ public:
     {
         if (!m_visited.insert(node).second)
             throw TNotQuick{}; // a loop, or a page listed twice
-        QPDFObjectHandle dict = nodeObject(node);
-        if (!dict.isDictionary())
-            throw TNotQuick{};
-        if (!dict.hasKey("/Kids")) {
-            if (!dict.getKey("/Type").isNameAndEquals("/Page"))
+        const TNodeKeys keys = nodeKeys(node);
+        if (!keys.HasKids) {
+            if (!keys.IsPage)
                 throw TNotQuick{};
             return 1;
         }
-        QPDFObjectHandle kids = dict.getKey("/Kids");
-        if (!kids.isArray())
-            throw TNotQuick{};
         std::size_t pages = 0;
-        for (const QPDFObjectHandle& kid : kids.aitems()) {
-            if (!kid.isIndirect())
-                throw TNotQuick{};
-            pages += countBelow(kid.getObjGen());
-        }
+        for (const QPDFObjGen& kid : keys.Kids)
+            pages += countBelow(kid);
         return pages;
     }
 
 private:
-    // The node's object: parsed alone when it sits in an object stream, through
-    // the parser's own cache otherwise (a plain object is read alone anyway).
-    QPDFObjectHandle nodeObject(QPDFObjGen node)
+    // A node in an object stream is scanned in the stream's decoded data; any
+    // other through the parser, which reads a plain object alone anyway.
+    TNodeKeys nodeKeys(QPDFObjGen node)
     {
         const auto entry = m_xref.find(node);
         if (entry == m_xref.end())
             throw TNotQuick{};
         if (entry->second.getType() != 2)
-            return m_pdf.getObject(node);
+            return parsedKeys(m_pdf.getObject(node));
         const TObjectStream& stream = objectStream(entry->second.getObjStreamNumber());
         const auto index = static_cast<std::size_t>(entry->second.getObjStreamIndex());
         if (node.getGen() != 0 || index >= stream.Objects.size() ||
@@ -73,9 +159,27 @@ private:
             throw TNotQuick{};
         auto input = std::make_shared<BufferInputSource>("object stream", stream.Data.get());
         input->seek(stream.Objects[index].second, SEEK_SET);
-        QPDFTokenizer tokenizer;
-        bool empty = false;
-        return QPDFObjectHandle::parse(input, "page tree node", tokenizer, empty, nullptr, &m_pdf);
+        return TNodeScanner(input).Scan();
+    }
+
+    static TNodeKeys parsedKeys(QPDFObjectHandle dict)
+    {
+        if (!dict.isDictionary())
+            throw TNotQuick{};
+        TNodeKeys keys;
+        keys.IsPage = dict.getKey("/Type").isNameAndEquals("/Page");
+        keys.HasKids = dict.hasKey("/Kids");
+        if (!keys.HasKids)
+            return keys;
+        QPDFObjectHandle kids = dict.getKey("/Kids");
+        if (!kids.isArray())
+            throw TNotQuick{};
+        for (const QPDFObjectHandle& kid : kids.aitems()) {
+            if (!kid.isIndirect())
+                throw TNotQuick{};
+            keys.Kids.push_back(kid.getObjGen());
+        }
+        return keys;
     }
 
     const TObjectStream& objectStream(int number)
