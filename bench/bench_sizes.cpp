@@ -40,7 +40,7 @@ struct TSizes
 {
     int ManualPages = 566;
     int CountedFiles = 100;
-    std::vector<int> MergeCopies{1, 18};
+    std::vector<int> MergeCopies{18};
     bool Large = false;
     int Reps = 5;
 };
@@ -122,10 +122,10 @@ public:
     fs::path Dir() const { return m_dir; }
 
     // The manual, packed into object streams.
-    std::string Manual(int pages)
+    std::string Manual(int pages, const std::string& name)
     {
         const std::string plain = (m_dir / "plain.pdf").string();
-        const std::string packed = (m_dir / "manual.pdf").string();
+        const std::string packed = (m_dir / (name + ".pdf")).string();
         std::ofstream(m_dir / "manual.ps") << ManualProgram;
         const bool ok = RunCommand({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite",
                                     "-sOutputFile=" + plain, "-dNPAGES=" + std::to_string(pages),
@@ -216,7 +216,7 @@ TSizes ParseSizes(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--short")
-            sizes = {40, 10, {3}, false, 5};
+            sizes = {40, 10, {}, false, 5};
         else if (a == "--large")
             sizes.Large = true;
         else if (a == "--reps" && i + 1 < argc)
@@ -231,13 +231,16 @@ int main(int argc, char** argv)
 {
     const TSizes sizes = ParseSizes(argc, argv);
     TInputs inputs;
-    const std::string manual = inputs.Manual(sizes.ManualPages);
-    if (manual.empty()) {
+    const std::string manual = inputs.Manual(sizes.ManualPages, "manual");
+    // The smallest merge: two halves (a merge takes two files at least).
+    const std::string half = inputs.Manual(sizes.ManualPages / 2, "half");
+    if (manual.empty() || half.empty()) {
         std::fprintf(stderr, "gs or qpdf could not make the manual\n");
         return 1;
     }
     const int reps = sizes.Reps;
     BenchCount(inputs.Copies(manual, sizes.CountedFiles, "counted"), reps);
+    BenchMerge(inputs.Copies(half, 2, "half"), sizes.ManualPages / 2 * 2, inputs.Dir(), reps);
     for (const int copies : sizes.MergeCopies)
         BenchMerge(inputs.Copies(manual, copies, "part"), copies * sizes.ManualPages, inputs.Dir(), reps);
     BenchSplit(manual, sizes.ManualPages, 1, inputs.Dir(), reps);
