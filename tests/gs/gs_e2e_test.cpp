@@ -106,6 +106,16 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     EXPECT_FALSE(fs::exists(m_dir / "piped.pdf"));
 }
 
+} // namespace
+
+// Names the engine in test names instead of its bytes.
+void PrintTo(TEngineKind kind, std::ostream* os)
+{
+    *os << EngineName(kind);
+}
+
+namespace {
+
 // Both engines; the exact one writes the pieces on two threads, and its
 // notices and what a failure leaves must still be those of one.
 class GsEndToEndSplit : public GsEndToEnd, public testing::WithParamInterface<TEngineKind>
