@@ -839,23 +839,34 @@ public:
         return source;
     }
 
+    // A source whose pages are in: dropped on the reading thread before it reads
+    // the next input (dropping a parsed file costs a tenth of a merge).
+    void Retire(std::unique_ptr<ExactEngineSource> source) { m_retired = std::move(source); }
+
 private:
+    std::unique_ptr<ExactEngineSource> Read(std::size_t index)
+    {
+        return std::make_unique<ExactEngineSource>(m_inputs[index].Path, m_closeBetweenReads, m_memoryBudget);
+    }
+
     std::future<std::unique_ptr<ExactEngineSource>> Start(std::size_t index)
     {
-        auto read = [this, index] {
-            return std::make_unique<ExactEngineSource>(m_inputs[index].Path, m_closeBetweenReads,
-                                                       m_memoryBudget);
-        };
+        std::shared_ptr<ExactEngineSource> retired = std::move(m_retired);
         try {
-            return std::async(std::launch::async, read);
+            return std::async(std::launch::async, [this, index, retired = std::move(retired)]() mutable {
+                retired.reset();
+                return Read(index);
+            });
         } catch (const std::system_error&) {
-            return std::async(std::launch::deferred, read); // no thread to spare: read when taken
+            // No thread to spare: read when taken.
+            return std::async(std::launch::deferred, [this, index] { return Read(index); });
         }
     }
 
     const std::vector<TMergeInput>& m_inputs;
     bool m_closeBetweenReads;
     std::uintmax_t& m_memoryBudget;
+    std::unique_ptr<ExactEngineSource> m_retired;
     std::future<std::unique_ptr<ExactEngineSource>> m_next;
 };
 
@@ -894,7 +905,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             out.AddFileBookmark(input.Title, source, map);
             out.AddDocumentParts(source, map, input.Title);
             source.TakeWarnings(sourceWarnings);
-            current.reset();
+            reader.Retire(std::move(current));
         }
         context = outPath;
         out.Write(outPath);
