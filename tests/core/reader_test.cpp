@@ -168,6 +168,27 @@ std::vector<TLayout> Layouts()
              return Rewritten(dir, nested, "nested_os", {"--object-streams=generate"});
          },
          4, false, true},
+        // Keys that only look like the tree's: a /Kids inside a nested
+        // dictionary, in a string, and a reference before them.
+        {"decoy_keys_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string decoy = "<< /Type /Page /Parent 2 0 R /Resources << /Kids [3 0 R 3 0 R] >> "
+                                       "/T (a /Kids [3 0 R] >> string) /MediaBox [0 0 200 200] >>";
+             const std::string path = dir.write(
+                 "decoys.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", decoy, decoy}));
+             return Rewritten(dir, path, "decoys_os", {"--object-streams=generate"});
+         },
+         2, false, true},
+        // /Kids as a reference to an array: the whole walk answers.
+        {"kids_by_reference_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string path = dir.write(
+                 "kidsref.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids 5 0 R /Count 2 >>", Page, Page, Kids({3, 4})}));
+             return Rewritten(dir, path, "kidsref_os", {"--object-streams=generate"});
+         },
+         2, false, true},
         {"cr_line_ends", hand("cr", BuildPdf(SimpleObjects(10), "\r")), 10, false, true},
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
