@@ -250,11 +250,15 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(probe.Pages, layout.Pages);
     }
     // The batch gives the same answers in the same order.
-    const std::vector<TListProbe> batch = ProbePdfsForList({m_plain, path, m_plain}, 2);
+    std::vector<int> told(3, 0);
+    const std::vector<TListProbe> batch = ProbePdfsForList(
+        {m_plain, path, m_plain}, 2, [&](std::size_t i, const TListProbe& p) { told.at(i) += p.Pages + 1; });
     ASSERT_EQ(batch.size(), 3U);
     EXPECT_EQ(batch[1].Pages, probe.Pages);
     EXPECT_EQ(batch[1].Encrypted, probe.Encrypted);
     EXPECT_EQ(batch[2].Pages, 6);
+    // Each file told once, with its own answer.
+    EXPECT_EQ(told, (std::vector<int>{7, probe.Pages + 1, 7}));
 
     // What the reader itself says.
     const TPdfFacts facts = ReadPdfFacts(path);
