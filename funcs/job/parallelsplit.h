@@ -12,7 +12,7 @@
 
 // A second reader holds its own parsed copy of the source, which costs a few
 // times the file's size: above this size a split keeps to one thread.
-inline constexpr std::uint64_t ParallelSplitSourceBudget = 64u << 20;
+inline constexpr std::uint64_t ParallelSplitSourceBudget = 64U << 20;
 
 // How many threads may write this split's pieces: two for an every-N split by
 // the exact engine (Ghostscript's library runs one instance per process) with
