@@ -3,11 +3,45 @@
 #include "text/strutil.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// A name as compared when no file answers to it.
+std::string CleanName(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(plat::fsPath(path), ec);
+    return plat::fsText((ec ? plat::fsPath(path) : absolute).lexically_normal());
+}
+
+bool SameSpelling(const std::string& a, const std::string& b)
+{
+    return plat::CaseFoldedNames ? SameTextAscii(a, b) : a == b;
+}
+
+bool SameFile(const std::string& a, const std::optional<plat::FileIdentity>& idA, const std::string& b,
+              const std::optional<plat::FileIdentity>& idB)
+{
+    if (SameSpelling(a, b))
+        return true;
+    if (idA && idB)
+        return *idA == *idB;
+    return SameSpelling(CleanName(a), CleanName(b));
+}
+
+} // namespace
 
 bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& path)
 {
-    return std::any_of(rows.begin(), rows.end(),
-                       [&](const TMergeListRow& row) { return SameTextAscii(row.Path, path); });
+    const std::optional<plat::FileIdentity> identity = plat::fileIdentity(path);
+    return std::any_of(rows.begin(), rows.end(), [&](const TMergeListRow& row) {
+        // The file it was counted from; asked again only for a row not counted.
+        const std::optional<plat::FileIdentity> rowIdentity =
+            row.Stamp ? std::optional(row.Stamp->Identity) : plat::fileIdentity(row.Path);
+        return SameFile(row.Path, rowIdentity, path, identity);
+    });
 }
 
 bool RowCountHolds(const TMergeListRow& row)

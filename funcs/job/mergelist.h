@@ -33,8 +33,11 @@ struct TMergeListRow
     // Page selections and rotations per row come here, read by the job's plan.
 };
 
-// Whether a row already lists this path: the same text with only the ASCII
-// letters' case folded, as the list has always compared.
+// Whether a row already lists this file: the same file on disk whatever way
+// reaches it (a link, "//", ".."), or, for a name that reaches no file, the same
+// spelling once made absolute and cleaned of "." and "..". Names that differ only
+// in case are two files where the file system tells case apart. A counted row's
+// file is the one its stamp names.
 bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& path);
 
 // Whether the row's count still describes its file: the reader's count, and the
