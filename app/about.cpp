@@ -4,6 +4,7 @@
 #include "uiseam.h"
 #include "widgetstyle.h"
 
+#include <QCoreApplication>
 #include <QStyle>
 #include <QUrl>
 
@@ -13,22 +14,32 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
 {
     m_ui->setupUi(this);
 
-    // The window at 13 pixels, the link lines at 11.
+    // The window at 13 pixels, the link lines and the credits at 11.
     ApplyWindowFont(this, 13);
-    for (QWidget* label : {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7})
+    for (QWidget* label : {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->licenceCaption,
+                           m_ui->licenceLabel, m_ui->creditsLabel})
         SetPixelHeight(label, 11);
 
     m_ui->Label6->setText(QString::fromLatin1(MakerWebAddress));
     m_ui->Label7->setText(QString::fromLatin1(SupportAddress));
+    m_ui->versionLabel->setText(QCoreApplication::applicationVersion());
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
-    for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7})
+    for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7,
+                          m_ui->versionLabel, m_ui->licenceCaption, m_ui->licenceLabel})
         label->adjustSize();
-    setFixedSize(369, 177);
+    // The version follows the product's name on its line.
+    m_ui->versionLabel->move(m_ui->Label1->x() + m_ui->Label1->width() +
+                                 fontMetrics().horizontalAdvance(QLatin1Char(' ')),
+                             m_ui->Label1->y());
+    // Grown from the classic 177 pixels by the credits beneath the links.
+    setFixedSize(369, 208);
 
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(new TClickableLabel(m_ui->Label6), &TClickableLabel::clicked, this, &TfrmAbout::Label6Click);
     connect(new TClickableLabel(m_ui->Label7), &TClickableLabel::clicked, this, &TfrmAbout::Label7Click);
+    connect(new TClickableLabel(m_ui->licenceLabel), &TClickableLabel::clicked, this,
+            &TfrmAbout::OpenLicence);
 
     FormCreate();
 }
@@ -49,4 +60,9 @@ void TfrmAbout::Label7Click(QObject* from)
 {
     if (auto* label = qobject_cast<QLabel*>(from))
         uiSeam().openUrl(QUrl(QStringLiteral("mailto:") + label->text()));
+}
+
+void TfrmAbout::OpenLicence()
+{
+    uiSeam().openUrl(QUrl(QString::fromLatin1(LicenceUrl)));
 }

@@ -9,6 +9,8 @@ TPlicoraApplication::TPlicoraApplication(int& argc, char** argv) : QApplication(
     // The maker's name: without one, the user's settings (the Options window's
     // choice) cannot be stored.
     setOrganizationName(QStringLiteral("Tarvex"));
+    // About shows it; the build gives it, from the project's version.
+    setApplicationVersion(QStringLiteral(PLICORA_VERSION));
 }
 
 bool TPlicoraApplication::notify(QObject* receiver, QEvent* event)

@@ -1,50 +1,32 @@
-// Start-up: the application object, the main window, the progress window hidden,
-// the files named on the command line, then the event loop until the main window
-// closes.
+// Start-up: --help and --version answered, the application object, the files
+// named on the command line, the main window, the progress window hidden, then
+// the event loop until the main window closes.
 #include "application.h"
 #include "mainform.h"
 #include "output/signalguard.h"
 #include "pgbar.h"
+#include "startoptions.h"
 
 #include <QIcon>
 #include <QImageReader>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
-namespace {
-
-bool IsSet(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
-// Without a display Qt aborts with a text that blames the installation; the
-// reason and the way out are ours to say.
-bool HasDisplay(int argc, char** argv)
-{
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true; // the desktop is always there
-#endif
-    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM"))
-        return true;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
+    switch (EarlyAnswer(argc, argv)) {
+    case TEarlyAnswer::Help:
+        std::fputs(HelpText().c_str(), stdout);
+        return 0;
+    case TEarlyAnswer::Version:
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case TEarlyAnswer::None:
+        break;
+    }
+    // Without a display Qt aborts with a text that blames the installation; the
+    // reason and the way out are ours to say.
     if (!HasDisplay(argc, argv)) {
-        std::fputs(
-            "plicora: no display to show its window on (DISPLAY and WAYLAND_DISPLAY are unset); "
-            "start it in a desktop session, or on a virtual X server: xvfb-run plicora [file.pdf...]\n",
-            stderr);
+        std::fputs(NoDisplayMessage(argv[0]).c_str(), stderr);
         return 1;
     }
 
@@ -53,6 +35,16 @@ int main(int argc, char** argv)
     InstallSignalGuard();
     Q_INIT_RESOURCE(plicora);
     TPlicoraApplication application(argc, argv);
+    // Qt has taken out its own options by now: what is left names files, unless
+    // it looks like an option, which is refused rather than opened.
+    QStringList files = QCoreApplication::arguments();
+    files.removeFirst();
+    const QString unknown = TakeFileArguments(files);
+    if (!unknown.isEmpty()) {
+        std::fputs(UnknownOptionMessage(unknown).c_str(), stderr);
+        return 2;
+    }
+
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.plicora.Plicora"));
@@ -65,10 +57,6 @@ int main(int argc, char** argv)
     frmMain = &mainWindow;
     TfrmProgress progressWindow;
     frmProgress = &progressWindow;
-
-    // Qt has taken out its own options by now: what is left names files.
-    QStringList files = QCoreApplication::arguments();
-    files.removeFirst();
 
     mainWindow.show();
     if (!files.isEmpty())

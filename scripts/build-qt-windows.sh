@@ -147,11 +147,12 @@ common=(
 # Static; Qt's own copies of zlib, pcre2, libpng, harfbuzz, freetype and
 # double-conversion (mingw's zlib would be its DLL's import library). FreeType
 # brings the offscreen platform the window tests run on. No network, SQL, D-Bus,
-# OpenGL, printing, XML module, concurrent, JPEG or GIF: the windows need none of
-# them. Debian's tarball lacks wintab.h, which only the tablet events need.
+# OpenGL (nor dynamicgl, which 6.4's Windows plugin needs with it), printing, XML
+# module, concurrent, JPEG or GIF: the windows need none of them. Debian's
+# tarball lacks wintab.h, which only the tablet events need.
 step configure-qtbase cmake -S "$build/qtbase" -B "$build/qtbase-build" "${common[@]}" \
   -DBUILD_SHARED_LIBS=OFF -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
-  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF \
   -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF \
   -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_vulkan=OFF \
   -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_glib=OFF \

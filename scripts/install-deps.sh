@@ -8,9 +8,9 @@ packages=(
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  qpdf poppler-utils
+  qpdf poppler-utils python3-pikepdf      # independent checkers for the tests
   desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
-  dpkg-dev                                # dpkg-shlibdeps, for the package's Depends
+  dpkg-dev file                           # dpkg-shlibdeps and what it needs, for the package's Depends
   xvfb xauth                              # the drag test needs a real X server
 )
 # --packages p1 p2 ...: only those (the Windows scripts' own tools).
@@ -23,7 +23,7 @@ for extra in "$@"; do
   case "$extra" in
     --gui-tools) packages+=(xdotool x11-apps imagemagick) ;; # the screenshot script
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;                # the libFuzzer build
-    --ci-checks) packages+=(clang-format g++-mingw-w64-x86-64-posix) ;; # format and Win32 checks
+    --ci-checks) packages+=(clang-format g++-mingw-w64-x86-64-posix lintian) ;; # format, Win32 and package checks
     *) echo "unknown option: $extra" >&2; exit 2 ;;
   esac
 done

@@ -5,6 +5,9 @@
 # made here first: from inside Wine no Linux program can help.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# File names outside ASCII (in the tests, and under Wine, which takes its code
+# page from the locale) need a UTF-8 locale; a bare machine or `env -i` sets none.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 root="$PWD"
 build="$root/build-win64"
 t0=$SECONDS

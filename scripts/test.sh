@@ -5,6 +5,9 @@
 # and a run that finds no test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# File names outside ASCII (in the tests, and under Wine, which takes its code
+# page from the locale) need a UTF-8 locale; a bare machine or `env -i` sets none.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 scripts/install-deps.sh
 jobs="$(nproc)"
 all=(-DBUILD_TESTING=ON -DPLICORA_BUILD_GUI=ON -DPLICORA_BUILD_CLI=ON -DPLICORA_FUZZ=OFF)

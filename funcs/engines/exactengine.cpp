@@ -1,5 +1,6 @@
 #include "engines/exactengine.h"
 
+#include "engines/exactdocument.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -99,6 +100,7 @@ struct TPageMap
 {
     int First = 0;
     std::vector<QPDFObjectHandle> Pages;
+    std::map<QPDFObjGen, QPDFObjectHandle> Annots; // source annotation -> its copy
 
     QPDFObjectHandle At(int index) const
     {
@@ -144,6 +146,7 @@ struct ExactEngineSource
     std::map<std::string, TDest> NameDests;   // /Root /Dests, keyed by name ("/chap1")
     std::map<std::string, TDest> StringDests; // the /Dests name tree, keyed by UTF-8 text
     std::vector<TBookmark> Bookmarks;
+    std::unique_ptr<TDocumentSource> Document; // page labels, information, files, layers, tagging
     bool ObjectStreams = false;
     bool SharedResources = false;
     std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
@@ -186,6 +189,7 @@ struct ExactEngineSource
             Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
         }
         DetachLinkTargets();
+        Document = std::make_unique<TDocumentSource>(*Pdf, Path, Pages, PageIndex, Notes);
         if (ClosedInput)
             ClosedInput->stayOpen(false);
     }
@@ -364,13 +368,14 @@ struct TAnnotSlots
     std::vector<std::vector<QPDFObjectHandle>> PerPage;
     std::vector<QPDFObjectHandle> Widgets;                        // the source's, in order
     std::vector<std::pair<std::size_t, std::size_t>> WidgetSlots; // (page, slot) of each
+    std::map<QPDFObjGen, QPDFObjectHandle> Copies;                // source annotation -> its copy
 };
 
 // The PDF being written, built up from one or more sources.
 class TOutput
 {
 public:
-    TOutput()
+    TOutput() : m_parts(m_pdf)
     {
         m_pdf.emptyPDF();
         m_pdf.setSuppressWarnings(true);
@@ -421,6 +426,13 @@ public:
         m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, false);
     }
 
+    // What the source carries beside the pages just copied; title names its
+    // layers in a merge.
+    void AddDocumentParts(ExactEngineSource& source, const TPageMap& map, const std::string& title)
+    {
+        m_parts.Add(*source.Document, {map.First, map.Pages, map.Annots}, title);
+    }
+
     void Write(const std::string& path)
     {
         QPDFObjectHandle root = m_pdf.getRoot();
@@ -440,6 +452,7 @@ public:
                 tree.insert(name, dest);
             root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
         }
+        m_parts.Finish();
         QPDFWriter writer(m_pdf, path.c_str());
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
@@ -588,6 +601,7 @@ private:
     }
 
     QPDF m_pdf;
+    TDocumentParts m_parts;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     QPDFObjectHandle m_outlines;
     int m_visibleTop = 0;
@@ -615,6 +629,7 @@ void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap
     const TRenames renames = AddNamedDests(source, map);
     const std::vector<QPDFObjectHandle> newFields = CopyWidgets(source, slots);
     AddFields(newFields, PlaceAnnotations(slots, map, renames));
+    map.Annots = std::move(slots.Copies);
 }
 
 // The page goes over without its annotations (copied with their fields by
@@ -662,6 +677,8 @@ void TOutput::SlotAnnotations(ExactEngineSource& source, QPDFObjectHandle annots
             // copying does.
             pageSlots.push_back(
                 m_pdf.copyForeignObject(annot.isIndirect() ? annot : source.Pdf->makeIndirectObject(annot)));
+            if (annot.isIndirect())
+                slots.Copies.emplace(annot.getObjGen(), pageSlots.back());
         }
     }
 }
@@ -679,8 +696,11 @@ std::vector<QPDFObjectHandle> TOutput::CopyWidgets(ExactEngineSource& source, TA
                                  QPDFMatrix(), source.Pdf.get(), source.Form.get());
     if (newAnnots.size() != slots.Widgets.size())
         throw std::runtime_error("the form fields could not be copied");
-    for (std::size_t w = 0; w < slots.Widgets.size(); ++w)
+    for (std::size_t w = 0; w < slots.Widgets.size(); ++w) {
         slots.PerPage[slots.WidgetSlots[w].first][slots.WidgetSlots[w].second] = newAnnots[w];
+        if (slots.Widgets[w].isIndirect())
+            slots.Copies.emplace(slots.Widgets[w].getObjGen(), newAnnots[w]);
+    }
     return newFields;
 }
 
@@ -821,6 +841,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
                     onPage(index + 1);
             });
             out.AddFileBookmark(input.Title, source, map);
+            out.AddDocumentParts(source, map, input.Title);
             source.TakeWarnings(sourceWarnings);
             current.reset();
         }
@@ -867,6 +888,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
                 onPage(index + 1);
         });
         out.AddTopBookmarks(source, map);
+        out.AddDocumentParts(source, map, {});
         if (source.SharedResources)
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;

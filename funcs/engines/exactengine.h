@@ -1,7 +1,9 @@
 // The exact-copy engine: pages go into the output as they are (content streams,
 // fonts and images untouched) by libqpdf, together with what a user keeps a PDF
 // for: bookmarks, internal and external links, named destinations and form
-// fields. Links and bookmarks whose targets are not written are left out.
+// fields. Links and bookmarks whose targets are not written are left out. What
+// the document carries beside its pages (labels, information, embedded files,
+// layers, tagging) goes along too: see exactdocument.h.
 #pragma once
 
 #include "engines/pdfengine.h"
@@ -22,14 +24,17 @@ public:
 
     // Merge: every page of every input in list order; each input becomes one
     // closed top-level bookmark (its Title) on its first page, holding that
-    // input's own bookmarks. Clashing form field names and named destinations
-    // of later inputs are renamed. onPage gets the page number within its input.
+    // input's own bookmarks. Clashing form field names, named destinations,
+    // embedded files and structure types of later inputs are renamed. The output
+    // takes the first input's information and language, every input's page
+    // labels, files, layers and tags. onPage gets the page number within its input.
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                         const TPageReport& onPage) override;
 
     // The source is read once; each piece keeps the bookmarks, links and named
-    // destinations that point into it, the form fields of its pages and only the
-    // resources its pages use. onPage gets the page number in the source.
+    // destinations that point into it, the form fields, labels and structure
+    // elements of its pages, only the resources its pages use, and the source's
+    // information, files and layers. onPage gets the page number in the source.
     TEngineResult OpenSource(const std::string& source) override;
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                              const TPageReport& onPage) override;

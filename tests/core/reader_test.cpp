@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 #ifndef _WIN32
@@ -115,6 +116,11 @@ std::string Rewritten(const TempDir& dir, const std::string& plain, const char* 
     args.push_back(plain);
     args.push_back(out);
     return Qpdf(args) ? out : std::string();
+}
+
+void PrintTo(const TLayout& c, std::ostream* os)
+{
+    *os << c.Name;
 }
 
 std::vector<TLayout> Layouts()

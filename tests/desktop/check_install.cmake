@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that every file a desktop
-# and a package need is there, and that the desktop entry and the metainfo name
-# what is installed.
+# and a package need is there, that the desktop entry and the metainfo name what
+# is installed, and that the release notes know the version.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
@@ -15,7 +15,10 @@ foreach(path
     share/applications/${id}.desktop
     share/metainfo/${id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${id}.svg
-    share/man/man1/plicora-cli.1)
+    share/man/man1/plicora.1.gz
+    share/man/man1/plicora-cli.1.gz
+    share/doc/plicora/copyright
+    share/doc/plicora/changelog.gz)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
   endif()
@@ -30,6 +33,15 @@ foreach(line "Exec=plicora %F" "Icon=${id}" "MimeType=application/pdf;" "Categor
 endforeach()
 
 file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
+# A new version is a new entry in the package's changelog and in the metainfo's
+# releases.
+file(STRINGS ${DATA_DIR}/changelog top LIMIT_COUNT 1)
+if(NOT top MATCHES "^plicora \\(${VERSION}\\) ")
+  message(FATAL_ERROR "the changelog's last entry is not version ${VERSION}: '${top}'")
+endif()
+if(NOT metainfo MATCHES "<releases>[ \n]*<release version=\"${VERSION}\"")
+  message(FATAL_ERROR "the metainfo's newest release is not version ${VERSION}")
+endif()
 string(FIND "${metainfo}" "<launchable type=\"desktop-id\">${id}.desktop</launchable>" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "the metainfo does not launch ${id}.desktop")

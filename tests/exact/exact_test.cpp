@@ -7,23 +7,25 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 namespace {
 
 struct TFixtures
 {
     TempDir Dir;
-    std::string Structured, FormA, FormB, Packed, Shared, Plain;
+    std::string Structured, FormA, FormB, Packed, Shared, Plain, CarryA, CarryB;
     bool Ok = false;
 
     TFixtures()
         : Structured(Dir.str() + "structured.pdf"), FormA(Dir.str() + "form-a.pdf"),
           FormB(Dir.str() + "form-b.pdf"), Packed(Dir.str() + "packed.pdf"), Shared(Dir.str() + "shared.pdf"),
-          Plain(Dir.str() + "plain.pdf")
+          Plain(Dir.str() + "plain.pdf"), CarryA(Dir.str() + "carry-a.pdf"), CarryB(Dir.str() + "carry-b.pdf")
     {
         Ok = MakeStructuredPdf(Structured) && MakeFormPdf(Dir.str(), FormA, "Alice") &&
              MakeFormPdf(Dir.str(), FormB, "Bob") && MakePackedPdf(Structured, Packed) &&
-             MakeSharedResourcesPdf(Shared) && MakeTestPdf(Plain, 3);
+             MakeSharedResourcesPdf(Shared) && MakeTestPdf(Plain, 3) && MakeCarryingPdf(CarryA, 'A') &&
+             MakeCarryingPdf(CarryB, 'B');
     }
 };
 
@@ -62,6 +64,22 @@ std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> 
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+// Title and the rest from source; Producer and the modification date new, the
+// same in Info and XMP. A merged file claims no conformance its inputs claimed.
+void ExpectInformation(const std::string& path, const std::string& source, bool merged)
+{
+    std::map<std::string, std::string> info = PdfInfo(path), from = PdfInfo(source);
+    for (const char* key : {"Title", "Author", "Subject", "Keywords", "CreationDate"})
+        EXPECT_EQ(info[key], from[key]) << key;
+    EXPECT_EQ(info["Producer"], "Tarvex Plicora");
+    if (!from["XMP"].empty()) {
+        EXPECT_NE(info["XMP"].find("Tarvex Plicora"), std::string::npos) << info["XMP"];
+        EXPECT_NE(info["XMP"].find(info["ModDate"]), std::string::npos) << info["XMP"];
+        EXPECT_EQ(info["XMP"].find("pdfaid:part>") != std::string::npos,
+                  !merged && from["XMP"].find("pdfaid:part>") != std::string::npos);
+    }
 }
 
 TEST_F(ExactTest, MergeKeepsTextBookmarksLinksDestinationsAndFields)
@@ -134,14 +152,88 @@ TEST_F(ExactTest, MergeOfPlainFilesReportsEachFilesPages)
     EXPECT_EQ(ReadPdfFacts(out).Bookmarks, (std::vector<std::string>{"a @1", "b @4"}));
 }
 
+struct TCarryCase
+{
+    std::vector<std::string TFixtures::*> Inputs;
+    std::vector<std::string> Labels;
+    std::vector<std::string> Files;
+    std::string Tags; // check_tags.py's summary: the merge claims tagging only when every file has it
+};
+void PrintTo(const TCarryCase& c, std::ostream* os)
+{
+    *os << c.Inputs.size() << " files";
+}
+
+class ExactCarryTest : public ExactTest, public ::testing::WithParamInterface<TCarryCase>
+{
+};
+
+// Each file's labels, files, layers and tags, the first file's information.
+TEST_P(ExactCarryTest, MergeCarriesWhatEachFileCarries)
+{
+    const TFixtures& f = Fixtures();
+    std::vector<TMergeInput> inputs;
+    for (const auto input : GetParam().Inputs)
+        inputs.push_back({f.*input, f.*input == f.CarryA ? "a" : f.*input == f.CarryB ? "b" : "plain"});
+    const std::string out = Output("carried.pdf");
+    const TEngineResult result = MakeExactEngine()->Merge(inputs, out, {});
+    ASSERT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(QpdfCheckPasses(out));
+    const TPdfFacts facts = ReadPdfFacts(out);
+    EXPECT_EQ(facts.Labels, GetParam().Labels);
+    EXPECT_EQ(facts.Files, GetParam().Files);
+    EXPECT_EQ(facts.Lang, "en-GB");
+    // Each file's layers keep their default states, apart from the other's of the same names.
+    EXPECT_EQ(facts.Layers, (std::vector<std::string>{"Notes on", "Grid on", "Notes off", "Grid on"}));
+    // The second file's "Heading" means another level: renamed, as its elements' type.
+    EXPECT_EQ(facts.RoleMap,
+              (std::map<std::string, std::string>{{"/Heading", "/H1"}, {"/Heading-2", "/H2"}}));
+    if (const std::string why = MissingDocumentTools(); !why.empty())
+        GTEST_SKIP() << why;
+    std::vector<std::string> images, structure;
+    for (const TMergeInput& input : inputs) {
+        for (std::string& image : PageImages(input.Path))
+            images.push_back(image);
+        for (std::string line : StructureText(input.Path)) // IDs stay unique: the second file's is renamed
+            structure.push_back(
+                input.Path == f.CarryB && line == "  H2 <h-1> (block)" ? "  H2 <h-1-2> (block)" : line);
+    }
+    EXPECT_EQ(PageImages(out), images);
+    EXPECT_EQ(StructureText(out), structure);
+    EXPECT_EQ(TagCheck(out), std::vector<std::string>{GetParam().Tags}) << "pikepdf finds";
+    ExpectInformation(out, f.CarryA, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ExactCarryTest,
+    ::testing::Values(
+        TCarryCase{{&TFixtures::CarryA, &TFixtures::CarryB},
+                   {"i", "ii", "A-1", "i", "ii", "A-1"},
+                   {"notes.txt: A notes", "notes.txt-2: B notes", "@2 -> notes.txt", "@5 -> notes.txt-2"},
+                   "elements=12 marked=true mcids=12 refs=14"},
+        // A file without labels gets the plain page numbers.
+        TCarryCase{{&TFixtures::CarryA, &TFixtures::Plain, &TFixtures::CarryB},
+                   {"i", "ii", "A-1", "4", "5", "6", "i", "ii", "A-1"},
+                   {"notes.txt: A notes", "notes.txt-2: B notes", "@2 -> notes.txt", "@8 -> notes.txt-2"},
+                   "elements=12 marked=false mcids=12 refs=14"}));
+
 struct TSplitCase
 {
     int First;
     int Last;
-    std::vector<std::string> Bookmarks;
-    std::vector<std::string> Links;
-    std::map<std::string, int> NamedDests;
+    std::vector<std::string> Bookmarks = {};
+    std::vector<std::string> Links = {};
+    std::map<std::string, int> NamedDests = {};
+    std::string TFixtures::*Source = &TFixtures::Structured;
+    std::vector<std::string> Labels = {}; // when the source has labels
+    std::vector<std::string> Files = {};
+    std::string Tags = {}; // check_tags.py's summary, when the source is tagged
 };
+// Test names show the piece's pages, not the case's bytes.
+void PrintTo(const TSplitCase& c, std::ostream* os)
+{
+    *os << "pages " << c.First << "-" << c.Last;
+}
 
 class ExactSplitTest : public ExactTest, public ::testing::WithParamInterface<TSplitCase>
 {
@@ -151,10 +243,11 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
 {
     const TFixtures& f = Fixtures();
     const TSplitCase& c = GetParam();
+    const std::string& source = f.*c.Source;
     auto engine = MakeExactEngine();
-    ASSERT_TRUE(engine->OpenSource(f.Structured).Ok);
+    ASSERT_TRUE(engine->OpenSource(source).Ok);
     // Another piece first: the source is read once and must serve every piece alike.
-    ASSERT_TRUE(engine->WritePiece(1, 4, Output("whole.pdf"), {}).Ok);
+    ASSERT_TRUE(engine->WritePiece(1, PdfPageCount(source), Output("whole.pdf"), {}).Ok);
     const std::string out = Output("piece.pdf");
     std::vector<std::int32_t> reported;
     const TEngineResult result =
@@ -165,7 +258,7 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
     std::vector<std::string> expectedTexts;
     for (int p = c.First; p <= c.Last; ++p) {
         expectedPages.push_back(p);
-        expectedTexts.push_back(PdfPageText(f.Structured, p));
+        expectedTexts.push_back(PdfPageText(source, p));
     }
     EXPECT_EQ(reported, expectedPages);
     EXPECT_TRUE(QpdfCheckPasses(out));
@@ -174,6 +267,28 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
     EXPECT_EQ(facts.Bookmarks, c.Bookmarks);
     EXPECT_EQ(facts.Links, c.Links);
     EXPECT_EQ(facts.NamedDests, c.NamedDests);
+
+    // What the document carries: each piece takes the source's.
+    const TPdfFacts from = ReadPdfFacts(source);
+    if (!c.Labels.empty()) {
+        EXPECT_EQ(facts.Labels, c.Labels);
+    }
+    EXPECT_EQ(facts.Files, c.Files);
+    EXPECT_EQ(facts.Lang, from.Lang);
+    EXPECT_EQ(facts.Layers, from.Layers);
+    EXPECT_EQ(facts.Marked, from.Marked);
+    if (const std::string why = MissingDocumentTools(); !why.empty())
+        GTEST_SKIP() << why;
+    const std::vector<std::string> images = PageImages(source);
+    EXPECT_EQ(PageImages(out),
+              std::vector<std::string>(images.begin() + c.First - 1, images.begin() + c.Last));
+    ExpectInformation(out, source, false);
+    if (!c.Tags.empty()) {
+        EXPECT_EQ(TagCheck(out), std::vector<std::string>{c.Tags}) << "pikepdf finds";
+    }
+    if (c.First == 1 && c.Last == PdfPageCount(source)) {
+        EXPECT_EQ(StructureText(out), StructureText(source)); // element for element
+    }
 }
 
 const std::string Uri = "https://example.org/plicora";
@@ -195,13 +310,38 @@ INSTANTIATE_TEST_SUITE_P(Pieces, ExactSplitTest,
                                         {"Chapter 1 @2", "  Section 1.1 @3 (closed)", "    Deep 1.1.1 @4",
                                          "Contents @1", "Chapter 2 @4"},
                                         {"1 -> 3", "1 -> 4", "1 -> " + Uri},
-                                        {{"chap2", 4}}}));
+                                        {{"chap2", 4}}},
+                             // Labels, tags: the elements of the piece's pages with their ancestors.
+                             TSplitCase{.First = 1,
+                                        .Last = 1,
+                                        .Source = &TFixtures::CarryA,
+                                        .Labels = {"i"},
+                                        .Files = {"notes.txt: A notes"},
+                                        .Tags = "elements=3 marked=true mcids=2 refs=2"},
+                             TSplitCase{.First = 2,
+                                        .Last = 3,
+                                        .Links = {"2 -> https://example.org/carry"},
+                                        .Source = &TFixtures::CarryA,
+                                        .Labels = {"ii", "A-1"},
+                                        .Files = {"notes.txt: A notes", "@1 -> notes.txt"},
+                                        .Tags = "elements=5 marked=true mcids=4 refs=5"},
+                             TSplitCase{.First = 1,
+                                        .Last = 3,
+                                        .Links = {"3 -> https://example.org/carry"},
+                                        .Source = &TFixtures::CarryA,
+                                        .Labels = {"i", "ii", "A-1"},
+                                        .Files = {"notes.txt: A notes", "@2 -> notes.txt"},
+                                        .Tags = "elements=6 marked=true mcids=6 refs=7"}));
 
 struct TFieldCase
 {
     int Page;
     std::vector<std::string> Fields;
 };
+void PrintTo(const TFieldCase& c, std::ostream* os)
+{
+    *os << "page " << c.Page;
+}
 
 class ExactFormSplitTest : public ExactTest, public ::testing::WithParamInterface<TFieldCase>
 {
@@ -252,6 +392,10 @@ struct TFailureCase
     TBadInput Input;
     std::string Says;
 };
+void PrintTo(const TFailureCase& c, std::ostream* os)
+{
+    *os << c.Says;
+}
 
 class ExactFailureTest : public ExactTest, public ::testing::WithParamInterface<TFailureCase>
 {

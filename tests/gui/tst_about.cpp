@@ -1,5 +1,5 @@
-// The About window: its texts, its look, and that each link reaches the desktop
-// through the seam with the right address.
+// The About window: its texts, its look, its version, and that each link reaches
+// the desktop through the seam with the right address.
 #include "about.h"
 #include "guitestutil.h"
 
@@ -77,19 +77,30 @@ void TestAbout::window()
     QVERIFY2(!logo->pixmap().isNull(), "the logo picture did not load (resource or SVG plugin missing)");
 
     QVERIFY(m_about->findChild<QPushButton*>("BitBtn1"));
+    // The version the build was made as, as --version gives it.
+    QCOMPARE(m_about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral(PLICORA_VERSION));
 }
 
 // The texts are laid out for a narrower font than this platform's default; none
-// may be cut off at the window's edge or run under the OK button.
+// may be cut off at the window's edge, run into another or under the OK button.
 void TestAbout::textsFitTheWindow()
 {
     const QRect ok = m_about->findChild<QPushButton*>("BitBtn1")->geometry();
-    for (const char* name : {"Label1", "Label2", "Label4", "Label5", "Label6", "Label7"}) {
+    QList<QPair<const char*, QRect>> placed;
+    for (const char* name : {"Label1", "versionLabel", "Label2", "licenceCaption", "licenceLabel", "Label4",
+                             "Label5", "Label6", "Label7", "creditsLabel"}) {
         auto* label = m_about->findChild<QLabel*>(name);
-        const QRect needed(label->pos(), label->fontMetrics().size(0, label->text()));
+        QVERIFY2(label, name);
+        const QSize size = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                             : label->fontMetrics().size(0, label->text());
+        const QRect needed(label->pos(), size);
         QVERIFY2(label->geometry().contains(needed), name);
         QVERIFY2(m_about->rect().contains(needed), name);
         QVERIFY2(!needed.intersects(ok), name);
+        for (const auto& [other, rect] : placed)
+            QVERIFY2(!needed.intersects(rect),
+                     qPrintable(QStringLiteral("%1 runs into %2").arg(name, other)));
+        placed.append({name, needed});
     }
 }
 
@@ -102,6 +113,7 @@ void TestAbout::linkClicks_data()
     QTest::newRow("product page, not the caption")
         << "Label6" << Qt::LeftButton << "https://www.example.com/plicora/";
     QTest::newRow("support mail") << "Label7" << Qt::LeftButton << "mailto:support@example.com";
+    QTest::newRow("licence text") << "licenceLabel" << Qt::LeftButton << "https://www.gnu.org/licenses/gpl-3.0.html";
     QTest::newRow("right button opens nothing") << "Label6" << Qt::RightButton << QString();
     QTest::newRow("caption is not a link") << "Label4" << Qt::LeftButton << QString();
     // clang-format on

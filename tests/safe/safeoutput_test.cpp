@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <thread>
 #ifndef _WIN32
 #include <fcntl.h>
@@ -252,6 +253,10 @@ struct TooLongCase
     int nameLength; // bytes of the file name
     const char* starts;
 };
+void PrintTo(const TooLongCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
 #ifdef _WIN32 // names are counted in UTF-16 units there
 constexpr const char* NameTooLong = "The name is longer than the file system allows (255 characters): nnn";
 #else
@@ -308,6 +313,10 @@ struct SameFileCase
     const char* other; // how the second name is made: see the test
     bool same;
 };
+void PrintTo(const SameFileCase& c, std::ostream* os)
+{
+    *os << c.other;
+}
 class SameFileTest : public testing::TestWithParam<SameFileCase>
 {
 };
@@ -356,9 +365,15 @@ INSTANTIATE_TEST_SUITE_P(Links, SameFileTest,
 
 struct Utf8Case
 {
+    const char* label;
     const char* bytes;
     bool valid;
 };
+// The label, not the bytes, which are no text a test name can hold.
+void PrintTo(const Utf8Case& c, std::ostream* os)
+{
+    *os << c.label;
+}
 class Utf8Test : public testing::TestWithParam<Utf8Case>
 {
 };
@@ -367,15 +382,18 @@ TEST_P(Utf8Test, Checks)
     EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().valid) << GetParam().bytes;
 }
 INSTANTIATE_TEST_SUITE_P(Bytes, Utf8Test,
-                         testing::Values(Utf8Case{"plain.pdf", true}, Utf8Case{"\xc3\xbc.pdf", true},
-                                         Utf8Case{"\xe2\x82\xac", true}, Utf8Case{"\xf0\x9f\x93\x84", true},
-                                         Utf8Case{"a\xff\xfe.pdf", false},
-                                         Utf8Case{"\xc3", false},             // cut short
-                                         Utf8Case{"\xc0\xaf", false},         // overlong "/"
-                                         Utf8Case{"\xe0\x80\xaf", false},     // overlong "/"
-                                         Utf8Case{"\xed\xa0\x80", false},     // a surrogate
-                                         Utf8Case{"\xf4\x90\x80\x80", false}, // above U+10FFFF
-                                         Utf8Case{"\xe2\x82", false}, Utf8Case{"\x80", false}));
+                         testing::Values(Utf8Case{"ASCII", "plain.pdf", true},
+                                         Utf8Case{"two bytes", "\xc3\xbc.pdf", true},
+                                         Utf8Case{"three bytes", "\xe2\x82\xac", true},
+                                         Utf8Case{"four bytes", "\xf0\x9f\x93\x84", true},
+                                         Utf8Case{"not UTF-8", "a\xff\xfe.pdf", false},
+                                         Utf8Case{"cut short", "\xc3", false},
+                                         Utf8Case{"overlong slash in two", "\xc0\xaf", false},
+                                         Utf8Case{"overlong slash in three", "\xe0\x80\xaf", false},
+                                         Utf8Case{"surrogate", "\xed\xa0\x80", false},
+                                         Utf8Case{"beyond the last code point", "\xf4\x90\x80\x80", false},
+                                         Utf8Case{"three cut to two", "\xe2\x82", false},
+                                         Utf8Case{"lone continuation", "\x80", false}));
 
 TEST(SafeInputName, ANameNotUtf8IsReadThroughAPlainAliasOfTheSameFile)
 {
