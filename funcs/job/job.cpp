@@ -35,6 +35,8 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         inputs.push_back({writer.EngineName(row.Path), RemoveFileExt(ExtractFileName(row.Path))});
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
+    for (const std::string& path : plan.LeftOut)
+        param.Notes = JoinLines(param.Notes, LeftOutNote(path));
     // Without inputs Ghostscript still succeeds and writes one blank page.
     if (inputs.empty())
         Fail("No file in the list has pages to merge.", GS_RESULT_ERROR);
@@ -49,6 +51,13 @@ std::string PiecesWrittenText(int written)
 {
     return written == 1 ? "1 file was written before the failure."
                         : std::to_string(written) + " files were written before the failure.";
+}
+
+std::string PiecesKeptText(int written)
+{
+    if (written == 0)
+        return "No file was written.";
+    return written == 1 ? "1 file was written." : std::to_string(written) + " files were written.";
 }
 
 // No piece may be the source itself, through any link: checked before anything
@@ -72,6 +81,7 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     int written = 0;
     try {
         while (const std::optional<TSplitPieces::TPiece> piece = pieces.Next()) {
+            writer.Engine().Control().StopIfCancelled();
             Post(param, piece->First, GSN_PIECE);
             if (piece->First < 1 || piece->Last < piece->First || piece->Last > sourcePages)
                 Fail("Pages " + piece->PagePart + " are not in " + source + ".");
@@ -86,6 +96,8 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     } catch (const TJobFailure& failure) {
         Fail(JoinLines(failure.what(), written > 0 ? PiecesWrittenText(written) : std::string()),
              failure.Result);
+    } catch (const TEngineCancelled&) {
+        throw TJobCancelled{PiecesKeptText(written)};
     }
 }
 
@@ -127,6 +139,9 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes);
+    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent, GSN_WRITE); }});
+    if (engine->WriteShare() > 0)
+        Post(param, engine->WriteShare(), GSN_WRITESHARE);
     // Page reports count only while a job kind is set, whichever engine makes them.
     const TPageReport onPage = [&param](std::int32_t page) {
         const std::uint8_t kind = GS_Job_Kind.load();
@@ -151,6 +166,11 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
     } catch (const TJobFailure& failure) {
         param->Reason = failure.what();
         result = failure.Result;
+    } catch (const TJobCancelled& cancelled) {
+        param->Reason = cancelled.Reason;
+        result = GS_RESULT_CANCELLED;
+    } catch (const TEngineCancelled&) {
+        result = GS_RESULT_CANCELLED;
     } catch (const std::exception& error) {
         param->Reason = error.what();
         result = GS_RESULT_ERROR;

@@ -21,6 +21,12 @@ public:
     const int Result;
 };
 
+// The job stopped because it was cancelled; Reason says what was kept.
+struct TJobCancelled
+{
+    std::string Reason;
+};
+
 [[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED);
 
 // a, then b on a line of its own; either alone when the other is empty.
@@ -68,7 +74,11 @@ public:
         TSafeOutput out(finalPath);
         if (!out.Ok())
             Fail(out.Reason());
-        Finish(out, pages, write(EngineName(out.TempPath())));
+        const TEngineResult written = write(EngineName(out.TempPath()));
+        // An engine stopped by a cancel may say only that it failed.
+        if (!written.Ok)
+            m_engine.Control().StopIfCancelled();
+        Finish(out, pages, written);
     }
 
     IPdfEngine& Engine() { return m_engine; }

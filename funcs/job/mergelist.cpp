@@ -1,5 +1,6 @@
 #include "job/mergelist.h"
 
+#include "text/naturalsort.h"
 #include "text/strutil.h"
 
 #include <algorithm>
@@ -42,6 +43,61 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
             row.Stamp ? std::optional(row.Stamp->Identity) : plat::fileIdentity(row.Path);
         return SameFile(row.Path, rowIdentity, path, identity);
     });
+}
+
+std::string RowProblem(const TMergeListRow& row)
+{
+    switch (row.Status) {
+    case TRowStatus::NotPdf:
+        return "not a PDF";
+    case TRowStatus::Guessed:
+        return row.Reason.empty() ? "damaged beyond repair" : "damaged beyond repair (" + row.Reason + ")";
+    case TRowStatus::Counted:
+    case TRowStatus::Repaired:
+    case TRowStatus::Counting:
+        break;
+    }
+    return {};
+}
+
+std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows)
+{
+    std::string lines;
+    for (const TMergeListRow& row : rows) {
+        if (const std::string problem = RowProblem(row); !problem.empty())
+            lines += (lines.empty() ? "" : "\n") + row.Path + " (" + problem + ")";
+    }
+    return lines;
+}
+
+std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows)
+{
+    for (TMergeListRow& row : rows) {
+        if (!RowProblem(row).empty())
+            row.Pages = 0;
+    }
+    return rows;
+}
+
+std::vector<std::string> PdfFilesInFolder(const std::string& folder)
+{
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(plat::fsPath(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = plat::fsText(it->path().filename());
+        std::error_code typeError;
+        if (name.size() > 4 && SameTextAscii(name.substr(name.size() - 4), ".pdf") &&
+            !it->is_directory(typeError))
+            files.push_back(plat::fsText(it->path()));
+    }
+    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+    return files;
+}
+
+std::string LeftOutNote(const std::string& path)
+{
+    return path + ": left out, it cannot be read as a PDF document";
 }
 
 bool RowCountHolds(const TMergeListRow& row)
