@@ -20,9 +20,11 @@
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFocusEvent>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -200,18 +202,32 @@ void TfrmMain::AnchorParts()
 {
     using A = TAnchors;
     const Ui::TfrmMain& ui = *m_ui;
-    const std::pair<QWidget*, int> parts[] = {
-        {ui.Panel1, A::Widen}, {ui.linkOptions, A::MoveRight}, {ui.Label10, A::MoveRight},
-        {ui.PageControl1, A::Widen | A::Heighten}, {ui.Label11, A::MoveHalfRight | A::MoveDown},
-        // Merge: the list takes the room.
-        {ui.ListView1, A::Widen | A::Heighten}, {ui.lblListTotal, A::Widen | A::MoveDown},
-        {ui.sbAddFiles, A::MoveRight}, {ui.sbRemoveFiles, A::MoveRight}, {ui.sbMoveUp, A::MoveRight},
-        {ui.sbMoveDown, A::MoveRight}, {ui.GroupBox1, A::Widen | A::MoveDown}, {ui.edtMergeFileLoc, A::Widen},
-        {ui.mbBrowseMergeLoc, A::MoveRight}, {ui.sbMerge, A::MoveRight | A::MoveDown},
-        // Split: the fields take the width.
-        {ui.GroupBox2, A::Widen}, {ui.edtSplitSrc, A::Widen}, {ui.sbBrowseSrcFile, A::MoveRight},
-        {ui.Label3, A::MoveRight}, {ui.GroupBox3, A::Widen}, {ui.GroupBox4, A::Widen},
-        {ui.edtSplitLocation, A::Widen}, {ui.sbBrowseSplitLoc, A::MoveRight}, {ui.sbSplit, A::MoveRight}};
+    const std::pair<QWidget*, int> parts[] = {{ui.Panel1, A::Widen},
+                                              {ui.linkOptions, A::MoveRight},
+                                              {ui.Label10, A::MoveRight},
+                                              {ui.PageControl1, A::Widen | A::Heighten},
+                                              {ui.Label11, A::MoveHalfRight | A::MoveDown},
+                                              // Merge: the list takes the room.
+                                              {ui.ListView1, A::Widen | A::Heighten},
+                                              {ui.lblListTotal, A::Widen | A::MoveDown},
+                                              {ui.sbAddFiles, A::MoveRight},
+                                              {ui.sbRemoveFiles, A::MoveRight},
+                                              {ui.sbMoveUp, A::MoveRight},
+                                              {ui.sbMoveDown, A::MoveRight},
+                                              {ui.GroupBox1, A::Widen | A::MoveDown},
+                                              {ui.edtMergeFileLoc, A::Widen},
+                                              {ui.mbBrowseMergeLoc, A::MoveRight},
+                                              {ui.sbMerge, A::MoveRight | A::MoveDown},
+                                              // Split: the fields take the width.
+                                              {ui.GroupBox2, A::Widen},
+                                              {ui.edtSplitSrc, A::Widen},
+                                              {ui.sbBrowseSrcFile, A::MoveRight},
+                                              {ui.Label3, A::MoveRight},
+                                              {ui.GroupBox3, A::Widen},
+                                              {ui.GroupBox4, A::Widen},
+                                              {ui.edtSplitLocation, A::Widen},
+                                              {ui.sbBrowseSplitLoc, A::MoveRight},
+                                              {ui.sbSplit, A::MoveRight}};
     for (const auto& [part, flags] : parts)
         m_anchors.Add(part, flags);
 }
@@ -227,10 +243,8 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
 void TfrmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // The logo drawn for the screen's pixel density, sharp at any scale.
-    const QSize logo = m_ui->Image1->size();
-    m_ui->Image1->setScaledContents(false);
-    m_ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/logo.svg")).pixmap(logo, devicePixelRatioF()));
+    // Drawn for the screen the window shows on.
+    SetSharpPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         if (const QScreen* s = screen())
@@ -337,7 +351,8 @@ void TfrmMain::RunJob(const QPoint& progressCorner)
         frmProgress->StartJob(m_jobParam.Kind == JOB_MERGE,
                               fromNative(ExtractFileName(m_jobParam.OutputPath)));
         frmProgress->move(mapToGlobal(progressCorner));
-        connect(frmProgress, &TfrmProgress::cancelRequested, this, &TfrmMain::CancelJob, Qt::UniqueConnection);
+        connect(frmProgress, &TfrmProgress::cancelRequested, this, &TfrmMain::CancelJob,
+                Qt::UniqueConnection);
     }
     m_jobThread = StartGsJob(m_jobParam);
     m_jobRunning = true;
@@ -375,9 +390,9 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    if (m_cancelJob ||
-        uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("cancel?"), QString::fromLatin1(TxtCloseDuringJob),
-                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (m_cancelJob || uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("cancel?"),
+                                           QString::fromLatin1(TxtCloseDuringJob),
+                                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_closeAfterJob = true;
     if (frmProgress)
@@ -444,8 +459,9 @@ void TfrmMain::ShowJobActivity(std::intptr_t wParam, std::intptr_t lParam)
     }
     ++m_jobInputNumber;
     if (m_jobInputNumber <= static_cast<int>(inputs.size()))
-        frmProgress->ShowInput(fromNative(ExtractFileName(inputs[static_cast<std::size_t>(m_jobInputNumber - 1)]->Path)),
-                               m_jobInputNumber, static_cast<int>(inputs.size()));
+        frmProgress->ShowInput(
+            fromNative(ExtractFileName(inputs[static_cast<std::size_t>(m_jobInputNumber - 1)]->Path)),
+            m_jobInputNumber, static_cast<int>(inputs.size()));
 }
 
 void TfrmMain::JobDone(std::intptr_t result)
@@ -454,7 +470,7 @@ void TfrmMain::JobDone(std::intptr_t result)
     const std::uint8_t kind = GS_Job_Kind;
     // The worker wrote the record's reason and notes before posting this.
     const QString text = fromNative(JobEndMessage(kind, static_cast<int>(result), m_jobParam));
-    const QString caption = ok                                ? QStringLiteral("Success")
+    const QString caption = ok                              ? QStringLiteral("Success")
                             : result == GS_RESULT_CANCELLED ? QStringLiteral("Cancelled")
                                                             : QStringLiteral("Failure");
     uiSeam().messageBox(frmProgress, QMessageBox::Information, caption, text, QMessageBox::Ok);
@@ -478,6 +494,34 @@ void TfrmMain::OpenFiles(const QStringList& names)
         m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
         AddFilesToList(paths);
     }
+}
+
+bool TfrmMain::TakeLocalFileDrop(QEvent* event, const std::function<void(const QStringList&)>& take)
+{
+    const auto localFiles = [](const QMimeData* mime) {
+        QStringList files;
+        for (const QUrl& url : mime->urls()) {
+            if (const QString file = url.toLocalFile(); !file.isEmpty())
+                files << file;
+        }
+        return files;
+    };
+    const bool drop = event->type() == QEvent::Drop;
+    if (!drop && event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove)
+        return false;
+    auto* dropEvent = static_cast<QDropEvent*>(event);
+    const QStringList files = localFiles(dropEvent->mimeData());
+    if (files.isEmpty())
+        return false;
+    dropEvent->setDropAction(Qt::CopyAction);
+    dropEvent->accept();
+    // The files are taken once the drop has ended: the file manager that
+    // dragged them is held until this returns, and probing them or a message
+    // about one would keep it waiting.
+    if (drop)
+        QMetaObject::invokeMethod(
+            this, [take, files] { RunGuarded([&] { take(files); }); }, Qt::QueuedConnection);
+    return true;
 }
 
 void TfrmMain::StartCurrentJob()

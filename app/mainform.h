@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,6 +113,9 @@ private:
     void CreateListActions();
     void UpdateListActions();
     void ListContextMenu(const QPoint& position);
+    // Local files dragged onto a part of the window: accepted while dragged,
+    // handed to `take` once the drop has ended. False for other events and drags.
+    bool TakeLocalFileDrop(QEvent* event, const std::function<void(const QStringList&)>& take);
     // Files dragged onto the list from outside, taken once the drop has ended.
     bool TakeDroppedFiles(QEvent* event);
     // Rows dragged within the list go where the drop indicator showed.

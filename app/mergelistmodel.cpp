@@ -85,7 +85,8 @@ QString TMergeListModel::TotalText() const
         pages += row.Status == TRowStatus::Counting || !RowProblem(row).empty() ? 0 : row.Pages;
         counting += row.Status == TRowStatus::Counting ? 1 : 0;
     }
-    QString text = m_rows.size() == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(m_rows.size());
+    QString text =
+        m_rows.size() == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(m_rows.size());
     text += pages == 1 ? QStringLiteral(", 1 page") : QStringLiteral(", %1 pages").arg(pages);
     if (counting > 0)
         text += QStringLiteral(", %1 ").arg(counting) + QString::fromLatin1(TxtCounting);

@@ -22,8 +22,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -179,7 +177,8 @@ void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListPro
     std::vector<TRefusal> refusals;
     RunGuarded([&] {
         for (qsizetype i = 0; i < paths.size(); ++i) {
-            if (std::optional<TRefusal> refusal = SettleCountedRow(paths[i], probes[static_cast<std::size_t>(i)]))
+            if (std::optional<TRefusal> refusal =
+                    SettleCountedRow(paths[i], probes[static_cast<std::size_t>(i)]))
                 refusals.push_back(std::move(*refusal));
         }
     });
@@ -221,46 +220,19 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
 
 bool TfrmMain::TakeDroppedFiles(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        const QList<QUrl> urls = drag->mimeData()->urls();
-        const bool local =
-            std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
-        if (!local)
-            return false;
-        drag->setDropAction(Qt::CopyAction);
-        drag->accept();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
+    return TakeLocalFileDrop(event, [this](const QStringList& dropped) {
         QStringList names;
-        for (const QUrl& url : drop->mimeData()->urls()) {
-            const QString name = url.toLocalFile();
-            if (name.isEmpty())
-                continue;
+        for (const QString& name : dropped) {
             // A dropped folder brings the PDF files in it.
-            if (plat::isDirectory(toNative(name))) {
-                for (const std::string& file : PdfFilesInFolder(toNative(name)))
-                    names << fromNative(file);
-            } else {
+            if (!plat::isDirectory(toNative(name))) {
                 names << name;
+                continue;
             }
+            for (const std::string& file : PdfFilesInFolder(toNative(name)))
+                names << fromNative(file);
         }
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        // The files are taken once the drop has ended: the file manager that
-        // dragged them is held until this returns, and probing them or a
-        // message about one would keep it waiting.
-        QMetaObject::invokeMethod(
-            this, [this, names] { RunGuarded([&] { AddFilesToList(names); }); }, Qt::QueuedConnection);
-        return true;
-    }
-    default:
-        return false;
-    }
+        AddFilesToList(names);
+    });
 }
 
 // ---- Rows: remove, move, drag, sort ---------------------------------------------

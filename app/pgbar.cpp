@@ -61,7 +61,8 @@ void TfrmProgress::StartJob(bool merge, const QString& outputName)
 
 void TfrmProgress::ShowInput(const QString& name, int number, int count)
 {
-    SetCurrentText(QStringLiteral("Writing %1\nPages of %2 (%3 of %4)").arg(m_output, name).arg(number).arg(count));
+    SetCurrentText(
+        QStringLiteral("Writing %1\nPages of %2 (%3 of %4)").arg(m_output, name).arg(number).arg(count));
 }
 
 void TfrmProgress::ShowPiece(int number, std::int64_t firstPage)

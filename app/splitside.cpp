@@ -1,5 +1,6 @@
 // The "PDF Split" tab of the main window: the source, the method, the location
 // and the split command.
+#include "application.h"
 #include "formhelpers.h"
 #include "job/frontdoor.h"
 #include "job/jobchecks.h"
@@ -13,9 +14,6 @@
 #include "ui_main.h"
 #include "uiseam.h"
 
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <algorithm>
 
 void TfrmMain::UpdateUpDownMaximum()
@@ -160,36 +158,7 @@ void TfrmMain::sbSplitClick()
 
 bool TfrmMain::TakeDroppedSource(QEvent* event)
 {
-    const auto firstFile = [](const QMimeData* data) {
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile())
-                return url.toLocalFile();
-        }
-        return QString();
-    };
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (firstFile(drag->mimeData()).isEmpty())
-            return false;
-        drag->setDropAction(Qt::CopyAction);
-        drag->accept();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QString file = firstFile(drop->mimeData());
-        if (file.isEmpty())
-            return false;
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        // Taken once the drop has ended, as the browse button would take it.
-        QMetaObject::invokeMethod(
-            this, [this, file] { RunGuarded([&] { OpenSplitSource(file); }); }, Qt::QueuedConnection);
-        return true;
-    }
-    default:
-        return false;
-    }
+    // The first file, as the browse button would take it.
+    return TakeLocalFileDrop(event,
+                             [this](const QStringList& files) { OpenSplitSource(files.constFirst()); });
 }

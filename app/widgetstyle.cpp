@@ -1,6 +1,7 @@
 #include "widgetstyle.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
@@ -11,7 +12,9 @@ namespace {
 
 double Luminance(const QColor& c)
 {
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
@@ -28,6 +31,12 @@ void SetSmallerFont(QWidget* widget)
     else if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, font.pixelSize() * 9 / 10));
     widget->setFont(font);
+}
+
+void SetSharpPicture(QLabel* label, const QString& svg)
+{
+    label->setScaledContents(false);
+    label->setPixmap(QIcon(svg).pixmap(label->size(), label->devicePixelRatioF()));
 }
 
 double ContrastRatio(const QColor& a, const QColor& b)

@@ -10,6 +10,7 @@
 class QColor;
 class QEvent;
 class QLabel;
+class QString;
 class QWidget;
 
 // The widget's own font a step smaller, for notes and link lines.
@@ -17,6 +18,9 @@ void SetSmallerFont(QWidget* widget);
 // Underlined in the palette's link colour (its text colour where the link colour
 // would be hard to read on the window), the pointing hand over it, sized to its text.
 void StyleLinkLabel(QLabel* label);
+// Shows an SVG picture drawn for the label's size at the screen's pixel density,
+// sharp at any scale (a picture from the .ui file is drawn once, at 1x).
+void SetSharpPicture(QLabel* label, const QString& svg);
 // How far apart two colours are for reading, 1 to 21, as WCAG 2 measures it.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <new>
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/ClosedFileInputSource.hh>
@@ -24,8 +25,6 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QPDFWriter.hh>
-
-#include <memory>
 #include <set>
 #include <utility>
 
@@ -463,11 +462,12 @@ public:
         // Writing a large merge takes longer than copying its pages: it is
         // reported, and a cancel stops it part way.
         if (control.OnWrite || control.Cancel)
-            writer.registerProgressReporter(std::make_shared<QPDFWriter::FunctionProgressReporter>([&](int percent) {
-                control.StopIfCancelled();
-                if (control.OnWrite)
-                    control.OnWrite(percent);
-            }));
+            writer.registerProgressReporter(
+                std::make_shared<QPDFWriter::FunctionProgressReporter>([&](int percent) {
+                    control.StopIfCancelled();
+                    if (control.OnWrite)
+                        control.OnWrite(percent);
+                }));
         writer.write();
     }
 

@@ -12,9 +12,9 @@
 // Its engine owns it; only the worker thread running the instance touches it.
 struct TGsStdio
 {
-    TPageReport OnPage;         // the page reports; none when empty
+    TPageReport OnPage;                      // the page reports; none when empty
     const TEngineControl* Control = nullptr; // a cancel ends the run at its next output line
-    TErrorLineCollector Errors; // the error stream's "****" lines, for a failure's reason
+    TErrorLineCollector Errors;              // the error stream's "****" lines, for a failure's reason
 };
 
 // Called on the worker thread inside gsapi_init_with_args, with a TGsStdio as

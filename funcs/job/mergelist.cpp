@@ -91,7 +91,8 @@ std::vector<std::string> PdfFilesInFolder(const std::string& folder)
             !it->is_directory(typeError))
             files.push_back(plat::fsText(it->path()));
     }
-    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+    std::sort(files.begin(), files.end(),
+              [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
     return files;
 }
 

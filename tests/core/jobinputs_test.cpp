@@ -152,7 +152,9 @@ TEST_P(CancelledJob, KeepsWhatWasFinished)
     m_sink.Cancel = c.CancelAt == 0;
     if (c.Kind == JOB_MERGE)
         PrepareMergeJob(m_param, m_inputs,
-                        {{dir.str() + "three.pdf", 3, 1}, {notPdf, 0, 1, TRowStatus::NotPdf}, {dir.str() + "three.pdf", 3, 1}},
+                        {{dir.str() + "three.pdf", 3, 1},
+                         {notPdf, 0, 1, TRowStatus::NotPdf},
+                         {dir.str() + "three.pdf", 3, 1}},
                         out.str() + "m.pdf", &m_sink);
     else
         PrepareSplitEveryJob(m_param, m_inputs, dir.str() + "three.pdf", out.str(), 3, 1, &m_sink);
@@ -174,9 +176,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CancelCase{"MergeBeforeItStarts", JOB_MERGE, 0, 0, GS_RESULT_CANCELLED, "Merging PDF cancelled.", {}},
         CancelCase{"MergeAtAPage", JOB_MERGE, GSN_PAGE, 2, GS_RESULT_CANCELLED, "Merging PDF cancelled.", {}},
-        CancelCase{"SplitAtTheSecondPiece", JOB_SPLIT, GSN_PIECE, 2, GS_RESULT_CANCELLED,
-                   "Splitting PDF cancelled. 1 file was written.", {"three1-1.pdf"}},
-        CancelCase{"MergeNotCancelledNamesWhatItLeftOut", JOB_MERGE, GSN_DONE, 1, GS_RESULT_OK,
+        CancelCase{"SplitAtTheSecondPiece",
+                   JOB_SPLIT,
+                   GSN_PIECE,
+                   2,
+                   GS_RESULT_CANCELLED,
+                   "Splitting PDF cancelled. 1 file was written.",
+                   {"three1-1.pdf"}},
+        CancelCase{"MergeNotCancelledNamesWhatItLeftOut",
+                   JOB_MERGE,
+                   GSN_DONE,
+                   1,
+                   GS_RESULT_OK,
                    "Merging PDF completed.\n%D/notes.pdf: left out, it cannot be read as a PDF document",
                    {"m.pdf"}}),
     [](const testing::TestParamInfo<CancelCase>& testInfo) { return std::string(testInfo.param.Name); });

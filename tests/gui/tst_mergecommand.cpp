@@ -206,12 +206,14 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<int>("pages");
-        const QString question = QStringLiteral("files left out|These files cannot be read and will be left out:\n"
-                                                "%D/text.pdf (not a PDF)\nMerge the other files?");
+        const QString question =
+            QStringLiteral("files left out|These files cannot be read and will be left out:\n"
+                           "%D/text.pdf (not a PDF)\nMerge the other files?");
         QTest::newRow("No") << int(QMessageBox::No) << QStringList{question} << -1;
         QTest::newRow("Yes") << int(QMessageBox::Yes)
-                             << QStringList{question, "Success|Merging PDF completed.\n%D/text.pdf: left out, it "
-                                                      "cannot be read as a PDF document"}
+                             << QStringList{question,
+                                            "Success|Merging PDF completed.\n%D/text.pdf: left out, it "
+                                            "cannot be read as a PDF document"}
                              << 5;
     }
 

@@ -79,8 +79,8 @@ private slots:
             << QList<int>{1, 2, 3} << QStringList{" 33%", " 66%", "100%"};
         // Writing the merged file out moves the bar too.
         QTest::newRow("merge written after copying")
-            << 1 << QList<TNotice>{{4, GSN_TOTAL}, {50, GSN_WRITESHARE}, {1, GSN_PAGE}, {2, GSN_PAGE},
-                                   {3, GSN_PAGE}, {4, GSN_PAGE}, {50, GSN_WRITE}, {100, GSN_WRITE}}
+            << 1 << QList<TNotice>{{4, GSN_TOTAL}, {50, GSN_WRITESHARE}, {1, GSN_PAGE},   {2, GSN_PAGE},
+                                   {3, GSN_PAGE},  {4, GSN_PAGE},        {50, GSN_WRITE}, {100, GSN_WRITE}}
             << QList<int>{0, 1, 1, 2, 3, 4} << QStringList{"  0%", " 25%", " 25%", " 50%", " 75%", "100%"};
         QTest::newRow("report while the maximum is 0")
             << 1 << QList<TNotice>{{0, GSN_TOTAL}, {1, GSN_PAGE}} << QList<int>{0} << QStringList{"  0%"};

@@ -207,11 +207,11 @@ private slots:
         QCOMPARE(w.Main->SplitPageCount(), 0);
         QCOMPARE(source->selectedText(), Path("missing.pdf"));
 
-        const QStringList refusals{
-            "Tip|Specified file not exists.\n" + m_dir.path() + " is a folder, not a PDF document.",
-            "pages less|Pages must be greate then 2.\n" + Path("notpdf.txt") +
-                ": no pages were found, it is not a PDF document.",
-            "Info|" + Path("locked.pdf") + " is encrypted, cannot be split."};
+        const QStringList refusals{"Tip|Specified file not exists.\n" + m_dir.path() +
+                                       " is a folder, not a PDF document.",
+                                   "pages less|Pages must be greate then 2.\n" + Path("notpdf.txt") +
+                                       ": no pages were found, it is not a PDF document.",
+                                   "Info|" + Path("locked.pdf") + " is encrypted, cannot be split."};
         const QStringList sources{m_dir.path(), Path("notpdf.txt"), Path("locked.pdf")};
         for (int i = 0; i < sources.size(); ++i) {
             SetSource(w, Path("six.pdf"));
@@ -293,7 +293,8 @@ private slots:
         w.Main->ApplicationEvents1Idle();
         QCOMPARE(w.Find<QLabel>("Label3")->text(), QStringLiteral("Pages: 6"));
 
-        QTest::mouseClick(browse, Qt::LeftButton); // a file that cannot be opened: the system's reason follows
+        QTest::mouseClick(browse,
+                          Qt::LeftButton); // a file that cannot be opened: the system's reason follows
         QCOMPARE(w.Seam.BoxTexts().size(), 1);
         QVERIFY2(w.Seam.BoxTexts()[0].startsWith("Tip|Invalid PDF document.\nCannot open file"),
                  qPrintable(w.Seam.BoxTexts()[0]));
