@@ -34,7 +34,10 @@ void TfrmMain::SetUpMergeList()
     list->setModel(m_mergeList);
     list->setColumnWidth(TMergeListModel::ColId, 40);
     list->setColumnWidth(TMergeListModel::ColFileName, 200);
-    list->setColumnWidth(TMergeListModel::ColPages, 80);
+    // Wide enough for a count and why a row is left out.
+    list->setColumnWidth(
+        TMergeListModel::ColPages,
+        std::max(80, list->fontMetrics().horizontalAdvance(QStringLiteral("0 (not a PDF)")) + 16));
     list->setColumnWidth(TMergeListModel::ColSize, 80);
     list->setColumnHidden(TMergeListModel::ColPath, true);
     list->setItemDelegate(new TGridLineDelegate(list));

@@ -54,8 +54,11 @@ void StyleLinkLabel(QLabel* label)
     QPalette palette = label->palette();
     const QColor background = palette.color(label->backgroundRole());
     const QColor link = palette.color(QPalette::Link);
-    if (ContrastRatio(link, background) >= ReadableContrast)
-        palette.setColor(QPalette::WindowText, link);
+    // Disabled links keep the greyed text of their group.
+    if (ContrastRatio(link, background) >= ReadableContrast) {
+        palette.setColor(QPalette::Active, QPalette::WindowText, link);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, link);
+    }
     label->setPalette(palette);
     label->setCursor(Qt::PointingHandCursor);
     label->adjustSize();

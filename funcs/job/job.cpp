@@ -23,6 +23,13 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
         param.Notify->PostNotify(wParam, lParam);
 }
 
+// An output written after its pages has been checked too: its share is done.
+void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
+{
+    if (engine.WriteShare() > 0)
+        Post(param, 100, GSN_WRITE);
+}
+
 int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -44,6 +51,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         Fail("The merged document would have more pages than a PDF can hold.");
     writer.Output(plan.OutputPath, static_cast<std::int32_t>(total),
                   [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
+    OutputChecked(param, writer.Engine());
     return GS_RESULT_OK;
 }
 
@@ -90,6 +98,7 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
                 return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
             });
             ++written;
+            OutputChecked(param, writer.Engine());
             if (plan.ByRanges)
                 param.RangeList = pieces.Remaining();
         }
@@ -139,7 +148,8 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes);
-    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent, GSN_WRITE); }});
+    // Writing an output out takes about as long as checking it afterwards.
+    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 55 / 100, GSN_WRITE); }});
     if (engine->WriteShare() > 0)
         Post(param, engine->WriteShare(), GSN_WRITESHARE);
     // Page reports count only while a job kind is set, whichever engine makes them.

@@ -24,8 +24,8 @@ inline constexpr std::intptr_t GSN_DONE = -2;  // wParam: the job's result code,
 inline constexpr std::intptr_t GSN_PAGE = -3;  // wParam: page number Ghostscript reported
 inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the split piece
 // Beside them, for an engine that writes each output out after copying its pages:
-inline constexpr std::intptr_t GSN_WRITESHARE = -5; // wParam: percent of an output's work that is writing it
-inline constexpr std::intptr_t GSN_WRITE = -6;      // wParam: percent of the current output written
+inline constexpr std::intptr_t GSN_WRITESHARE = -5; // wParam: percent of an output's work after its pages
+inline constexpr std::intptr_t GSN_WRITE = -6; // wParam: percent of that done (written out, then checked)
 
 // The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
 inline constexpr std::uint8_t JOB_MERGE = 1;

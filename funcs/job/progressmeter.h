@@ -18,7 +18,7 @@ struct TProgressState
     std::int64_t FirstPage = 0;    // the current split piece's first page
     std::int64_t WriteShare = 0;   // percent of each output's work that is writing it out
     std::int64_t OutputBase = 0;   // the position when the current output began
-    std::int64_t Written = 0;      // percent of the current output written out
+    std::int64_t Written = 0;      // percent of the current output written out and checked
 };
 
 // The position to show: outputs before the current one in full, the current
