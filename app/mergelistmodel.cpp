@@ -196,8 +196,10 @@ QString TMergeListModel::Text(int row, int column) const
         return fromNative(ExtractFileName(r.Path));
     case ColPages:
         return PagesText(r);
-    case ColSize:
-        return QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
+    case ColSize: // not known before the count
+        return r.Status == TRowStatus::Counting
+                   ? QString()
+                   : QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
     case ColPath:
         return fromNative(r.Path);
     default:
