@@ -12,8 +12,6 @@ int GSDLLCALL GS_StdIn(void*, char*, int)
 int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len)
 {
     const auto* stdio = static_cast<const TGsStdio*>(callerHandle);
-    if (stdio && stdio->Control && stdio->Control->Cancelled())
-        return -1;
     if (!stdio || !stdio->OnPage || !str || len < 5 || std::memcmp(str, "Page ", 5) != 0)
         return len;
     std::int64_t page = 0;

@@ -12,18 +12,15 @@
 // Its engine owns it; only the worker thread running the instance touches it.
 struct TGsStdio
 {
-    TPageReport OnPage;                      // the page reports; none when empty
-    const TEngineControl* Control = nullptr; // a cancel ends the run at its next output line
-    TErrorLineCollector Errors;              // the error stream's "****" lines, for a failure's reason
+    TPageReport OnPage;         // the page reports; none when empty
+    TErrorLineCollector Errors; // the error stream's "****" lines, for a failure's reason
 };
 
 // Called on the worker thread inside gsapi_init_with_args, with a TGsStdio as
 // the caller handle (null: nothing is reported). GS_StdIn gives no input.
 // GS_StdOut turns a chunk that begins "Page <digits>" into a page report and
 // counts every chunk as written; GS_StdErr keeps the chunk's error lines, then
-// does the same, so page reports on either stream count. Once the job is
-// cancelled both refuse the chunk (-1), which ends Ghostscript's run with an
-// I/O error at its next page report. Each chunk is judged by
+// does the same, so page reports on either stream count. Each chunk is judged by
 // itself: nothing is carried over to the next.
 int GSDLLCALL GS_StdIn(void* callerHandle, char* buf, int len);
 int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len);

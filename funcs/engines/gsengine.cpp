@@ -178,7 +178,6 @@ private:
     void StartOutput(const TPageReport& onPage)
     {
         m_stdio.OnPage = onPage;
-        m_stdio.Control = &Control();
         m_stdio.Errors.Clear();
     }
 

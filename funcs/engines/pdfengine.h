@@ -140,8 +140,9 @@ public:
     // check. Default: nothing.
     virtual std::string OutputMessages() const { return {}; }
 
-    // Cancelling and writing progress for the outputs that follow. An engine
-    // that cannot stop inside a run finishes it; the job stops before the next.
+    // Cancelling and writing progress for the outputs that follow. The exact
+    // engine stops at its next page or part of its writing; Ghostscript, which
+    // cannot be stopped inside a run, finishes it, and the job drops the output.
     void SetControl(TEngineControl control) { m_control = std::move(control); }
     const TEngineControl& Control() const { return m_control; }
 

@@ -75,9 +75,9 @@ public:
         if (!out.Ok())
             Fail(out.Reason());
         const TEngineResult written = write(EngineName(out.TempPath()));
-        // An engine stopped by a cancel may say only that it failed.
-        if (!written.Ok)
-            m_engine.Control().StopIfCancelled();
+        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
+        // fails for the cancel: either way the output goes with its temporary.
+        m_engine.Control().StopIfCancelled();
         Finish(out, pages, written);
     }
 
