@@ -407,7 +407,7 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     if (!frmProgress)
         return;
     QProgressBar* bar = frmProgress->ProgressBar1();
-    // The spec'd fields first, as other code may have set them; the rest is the meter's own.
+    // The window's own fields first, as other code may have set them; the rest is the meter's.
     TProgressState& state = frmProgress->Meter;
     state.Maximum = bar->maximum();
     state.BasePosition = frmProgress->BasePosition;
