@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+using namespace testutil;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT

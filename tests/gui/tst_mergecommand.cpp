@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+using namespace testutil;
+
 class TestMergeCommand : public QObject
 {
     Q_OBJECT

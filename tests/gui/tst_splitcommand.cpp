@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+using namespace testutil;
+
 class TestSplitCommand : public QObject
 {
     Q_OBJECT
