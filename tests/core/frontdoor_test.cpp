@@ -9,6 +9,8 @@
 
 namespace fs = std::filesystem;
 
+using namespace testutil;
+
 namespace {
 
 struct ListedCase

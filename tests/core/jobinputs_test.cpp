@@ -12,6 +12,8 @@
 #include <ostream>
 #include <vector>
 
+using namespace testutil;
+
 namespace {
 
 class Recorder : public IGsNotifySink
