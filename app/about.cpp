@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "pagerenderer.h"
 #include "ui_about.h"
 #include "uiseam.h"
 #include "widgetstyle.h"
@@ -35,6 +36,14 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
     m_ui->versionLabel->move(m_ui->Label1->x() + m_ui->Label1->width() +
                                  fontMetrics().horizontalAdvance(QLatin1Char(' ')),
                              m_ui->Label1->y());
+    if (!PagePicturesAvailable()) {
+        // One line more, beneath the credits.
+        QLabel* credits = m_ui->creditsLabel;
+        credits->setText(credits->text() +
+                         QStringLiteral("\nNo page pictures: built without Qt's PDF module."));
+        const int line = credits->fontMetrics().lineSpacing();
+        credits->resize(credits->width(), credits->height() + line);
+    }
     // Grown from the classic 177 pixels by the credits beneath the links, and
     // further where the desktop's font is larger.
     const QRect used = childrenRect();
