@@ -168,7 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
                     "$DIRlocked.pdf is encrypted, cannot be split."},
         RefusalCase{
-            "NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
+            "NotAPdf",
+            {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
+            "Pages must be greate then 2.\n$DIRnotes.txt: no pages were found, it is not a PDF document."},
         RefusalCase{
             "NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
         RefusalCase{
