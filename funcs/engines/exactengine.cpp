@@ -10,6 +10,7 @@
 #include <functional>
 #include <future>
 #include <map>
+#include <memory>
 #include <new>
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/ClosedFileInputSource.hh>
@@ -436,7 +437,7 @@ public:
         m_parts.Add(*source.Document, {map.First, map.Pages, map.Annots}, title);
     }
 
-    void Write(const std::string& path)
+    void Write(const std::string& path, const TEngineControl& control)
     {
         QPDFObjectHandle root = m_pdf.getRoot();
         if (m_outlines.hasKey("/First")) {
@@ -461,6 +462,15 @@ public:
         // Object streams only where an input had them: they need PDF 1.5, and an
         // older input's version is kept.
         writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
+        // Writing a large merge takes longer than copying its pages: it is
+        // reported, and a cancel stops it part way.
+        if (control.OnWrite || control.Cancel)
+            writer.registerProgressReporter(
+                std::make_shared<QPDFWriter::FunctionProgressReporter>([&](int percent) {
+                    control.StopIfCancelled();
+                    if (control.OnWrite)
+                        control.OnWrite(percent);
+                }));
         writer.write();
     }
 
@@ -900,6 +910,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
             TPageMap map;
             out.CopyPages(source, 0, static_cast<int>(source.Pages.size()), map, [&](int index) {
+                Control().StopIfCancelled();
                 if (onPage)
                     onPage(index + 1);
             });
@@ -909,7 +920,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             reader.Retire(std::move(current));
         }
         context = outPath;
-        out.Write(outPath);
+        out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
     });
     m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
@@ -947,6 +958,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
         out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
         TPageMap map;
         out.CopyPages(source, first - 1, last, map, [&](int index) {
+            Control().StopIfCancelled();
             if (onPage)
                 onPage(index + 1);
         });
@@ -955,7 +967,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
         if (source.SharedResources)
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;
-        out.Write(outPath);
+        out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
     });
     source.TakeWarnings(m_warnings);

@@ -25,6 +25,13 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
         param.Notify->PostNotify(wParam, lParam);
 }
 
+// An output written after its pages has been checked too: its share is done.
+void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
+{
+    if (engine.WriteShare() > 0)
+        Post(param, 100, GSN_WRITE);
+}
+
 int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -37,6 +44,8 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         inputs.push_back({writer.EngineName(row.Path), RemoveFileExt(ExtractFileName(row.Path))});
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
+    for (const std::string& path : plan.LeftOut)
+        param.Notes = JoinLines(param.Notes, LeftOutNote(path));
     // Without inputs Ghostscript still succeeds and writes one blank page.
     if (inputs.empty())
         Fail("No file in the list has pages to merge.", GS_RESULT_ERROR);
@@ -44,6 +53,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         Fail("The merged document would have more pages than a PDF can hold.");
     writer.Output(plan.OutputPath, static_cast<std::int32_t>(total),
                   [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
+    OutputChecked(param, writer.Engine());
     return GS_RESULT_OK;
 }
 
@@ -51,6 +61,13 @@ std::string PiecesWrittenText(int written)
 {
     return written == 1 ? "1 file was written before the failure."
                         : std::to_string(written) + " files were written before the failure.";
+}
+
+std::string PiecesKeptText(int written)
+{
+    if (written == 0)
+        return "No file was written.";
+    return written == 1 ? "1 file was written." : std::to_string(written) + " files were written.";
 }
 
 // No piece may be the source itself, through any link: checked before anything
@@ -79,6 +96,7 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
             return;
         }
         while (const std::optional<TSplitPieces::TPiece> piece = pieces.Next()) {
+            writer.Engine().Control().StopIfCancelled();
             Post(param, piece->First, GSN_PIECE);
             CheckPieceInSource(*piece, sourcePages, source);
             const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
@@ -86,12 +104,15 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
                 return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
             });
             ++written;
+            OutputChecked(param, writer.Engine());
             if (plan.ByRanges)
                 param.RangeList = pieces.Remaining();
         }
     } catch (const TJobFailure& failure) {
         Fail(JoinLines(failure.what(), written > 0 ? PiecesWrittenText(written) : std::string()),
              failure.Result);
+    } catch (const TEngineCancelled&) {
+        throw TJobCancelled{PiecesKeptText(written)};
     }
 }
 
@@ -134,6 +155,11 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes);
+    // Writing an output out takes about two thirds of that share, checking it
+    // afterwards the rest (the check reports nothing on its way).
+    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 65 / 100, GSN_WRITE); }});
+    if (engine->WriteShare() > 0)
+        Post(param, engine->WriteShare(), GSN_WRITESHARE);
     // Page reports count only while a job kind is set, whichever engine makes them.
     const TPageReport onPage = [&param](std::int32_t page) {
         const std::uint8_t kind = GS_Job_Kind.load();
@@ -158,6 +184,11 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
     } catch (const TJobFailure& failure) {
         param->Reason = failure.what();
         result = failure.Result;
+    } catch (const TJobCancelled& cancelled) {
+        param->Reason = cancelled.Reason;
+        result = GS_RESULT_CANCELLED;
+    } catch (const TEngineCancelled&) {
+        result = GS_RESULT_CANCELLED;
     } catch (const std::exception& error) {
         param->Reason = error.what();
         result = GS_RESULT_ERROR;

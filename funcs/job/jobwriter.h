@@ -22,6 +22,12 @@ public:
     const int Result;
 };
 
+// The job stopped because it was cancelled; Reason says what was kept.
+struct TJobCancelled
+{
+    std::string Reason;
+};
+
 [[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED);
 
 // a, then b on a line of its own; either alone when the other is empty.
@@ -84,7 +90,11 @@ public:
     {
         if (!out.Ok())
             Fail(out.Reason());
-        Check(out, engine, pages, write(EngineName(out.TempPath())));
+        const TEngineResult written = write(EngineName(out.TempPath()));
+        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
+        // fails for the cancel: either way the output goes with its temporary.
+        engine.Control().StopIfCancelled();
+        Check(out, engine, pages, written);
     }
 
     // The second half: moves it into place and notes what `engine` reported
