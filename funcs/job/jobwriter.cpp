@@ -2,6 +2,7 @@
 
 #include "output/outputcheck.h"
 #include "pdf/pdfreader.h"
+#include "platform/platform.h"
 
 #include <vector>
 
@@ -86,11 +87,28 @@ void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResu
 {
     if (!written.Ok)
         Fail(written.Reason);
-    if (const std::string problem = OutputPdfProblem(out.TempPath(), pages); !problem.empty())
+    if (const std::string problem = CheckedOrRepaired(out, pages); !problem.empty())
         Fail(JoinLines(ShownReason(problem, out), m_engine.OutputMessages()));
     if (!out.Commit())
         Fail(out.Reason());
     TakeEngineWarnings();
+}
+
+std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, std::int32_t pages)
+{
+    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
+    if (check.Problem.empty() || !check.Repairable || !m_engine.OutputMayNeedRewrite())
+        return check.Problem;
+    TPrivateFolder& folder = m_folder.Folder();
+    if (!folder.Ok())
+        return check.Problem;
+    const std::string scratch = folder.NewName(".pdf");
+    const std::string failed = RewritePdf(out.TempPath(), scratch);
+    plat::removeFile(scratch);
+    if (!failed.empty() || !OutputPdfProblem(out.TempPath(), pages).empty())
+        return check.Problem;
+    m_notes = JoinLines(m_notes, RepairedNote(out.FinalPath(), check.Damage));
+    return {};
 }
 
 void TSafeWriter::TakeEngineWarnings()

@@ -76,6 +76,10 @@ public:
 private:
     // Checks what the engine wrote and moves it into place.
     void Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written);
+    // The check's problem with the output ("" when none). An engine's output
+    // whose structure is damaged is rewritten by libqpdf when the engine allows
+    // it; a rewrite that passes the check is noted as a repair.
+    std::string CheckedOrRepaired(const TSafeOutput& out, std::int32_t pages);
     // Adds what the engine reported since the last call to the job's notes,
     // except for files already noted as repaired, and a few lines at most.
     void TakeEngineWarnings();

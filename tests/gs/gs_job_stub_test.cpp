@@ -140,13 +140,31 @@ TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
     m_stub.AddChunk(1, "Page 1\n");
     EXPECT_EQ(RunMerge(folder + "report 100%.pdf"), GS_RESULT_OK) << m_param.Reason;
     ASSERT_EQ(m_stub.InitCount(), 1);
-    EXPECT_EQ(ArgsWithTemporary(0, folder), Concat(Fixed, {"<temporary>", "-f", one, two}));
+    EXPECT_EQ(ArgsWithTemporary(0, folder),
+              Concat(Fixed, {"<temporary>", "-f", one, two, "-c", "[ /Title null /DOCINFO pdfmark"}));
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Page(1), Done(0)}));
     // No split entry point is needed or touched; everything is released.
     EXPECT_EQ(m_stub.Log(), "new stdio init exit delete ");
     EXPECT_EQ(m_stub.LiveInstances(), 0);
     EXPECT_EQ(Listing(folder), Args{"report 100%.pdf"});
     EXPECT_EQ(m_stub.CountPages(folder + "report 100%.pdf"), 7);
+}
+
+// pdfwrite's damaged cross-reference tables: each output is written again by
+// libqpdf, checked again, and its repair noted under the name the user knows.
+TEST_F(GsJobStub, DamagedOutputIsRewrittenAndNoted)
+{
+    m_stub.Damaged(true);
+    m_list.Rows = {Row(2, In("a.pdf", 2))};
+    EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
+    EXPECT_EQ(m_param.Notes.rfind(Out() + "merged.pdf: repaired (", 0), 0U) << m_param.Notes;
+    EXPECT_EQ(RunProgram({"qpdf", "--check", Out() + "merged.pdf"}).ExitCode, 0);
+
+    m_param.OutputPath = Out();
+    EXPECT_EQ(RunSplitEveryN(3, 2), GS_RESULT_OK) << m_param.Reason;
+    EXPECT_EQ(std::count(m_param.Notes.begin(), m_param.Notes.end(), '\n'), 1) << m_param.Notes;
+    EXPECT_EQ(m_stub.CountPages(Out() + "report3-3.pdf"), 1);
+    EXPECT_EQ(RunProgram({"qpdf", "--check", Out() + "report1-2.pdf"}).ExitCode, 0);
 }
 
 // Names as users have them, in files and folders: CJK letters, blanks, parentheses
