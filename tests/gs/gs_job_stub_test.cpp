@@ -231,7 +231,7 @@ TEST_F(GsJobStub, MergeHasNoInputLimit)
     for (int i = 0; i < 600; ++i)
         m_list.Rows.push_back(Row(1, one));
     EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
-    EXPECT_EQ(m_stub.Args(0).size(), 607u);
+    EXPECT_EQ(m_stub.Args(0).size(), 609u); // and "-c" with the first file's Title
     EXPECT_EQ(m_sink.Notices().front(), Total(600));
     EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 600);
 }
@@ -250,7 +250,7 @@ TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
     fs::current_path(saved);
     EXPECT_EQ(result, GS_RESULT_OK) << m_param.Reason;
     const Args args = m_stub.Args(0);
-    EXPECT_EQ(Args(args.end() - 3, args.end()),
+    EXPECT_EQ(Args(args.end() - 5, args.end() - 2),
               (Args{"./-sOutputFile=x.pdf", "./@args.pdf", "./%pipe%touch x.pdf"}));
     EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 3);
 }

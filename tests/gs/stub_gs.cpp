@@ -134,7 +134,7 @@ bool misplaceLastObject(const std::string& path)
 // What a successful run writes; false when an input cannot be read or the
 // output cannot be written, as Ghostscript fails then. A run without an output
 // switch (a page count) writes nothing.
-bool writeOutput(const std::vector<std::string>& args, int extraPages)
+bool writeOutput(const std::vector<std::string>& args, int extraPages, bool damaged)
 {
     const std::string out = outputFile(args);
     if (out.empty())
@@ -244,7 +244,7 @@ STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
         inst->initCalled = true;
         if (index == s.failInitAt)
             return s.failInitCode;
-        if (!writeOutput(args, s.extraPages))
+        if (!writeOutput(args, s.extraPages, s.damaged))
             return -100;
         emit = s.chunks;
         if (s.pageReports) {
