@@ -1,5 +1,6 @@
 #include "output/outputcheck.h"
 
+#include "pdf/pdfreader.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -7,36 +8,92 @@
 #include <map>
 #include <memory>
 #include <qpdf/Constants.h>
-#include <qpdf/FileInputSource.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFTokenizer.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 using TXRef = std::map<QPDFObjGen, QPDFXRefEntry>;
 
-// What a reader resolving the object would read first: "<number> <generation> obj".
-bool HeaderMatches(const std::shared_ptr<InputSource>& src, QPDFTokenizer& tokenizer, QPDFObjGen og,
-                   qpdf_offset_t offset)
+bool IsSpace(char c)
 {
-    if (offset <= 0)
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
+}
+
+bool IsDelimiter(char c)
+{
+    return std::string_view("()<>[]{}/%").find(c) != std::string_view::npos;
+}
+
+// The file read forwards in large blocks: the objects' headers are visited in
+// offset order, so each block is read once.
+class TBlockReader
+{
+public:
+    explicit TBlockReader(const plat::ReadOnlyFile& file) : m_file(file) {}
+
+    // Up to HeaderBytes bytes from offset; fewer at the end of the file.
+    std::string_view At(std::uint64_t offset)
+    {
+        if (offset < m_start || offset + HeaderBytes > m_start + m_block.size()) {
+            m_block.resize(BlockSize);
+            const std::ptrdiff_t n = m_file.readAt(offset, m_block.data(), BlockSize);
+            m_block.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+            m_start = offset;
+        }
+        const std::size_t at = static_cast<std::size_t>(offset - m_start);
+        return std::string_view(m_block.data(), m_block.size())
+            .substr(std::min(at, m_block.size()), HeaderBytes);
+    }
+
+private:
+    static constexpr std::size_t BlockSize = 1 << 20;
+    static constexpr std::size_t HeaderBytes = 128;
+    const plat::ReadOnlyFile& m_file;
+    std::vector<char> m_block;
+    std::uint64_t m_start = 0;
+};
+
+// Blanks and comments, as a PDF reader skips them between tokens.
+void SkipSpace(std::string_view text, std::size_t& at)
+{
+    while (at < text.size()) {
+        if (text[at] == '%') {
+            while (at < text.size() && text[at] != '\n' && text[at] != '\r')
+                ++at;
+        } else if (IsSpace(text[at])) {
+            ++at;
+        } else {
+            return;
+        }
+    }
+}
+
+// The token at `at` is exactly `word`, followed by a blank or a delimiter.
+bool Token(std::string_view text, std::size_t& at, std::string_view word)
+{
+    SkipSpace(text, at);
+    if (text.substr(at, word.size()) != word)
         return false;
-    src->seek(offset, SEEK_SET);
-    const QPDFTokenizer::Token number = tokenizer.readToken(src, src->getName(), true, 20);
-    const QPDFTokenizer::Token generation = tokenizer.readToken(src, src->getName(), true, 20);
-    const QPDFTokenizer::Token word = tokenizer.readToken(src, src->getName(), true, 20);
-    return number.isInteger() && generation.isInteger() && word.isWord("obj") &&
-           number.getValue() == std::to_string(og.getObj()) &&
-           generation.getValue() == std::to_string(og.getGen());
+    at += word.size();
+    return at < text.size() && (IsSpace(text[at]) || IsDelimiter(text[at]));
+}
+
+// What a reader resolving the object reads first: "<number> <generation> obj".
+bool HeaderMatches(std::string_view text, QPDFObjGen og)
+{
+    std::size_t at = 0;
+    return Token(text, at, std::to_string(og.getObj())) && Token(text, at, std::to_string(og.getGen())) &&
+           Token(text, at, "obj");
 }
 
 // The first object the cross-reference data places where it is not ("" when
-// none): an object stream that is not listed, or a header that is not there.
-// In offset order, so the file is read forwards.
-std::string MisplacedObject(const TXRef& xref, const std::shared_ptr<InputSource>& src)
+// none): in an object stream that is not listed, or not at its offset. Only the
+// headers are read, in offset order.
+std::string MisplacedObject(const TXRef& xref, const plat::ReadOnlyFile& file)
 {
     std::vector<std::pair<qpdf_offset_t, QPDFObjGen>> offsets;
     offsets.reserve(xref.size());
@@ -51,11 +108,11 @@ std::string MisplacedObject(const TXRef& xref, const std::shared_ptr<InputSource
         }
     }
     std::sort(offsets.begin(), offsets.end());
-    QPDFTokenizer tokenizer;
+    TBlockReader reader(file);
     for (const auto& [offset, og] : offsets) {
-        if (!HeaderMatches(src, tokenizer, og, offset))
+        if (offset <= 0 || !HeaderMatches(reader.At(static_cast<std::uint64_t>(offset)), og))
             return "damaged cross-reference table: object " + og.unparse(' ') + " is not at offset " +
-                   std::to_string(offset) + "";
+                   std::to_string(offset);
     }
     return {};
 }
@@ -65,18 +122,17 @@ TOutputCheck Damaged(const std::string& path, const std::string& reason)
     return {path + ": not a complete PDF (" + reason + ")", true, reason};
 }
 
-TOutputCheck Check(const std::string& path, std::int32_t expectedPages)
+TOutputCheck Check(const std::string& path, const plat::ReadOnlyFile& file, std::int32_t expectedPages)
 {
-    const auto src = std::make_shared<FileInputSource>(path.c_str());
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(false);
-    pdf.processInputSource(src, "");
+    pdf.processInputSource(MakeReadOnlySource(file, path), "");
     // The walk, not the root's /Count, which a producer may have got wrong.
     const std::size_t pages = pdf.getAllPages().size();
     if (pdf.anyWarnings())
         return Damaged(path, pdf.getWarnings().front().getMessageDetail());
-    if (const std::string misplaced = MisplacedObject(pdf.getXRefTable(), src); !misplaced.empty())
+    if (const std::string misplaced = MisplacedObject(pdf.getXRefTable(), file); !misplaced.empty())
         return Damaged(path, misplaced);
     if (pages != static_cast<std::size_t>(std::max<std::int32_t>(expectedPages, 0)))
         return {path + ": " + std::to_string(pages) + " pages written, " + std::to_string(expectedPages) +
@@ -90,15 +146,13 @@ TOutputCheck Check(const std::string& path, std::int32_t expectedPages)
 
 TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages)
 {
-    {
-        const plat::ReadOnlyFile file(path);
-        if (!file.isOpen())
-            return {path + ": cannot be read (" + plat::errorText(file.error()) + ")", false, {}};
-        if (!file.isRegular())
-            return {path + ": cannot be read (not a regular file)", false, {}};
-    }
+    const plat::ReadOnlyFile file(path);
+    if (!file.isOpen())
+        return {path + ": cannot be read (" + plat::errorText(file.error()) + ")", false, {}};
+    if (!file.isRegular())
+        return {path + ": cannot be read (not a regular file)", false, {}};
     try {
-        return Check(path, expectedPages);
+        return Check(path, file, expectedPages);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password)
             return {path + ": needs a password", false, {}};
