@@ -26,17 +26,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Pages of text in an embedded font with links and bookmarks, like a manual's.
-const char* ManualProgram = R"(/F { /DejaVuSans findfont 10 scalefont setfont } def
-1 1 NPAGES { /n exch def F 72 780 moveto (Page ) show n 10 string cvs show
-  1 1 40 { 16 mul 760 exch sub 72 exch moveto
-    (Text set in an embedded font, as in a manual: fifty-odd characters a line.) show } for
-  [/Rect [72 600 300 620] /Page n NPAGES lt { n 1 add } { 1 } ifelse /View [/XYZ null null null] /Subtype /Link /ANN pdfmark
-  [/Rect [72 560 300 580] /Action << /Subtype /URI /URI (https://example.org/) >> /Subtype /Link /ANN pdfmark
+// A manual's pages: forty lines of text in an embedded font, a link to the
+// next page and one to the web, and a chapter bookmark every fifth page with
+// four sections beneath it.
+const char* ManualProgram = R"(/Body /DejaVuSans findfont 10 scalefont def
+/Line (Forty lines a page in an embedded font, with a link or two.) def
+/Link { /Subtype /Link /ANN pdfmark } def
+1 1 NPAGES { /n exch def Body setfont
+  0 1 40 { /y exch 16 mul 780 exch sub def 72 y moveto y 780 eq { (Page ) show n 10 string cvs show } { Line show } ifelse } for
+  [/Rect [72 600 300 620] /Page n NPAGES lt { n 1 add } { 1 } ifelse /View [/XYZ null null null] Link
+  [/Rect [72 560 300 580] /Action << /Subtype /URI /URI (https://example.org/) >> Link
   showpage } for
-1 5 NPAGES { /n exch def
-  [/Count -4 /Page n /Title (Chapter) /OUT pdfmark
-  1 1 4 { n add /p exch def [/Page p /Title (Section) /OUT pdfmark } for } for
+1 5 NPAGES { /n exch def [/Count -4 /Page n /Title (Chapter) /OUT pdfmark
+  n 1 add 1 n 4 add dup NPAGES gt { pop NPAGES } if { [/Page 3 -1 roll /Title (Section) /OUT pdfmark } for } for
 )";
 
 bool Run(const std::vector<std::string>& args)
@@ -46,9 +48,19 @@ bool Run(const std::vector<std::string>& args)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-struct Fixture
+// A folder of the run's own, gone with everything in it at exit.
+struct TScratch
 {
     fs::path dir = fs::temp_directory_path() / ("plicora-bench-check-" + std::to_string(::getpid()));
+    ~TScratch()
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+struct Fixture : TScratch
+{
     std::string manual = (dir / "manual.pdf").string();
     std::vector<TMergeInput> copies;
     bool ok = false;
@@ -67,17 +79,12 @@ struct Fixture
         for (int i = 0; i < 20; ++i)
             copies.push_back({part, "part" + std::to_string(i)});
     }
-    ~Fixture()
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
 };
 
 Fixture& fixture()
 {
-    static Fixture f;
-    return f;
+    static Fixture shared;
+    return shared;
 }
 
 using Clock = std::chrono::steady_clock;
