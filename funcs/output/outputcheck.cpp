@@ -82,18 +82,25 @@ bool Token(std::string_view text, std::size_t& at, std::string_view word)
     return at < text.size() && (IsSpace(text[at]) || IsDelimiter(text[at]));
 }
 
-// What a reader resolving the object reads first: "<number> <generation> obj".
-bool HeaderMatches(std::string_view text, QPDFObjGen og)
+// What a reader resolving the object reads first: "<number> <generation> obj"
+// and a value. "" when so, else what is wrong.
+std::string HeaderProblem(std::string_view text, QPDFObjGen og, qpdf_offset_t offset)
 {
     std::size_t at = 0;
-    return Token(text, at, std::to_string(og.getObj())) && Token(text, at, std::to_string(og.getGen())) &&
-           Token(text, at, "obj");
+    if (offset <= 0 || !Token(text, at, std::to_string(og.getObj())) ||
+        !Token(text, at, std::to_string(og.getGen())) || !Token(text, at, "obj"))
+        return "damaged cross-reference table: object " + og.unparse(' ') + " is not at offset " +
+               std::to_string(offset);
+    // pdfwrite has been seen to write one so; readers take it as null.
+    if (Token(text, at, "endobj"))
+        return "object " + og.unparse(' ') + " is empty";
+    return {};
 }
 
 // The first object the cross-reference data places where it is not ("" when
-// none): in an object stream that is not listed, or not at its offset. Only the
-// headers are read, in offset order.
-std::string MisplacedObject(const TXRef& xref, const plat::ReadOnlyFile& file)
+// none): in an object stream that is not listed, or not at its offset; or an
+// empty one. Only the headers are read, in offset order.
+std::string ListedObjectProblem(const TXRef& xref, const plat::ReadOnlyFile& file)
 {
     std::vector<std::pair<qpdf_offset_t, QPDFObjGen>> offsets;
     offsets.reserve(xref.size());
@@ -110,9 +117,10 @@ std::string MisplacedObject(const TXRef& xref, const plat::ReadOnlyFile& file)
     std::sort(offsets.begin(), offsets.end());
     TBlockReader reader(file);
     for (const auto& [offset, og] : offsets) {
-        if (offset <= 0 || !HeaderMatches(reader.At(static_cast<std::uint64_t>(offset)), og))
-            return "damaged cross-reference table: object " + og.unparse(' ') + " is not at offset " +
-                   std::to_string(offset);
+        const std::string_view header =
+            offset > 0 ? reader.At(static_cast<std::uint64_t>(offset)) : std::string_view();
+        if (std::string problem = HeaderProblem(header, og, offset); !problem.empty())
+            return problem;
     }
     return {};
 }
@@ -132,7 +140,7 @@ TOutputCheck Check(const std::string& path, const plat::ReadOnlyFile& file, std:
     const std::size_t pages = pdf.getAllPages().size();
     if (pdf.anyWarnings())
         return Damaged(path, pdf.getWarnings().front().getMessageDetail());
-    if (const std::string misplaced = MisplacedObject(pdf.getXRefTable(), file); !misplaced.empty())
+    if (const std::string misplaced = ListedObjectProblem(pdf.getXRefTable(), file); !misplaced.empty())
         return Damaged(path, misplaced);
     if (pages != static_cast<std::size_t>(std::max<std::int32_t>(expectedPages, 0)))
         return {path + ": " + std::to_string(pages) + " pages written, " + std::to_string(expectedPages) +

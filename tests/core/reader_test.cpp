@@ -202,6 +202,11 @@ std::vector<TLayout> Layouts()
         {"not_pdf", hand("text", "just some text\n%%EOF\n"), 0, false, false},
         {"unwritten_objects_listed", hand("unwritten", UnwrittenObjectsListed()), 3, false, true, true,
          false},
+        {"empty_object",
+         hand("empty",
+              BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3}) + " /Count 1 >>",
+                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources 4 0 R >>", ""})),
+         1, false, true, true, false},
     };
 }
 
