@@ -35,6 +35,68 @@ TEngineKind EngineOf(const std::string& name)
     return ParseEngineName(name).value_or(DefaultEngine);
 }
 
+// What the command line chose, filled in by parsing.
+struct TCliChoices
+{
+    bool Quiet = false;
+    CLI::App* Info = nullptr;
+    std::vector<std::string> InfoFiles;
+    CLI::App* Merge = nullptr;
+    TMergeOptions MergeOptions;
+    std::string MergeEngine;
+    TSplitOptions SplitOptions;
+    std::string SplitEngine;
+    CLI::Option* Every = nullptr;
+    std::int64_t EveryValue = 0;
+    CLI::Option* Pages = nullptr;
+    std::string PagesValue;
+};
+
+void AddInfo(CLI::App& app, TCliChoices& c)
+{
+    c.Info = app.add_subcommand(
+        "info", "One line per file, tab-separated: page count, encrypted (yes/no), size, path");
+    c.Info->add_option("FILE", c.InfoFiles, "PDF files to look at")->required();
+}
+
+void AddMerge(CLI::App& app, TCliChoices& c)
+{
+    c.Merge = app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
+    c.Merge->add_option("-o,--output", c.MergeOptions.Output,
+                        "Output file (\".pdf\" is appended when missing)");
+    c.Merge->add_flag("-f,--force", c.MergeOptions.Force, "Overwrite an existing output file");
+    AddEngineOption(c.Merge, c.MergeEngine);
+    c.Merge->add_option("IN", c.MergeOptions.Inputs, "PDF files to join");
+}
+
+void AddSplit(CLI::App& app, TCliChoices& c)
+{
+    CLI::App* split = app.add_subcommand("split", "Cut a PDF file into several");
+    c.Every = split->add_option("--every", c.EveryValue, "A file for every N pages");
+    c.Pages = split->add_option("--pages", c.PagesValue, "A file for each page range, e.g. \"1,2-5,4,6\"");
+    c.Every->excludes(c.Pages);
+    split->add_option("-o,--output", c.SplitOptions.Location, "Output folder (created when missing)");
+    split->add_flag("-f,--force", c.SplitOptions.Force, "Overwrite existing output files");
+    AddEngineOption(split, c.SplitEngine);
+    split->add_option("SRC", c.SplitOptions.Source, "PDF file to split");
+}
+
+int RunChosen(TCliChoices& c, TCliStreams& io)
+{
+    if (c.Info->parsed())
+        return InfoCommand(c.InfoFiles, io);
+    if (c.Merge->parsed()) {
+        c.MergeOptions.Engine = EngineOf(c.MergeEngine);
+        return MergeCommand(c.MergeOptions, io);
+    }
+    c.SplitOptions.Engine = EngineOf(c.SplitEngine);
+    if (*c.Every)
+        c.SplitOptions.Every = c.EveryValue;
+    if (*c.Pages)
+        c.SplitOptions.Pages = c.PagesValue;
+    return SplitCommand(c.SplitOptions, io);
+}
+
 } // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool errIsTerminal)
@@ -48,36 +110,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     // which take it over.
     app.allow_windows_style_options(false);
 
-    bool quiet = false;
-    app.add_flag("-q,--quiet", quiet, "No progress and no completion message on stderr");
-
-    std::vector<std::string> infoFiles;
-    CLI::App* info = app.add_subcommand(
-        "info", "One line per file, tab-separated: page count, encrypted (yes/no), size, path");
-    info->add_option("FILE", infoFiles, "PDF files to look at")->required();
-
-    TMergeOptions merge;
-    CLI::App* mergeCmd =
-        app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
-    mergeCmd->add_option("-o,--output", merge.Output, "Output file (\".pdf\" is appended when missing)");
-    mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
-    std::string mergeEngine;
-    AddEngineOption(mergeCmd, mergeEngine);
-    mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
-
-    TSplitOptions split;
-    std::int64_t every = 0;
-    std::string pages;
-    CLI::App* splitCmd = app.add_subcommand("split", "Cut a PDF file into several");
-    CLI::Option* everyOpt = splitCmd->add_option("--every", every, "A file for every N pages");
-    CLI::Option* pagesOpt =
-        splitCmd->add_option("--pages", pages, "A file for each page range, e.g. \"1,2-5,4,6\"");
-    everyOpt->excludes(pagesOpt);
-    splitCmd->add_option("-o,--output", split.Location, "Output folder (created when missing)");
-    splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");
-    std::string splitEngine;
-    AddEngineOption(splitCmd, splitEngine);
-    splitCmd->add_option("SRC", split.Source, "PDF file to split");
+    TCliChoices choices;
+    app.add_flag("-q,--quiet", choices.Quiet, "No progress and no completion message on stderr");
+    AddInfo(app, choices);
+    AddMerge(app, choices);
+    AddSplit(app, choices);
 
     try {
         app.parse(argc, argv);
@@ -86,20 +123,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return code == 0 ? CLI_EXIT_OK : CLI_EXIT_REFUSED;
     }
 
-    TCliStreams io{out, err, quiet, errIsTerminal};
+    TCliStreams io{out, err, choices.Quiet, errIsTerminal};
     try {
-        if (info->parsed())
-            return InfoCommand(infoFiles, io);
-        if (mergeCmd->parsed()) {
-            merge.Engine = EngineOf(mergeEngine);
-            return MergeCommand(merge, io);
-        }
-        split.Engine = EngineOf(splitEngine);
-        if (*everyOpt)
-            split.Every = every;
-        if (*pagesOpt)
-            split.Pages = pages;
-        return SplitCommand(split, io);
+        return RunChosen(choices, io);
     } catch (const std::exception& e) {
         // Something unforeseen (out of memory, a file-system error): a failure, not a refusal.
         err << e.what() << '\n';

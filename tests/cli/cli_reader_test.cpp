@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::HasSubstr;
@@ -40,7 +42,7 @@ protected:
 
 TEST_F(CliReader, InfoSaysYesForEveryFileThatNeedsAPassword)
 {
-    const TRunResult r = RunCliBinary({"info", linearLocked, packedLocked, packed});
+    const TRunResult r = RunCliInProcess({"info", linearLocked, packedLocked, packed});
     EXPECT_EQ(r.ExitCode, 0) << r.Err;
     const auto lines = Lines(r.Out);
     ASSERT_EQ(lines.size(), 3u) << r.Out;
@@ -52,10 +54,10 @@ TEST_F(CliReader, InfoSaysYesForEveryFileThatNeedsAPassword)
 TEST_F(CliReader, MergeAndSplitRefuseLockedFilesWhateverTheirLayout)
 {
     for (const std::string& locked : {linearLocked, packedLocked}) {
-        const TRunResult merge = RunCliBinary({"merge", plain, locked, "-o", dir.str() + "m.pdf"});
+        const TRunResult merge = RunCliInProcess({"merge", plain, locked, "-o", dir.str() + "m.pdf"});
         EXPECT_EQ(merge.ExitCode, 2);
         EXPECT_THAT(merge.Err, HasSubstr(locked + " is encrypted, cannot be merged!"));
-        const TRunResult split = RunCliBinary({"split", locked, "--every", "1", "-o", dir.str() + "out"});
+        const TRunResult split = RunCliInProcess({"split", locked, "--every", "1", "-o", dir.str() + "out"});
         EXPECT_EQ(split.ExitCode, 2);
         EXPECT_THAT(split.Err, HasSubstr(locked + " is encrypted, cannot be split."));
     }
@@ -92,10 +94,10 @@ TEST_F(CliReader, SplitCutsByTheRealCount)
     const std::string source = dir.write("updated.pdf", pdf);
     ASSERT_EQ(PdfPageCount(source), 2);
 
-    const TRunResult info = RunCliBinary({"info", source});
+    const TRunResult info = RunCliInProcess({"info", source});
     EXPECT_THAT(info.Out, StartsWith("2\tno\t"));
     const std::string out = dir.str() + "pieces";
-    const TRunResult r = RunCliBinary({"split", source, "--every", "1", "-o", out});
+    const TRunResult r = RunCliInProcess({"split", source, "--every", "1", "-o", out});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     std::size_t pieces = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out))
