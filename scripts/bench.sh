@@ -9,3 +9,8 @@ cmake --build build --target bench_probe bench_gs bench_exact -j"$(nproc)"
 build/bench/bench_probe
 build/bench/bench_gs
 build/bench/bench_exact
+# Page pictures: only in a build with Qt's PDF module.
+if cmake --build build --target help | grep -qw bench_thumbs; then
+  cmake --build build --target bench_thumbs -j"$(nproc)"
+  build/bench/bench_thumbs
+fi

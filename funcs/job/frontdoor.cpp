@@ -157,3 +157,16 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
     }
     return verdict;
 }
+
+std::string WhyNoPictures(const std::string& name, const TListProbe& probe)
+{
+    if (!probe.OpenError.empty())
+        return probe.OpenError;
+    if (probe.Encrypted)
+        return name + TxtEncryptedNoPictures;
+    if (probe.Folder || probe.Pages == 0)
+        return name + TxtNotPdfNoPictures;
+    if (!probe.ReaderCount)
+        return probe.ReaderNote;
+    return {};
+}
