@@ -24,7 +24,7 @@ namespace {
 // fails the job before anything is written, naming the file.
 TPdfFacts ReadableInput(const std::string& path, std::string& notes)
 {
-    TPdfFacts facts = ReadPdfFacts(path);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)
@@ -73,6 +73,7 @@ std::string TSafeWriter::EngineName(const std::string& path)
 {
     if (EngineCanTakeName(path))
         return path;
+    const std::lock_guard lock(m_folderLock);
     TPrivateFolder& folder = m_folder.Folder();
     if (!folder.Ok())
         Fail(folder.Reason());
@@ -83,47 +84,61 @@ std::string TSafeWriter::EngineName(const std::string& path)
     return name;
 }
 
-void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written)
+void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages,
+                        const TEngineResult& written)
 {
     if (!written.Ok)
         Fail(written.Reason);
-    if (const std::string problem = CheckedOrRepaired(out, pages); !problem.empty())
-        Fail(JoinLines(ShownReason(problem, out), m_engine.OutputMessages()));
-    if (!out.Commit())
-        Fail(out.Reason());
-    TakeEngineWarnings();
+    if (const std::string problem = CheckedOrRepaired(out, engine, pages); !problem.empty())
+        Fail(JoinLines(ShownReason(problem, out), engine.OutputMessages()));
 }
 
-std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, std::int32_t pages)
+std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
+                                           std::int32_t pages)
 {
     const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
-    if (check.Problem.empty() || !check.Repairable || !m_engine.OutputMayNeedRewrite())
+    if (check.Problem.empty() || !check.Repairable || !engine.OutputMayNeedRewrite())
         return check.Problem;
-    TPrivateFolder& folder = m_folder.Folder();
-    if (!folder.Ok())
-        return check.Problem;
-    const std::string scratch = folder.NewName(".pdf");
+    std::string scratch;
+    {
+        const std::lock_guard lock(m_folderLock);
+        TPrivateFolder& folder = m_folder.Folder();
+        if (!folder.Ok())
+            return check.Problem;
+        scratch = folder.NewName(".pdf");
+    }
     const std::string failed = RewritePdf(out.TempPath(), scratch);
     plat::removeFile(scratch);
     if (!failed.empty() || !OutputPdfProblem(out.TempPath(), pages).empty())
         return check.Problem;
+    const std::lock_guard lock(m_folderLock); // the notes, from several threads
     m_notes = JoinLines(m_notes, RepairedNote(out.FinalPath(), check.Damage));
     return {};
 }
 
-void TSafeWriter::TakeEngineWarnings()
+void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen)
 {
-    const std::vector<std::string> warnings = m_engine.Warnings();
-    if (warnings.size() < m_warningsSeen)
-        m_warningsSeen = 0; // a new merge or source started over
-    for (std::size_t i = m_warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
+    if (!out.Commit())
+        Fail(out.Reason());
+    const std::lock_guard lock(m_folderLock);
+    TakeEngineWarnings(engine, warningsSeen);
+}
+
+void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen)
+{
+    const std::vector<std::string> warnings = engine.Warnings();
+    if (warnings.size() < warningsSeen)
+        warningsSeen = 0; // a new merge or source started over
+    for (std::size_t i = warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
         const std::string& line = warnings[i];
         const auto colon = line.find(':');
         const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
         if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
             continue;
+        if (m_notes.find(line) != std::string::npos)
+            continue;
         m_notes = JoinLines(m_notes, line);
         ++m_shownWarnings;
     }
-    m_warningsSeen = warnings.size();
+    warningsSeen = warnings.size();
 }
