@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -62,7 +63,7 @@ TListProbe ProbePdfForList(const std::string& path)
         probe.OpenError = e.what();
         return probe;
     }
-    const TPdfFacts facts = ReadPdfFacts(path);
+    const TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     if (facts.Status == TPdfFacts::TStatus::Ok) {
         probe.Pages = facts.Pages;
         probe.ReaderCount = true;
@@ -81,16 +82,23 @@ TListProbe ProbePdfForList(const std::string& path)
     return probe;
 }
 
-std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers)
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers,
+                                         const TProbeReport& onEach)
 {
     std::vector<TListProbe> probes(paths.size());
     if (workers == 0)
         workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
     workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
     std::atomic<std::size_t> next{0};
+    std::mutex reporting;
     const auto work = [&] {
-        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();)
+        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();) {
             probes[i] = ProbePdfForList(paths[i]);
+            if (onEach) {
+                const std::lock_guard lock(reporting);
+                onEach(i, probes[i]);
+            }
+        }
     };
     std::vector<std::jthread> helpers;
     try {
@@ -170,4 +178,17 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
             verdict.WhyNoPages = probe.ReaderNote;
     }
     return verdict;
+}
+
+std::string WhyNoPictures(const std::string& name, const TListProbe& probe)
+{
+    if (!probe.OpenError.empty())
+        return probe.OpenError;
+    if (probe.Encrypted)
+        return name + TxtEncryptedNoPictures;
+    if (probe.Folder || probe.Pages == 0)
+        return name + TxtNotPdfNoPictures;
+    if (!probe.ReaderCount)
+        return probe.ReaderNote;
+    return {};
 }

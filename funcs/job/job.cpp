@@ -3,8 +3,10 @@
 #include "job/jobchecks.h"
 #include "job/jobplan.h"
 #include "job/jobwriter.h"
+#include "job/parallelsplit.h"
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
+#include "platform/platform.h"
 #include "text/filenames.h"
 
 #include <limits>
@@ -23,6 +25,13 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
         param.Notify->PostNotify(wParam, lParam);
 }
 
+// An output written after its pages has been checked too: its share is done.
+void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
+{
+    if (engine.WriteShare() > 0)
+        Post(param, 100, GSN_WRITE);
+}
+
 int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -35,6 +44,8 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         inputs.push_back({writer.EngineName(row.Path), RemoveFileExt(ExtractFileName(row.Path))});
     }
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
+    for (const std::string& path : plan.LeftOut)
+        param.Notes = JoinLines(param.Notes, LeftOutNote(path));
     // Without inputs Ghostscript still succeeds and writes one blank page.
     if (inputs.empty())
         Fail("No file in the list has pages to merge.", GS_RESULT_ERROR);
@@ -42,6 +53,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         Fail("The merged document would have more pages than a PDF can hold.");
     writer.Output(plan.OutputPath, static_cast<std::int32_t>(total),
                   [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
+    OutputChecked(param, writer.Engine());
     return GS_RESULT_OK;
 }
 
@@ -49,6 +61,13 @@ std::string PiecesWrittenText(int written)
 {
     return written == 1 ? "1 file was written before the failure."
                         : std::to_string(written) + " files were written before the failure.";
+}
+
+std::string PiecesKeptText(int written)
+{
+    if (written == 0)
+        return "No file was written.";
+    return written == 1 ? "1 file was written." : std::to_string(written) + " files were written.";
 }
 
 // No piece may be the source itself, through any link: checked before anything
@@ -63,29 +82,37 @@ void RefusePieceThatIsTheSource(const TJobPlan& plan, const std::string& source)
     }
 }
 
-// Writes the pieces one by one; a failure says how many were written before it.
+// Writes the pieces one by one, or on two threads when SplitWorkers allows; a
+// failure says how many were written before it.
 void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
-                 TSafeWriter& writer, const TPageReport& onPage)
+                 TSafeWriter& writer, const TPageReport& onPage, const std::string& engineSource)
 {
     const std::string& source = plan.Inputs.front().Path;
     TSplitPieces pieces(plan);
     int written = 0;
     try {
+        if (SplitWorkers(plan, sourcePages, plat::fileSize(source).value_or(0)) > 1) {
+            WritePiecesInParallel(param, plan, sourcePages, engineSource, writer, onPage, written);
+            return;
+        }
         while (const std::optional<TSplitPieces::TPiece> piece = pieces.Next()) {
+            writer.Engine().Control().StopIfCancelled();
             Post(param, piece->First, GSN_PIECE);
-            if (piece->First < 1 || piece->Last < piece->First || piece->Last > sourcePages)
-                Fail("Pages " + piece->PagePart + " are not in " + source + ".");
+            CheckPieceInSource(*piece, sourcePages, source);
             const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
             writer.Output(outPath, piece->Last - piece->First + 1, [&](const std::string& out) {
                 return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
             });
             ++written;
+            OutputChecked(param, writer.Engine());
             if (plan.ByRanges)
                 param.RangeList = pieces.Remaining();
         }
     } catch (const TJobFailure& failure) {
         Fail(JoinLines(failure.what(), written > 0 ? PiecesWrittenText(written) : std::string()),
              failure.Result);
+    } catch (const TEngineCancelled&) {
+        throw TJobCancelled{PiecesKeptText(written)};
     }
 }
 
@@ -106,11 +133,12 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     // one run for all of them; range lists may repeat or reorder pages.
     IPdfEngine& engine = writer.Engine();
     engine.SetConsecutivePieces(!plan.ByRanges);
-    const TEngineResult opened = engine.OpenSource(writer.EngineName(source));
+    const std::string engineSource = writer.EngineName(source);
+    const TEngineResult opened = engine.OpenSource(engineSource);
     if (!opened.Ok)
         Fail(opened.Reason);
     try {
-        WritePieces(param, plan, pages, writer, onPage);
+        WritePieces(param, plan, pages, writer, onPage, engineSource);
     } catch (...) {
         engine.CloseSource();
         throw;
@@ -127,6 +155,11 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes, plan.Overwrite);
+    // Writing an output out takes about two thirds of that share, checking it
+    // afterwards the rest (the check reports nothing on its way).
+    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 65 / 100, GSN_WRITE); }});
+    if (engine->WriteShare() > 0)
+        Post(param, engine->WriteShare(), GSN_WRITESHARE);
     // Page reports count only while a job kind is set, whichever engine makes them.
     const TPageReport onPage = [&param](std::int32_t page) {
         const std::uint8_t kind = GS_Job_Kind.load();
@@ -151,6 +184,11 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
     } catch (const TJobFailure& failure) {
         param->Reason = failure.what();
         result = failure.Result;
+    } catch (const TJobCancelled& cancelled) {
+        param->Reason = cancelled.Reason;
+        result = GS_RESULT_CANCELLED;
+    } catch (const TEngineCancelled&) {
+        result = GS_RESULT_CANCELLED;
     } catch (const std::exception& error) {
         param->Reason = error.what();
         result = GS_RESULT_ERROR;

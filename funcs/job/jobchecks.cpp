@@ -54,9 +54,12 @@ std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool en
 {
     if (encrypted)
         return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
-    if (pageCount < 2)
+    // Why there are none, as the reader said it, when it said it.
+    if (pageCount < 1)
         return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning,
-                        pageCount < 1 ? whyNoPages : ""};
+                        whyNoPages.empty() ? source + TxtNoPagesFound : whyNoPages};
+    if (pageCount < 2)
+        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning, ""};
     return std::nullopt;
 }
 

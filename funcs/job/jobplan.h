@@ -19,6 +19,8 @@ struct TJobPlan
     // Merge: the listed rows that have pages, in list order. Split: the source
     // alone, with the count taken before the job and no stamp, so it is read again.
     std::vector<TMergeListRow> Inputs;
+    // Merge: the listed files without pages, left out; the result names them.
+    std::vector<std::string> LeftOut;
     std::string OutputPath; // merge: the output file; split: its folder, ending in a separator
     std::string BaseName;   // split: the source's name without folder and extension
 

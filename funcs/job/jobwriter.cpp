@@ -2,6 +2,7 @@
 
 #include "output/outputcheck.h"
 #include "pdf/pdfreader.h"
+#include "platform/platform.h"
 
 #include <vector>
 
@@ -23,7 +24,7 @@ namespace {
 // fails the job before anything is written, naming the file.
 TPdfFacts ReadableInput(const std::string& path, std::string& notes)
 {
-    TPdfFacts facts = ReadPdfFacts(path);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)
@@ -75,6 +76,7 @@ std::string TSafeWriter::EngineName(const std::string& path)
 {
     if (EngineCanTakeName(path))
         return path;
+    const std::lock_guard lock(m_folderLock);
     TPrivateFolder& folder = m_folder.Folder();
     if (!folder.Ok())
         Fail(folder.Reason());
@@ -85,7 +87,8 @@ std::string TSafeWriter::EngineName(const std::string& path)
     return name;
 }
 
-void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written)
+void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages,
+                        const TEngineResult& written)
 {
     // Whatever the engine or the check made of it, an input that changed
     // under the job is the cause.
@@ -94,30 +97,63 @@ void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResu
     if (!written.Ok)
         Fail(ShownReason(written.Reason, out));
     // An engine that did not notice its writes failing: what the disk shows.
-    if (const std::string problem = OutputPdfProblem(out.TempPath(), pages); !problem.empty())
+    if (const std::string problem = CheckedOrRepaired(out, engine, pages); !problem.empty())
         Fail(JoinLines(JoinLines(ShownReason(problem, out), OutputWriteProblem(out.TempPath())),
-                       m_engine.OutputMessages()));
+                       engine.OutputMessages()));
+}
+
+std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
+                                           std::int32_t pages)
+{
+    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
+    if (check.Problem.empty() || !check.Repairable || !engine.OutputMayNeedRewrite())
+        return check.Problem;
+    std::string scratch;
+    {
+        const std::lock_guard lock(m_folderLock);
+        TPrivateFolder& folder = m_folder.Folder();
+        if (!folder.Ok())
+            return check.Problem;
+        scratch = folder.NewName(".pdf");
+    }
+    const std::string failed = RewritePdf(out.TempPath(), scratch);
+    plat::removeFile(scratch);
+    if (!failed.empty() || !OutputPdfProblem(out.TempPath(), pages).empty())
+        return check.Problem;
+    const std::lock_guard lock(m_folderLock); // the notes, from several threads
+    m_notes = JoinLines(m_notes, RepairedNote(out.FinalPath(), check.Damage));
+    return {};
+}
+
+void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen)
+{
+    const std::lock_guard lock(m_folderLock);
+    // Pieces of another thread wait their turn: an input may change meanwhile.
+    if (const std::string changed = m_inputs.FirstChange(); !changed.empty())
+        Fail(changed);
     // A name this job wrote before (a range listed twice) is its own to replace.
     const std::string& finalPath = out.FinalPath();
     if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite))
         Fail(out.Reason());
     m_written.insert(finalPath);
-    TakeEngineWarnings();
+    TakeEngineWarnings(engine, warningsSeen);
 }
 
-void TSafeWriter::TakeEngineWarnings()
+void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen)
 {
-    const std::vector<std::string> warnings = m_engine.Warnings();
-    if (warnings.size() < m_warningsSeen)
-        m_warningsSeen = 0; // a new merge or source started over
-    for (std::size_t i = m_warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
+    const std::vector<std::string> warnings = engine.Warnings();
+    if (warnings.size() < warningsSeen)
+        warningsSeen = 0; // a new merge or source started over
+    for (std::size_t i = warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
         const std::string& line = warnings[i];
         const auto colon = line.find(':');
         const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
         if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
             continue;
+        if (m_notes.find(line) != std::string::npos)
+            continue;
         m_notes = JoinLines(m_notes, line);
         ++m_shownWarnings;
     }
-    m_warningsSeen = warnings.size();
+    warningsSeen = warnings.size();
 }

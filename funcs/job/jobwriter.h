@@ -10,6 +10,7 @@
 #include "output/safeoutput.h"
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -21,6 +22,12 @@ class TJobFailure : public std::runtime_error
 public:
     TJobFailure(const std::string& reason, int result) : std::runtime_error(reason), Result(result) {}
     const int Result;
+};
+
+// The job stopped because it was cancelled; Reason says what was kept.
+struct TJobCancelled
+{
+    std::string Reason;
 };
 
 [[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED);
@@ -68,13 +75,36 @@ public:
     // engine), checks it holds `pages` pages and moves it into place.
     template <typename Write> void Output(const std::string& finalPath, std::int32_t pages, Write&& write)
     {
+        RefuseOutputName(finalPath);
+        TSafeOutput out(finalPath);
+        WriteChecked(out, m_engine, pages, write);
+        Commit(out, m_engine, m_warningsSeen);
+    }
+
+    // Fails on a name no output may take, before its temporary is made.
+    static void RefuseOutputName(const std::string& finalPath)
+    {
         if (const std::string problem = OutputNameProblem(finalPath); !problem.empty())
             Fail(problem);
-        TSafeOutput out(finalPath);
+    }
+
+    // The first half of Output, for an engine of another thread: the output is
+    // written by `engine` and checked but stays under its temporary name.
+    template <typename Write>
+    void WriteChecked(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, Write&& write)
+    {
         if (!out.Ok())
             Fail(out.Reason());
-        Finish(out, pages, write(EngineName(out.TempPath())));
+        const TEngineResult written = write(EngineName(out.TempPath()));
+        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
+        // fails for the cancel: either way the output goes with its temporary.
+        engine.Control().StopIfCancelled();
+        Check(out, engine, pages, written);
     }
+
+    // The second half: moves it into place and notes what `engine` reported
+    // since `warningsSeen` of its warnings. Called by one thread at a time.
+    void Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen);
 
     IPdfEngine& Engine() { return m_engine; }
     // What the job's inputs were when it first read them; no output is
@@ -82,11 +112,16 @@ public:
     TInputStamps& Inputs() { return m_inputs; }
 
 private:
-    // Checks what the engine wrote and moves it into place.
-    void Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written);
-    // Adds what the engine reported since the last call to the job's notes,
-    // except for files already noted as repaired, and a few lines at most.
-    void TakeEngineWarnings();
+    // Checks what the engine wrote.
+    void Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, const TEngineResult& written);
+    // The check's problem with the output ("" when none). An engine's output
+    // whose structure is damaged is rewritten by libqpdf when the engine allows
+    // it; a rewrite that passes the check is noted as a repair.
+    std::string CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine, std::int32_t pages);
+    // Adds what the engine reported since warningsSeen to the job's notes,
+    // except for files already noted as repaired and lines already there (each
+    // thread's engine reads the same source), and a few lines at most.
+    void TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen);
 
     static constexpr int MaxWarningLines = 5;
 
@@ -96,6 +131,7 @@ private:
     TOverwrite m_overwrite;
     TInputStamps m_inputs;
     std::set<std::string> m_written;
+    std::mutex m_folderLock; // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };

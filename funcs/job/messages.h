@@ -34,15 +34,30 @@ inline constexpr char TxtNoLocation[] = "Please specify a location for spliting.
 inline constexpr char CapTip[] = "Tip";
 inline constexpr char TxtSourceMissing[] = "Specified file not exists.";
 inline constexpr char TxtInvalidPdf[] = "Invalid PDF document.";
+// The causes on those refusals' second lines, after the file's name.
+inline constexpr char TxtNoPagesFound[] = ": no pages were found, it is not a PDF document.";
+inline constexpr char TxtFolderNotSource[] = " is a folder, not a PDF document.";
 
 // Both
 inline constexpr char CapInfo[] = "Info";
 inline constexpr char CapCannotCreateFolder[] = "create folder failed";
 inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes
 // " aleady exists", after a quoted name: output/outputnames.h, since a commit says it too.
+// The window's page pictures: why a file shows a placeholder (after the file name).
+inline constexpr char TxtEncryptedNoPictures[] = " is encrypted: its pages cannot be shown.";
+inline constexpr char TxtNotPdfNoPictures[] = " is not a PDF document: its pages cannot be shown.";
 
 // A job's end
 inline constexpr char TxtMergeCompleted[] = "Merging PDF completed.";
 inline constexpr char TxtMergeFailed[] = "Merging PDF failed.";
 inline constexpr char TxtSplitCompleted[] = "Splitting PDF completed.";
 inline constexpr char TxtSplitFailed[] = "Splitting PDF failed.";
+// A job the person cancelled; a split adds how many pieces it kept.
+inline constexpr char TxtMergeCancelled[] = "Merging PDF cancelled.";
+inline constexpr char TxtSplitCancelled[] = "Splitting PDF cancelled.";
+
+// The window's question before a merge with listed files it cannot use; the
+// files follow, one a line, then the question.
+inline constexpr char CapLeftOut[] = "files left out";
+inline constexpr char TxtLeftOut[] = "These files cannot be read and will be left out:";
+inline constexpr char TxtMergeTheOthers[] = "Merge the other files?";

@@ -1,5 +1,6 @@
 #include "pdf/pdfreader.h"
 
+#include "pdf/pagetree.h"
 #include "pdf/pdfbounds.h"
 #include "platform/platform.h"
 
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <qpdf/Constants.h>
 #include <qpdf/InputSource.hh>
 #include <qpdf/QPDF.hh>
@@ -154,19 +156,24 @@ std::int32_t ClampCount(std::size_t pages)
 }
 
 // Opens and walks the page tree; the caller has checked the file opens.
-TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair)
+TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair, TPageWalk walk)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(repair);
     try {
         pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), "");
-        if (const std::string problem = PageTreeProblem(pdf); !problem.empty())
-            return Facts(TStatus::Damaged, problem);
         // The walk, not the root's /Count, which a producer may have got wrong.
-        const std::size_t pages = pdf.getAllPages().size();
+        std::optional<std::size_t> pages;
+        if (walk == TPageWalk::TreeOnly)
+            pages = CountPagesByTree(pdf); // bounded as the check below
+        if (!pages) {
+            if (const std::string problem = PageTreeProblem(pdf); !problem.empty())
+                return Facts(TStatus::Damaged, problem);
+            pages = pdf.getAllPages().size();
+        }
         TPdfFacts facts = Facts(TStatus::Ok, {});
-        facts.Pages = ClampCount(pages);
+        facts.Pages = ClampCount(*pages);
         if (pdf.anyWarnings()) {
             facts.Repaired = true;
             const std::vector<QPDFExc> warnings = pdf.getWarnings();
@@ -184,7 +191,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     }
 }
 
-TPdfFacts ReadFacts(const std::string& path, bool repair)
+TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk)
 {
     QuietQpdf();
     try {
@@ -195,7 +202,7 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
             return Facts(TStatus::CannotOpen, "not a regular file");
         if (!HasPdfHeader(file))
             return Facts(TStatus::NotPdf, "not a PDF document");
-        return ReadOpenFile(file, path, repair);
+        return ReadOpenFile(file, path, repair, walk);
     } catch (const std::exception& e) {
         return Facts(TStatus::CannotOpen, e.what());
     }
@@ -203,9 +210,9 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
 
 } // namespace
 
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair)
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair, TPageWalk walk)
 {
-    return ReadFacts(path, repair);
+    return ReadFacts(path, repair, walk);
 }
 
 std::string TailRefusalReason(const std::string& path)
@@ -225,4 +232,9 @@ std::string TailRefusalReason(const std::string& path)
 std::string RepairedNote(const std::string& path, const std::string& reason)
 {
     return path + ": repaired" + (reason.empty() ? "" : " (" + reason + ")");
+}
+
+std::shared_ptr<InputSource> MakeReadOnlySource(const plat::ReadOnlyFile& file, const std::string& name)
+{
+    return std::make_shared<TReadOnlySource>(file, name);
 }

@@ -80,7 +80,23 @@ struct TLayout
     bool QpdfReads; // qpdf --show-npages reads it without a password
     // qpdf --show-npages reports the root's /Count, which may lie.
     bool QpdfCountHolds = true;
+    // qpdf --check finds nothing to repair, and so must the output check.
+    bool Sound = true;
 };
+
+// Two objects no page uses, listed where object 1 begins: Ghostscript 10's
+// pdfwrite writes such entries for objects it never wrote.
+std::string UnwrittenObjectsListed()
+{
+    std::vector<std::string> objects = SimpleObjects(3);
+    objects.insert(objects.end(), 2, "<< /Unused true >>");
+    std::string pdf = BuildPdf(objects);
+    for (const char* number : {"6", "7"}) {
+        const std::string entry = Padded(pdf.find(std::string("\n") + number + " 0 obj") + 1) + " 00000 n";
+        pdf.replace(pdf.find(entry), entry.size(), Padded(9) + " 00000 n");
+    }
+    return pdf;
+}
 
 std::string Rewritten(const TempDir& dir, const std::string& plain, const char* name,
                       std::vector<std::string> args)
@@ -130,6 +146,38 @@ std::vector<TLayout> Layouts()
          hand("orphans", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", Page,
                                    Page, Page, Page})),
          2, false, true},
+        // Two levels of nodes packed in object streams, read node by node.
+        {"nested_tree_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string node = "<< /Type /Pages /Parent 2 0 R /Kids ";
+             const std::string nested = dir.write(
+                 "nested.pdf", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 6}) + " /Count 4 >>",
+                                         node + Kids({4, 5}) + " /Count 2 >>", Page, Page,
+                                         node + Kids({7, 8}) + " /Count 2 >>", Page, Page}));
+             return Rewritten(dir, nested, "nested_os", {"--object-streams=generate"});
+         },
+         4, false, true},
+        // Keys that only look like the tree's: a /Kids inside a nested
+        // dictionary, in a string, and a reference before them.
+        {"decoy_keys_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string decoy = "<< /Type /Page /Parent 2 0 R /Resources << /Kids [3 0 R 3 0 R] >> "
+                                       "/T (a /Kids [3 0 R] >> string) /MediaBox [0 0 200 200] >>";
+             const std::string path = dir.write(
+                 "decoys.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", decoy, decoy}));
+             return Rewritten(dir, path, "decoys_os", {"--object-streams=generate"});
+         },
+         2, false, true},
+        // /Kids as a reference to an array: the whole walk answers.
+        {"kids_by_reference_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string path = dir.write(
+                 "kidsref.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids 5 0 R /Count 2 >>", Page, Page, Kids({3, 4})}));
+             return Rewritten(dir, path, "kidsref_os", {"--object-streams=generate"});
+         },
+         2, false, true},
         {"cr_line_ends", hand("cr", BuildPdf(SimpleObjects(10), "\r")), 10, false, true},
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
@@ -157,6 +205,13 @@ std::vector<TLayout> Layouts()
          },
          0, false, false},
         {"not_pdf", hand("text", "just some text\n%%EOF\n"), 0, false, false},
+        {"unwritten_objects_listed", hand("unwritten", UnwrittenObjectsListed()), 3, false, true, true,
+         false},
+        {"empty_object",
+         hand("empty",
+              BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3}) + " /Count 1 >>",
+                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources 4 0 R >>", ""})),
+         1, false, true, true, false},
     };
 }
 
@@ -191,11 +246,15 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(probe.Pages, layout.Pages);
     }
     // The batch gives the same answers in the same order.
-    const std::vector<TListProbe> batch = ProbePdfsForList({m_plain, path, m_plain}, 2);
+    std::vector<int> told(3, 0);
+    const std::vector<TListProbe> batch = ProbePdfsForList(
+        {m_plain, path, m_plain}, 2, [&](std::size_t i, const TListProbe& p) { told.at(i) += p.Pages + 1; });
     ASSERT_EQ(batch.size(), 3U);
     EXPECT_EQ(batch[1].Pages, probe.Pages);
     EXPECT_EQ(batch[1].Encrypted, probe.Encrypted);
     EXPECT_EQ(batch[2].Pages, 6);
+    // Each file told once, with its own answer.
+    EXPECT_EQ(told, (std::vector<int>{7, probe.Pages + 1, 7}));
 
     // What the reader itself says.
     const TPdfFacts facts = ReadPdfFacts(path);
@@ -203,7 +262,10 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok) << facts.Reason;
         EXPECT_EQ(facts.Pages, layout.Pages);
         EXPECT_FALSE(facts.Repaired) << facts.Reason;
-        EXPECT_EQ(OutputPdfProblem(path, layout.Pages), "");
+        const TOutputCheck check = CheckOutputPdf(path, layout.Pages);
+        EXPECT_EQ(check.Problem.empty(), layout.Sound) << check.Problem;
+        EXPECT_EQ(check.Repairable, !layout.Sound);
+        EXPECT_EQ(RunProgram({"qpdf", "--check", path}).ExitCode == 0, layout.Sound);
     } else {
         EXPECT_NE(facts.Status, TPdfFacts::TStatus::Ok);
         EXPECT_NE(OutputPdfProblem(path, layout.Pages), "");
@@ -274,13 +336,18 @@ TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
     EXPECT_EQ(facts.Pages, 3);
     EXPECT_TRUE(facts.Repaired);
     EXPECT_FALSE(facts.Reason.empty());
-    const std::string problem = OutputPdfProblem(path, 3);
-    EXPECT_NE(problem.find(path + ": not a complete PDF"), std::string::npos) << problem;
+    const TOutputCheck check = CheckOutputPdf(path, 3);
+    EXPECT_NE(check.Problem.find(path + ": not a complete PDF"), std::string::npos) << check.Problem;
+    EXPECT_TRUE(check.Repairable);
 
     const TListProbe probe = ProbePdfForList(path);
     EXPECT_EQ(probe.Pages, 3);
     EXPECT_TRUE(probe.Repaired);
     EXPECT_NE(probe.ReaderNote.find("repaired"), std::string::npos);
+
+    // What a job does with such an output of Ghostscript's.
+    EXPECT_EQ(RewritePdf(path, dir.str() + "scratch.pdf"), "");
+    EXPECT_EQ(OutputPdfProblem(path, 3), "");
 }
 
 TEST(Reader, VerificationNamesTheFileAndBothCounts)

@@ -86,6 +86,38 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     EXPECT_FALSE(GsStillLoaded());
 }
 
+// pdfwrite sets each file's Title in turn; the merge keeps the first file's, or none.
+TEST_F(GsEndToEnd, MergeTakesTheFirstFilesTitle)
+{
+    const std::string plain = MakePdf("plain.pdf", 1, "plain");
+    const auto titled = [&](const std::string& name, const std::string& title) {
+        const std::string path = (m_dir / name).string();
+        std::string output = "-sOutputFile=";
+        for (const char c : path)
+            output += c == '%' ? std::string("%%") : std::string(1, c);
+        EXPECT_EQ(RunProgram({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite", output,
+                              "-c", "[ /Title " + LiteralString(title) + " /DOCINFO pdfmark", "-f", plain})
+                      .ExitCode,
+                  0);
+        return path;
+    };
+    const std::string first = titled("first.pdf", "The First (1)");
+    const std::string later = titled("later.pdf", "Later");
+    const std::string out = (m_dir / "out.pdf").string();
+    for (const auto& [inputs, title] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{first, plain, later}, "The First (1)"}, {{plain, later}, ""}}) {
+        std::vector<TMergeListRow> rows;
+        for (const std::string& input : inputs)
+            rows.push_back(Row(1, input));
+        PrepareMergeJob(m_param, m_inputs, rows, out, &m_sink, TEngineKind::Ghostscript, TOverwrite::Allow);
+        ASSERT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK) << m_param.Reason;
+        const std::string info = RunProgram({"pdfinfo", out}).Out;
+        const auto at = info.find("Title:");
+        EXPECT_EQ(at == std::string::npos ? "" : Trimmed(info.substr(at + 6, info.find('\n', at) - at - 6)),
+                  title);
+    }
+}
+
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 {
     PrepareMergeJob(m_param, m_inputs, {Row(1, (m_dir / "nowhere.pdf").string())},
@@ -108,12 +140,28 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     EXPECT_FALSE(fs::exists(m_dir / "piped.pdf"));
 }
 
-TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
+} // namespace
+
+// Names the engine in test names instead of its bytes.
+void PrintTo(TEngineKind kind, std::ostream* os)
+{
+    *os << EngineName(kind);
+}
+
+namespace {
+
+// Both engines; the exact one writes the pieces on two threads, and its
+// notices and what a failure leaves must still be those of one.
+class GsEndToEndSplit : public GsEndToEnd, public testing::WithParamInterface<TEngineKind>
+{
+};
+
+TEST_P(GsEndToEndSplit, EveryNPagesWritesEveryPieceInOrder)
 {
     const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
     const fs::path outDir = m_dir / "pieces 100%";
     fs::create_directories(outDir);
-    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink, TEngineKind::Ghostscript);
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink, GetParam());
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
@@ -122,10 +170,31 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
     EXPECT_EQ(PdfPageTexts(base + "4-6.pdf"),
               (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
     EXPECT_EQ(PdfPageTexts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
-    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4),
-                                                     Page(4), Page(5), Page(6), Piece(7), Page(7), Done(0)}));
+    EXPECT_EQ(m_sink.Only({GSN_TOTAL, GSN_PIECE, GSN_PAGE, GSN_DONE}),
+              (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4), Page(4), Page(5),
+                                   Page(6), Piece(7), Page(7), Done(0)}));
     EXPECT_FALSE(GsStillLoaded());
 }
+
+TEST_P(GsEndToEndSplit, FailedPieceKeepsTheOnesBeforeItOnly)
+{
+    const std::string src = MakePdf("report.pdf", 7, "src");
+    const fs::path outDir = m_dir / "pieces";
+    // A folder where the second piece goes: it cannot be replaced.
+    fs::create_directories(outDir / "report3-4.pdf" / "inside");
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 2, &m_sink, GetParam());
+    EXPECT_NE(Call_GS_Thread(&m_param), GS_RESULT_OK);
+    EXPECT_NE(m_param.Reason.find("1 file was written before the failure."), std::string::npos)
+        << m_param.Reason;
+    EXPECT_TRUE(fs::exists(outDir / "report1-2.pdf"));
+    for (const char* later : {"report5-6.pdf", "report7-7.pdf"})
+        EXPECT_FALSE(fs::exists(outDir / later)) << later;
+    EXPECT_EQ(std::distance(fs::directory_iterator(outDir), fs::directory_iterator()), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, GsEndToEndSplit,
+                         testing::Values(TEngineKind::Ghostscript, TEngineKind::Exact),
+                         [](const auto& engine) { return std::string(EngineName(engine.param)); });
 
 TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
 {
