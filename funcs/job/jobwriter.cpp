@@ -146,7 +146,8 @@ void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSe
         warningsSeen = 0; // a new merge or source started over
     for (std::size_t i = warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
         const std::string& line = warnings[i];
-        const auto colon = line.find(':');
+        // "<file>: <what>"; a Windows path has a colon of its own after the drive.
+        const auto colon = line.find(": ");
         const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
         if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
             continue;
