@@ -30,6 +30,25 @@ CLI::Option* AddEngineOption(CLI::App* command, std::string& engine)
         ->capture_default_str();
 }
 
+// --password-file and --ask-password: passwords never come from the arguments.
+void AddPasswordOptions(CLI::App* command, std::string& file, bool& ask)
+{
+    CLI::Option* fileOpt = command->add_option(
+        "--password-file", file, "A file whose first line is the password tried on every protected input");
+    CLI::Option* askOpt =
+        command->add_flag("--ask-password", ask, "Ask on the terminal for each protected input's password");
+    fileOpt->excludes(askOpt);
+}
+
+TPasswordOptions PasswordsOf(CLI::App* command, const std::string& file, bool ask)
+{
+    TPasswordOptions options;
+    if (command->count("--password-file") > 0)
+        options.File = file;
+    options.Ask = ask;
+    return options;
+}
+
 TEngineKind EngineOf(const std::string& name)
 {
     return ParseEngineName(name).value_or(DefaultEngine);
@@ -63,6 +82,28 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
     std::string mergeEngine;
     AddEngineOption(mergeCmd, mergeEngine);
+    mergeCmd
+        ->add_option("--select", merge.Select,
+                     "N=RANGES: only these pages of the Nth input, e.g. 2=1-3,7 (N- to the last page, z the "
+                     "last page); repeatable")
+        ->allow_extra_args(false);
+    mergeCmd
+        ->add_option("--rotate", merge.Rotate,
+                     "N=DEGREES: turn the Nth input's pages 90, 180 or 270 clockwise")
+        ->allow_extra_args(false);
+    std::string bookmarks = BookmarkPolicyName(TBookmarkPolicy::FilesAndOwn);
+    mergeCmd
+        ->add_option(
+            "--bookmarks", bookmarks,
+            "files+own: one per file, its own beneath; own: the files' own only; files: one per file "
+            "only; none")
+        ->check(CLI::IsMember({"files+own", "own", "files", "none"}))
+        ->capture_default_str();
+    mergeCmd->add_flag("--blank-after-odd", merge.BlankAfterOdd,
+                       "A blank page after each file with an odd number of pages, for double-sided printing");
+    std::string mergePasswordFile;
+    bool mergeAsk = false;
+    AddPasswordOptions(mergeCmd, mergePasswordFile, mergeAsk);
     mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
 
     TSplitOptions split;
@@ -77,6 +118,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");
     std::string splitEngine;
     AddEngineOption(splitCmd, splitEngine);
+    std::string splitPasswordFile;
+    bool splitAsk = false;
+    AddPasswordOptions(splitCmd, splitPasswordFile, splitAsk);
     splitCmd->add_option("SRC", split.Source, "PDF file to split");
 
     try {
@@ -92,9 +136,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             return InfoCommand(infoFiles, io);
         if (mergeCmd->parsed()) {
             merge.Engine = EngineOf(mergeEngine);
+            merge.Bookmarks = ParseBookmarkPolicy(bookmarks).value_or(TBookmarkPolicy::FilesAndOwn);
+            merge.Passwords = PasswordsOf(mergeCmd, mergePasswordFile, mergeAsk);
             return MergeCommand(merge, io);
         }
         split.Engine = EngineOf(splitEngine);
+        split.Passwords = PasswordsOf(splitCmd, splitPasswordFile, splitAsk);
         if (*everyOpt)
             split.Every = every;
         if (*pagesOpt)

@@ -90,6 +90,10 @@ struct TCall_GS_Thread_Param
     TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
     std::string Reason; // why the job failed, set before GSN_DONE; empty on success
     std::string Notes;  // warnings of a job that went through (an input read after repair)
+    // Merge: the choices for the whole list.
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
+    bool BlankAfterOdd = false; // a blank page after each input with an odd number of chosen pages
+    std::string Password;       // split: the source's password; empty when it needs none
 };
 
 // The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window

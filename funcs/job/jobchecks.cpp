@@ -51,10 +51,10 @@ std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source)
 }
 
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount)
+                                              std::int32_t pageCount, const std::string& encryptedCause)
 {
     if (encrypted)
-        return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
+        return TRefusal{CapInfo, source + TxtEncryptedCannotSplit, TRefusalIcon::Warning, encryptedCause};
     if (pageCount < 2)
         return TRefusal{CapTooFewPages, TxtTooFewPages};
     return std::nullopt;

@@ -53,7 +53,7 @@ std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source);
 // The source must not be encrypted (as the front door's probe sees it) and have
 // at least two pages.
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount);
+                                              std::int32_t pageCount, const std::string& encryptedCause = {});
 // The trimmed range text must be given and valid for pageCount pages; ranges gets
 // the parsed result, whose total is posted to `notify` when they pass
 // (PostRangesTotal). Throws EConvertError as ParsePageRanges does.

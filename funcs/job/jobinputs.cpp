@@ -28,9 +28,10 @@ namespace {
 // Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
-                  TEngineKind engine)
+                  TEngineKind engine, const std::string& password)
 {
     param.Kind = JOB_SPLIT;
+    param.Password = password;
     param.Engine = engine;
     inputs.SplitSource.Value = source;
     param.Source = static_cast<const ITextSource*>(&inputs.SplitSource);
@@ -43,9 +44,12 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 } // namespace
 
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
-                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine)
+                     const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine,
+                     const TMergeChoices& choices)
 {
     param.Kind = JOB_MERGE;
+    param.Bookmarks = choices.Bookmarks;
+    param.BlankAfterOdd = choices.BlankAfterOdd;
     param.Engine = engine;
     inputs.MergeList.Rows = std::move(rows);
     param.Source = static_cast<const IMergeListSource*>(&inputs.MergeList);
@@ -56,9 +60,9 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine)
+                          IGsNotifySink* notify, TEngineKind engine, const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, password);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
     param.RangeList.clear();
@@ -68,9 +72,9 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine)
+                           TEngineKind engine, const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, password);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;

@@ -21,9 +21,9 @@ namespace {
 
 // An input as a reader sees it now: one that needs a password or cannot be read
 // fails the job before anything is written, naming the file.
-TPdfFacts ReadableInput(const std::string& path, std::string& notes)
+TPdfFacts ReadableInput(const std::string& path, std::string& notes, const std::string& password)
 {
-    TPdfFacts facts = ReadPdfFacts(path);
+    TPdfFacts facts = ReadPdfFacts(path, true, password);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)
@@ -53,7 +53,7 @@ std::string ShownReason(std::string reason, const TSafeOutput& out)
 std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes)
 {
     if (!RowCountHolds(input))
-        return ReadableInput(input.Path, notes).Pages;
+        return ReadableInput(input.Path, notes, input.Password).Pages;
     if (input.Status == TRowStatus::Repaired)
         notes = JoinLines(notes, RepairedNote(input.Path, input.Reason));
     return input.Pages;

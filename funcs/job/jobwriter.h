@@ -30,6 +30,7 @@ std::string JoinLines(const std::string& a, const std::string& b);
 // reader's count; any other is read again, and one that needs a password or
 // cannot be read fails the job, naming the file. A repair is added to notes.
 // (A cache by identity, size and time would answer here first.)
+// The row's password opens it.
 std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes);
 
 // The job's own folder for safe names, made only when a name needs it, under

@@ -34,6 +34,10 @@ inline constexpr char TxtSourceMissing[] = "Specified file not exists.";
 inline constexpr char TxtInvalidPdf[] = "Invalid PDF document.";
 
 // Both
+// Second lines for a protected file, and the completion's note on its result.
+inline constexpr char TxtWrongPassword[] = "The password given does not open it.";
+inline constexpr char TxtWrittenUnencrypted[] =
+    "opened with its password; the result is written without encryption.";
 inline constexpr char CapInfo[] = "Info";
 inline constexpr char CapCannotCreateFolder[] = "create folder failed";
 inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes

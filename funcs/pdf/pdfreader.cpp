@@ -153,17 +153,19 @@ std::int32_t ClampCount(std::size_t pages)
 }
 
 // Opens and walks the page tree; the caller has checked the file opens.
-TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair)
+TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair,
+                       const std::string& password)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(repair);
     try {
-        pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), "");
+        pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), password.c_str());
         // The walk, not the root's /Count, which a producer may have got wrong.
         const std::size_t pages = pdf.getAllPages().size();
         TPdfFacts facts = Facts(TStatus::Ok, {});
         facts.Pages = ClampCount(pages);
+        facts.Encrypted = pdf.isEncrypted();
         if (pdf.anyWarnings()) {
             facts.Repaired = true;
             const std::vector<QPDFExc> warnings = pdf.getWarnings();
@@ -181,7 +183,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     }
 }
 
-TPdfFacts ReadFacts(const std::string& path, bool repair)
+TPdfFacts ReadFacts(const std::string& path, bool repair, const std::string& password)
 {
     try {
         const plat::ReadOnlyFile file(path);
@@ -191,7 +193,7 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
             return Facts(TStatus::CannotOpen, "not a regular file");
         if (!HasPdfHeader(file))
             return Facts(TStatus::NotPdf, "not a PDF document");
-        return ReadOpenFile(file, path, repair);
+        return ReadOpenFile(file, path, repair, password);
     } catch (const std::exception& e) {
         return Facts(TStatus::CannotOpen, e.what());
     }
@@ -199,9 +201,9 @@ TPdfFacts ReadFacts(const std::string& path, bool repair)
 
 } // namespace
 
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair)
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair, const std::string& password)
 {
-    return ReadFacts(path, repair);
+    return ReadFacts(path, repair, password);
 }
 
 std::string RepairedNote(const std::string& path, const std::string& reason)

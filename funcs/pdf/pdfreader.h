@@ -26,14 +26,18 @@ struct TPdfFacts
     // Ok only: the file was damaged and has been read after repair (rebuilt
     // cross-reference table, broken objects); the count is what survived.
     bool Repaired = false;
+    // Ok only: the file is encrypted, whether it needed the password or opens
+    // without one (an owner password and restrictions), whatever its layout.
+    bool Encrypted = false;
     std::string Reason; // what went wrong, or the first repair warning; a line a user can read
 };
 
-// Opens the file with an empty password, repairing what it can. Only regular
-// files are read; a named pipe or device answers CannotOpen without waiting.
+// Opens the file with `password` (empty: none), repairing what it can; a file
+// whose user or owner password it is answers Ok. Only regular files are read;
+// a named pipe or device answers CannotOpen without waiting.
 // Without repair, a file that needs one is Damaged, or Ok but Repaired when
 // the parser only had to warn.
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true);
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true, const std::string& password = {});
 
 // The line a job or the front door shows for a file read after repair:
 // "<path>: repaired (<reason>)", or without brackets when there is no reason.
