@@ -62,6 +62,46 @@ TEST_F(CliReader, MergeAndSplitRefuseLockedFilesWhateverTheirLayout)
     EXPECT_FALSE(std::filesystem::exists(dir.str() + "m.pdf"));
 }
 
+// With a password file: every layout opens, the result is not encrypted and the
+// message says so; a wrong password and the Ghostscript engine say why not.
+TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
+{
+    const std::string ownerPacked = dir.str() + "owner packed.pdf";
+    ASSERT_TRUE(Qpdf(
+        {"--encrypt", "", "u", "128", "--use-aes=y", "--", "--object-streams=generate", plain, ownerPacked}));
+    const std::string right = dir.write("right.txt", "u\r\nsecond line\n");
+    const std::string wrong = dir.write("wrong.txt", "x\n");
+    for (const std::string& locked : {linearLocked, packedLocked, ownerPacked}) {
+        const std::string out = dir.str() + "m.pdf";
+        const TRunResult merge =
+            RunCliBinary({"merge", "-f", "--password-file", right, plain, locked, "-o", out});
+        EXPECT_EQ(merge.ExitCode, 0) << merge.Err;
+        EXPECT_THAT(merge.Err,
+                    HasSubstr("Merging PDF completed.\n" + locked +
+                              ": opened with its password; the result is written without encryption."));
+        EXPECT_EQ(PdfPageCount(out), 8);
+        EXPECT_EQ(RunProgram({"qpdf", "--is-encrypted", out}).ExitCode, 2) << "not encrypted";
+
+        const TRunResult split = RunCliBinary(
+            {"split", "-f", "--password-file", right, locked, "--every", "3", "-o", dir.str() + "out"});
+        EXPECT_EQ(split.ExitCode, 0) << split.Err;
+        const TRunResult refused =
+            RunCliBinary({"merge", "--password-file", wrong, plain, locked, "-o", out});
+        EXPECT_EQ(refused.ExitCode, 2);
+        EXPECT_THAT(refused.Err,
+                    HasSubstr(" is encrypted, cannot be merged!\nThe password given does not open it."));
+        const TRunResult gs = RunCliBinary(
+            {"merge", "-f", "--engine", "ghostscript", "--password-file", right, plain, locked, "-o", out});
+        EXPECT_EQ(gs.ExitCode, 1);
+        EXPECT_THAT(gs.Err,
+                    HasSubstr("Merging PDF failed.\n" + locked + ": the Ghostscript engine cannot open"));
+    }
+    const TRunResult noFile =
+        RunCliBinary({"merge", "--password-file", dir.str() + "none", plain, linearLocked});
+    EXPECT_EQ(noFile.ExitCode, 2);
+    EXPECT_THAT(noFile.Err, HasSubstr("The password file " + dir.str() + "none cannot be read.\n"));
+}
+
 // A revision that deletes a page: the light probe still sees three page lines.
 TEST_F(CliReader, SplitCutsByTheRealCount)
 {
