@@ -17,6 +17,7 @@
 #include "text/strutil.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -89,7 +90,7 @@ std::string FirstLineOf(const std::string& path)
 {
     std::FILE* file = plat::openFile(path, "rb");
     if (!file)
-        Refuse("The password file " + path + " cannot be read.\n" + plat::errorText(errno));
+        Refuse("The password file " + path + " cannot be read.\n" + std::generic_category().message(errno));
     std::string line;
     for (int c; (c = std::fgetc(file)) != EOF && c != '\n';)
         line += static_cast<char>(c);
