@@ -45,7 +45,7 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/plicora.svg")));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.plicora.Plicora"));
     if (!QImageReader::supportedImageFormats().contains(QByteArrayLiteral("svg")))
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
         QMetaObject::invokeMethod(
             &mainWindow, [&mainWindow, files] { RunGuarded([&] { mainWindow.OpenFiles(files); }); },
             Qt::QueuedConnection);
-    const int result = application.exec();
+    const int result = QApplication::exec();
     frmProgress = nullptr;
     frmMain = nullptr;
     return result;

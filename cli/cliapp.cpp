@@ -30,28 +30,131 @@ CLI::Option* AddEngineOption(CLI::App* command, std::string& engine)
         ->capture_default_str();
 }
 
-// --password-file and --ask-password: passwords never come from the arguments.
-void AddPasswordOptions(CLI::App* command, std::string& file, bool& ask)
+// Where passwords come from: never the arguments.
+struct TPasswordChoice
 {
-    CLI::Option* fileOpt = command->add_option(
-        "--password-file", file, "A file whose first line is the password tried on every protected input");
-    CLI::Option* askOpt =
-        command->add_flag("--ask-password", ask, "Ask on the terminal for each protected input's password");
-    fileOpt->excludes(askOpt);
-}
+    std::string File;
+    bool Ask = false;
+    CLI::Option* FileOption = nullptr;
 
-TPasswordOptions PasswordsOf(CLI::App* command, const std::string& file, bool ask)
+    TPasswordOptions Options() const
+    {
+        TPasswordOptions options;
+        if (FileOption && FileOption->count() > 0)
+            options.File = File;
+        options.Ask = Ask;
+        return options;
+    }
+};
+
+// --password-file and --ask-password on a subcommand.
+void AddPasswordOptions(CLI::App* command, TPasswordChoice& choice)
 {
-    TPasswordOptions options;
-    if (command->count("--password-file") > 0)
-        options.File = file;
-    options.Ask = ask;
-    return options;
+    choice.FileOption =
+        command->add_option("--password-file", choice.File,
+                            "A file whose first line is the password tried on every protected input");
+    CLI::Option* ask = command->add_flag("--ask-password", choice.Ask,
+                                         "Ask on the terminal for each protected input's password");
+    choice.FileOption->excludes(ask);
 }
 
 TEngineKind EngineOf(const std::string& name)
 {
     return ParseEngineName(name).value_or(DefaultEngine);
+}
+
+// What the command line chose, filled in by parsing.
+struct TCliChoices
+{
+    bool Quiet = false;
+    CLI::App* Info = nullptr;
+    std::vector<std::string> InfoFiles;
+    CLI::App* Merge = nullptr;
+    TMergeOptions MergeOptions;
+    std::string MergeEngine;
+    std::string Bookmarks = BookmarkPolicyName(TBookmarkPolicy::FilesAndOwn);
+    TPasswordChoice MergePasswords;
+    TSplitOptions SplitOptions;
+    std::string SplitEngine;
+    TPasswordChoice SplitPasswords;
+    CLI::Option* Every = nullptr;
+    std::int64_t EveryValue = 0;
+    CLI::Option* Pages = nullptr;
+    std::string PagesValue;
+};
+
+void AddInfo(CLI::App& app, TCliChoices& c)
+{
+    c.Info = app.add_subcommand(
+        "info", "One line per file, tab-separated: page count, encrypted (yes/no), size, path");
+    c.Info->add_option("FILE", c.InfoFiles, "PDF files to look at")->required();
+}
+
+// What a merge takes of each input, and for all of them.
+void AddMergeChoices(CLI::App* merge, TCliChoices& c)
+{
+    merge
+        ->add_option("--select", c.MergeOptions.Select,
+                     "N=RANGES: only these pages of the Nth input, e.g. 2=1-3,7 (N- to the last page, z the "
+                     "last page); repeatable")
+        ->allow_extra_args(false);
+    merge
+        ->add_option("--rotate", c.MergeOptions.Rotate,
+                     "N=DEGREES: turn the Nth input's pages 90, 180 or 270 clockwise")
+        ->allow_extra_args(false);
+    merge
+        ->add_option(
+            "--bookmarks", c.Bookmarks,
+            "files+own: one per file, its own beneath; own: the files' own only; files: one per file "
+            "only; none")
+        ->check(CLI::IsMember({"files+own", "own", "files", "none"}))
+        ->capture_default_str();
+    merge->add_flag("--blank-after-odd", c.MergeOptions.BlankAfterOdd,
+                    "A blank page after each file with an odd number of pages, for double-sided printing");
+}
+
+void AddMerge(CLI::App& app, TCliChoices& c)
+{
+    c.Merge = app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
+    c.Merge->add_option("-o,--output", c.MergeOptions.Output,
+                        "Output file (\".pdf\" is appended when missing)");
+    c.Merge->add_flag("-f,--force", c.MergeOptions.Force, "Overwrite an existing output file");
+    AddEngineOption(c.Merge, c.MergeEngine);
+    AddMergeChoices(c.Merge, c);
+    AddPasswordOptions(c.Merge, c.MergePasswords);
+    c.Merge->add_option("IN", c.MergeOptions.Inputs, "PDF files to join");
+}
+
+void AddSplit(CLI::App& app, TCliChoices& c)
+{
+    CLI::App* split = app.add_subcommand("split", "Cut a PDF file into several");
+    c.Every = split->add_option("--every", c.EveryValue, "A file for every N pages");
+    c.Pages = split->add_option("--pages", c.PagesValue, "A file for each page range, e.g. \"1,2-5,4,6\"");
+    c.Every->excludes(c.Pages);
+    split->add_option("-o,--output", c.SplitOptions.Location, "Output folder (created when missing)");
+    split->add_flag("-f,--force", c.SplitOptions.Force, "Overwrite existing output files");
+    AddEngineOption(split, c.SplitEngine);
+    AddPasswordOptions(split, c.SplitPasswords);
+    split->add_option("SRC", c.SplitOptions.Source, "PDF file to split");
+}
+
+int RunChosen(TCliChoices& c, TCliStreams& io)
+{
+    if (c.Info->parsed())
+        return InfoCommand(c.InfoFiles, io);
+    if (c.Merge->parsed()) {
+        c.MergeOptions.Engine = EngineOf(c.MergeEngine);
+        c.MergeOptions.Bookmarks = ParseBookmarkPolicy(c.Bookmarks).value_or(TBookmarkPolicy::FilesAndOwn);
+        c.MergeOptions.Passwords = c.MergePasswords.Options();
+        return MergeCommand(c.MergeOptions, io);
+    }
+    c.SplitOptions.Engine = EngineOf(c.SplitEngine);
+    c.SplitOptions.Passwords = c.SplitPasswords.Options();
+    if (*c.Every)
+        c.SplitOptions.Every = c.EveryValue;
+    if (*c.Pages)
+        c.SplitOptions.Pages = c.PagesValue;
+    return SplitCommand(c.SplitOptions, io);
 }
 
 } // namespace
@@ -67,61 +170,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     // which take it over.
     app.allow_windows_style_options(false);
 
-    bool quiet = false;
-    app.add_flag("-q,--quiet", quiet, "No progress and no completion message on stderr");
-
-    std::vector<std::string> infoFiles;
-    CLI::App* info = app.add_subcommand(
-        "info", "One line per file, tab-separated: page count, encrypted (yes/no), size, path");
-    info->add_option("FILE", infoFiles, "PDF files to look at")->required();
-
-    TMergeOptions merge;
-    CLI::App* mergeCmd =
-        app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
-    mergeCmd->add_option("-o,--output", merge.Output, "Output file (\".pdf\" is appended when missing)");
-    mergeCmd->add_flag("-f,--force", merge.Force, "Overwrite an existing output file");
-    std::string mergeEngine;
-    AddEngineOption(mergeCmd, mergeEngine);
-    mergeCmd
-        ->add_option("--select", merge.Select,
-                     "N=RANGES: only these pages of the Nth input, e.g. 2=1-3,7 (N- to the last page, z the "
-                     "last page); repeatable")
-        ->allow_extra_args(false);
-    mergeCmd
-        ->add_option("--rotate", merge.Rotate,
-                     "N=DEGREES: turn the Nth input's pages 90, 180 or 270 clockwise")
-        ->allow_extra_args(false);
-    std::string bookmarks = BookmarkPolicyName(TBookmarkPolicy::FilesAndOwn);
-    mergeCmd
-        ->add_option(
-            "--bookmarks", bookmarks,
-            "files+own: one per file, its own beneath; own: the files' own only; files: one per file "
-            "only; none")
-        ->check(CLI::IsMember({"files+own", "own", "files", "none"}))
-        ->capture_default_str();
-    mergeCmd->add_flag("--blank-after-odd", merge.BlankAfterOdd,
-                       "A blank page after each file with an odd number of pages, for double-sided printing");
-    std::string mergePasswordFile;
-    bool mergeAsk = false;
-    AddPasswordOptions(mergeCmd, mergePasswordFile, mergeAsk);
-    mergeCmd->add_option("IN", merge.Inputs, "PDF files to join");
-
-    TSplitOptions split;
-    std::int64_t every = 0;
-    std::string pages;
-    CLI::App* splitCmd = app.add_subcommand("split", "Cut a PDF file into several");
-    CLI::Option* everyOpt = splitCmd->add_option("--every", every, "A file for every N pages");
-    CLI::Option* pagesOpt =
-        splitCmd->add_option("--pages", pages, "A file for each page range, e.g. \"1,2-5,4,6\"");
-    everyOpt->excludes(pagesOpt);
-    splitCmd->add_option("-o,--output", split.Location, "Output folder (created when missing)");
-    splitCmd->add_flag("-f,--force", split.Force, "Overwrite existing output files");
-    std::string splitEngine;
-    AddEngineOption(splitCmd, splitEngine);
-    std::string splitPasswordFile;
-    bool splitAsk = false;
-    AddPasswordOptions(splitCmd, splitPasswordFile, splitAsk);
-    splitCmd->add_option("SRC", split.Source, "PDF file to split");
+    TCliChoices choices;
+    app.add_flag("-q,--quiet", choices.Quiet, "No progress and no completion message on stderr");
+    AddInfo(app, choices);
+    AddMerge(app, choices);
+    AddSplit(app, choices);
 
     try {
         app.parse(argc, argv);
@@ -130,23 +183,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return code == 0 ? CLI_EXIT_OK : CLI_EXIT_REFUSED;
     }
 
-    TCliStreams io{out, err, quiet, errIsTerminal};
+    TCliStreams io{out, err, choices.Quiet, errIsTerminal};
     try {
-        if (info->parsed())
-            return InfoCommand(infoFiles, io);
-        if (mergeCmd->parsed()) {
-            merge.Engine = EngineOf(mergeEngine);
-            merge.Bookmarks = ParseBookmarkPolicy(bookmarks).value_or(TBookmarkPolicy::FilesAndOwn);
-            merge.Passwords = PasswordsOf(mergeCmd, mergePasswordFile, mergeAsk);
-            return MergeCommand(merge, io);
-        }
-        split.Engine = EngineOf(splitEngine);
-        split.Passwords = PasswordsOf(splitCmd, splitPasswordFile, splitAsk);
-        if (*everyOpt)
-            split.Every = every;
-        if (*pagesOpt)
-            split.Pages = pages;
-        return SplitCommand(split, io);
+        return RunChosen(choices, io);
     } catch (const std::exception& e) {
         // Something unforeseen (out of memory, a file-system error): a failure, not a refusal.
         err << e.what() << '\n';

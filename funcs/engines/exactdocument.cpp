@@ -328,7 +328,12 @@ void TDocumentParts::WriteLayers(QPDFObjectHandle root)
     // Several files' layers in one default configuration: each group keeps its
     // file's default state, and each file's list sits under its name, so that
     // groups of the same name stay apart.
-    std::vector<QPDFObjectHandle> groups, off, order, radio, locked, usage;
+    std::vector<QPDFObjectHandle> groups;
+    std::vector<QPDFObjectHandle> off;
+    std::vector<QPDFObjectHandle> order;
+    std::vector<QPDFObjectHandle> radio;
+    std::vector<QPDFObjectHandle> locked;
+    std::vector<QPDFObjectHandle> usage;
     std::set<QPDFObjGen> seen;
     std::set<std::string> intents;
     for (TLayers& layers : m_layers) {

@@ -37,7 +37,7 @@ constexpr std::size_t MaxOpenInputs = 100;
 // together: qpdf reads each object with a seek of its own, a system call on a
 // file, and a merge reads every object. The copies keep their source's bytes
 // until the output is written, hence a limit for the whole merge.
-constexpr std::uintmax_t MemoryInputBudget = 128u << 20;
+constexpr std::uintmax_t MemoryInputBudget = 128U << 20;
 
 // The input to parse; in memory when it fits what is left of budget, which it
 // then takes from.
@@ -89,7 +89,8 @@ bool IsDirectScalar(QPDFObjectHandle o)
 
 std::pair<int, int> VersionNumbers(const std::string& version)
 {
-    int major = 1, minor = 0;
+    int major = 1;
+    int minor = 0;
     if (std::sscanf(version.c_str(), "%d.%d", &major, &minor) < 1)
         return {1, 0};
     return {major, minor};

@@ -294,7 +294,7 @@ namespace {
 
 constexpr std::string_view CountMarker = "PLICORA-PAGES=";
 
-int GSDLLCALL CountStdIn(void*, char*, int)
+int GSDLLCALL CountStdIn(void* /*handle*/, char* /*buf*/, int /*len*/)
 {
     return 0;
 }
@@ -310,7 +310,7 @@ int GSDLLCALL CountStdOut(void* handle, const char* str, int len)
     return len;
 }
 
-int GSDLLCALL CountStdErr(void*, const char*, int len)
+int GSDLLCALL CountStdErr(void* /*handle*/, const char* /*str*/, int len)
 {
     return len;
 }

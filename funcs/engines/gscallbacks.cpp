@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-int GSDLLCALL GS_StdIn(void*, char*, int)
+int GSDLLCALL GS_StdIn(void* /*callerHandle*/, char* /*buf*/, int /*len*/)
 {
     return 0;
 }

@@ -4,41 +4,49 @@
 #include "text/strutil.h"
 
 #include <fstream>
+#include <optional>
+#include <utility>
 
 namespace {
 
 constexpr char Sep = plat::PathSeparator;
 
 #ifndef _WIN32
+// The text between the quote that starts v and the next one, backslash escapes
+// resolved; nothing when that quote is missing.
+std::optional<std::string> unquote(const std::string& v)
+{
+    if (v.size() < 2 || v.front() != '"')
+        return std::nullopt;
+    std::string value;
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (v[i] == '\\' && i + 1 < v.size())
+            value += v[++i];
+        else if (v[i] == '"')
+            return value;
+        else
+            value += v[i];
+    }
+    return std::nullopt;
+}
+
 // Reads XDG_DOCUMENTS_DIR from a user-dirs.dirs file: lines of the form
 // XDG_DOCUMENTS_DIR="$HOME/Documents" or an absolute path, with backslash
 // escapes inside the quotes.
 std::string documentsDirFromUserDirs(const std::string& file, const std::string& home)
 {
     std::ifstream in(file);
-    std::string line, found;
+    std::string line;
+    std::string found;
     const std::string key = "XDG_DOCUMENTS_DIR=";
     while (std::getline(in, line)) {
         const std::string t = Trim(line);
         if (t.rfind(key, 0) != 0)
             continue;
-        std::string v = t.substr(key.size());
-        if (v.size() < 2 || v.front() != '"')
+        std::optional<std::string> quoted = unquote(t.substr(key.size()));
+        if (!quoted)
             continue;
-        std::string value;
-        bool closed = false;
-        for (std::size_t i = 1; i < v.size(); ++i) {
-            if (v[i] == '\\' && i + 1 < v.size()) {
-                value += v[++i];
-            } else if (v[i] == '"') {
-                closed = true;
-                break;
-            } else {
-                value += v[i];
-            }
-        }
-        if (!closed)
-            continue;
+        std::string value = std::move(*quoted);
         const std::string homeRef = "$HOME";
         if (value.rfind(homeRef, 0) == 0 &&
             (value.size() == homeRef.size() || value[homeRef.size()] == Sep)) {

@@ -108,6 +108,35 @@ std::string failureReason(int error, const std::string& path)
     }
 }
 
+// What a UTF-8 lead byte asks of the bytes after it.
+struct TUtf8Lead
+{
+    std::size_t Continuations = 0; // 0: not a lead byte of a multi-byte sequence
+    unsigned Lo = 0x80;            // the range of the first continuation byte
+    unsigned Hi = 0xBF;
+};
+
+TUtf8Lead utf8Lead(unsigned c)
+{
+    if (c >= 0xC2 && c <= 0xDF)
+        return {1};
+    if (c >= 0xE0 && c <= 0xEF) {
+        if (c == 0xE0)
+            return {2, 0xA0}; // overlong
+        if (c == 0xED)
+            return {2, 0x80, 0x9F}; // surrogates
+        return {2};
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        if (c == 0xF0)
+            return {3, 0x90}; // overlong
+        if (c == 0xF4)
+            return {3, 0x80, 0x8F}; // above U+10FFFF
+        return {3};
+    }
+    return {};
+}
+
 } // namespace
 
 bool IsValidUtf8(std::string_view text)
@@ -119,29 +148,13 @@ bool IsValidUtf8(std::string_view text)
             ++i;
             continue;
         }
-        std::size_t n = 0;
-        unsigned lo = 0x80, hi = 0xBF; // range of the first continuation byte
-        if (c >= 0xC2 && c <= 0xDF)
-            n = 1;
-        else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            if (c == 0xE0)
-                lo = 0xA0; // overlong
-            else if (c == 0xED)
-                hi = 0x9F; // surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            if (c == 0xF0)
-                lo = 0x90; // overlong
-            else if (c == 0xF4)
-                hi = 0x8F; // above U+10FFFF
-        } else
-            return false;
-        if (i + n >= text.size())
+        const TUtf8Lead lead = utf8Lead(c);
+        const std::size_t n = lead.Continuations;
+        if (n == 0 || i + n >= text.size())
             return false;
         for (std::size_t k = 1; k <= n; ++k) {
             const auto d = static_cast<unsigned char>(text[i + k]);
-            if (k == 1 ? (d < lo || d > hi) : (d < 0x80 || d > 0xBF))
+            if (k == 1 ? (d < lead.Lo || d > lead.Hi) : (d < 0x80 || d > 0xBF))
                 return false;
         }
         i += n + 1;

@@ -91,7 +91,7 @@ template <class Source> bool tailCheck(const Source& src, std::uint64_t size, st
     std::array<char, 7> last{};
     if (src.readAt(size - last.size(), last.data(), last.size()) != static_cast<std::ptrdiff_t>(last.size()))
         return false;
-    const auto nul = std::find(last.begin(), last.end(), '\0');
+    const auto* const nul = std::find(last.begin(), last.end(), '\0');
     const std::string_view text(last.data(), static_cast<std::size_t>(nul - last.begin()));
     if (text.find(EofKeyword) != std::string_view::npos)
         return true;
@@ -176,7 +176,7 @@ constexpr bool mayStartKeyword(unsigned char next)
 
 inline unsigned highestBit(std::uint64_t m)
 {
-    return 63u - static_cast<unsigned>(__builtin_clzll(m));
+    return 63U - static_cast<unsigned>(__builtin_clzll(m));
 }
 
 // Bulk pass over text in which nothing has been found on the current line: line

@@ -96,7 +96,7 @@ public:
         return done;
     }
 
-    void unreadCh(char) override
+    void unreadCh(char /*ch*/) override
     {
         if (m_pos > 0)
             --m_pos;

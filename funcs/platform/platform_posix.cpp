@@ -154,7 +154,7 @@ int flushToDisk(const std::string& path)
 }
 
 namespace {
-int removeEntry(const char* path, const struct stat*, int type, struct FTW*)
+int removeEntry(const char* path, const struct stat* /*status*/, int type, struct FTW* /*walk*/)
 {
     if (type == FTW_DP)
         ::rmdir(path);

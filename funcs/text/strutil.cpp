@@ -38,7 +38,8 @@ std::int32_t StrToInt(std::string_view text)
 std::string Trim(std::string_view text)
 {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t b = 0, e = text.size();
+    std::size_t b = 0;
+    std::size_t e = text.size();
     while (b < e && blank(text[b]))
         ++b;
     while (e > b && blank(text[e - 1]))

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::HasSubstr;
@@ -27,6 +29,7 @@ class CliUsageTest : public testing::TestWithParam<UsageCase>
 {
 };
 
+// Through the built program: the exit codes and texts a script sees.
 TEST_P(CliUsageTest, ExitCodeAndText)
 {
     const UsageCase& c = GetParam();
@@ -58,7 +61,7 @@ TEST(CliInfo, OneTabSeparatedLinePerFile)
     ASSERT_TRUE(MakeEncryptedPdf(plain, locked));
     const std::string text = dir.write("notes.txt", std::string(1536, 'x'));
 
-    const TRunResult r = RunCliBinary({"info", plain, locked, text});
+    const TRunResult r = RunCliInProcess({"info", plain, locked, text});
     EXPECT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
     const auto lines = Lines(r.Out);
@@ -77,7 +80,7 @@ TEST(CliInfo, AFileThatCannotBeOpenedFailsButTheOthersAreReported)
     const std::string missing = dir.str() + "missing.pdf";
     ASSERT_TRUE(MakeTestPdf(a, 2, "A page "));
 
-    const TRunResult r = RunCliBinary({"info", missing, dir.str(), a});
+    const TRunResult r = RunCliInProcess({"info", missing, dir.str(), a});
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_THAT(r.Err, HasSubstr("Cannot open file \"" + missing + "\"."));
     EXPECT_THAT(r.Err, HasSubstr(dir.str() + " is a folder"));

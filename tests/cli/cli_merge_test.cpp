@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using namespace testutil;
+
 namespace {
 
 using testing::ElementsAre;
@@ -33,7 +35,7 @@ protected:
 TEST_F(CliMerge, JoinsInTheGivenOrderAndAppendsPdf)
 {
     const std::string out = dir.str() + "new folder/deeper/merged";
-    const TRunResult r = RunCliBinary({"merge", "-o", out, c, a, b});
+    const TRunResult r = RunCliInProcess({"merge", "-o", out, c, a, b});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(PdfPageCount(out + ".pdf"), 6);
@@ -47,7 +49,7 @@ TEST_F(CliMerge, JoinsInTheGivenOrderAndAppendsPdf)
 
 TEST_F(CliMerge, QuietPrintsNothingOnSuccess)
 {
-    const TRunResult r = RunCliBinary({"--quiet", "merge", "-o", dir.str() + "q.PDF", a, b});
+    const TRunResult r = RunCliInProcess({"--quiet", "merge", "-o", dir.str() + "q.PDF", a, b});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
     EXPECT_EQ(PdfPageCount(dir.str() + "q.PDF"), 5); // ".PDF" is a PDF extension already
@@ -57,7 +59,7 @@ TEST_F(CliMerge, RelativeOutputIsTakenFromTheCurrentFolder)
 {
     const fs::path before = fs::current_path();
     fs::current_path(dir.path());
-    const TRunResult r = RunCliBinary({"merge", "-q", "-o", "rel", "b two.pdf", "c.pdf"});
+    const TRunResult r = RunCliInProcess({"merge", "-q", "-o", "rel", "b two.pdf", "c.pdf"});
     fs::current_path(before);
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(PdfPageCount(dir.str() + "rel.pdf"), 3);
@@ -66,11 +68,12 @@ TEST_F(CliMerge, RelativeOutputIsTakenFromTheCurrentFolder)
 TEST_F(CliMerge, ForceReplacesAnExistingOutput)
 {
     const std::string out = dir.write("old.pdf", "old contents");
-    const TRunResult r = RunCliBinary({"merge", "--force", "-o", out, b, c});
+    const TRunResult r = RunCliInProcess({"merge", "--force", "-o", out, b, c});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(PdfPageCount(out), 3);
 }
 
+// Through the built program: its exit code.
 TEST_F(CliMerge, AFailedJobExitsWithOne)
 {
     const std::string out = dir.str() + "never.pdf";
@@ -102,7 +105,7 @@ TEST_P(CliMergeRefusal, RefusesWithItsMessage)
 
     const RefusalCase& rc = GetParam();
     const std::string before = ReadFile(a);
-    const TRunResult r = RunCliBinary(ExpandedArgs("merge", rc.Args, vars));
+    const TRunResult r = RunCliInProcess(ExpandedArgs("merge", rc.Args, vars));
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_THAT(r.Err, HasSubstr(Expand(rc.Message, vars)));
     EXPECT_EQ(PdfPageCount(dir.str() + "out.pdf"), -1);

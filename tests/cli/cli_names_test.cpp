@@ -12,6 +12,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::ElementsAre;

@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace testutil;
+
 namespace {
 
 using testing::HasSubstr;
@@ -40,7 +42,7 @@ protected:
 
 TEST_F(CliReader, InfoSaysYesForEveryFileThatNeedsAPassword)
 {
-    const TRunResult r = RunCliBinary({"info", linearLocked, packedLocked, packed});
+    const TRunResult r = RunCliInProcess({"info", linearLocked, packedLocked, packed});
     EXPECT_EQ(r.ExitCode, 0) << r.Err;
     const auto lines = Lines(r.Out);
     ASSERT_EQ(lines.size(), 3u) << r.Out;
@@ -52,10 +54,10 @@ TEST_F(CliReader, InfoSaysYesForEveryFileThatNeedsAPassword)
 TEST_F(CliReader, MergeAndSplitRefuseLockedFilesWhateverTheirLayout)
 {
     for (const std::string& locked : {linearLocked, packedLocked}) {
-        const TRunResult merge = RunCliBinary({"merge", plain, locked, "-o", dir.str() + "m.pdf"});
+        const TRunResult merge = RunCliInProcess({"merge", plain, locked, "-o", dir.str() + "m.pdf"});
         EXPECT_EQ(merge.ExitCode, 2);
         EXPECT_THAT(merge.Err, HasSubstr(locked + " is encrypted, cannot be merged!"));
-        const TRunResult split = RunCliBinary({"split", locked, "--every", "1", "-o", dir.str() + "out"});
+        const TRunResult split = RunCliInProcess({"split", locked, "--every", "1", "-o", dir.str() + "out"});
         EXPECT_EQ(split.ExitCode, 2);
         EXPECT_THAT(split.Err, HasSubstr(locked + " is encrypted, cannot be split."));
     }
@@ -74,7 +76,7 @@ TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
     for (const std::string& locked : {linearLocked, packedLocked, ownerPacked}) {
         const std::string out = dir.str() + "m.pdf";
         const TRunResult merge =
-            RunCliBinary({"merge", "-f", "--password-file", right, plain, locked, "-o", out});
+            RunCliInProcess({"merge", "-f", "--password-file", right, plain, locked, "-o", out});
         EXPECT_EQ(merge.ExitCode, 0) << merge.Err;
         EXPECT_THAT(merge.Err,
                     HasSubstr("Merging PDF completed.\n" + locked +
@@ -82,22 +84,22 @@ TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
         EXPECT_EQ(PdfPageCount(out), 8);
         EXPECT_EQ(RunProgram({"qpdf", "--is-encrypted", out}).ExitCode, 2) << "not encrypted";
 
-        const TRunResult split = RunCliBinary(
+        const TRunResult split = RunCliInProcess(
             {"split", "-f", "--password-file", right, locked, "--every", "3", "-o", dir.str() + "out"});
         EXPECT_EQ(split.ExitCode, 0) << split.Err;
         const TRunResult refused =
-            RunCliBinary({"merge", "--password-file", wrong, plain, locked, "-o", out});
+            RunCliInProcess({"merge", "--password-file", wrong, plain, locked, "-o", out});
         EXPECT_EQ(refused.ExitCode, 2);
         EXPECT_THAT(refused.Err,
                     HasSubstr(" is encrypted, cannot be merged!\nThe password given does not open it."));
-        const TRunResult gs = RunCliBinary(
+        const TRunResult gs = RunCliInProcess(
             {"merge", "-f", "--engine", "ghostscript", "--password-file", right, plain, locked, "-o", out});
         EXPECT_EQ(gs.ExitCode, 1);
         EXPECT_THAT(gs.Err,
                     HasSubstr("Merging PDF failed.\n" + locked + ": the Ghostscript engine cannot open"));
     }
     const TRunResult noFile =
-        RunCliBinary({"merge", "--password-file", dir.str() + "none", plain, linearLocked});
+        RunCliInProcess({"merge", "--password-file", dir.str() + "none", plain, linearLocked});
     EXPECT_EQ(noFile.ExitCode, 2);
     EXPECT_THAT(noFile.Err, HasSubstr("The password file " + dir.str() + "none cannot be read.\n"));
 }
@@ -132,10 +134,10 @@ TEST_F(CliReader, SplitCutsByTheRealCount)
     const std::string source = dir.write("updated.pdf", pdf);
     ASSERT_EQ(PdfPageCount(source), 2);
 
-    const TRunResult info = RunCliBinary({"info", source});
+    const TRunResult info = RunCliInProcess({"info", source});
     EXPECT_THAT(info.Out, StartsWith("2\tno\t"));
     const std::string out = dir.str() + "pieces";
-    const TRunResult r = RunCliBinary({"split", source, "--every", "1", "-o", out});
+    const TRunResult r = RunCliInProcess({"split", source, "--every", "1", "-o", out});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     std::size_t pieces = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out))

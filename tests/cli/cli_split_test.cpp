@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using namespace testutil;
+
 namespace {
 
 using testing::ElementsAre;
@@ -50,7 +52,7 @@ protected:
 
 TEST_F(CliSplit, EveryTwoPages)
 {
-    const TRunResult r = RunCliBinary({"split", "--every", "2", "-o", out, src});
+    const TRunResult r = RunCliInProcess({"split", "--every", "2", "-o", out, src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3-4.pdf", "report (5)5-5.pdf"));
     EXPECT_THAT(PdfPageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
@@ -63,7 +65,7 @@ TEST_F(CliSplit, EveryTwoPages)
 
 TEST_F(CliSplit, RangesInTypedOrder)
 {
-    const TRunResult r = RunCliBinary({"split", "--pages", "3, 1--2", "-o", out + "/", src});
+    const TRunResult r = RunCliInProcess({"split", "--pages", "3, 1--2", "-o", out + "/", src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3.pdf"));
     EXPECT_THAT(PdfPageTexts(out + "/report (5)3.pdf"), ElementsAre("Report page 3"));
@@ -74,7 +76,7 @@ TEST_F(CliSplit, RangesInTypedOrder)
 // The names checked for --force are the names the job writes.
 TEST_F(CliSplit, PredictedNamesAreTheWrittenOnes)
 {
-    ASSERT_EQ(RunCliBinary({"split", "-q", "--every", "3", "-o", out, src}).ExitCode, 0);
+    ASSERT_EQ(RunCliInProcess({"split", "-q", "--every", "3", "-o", out, src}).ExitCode, 0);
     std::vector<std::string> predicted;
     for (const std::string& p : SplitPieceNames(out + "/", "report (5)", 5, 3))
         predicted.push_back(fs::path(p).filename().string());
@@ -87,18 +89,19 @@ TEST_F(CliSplit, ExistingPiecesNeedForce)
     const std::string piece = out + plat::PathSeparator + "report (5)2-5.pdf";
     std::ofstream(piece) << "old";
 
-    TRunResult r = RunCliBinary({"split", "--pages", "1,2-5", "-o", out, src});
+    TRunResult r = RunCliInProcess({"split", "--pages", "1,2-5", "-o", out, src});
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_EQ(r.Err, "\"" + piece + "\" aleady exists, use --force to overwrite.\n");
     EXPECT_EQ(ReadFile(piece), "old");
     EXPECT_FALSE(fs::exists(out + "/report (5)1.pdf"));
 
-    r = RunCliBinary({"split", "--force", "--quiet", "--pages", "1,2-5", "-o", out, src});
+    r = RunCliInProcess({"split", "--force", "--quiet", "--pages", "1,2-5", "-o", out, src});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
     EXPECT_EQ(PdfPageCount(piece), 4);
 }
 
+// Through the built program: its exit code.
 TEST_F(CliSplit, AFailedJobExitsWithOne)
 {
     const TRunResult r = RunCliBinary({"split", "--engine", "ghostscript", "--every", "1", "-o", out, src},
@@ -125,7 +128,7 @@ TEST_F(CliSplit, APieceThatIsTheSourceIsRefusedEvenWithForce)
         else
             fs::create_symlink(src, piece);
         const std::string before = FileBytes(src);
-        const TRunResult r = RunCliBinary({"split", "--force", "--every", "2", "-o", out, src});
+        const TRunResult r = RunCliInProcess({"split", "--force", "--every", "2", "-o", out, src});
         EXPECT_EQ(r.ExitCode, 2) << r.Err;
         EXPECT_EQ(r.Err, "\"" + piece + "\" is the document being split.\n");
         EXPECT_EQ(FileBytes(src), before);
@@ -149,7 +152,7 @@ TEST_P(CliSplitRefusal, RefusesWithItsMessage)
     dir.write("notes.txt", "not a PDF\n");
 
     const std::map<std::string, std::string> vars{{"$SRC", src}, {"$OUT", out}, {"$DIR", dir.str()}};
-    const TRunResult r = RunCliBinary(ExpandedArgs("split", rc.Args, vars));
+    const TRunResult r = RunCliInProcess(ExpandedArgs("split", rc.Args, vars));
     EXPECT_EQ(r.ExitCode, 2);
     EXPECT_EQ(r.Err, Expand(rc.Message, vars) + "\n");
     EXPECT_THAT(Written(), testing::IsEmpty());

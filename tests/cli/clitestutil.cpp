@@ -1,11 +1,28 @@
 #include "clitestutil.h"
 
+#include "cliapp.h"
 #include "platform/platform.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+namespace testutil {
+
+TRunResult RunCliInProcess(const std::vector<std::string>& args)
+{
+    std::vector<const char*> argv{"plicora-cli"};
+    for (const std::string& arg : args)
+        argv.push_back(arg.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    TRunResult result;
+    result.ExitCode = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, false);
+    result.Out = out.str();
+    result.Err = err.str();
+    return result;
+}
 
 TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
 {
@@ -67,3 +84,5 @@ std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::
         expanded.push_back(Expand(arg, vars));
     return expanded;
 }
+
+} // namespace testutil

@@ -1,5 +1,6 @@
-// Runs the built plicora-cli for the end-to-end tests, and small text helpers for
-// checking what it wrote. Programs, PDFs and checkers come from util/testtools.h.
+// Runs plicora-cli for the end-to-end tests, in-process or as the built program,
+// and small text helpers for checking what it wrote. Programs, PDFs and checkers
+// come from util/testtools.h.
 #pragma once
 
 #include "util/testtools.h"
@@ -10,7 +11,14 @@
 #include <string>
 #include <vector>
 
-// Runs the built plicora-cli.
+namespace testutil {
+
+// Runs the command line in this process, as the program would with these
+// arguments (stderr not a terminal).
+TRunResult RunCliInProcess(const std::vector<std::string>& args);
+
+// Runs the built plicora-cli: for what only the program as a process shows (its
+// exit codes, its reading of the arguments and of GS_DLL when it starts).
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
 
@@ -40,3 +48,5 @@ std::string RefusalName(const testing::TestParamInfo<RefusalCase>& info);
 // The subcommand followed by its arguments, each expanded.
 std::vector<std::string> ExpandedArgs(const std::string& subcommand, const std::vector<std::string>& args,
                                       const std::map<std::string, std::string>& vars);
+
+} // namespace testutil

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace testutil;
+
 namespace {
 
 TEST(NoticeQueue, KeepsPostingOrderAcrossThreads)

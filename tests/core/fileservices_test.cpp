@@ -18,6 +18,8 @@
 #include <unistd.h>
 #endif
 
+using namespace testutil;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <ostream>
 
+using namespace testutil;
+
 namespace fs = std::filesystem;
 
 namespace {

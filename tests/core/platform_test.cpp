@@ -16,6 +16,8 @@
 #include <windows.h>
 #endif
 
+using namespace testutil;
+
 namespace {
 
 struct PathCase

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace testutil;
+
 namespace {
 
 // A PDF with `pages` pages of text and a few vector shapes, written by Ghostscript.

@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #endif
 
+using namespace testutil;
+
 namespace {
 
 bool Qpdf(const std::vector<std::string>& args)

@@ -9,6 +9,8 @@
 #include <memory>
 #include <ostream>
 
+using namespace testutil;
+
 namespace {
 
 struct TFixtures
@@ -96,7 +98,7 @@ TEST_F(ExactTest, MergeKeepsTextBookmarksLinksDestinationsAndFields)
     EXPECT_EQ(PdfPageTexts(out), Concat({PdfPageTexts(f.Structured), PdfPageTexts(f.FormA),
                                          PdfPageTexts(f.Packed), PdfPageTexts(f.FormB)}));
 
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     ASSERT_TRUE(facts.Loaded);
     EXPECT_EQ(facts.Bookmarks, (std::vector<std::string>{
                                    "structured @1 (closed)",
@@ -149,7 +151,7 @@ TEST_F(ExactTest, MergeOfPlainFilesReportsEachFilesPages)
     ASSERT_TRUE(result.Ok) << result.Reason;
     EXPECT_TRUE(QpdfCheckPasses(out));
     EXPECT_EQ(PdfPageTexts(out), Concat({PdfPageTexts(f.Plain), PdfPageTexts(f.Plain)}));
-    EXPECT_EQ(ReadPdfFacts(out).Bookmarks, (std::vector<std::string>{"a @1", "b @4"}));
+    EXPECT_EQ(ReadQpdfFacts(out).Bookmarks, (std::vector<std::string>{"a @1", "b @4"}));
 }
 
 struct TCarryCase
@@ -179,7 +181,7 @@ TEST_P(ExactCarryTest, MergeCarriesWhatEachFileCarries)
     const TEngineResult result = MakeExactEngine()->Merge(inputs, out, {});
     ASSERT_TRUE(result.Ok) << result.Reason;
     EXPECT_TRUE(QpdfCheckPasses(out));
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     EXPECT_EQ(facts.Labels, GetParam().Labels);
     EXPECT_EQ(facts.Files, GetParam().Files);
     EXPECT_EQ(facts.Lang, "en-GB");
@@ -251,7 +253,7 @@ TEST_P(ExactChoiceTest, MergeTakesTheChosenPagesWithWhatPointsIntoThem)
         texts.push_back(page > 0 ? PdfPageText(input.Path, page) : "");
     EXPECT_EQ(PdfPageTexts(out), texts);
     EXPECT_EQ(reported.size(), texts.size());
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     EXPECT_EQ(facts.Bookmarks, c.Bookmarks);
     EXPECT_EQ(facts.Links, c.Links);
     if (!c.Labels.empty()) {
@@ -337,13 +339,13 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
     EXPECT_EQ(reported, expectedPages);
     EXPECT_TRUE(QpdfCheckPasses(out));
     EXPECT_EQ(PdfPageTexts(out), expectedTexts);
-    const TPdfFacts facts = ReadPdfFacts(out);
+    const TQpdfFacts facts = ReadQpdfFacts(out);
     EXPECT_EQ(facts.Bookmarks, c.Bookmarks);
     EXPECT_EQ(facts.Links, c.Links);
     EXPECT_EQ(facts.NamedDests, c.NamedDests);
 
     // What the document carries: each piece takes the source's.
-    const TPdfFacts from = ReadPdfFacts(source);
+    const TQpdfFacts from = ReadQpdfFacts(source);
     if (!c.Labels.empty()) {
         EXPECT_EQ(facts.Labels, c.Labels);
     }
@@ -430,7 +432,7 @@ TEST_P(ExactFormSplitTest, PieceKeepsFieldsOfItsPages)
     const std::string out = Output("form-piece.pdf");
     ASSERT_TRUE(engine->WritePiece(GetParam().Page, GetParam().Page, out, {}).Ok);
     EXPECT_TRUE(QpdfCheckPasses(out));
-    std::vector<std::string> fields = ReadPdfFacts(out).Fields;
+    std::vector<std::string> fields = ReadQpdfFacts(out).Fields;
     std::sort(fields.begin(), fields.end());
     EXPECT_EQ(fields, GetParam().Fields);
 }
@@ -449,7 +451,7 @@ TEST_F(ExactTest, PieceCarriesOnlyTheResourcesItsPagesUse)
         ASSERT_TRUE(engine->WritePiece(page, page, out, {}).Ok);
         EXPECT_TRUE(QpdfCheckPasses(out));
         EXPECT_EQ(PdfPageTexts(out), std::vector<std::string>{PdfPageText(f.Shared, page)});
-        EXPECT_EQ(ReadPdfFacts(out).PageFonts,
+        EXPECT_EQ(ReadQpdfFacts(out).PageFonts,
                   std::vector<std::vector<std::string>>{{"/F" + std::to_string(page)}});
     }
 }

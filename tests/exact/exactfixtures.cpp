@@ -11,6 +11,8 @@
 #include <qpdf/QPDFWriter.hh>
 #include <sstream>
 
+namespace testutil {
+
 namespace {
 
 #ifndef _WIN32
@@ -283,9 +285,9 @@ bool QpdfCheckPasses(const std::string& path)
     return RunProgram({"qpdf", "--check", path}).ExitCode == 0;
 }
 
-TPdfFacts ReadPdfFacts(const std::string& path)
+TQpdfFacts ReadQpdfFacts(const std::string& path)
 {
-    TPdfFacts facts;
+    TQpdfFacts facts;
     const TRunResult run =
         RunProgram({"qpdf", "--json", "--json-key=pages", "--json-key=outlines", "--json-key=acroform",
                     "--json-key=attachments", "--json-key=qpdf", path});
@@ -474,3 +476,5 @@ std::vector<std::string> PageImages(const std::string& path)
     }
     return images;
 }
+
+} // namespace testutil

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace testutil {
+
 // Four pages of DejaVu text (page 4 with an "fi" ligature). Page 1 links to page
 // 3 directly, to page 4 through the named destination "chap2", and to a web
 // address. Bookmarks: "Chapter 1" (p2, open) > "Section 1.1" (p3, closed) >
@@ -42,7 +44,7 @@ bool MakePackedPdf(const std::string& source, const std::string& path);
 // A copy encrypted with an owner password only (anyone can open it).
 bool MakeOwnerOnlyPdf(const std::string& source, const std::string& path);
 
-struct TPdfFacts
+struct TQpdfFacts
 {
     bool Loaded = false;
     // One line per bookmark, two blanks per level: "Title @page" (page 0 when it
@@ -70,7 +72,7 @@ struct TPdfFacts
 };
 
 // What `qpdf --json` says about path.
-TPdfFacts ReadPdfFacts(const std::string& path);
+TQpdfFacts ReadQpdfFacts(const std::string& path);
 
 // Whether `qpdf --check` finds the file sound.
 bool QpdfCheckPasses(const std::string& path);
@@ -93,3 +95,5 @@ std::vector<std::string> TagCheck(const std::string& path);
 // Each page's content rendered at 50 dpi by pdftoppm, annotations left out: a
 // digest of the image ("size:hash").
 std::vector<std::string> PageImages(const std::string& path);
+
+} // namespace testutil

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace testutil;
+
 using namespace gstest;
 
 namespace {

@@ -11,6 +11,8 @@
 #include <dlfcn.h>
 #endif
 
+using namespace testutil;
+
 using namespace gstest;
 namespace fs = std::filesystem;
 

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+using namespace testutil;
+
 using namespace gstest;
 using Args = std::vector<std::string>;
 namespace fs = std::filesystem;

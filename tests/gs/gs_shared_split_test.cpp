@@ -9,6 +9,8 @@
 #include <fstream>
 #include <regex>
 
+using namespace testutil;
+
 using namespace gstest;
 namespace fs = std::filesystem;
 

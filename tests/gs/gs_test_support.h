@@ -176,7 +176,7 @@ inline std::vector<std::string> Listing(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(Utf8(entry.path().filename()));
+        names.push_back(testutil::Utf8(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -194,9 +194,9 @@ inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch
             return testing::AssertionFailure() << outputSwitch << " has a single %";
         path += outputSwitch[i];
     }
-    const std::filesystem::path p = U8(path);
+    const std::filesystem::path p = testutil::U8(path);
     // Either separator may end a folder on Windows.
-    if (p.parent_path() != U8(folder).parent_path())
+    if (p.parent_path() != testutil::U8(folder).parent_path())
         return testing::AssertionFailure() << path << " is not in " << folder;
     if (!std::regex_match(p.filename().string(), std::regex(R"(\.plicora-[a-z0-9]{6}\.pdf)")))
         return testing::AssertionFailure() << path << " is not a temporary's name";
@@ -208,7 +208,7 @@ inline testing::AssertionResult NamesTemporaryIn(const std::string& outputSwitch
 // command always, being a Linux program).
 inline std::string RealGhostscriptMissing()
 {
-    if (!HaveProgram("gs") || !HaveProgram("qpdf") || !HaveProgram("pdftotext"))
+    if (!testutil::HaveProgram("gs") || !testutil::HaveProgram("qpdf") || !testutil::HaveProgram("pdftotext"))
         return "gs, qpdf or pdftotext missing";
     void* lib = plat::openLibrary(GS_DLL_FILE_NAME);
     if (!lib)

@@ -9,6 +9,8 @@
 #include <QTreeView>
 #include <algorithm>
 
+namespace testutil {
+
 QMessageBox::StandardButton TFakeSeam::messageBox(QWidget* owner, QMessageBox::Icon icon,
                                                   const QString& caption, const QString& text,
                                                   QMessageBox::StandardButtons buttons)
@@ -167,3 +169,5 @@ void SelectListRows(const TWindows& w, const QList<int>& rows)
         list->selectionModel()->setCurrentIndex(list->model()->index(rows.first(), 0),
                                                 QItemSelectionModel::NoUpdate);
 }
+
+} // namespace testutil

@@ -16,8 +16,11 @@
 #include <QUrl>
 #include <memory>
 
+class QTreeView;
 class TfrmMain;
 class TfrmProgress;
+
+namespace testutil {
 
 struct TShownBox
 {
@@ -85,7 +88,6 @@ struct TWindows
 // The merge list (ListView1): its view, the texts of one column top to bottom
 // (0 "ID" to 4, the hidden full path), its row count, the selected rows, and a
 // selection made as a click would (the first row current).
-class QTreeView;
 QTreeView* MergeListView(const TWindows& w);
 QStringList ListColumn(const TWindows& w, int column);
 int ListRowCount(const TWindows& w);
@@ -111,7 +113,7 @@ void PrepareGuiTestEnvironment();
 #define PLICORA_GUI_TEST_MAIN(TestClass)                                                                     \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
-        PrepareGuiTestEnvironment();                                                                         \
+        testutil::PrepareGuiTestEnvironment();                                                               \
         TPlicoraApplication app(argc, argv);                                                                 \
         Q_INIT_RESOURCE(plicora);                                                                            \
         TestClass test;                                                                                      \
@@ -119,8 +121,12 @@ void PrepareGuiTestEnvironment();
         return QTest::qExec(&test, argc, argv);                                                              \
     }
 
+} // namespace testutil
+
 #include "mainform.h"
 #include "pgbar.h"
+
+namespace testutil {
 
 template <typename T> T* TWindows::Find(const char* name) const
 {
@@ -129,3 +135,5 @@ template <typename T> T* TWindows::Find(const char* name) const
         qFatal("no widget %s", name);
     return widget;
 }
+
+} // namespace testutil

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using namespace testutil;
+
 namespace {
 
 // A desktop without a browser or mail program.

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+using namespace testutil;
+
 namespace {
 
 enum TColumn

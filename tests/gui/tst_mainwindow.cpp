@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+using namespace testutil;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT

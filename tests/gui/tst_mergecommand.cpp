@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
+using namespace testutil;
+
 class TestMergeCommand : public QObject
 {
     Q_OBJECT

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+using namespace testutil;
+
 Q_DECLARE_METATYPE(TEngineKind)
 
 class TestOptions : public QObject

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+using namespace testutil;
+
 using TNotice = QPair<qint64, qint64>; // wParam, lParam
 
 class TestProgress : public QObject

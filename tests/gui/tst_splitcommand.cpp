@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+using namespace testutil;
+
 class TestSplitCommand : public QObject
 {
     Q_OBJECT

@@ -15,6 +15,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace testutil;
+
 extern char** environ;
 
 namespace fs = std::filesystem;

@@ -4,9 +4,13 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <ostream>
 #include <random>
 #include <stdexcept>
+
+namespace testutil {
 
 void PrintTo(const TextCase& c, std::ostream* os)
 {
@@ -32,6 +36,27 @@ std::string TestFixture(const std::string& name)
     const std::filesystem::path path = U8(folder) / U8(name);
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec) ? Utf8(path) : std::string();
+}
+
+bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+{
+    static std::mutex lock;
+    static const TempDir made;
+    static std::map<std::vector<std::string>, std::string> copies;
+    const std::lock_guard guard(lock);
+    auto it = copies.find(pageTexts);
+    if (it == copies.end()) {
+        const std::string copy = made.str() + std::to_string(copies.size()) + ".pdf";
+        if (!WriteTestPdf(copy, pageTexts))
+            return WriteTestPdf(path, pageTexts); // fails the same way, for the caller's path
+        it = copies.emplace(pageTexts, copy).first;
+    }
+    // Written as a new program would write it: std::filesystem::copy_file takes
+    // any two files for the same one on Windows (no inode numbers).
+    std::ifstream in(U8(it->second), std::ios::binary);
+    std::ofstream out(U8(path), std::ios::binary | std::ios::trunc);
+    out << in.rdbuf();
+    return in && out.flush().good();
 }
 
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before, const std::string& after)
@@ -111,3 +136,5 @@ std::string Trimmed(const std::string& text)
     const auto e = text.find_last_not_of(" \t\r\n\f");
     return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
 }
+
+} // namespace testutil

@@ -9,10 +9,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
+
+namespace testutil {
 
 // A row of a table for a function from text to text; tests print it by its
 // input, so a failure names the row instead of dumping its bytes.
@@ -38,6 +41,14 @@ struct TRunResult
 TRunResult RunProgram(const std::vector<std::string>& argv,
                       const std::map<std::string, std::string>& env = {});
 
+#ifndef _WIN32
+// Runs check in a child process that has given up the superuser's rights (as
+// "nobody") when this one has them, else here; returns what check returned, or
+// why the child could not run it. For what root is never refused: the tests
+// run as root in CI.
+std::string RunUnprivileged(const std::function<std::string()>& check);
+#endif
+
 // Whether a program of that name is found on PATH (Windows: with ".exe"; "qpdf"
 // always, being in-process).
 bool HaveProgram(const std::string& name);
@@ -53,8 +64,12 @@ std::string TestFixture(const std::string& name);
 
 // Writes a PDF with the gs command (Windows: libqpdf), one page per text; each
 // page shows its text (ASCII) in Helvetica and a triangle, so the content holds
-// paths as well as text. False when it fails.
+// paths as well as text. False when it fails. A PDF of the same texts made
+// before in this process is copied instead: Ghostscript takes a good part of a
+// second to start.
 bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts);
+// The same, always made anew.
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts);
 // The same with `pages` pages; page n shows before + n + after.
 bool MakeTestPdf(const std::string& path, int pages, const std::string& before = "Page ",
                  const std::string& after = "");
@@ -104,3 +119,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+} // namespace testutil

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
 #include <memory>
+#include <pwd.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -15,6 +17,8 @@
 #include <unistd.h>
 
 extern char** environ;
+
+namespace testutil {
 
 namespace {
 
@@ -99,6 +103,47 @@ TRunResult RunProgram(const std::vector<std::string>& argv, const std::map<std::
     return result;
 }
 
+std::string RunUnprivileged(const std::function<std::string()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    const passwd* nobody = ::getpwnam("nobody");
+    const uid_t uid = nobody ? nobody->pw_uid : 65534;
+    const gid_t gid = nobody ? nobody->pw_gid : 65534;
+    int answer[2];
+    if (::pipe(answer) != 0)
+        return "no pipe to the child";
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(answer[0]);
+        std::string text;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            text = "could not give up root";
+        else
+            text = check();
+        for (std::size_t at = 0; at < text.size();) {
+            const ssize_t n = ::write(answer[1], text.data() + at, text.size() - at);
+            if (n <= 0)
+                break;
+            at += static_cast<std::size_t>(n);
+        }
+        ::_exit(0);
+    }
+    ::close(answer[1]);
+    if (child < 0) {
+        ::close(answer[0]);
+        return "could not start a child";
+    }
+    FilePtr in(::fdopen(answer[0], "r"), &std::fclose);
+    std::string text = in ? ReadAll(in.get()) : "no answer from the child";
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        text += " (the child ended abnormally)";
+    return text;
+}
+
 bool HaveProgram(const std::string& name)
 {
     const char* path = std::getenv("PATH");
@@ -124,7 +169,7 @@ std::string MissingTestTools()
     return {};
 }
 
-bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
 {
     std::string program = "/Helvetica findfont 24 scalefont setfont\n";
     for (const std::string& text : pageTexts)
@@ -149,3 +194,5 @@ std::string PdfPageText(const std::string& path, int page)
     const std::string n = std::to_string(page);
     return Trimmed(RunProgram({"pdftotext", "-f", n, "-l", n, path, "-"}).Out);
 }
+
+} // namespace testutil

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <windows.h>
 
+namespace testutil {
+
 namespace {
 
 std::wstring Wide(const std::string& utf8)
@@ -268,7 +270,7 @@ std::string MissingTestTools()
     return {};
 }
 
-bool MakeTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
+bool WriteTestPdf(const std::string& path, const std::vector<std::string>& pageTexts)
 {
     try {
         QPDF pdf;
@@ -309,3 +311,5 @@ std::string PdfPageText(const std::string& path, int page)
         return {};
     }
 }
+
+} // namespace testutil
