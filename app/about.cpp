@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "pagerenderer.h"
 #include "ui_about.h"
 #include "uiseam.h"
 #include "widgetstyle.h"
@@ -34,6 +35,15 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
                              m_ui->Label1->y());
     // Grown from the classic 177 pixels by the credits beneath the links.
     setFixedSize(369, 208);
+    if (!PagePicturesAvailable()) {
+        // One line more, beneath the credits.
+        QLabel* credits = m_ui->creditsLabel;
+        credits->setText(credits->text() +
+                         QStringLiteral("\nNo page pictures: built without Qt's PDF module."));
+        const int line = credits->fontMetrics().lineSpacing();
+        credits->resize(credits->width(), credits->height() + line);
+        setFixedSize(width(), height() + line);
+    }
 
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(new TClickableLabel(m_ui->Label6), &TClickableLabel::clicked, this, &TfrmAbout::Label6Click);

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev fonts-dejavu-core
+  qt6-pdf-dev libqt6pdf6                  # page pictures (optional: the window builds without them)
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <map>
 #include <new>
 #include <qpdf/BufferInputSource.hh>
@@ -25,6 +26,7 @@
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QPDFWriter.hh>
 #include <set>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -916,6 +918,67 @@ void AddMergeBookmarks(TOutput& out, const TMergeInput& input, ExactEngineSource
 
 } // namespace
 
+namespace {
+
+// Reads a merge's inputs one ahead, on a thread of its own, while the pages of
+// the one before are copied: parsing is about a third of a merge, and this way
+// it takes the second core. At most two sources are held at once, and only the
+// reading thread takes from the memory budget while a read is under way.
+class TSourceReader
+{
+public:
+    TSourceReader(const std::vector<TMergeInput>& inputs, bool closeBetweenReads,
+                  std::uintmax_t& memoryBudget)
+        : m_inputs(inputs), m_closeBetweenReads(closeBetweenReads), m_memoryBudget(memoryBudget)
+    {
+        if (!m_inputs.empty())
+            m_next = Start(0);
+    }
+
+    // Input `index` read (each in turn, from 0); rethrows what reading it threw.
+    std::unique_ptr<ExactEngineSource> Take(std::size_t index)
+    {
+        std::unique_ptr<ExactEngineSource> source = m_next.get();
+        if (index + 1 < m_inputs.size())
+            m_next = Start(index + 1);
+        return source;
+    }
+
+    // A source whose pages are in: dropped on the reading thread before it reads
+    // the next input (dropping a parsed file costs a tenth of a merge).
+    void Retire(std::unique_ptr<ExactEngineSource> source) { m_retired = std::move(source); }
+
+private:
+    std::unique_ptr<ExactEngineSource> Read(std::size_t index)
+    {
+        const TMergeInput& input = m_inputs[index];
+        return std::make_unique<ExactEngineSource>(input.Path, m_closeBetweenReads, m_memoryBudget,
+                                                   input.Password);
+    }
+
+    std::future<std::unique_ptr<ExactEngineSource>> Start(std::size_t index)
+    {
+        std::shared_ptr<ExactEngineSource> retired = std::move(m_retired);
+        try {
+            return std::async(std::launch::async, [this, index, retired = std::move(retired)]() mutable {
+                retired.reset();
+                return Read(index);
+            });
+        } catch (const std::system_error&) {
+            // No thread to spare: read when taken.
+            return std::async(std::launch::deferred, [this, index] { return Read(index); });
+        }
+    }
+
+    const std::vector<TMergeInput>& m_inputs;
+    bool m_closeBetweenReads;
+    std::uintmax_t& m_memoryBudget;
+    std::unique_ptr<ExactEngineSource> m_retired;
+    std::future<std::unique_ptr<ExactEngineSource>> m_next;
+};
+
+} // namespace
+
 ExactEngine::ExactEngine() = default;
 ExactEngine::~ExactEngine() = default;
 
@@ -933,12 +996,12 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     std::unique_ptr<ExactEngineSource> current;
     const TEngineResult result = Guarded(outPath, context, [&] {
         TOutput out;
-        const bool closeBetweenReads = inputs.size() > MaxOpenInputs;
         std::uintmax_t memoryBudget = MemoryInputBudget;
-        for (const TMergeInput& input : inputs) {
+        TSourceReader reader(inputs, inputs.size() > MaxOpenInputs, memoryBudget);
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            const TMergeInput& input = inputs[i];
             context = input.Path;
-            current = std::make_unique<ExactEngineSource>(input.Path, closeBetweenReads, memoryBudget,
-                                                          input.Password);
+            current = reader.Take(i);
             ExactEngineSource& source = *current;
             out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
             TPageMap map;
@@ -957,7 +1020,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
                     onPage(++written);
             }
             source.TakeWarnings(sourceWarnings);
-            current.reset();
+            reader.Retire(std::move(current));
         }
         context = outPath;
         out.Write(outPath);

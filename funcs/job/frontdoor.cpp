@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -50,13 +51,13 @@ TListProbe ProbePdfForList(const std::string& path, const std::string& password)
         probe.OpenError = e.what();
         return probe;
     }
-    TPdfFacts facts = ReadPdfFacts(path);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
     // The password is tried only where one is needed; restrictions alone lock a
     // file too, whatever its layout.
     const bool encrypted = probe.Encrypted || facts.Status == TPdfFacts::TStatus::NeedsPassword ||
                            (facts.Status == TPdfFacts::TStatus::Ok && facts.Encrypted);
     if (encrypted && !password.empty()) {
-        const TPdfFacts opened = ReadPdfFacts(path, true, password);
+        const TPdfFacts opened = ReadPdfFacts(path, true, TPageWalk::TreeOnly, password);
         probe.WrongPassword = opened.Status == TPdfFacts::TStatus::NeedsPassword;
         if (opened.Status == TPdfFacts::TStatus::Ok) {
             probe.Password = password;
@@ -92,16 +93,23 @@ std::string LockedCause(const TListProbe& probe)
     return probe.WrongPassword ? TxtWrongPassword : "";
 }
 
-std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers)
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers,
+                                         const TProbeReport& onEach)
 {
     std::vector<TListProbe> probes(paths.size());
     if (workers == 0)
         workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
     workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
     std::atomic<std::size_t> next{0};
+    std::mutex reporting;
     const auto work = [&] {
-        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();)
+        for (std::size_t i; (i = next.fetch_add(1)) < paths.size();) {
             probes[i] = ProbePdfForList(paths[i]);
+            if (onEach) {
+                const std::lock_guard lock(reporting);
+                onEach(i, probes[i]);
+            }
+        }
     };
     std::vector<std::jthread> helpers;
     try {
@@ -182,4 +190,17 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
         verdict.EncryptedCause = LockedCause(probe);
     }
     return verdict;
+}
+
+std::string WhyNoPictures(const std::string& name, const TListProbe& probe)
+{
+    if (!probe.OpenError.empty())
+        return probe.OpenError;
+    if (probe.Encrypted)
+        return name + TxtEncryptedNoPictures;
+    if (probe.Folder || probe.Pages == 0)
+        return name + TxtNotPdfNoPictures;
+    if (!probe.ReaderCount)
+        return probe.ReaderNote;
+    return {};
 }

@@ -8,7 +8,9 @@
 #include "job/jobchecks.h"
 #include "job/mergelist.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,10 +62,16 @@ bool IsLocked(const TListProbe& probe);
 // password was tried.
 std::string LockedCause(const TListProbe& probe);
 
+// Told of each file as soon as it is probed, with its index in paths; called
+// on the probing threads, one call at a time.
+using TProbeReport = std::function<void(std::size_t index, const TListProbe& probe)>;
+
 // The same for many files at once, on up to `workers` threads (0: one per
 // processor core, at most 4); results in the order of paths. Blocks until all are
-// probed: the window calls it on a thread of its own.
-std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers = 0);
+// probed: the window calls it on a thread of its own, and may show each row's
+// count as onEach tells it, before the last file is read.
+std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers = 0,
+                                         const TProbeReport& onEach = {});
 
 // The light probe's page count: tail check, then the line scan. When the tail
 // check passes and the scan finds nothing (page dictionaries inside compressed
@@ -122,3 +130,8 @@ struct TSplitSourceVerdict
 };
 
 TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);
+
+// Why a file's pages cannot be drawn, by the same verdicts, naming it as `name`:
+// it cannot be opened (the system's words), is encrypted, is no PDF, or is damaged
+// (the reader's note). Empty when the front door found nothing wrong with it.
+std::string WhyNoPictures(const std::string& name, const TListProbe& probe);

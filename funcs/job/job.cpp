@@ -5,8 +5,10 @@
 #include "job/jobwriter.h"
 #include "job/messages.h"
 #include "job/pageselection.h"
+#include "job/parallelsplit.h"
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
+#include "platform/platform.h"
 #include "text/filenames.h"
 
 #include <limits>
@@ -94,18 +96,22 @@ void RefusePieceThatIsTheSource(const TJobPlan& plan, const std::string& source)
     }
 }
 
-// Writes the pieces one by one; a failure says how many were written before it.
+// Writes the pieces one by one, or on two threads when SplitWorkers allows; a
+// failure says how many were written before it.
 void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
-                 TSafeWriter& writer, const TPageReport& onPage)
+                 TSafeWriter& writer, const TPageReport& onPage, const std::string& engineSource)
 {
     const std::string& source = plan.Inputs.front().Path;
     TSplitPieces pieces(plan);
     int written = 0;
     try {
+        if (SplitWorkers(plan, sourcePages, plat::fileSize(source).value_or(0)) > 1) {
+            WritePiecesInParallel(param, plan, sourcePages, engineSource, writer, onPage, written);
+            return;
+        }
         while (const std::optional<TSplitPieces::TPiece> piece = pieces.Next()) {
             Post(param, piece->First, GSN_PIECE);
-            if (piece->First < 1 || piece->Last < piece->First || piece->Last > sourcePages)
-                Fail("Pages " + piece->PagePart + " are not in " + source + ".");
+            CheckPieceInSource(*piece, sourcePages, source);
             const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
             writer.Output(outPath, piece->Last - piece->First + 1, [&](const std::string& out) {
                 return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
@@ -137,11 +143,12 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     // one run for all of them; range lists may repeat or reorder pages.
     IPdfEngine& engine = writer.Engine();
     engine.SetConsecutivePieces(!plan.ByRanges);
-    const TEngineResult opened = engine.OpenSource(writer.EngineName(source), plan.Inputs.front().Password);
+    const std::string engineSource = writer.EngineName(source);
+    const TEngineResult opened = engine.OpenSource(engineSource, plan.Inputs.front().Password);
     if (!opened.Ok)
         Fail(opened.Reason);
     try {
-        WritePieces(param, plan, pages, writer, onPage);
+        WritePieces(param, plan, pages, writer, onPage, engineSource);
     } catch (...) {
         engine.CloseSource();
         throw;

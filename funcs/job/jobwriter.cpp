@@ -23,7 +23,7 @@ namespace {
 // fails the job before anything is written, naming the file.
 TPdfFacts ReadableInput(const std::string& path, std::string& notes, const std::string& password)
 {
-    TPdfFacts facts = ReadPdfFacts(path, true, password);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly, password);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)
@@ -72,6 +72,7 @@ std::string TSafeWriter::EngineName(const std::string& path)
 {
     if (EngineCanTakeName(path))
         return path;
+    const std::lock_guard lock(m_folderLock);
     TPrivateFolder& folder = m_folder.Folder();
     if (!folder.Ok())
         Fail(folder.Reason());
@@ -82,30 +83,37 @@ std::string TSafeWriter::EngineName(const std::string& path)
     return name;
 }
 
-void TSafeWriter::Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written)
+void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages,
+                        const TEngineResult& written)
 {
     if (!written.Ok)
         Fail(written.Reason);
     if (const std::string problem = OutputPdfProblem(out.TempPath(), pages); !problem.empty())
-        Fail(JoinLines(ShownReason(problem, out), m_engine.OutputMessages()));
-    if (!out.Commit())
-        Fail(out.Reason());
-    TakeEngineWarnings();
+        Fail(JoinLines(ShownReason(problem, out), engine.OutputMessages()));
 }
 
-void TSafeWriter::TakeEngineWarnings()
+void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen)
 {
-    const std::vector<std::string> warnings = m_engine.Warnings();
-    if (warnings.size() < m_warningsSeen)
-        m_warningsSeen = 0; // a new merge or source started over
-    for (std::size_t i = m_warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
+    if (!out.Commit())
+        Fail(out.Reason());
+    TakeEngineWarnings(engine, warningsSeen);
+}
+
+void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen)
+{
+    const std::vector<std::string> warnings = engine.Warnings();
+    if (warnings.size() < warningsSeen)
+        warningsSeen = 0; // a new merge or source started over
+    for (std::size_t i = warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
         const std::string& line = warnings[i];
         const auto colon = line.find(':');
         const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
         if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
             continue;
+        if (m_notes.find(line) != std::string::npos)
+            continue;
         m_notes = JoinLines(m_notes, line);
         ++m_shownWarnings;
     }
-    m_warningsSeen = warnings.size();
+    warningsSeen = warnings.size();
 }

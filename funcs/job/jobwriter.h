@@ -9,6 +9,7 @@
 #include "output/safeoutput.h"
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -64,28 +65,49 @@ public:
     // engine), checks it holds `pages` pages and moves it into place.
     template <typename Write> void Output(const std::string& finalPath, std::int32_t pages, Write&& write)
     {
+        RefuseOutputName(finalPath);
+        TSafeOutput out(finalPath);
+        WriteChecked(out, m_engine, pages, write);
+        Commit(out, m_engine, m_warningsSeen);
+    }
+
+    // Fails on a name no output may take, before its temporary is made.
+    static void RefuseOutputName(const std::string& finalPath)
+    {
         if (const std::string problem = OutputNameProblem(finalPath); !problem.empty())
             Fail(problem);
-        TSafeOutput out(finalPath);
+    }
+
+    // The first half of Output, for an engine of another thread: the output is
+    // written by `engine` and checked but stays under its temporary name.
+    template <typename Write>
+    void WriteChecked(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, Write&& write)
+    {
         if (!out.Ok())
             Fail(out.Reason());
-        Finish(out, pages, write(EngineName(out.TempPath())));
+        Check(out, engine, pages, write(EngineName(out.TempPath())));
     }
+
+    // The second half: moves it into place and notes what `engine` reported
+    // since `warningsSeen` of its warnings. Called by one thread at a time.
+    void Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen);
 
     IPdfEngine& Engine() { return m_engine; }
 
 private:
-    // Checks what the engine wrote and moves it into place.
-    void Finish(TSafeOutput& out, std::int32_t pages, const TEngineResult& written);
-    // Adds what the engine reported since the last call to the job's notes,
-    // except for files already noted as repaired, and a few lines at most.
-    void TakeEngineWarnings();
+    // Checks what the engine wrote.
+    void Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, const TEngineResult& written);
+    // Adds what the engine reported since warningsSeen to the job's notes,
+    // except for files already noted as repaired and lines already there (each
+    // thread's engine reads the same source), and a few lines at most.
+    void TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen);
 
     static constexpr int MaxWarningLines = 5;
 
     IPdfEngine& m_engine;
     TJobFolder& m_folder;
     std::string& m_notes;
+    std::mutex m_folderLock; // EngineName from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };

@@ -42,6 +42,9 @@ inline constexpr char CapInfo[] = "Info";
 inline constexpr char CapCannotCreateFolder[] = "create folder failed";
 inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes
 inline constexpr char TxtAlreadyExists[] = " aleady exists";             // after the quoted name
+// The window's page pictures: why a file shows a placeholder (after the file name).
+inline constexpr char TxtEncryptedNoPictures[] = " is encrypted: its pages cannot be shown.";
+inline constexpr char TxtNotPdfNoPictures[] = " is not a PDF document: its pages cannot be shown.";
 
 // A job's end
 inline constexpr char TxtMergeCompleted[] = "Merging PDF completed.";

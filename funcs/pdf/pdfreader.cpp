@@ -1,5 +1,6 @@
 #include "pdf/pdfreader.h"
 
+#include "pdf/pagetree.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <qpdf/Constants.h>
 #include <qpdf/InputSource.hh>
 #include <qpdf/QPDF.hh>
@@ -153,7 +155,7 @@ std::int32_t ClampCount(std::size_t pages)
 }
 
 // Opens and walks the page tree; the caller has checked the file opens.
-TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair,
+TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair, TPageWalk walk,
                        const std::string& password)
 {
     QPDF pdf;
@@ -162,9 +164,13 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     try {
         pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), password.c_str());
         // The walk, not the root's /Count, which a producer may have got wrong.
-        const std::size_t pages = pdf.getAllPages().size();
+        std::optional<std::size_t> pages;
+        if (walk == TPageWalk::TreeOnly)
+            pages = CountPagesByTree(pdf);
+        if (!pages)
+            pages = pdf.getAllPages().size();
         TPdfFacts facts = Facts(TStatus::Ok, {});
-        facts.Pages = ClampCount(pages);
+        facts.Pages = ClampCount(*pages);
         facts.Encrypted = pdf.isEncrypted();
         if (pdf.anyWarnings()) {
             facts.Repaired = true;
@@ -183,7 +189,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     }
 }
 
-TPdfFacts ReadFacts(const std::string& path, bool repair, const std::string& password)
+TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
     try {
         const plat::ReadOnlyFile file(path);
@@ -193,7 +199,7 @@ TPdfFacts ReadFacts(const std::string& path, bool repair, const std::string& pas
             return Facts(TStatus::CannotOpen, "not a regular file");
         if (!HasPdfHeader(file))
             return Facts(TStatus::NotPdf, "not a PDF document");
-        return ReadOpenFile(file, path, repair, password);
+        return ReadOpenFile(file, path, repair, walk, password);
     } catch (const std::exception& e) {
         return Facts(TStatus::CannotOpen, e.what());
     }
@@ -201,9 +207,9 @@ TPdfFacts ReadFacts(const std::string& path, bool repair, const std::string& pas
 
 } // namespace
 
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair, const std::string& password)
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
-    return ReadFacts(path, repair, password);
+    return ReadFacts(path, repair, walk, password);
 }
 
 std::string RepairedNote(const std::string& path, const std::string& reason)

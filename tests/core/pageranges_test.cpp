@@ -1,9 +1,12 @@
 #include "job/pageranges.h"
 #include "job/pageselection.h"
+#include "job/splitpreview.h"
 #include "text/strutil.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -121,5 +124,68 @@ TEST(PageRanges, HugeTotalIsRefusedNotOverflowed)
         text += "1-2000000000,";
     EXPECT_EQ(ParsePageRanges(text, 2000000000).RangeList, "");
 }
+
+// What the page view marks: each page's pieces, as a string per page ("" no
+// piece, "2" piece 2, "1+3" pieces 1 and 3), under each method.
+struct PreviewCase
+{
+    std::int32_t pages;
+    TSplitMethod method;
+    bool valid;
+    std::vector<std::string> marks; // for pages 1..pages
+};
+
+void PrintTo(const PreviewCase& c, std::ostream* os)
+{
+    *os << c.pages << " pages, "
+        << (c.method.ByRanges ? '"' + c.method.RangeText + '"'
+                              : "every " + std::to_string(c.method.PagesPerFile));
+}
+
+class SplitPreviewTest : public testing::TestWithParam<PreviewCase>
+{
+};
+
+TEST_P(SplitPreviewTest, MarksEachPage)
+{
+    const PreviewCase& c = GetParam();
+    const TSplitPreview preview = PreviewSplit(c.pages, c.method);
+    EXPECT_EQ(preview.Valid, c.valid);
+    std::vector<std::string> marks;
+    for (std::int32_t page = 1; page <= c.pages; ++page) {
+        std::string mark;
+        for (const std::int32_t piece : preview.PiecesOf(page))
+            mark += (mark.empty() ? "" : "+") + std::to_string(piece);
+        marks.push_back(mark);
+        EXPECT_EQ(preview.PieceCount[static_cast<std::size_t>(page - 1)],
+                  static_cast<std::int32_t>(preview.PiecesOf(page).size()));
+    }
+    EXPECT_EQ(marks, c.marks);
+}
+
+TSplitMethod Every(std::int32_t n)
+{
+    return {false, n, {}};
+}
+
+TSplitMethod Ranges(const char* text)
+{
+    return {true, 1, text};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, SplitPreviewTest,
+    testing::Values(
+        // every N: the last piece ends at the last page
+        PreviewCase{5, Every(2), true, {"1", "1", "2", "2", "3"}},
+        PreviewCase{3, Every(5), true, {"1", "1", "1"}}, PreviewCase{3, Every(0), false, {"", "", ""}},
+        // ranges: gaps stay in no piece, overlaps are in both, typed order numbers the pieces
+        PreviewCase{6, Ranges(" 1,2-5,4 "), true, {"1", "2", "2", "2+3", "2", ""}},
+        PreviewCase{4, Ranges("3,1-2"), true, {"2", "2", "1", ""}},
+        PreviewCase{3, Ranges("2--3"), true, {"", "1", "1"}},
+        // refused or half typed: nothing is written, so no page is marked
+        PreviewCase{4, Ranges("1,2-"), false, {"", "", "", ""}},
+        PreviewCase{4, Ranges("1,9"), false, {"", "", "", ""}},
+        PreviewCase{4, Ranges("2-5-7"), false, {"", "", "", ""}}, PreviewCase{0, Ranges("1"), false, {}}));
 
 } // namespace

@@ -160,6 +160,38 @@ std::vector<TLayout> Layouts()
          hand("orphans", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", Page,
                                    Page, Page, Page})),
          2, false, true},
+        // Two levels of nodes packed in object streams, read node by node.
+        {"nested_tree_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string node = "<< /Type /Pages /Parent 2 0 R /Kids ";
+             const std::string nested = dir.write(
+                 "nested.pdf", BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 6}) + " /Count 4 >>",
+                                         node + Kids({4, 5}) + " /Count 2 >>", Page, Page,
+                                         node + Kids({7, 8}) + " /Count 2 >>", Page, Page}));
+             return Rewritten(dir, nested, "nested_os", {"--object-streams=generate"});
+         },
+         4, false, true},
+        // Keys that only look like the tree's: a /Kids inside a nested
+        // dictionary, in a string, and a reference before them.
+        {"decoy_keys_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string decoy = "<< /Type /Page /Parent 2 0 R /Resources << /Kids [3 0 R 3 0 R] >> "
+                                       "/T (a /Kids [3 0 R] >> string) /MediaBox [0 0 200 200] >>";
+             const std::string path = dir.write(
+                 "decoys.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3, 4}) + " /Count 2 >>", decoy, decoy}));
+             return Rewritten(dir, path, "decoys_os", {"--object-streams=generate"});
+         },
+         2, false, true},
+        // /Kids as a reference to an array: the whole walk answers.
+        {"kids_by_reference_objstreams",
+         [](const TempDir& dir, const std::string&) {
+             const std::string path = dir.write(
+                 "kidsref.pdf",
+                 BuildPdf({Catalog, "<< /Type /Pages /Kids 5 0 R /Count 2 >>", Page, Page, Kids({3, 4})}));
+             return Rewritten(dir, path, "kidsref_os", {"--object-streams=generate"});
+         },
+         2, false, true},
         {"cr_line_ends", hand("cr", BuildPdf(SimpleObjects(10), "\r")), 10, false, true},
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
@@ -234,11 +266,15 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(probe.Pages, layout.Pages);
     }
     // The batch gives the same answers in the same order.
-    const std::vector<TListProbe> batch = ProbePdfsForList({m_plain, path, m_plain}, 2);
+    std::vector<int> told(3, 0);
+    const std::vector<TListProbe> batch = ProbePdfsForList(
+        {m_plain, path, m_plain}, 2, [&](std::size_t i, const TListProbe& p) { told.at(i) += p.Pages + 1; });
     ASSERT_EQ(batch.size(), 3U);
     EXPECT_EQ(batch[1].Pages, probe.Pages);
     EXPECT_EQ(batch[1].Encrypted, probe.Encrypted);
     EXPECT_EQ(batch[2].Pages, 6);
+    // Each file told once, with its own answer.
+    EXPECT_EQ(told, (std::vector<int>{7, probe.Pages + 1, 7}));
 
     // What the reader itself says.
     const TPdfFacts facts = ReadPdfFacts(path);

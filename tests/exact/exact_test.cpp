@@ -503,6 +503,10 @@ TEST_P(ExactFailureTest, ReasonNamesTheInput)
     EXPECT_FALSE(merge.Ok);
     EXPECT_EQ(merge.Reason.rfind(bad + ": ", 0), 0u) << merge.Reason;
     EXPECT_NE(merge.Reason.find(GetParam().Says), std::string::npos) << merge.Reason;
+    // First in the list: read before any page is copied, and named as well.
+    const TEngineResult first =
+        engine->Merge({{bad, "bad"}, {Fixtures().Plain, "good"}}, Output("m.pdf"), {});
+    EXPECT_EQ(first.Reason.rfind(bad + ": ", 0), 0u) << first.Reason;
 
     const TEngineResult open = engine->OpenSource(bad);
     EXPECT_FALSE(open.Ok);

@@ -108,12 +108,28 @@ TEST_F(GsEndToEnd, OutputNamedLikeAPipeIsAFile)
     EXPECT_FALSE(fs::exists(m_dir / "piped.pdf"));
 }
 
-TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
+} // namespace
+
+// Names the engine in test names instead of its bytes.
+void PrintTo(TEngineKind kind, std::ostream* os)
+{
+    *os << EngineName(kind);
+}
+
+namespace {
+
+// Both engines; the exact one writes the pieces on two threads, and its
+// notices and what a failure leaves must still be those of one.
+class GsEndToEndSplit : public GsEndToEnd, public testing::WithParamInterface<TEngineKind>
+{
+};
+
+TEST_P(GsEndToEndSplit, EveryNPagesWritesEveryPieceInOrder)
 {
     const std::string src = MakePdf("report (7) ü.pdf", 7, "src");
     const fs::path outDir = m_dir / "pieces 100%";
     fs::create_directories(outDir);
-    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink, TEngineKind::Ghostscript);
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 3, &m_sink, GetParam());
     EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK);
 
     const std::string base = m_param.OutputPath + m_param.BaseName;
@@ -126,6 +142,26 @@ TEST_F(GsEndToEnd, SplitEveryNPagesWritesEveryPiece)
                                                      Page(4), Page(5), Page(6), Piece(7), Page(7), Done(0)}));
     EXPECT_FALSE(GsStillLoaded());
 }
+
+TEST_P(GsEndToEndSplit, FailedPieceKeepsTheOnesBeforeItOnly)
+{
+    const std::string src = MakePdf("report.pdf", 7, "src");
+    const fs::path outDir = m_dir / "pieces";
+    // A folder where the second piece goes: it cannot be replaced.
+    fs::create_directories(outDir / "report3-4.pdf" / "inside");
+    PrepareSplitEveryJob(m_param, m_inputs, src, outDir.string(), 7, 2, &m_sink, GetParam());
+    EXPECT_NE(Call_GS_Thread(&m_param), GS_RESULT_OK);
+    EXPECT_NE(m_param.Reason.find("1 file was written before the failure."), std::string::npos)
+        << m_param.Reason;
+    EXPECT_TRUE(fs::exists(outDir / "report1-2.pdf"));
+    for (const char* later : {"report5-6.pdf", "report7-7.pdf"})
+        EXPECT_FALSE(fs::exists(outDir / later)) << later;
+    EXPECT_EQ(std::distance(fs::directory_iterator(outDir), fs::directory_iterator()), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, GsEndToEndSplit,
+                         testing::Values(TEngineKind::Ghostscript, TEngineKind::Exact),
+                         [](const auto& engine) { return std::string(EngineName(engine.param)); });
 
 TEST_F(GsEndToEnd, SplitByRangesWithPercentInNames)
 {

@@ -1,6 +1,7 @@
 // The split command: the source field, the page ranges, how it shows its refusals, and
 // splits through the window with the default engine (exact copy).
 #include "guitestutil.h"
+#include "pagepreview.h"
 #include "text/strutil.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -405,6 +407,45 @@ private slots:
         QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
+    }
+
+    // The page view's marks follow what is typed, page by page: "" in no piece,
+    // "2" piece 2, "2+3" pieces 2 and 3. The rule itself is tested in the core.
+    void previewMarksFollowTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("marks");
+        QTest::newRow("ranges") << "1,2-5,4" << QStringList{"1", "2", "2", "2+3", "2", ""};
+        QTest::newRow("half typed") << "1,2-" << QStringList{"", "", "", "", "", ""};
+        QTest::newRow("every 4") << "" << QStringList{"1", "1", "1", "1", "2", "2"};
+    }
+
+    void previewMarksFollowTyping()
+    {
+        QFETCH(QString, typed);
+        TWindows w;
+        TPagePreview preview;
+        BindSplitPreview(
+            &preview, w.Find<QLineEdit>("edtSplitSrc"), [&w] { return w.Main->SplitPageCount(); },
+            w.Find<QRadioButton>("RadioButton2"), w.Find<QSpinBox>("UpDown1"),
+            w.Find<QLineEdit>("edtSplitPageRange"));
+        w.Main->OpenSplitSource(Path("six.pdf"));
+        if (typed.isEmpty()) {
+            w.Find<QSpinBox>("UpDown1")->setValue(4);
+        } else {
+            QTest::mouseClick(w.Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+            QTest::keyClicks(w.Find<QLineEdit>("edtSplitPageRange"), typed);
+        }
+        const TPageGridModel* pages = preview.Pages();
+        QTRY_COMPARE(pages->rowCount(), 6);
+        QStringList marks;
+        for (int row = 0; row < pages->rowCount(); ++row) {
+            QString text = pages->index(row).data().toString().section(QLatin1Char('\n'), 1);
+            marks << text.remove(QStringLiteral("in no piece"))
+                         .remove(QRegularExpression(QStringLiteral("pieces? ")))
+                         .replace(QStringLiteral(", "), QStringLiteral("+"));
+        }
+        QTEST(marks, "marks");
     }
 };
 

@@ -1,0 +1,31 @@
+#include "mergethumbs.h"
+
+#include "pagerenderer.h"
+
+#include <QAbstractItemView>
+#include <QPixmap>
+#include <QScrollBar>
+
+TMergeThumbDelegate::TMergeThumbDelegate(QAbstractItemView* view, int pathColumn, QSize box)
+    : QStyledItemDelegate(view), m_renderer(new TPageRenderer(this)), m_pathColumn(pathColumn), m_box(box)
+{
+    connect(m_renderer, &TPageRenderer::pageReady, view->viewport(), qOverload<>(&QWidget::update));
+    // Rows scrolled past are not waited for: the next paint asks for those shown.
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, m_renderer, &TPageRenderer::Cancel);
+}
+
+void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QString path = index.siblingAtColumn(m_pathColumn).data(Qt::DisplayRole).toString();
+    if (path.isEmpty())
+        return;
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->decorationSize = m_box;
+    // Until the picture arrives, an empty place of its size keeps the text still.
+    QPixmap picture(m_box);
+    picture.fill(Qt::transparent);
+    if (const auto drawn = m_renderer->Picture(path, 0, m_box))
+        picture = QPixmap::fromImage(drawn->Image);
+    option->icon = QIcon(picture);
+}

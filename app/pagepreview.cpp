@@ -1,0 +1,194 @@
+#include "pagepreview.h"
+
+#include "pagerenderer.h"
+
+#include <QAbstractItemView>
+#include <QColor>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTimer>
+
+TPageGridModel::TPageGridModel(TPageRenderer* renderer, QSize box, QObject* parent)
+    : QAbstractListModel(parent), m_renderer(renderer), m_box(box),
+      m_waiting(box, QImage::Format_ARGB32_Premultiplied)
+{
+    m_waiting.fill(Qt::transparent);
+    connect(m_renderer, &TPageRenderer::pageReady, this, &TPageGridModel::PageReady);
+}
+
+void TPageGridModel::SetSource(const QString& path, int pages)
+{
+    if (path == m_path && pages == m_pages)
+        return;
+    // The old file's pages still waiting would only delay the new one's.
+    m_renderer->Cancel();
+    beginResetModel();
+    m_path = path;
+    m_pages = std::max(pages, 0);
+    m_preview = {};
+    m_marked = false;
+    endResetModel();
+}
+
+void TPageGridModel::SetSplitPreview(TSplitPreview preview)
+{
+    m_preview = std::move(preview);
+    m_marked = true;
+    MarksChanged();
+}
+
+void TPageGridModel::ClearMarks()
+{
+    m_preview = {};
+    m_marked = false;
+    MarksChanged();
+}
+
+void TPageGridModel::MarksChanged()
+{
+    if (m_pages > 0)
+        emit dataChanged(index(0), index(m_pages - 1),
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::BackgroundRole, MarkRole});
+}
+
+int TPageGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_pages;
+}
+
+TPageGridModel::TMark TPageGridModel::Mark(int page) const
+{
+    if (!m_marked)
+        return TMark::None;
+    const auto at = static_cast<std::size_t>(page);
+    const std::int32_t count = at < m_preview.PieceCount.size() ? m_preview.PieceCount[at] : 0;
+    if (count == 0)
+        return TMark::NoPiece;
+    return count == 1 ? TMark::OnePiece : TMark::SeveralPieces;
+}
+
+QString TPageGridModel::MarkText(int page) const
+{
+    switch (Mark(page)) {
+    case TMark::None:
+        return {};
+    case TMark::NoPiece:
+        return QStringLiteral("in no piece");
+    case TMark::OnePiece:
+        return QStringLiteral("piece %1").arg(m_preview.PiecesOf(page + 1).front());
+    case TMark::SeveralPieces:
+        break;
+    }
+    QStringList numbers;
+    for (const std::int32_t piece : m_preview.PiecesOf(page + 1))
+        numbers << QString::number(piece);
+    return QStringLiteral("pieces %1").arg(numbers.join(QStringLiteral(", ")));
+}
+
+QVariant TPageGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_pages)
+        return {};
+    const int page = index.row();
+    switch (role) {
+    case Qt::DisplayRole: {
+        const QString mark = MarkText(page);
+        return mark.isEmpty() ? QString::number(page + 1)
+                              : QString::number(page + 1) + QLatin1Char('\n') + mark;
+    }
+    case Qt::DecorationRole:
+        // Asked for as the view paints, so pages are drawn in the order they show.
+        if (const auto picture = m_renderer->Picture(m_path, page, m_box))
+            return picture->Image;
+        // Until it arrives, an empty place of its size: the grid lays out by the
+        // first page it is given, and nothing that could pass for a page shows.
+        return m_waiting;
+    case Qt::ToolTipRole: {
+        const auto picture = m_renderer->Picture(m_path, page, m_box);
+        const QString reason = picture ? picture->Reason : QString();
+        const QString mark = MarkText(page);
+        return reason.isEmpty() ? mark : (mark.isEmpty() ? reason : reason + QLatin1Char('\n') + mark);
+    }
+    case Qt::BackgroundRole:
+        if (Mark(page) == TMark::NoPiece)
+            return QColor(128, 128, 128, 60);
+        if (Mark(page) == TMark::SeveralPieces)
+            return QColor(255, 165, 0, 110);
+        return {};
+    case MarkRole:
+        return static_cast<int>(Mark(page));
+    default:
+        return {};
+    }
+}
+
+void TPageGridModel::PageReady(const QString& path, int page, QSize box)
+{
+    if (path != m_path || box != m_box || page >= m_pages)
+        return;
+    emit dataChanged(index(page), index(page), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+TPagePreview::TPagePreview(QWidget* parent, QSize box)
+    : QListView(parent), m_renderer(new TPageRenderer(this)),
+      m_model(new TPageGridModel(m_renderer, box, this))
+{
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true); // thousands of pages lay out without asking each one
+    setWordWrap(true);
+    setIconSize(box);
+    // Room for the picture and two lines: the page's number and its pieces.
+    setGridSize(box + QSize(16, 2 * fontMetrics().height() + 12));
+    setSelectionMode(QAbstractItemView::NoSelection);
+    // A shade darker than the window, so white pages show their edges.
+    QPalette shaded = palette();
+    shaded.setColor(QPalette::Base, shaded.color(QPalette::Window).darker(108));
+    setPalette(shaded);
+    setModel(m_model);
+    // Pages scrolled past are not waited for: the next paint asks for those shown.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_renderer, &TPageRenderer::Cancel);
+}
+
+void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<int()> pageCount,
+                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges)
+{
+    auto refresh = [=] {
+        const int pages = pageCount();
+        TPageGridModel* model = preview->Pages();
+        model->SetSource(pages > 0 ? source->text().trimmed() : QString(), pages);
+        model->SetSplitPreview(
+            PreviewSplit(pages, {byRanges->isChecked(), perPage->value(), ranges->text().toStdString()}));
+    };
+    // The window counts the source's pages when the field is left or set: read
+    // the count after it has.
+    auto afterSource = [preview, refresh] { QTimer::singleShot(0, preview, refresh); };
+    QObject::connect(source, &QLineEdit::editingFinished, preview, afterSource);
+    QObject::connect(source, &QLineEdit::textChanged, preview, [source, afterSource] {
+        if (!source->hasFocus())
+            afterSource();
+    });
+    QObject::connect(ranges, &QLineEdit::textChanged, preview, refresh);
+    QObject::connect(perPage, &QSpinBox::valueChanged, preview, refresh);
+    QObject::connect(byRanges, &QRadioButton::toggled, preview, refresh);
+    refresh();
+}
+
+void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathColumn, int pagesColumn)
+{
+    auto refresh = [=] {
+        const QModelIndex current = list->currentIndex();
+        const int pages = current.isValid() ? current.siblingAtColumn(pagesColumn).data().toInt() : 0;
+        const QString path =
+            current.isValid() ? current.siblingAtColumn(pathColumn).data().toString() : QString();
+        preview->Pages()->SetSource(pages > 0 ? path : QString(), pages);
+    };
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, preview, refresh);
+    QObject::connect(list->model(), &QAbstractItemModel::dataChanged, preview, refresh);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, preview, refresh);
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, preview, refresh);
+    refresh();
+}

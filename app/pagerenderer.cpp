@@ -1,0 +1,171 @@
+#include "pagerenderer.h"
+
+#include <QCache>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+
+QCache<QString, TPagePicture>& PageCache()
+{
+    static QCache<QString, TPagePicture> cache(PageCacheBudgetKiB);
+    return cache;
+}
+
+int CostKiB(const TPagePicture& picture)
+{
+    return static_cast<int>(picture.Image.sizeInBytes() / 1024) + 1;
+}
+
+#ifndef PLICORA_PAGE_PICTURES
+class TNoPageSource final : public IPageSource
+{
+public:
+    TPagePicture Render(const QString& /*path*/, int /*page*/, QSize /*box*/) override
+    {
+        return {{}, QStringLiteral("Page pictures are not part of this build.")};
+    }
+};
+#endif
+
+} // namespace
+
+#ifdef PLICORA_PAGE_PICTURES
+std::unique_ptr<IPageSource> CreatePdfPageSource(); // pdfpagesource.cpp
+
+bool PagePicturesAvailable()
+{
+    return true;
+}
+
+std::unique_ptr<IPageSource> CreatePageSource()
+{
+    return CreatePdfPageSource();
+}
+#else
+bool PagePicturesAvailable()
+{
+    return false;
+}
+
+std::unique_ptr<IPageSource> CreatePageSource()
+{
+    return std::make_unique<TNoPageSource>();
+}
+#endif
+
+QString PageCacheKey(const QString& path, int page, QSize box)
+{
+    const QFileInfo info(path);
+    return QStringLiteral("%1\n%2\n%3\n%4\n%5x%6")
+        .arg(path)
+        .arg(info.size())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(page)
+        .arg(box.width())
+        .arg(box.height());
+}
+
+void ClearPageCache()
+{
+    PageCache().clear();
+}
+
+QImage PlaceholderImage(QSize box, const QString& reason)
+{
+    QImage image(box, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0xe8, 0xe8, 0xe8));
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(7, box.height() / 14));
+    painter.setFont(font);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawText(image.rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWrapAnywhere, reason);
+    return image;
+}
+
+TPageRenderer::TPageRenderer(QObject* parent, std::unique_ptr<IPageSource> source)
+    : QObject(parent), m_source(std::move(source)), m_thread([this] { Run(); })
+{
+}
+
+TPageRenderer::~TPageRenderer()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+        m_queue.clear();
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+std::optional<TPagePicture> TPageRenderer::Picture(const QString& path, int page, QSize box)
+{
+    TRequest request{path, page, box, PageCacheKey(path, page, box)};
+    if (const TPagePicture* cached = PageCache().object(request.Key))
+        return *cached;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_queued.contains(request.Key))
+            return std::nullopt;
+        m_queued.insert(request.Key, true);
+        m_queue.push_back(std::move(request));
+    }
+    m_wake.notify_one();
+    return std::nullopt;
+}
+
+void TPageRenderer::Cancel()
+{
+    std::lock_guard lock(m_mutex);
+    for (const TRequest& request : m_queue)
+        m_queued.remove(request.Key);
+    m_queue.clear();
+}
+
+int TPageRenderer::Pending() const
+{
+    std::lock_guard lock(m_mutex);
+    return static_cast<int>(m_queued.size());
+}
+
+void TPageRenderer::Run()
+{
+    for (;;) {
+        TRequest request;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
+            if (m_stop)
+                break;
+            request = std::move(m_queue.front());
+            m_queue.pop_front();
+        }
+        TPagePicture picture = m_source->Render(request.Path, request.Page, request.Box);
+        // Back to the window thread as a value; dropped if the renderer has gone.
+        QMetaObject::invokeMethod(
+            this,
+            [this, request, picture = std::move(picture)]() mutable { Deliver(request, std::move(picture)); },
+            Qt::QueuedConnection);
+    }
+    // Its documents were opened on this thread: closed here too.
+    m_source.reset();
+}
+
+void TPageRenderer::Deliver(const TRequest& request, TPagePicture picture)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_queued.remove(request.Key);
+    }
+    if (picture.Image.isNull())
+        picture.Image = PlaceholderImage(request.Box, picture.Reason);
+    auto* kept = new TPagePicture(std::move(picture));
+    PageCache().insert(request.Key, kept, CostKiB(*kept));
+    emit pageReady(request.Path, request.Page, request.Box);
+}

@@ -1,0 +1,95 @@
+// Pictures of PDF pages for the window: drawn on a thread of their own, never on
+// the window thread, and kept in one cache the whole window shares.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+// True when this build can draw pages (it was built with Qt's PDF module).
+bool PagePicturesAvailable();
+
+// A page's picture, or why there is none: a damaged or protected file gets a
+// placeholder of the same size that says so, never a blank page.
+struct TPagePicture
+{
+    QImage Image;
+    QString Reason; // empty: Image is the page itself
+};
+
+// What draws pages; runs on the renderer's thread only.
+class IPageSource
+{
+public:
+    virtual ~IPageSource() = default;
+    // Page `page` (0-based) of the file, fitted into `box` with its proportions.
+    // A failed page has a null Image and the reason.
+    virtual TPagePicture Render(const QString& path, int page, QSize box) = 0;
+};
+
+// The source this build has: Qt's PDF module, or one that says pictures are not
+// part of the build.
+std::unique_ptr<IPageSource> CreatePageSource();
+
+// Lives on the window thread. Requests are drawn one at a time, in the order they
+// were asked for; Cancel drops those not yet started, so a changed selection does
+// not wait behind the old one.
+class TPageRenderer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TPageRenderer(QObject* parent = nullptr,
+                           std::unique_ptr<IPageSource> source = CreatePageSource());
+    ~TPageRenderer() override;
+
+    // The picture when the cache has it; otherwise none, the page is queued (once)
+    // and pageReady follows.
+    std::optional<TPagePicture> Picture(const QString& path, int page, QSize box);
+    void Cancel();
+    // Requests queued or being drawn.
+    int Pending() const;
+
+signals:
+    void pageReady(const QString& path, int page, QSize box);
+
+private:
+    struct TRequest
+    {
+        QString Path;
+        int Page = 0;
+        QSize Box;
+        QString Key;
+    };
+    void Run();
+    void Deliver(const TRequest& request, TPagePicture picture);
+
+    std::unique_ptr<IPageSource> m_source;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<TRequest> m_queue;
+    QHash<QString, bool> m_queued; // keys queued or being drawn
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
+// The cache every renderer shares, on the window thread only. Its budget: 150 MB,
+// which holds a 5,000-page list's first pages and several screens of pages; the
+// pictures used longest ago leave first.
+inline constexpr int PageCacheBudgetKiB = 150 * 1024;
+// The key of a page's picture: the file as it is now (path, size, modification
+// time), so a changed file is drawn again.
+QString PageCacheKey(const QString& path, int page, QSize box);
+// Empties the cache (the tests start from nothing).
+void ClearPageCache();
+
+// The placeholder drawn in place of a page that cannot be drawn.
+QImage PlaceholderImage(QSize box, const QString& reason);

@@ -1,0 +1,167 @@
+// Page pictures: time to the first picture of a long manual and to a screenful
+// (24 pages), against pdftoppm drawing the same pages at the same size in the same
+// run; whether a second drawing thread helps; and how long the window thread is
+// kept from its events while 1,000 pictures are drawn.
+//
+// Usage: bench_thumbs [--file F] [--reps N]
+// F defaults to Debian's memoir manual (texlive-latex-recommended-doc, 615 pages);
+// without it, a 500-page PDF is made by gs into /tmp/plicora-bench-thumbs.pdf.
+#include "benchtools.h"
+#include "pagerenderer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+constexpr QSize Box(96, 128);
+constexpr int Screenful = 24;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+std::string madeManual()
+{
+    const std::string pdf = "/tmp/plicora-bench-thumbs.pdf";
+    if (std::filesystem::exists(pdf))
+        return pdf;
+    const std::string ps = "/tmp/plicora-bench-thumbs.ps";
+    {
+        std::ofstream out(ps);
+        out << "%!PS\n/Helvetica findfont 11 scalefont setfont\n1 1 500 {\n /n exch def\n"
+               " 0 1 50 { /y exch def 60 760 y 13 mul sub moveto (A line of the manual, page ) show"
+               " n 10 string cvs show } for showpage\n} for\n";
+    }
+    const std::string gs =
+        "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -sOutputFile=" + pdf + " " + ps + " >/dev/null";
+    return std::system(gs.c_str()) == 0 ? pdf : std::string();
+}
+
+// Milliseconds until pages [first, first + count) of every renderer are drawn,
+// the pages dealt out to the renderers in turn; from a cold cache.
+double drawPages(const QString& file, int first, int count, int renderers = 1)
+{
+    ClearPageCache();
+    std::vector<std::unique_ptr<TPageRenderer>> drawing;
+    for (int i = 0; i < renderers; ++i)
+        drawing.push_back(std::make_unique<TPageRenderer>());
+    int left = count;
+    QEventLoop loop;
+    for (auto& renderer : drawing)
+        QObject::connect(renderer.get(), &TPageRenderer::pageReady, &loop, [&] {
+            if (--left == 0)
+                loop.quit();
+        });
+    QElapsedTimer timer;
+    timer.start();
+    for (int page = first; page < first + count; ++page)
+        drawing[static_cast<std::size_t>(page) % drawing.size()]->Picture(file, page, Box);
+    loop.exec();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double pdftoppm(const std::string& file, int first, int count)
+{
+    const std::filesystem::path out = "/tmp/plicora-bench-thumbs-ppm";
+    std::filesystem::create_directories(out);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = StartQuiet({"pdftoppm", "-f", std::to_string(first + 1), "-l",
+                                  std::to_string(first + count), "-scale-to-x", std::to_string(Box.width()),
+                                  "-scale-to-y", "-1", "-png", file, (out / "page").string()});
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::filesystem::remove_all(out);
+    return ms;
+}
+
+// The longest the window thread waited for its turn (a 5 ms timer's lateness)
+// while `count` pages were drawn and delivered to it.
+double longestStall(const QString& file, int count, int pages, double& askMs)
+{
+    ClearPageCache();
+    TPageRenderer renderer;
+    int left = count;
+    QEventLoop loop;
+    QObject::connect(&renderer, &TPageRenderer::pageReady, &loop, [&] {
+        if (--left == 0)
+            loop.quit();
+    });
+    QElapsedTimer since;
+    double longest = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6);
+        since.restart();
+    });
+    // Two sizes of each page, as the list and the preview ask; asking is timed
+    // on its own (a view asks only for what it shows).
+    QElapsedTimer asking;
+    asking.start();
+    for (int i = 0; i < count; ++i)
+        renderer.Picture(file, i % pages, i < pages ? Box : Box / 2);
+    askMs = static_cast<double>(asking.nsecsElapsed()) / 1e6;
+    tick.start(5);
+    since.start();
+    loop.exec();
+    return longest - 5;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::string file = "/usr/share/doc/texlive-doc/latex/memoir/memman.pdf";
+    int reps = 5;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string flag = argv[i];
+        if (flag == "--file")
+            file = argv[i + 1];
+        else if (flag == "--reps")
+            reps = std::max(1, std::atoi(argv[i + 1]));
+    }
+    if (!std::filesystem::exists(file))
+        file = madeManual();
+    if (file.empty() || !PagePicturesAvailable()) {
+        std::fprintf(stderr, "no manual to draw, or built without page pictures\n");
+        return 1;
+    }
+    const QString path = QString::fromStdString(file);
+    std::vector<double> first, firstPpm, screen, screenPpm, twoThreads;
+    for (int r = 0; r < reps; ++r) {
+        first.push_back(drawPages(path, 0, 1));
+        firstPpm.push_back(pdftoppm(file, 0, 1));
+        screen.push_back(drawPages(path, 0, Screenful));
+        screenPpm.push_back(pdftoppm(file, 0, Screenful));
+        twoThreads.push_back(drawPages(path, 0, Screenful, 2));
+    }
+    std::printf("%s, %dx%d, median of %d\n", file.c_str(), Box.width(), Box.height(), reps);
+    std::printf("first picture:  %7.1f ms   pdftoppm %7.1f ms   ratio %.2f\n", median(first),
+                median(firstPpm), median(first) / median(firstPpm));
+    std::printf("screenful (%d): %7.1f ms   pdftoppm %7.1f ms   ratio %.2f\n", Screenful, median(screen),
+                median(screenPpm), median(screen) / median(screenPpm));
+    std::printf("two drawing threads for the screenful: %.1f ms, ratio to one %.2f\n", median(twoThreads),
+                median(twoThreads) / median(screen));
+    double askMs = 0;
+    const double stall = longestStall(path, 1000, 500, askMs);
+    std::printf("window thread's longest wait while 1000 pictures were drawn: %.1f ms"
+                " (asking for all 1000 at once: %.1f ms)\n",
+                stall, askMs);
+    return 0;
+}
