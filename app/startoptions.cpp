@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::string_view EndOfOptions = "--";
 
-bool IsSet(const char* name)
+// Not asked on Windows, where the desktop is always there.
+[[maybe_unused]] bool IsSet(const char* name)
 {
     const char* value = std::getenv(name);
     return value && *value;

@@ -16,15 +16,9 @@ mkdir -p "$build"
 build=$(cd "$build" && pwd)
 tidy=${CLANG_TIDY:-clang-tidy-14}
 
-# Findings in these files are shown but do not fail the run yet: the exact
-# engine's carrying of layers and tagging came with functions above the limits
-# (TDocumentParts::WriteLayers: 73 lines, complexity 56; in exacttags.cpp the
-# TTagSource constructor 39, TTagBuilder::Build 31, FillKeys 37 and Copy 26,
-# TTagOutput::Add 76 lines and 39), to be split in steps.
-pending=(
-  funcs/engines/exactdocument.cpp
-  funcs/engines/exacttags.cpp
-)
+# Findings in these files are shown but do not fail the run: room for a file
+# brought in above the limits, until it is split in steps. None now.
+pending=()
 
 if ! command -v "$tidy" >/dev/null; then
   echo "$tidy is missing: scripts/install-deps.sh --ci-checks installs it" >&2

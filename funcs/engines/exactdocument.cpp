@@ -53,6 +53,106 @@ QPDFObjectHandle PlainLabel(long long index)
         {{"/S", QPDFObjectHandle::newName("/D")}, {"/St", QPDFObjectHandle::newInteger(index + 1)}});
 }
 
+// Several files' layers in one default configuration: each group keeps its
+// file's default state, and each file's list sits under its name, so that
+// groups of the same name stay apart.
+class TLayerMerge
+{
+public:
+    void Add(QPDFObjectHandle properties, const std::string& title)
+    {
+        const std::vector<QPDFObjectHandle> own = AddGroups(properties.getKey("/OCGs"));
+        QPDFObjectHandle config = properties.getKey("/D");
+        if (!config.isDictionary())
+            config = QPDFObjectHandle::newDictionary();
+        AddOff(config, own);
+        std::vector<QPDFObjectHandle> listed = ArrayItems(config.getKey("/Order"));
+        if (!listed.empty()) {
+            listed.insert(listed.begin(), QPDFObjectHandle::newUnicodeString(title));
+            m_order.push_back(QPDFObjectHandle::newArray(listed));
+        }
+        for (auto [key, into] : {std::pair{"/RBGroups", &m_radio}, std::pair{"/Locked", &m_locked},
+                                 std::pair{"/AS", &m_usage}}) {
+            for (QPDFObjectHandle item : ArrayItems(config.getKey(key)))
+                into->push_back(item);
+        }
+        AddIntents(config.getKey("/Intent"));
+    }
+
+    // The merged /OCProperties; the default configuration's name is the first file's.
+    QPDFObjectHandle Properties(QPDFObjectHandle first) const
+    {
+        QPDFObjectHandle config = QPDFObjectHandle::newDictionary();
+        QPDFObjectHandle name = first.getKey("/D");
+        if (name.isDictionary() && name.getKey("/Name").isString())
+            config.replaceKey("/Name", QPDFObjectHandle::newString(name.getKey("/Name").getStringValue()));
+        for (auto [key, items] :
+             {std::pair{"/Order", &m_order}, std::pair{"/OFF", &m_off}, std::pair{"/RBGroups", &m_radio},
+              std::pair{"/Locked", &m_locked}, std::pair{"/AS", &m_usage}}) {
+            if (!items->empty())
+                config.replaceKey(key, QPDFObjectHandle::newArray(*items));
+        }
+        if (m_intents != std::set<std::string>{"/View"}) {
+            QPDFObjectHandle names = QPDFObjectHandle::newArray();
+            for (const std::string& intent : m_intents)
+                names.appendItem(QPDFObjectHandle::newName(intent));
+            config.replaceKey("/Intent", names);
+        }
+        return QPDFObjectHandle::newDictionary(
+            {{"/OCGs", QPDFObjectHandle::newArray(m_groups)}, {"/D", config}});
+    }
+
+private:
+    // The file's groups; each group once in the output's list, however many files share it.
+    std::vector<QPDFObjectHandle> AddGroups(QPDFObjectHandle listed)
+    {
+        std::vector<QPDFObjectHandle> own;
+        for (QPDFObjectHandle group : ArrayItems(listed)) {
+            if (group.isIndirect() && group.isDictionary()) {
+                own.push_back(group);
+                if (m_seen.insert(group.getObjGen()).second)
+                    m_groups.push_back(group);
+            }
+        }
+        return own;
+    }
+
+    void AddOff(QPDFObjectHandle config, const std::vector<QPDFObjectHandle>& own)
+    {
+        if (!config.getKey("/BaseState").isNameAndEquals("/OFF")) {
+            for (QPDFObjectHandle group : ArrayItems(config.getKey("/OFF")))
+                m_off.push_back(group);
+            return;
+        }
+        std::set<QPDFObjGen> on;
+        for (QPDFObjectHandle group : ArrayItems(config.getKey("/ON")))
+            on.insert(group.getObjGen());
+        for (QPDFObjectHandle group : own) {
+            if (!on.contains(group.getObjGen()))
+                m_off.push_back(group);
+        }
+    }
+
+    void AddIntents(QPDFObjectHandle intent)
+    {
+        if (intent.isNull())
+            m_intents.insert("/View");
+        for (QPDFObjectHandle name : intent.isArray() ? intent.getArrayAsVector() : std::vector{intent}) {
+            if (name.isName())
+                m_intents.insert(name.getName());
+        }
+    }
+
+    std::vector<QPDFObjectHandle> m_groups;
+    std::vector<QPDFObjectHandle> m_off;
+    std::vector<QPDFObjectHandle> m_order;
+    std::vector<QPDFObjectHandle> m_radio;
+    std::vector<QPDFObjectHandle> m_locked;
+    std::vector<QPDFObjectHandle> m_usage;
+    std::set<QPDFObjGen> m_seen;
+    std::set<std::string> m_intents;
+};
+
 } // namespace
 
 QPDFObjectHandle OwnScalar(QPDFObjectHandle value)
@@ -325,75 +425,8 @@ void TDocumentParts::WriteLayers(QPDFObjectHandle root)
         root.replaceKey("/OCProperties", m_layers.front().Properties);
         return;
     }
-    // Several files' layers in one default configuration: each group keeps its
-    // file's default state, and each file's list sits under its name, so that
-    // groups of the same name stay apart.
-    std::vector<QPDFObjectHandle> groups;
-    std::vector<QPDFObjectHandle> off;
-    std::vector<QPDFObjectHandle> order;
-    std::vector<QPDFObjectHandle> radio;
-    std::vector<QPDFObjectHandle> locked;
-    std::vector<QPDFObjectHandle> usage;
-    std::set<QPDFObjGen> seen;
-    std::set<std::string> intents;
-    for (TLayers& layers : m_layers) {
-        std::vector<QPDFObjectHandle> own;
-        for (QPDFObjectHandle group : ArrayItems(layers.Properties.getKey("/OCGs"))) {
-            if (group.isIndirect() && group.isDictionary()) {
-                own.push_back(group);
-                if (seen.insert(group.getObjGen()).second)
-                    groups.push_back(group);
-            }
-        }
-        QPDFObjectHandle config = layers.Properties.getKey("/D");
-        if (!config.isDictionary())
-            config = QPDFObjectHandle::newDictionary();
-        if (config.getKey("/BaseState").isNameAndEquals("/OFF")) {
-            std::set<QPDFObjGen> on;
-            for (QPDFObjectHandle group : ArrayItems(config.getKey("/ON")))
-                on.insert(group.getObjGen());
-            for (QPDFObjectHandle group : own) {
-                if (!on.contains(group.getObjGen()))
-                    off.push_back(group);
-            }
-        } else {
-            for (QPDFObjectHandle group : ArrayItems(config.getKey("/OFF")))
-                off.push_back(group);
-        }
-        std::vector<QPDFObjectHandle> listed = ArrayItems(config.getKey("/Order"));
-        if (!listed.empty()) {
-            listed.insert(listed.begin(), QPDFObjectHandle::newUnicodeString(layers.Title));
-            order.push_back(QPDFObjectHandle::newArray(listed));
-        }
-        for (auto [key, into] :
-             {std::pair{"/RBGroups", &radio}, std::pair{"/Locked", &locked}, std::pair{"/AS", &usage}}) {
-            for (QPDFObjectHandle item : ArrayItems(config.getKey(key)))
-                into->push_back(item);
-        }
-        QPDFObjectHandle intent = config.getKey("/Intent");
-        if (intent.isNull())
-            intents.insert("/View");
-        for (QPDFObjectHandle name : intent.isArray() ? intent.getArrayAsVector() : std::vector{intent}) {
-            if (name.isName())
-                intents.insert(name.getName());
-        }
-    }
-    QPDFObjectHandle config = QPDFObjectHandle::newDictionary();
-    QPDFObjectHandle name = m_layers.front().Properties.getKey("/D");
-    if (name.isDictionary() && name.getKey("/Name").isString())
-        config.replaceKey("/Name", QPDFObjectHandle::newString(name.getKey("/Name").getStringValue()));
-    for (auto [key, items] :
-         {std::pair{"/Order", &order}, std::pair{"/OFF", &off}, std::pair{"/RBGroups", &radio},
-          std::pair{"/Locked", &locked}, std::pair{"/AS", &usage}}) {
-        if (!items->empty())
-            config.replaceKey(key, QPDFObjectHandle::newArray(*items));
-    }
-    if (intents != std::set<std::string>{"/View"}) {
-        QPDFObjectHandle names = QPDFObjectHandle::newArray();
-        for (const std::string& intent : intents)
-            names.appendItem(QPDFObjectHandle::newName(intent));
-        config.replaceKey("/Intent", names);
-    }
-    root.replaceKey("/OCProperties", QPDFObjectHandle::newDictionary(
-                                         {{"/OCGs", QPDFObjectHandle::newArray(groups)}, {"/D", config}}));
+    TLayerMerge merged;
+    for (const TLayers& layers : m_layers)
+        merged.Add(layers.Properties, layers.Title);
+    root.replaceKey("/OCProperties", merged.Properties(m_layers.front().Properties));
 }

@@ -116,7 +116,13 @@ TTagSource::TTagSource(QPDF& pdf, QPDFObjectHandle treeRoot, const std::vector<Q
         if (element >= 0)
             m_top.push_back(element);
     }
+    ReadParentTree(pdf, treeRoot);
+    TouchByParentTree(pages);
+    SpreadPages();
+}
 
+void TTagSource::ReadParentTree(QPDF& pdf, QPDFObjectHandle treeRoot)
+{
     QPDFObjectHandle parentTree = treeRoot.getKey("/ParentTree");
     if (parentTree.isDictionary()) {
         for (const auto& [key, value] : QPDFNumberTreeObjectHelper(parentTree, pdf)) {
@@ -129,31 +135,40 @@ TTagSource::TTagSource(QPDF& pdf, QPDFObjectHandle treeRoot, const std::vector<Q
     QPDFObjectHandle nextKey = treeRoot.getKey("/ParentTreeNextKey");
     if (nextKey.isInteger() && nextKey.getIntValue() <= MaxParentKey)
         m_nextKey = std::max(m_nextKey, nextKey.getIntValue());
+}
 
-    // What the parent tree says lies on a page counts too: some producers give
-    // elements no /Pg.
-    auto touchByKey = [&](QPDFObjectHandle holder, const char* key, int page) {
-        QPDFObjectHandle value = holder.getKey(key);
-        const auto entry = value.isInteger() ? m_parentTree.find(value.getIntValue()) : m_parentTree.end();
-        if (entry == m_parentTree.end())
-            return;
-        for (QPDFObjectHandle element : Items(entry->second))
-            Touch(IndexOf(element), page);
-    };
+// What the parent tree says lies on a page counts too: some producers give
+// elements no /Pg.
+void TTagSource::TouchByParentTree(const std::vector<QPDFObjectHandle>& pages)
+{
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const int page = static_cast<int>(i);
         QPDFObjectHandle pageObject = pages[i];
-        touchByKey(pageObject, "/StructParents", page);
+        TouchByKey(pageObject, "/StructParents", page);
         QPDFObjectHandle annots = pageObject.getKey("/Annots");
         if (annots.isArray()) {
             for (QPDFObjectHandle annot : annots.getArrayAsVector()) {
                 if (annot.isDictionary())
-                    touchByKey(annot, "/StructParent", page);
+                    TouchByKey(annot, "/StructParent", page);
             }
         }
     }
-    // Kids come after their parents: from the back, each element's pages are
-    // complete when they go up to its parent.
+}
+
+void TTagSource::TouchByKey(QPDFObjectHandle holder, const char* key, int page)
+{
+    QPDFObjectHandle value = holder.getKey(key);
+    const auto entry = value.isInteger() ? m_parentTree.find(value.getIntValue()) : m_parentTree.end();
+    if (entry == m_parentTree.end())
+        return;
+    for (QPDFObjectHandle element : Items(entry->second))
+        Touch(IndexOf(element), page);
+}
+
+// Kids come after their parents: from the back, each element's pages are
+// complete when they go up to its parent.
+void TTagSource::SpreadPages()
+{
     for (std::size_t e = m_elements.size(); e-- > 0;) {
         const int element = static_cast<int>(e);
         for (const TKid& kid : m_elements[e].Kids) {
@@ -318,45 +333,13 @@ public:
         std::vector<QPDFObjectHandle> kids;
         bool mcids = false;
         for (const TTagSource::TKid& kid : el.Kids) {
-            if (kid.Kind == TKind::Element) {
-                QPDFObjectHandle child = Build(kid.Element, made);
-                if (child.isInitialized())
-                    kids.push_back(child);
-                continue;
-            }
-            QPDFObjectHandle page = OutPage(kid.Page);
-            if (!page.isInitialized())
-                continue;
-            if (kid.Kind == TKind::Mcid) {
-                kids.push_back(QPDFObjectHandle::newInteger(kid.Item.getIntValue()));
-                mcids = true;
-                continue;
-            }
-            QPDFObjectHandle target;
-            if (kid.Kind == TKind::Objr && !(target = Target(kid.Item.getKey("/Obj"))).isInitialized())
-                continue;
-            QPDFObjectHandle item = QPDFObjectHandle::newDictionary();
-            for (const std::string& key : kid.Item.getKeys()) {
-                if (key != "/Pg" && key != "/Obj")
-                    item.replaceKey(key, Copy(kid.Item.getKey(key), 0));
-            }
-            item.replaceKey("/Pg", page);
-            if (target.isInitialized())
-                item.replaceKey("/Obj", target);
-            kids.push_back(item);
+            QPDFObjectHandle copy = BuildKid(kid, made, mcids);
+            if (copy.isInitialized())
+                kids.push_back(copy);
         }
         if (kids.empty() && !keep)
             return {};
-        made.replaceKey("/P", parent);
-        made.replaceKey("/S",
-                        QPDFObjectHandle::newName(Renamed(el.Dict.getKey("/S").getName(), RoleRenames)));
-        if (kids.size() == 1)
-            made.replaceKey("/K", kids.front());
-        else if (!kids.empty())
-            made.replaceKey("/K", QPDFObjectHandle::newArray(kids));
-        QPDFObjectHandle page = OutPage(mcids ? el.Page : m_source.PageOf(el.Dict.getKey("/Pg")));
-        if (page.isInitialized())
-            made.replaceKey("/Pg", page);
+        FillElement(el, made, parent, kids, mcids);
         m_made[static_cast<std::size_t>(element)] = made;
         return made;
     }
@@ -366,36 +349,8 @@ public:
     {
         for (std::size_t e = 0; e < m_made.size(); ++e) {
             QPDFObjectHandle made = m_made[e];
-            if (!made.isInitialized())
-                continue;
-            QPDFObjectHandle dict = m_source.m_elements[e].Dict;
-            for (const std::string& key : dict.getKeys()) {
-                if (key == "/P" || key == "/K" || key == "/Pg" || key == "/S")
-                    continue;
-                QPDFObjectHandle value = dict.getKey(key);
-                if (key == "/ID" && value.isString()) {
-                    // IDs are unique in a document; a clash gets a suffix.
-                    std::string id = value.getStringValue();
-                    for (int n = 2; ids.contains(id) || Ids.contains(id); ++n)
-                        id = value.getStringValue() + "-" + std::to_string(n);
-                    Ids.emplace(id, made);
-                    made.replaceKey(key, QPDFObjectHandle::newString(id));
-                    continue;
-                }
-                if (key == "/C")
-                    value = RenamedClasses(value);
-                QPDFObjectHandle copy = Copy(value, 0);
-                if (key == "/Ref" && copy.isArray()) {
-                    std::vector<QPDFObjectHandle> refs;
-                    for (QPDFObjectHandle ref : copy.getArrayAsVector()) {
-                        if (!ref.isNull())
-                            refs.push_back(ref);
-                    }
-                    copy = QPDFObjectHandle::newArray(refs);
-                }
-                if (!copy.isNull())
-                    made.replaceKey(key, copy);
-            }
+            if (made.isInitialized())
+                FillElementKeys(m_source.m_elements[e].Dict, made, ids);
         }
     }
 
@@ -411,26 +366,8 @@ public:
     {
         if (depth > MaxValueDepth)
             return QPDFObjectHandle::newNull();
-        if (value.isIndirect()) {
-            if (m_source.IndexOf(value) >= 0)
-                return OrNull(Made(value));
-            const int page = m_source.PageOf(value);
-            if (page >= 0)
-                return OrNull(OutPage(page));
-            if (value.isPageObject() || value.isPagesObject())
-                return QPDFObjectHandle::newNull();
-            if (value.isDictionary()) {
-                // An annotation, or an element outside the tree: copied whole,
-                // they would bring other pages or the whole tree along.
-                QPDFObjectHandle type = value.getKey("/Type");
-                if (value.hasKey("/Rect") && value.hasKey("/Subtype"))
-                    return OrNull(Target(value));
-                if (type.isNameAndEquals("/StructElem") || type.isNameAndEquals("/StructTreeRoot") ||
-                    (value.hasKey("/S") && value.hasKey("/P")))
-                    return QPDFObjectHandle::newNull();
-            }
-            return OrNull(m_out.copyForeignObject(value));
-        }
+        if (value.isIndirect())
+            return CopyIndirect(value);
         if (value.isArray()) {
             QPDFObjectHandle array = QPDFObjectHandle::newArray();
             for (QPDFObjectHandle item : value.getArrayAsVector())
@@ -446,11 +383,187 @@ public:
         return OwnScalar(value);
     }
 
+    // Keeps the elements that parent tree entries of the copied pages and their
+    // annotations name; the held keys that have an entry.
+    std::set<long long> ForceHeld(const std::vector<THolder>& holders)
+    {
+        std::set<long long> keys;
+        for (const THolder& holder : holders) {
+            const auto entry = m_source.m_parentTree.find(holder.Value);
+            if (entry == m_source.m_parentTree.end())
+                continue;
+            keys.insert(holder.Value);
+            if (holder.OnPage) {
+                for (QPDFObjectHandle element : Items(entry->second))
+                    Force(m_source.IndexOf(element));
+            }
+        }
+        return keys;
+    }
+
+    std::vector<QPDFObjectHandle> BuildTops(QPDFObjectHandle root)
+    {
+        std::vector<QPDFObjectHandle> tops;
+        for (const int top : m_source.m_top) {
+            QPDFObjectHandle made = Build(top, root);
+            if (made.isInitialized())
+                tops.push_back(made);
+        }
+        return tops;
+    }
+
+    // The parent tree entries of keys with the copies of their elements, under
+    // keys moved by offset; keys none of whose elements were kept are left out.
+    std::map<long long, QPDFObjectHandle> ParentEntries(const std::set<long long>& keys, long long offset)
+    {
+        std::map<long long, QPDFObjectHandle> entries;
+        for (const long long key : keys) {
+            QPDFObjectHandle made = MadeEntry(m_source.m_parentTree.at(key));
+            if (made.isInitialized())
+                entries.emplace(key + offset, made);
+        }
+        return entries;
+    }
+
+    std::vector<QPDFObjectHandle> Namespaces()
+    {
+        std::vector<QPDFObjectHandle> namespaces;
+        QPDFObjectHandle sourceNamespaces = m_source.m_root.getKey("/Namespaces");
+        if (sourceNamespaces.isArray()) {
+            for (QPDFObjectHandle ns : sourceNamespaces.getArrayAsVector())
+                namespaces.push_back(Copy(ns, 0));
+        }
+        return namespaces;
+    }
+
     std::map<std::string, std::string> RoleRenames;
     std::map<std::string, std::string> ClassRenames;
     std::map<std::string, QPDFObjectHandle> Ids;
 
 private:
+    // A kid of made in the output; uninitialised when it is not there. mcids
+    // turns true for a marked-content sequence, which lies on made's page.
+    QPDFObjectHandle BuildKid(const TTagSource::TKid& kid, QPDFObjectHandle made, bool& mcids)
+    {
+        if (kid.Kind == TKind::Element)
+            return Build(kid.Element, made);
+        QPDFObjectHandle page = OutPage(kid.Page);
+        if (!page.isInitialized())
+            return {};
+        if (kid.Kind == TKind::Mcid) {
+            mcids = true;
+            return QPDFObjectHandle::newInteger(kid.Item.getIntValue());
+        }
+        QPDFObjectHandle target;
+        if (kid.Kind == TKind::Objr && !(target = Target(kid.Item.getKey("/Obj"))).isInitialized())
+            return {};
+        QPDFObjectHandle item = QPDFObjectHandle::newDictionary();
+        for (const std::string& key : kid.Item.getKeys()) {
+            if (key != "/Pg" && key != "/Obj")
+                item.replaceKey(key, Copy(kid.Item.getKey(key), 0));
+        }
+        item.replaceKey("/Pg", page);
+        if (target.isInitialized())
+            item.replaceKey("/Obj", target);
+        return item;
+    }
+
+    void FillElement(const TTagSource::TElement& el, QPDFObjectHandle made, QPDFObjectHandle parent,
+                     const std::vector<QPDFObjectHandle>& kids, bool mcids)
+    {
+        made.replaceKey("/P", parent);
+        made.replaceKey("/S",
+                        QPDFObjectHandle::newName(Renamed(el.Dict.getKey("/S").getName(), RoleRenames)));
+        if (kids.size() == 1)
+            made.replaceKey("/K", kids.front());
+        else if (!kids.empty())
+            made.replaceKey("/K", QPDFObjectHandle::newArray(kids));
+        QPDFObjectHandle page = OutPage(mcids ? el.Page : m_source.PageOf(el.Dict.getKey("/Pg")));
+        if (page.isInitialized())
+            made.replaceKey("/Pg", page);
+    }
+
+    void FillElementKeys(QPDFObjectHandle dict, QPDFObjectHandle made,
+                         const std::map<std::string, QPDFObjectHandle>& ids)
+    {
+        for (const std::string& key : dict.getKeys()) {
+            if (key == "/P" || key == "/K" || key == "/Pg" || key == "/S")
+                continue;
+            QPDFObjectHandle value = dict.getKey(key);
+            if (key == "/ID" && value.isString()) {
+                made.replaceKey(key, QPDFObjectHandle::newString(AddId(value.getStringValue(), made, ids)));
+                continue;
+            }
+            QPDFObjectHandle copy = CopyKeyValue(key, value);
+            if (!copy.isNull())
+                made.replaceKey(key, copy);
+        }
+    }
+
+    // IDs are unique in a document; a clash gets a suffix.
+    std::string AddId(const std::string& given, QPDFObjectHandle made,
+                      const std::map<std::string, QPDFObjectHandle>& ids)
+    {
+        std::string id = given;
+        for (int n = 2; ids.contains(id) || Ids.contains(id); ++n)
+            id = given + "-" + std::to_string(n);
+        Ids.emplace(id, made);
+        return id;
+    }
+
+    // A key's value in an element's copy: its classes as renamed, references
+    // without the elements left out.
+    QPDFObjectHandle CopyKeyValue(const std::string& key, QPDFObjectHandle value)
+    {
+        QPDFObjectHandle copy = Copy(key == "/C" ? RenamedClasses(value) : value, 0);
+        if (key != "/Ref" || !copy.isArray())
+            return copy;
+        std::vector<QPDFObjectHandle> refs;
+        for (QPDFObjectHandle ref : copy.getArrayAsVector()) {
+            if (!ref.isNull())
+                refs.push_back(ref);
+        }
+        return QPDFObjectHandle::newArray(refs);
+    }
+
+    QPDFObjectHandle CopyIndirect(QPDFObjectHandle value)
+    {
+        if (m_source.IndexOf(value) >= 0)
+            return OrNull(Made(value));
+        const int page = m_source.PageOf(value);
+        if (page >= 0)
+            return OrNull(OutPage(page));
+        if (value.isPageObject() || value.isPagesObject())
+            return QPDFObjectHandle::newNull();
+        if (value.isDictionary()) {
+            // An annotation, or an element outside the tree: copied whole,
+            // they would bring other pages or the whole tree along.
+            QPDFObjectHandle type = value.getKey("/Type");
+            if (value.hasKey("/Rect") && value.hasKey("/Subtype"))
+                return OrNull(Target(value));
+            if (type.isNameAndEquals("/StructElem") || type.isNameAndEquals("/StructTreeRoot") ||
+                (value.hasKey("/S") && value.hasKey("/P")))
+                return QPDFObjectHandle::newNull();
+        }
+        return OrNull(m_out.copyForeignObject(value));
+    }
+
+    // A parent tree value in the output: an array keeps its places, with null
+    // for elements left out; uninitialised when none of it was kept.
+    QPDFObjectHandle MadeEntry(QPDFObjectHandle value) const
+    {
+        if (!value.isArray())
+            return Made(value);
+        QPDFObjectHandle array = QPDFObjectHandle::newArray();
+        bool any = false;
+        for (QPDFObjectHandle element : value.getArrayAsVector()) {
+            QPDFObjectHandle made = Made(element);
+            any = any || made.isInitialized();
+            array.appendItem(made.isInitialized() ? made : QPDFObjectHandle::newNull());
+        }
+        return any ? array : QPDFObjectHandle();
+    }
+
     static QPDFObjectHandle OrNull(QPDFObjectHandle value)
     {
         return value.isInitialized() ? value : QPDFObjectHandle::newNull();
@@ -509,70 +622,43 @@ private:
 
 TTagOutput::TTagOutput(QPDF& out) : m_out(out) {}
 
+namespace {
+
+// The held parent tree keys of a source, moved by offset; a key without an
+// entry is taken off, as it would point into a later source's.
+void Renumber(const std::vector<THolder>& holders, const std::map<long long, QPDFObjectHandle>& entries,
+              long long offset)
+{
+    for (const THolder& holder : holders) {
+        if (!entries.contains(holder.Value + offset))
+            holder.Object.removeKey(holder.Key);
+        else if (offset != 0)
+            holder.Object.replaceKey(holder.Key, QPDFObjectHandle::newInteger(holder.Value + offset));
+    }
+}
+
+} // namespace
+
 void TTagOutput::Add(const TTagSource& source, const TCopiedPages& copied, bool whole, QPDFObjectHandle lang)
 {
     if (!m_root.isInitialized())
         m_root = m_out.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /StructTreeRoot >>"));
     TTagBuilder builder(m_out, source, copied, whole);
     const std::vector<THolder> holders = CollectHolders(copied.Pages);
-    std::set<long long> keys;
-    for (const THolder& holder : holders) {
-        const auto entry = source.m_parentTree.find(holder.Value);
-        if (entry == source.m_parentTree.end())
-            continue;
-        keys.insert(holder.Value);
-        if (holder.OnPage) {
-            for (QPDFObjectHandle element : Items(entry->second))
-                builder.Force(source.IndexOf(element));
-        }
-    }
+    const std::set<long long> keys = builder.ForceHeld(holders);
     // The maps first: elements of a clashing type take its new name.
     auto roles = builder.MergeMap(source.m_root.getKey("/RoleMap"), m_roleMap, builder.RoleRenames, true);
     auto classes =
         builder.MergeMap(source.m_root.getKey("/ClassMap"), m_classMap, builder.ClassRenames, false);
-    std::vector<QPDFObjectHandle> tops;
-    for (const int top : source.m_top) {
-        QPDFObjectHandle made = builder.Build(top, m_root);
-        if (made.isInitialized())
-            tops.push_back(made);
-    }
+    const std::vector<QPDFObjectHandle> tops = builder.BuildTops(m_root);
     builder.FillKeys(m_ids);
-
     const long long offset = m_nextKey;
-    std::map<long long, QPDFObjectHandle> entries;
-    for (const long long key : keys) {
-        QPDFObjectHandle value = source.m_parentTree.at(key);
-        if (value.isArray()) {
-            QPDFObjectHandle array = QPDFObjectHandle::newArray();
-            bool any = false;
-            for (QPDFObjectHandle element : value.getArrayAsVector()) {
-                QPDFObjectHandle made = builder.Made(element);
-                any = any || made.isInitialized();
-                array.appendItem(made.isInitialized() ? made : QPDFObjectHandle::newNull());
-            }
-            if (any)
-                entries.emplace(key + offset, array);
-        } else if (QPDFObjectHandle made = builder.Made(value); made.isInitialized()) {
-            entries.emplace(key + offset, made);
-        }
-    }
-    std::vector<QPDFObjectHandle> namespaces;
-    QPDFObjectHandle sourceNamespaces = source.m_root.getKey("/Namespaces");
-    if (sourceNamespaces.isArray()) {
-        for (QPDFObjectHandle ns : sourceNamespaces.getArrayAsVector())
-            namespaces.push_back(builder.Copy(ns, 0));
-    }
+    std::map<long long, QPDFObjectHandle> entries = builder.ParentEntries(keys, offset);
+    const std::vector<QPDFObjectHandle> namespaces = builder.Namespaces();
 
     // Nothing below throws: the output takes all of it or, above, nothing.
     long long next = offset + source.m_nextKey;
-    for (const THolder& holder : holders) {
-        if (!entries.contains(holder.Value + offset)) {
-            // A key without an entry would point into a later source's.
-            holder.Object.removeKey(holder.Key);
-        } else if (offset != 0) {
-            holder.Object.replaceKey(holder.Key, QPDFObjectHandle::newInteger(holder.Value + offset));
-        }
-    }
+    Renumber(holders, entries, offset);
     for (QPDFObjectHandle top : tops) {
         if (lang.isString() && !top.hasKey("/Lang"))
             top.replaceKey("/Lang", lang.shallowCopy());

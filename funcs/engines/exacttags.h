@@ -49,6 +49,10 @@ private:
     };
 
     int ReadElement(QPDFObjectHandle dict, int parent, int inheritedPage, int depth);
+    void ReadParentTree(QPDF& pdf, QPDFObjectHandle treeRoot);
+    void TouchByParentTree(const std::vector<QPDFObjectHandle>& pages);
+    void TouchByKey(QPDFObjectHandle holder, const char* key, int page);
+    void SpreadPages();
     int PageOf(QPDFObjectHandle page) const;
     int IndexOf(QPDFObjectHandle element) const;
     void Touch(int element, int page);
