@@ -87,6 +87,10 @@ TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
         const TRunResult split = RunCliInProcess(
             {"split", "-f", "--password-file", right, locked, "--every", "3", "-o", dir.str() + "out"});
         EXPECT_EQ(split.ExitCode, 0) << split.Err;
+        // Two pieces: the split runs on two threads, each opening the file with its password.
+        const std::string pieces = dir.str() + "out/" + std::filesystem::path(locked).stem().string();
+        EXPECT_EQ(PdfPageCount(pieces + "1-3.pdf"), 3);
+        EXPECT_EQ(PdfPageCount(pieces + "4-4.pdf"), 1);
         const TRunResult refused =
             RunCliInProcess({"merge", "--password-file", wrong, plain, locked, "-o", out});
         EXPECT_EQ(refused.ExitCode, 2);
