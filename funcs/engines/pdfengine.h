@@ -134,6 +134,11 @@ public:
     // line each, naming the file. Default: nothing.
     virtual std::vector<std::string> Warnings() const { return {}; }
 
+    // Whether the job may rewrite an output of this engine whose structure is
+    // damaged (libqpdf reads it after repair and writes it again) rather than
+    // fail. Default: no, the output fails its check.
+    virtual bool OutputMayNeedRewrite() const { return false; }
+
     // What the engine's library printed as errors while writing the last output
     // (Ghostscript's "****" lines), a few lines; "" when nothing. A failed result
     // already carries them; the job adds them when a written output fails its

@@ -106,6 +106,10 @@ public:
 private:
     // Checks what the engine wrote.
     void Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, const TEngineResult& written);
+    // The check's problem with the output ("" when none). An engine's output
+    // whose structure is damaged is rewritten by libqpdf when the engine allows
+    // it; a rewrite that passes the check is noted as a repair.
+    std::string CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine, std::int32_t pages);
     // Adds what the engine reported since warningsSeen to the job's notes,
     // except for files already noted as repaired and lines already there (each
     // thread's engine reads the same source), and a few lines at most.
@@ -116,7 +120,7 @@ private:
     IPdfEngine& m_engine;
     TJobFolder& m_folder;
     std::string& m_notes;
-    std::mutex m_folderLock; // EngineName from several threads
+    std::mutex m_folderLock; // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };

@@ -109,7 +109,23 @@ struct TLayout
     bool QpdfReads; // qpdf --show-npages reads it without a password
     // qpdf --show-npages reports the root's /Count, which may lie.
     bool QpdfCountHolds = true;
+    // qpdf --check finds nothing to repair, and so must the output check.
+    bool Sound = true;
 };
+
+// Two objects no page uses, listed where object 1 begins: Ghostscript 10's
+// pdfwrite writes such entries for objects it never wrote.
+std::string UnwrittenObjectsListed()
+{
+    std::vector<std::string> objects = SimpleObjects(3);
+    objects.insert(objects.end(), 2, "<< /Unused true >>");
+    std::string pdf = BuildPdf(objects);
+    for (const char* number : {"6", "7"}) {
+        const std::string entry = Padded(pdf.find(std::string("\n") + number + " 0 obj") + 1) + " 00000 n";
+        pdf.replace(pdf.find(entry), entry.size(), Padded(9) + " 00000 n");
+    }
+    return pdf;
+}
 
 std::string Rewritten(const TempDir& dir, const std::string& plain, const char* name,
                       std::vector<std::string> args)
@@ -218,6 +234,13 @@ std::vector<TLayout> Layouts()
          },
          0, false, false},
         {"not_pdf", hand("text", "just some text\n%%EOF\n"), 0, false, false},
+        {"unwritten_objects_listed", hand("unwritten", UnwrittenObjectsListed()), 3, false, true, true,
+         false},
+        {"empty_object",
+         hand("empty",
+              BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3}) + " /Count 1 >>",
+                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources 4 0 R >>", ""})),
+         1, false, true, true, false},
     };
 }
 
@@ -268,7 +291,10 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok) << facts.Reason;
         EXPECT_EQ(facts.Pages, layout.Pages);
         EXPECT_FALSE(facts.Repaired) << facts.Reason;
-        EXPECT_EQ(OutputPdfProblem(path, layout.Pages), "");
+        const TOutputCheck check = CheckOutputPdf(path, layout.Pages);
+        EXPECT_EQ(check.Problem.empty(), layout.Sound) << check.Problem;
+        EXPECT_EQ(check.Repairable, !layout.Sound);
+        EXPECT_EQ(RunProgram({"qpdf", "--check", path}).ExitCode == 0, layout.Sound);
     } else {
         EXPECT_NE(facts.Status, TPdfFacts::TStatus::Ok);
         EXPECT_NE(OutputPdfProblem(path, layout.Pages), "");
@@ -312,13 +338,18 @@ TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
     EXPECT_EQ(facts.Pages, 3);
     EXPECT_TRUE(facts.Repaired);
     EXPECT_FALSE(facts.Reason.empty());
-    const std::string problem = OutputPdfProblem(path, 3);
-    EXPECT_NE(problem.find(path + ": not a complete PDF"), std::string::npos) << problem;
+    const TOutputCheck check = CheckOutputPdf(path, 3);
+    EXPECT_NE(check.Problem.find(path + ": not a complete PDF"), std::string::npos) << check.Problem;
+    EXPECT_TRUE(check.Repairable);
 
     const TListProbe probe = ProbePdfForList(path);
     EXPECT_EQ(probe.Pages, 3);
     EXPECT_TRUE(probe.Repaired);
     EXPECT_NE(probe.ReaderNote.find("repaired"), std::string::npos);
+
+    // What a job does with such an output of Ghostscript's.
+    EXPECT_EQ(RewritePdf(path, dir.str() + "scratch.pdf"), "");
+    EXPECT_EQ(OutputPdfProblem(path, 3), "");
 }
 
 TEST(Reader, VerificationNamesTheFileAndBothCounts)
