@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QStyle>
 #include <QUrl>
+#include <algorithm>
 
 TfrmAbout* frmAbout = nullptr;
 
@@ -15,15 +16,17 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
 {
     m_ui->setupUi(this);
 
-    // The window at 13 pixels, the link lines and the credits at 11.
-    ApplyWindowFont(this, 13);
+    // The desktop's font; the link lines and the credits a step smaller.
     for (QWidget* label : {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->licenceCaption,
                            m_ui->licenceLabel, m_ui->creditsLabel})
-        SetPixelHeight(label, 11);
+        SetSmallerFont(label);
+    for (QLabel* link : {m_ui->Label6, m_ui->Label7, m_ui->licenceLabel})
+        StyleLinkLabel(link);
 
     m_ui->Label6->setText(QString::fromLatin1(MakerWebAddress));
     m_ui->Label7->setText(QString::fromLatin1(SupportAddress));
     m_ui->versionLabel->setText(QCoreApplication::applicationVersion());
+    SetSharpPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
     for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7,
@@ -33,8 +36,6 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
     m_ui->versionLabel->move(m_ui->Label1->x() + m_ui->Label1->width() +
                                  fontMetrics().horizontalAdvance(QLatin1Char(' ')),
                              m_ui->Label1->y());
-    // Grown from the classic 177 pixels by the credits beneath the links.
-    setFixedSize(369, 208);
     if (!PagePicturesAvailable()) {
         // One line more, beneath the credits.
         QLabel* credits = m_ui->creditsLabel;
@@ -42,8 +43,11 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
                          QStringLiteral("\nNo page pictures: built without Qt's PDF module."));
         const int line = credits->fontMetrics().lineSpacing();
         credits->resize(credits->width(), credits->height() + line);
-        setFixedSize(width(), height() + line);
     }
+    // Grown from the classic 177 pixels by the credits beneath the links, and
+    // further where the desktop's font is larger.
+    const QRect used = childrenRect();
+    setFixedSize(std::max(369, used.right() + 12), std::max(208, used.bottom() + 12));
 
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(new TClickableLabel(m_ui->Label6), &TClickableLabel::clicked, this, &TfrmAbout::Label6Click);
@@ -58,7 +62,7 @@ TfrmAbout::~TfrmAbout() = default;
 
 void TfrmAbout::FormCreate()
 {
-    ApplyWindowPalette(this);
+    // The desktop's colours, as every window here.
 }
 
 void TfrmAbout::Label6Click(QObject* /*from*/)

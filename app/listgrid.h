@@ -12,4 +12,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // Room above and below the text, so that the grid line never covers an
+    // underscore or a descender at any font size.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

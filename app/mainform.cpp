@@ -11,24 +11,33 @@
 #include "output/folders.h"
 #include "pgbar.h"
 #include "platform/platform.h"
+#include "text/filenames.h"
 #include "text/strutil.h"
 #include "ui_main.h"
 #include "uiseam.h"
 #include "widgetstyle.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 
 TfrmMain* frmMain = nullptr;
 
 namespace {
+
+// The window's own words beside the specified ones.
+const char* const TxtCloseDuringJob = "A merge or split is running.\nCancel it and close Plicora?";
 
 char DecimalSeparator()
 {
@@ -97,17 +106,17 @@ bool FileExists(const std::string& path)
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_ui(std::make_unique<Ui::TfrmMain>())
 {
     m_ui->setupUi(this);
-    setFixedSize(692, 412);
-
-    ApplyWindowFont(this, 12);
+    // The laid-out size is the smallest; the list takes what the window grows by.
+    setMinimumSize(692, 412);
+    resize(692, 412);
 
     // The tabs overlap the header strip by design; they are drawn above it.
     m_ui->PageControl1->raise();
-    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 140px; height: 30px; }"));
+    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 9em; min-height: 2em; }"));
 
     m_mergeList = new TMergeListModel(DecimalSeparator(), this);
     SetUpMergeList();
@@ -116,14 +125,16 @@ TfrmMain::TfrmMain(QWidget* parent)
     edtSplitPerPage->setObjectName(QStringLiteral("edtSplitPerPage"));
 
     m_ui->Label11->setText(QString::fromLatin1(MakerWebAddress));
-    StyleLinkLabel(m_ui->Label10);
-    StyleLinkLabel(m_ui->Label11);
-    StyleLinkLabel(m_ui->linkOptions);
+    for (QLabel* link : {m_ui->Label10, m_ui->Label11, m_ui->linkOptions}) {
+        SetSmallerFont(link);
+        StyleLinkLabel(link);
+    }
     // Right-aligned before "About", whatever width the font gives it.
     m_ui->linkOptions->move(m_ui->Label10->x() - 12 - m_ui->linkOptions->width(), m_ui->Label10->y());
     for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
         label->adjustSize();
     m_ui->Label3->setVisible(false);
+    AnchorParts();
 
     ConnectHandlers();
     FormCreate();
@@ -182,13 +193,58 @@ void TfrmMain::FormCreate()
     m_ui->ListView1->setAcceptDrops(true);
     m_ui->ListView1->viewport()->setAcceptDrops(true);
     m_ui->ListView1->viewport()->installEventFilter(this);
+    // The split side takes a dropped file as its source.
+    m_ui->TabSheet2->setAcceptDrops(true);
+    m_ui->TabSheet2->installEventFilter(this);
+}
 
-    ApplyWindowPalette(this);
+void TfrmMain::AnchorParts()
+{
+    using A = TAnchors;
+    const Ui::TfrmMain& ui = *m_ui;
+    const std::pair<QWidget*, int> parts[] = {{ui.Panel1, A::Widen},
+                                              {ui.linkOptions, A::MoveRight},
+                                              {ui.Label10, A::MoveRight},
+                                              {ui.PageControl1, A::Widen | A::Heighten},
+                                              {ui.Label11, A::MoveHalfRight | A::MoveDown},
+                                              // Merge: the list takes the room.
+                                              {ui.ListView1, A::Widen | A::Heighten},
+                                              {ui.lblListTotal, A::Widen | A::MoveDown},
+                                              {ui.sbAddFiles, A::MoveRight},
+                                              {ui.sbRemoveFiles, A::MoveRight},
+                                              {ui.sbMoveUp, A::MoveRight},
+                                              {ui.sbMoveDown, A::MoveRight},
+                                              {ui.GroupBox1, A::Widen | A::MoveDown},
+                                              {ui.edtMergeFileLoc, A::Widen},
+                                              {ui.mbBrowseMergeLoc, A::MoveRight},
+                                              {ui.sbMerge, A::MoveRight | A::MoveDown},
+                                              // Split: the fields take the width.
+                                              {ui.GroupBox2, A::Widen},
+                                              {ui.edtSplitSrc, A::Widen},
+                                              {ui.sbBrowseSrcFile, A::MoveRight},
+                                              {ui.Label3, A::MoveRight},
+                                              {ui.GroupBox3, A::Widen},
+                                              {ui.GroupBox4, A::Widen},
+                                              {ui.edtSplitLocation, A::Widen},
+                                              {ui.sbBrowseSplitLoc, A::MoveRight},
+                                              {ui.sbSplit, A::MoveRight}};
+    for (const auto& [part, flags] : parts)
+        m_anchors.Add(part, flags);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_anchors.Follow(size() - minimumSize());
+    // The page-count label is placed by its text.
+    m_ui->Label3->adjustSize();
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Drawn for the screen the window shows on.
+    SetSharpPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         if (const QScreen* s = screen())
@@ -212,6 +268,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         bool taken = false;
         RunGuarded([&] { taken = ListViewWndProc(event); });
         return taken;
+    }
+    if (watched == m_ui->edtSplitSrc || watched == m_ui->TabSheet2) {
+        bool taken = false;
+        RunGuarded([&] { taken = TakeDroppedSource(event); });
+        if (taken)
+            return true;
     }
     if (watched == m_ui->edtSplitSrc && event->type() == QEvent::FocusOut) {
         // Only a move of the focus to another control of this window counts as
@@ -253,6 +315,7 @@ void TfrmMain::ApplicationEvents1Idle()
         m_ui->Label3->adjustSize();
     }
     m_ui->Label3->setVisible(m_splitPageCount > 0);
+    ShowListTotal();
 }
 
 void TfrmMain::Label10Click()
@@ -281,13 +344,60 @@ void TfrmMain::RunJob(const QPoint& progressCorner)
 {
     if (m_jobThread.joinable())
         m_jobThread.join();
-    if (frmProgress)
+    m_cancelJob = false;
+    m_jobParam.Cancel = &m_cancelJob;
+    m_jobInputNumber = 0;
+    if (frmProgress) {
+        frmProgress->StartJob(m_jobParam.Kind == JOB_MERGE,
+                              fromNative(ExtractFileName(m_jobParam.OutputPath)));
         frmProgress->move(mapToGlobal(progressCorner));
+        connect(frmProgress, &TfrmProgress::cancelRequested, this, &TfrmMain::CancelJob,
+                Qt::UniqueConnection);
+    }
     m_jobThread = StartGsJob(m_jobParam);
-    if (frmProgress)
-        frmProgress->exec();
+    m_jobRunning = true;
+    // The window stays open to a close request (which asks to cancel), its
+    // controls closed to everything else until the job has ended.
+    m_ui->Panel1->setEnabled(false);
+    m_ui->PageControl1->setEnabled(false);
+    if (frmProgress) {
+        QEventLoop wait;
+        connect(frmProgress, &QDialog::finished, &wait, &QEventLoop::quit);
+        frmProgress->show();
+        frmProgress->raise();
+        frmProgress->activateWindow();
+        if (frmProgress->isVisible())
+            wait.exec();
+    }
     // GSN_DONE, which closed the window, is the job's last act.
     m_jobThread.join();
+    m_jobRunning = false;
+    m_ui->Panel1->setEnabled(true);
+    m_ui->PageControl1->setEnabled(true);
+    if (std::exchange(m_closeAfterJob, false))
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TfrmMain::CancelJob()
+{
+    m_cancelJob = true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_jobRunning) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (m_cancelJob || uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("cancel?"),
+                                           QString::fromLatin1(TxtCloseDuringJob),
+                                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    m_closeAfterJob = true;
+    if (frmProgress)
+        frmProgress->reject();
+    CancelJob();
 }
 
 // ---- Job notices ------------------------------------------------------------
@@ -297,7 +407,11 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     if (!frmProgress)
         return;
     QProgressBar* bar = frmProgress->ProgressBar1();
-    TProgressState state{bar->maximum(), bar->value(), frmProgress->BasePosition, frmProgress->FirstPage};
+    // The window's own fields first, as other code may have set them; the rest is the meter's.
+    TProgressState& state = frmProgress->Meter;
+    state.Maximum = bar->maximum();
+    state.BasePosition = frmProgress->BasePosition;
+    state.FirstPage = frmProgress->FirstPage;
     const std::optional<int> percent = ApplyProgressNotice(state, GS_Job_Kind, wParam, lParam);
     const auto toInt = [](std::int64_t n) {
         return static_cast<int>(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX));
@@ -311,11 +425,14 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     case GSN_PIECE:
         frmProgress->FirstPage = toInt(state.FirstPage);
         frmProgress->BasePosition = toInt(state.BasePosition);
+        frmProgress->ShowPiece(++m_jobInputNumber, state.FirstPage);
         break;
     case GSN_PAGE:
+    case GSN_WRITE:
         frmProgress->BasePosition = toInt(state.BasePosition);
-        bar->setValue(toInt(state.Position));
+        bar->setValue(toInt(ShownPosition(state)));
         frmProgress->SetLabelText(QString::fromLatin1(PercentText(percent.value_or(0))));
+        ShowJobActivity(wParam, lParam);
         break;
     case GSN_DONE:
         JobDone(wParam);
@@ -325,14 +442,38 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
     }
 }
 
+void TfrmMain::ShowJobActivity(std::intptr_t wParam, std::intptr_t lParam)
+{
+    if (lParam == GSN_WRITE) {
+        frmProgress->ShowWriting();
+        return;
+    }
+    // A merged file's pages number from 1 again.
+    if (GS_Job_Kind != JOB_MERGE || wParam != 1)
+        return;
+    const std::vector<TMergeListRow>& rows = m_jobInputs.MergeList.Rows;
+    std::vector<const TMergeListRow*> inputs;
+    for (const TMergeListRow& row : rows) {
+        if (row.Pages > 0)
+            inputs.push_back(&row);
+    }
+    ++m_jobInputNumber;
+    if (m_jobInputNumber <= static_cast<int>(inputs.size()))
+        frmProgress->ShowInput(
+            fromNative(ExtractFileName(inputs[static_cast<std::size_t>(m_jobInputNumber - 1)]->Path)),
+            m_jobInputNumber, static_cast<int>(inputs.size()));
+}
+
 void TfrmMain::JobDone(std::intptr_t result)
 {
     const bool ok = result == 0;
     const std::uint8_t kind = GS_Job_Kind;
     // The worker wrote the record's reason and notes before posting this.
     const QString text = fromNative(JobEndMessage(kind, static_cast<int>(result), m_jobParam));
-    uiSeam().messageBox(frmProgress, QMessageBox::Information,
-                        ok ? QStringLiteral("Success") : QStringLiteral("Failure"), text, QMessageBox::Ok);
+    const QString caption = ok                              ? QStringLiteral("Success")
+                            : result == GS_RESULT_CANCELLED ? QStringLiteral("Cancelled")
+                                                            : QStringLiteral("Failure");
+    uiSeam().messageBox(frmProgress, QMessageBox::Information, caption, text, QMessageBox::Ok);
     frmProgress->CloseJobWindow();
     if (ok && kind == JOB_MERGE)
         uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
@@ -353,6 +494,34 @@ void TfrmMain::OpenFiles(const QStringList& names)
         m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
         AddFilesToList(paths);
     }
+}
+
+bool TfrmMain::TakeLocalFileDrop(QEvent* event, const std::function<void(const QStringList&)>& take)
+{
+    const auto localFiles = [](const QMimeData* mime) {
+        QStringList files;
+        for (const QUrl& url : mime->urls()) {
+            if (const QString file = url.toLocalFile(); !file.isEmpty())
+                files << file;
+        }
+        return files;
+    };
+    const bool drop = event->type() == QEvent::Drop;
+    if (!drop && event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove)
+        return false;
+    auto* dropEvent = static_cast<QDropEvent*>(event);
+    const QStringList files = localFiles(dropEvent->mimeData());
+    if (files.isEmpty())
+        return false;
+    dropEvent->setDropAction(Qt::CopyAction);
+    dropEvent->accept();
+    // The files are taken once the drop has ended: the file manager that
+    // dragged them is held until this returns, and probing them or a message
+    // about one would keep it waiting.
+    if (drop)
+        QMetaObject::invokeMethod(
+            this, [take, files] { RunGuarded([&] { take(files); }); }, Qt::QueuedConnection);
+    return true;
 }
 
 void TfrmMain::StartCurrentJob()

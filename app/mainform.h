@@ -3,13 +3,18 @@
 #pragma once
 
 #include "job/job.h"
+#include "job/jobchecks.h"
 #include "job/jobinputs.h"
 #include "jobbridge.h"
+#include "widgetstyle.h"
 
 #include <QStringList>
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,18 +96,26 @@ public:
     const TCall_GS_Thread_Param& JobParam() const { return m_jobParam; }
 
 protected:
+    // During a job, asks whether to cancel it and closes once it has ended.
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
+    // Which parts move and which stretch as the window grows.
+    void AnchorParts();
     bool ListViewWndProc(QEvent* event);
     void ConnectHandlers();
     void SetUpMergeList();
     void CreateListActions();
     void UpdateListActions();
     void ListContextMenu(const QPoint& position);
+    // Local files dragged onto a part of the window: accepted while dragged,
+    // handed to `take` once the drop has ended. False for other events and drags.
+    bool TakeLocalFileDrop(QEvent* event, const std::function<void(const QStringList&)>& take);
     // Files dragged onto the list from outside, taken once the drop has ended.
     bool TakeDroppedFiles(QEvent* event);
     // Rows dragged within the list go where the drop indicator showed.
@@ -112,18 +125,38 @@ private:
     // Selects exactly these rows, the first of them current.
     void SelectRows(const std::vector<int>& rows);
     void MoveSelectedRow(int direction);
-    // Probes the source field; false (reported, page count 0) when it cannot be opened.
+    // Probes the source field; false (reported, page count 0) when it cannot be
+    // opened or split: not a PDF, damaged, protected.
     bool ProbeSplitSource();
+    // No source counted: no page count, no split fields.
+    void ForgetSplitSource();
+    // A file dropped on the split side becomes its source.
+    bool TakeDroppedSource(QEvent* event);
     void UpdateUpDownMaximum();
     // The typed ranges' checks (their total posted once they pass); false when
     // one refused, with the field selected for a fix.
     bool CheckRangeField(std::string& rangeText, TPageRanges& ranges);
     void RunJob(const QPoint& progressCorner);
     void JobDone(std::intptr_t result);
+    // The job stops at its next page, piece or part of its writing.
+    void CancelJob();
+    // The progress window names the input whose pages come in, or the writing.
+    void ShowJobActivity(std::intptr_t wParam, std::intptr_t lParam);
 
-    void AddProbedFile(const QString& path, const TListProbe& probe);
+    // A row that says "counting..." until its count comes in.
+    void AddCountingRow(const QString& path);
+    // The output field proposes a name from the first listed file, never one
+    // of the listed files.
+    void ProposeOutputName(const std::string& listedPath);
+    // The count came in: the row shows it, or goes with the refusal to show.
+    std::optional<TRefusal> SettleCountedRow(const QString& path, const TListProbe& probe);
     void StartCounting();
-    void CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes);
+    // `last`: the batch's final counts.
+    void CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes, bool last);
+    // Rows a merge cannot use: the person agrees to leave them out, or no merge.
+    bool ConfirmLeftOutRows();
+    // The files and pages listed, under the list.
+    void ShowListTotal();
 
     std::unique_ptr<Ui::TfrmMain> m_ui;
     QLineEdit* edtSplitPerPage = nullptr;   // the edit inside UpDown1
@@ -141,13 +174,20 @@ private:
     // What the running job reads instead of the controls.
     TGsNotifyPoster m_notifier{this};
     TJobInputs m_jobInputs;
+    std::atomic<bool> m_cancelJob{false};
+    bool m_jobRunning = false;
+    bool m_closeAfterJob = false;
+    int m_jobInputNumber = 0; // the merged input or split piece whose pages come in
 
     // Files waiting to be counted, and the thread counting the current batch.
     QStringList m_pendingAdds;
     std::thread m_countThread;
     bool m_countingFiles = false;
+    // Merge was pressed while rows were counted: it starts when they are in.
+    bool m_mergeWhenCounted = false;
 
     bool m_centred = false;
+    TAnchors m_anchors;
 
     QAction* m_actAddFiles = nullptr;
     QAction* m_actRemoveFiles = nullptr;

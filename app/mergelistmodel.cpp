@@ -4,8 +4,43 @@
 #include "text/filenames.h"
 #include "text/naturalsort.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
 #include <algorithm>
 #include <numeric>
+
+namespace {
+
+// The texts of the list beside the column headers.
+const char* const TxtCounting = "counting...";
+
+QString PagesText(const TMergeListRow& row)
+{
+    if (row.Status == TRowStatus::Counting)
+        return QString::fromLatin1(TxtCounting);
+    const QString pages = QString::number(row.Pages);
+    switch (row.Status) {
+    case TRowStatus::NotPdf:
+        return pages + QStringLiteral(" (not a PDF)");
+    case TRowStatus::Guessed:
+        return pages + QStringLiteral(" (damaged)");
+    default:
+        return pages;
+    }
+}
+
+QString ToolTip(const TMergeListRow& row)
+{
+    QString tip = fromNative(row.Path);
+    if (const std::string problem = RowProblem(row); !problem.empty())
+        tip += QStringLiteral("\n") + fromNative(problem) + QStringLiteral(": a merge leaves it out");
+    else if (row.Status == TRowStatus::Repaired)
+        tip += QStringLiteral("\nrepaired when read (") + fromNative(row.Reason) + QStringLiteral(")");
+    return tip;
+}
+
+} // namespace
 
 TMergeListModel::TMergeListModel(char decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), m_decimalSeparator(decimalSeparator)
@@ -18,6 +53,44 @@ void TMergeListModel::Append(TMergeListRow row)
     beginInsertRows(QModelIndex(), at, at);
     m_rows.push_back(std::move(row));
     endInsertRows();
+}
+
+void TMergeListModel::Settle(const std::string& path, const TMergeListRow* counted)
+{
+    const auto it = std::find_if(m_rows.begin(), m_rows.end(), [&](const TMergeListRow& row) {
+        return row.Status == TRowStatus::Counting && row.Path == path;
+    });
+    if (it == m_rows.end())
+        return;
+    const int at = static_cast<int>(it - m_rows.begin());
+    if (counted) {
+        *it = *counted;
+        emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
+    } else {
+        RemoveRows({at});
+    }
+}
+
+bool TMergeListModel::IsCounting() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(),
+                       [](const TMergeListRow& row) { return row.Status == TRowStatus::Counting; });
+}
+
+QString TMergeListModel::TotalText() const
+{
+    std::int64_t pages = 0;
+    std::size_t counting = 0;
+    for (const TMergeListRow& row : m_rows) {
+        pages += row.Status == TRowStatus::Counting || !RowProblem(row).empty() ? 0 : row.Pages;
+        counting += row.Status == TRowStatus::Counting ? 1 : 0;
+    }
+    QString text =
+        m_rows.size() == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(m_rows.size());
+    text += pages == 1 ? QStringLiteral(", 1 page") : QStringLiteral(", %1 pages").arg(pages);
+    if (counting > 0)
+        text += QStringLiteral(", %1 ").arg(counting) + QString::fromLatin1(TxtCounting);
+    return text;
 }
 
 void TMergeListModel::RemoveRows(std::vector<int> rows)
@@ -122,9 +195,11 @@ QString TMergeListModel::Text(int row, int column) const
     case ColFileName:
         return fromNative(ExtractFileName(r.Path));
     case ColPages:
-        return QString::number(r.Pages);
-    case ColSize:
-        return QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
+        return PagesText(r);
+    case ColSize: // not known before the count
+        return r.Status == TRowStatus::Counting
+                   ? QString()
+                   : QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
     case ColPath:
         return fromNative(r.Path);
     default:
@@ -138,6 +213,11 @@ QVariant TMergeListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return Text(index.row(), index.column());
+    const TMergeListRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole)
+        return ToolTip(row);
+    if (role == Qt::DecorationRole && index.column() == ColFileName && !RowProblem(row).empty())
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     // The sizes' last digits and units line up in a proportional font.
     if (role == Qt::TextAlignmentRole && index.column() == ColSize)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));

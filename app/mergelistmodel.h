@@ -1,6 +1,8 @@
 // The merge list's rows behind ListView1: the core's typed rows, shown in the
 // columns "ID", "File name", "Page(s)" and "Size", with the full path in a
-// hidden fifth column. The texts are made from the fields when shown; the job
+// fifth column the person may show. A row that a merge cannot use says why in
+// its Page(s) text, a warning sign and its tooltip; a row still being counted
+// says "counting...". The texts are made from the fields when shown; the job
 // and the checks read the rows themselves.
 #pragma once
 
@@ -29,6 +31,12 @@ public:
 
     const std::vector<TMergeListRow>& Rows() const { return m_rows; }
     void Append(TMergeListRow row);
+    // The count of the first row still counting `path` came in: the row takes
+    // the counted one's place, or goes when there is none (the file was refused).
+    void Settle(const std::string& path, const TMergeListRow* counted);
+    bool IsCounting() const;
+    // "3 files, 48 pages", and while rows are counted, how many are left.
+    QString TotalText() const;
     // Removes the rows at these positions (any order).
     void RemoveRows(std::vector<int> rows);
     // Puts the rows at these positions (in list order) before the row at

@@ -4,6 +4,7 @@
 #include "formhelpers.h"
 #include "job/frontdoor.h"
 #include "job/jobchecks.h"
+#include "job/messages.h"
 #include "listgrid.h"
 #include "mainform.h"
 #include "mergelistmodel.h"
@@ -18,12 +19,13 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 void TfrmMain::SetUpMergeList()
@@ -32,10 +34,30 @@ void TfrmMain::SetUpMergeList()
     list->setModel(m_mergeList);
     list->setColumnWidth(TMergeListModel::ColId, 40);
     list->setColumnWidth(TMergeListModel::ColFileName, 200);
-    list->setColumnWidth(TMergeListModel::ColPages, 80);
+    // Wide enough for a count and why a row is left out.
+    list->setColumnWidth(
+        TMergeListModel::ColPages,
+        std::max(80, list->fontMetrics().horizontalAdvance(QStringLiteral("0 (not a PDF)")) + 16));
     list->setColumnWidth(TMergeListModel::ColSize, 80);
     list->setColumnHidden(TMergeListModel::ColPath, true);
     list->setItemDelegate(new TGridLineDelegate(list));
+    // Long names keep their distinguishing end; the tooltip has the full path,
+    // and the header's menu shows the path column.
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setUniformRowHeights(true);
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(TMergeListModel::ColFileName, QHeaderView::Stretch);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [this, list, header](const QPoint& at) {
+        QMenu menu(this);
+        QAction* path = menu.addAction(
+            m_mergeList->headerData(TMergeListModel::ColPath, Qt::Horizontal, Qt::DisplayRole).toString());
+        path->setCheckable(true);
+        path->setChecked(!list->isColumnHidden(TMergeListModel::ColPath));
+        if (menu.exec(header->mapToGlobal(at)) == path)
+            list->setColumnHidden(TMergeListModel::ColPath, !path->isChecked());
+    });
     // Rows move within the list only: a drag that ends in another program
     // never takes them out of it.
     list->setDragDropMode(QAbstractItemView::InternalMove);
@@ -56,36 +78,50 @@ void TfrmMain::AddFileToList(const QString& path, QTreeView* list)
     Q_ASSERT(list == m_ui->ListView1);
     if (IsFileListed(path))
         return;
-    AddProbedFile(path, ProbePdfForList(toNative(path)));
+    // One file, counted here and now.
+    AddCountingRow(path);
+    ShowRefusal(this, SettleCountedRow(path, ProbePdfForList(toNative(path))));
 }
 
-void TfrmMain::AddProbedFile(const QString& path, const TListProbe& probe)
+void TfrmMain::AddCountingRow(const QString& path)
 {
-    if (IsFileListed(path))
-        return;
-    const std::string nativePath = toNative(path);
-    TMergeAddVerdict verdict = JudgeMergeAdd(nativePath, probe);
-    switch (verdict.Outcome) {
-    case TMergeAddOutcome::Encrypted:
-    case TMergeAddOutcome::CannotOpen:
-        ShowRefusal(this, verdict.Refusal);
-        return;
-    case TMergeAddOutcome::Folder:
-        return; // folders are never listed
-    case TMergeAddOutcome::Ok:
-    case TMergeAddOutcome::NotPdf: // listed with 0 pages; a merge leaves it out
-        break;
-    }
-    m_mergeList->Append(std::move(verdict.Row));
+    TMergeListRow row;
+    row.Path = toNative(path);
+    row.Status = TRowStatus::Counting;
+    m_mergeList->Append(std::move(row));
+}
 
+void TfrmMain::ProposeOutputName(const std::string& listedPath)
+{
     if (m_ui->edtMergeFileLoc->text().isEmpty())
-        m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, nativePath)));
+        m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, listedPath)));
 
     const std::string current = toNative(m_ui->edtMergeFileLoc->text());
     const std::string unlisted = UnlistedOutputName(
         current, [this](const std::string& name) { return IsPathListed(m_mergeList->Rows(), name); });
     if (unlisted != current)
         m_ui->edtMergeFileLoc->setText(fromNative(unlisted));
+}
+
+std::optional<TRefusal> TfrmMain::SettleCountedRow(const QString& path, const TListProbe& probe)
+{
+    const std::string nativePath = toNative(path);
+    TMergeAddVerdict verdict = JudgeMergeAdd(nativePath, probe);
+    switch (verdict.Outcome) {
+    case TMergeAddOutcome::Ok:
+    case TMergeAddOutcome::NotPdf: // listed, saying why; a merge asks before leaving it out
+        m_mergeList->Settle(nativePath, &verdict.Row);
+        ProposeOutputName(nativePath);
+        return std::nullopt;
+    case TMergeAddOutcome::Folder: // folders are never listed
+        m_mergeList->Settle(nativePath, nullptr);
+        return std::nullopt;
+    case TMergeAddOutcome::Encrypted:
+    case TMergeAddOutcome::CannotOpen:
+        break;
+    }
+    m_mergeList->Settle(nativePath, nullptr);
+    return verdict.Refusal;
 }
 
 void TfrmMain::sbAddFilesClick()
@@ -98,7 +134,13 @@ void TfrmMain::sbAddFilesClick()
 
 void TfrmMain::AddFilesToList(const QStringList& paths)
 {
-    m_pendingAdds += paths;
+    // Each file shows at once, counted on a thread of its own in the order given.
+    for (const QString& path : paths) {
+        if (IsFileListed(path))
+            continue;
+        AddCountingRow(path);
+        m_pendingAdds << path;
+    }
     if (!m_countingFiles && !m_pendingAdds.isEmpty())
         StartCounting();
 }
@@ -109,18 +151,22 @@ void TfrmMain::StartCounting()
         m_countThread.join(); // its batch is in, so it has ended or is about to
     QStringList batch;
     batch.swap(m_pendingAdds);
-    std::vector<std::string> natives;
-    natives.reserve(static_cast<std::size_t>(batch.size()));
-    for (const QString& path : batch)
-        natives.push_back(toNative(path));
-
     m_countingFiles = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto count = [this, batch, natives] {
-        std::vector<TListProbe> probes = ProbePdfsForList(natives);
-        QMetaObject::invokeMethod(
-            this, [this, batch, probes = std::move(probes)] { CountingDone(batch, probes); },
-            Qt::QueuedConnection);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    // A few files at a time, so that counts come in while the rest are counted.
+    const auto count = [this, batch] {
+        constexpr qsizetype Chunk = 8;
+        for (qsizetype from = 0; from < batch.size(); from += Chunk) {
+            const QStringList chunk = batch.mid(from, Chunk);
+            std::vector<std::string> natives;
+            for (const QString& path : chunk)
+                natives.push_back(toNative(path));
+            std::vector<TListProbe> probes = ProbePdfsForList(natives);
+            const bool last = from + Chunk >= batch.size();
+            QMetaObject::invokeMethod(
+                this, [this, chunk, probes = std::move(probes), last] { CountingDone(chunk, probes, last); },
+                Qt::QueuedConnection);
+        }
     };
     try {
         m_countThread = std::thread(count);
@@ -129,17 +175,33 @@ void TfrmMain::StartCounting()
     }
 }
 
-void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes)
+void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes, bool last)
 {
-    QApplication::restoreOverrideCursor();
+    std::vector<TRefusal> refusals;
     RunGuarded([&] {
-        for (qsizetype i = 0; i < paths.size(); ++i)
-            AddProbedFile(paths[i], probes[static_cast<std::size_t>(i)]);
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            if (std::optional<TRefusal> refusal =
+                    SettleCountedRow(paths[i], probes[static_cast<std::size_t>(i)]))
+                refusals.push_back(std::move(*refusal));
+        }
     });
-    m_countingFiles = false;
+    if (last) {
+        QApplication::restoreOverrideCursor();
+        m_countingFiles = false;
+    }
+    // Said once the rows are settled: a message waits for the person, and more
+    // counts may come in meanwhile.
+    for (const TRefusal& refusal : refusals)
+        ShowRefusal(this, refusal);
+    if (!last || m_countingFiles)
+        return;
     // Files added while these were counted, or while a message about one was up.
-    if (!m_pendingAdds.isEmpty())
+    if (!m_pendingAdds.isEmpty()) {
         StartCounting();
+        return;
+    }
+    if (std::exchange(m_mergeWhenCounted, false))
+        RunGuarded([this] { sbMergeClick(); });
 }
 
 bool TfrmMain::ListViewWndProc(QEvent* event)
@@ -161,38 +223,19 @@ bool TfrmMain::ListViewWndProc(QEvent* event)
 
 bool TfrmMain::TakeDroppedFiles(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        const QList<QUrl> urls = drag->mimeData()->urls();
-        const bool local =
-            std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
-        if (!local)
-            return false;
-        drag->setDropAction(Qt::CopyAction);
-        drag->accept();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
+    return TakeLocalFileDrop(event, [this](const QStringList& dropped) {
         QStringList names;
-        for (const QUrl& url : drop->mimeData()->urls()) {
-            if (const QString name = url.toLocalFile(); !name.isEmpty())
+        for (const QString& name : dropped) {
+            // A dropped folder brings the PDF files in it.
+            if (!plat::isDirectory(toNative(name))) {
                 names << name;
+                continue;
+            }
+            for (const std::string& file : PdfFilesInFolder(toNative(name)))
+                names << fromNative(file);
         }
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        // The files are taken once the drop has ended: the file manager that
-        // dragged them is held until this returns, and probing them or a
-        // message about one would keep it waiting.
-        QMetaObject::invokeMethod(
-            this, [this, names] { RunGuarded([&] { AddFilesToList(names); }); }, Qt::QueuedConnection);
-        return true;
-    }
-    default:
-        return false;
-    }
+        AddFilesToList(names);
+    });
 }
 
 // ---- Rows: remove, move, drag, sort ---------------------------------------------
@@ -357,14 +400,20 @@ void TfrmMain::mbBrowseMergeLocClick()
 
 void TfrmMain::sbMergeClick()
 {
-    if (m_countingFiles)
-        return; // the rows are not all in yet
+    // The rows are not all counted yet: the merge starts once they are.
+    if (m_countingFiles || m_mergeList->IsCounting()) {
+        m_mergeWhenCounted = true;
+        ShowListTotal();
+        return;
+    }
     const QString typed = m_ui->edtMergeFileLoc->text();
     if (ShowRefusal(this,
                     CheckMergeStart(m_mergeList->Rows().size(), static_cast<std::size_t>(typed.size()))))
         return;
     const std::string out = FinalMergeOutputName(toNative(typed));
     if (ShowRefusal(this, CheckMergeOutputIsInput(IsPathListed(m_mergeList->Rows(), out))))
+        return;
+    if (!ConfirmLeftOutRows())
         return;
     if (FileExists(out) &&
         uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
@@ -374,8 +423,29 @@ void TfrmMain::sbMergeClick()
     if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
         return;
 
-    PrepareMergeJob(m_jobParam, m_jobInputs, m_mergeList->Rows(), out, &m_notifier, m_engine);
+    PrepareMergeJob(m_jobParam, m_jobInputs, WithUnreadableLeftOut(m_mergeList->Rows()), out, &m_notifier,
+                    m_engine);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));
+}
+
+bool TfrmMain::ConfirmLeftOutRows()
+{
+    const std::string lines = UnreadableRowLines(m_mergeList->Rows());
+    if (lines.empty())
+        return true;
+    const QString text = QString::fromLatin1(TxtLeftOut) + QLatin1Char('\n') + fromNative(lines) +
+                         QLatin1Char('\n') + QString::fromLatin1(TxtMergeTheOthers);
+    return uiSeam().messageBox(this, QMessageBox::Question, QString::fromLatin1(CapLeftOut), text,
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TfrmMain::ShowListTotal()
+{
+    QString text = m_mergeList->TotalText();
+    if (m_mergeWhenCounted)
+        text += QStringLiteral(" - the merge starts when all are counted");
+    if (m_ui->lblListTotal->text() != text)
+        m_ui->lblListTotal->setText(text);
 }

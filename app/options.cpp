@@ -26,14 +26,9 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
 {
     m_ui->setupUi(this);
 
-    // The main window's font; the notes a step smaller, as its links are.
-    ApplyWindowFont(this, 12);
-    QPalette notePalette = palette();
-    notePalette.setColor(QPalette::WindowText, QColor(90, 90, 90));
-    for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote}) {
-        SetPixelHeight(note, 11);
-        note->setPalette(notePalette);
-    }
+    // The desktop's font and colours; the notes a step smaller, as the links are.
+    for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote})
+        SetSmallerFont(note);
 
     const QString exactNote = NoteText(TEngineKind::Exact);
     const QString gsNote = NoteText(TEngineKind::Ghostscript);
@@ -49,8 +44,6 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
 
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    ApplyWindowPalette(this);
 }
 
 TfrmOptions::~TfrmOptions() = default;

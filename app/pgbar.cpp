@@ -1,36 +1,28 @@
 #include "pgbar.h"
 
 #include "ui_pgbar.h"
-#include "widgetstyle.h"
 
 #include <QFontMetrics>
-#include <algorithm>
+#include <QPushButton>
 
 TfrmProgress* frmProgress = nullptr;
 
+namespace {
+
+// The window's own words.
+const char* const TxtMerging = "Merging PDF";
+const char* const TxtSplitting = "Splitting PDF";
+const char* const TxtCancelling = "Cancelling... what is finished is kept.";
+
+} // namespace
+
 TfrmProgress::TfrmProgress(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_ui(std::make_unique<Ui::TfrmProgress>())
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::TfrmProgress>())
 {
     m_ui->setupUi(this);
-    setModal(true);
-    setFixedSize(314, 221);
-
-    ApplyWindowFont(m_ui->Label1, 11);
-    m_ui->Label1->setAutoFillBackground(true);
-    QPalette labelPalette = m_ui->Label1->palette();
-    labelPalette.setColor(QPalette::Window, palette().color(QPalette::Button));
-    m_ui->Label1->setPalette(labelPalette);
-    m_ui->Label1->setTextFormat(Qt::PlainText);
-    m_ui->Label1->adjustSize();
-
-    // Only the bar and the percentage are seen: the rest of the window's area is
-    // not part of it, so the windows beneath show through, with or without a
-    // compositor. The mask is made once, wide enough for "100%", because reshaping
-    // a shown window on every report is not reliable on every X server.
-    const QFontMetrics metrics(m_ui->Label1->font());
-    const QRect label(m_ui->Label1->pos(), QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 4,
-                                                 std::max(metrics.height(), m_ui->Label1->height())));
-    setMask(QRegion(m_ui->ProgressBar1->geometry()) + QRegion(label));
+    setWindowTitle(QString::fromLatin1(TxtMerging));
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &TfrmProgress::reject);
 }
 
 TfrmProgress::~TfrmProgress() = default;
@@ -53,7 +45,63 @@ void TfrmProgress::CloseJobWindow()
 void TfrmProgress::SetLabelText(const QString& text)
 {
     m_ui->Label1->setText(text);
-    m_ui->Label1->adjustSize();
+}
+
+void TfrmProgress::StartJob(bool merge, const QString& outputName)
+{
+    m_merge = merge;
+    m_output = outputName;
+    m_piece = 0;
+    m_cancelling = false;
+    Meter = {};
+    m_ui->btnCancel->setEnabled(true);
+    setWindowTitle(QString::fromLatin1(merge ? TxtMerging : TxtSplitting));
+    SetCurrentText(merge ? QStringLiteral("Writing %1").arg(outputName) : QString());
+}
+
+void TfrmProgress::ShowInput(const QString& name, int number, int count)
+{
+    SetCurrentText(
+        QStringLiteral("Writing %1\nPages of %2 (%3 of %4)").arg(m_output, name).arg(number).arg(count));
+}
+
+void TfrmProgress::ShowPiece(int number, std::int64_t firstPage)
+{
+    m_piece = number;
+    SetCurrentText(QStringLiteral("Writing piece %1, from page %2").arg(number).arg(firstPage));
+}
+
+void TfrmProgress::ShowWriting()
+{
+    if (m_merge)
+        SetCurrentText(QStringLiteral("Writing %1\nSaving the merged file").arg(m_output));
+}
+
+QString TfrmProgress::CurrentText() const
+{
+    return m_ui->lblCurrent->text();
+}
+
+void TfrmProgress::SetCurrentText(const QString& text)
+{
+    if (m_cancelling)
+        return;
+    // Long names keep their distinguishing ends.
+    const QFontMetrics metrics(m_ui->lblCurrent->font());
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = metrics.elidedText(line, Qt::ElideMiddle, m_ui->lblCurrent->width());
+    m_ui->lblCurrent->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TfrmProgress::reject()
+{
+    if (m_cancelling || !isVisible())
+        return;
+    SetCurrentText(QString::fromLatin1(TxtCancelling));
+    m_cancelling = true;
+    m_ui->btnCancel->setEnabled(false);
+    emit cancelRequested();
 }
 
 void TfrmProgress::showEvent(QShowEvent* event)

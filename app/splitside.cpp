@@ -1,5 +1,6 @@
 // The "PDF Split" tab of the main window: the source, the method, the location
 // and the split command.
+#include "application.h"
 #include "formhelpers.h"
 #include "job/frontdoor.h"
 #include "job/jobchecks.h"
@@ -22,22 +23,28 @@ void TfrmMain::UpdateUpDownMaximum()
         m_ui->UpDown1->setMaximum(std::min<std::int32_t>(m_splitPageCount - 1, 32767));
 }
 
+void TfrmMain::ForgetSplitSource()
+{
+    m_splitPageCount = 0;
+    m_splitEncrypted = false;
+    UpdateUpDownMaximum();
+}
+
 bool TfrmMain::ProbeSplitSource()
 {
-    const TSplitSourceVerdict verdict =
-        JudgeSplitSource(ProbePdfForList(toNative(m_ui->edtSplitSrc->text())));
-    if (verdict.Refusal) {
-        std::optional<TRefusal> shown = verdict.Refusal;
-        // A file that cannot be opened gets the specified words alone.
-        if (verdict.Outcome == TSplitSourceOutcome::CannotOpen)
-            shown->Cause.clear();
-        ShowRefusal(this, shown);
-        m_splitPageCount = 0;
-        m_splitEncrypted = false;
+    const std::string source = toNative(m_ui->edtSplitSrc->text());
+    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbePdfForList(source));
+    // The old source's count goes before anything is said about the new one.
+    ForgetSplitSource();
+    if (ShowRefusal(this, verdict.Refusal))
+        return false;
+    // A source the split would refuse says so when it is chosen.
+    if (verdict.Encrypted || verdict.Pages < 1) {
+        m_splitEncrypted = verdict.Encrypted;
+        ShowRefusal(this, CheckSplitSourcePages(source, verdict.Encrypted, verdict.Pages));
         return false;
     }
     m_splitPageCount = verdict.Pages;
-    m_splitEncrypted = verdict.Encrypted;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
@@ -65,14 +72,13 @@ void TfrmMain::edtSplitSrcExit()
     const std::string path = Trim(toNative(source->text()));
     source->setText(fromNative(path));
     if (path.empty()) {
-        m_splitPageCount = 0;
-        m_splitEncrypted = false;
-        UpdateUpDownMaximum();
+        ForgetSplitSource();
         return;
     }
     if (!FileExists(path)) {
-        uiSeam().messageBox(this, QMessageBox::Warning, QString::fromLatin1(CapTip),
-                            QString::fromLatin1(TxtSourceMissing), QMessageBox::Ok);
+        ForgetSplitSource();
+        ShowRefusal(this, TRefusal{CapTip, TxtSourceMissing, TRefusalIcon::Warning,
+                                   plat::isDirectory(path) ? path + TxtFolderNotSource : std::string()});
         source->selectAll();
         source->setFocus();
         return;
@@ -148,4 +154,11 @@ void TfrmMain::sbSplitClick()
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
                              static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine);
     RunJob(QPoint(160, 270));
+}
+
+bool TfrmMain::TakeDroppedSource(QEvent* event)
+{
+    // The first file, as the browse button would take it.
+    return TakeLocalFileDrop(event,
+                             [this](const QStringList& files) { OpenSplitSource(files.constFirst()); });
 }

@@ -1,44 +1,92 @@
 #include "widgetstyle.h"
 
-#include <QFontDatabase>
+#include <QColor>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
 
-void ApplyWindowFont(QWidget* widget, int pixels)
+namespace {
+
+double Luminance(const QColor& c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// WCAG's least contrast for normal text.
+constexpr double ReadableContrast = 4.5;
+
+} // namespace
+
+void SetSmallerFont(QWidget* widget)
 {
     QFont font = widget->font();
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
-        font.setFamily(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * 9 / 10));
     widget->setFont(font);
 }
 
-void SetPixelHeight(QWidget* widget, int pixels)
+void SetSharpPicture(QLabel* label, const QString& svg)
 {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
+    label->setScaledContents(false);
+    label->setPixmap(QIcon(svg).pixmap(label->size(), label->devicePixelRatioF()));
 }
 
-void ApplyWindowPalette(QWidget* window)
+double ContrastRatio(const QColor& a, const QColor& b)
 {
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, QColor(240, 240, 240));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 void StyleLinkLabel(QLabel* label)
 {
     QFont font = label->font();
-    font.setPixelSize(11);
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
+    const QColor background = palette.color(label->backgroundRole());
+    const QColor link = palette.color(QPalette::Link);
+    // Disabled links keep the greyed text of their group.
+    if (ContrastRatio(link, background) >= ReadableContrast) {
+        palette.setColor(QPalette::Active, QPalette::WindowText, link);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, link);
+    }
     label->setPalette(palette);
     label->setCursor(Qt::PointingHandCursor);
     label->adjustSize();
+}
+
+void TAnchors::Add(QWidget* part, int flags)
+{
+    m_parts.push_back({part, part->geometry(), flags});
+}
+
+void TAnchors::Follow(QSize grown) const
+{
+    const int dx = std::max(0, grown.width());
+    const int dy = std::max(0, grown.height());
+    for (const TPart& part : m_parts) {
+        QRect r = part.Base;
+        if (part.Flags & MoveRight)
+            r.translate(dx, 0);
+        if (part.Flags & MoveHalfRight)
+            r.translate(dx / 2, 0);
+        if (part.Flags & MoveDown)
+            r.translate(0, dy);
+        if (part.Flags & Widen)
+            r.setWidth(r.width() + dx);
+        if (part.Flags & Heighten)
+            r.setHeight(r.height() + dy);
+        part.Widget->setGeometry(r);
+    }
 }
 
 TClickableLabel::TClickableLabel(QLabel* label) : QObject(label), m_label(label)

@@ -67,17 +67,6 @@ std::string AbsolutePath(const std::string& path)
     return ec ? path : plat::fsText(absolute);
 }
 
-// Whether writing `output` would overwrite the input `input`: the same name as
-// the merge list compares names, or the same file reached another way.
-bool IsSameFile(const std::string& output, const std::string& input)
-{
-    const auto normal = [](const std::string& p) { return plat::fsText(plat::fsPath(p).lexically_normal()); };
-    if (SameTextAscii(normal(output), normal(input)))
-        return true;
-    std::error_code ec;
-    return fs::equivalent(plat::fsPath(output), plat::fsPath(input), ec) && !ec;
-}
-
 std::string WithFullStop(std::string text)
 {
     if (text.empty() || text.back() != '.')
@@ -305,8 +294,7 @@ std::string MergeOutput(const TMergeOptions& options, const std::vector<TMergeLi
     // Blanks alone stay relative, so that the folder check refuses them.
     if (!Trim(options.Output).empty())
         out = AbsolutePath(out);
-    RefuseIf(CheckMergeOutputIsInput(std::any_of(
-        rows.begin(), rows.end(), [&](const TMergeListRow& row) { return IsSameFile(out, row.Path); })));
+    RefuseIf(CheckMergeOutputIsInput(IsPathListed(rows, out)));
     if (plat::pathExists(out) && !options.Force)
         Refuse(ForceToOverwrite(out));
     RefuseIf(CheckMergeOutputCreatable(out));

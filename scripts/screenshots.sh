@@ -6,8 +6,10 @@
 # Usage: scripts/screenshots.sh [build-dir]   (default: build-run, else build)
 # Needs the program built and: scripts/install-deps.sh --gui-tools
 #
-# There is no window manager on the virtual screen, so the pictures show the
-# windows' contents without the desktop's frame and caption bar.
+# Openbox manages the windows on the virtual screen when it is installed, so
+# that windows can be moved, resized and focused as on a desktop; the pictures
+# show the windows' contents, without the frame. The last picture is taken under
+# a dark desktop theme (GTK's Adwaita dark through qt6-gtk-platformtheme).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -32,8 +34,10 @@ fi
 source "$root/scripts/xdesktop.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/plicora.XXXXXX")
 app_pid=
+wm_pid=
 cleanup() {
   if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $wm_pid ]]; then kill "$wm_pid" 2>/dev/null || true; fi
   xdesktop_stop
   rm -rf "$work"
 }
@@ -41,6 +45,11 @@ trap cleanup EXIT
 
 # --- A private desktop: display, home folder, documents folder, desktop "open" ---
 xdesktop_start "$work"
+if command -v openbox >/dev/null; then
+  openbox >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  sleep 1
+fi
 
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config
@@ -148,23 +157,12 @@ settle
 shot_windows merge.png "$main"
 
 # 3. The progress window while the merge runs, and the message at its end.
-before=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)
 click "$main" "${sb_merge[@]}"
-progress=
-for _ in $(seq 100); do
-  for win in $(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)); do
-    read -r _ _ w h < <(geometry "$win")
-    if ((w == 314 && h == 221)); then
-      progress=$win
-      break 2
-    fi
-  done
-  sleep 0.05
-done
+progress=$(wait_window '^Merging PDF$')
 [[ -n $progress ]] || fail "the progress window did not appear"
 sleep 0.7
 # What shows of the progress window and the message lies inside the main window.
-shot_windows progress.png "$main"
+shot_windows progress.png "$main" "$progress"
 
 done_box=$(wait_window '^(Success|Failure)$')
 settle
@@ -181,6 +179,19 @@ shot_windows about.png "$main" "$about"
 xdotool windowfocus "$about" 2>/dev/null || true
 key Return
 settle
+
+# 5. The merge side again, under a dark desktop theme, with the files named on
+# the command line.
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
+  "$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-dark.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 2
+click "$main" "${list_row2[@]}"
+settle
+shot_windows merge-dark.png "$main"
 
 # A merge that failed would have shown "Merging PDF failed." and opened nothing.
 [[ -s $work/opened.txt ]] || fail "the merge opened nothing; see docs/screenshots/merge-done.png"

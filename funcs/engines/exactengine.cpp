@@ -10,6 +10,7 @@
 #include <functional>
 #include <future>
 #include <map>
+#include <memory>
 #include <new>
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/ClosedFileInputSource.hh>
@@ -488,7 +489,7 @@ public:
         }
     }
 
-    void Write(const std::string& path)
+    void Write(const std::string& path, const TEngineControl& control)
     {
         QPDFObjectHandle root = m_pdf.getRoot();
         if (m_outlines.hasKey("/First")) {
@@ -513,6 +514,15 @@ public:
         // Object streams only where an input had them: they need PDF 1.5, and an
         // older input's version is kept.
         writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
+        // Writing a large merge takes longer than copying its pages: it is
+        // reported, and a cancel stops it part way.
+        if (control.OnWrite || control.Cancel)
+            writer.registerProgressReporter(
+                std::make_shared<QPDFWriter::FunctionProgressReporter>([&](int percent) {
+                    control.StopIfCancelled();
+                    if (control.OnWrite)
+                        control.OnWrite(percent);
+                }));
         writer.write();
     }
 
@@ -1007,6 +1017,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             TPageMap map;
             std::int32_t written = 0; // reported as the place among the input's chosen pages
             out.CopyPages(source, ChosenIndexes(input, source.Pages.size()), map, [&](int) {
+                Control().StopIfCancelled();
                 if (onPage)
                     onPage(++written);
             });
@@ -1023,7 +1034,7 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             reader.Retire(std::move(current));
         }
         context = outPath;
-        out.Write(outPath);
+        out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
     });
     m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
@@ -1061,6 +1072,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
         out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
         TPageMap map;
         out.CopyPages(source, first - 1, last, map, [&](int index) {
+            Control().StopIfCancelled();
             if (onPage)
                 onPage(index + 1);
         });
@@ -1069,7 +1081,7 @@ TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, con
         if (source.SharedResources)
             QPDFPageDocumentHelper(out.Pdf()).removeUnreferencedResources();
         context = outPath;
-        out.Write(outPath);
+        out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
     });
     source.TakeWarnings(m_warnings);

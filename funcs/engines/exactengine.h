@@ -47,6 +47,10 @@ public:
     // the file's path. Empty for sound files.
     std::vector<std::string> Warnings() const override { return m_warnings; }
 
+    // Of a merge of twenty 615-page manuals, copying the pages took 50 to 65% of
+    // the time; writing the file out and checking it the rest.
+    int WriteShare() const override { return 40; }
+
 private:
     std::unique_ptr<ExactEngineSource> m_source;
     std::vector<std::string> m_warnings;

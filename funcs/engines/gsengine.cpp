@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <qpdf/QPDF.hh>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,22 @@ std::string OutputFileName(std::string_view path)
             name += '%';
     }
     return name;
+}
+
+// The first file's Title as a PostScript object: its bytes as a string, or
+// null (which removes the entry) when it has none or cannot be read.
+std::string FirstTitle(const std::string& path)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(path.c_str());
+        QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+        QPDFObjectHandle title = info.isDictionary() ? info.getKey("/Title") : QPDFObjectHandle::newNull();
+        return title.isString() ? HexString(title.getStringValue()) : "null";
+    } catch (const std::exception&) {
+        return "null";
+    }
 }
 
 std::string AbsolutePath(const std::string& path)
@@ -131,6 +148,11 @@ public:
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));
+        if (inputs.size() > 1) {
+            // Run after every file: their titles are set in turn, the last one holds.
+            args.push_back("-c");
+            args.push_back("[ /Title " + FirstTitle(inputs.front().Path) + " /DOCINFO pdfmark");
+        }
         return Run_GS(args, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
     }
 
@@ -188,6 +210,11 @@ public:
     }
 
     std::string OutputMessages() const override { return m_stdio.Errors.Text(); }
+
+    // pdfwrite (10.0) sometimes lists objects it never wrote in the
+    // cross-reference table, all at one wrong offset; a rewrite by libqpdf
+    // drops them and keeps every page as it is.
+    bool OutputMayNeedRewrite() const override { return true; }
 
 private:
     // Each output reports its own pages and keeps only its own error lines.

@@ -8,12 +8,14 @@
 // file it is given. Engines run on the job's worker thread, one job at a time.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 enum class TEngineKind
@@ -103,6 +105,34 @@ constexpr std::optional<TBookmarkPolicy> ParseBookmarkPolicy(std::string_view na
     }
     return std::nullopt;
 }
+// Called on the worker thread while an output is written out, after its pages
+// are in, with how much of it is written (0..100). Only engines that write after
+// copying report it (the exact engine); Ghostscript writes as it goes.
+using TWriteReport = std::function<void(int percent)>;
+
+// Thrown by an engine, through its own error handling, when the job's cancel
+// flag was seen between two pages or while writing: the output is unfinished
+// and goes with its temporary. Not an std::exception, so that no "could not be
+// written" handler takes it for a failure.
+struct TEngineCancelled
+{
+};
+
+// What a running job tells its engine besides the pages: whether to stop, and
+// where writing progress goes. Set once before the first output.
+struct TEngineControl
+{
+    const std::atomic<bool>* Cancel = nullptr; // none: never cancelled
+    TWriteReport OnWrite;                      // none: not reported
+
+    bool Cancelled() const { return Cancel && Cancel->load(std::memory_order_relaxed); }
+    // Throws TEngineCancelled once the flag is set; engines call it between pages.
+    void StopIfCancelled() const
+    {
+        if (Cancelled())
+            throw TEngineCancelled{};
+    }
+};
 
 struct TMergeInput
 {
@@ -153,11 +183,29 @@ public:
     // line each, naming the file. Default: nothing.
     virtual std::vector<std::string> Warnings() const { return {}; }
 
+    // Whether the job may rewrite an output of this engine whose structure is
+    // damaged (libqpdf reads it after repair and writes it again) rather than
+    // fail. Default: no, the output fails its check.
+    virtual bool OutputMayNeedRewrite() const { return false; }
+
     // What the engine's library printed as errors while writing the last output
     // (Ghostscript's "****" lines), a few lines; "" when nothing. A failed result
     // already carries them; the job adds them when a written output fails its
     // check. Default: nothing.
     virtual std::string OutputMessages() const { return {}; }
+
+    // Cancelling and writing progress for the outputs that follow. The exact
+    // engine stops at its next page or part of its writing; Ghostscript, which
+    // cannot be stopped inside a run, finishes it, and the job drops the output.
+    void SetControl(TEngineControl control) { m_control = std::move(control); }
+    const TEngineControl& Control() const { return m_control; }
+
+    // Percent of an output's time spent writing it out once its pages are
+    // copied, as progress shows it; 0 for an engine that writes as it goes.
+    virtual int WriteShare() const { return 0; }
+
+private:
+    TEngineControl m_control;
 };
 
 // Engine factories. Neither loads anything until it is used.

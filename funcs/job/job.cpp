@@ -57,6 +57,13 @@ void NoteUnencrypted(const std::vector<TMergeListRow>& rows, std::string& notes)
     }
 }
 
+// An output written after its pages has been checked too: its share is done.
+void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
+{
+    if (engine.WriteShare() > 0)
+        Post(param, 100, GSN_WRITE);
+}
+
 int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -67,6 +74,8 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     for (const TMergeListRow& row : plan.Inputs)
         inputs.push_back(MergeInputOf(row, plan, writer, param.Notes, total));
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
+    for (const std::string& path : plan.LeftOut)
+        param.Notes = JoinLines(param.Notes, LeftOutNote(path));
     // Without inputs Ghostscript still succeeds and writes one blank page.
     if (inputs.empty())
         Fail("No file in the list has pages to merge.", GS_RESULT_ERROR);
@@ -75,6 +84,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     writer.Output(plan.OutputPath, static_cast<std::int32_t>(total),
                   [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
     NoteUnencrypted(plan.Inputs, param.Notes);
+    OutputChecked(param, writer.Engine());
     return GS_RESULT_OK;
 }
 
@@ -82,6 +92,13 @@ std::string PiecesWrittenText(int written)
 {
     return written == 1 ? "1 file was written before the failure."
                         : std::to_string(written) + " files were written before the failure.";
+}
+
+std::string PiecesKeptText(int written)
+{
+    if (written == 0)
+        return "No file was written.";
+    return written == 1 ? "1 file was written." : std::to_string(written) + " files were written.";
 }
 
 // No piece may be the source itself, through any link: checked before anything
@@ -110,6 +127,7 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
             return;
         }
         while (const std::optional<TSplitPieces::TPiece> piece = pieces.Next()) {
+            writer.Engine().Control().StopIfCancelled();
             Post(param, piece->First, GSN_PIECE);
             CheckPieceInSource(*piece, sourcePages, source);
             const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
@@ -117,12 +135,15 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
                 return writer.Engine().WritePiece(piece->First, piece->Last, out, onPage);
             });
             ++written;
+            OutputChecked(param, writer.Engine());
             if (plan.ByRanges)
                 param.RangeList = pieces.Remaining();
         }
     } catch (const TJobFailure& failure) {
         Fail(JoinLines(failure.what(), written > 0 ? PiecesWrittenText(written) : std::string()),
              failure.Result);
+    } catch (const TEngineCancelled&) {
+        throw TJobCancelled{PiecesKeptText(written)};
     }
 }
 
@@ -166,6 +187,11 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes);
+    // Writing an output out takes about two thirds of that share, checking it
+    // afterwards the rest (the check reports nothing on its way).
+    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 65 / 100, GSN_WRITE); }});
+    if (engine->WriteShare() > 0)
+        Post(param, engine->WriteShare(), GSN_WRITESHARE);
     // Page reports count only while a job kind is set, whichever engine makes them.
     const TPageReport onPage = [&param](std::int32_t page) {
         const std::uint8_t kind = GS_Job_Kind.load();
@@ -190,6 +216,11 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param)
     } catch (const TJobFailure& failure) {
         param->Reason = failure.what();
         result = failure.Result;
+    } catch (const TJobCancelled& cancelled) {
+        param->Reason = cancelled.Reason;
+        result = GS_RESULT_CANCELLED;
+    } catch (const TEngineCancelled&) {
+        result = GS_RESULT_CANCELLED;
     } catch (const std::exception& error) {
         param->Reason = error.what();
         result = GS_RESULT_ERROR;

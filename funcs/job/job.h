@@ -23,6 +23,9 @@ inline constexpr std::intptr_t GSN_TOTAL = -1; // wParam: pages the job will rep
 inline constexpr std::intptr_t GSN_DONE = -2;  // wParam: the job's result code, last
 inline constexpr std::intptr_t GSN_PAGE = -3;  // wParam: page number Ghostscript reported
 inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the split piece
+// Beside them, for an engine that writes each output out after copying its pages:
+inline constexpr std::intptr_t GSN_WRITESHARE = -5; // wParam: percent of an output's work after its pages
+inline constexpr std::intptr_t GSN_WRITE = -6; // wParam: percent of that done (written out, then checked)
 
 // The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
 inline constexpr std::uint8_t JOB_MERGE = 1;
@@ -32,6 +35,7 @@ inline constexpr std::uint8_t JOB_SPLIT = 2;
 inline constexpr int GS_RESULT_OK = 0;
 inline constexpr int GS_RESULT_GS_FAILED = 1; // binding failed or a run returned non-zero
 inline constexpr int GS_RESULT_ERROR = -1;    // an error was raised, or Kind names no job
+inline constexpr int GS_RESULT_CANCELLED = 2; // Cancel was set; finished pieces stay (Reason: how many)
 
 // Where a job posts its notices. PostNotify is called on the worker thread and
 // must never block (the window posts an event; tests record under a mutex).
@@ -94,6 +98,9 @@ struct TCall_GS_Thread_Param
     TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
     bool BlankAfterOdd = false; // a blank page after each input with an odd number of chosen pages
     std::string Password;       // split: the source's password; empty when it needs none
+    // Set by the front end to stop the job at the next page, piece or part of the
+    // writing; none: the job runs to its end.
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 // The running job's kind (0 none yet, JOB_MERGE, JOB_SPLIT). Written by the window

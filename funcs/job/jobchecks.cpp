@@ -55,6 +55,8 @@ std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool en
 {
     if (encrypted)
         return TRefusal{CapInfo, source + TxtEncryptedCannotSplit, TRefusalIcon::Warning, encryptedCause};
+    if (pageCount < 1)
+        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning, source + TxtNoPagesFound};
     if (pageCount < 2)
         return TRefusal{CapTooFewPages, TxtTooFewPages};
     return std::nullopt;

@@ -91,6 +91,10 @@ std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_P
 {
     const bool ok = result == GS_RESULT_OK;
     std::string text;
+    if (result == GS_RESULT_CANCELLED && (kind == JOB_MERGE || kind == JOB_SPLIT)) {
+        text = kind == JOB_MERGE ? TxtMergeCancelled : TxtSplitCancelled;
+        return param.Reason.empty() ? text : text + " " + param.Reason;
+    }
     if (kind == JOB_MERGE)
         text = ok ? TxtMergeCompleted : TxtMergeFailed;
     else if (kind == JOB_SPLIT)

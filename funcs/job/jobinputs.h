@@ -104,4 +104,5 @@ void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify);
 // The message a finished job of `kind` ends with: the completed or failed text,
 // then, on further lines, why it failed (the record's Reason) or what a job that
 // went through has to warn about (its Notes). "" for no known kind.
+// A cancelled job says so, and a split how many pieces it kept, on the same line.
 std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param);

@@ -21,9 +21,11 @@ void ReadMerge(const TCall_GS_Thread_Param& param, TJobPlan& plan)
             throw std::invalid_argument("'" + std::to_string(input.Pages) + "' is not a valid page count");
         if (input.Rotate % 90 != 0)
             throw std::invalid_argument("'" + std::to_string(input.Rotate) + "' is not a quarter turn");
-        // The probe found no pages: not passed, not counted.
+        // The probe found no pages: not passed, not counted, but named at the end.
         if (input.Pages > 0)
             plan.Inputs.push_back(std::move(input));
+        else
+            plan.LeftOut.push_back(input.Path);
     }
 }
 

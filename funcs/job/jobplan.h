@@ -20,6 +20,8 @@ struct TJobPlan
     std::vector<TMergeListRow> Inputs;
     TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn; // merge only
     bool BlankAfterOdd = false;                               // merge only
+    // Merge: the listed files without pages, left out; the result names them.
+    std::vector<std::string> LeftOut;
     std::string OutputPath; // merge: the output file; split: its folder, ending in a separator
     std::string BaseName;   // split: the source's name without folder and extension
 

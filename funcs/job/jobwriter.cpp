@@ -2,6 +2,7 @@
 
 #include "output/outputcheck.h"
 #include "pdf/pdfreader.h"
+#include "platform/platform.h"
 
 #include <vector>
 
@@ -88,14 +89,38 @@ void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages
 {
     if (!written.Ok)
         Fail(written.Reason);
-    if (const std::string problem = OutputPdfProblem(out.TempPath(), pages); !problem.empty())
+    if (const std::string problem = CheckedOrRepaired(out, engine, pages); !problem.empty())
         Fail(JoinLines(ShownReason(problem, out), engine.OutputMessages()));
+}
+
+std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
+                                           std::int32_t pages)
+{
+    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
+    if (check.Problem.empty() || !check.Repairable || !engine.OutputMayNeedRewrite())
+        return check.Problem;
+    std::string scratch;
+    {
+        const std::lock_guard lock(m_folderLock);
+        TPrivateFolder& folder = m_folder.Folder();
+        if (!folder.Ok())
+            return check.Problem;
+        scratch = folder.NewName(".pdf");
+    }
+    const std::string failed = RewritePdf(out.TempPath(), scratch);
+    plat::removeFile(scratch);
+    if (!failed.empty() || !OutputPdfProblem(out.TempPath(), pages).empty())
+        return check.Problem;
+    const std::lock_guard lock(m_folderLock); // the notes, from several threads
+    m_notes = JoinLines(m_notes, RepairedNote(out.FinalPath(), check.Damage));
+    return {};
 }
 
 void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen)
 {
     if (!out.Commit())
         Fail(out.Reason());
+    const std::lock_guard lock(m_folderLock);
     TakeEngineWarnings(engine, warningsSeen);
 }
 

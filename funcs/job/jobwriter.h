@@ -22,6 +22,12 @@ public:
     const int Result;
 };
 
+// The job stopped because it was cancelled; Reason says what was kept.
+struct TJobCancelled
+{
+    std::string Reason;
+};
+
 [[noreturn]] void Fail(const std::string& reason, int result = GS_RESULT_GS_FAILED);
 
 // a, then b on a line of its own; either alone when the other is empty.
@@ -85,7 +91,11 @@ public:
     {
         if (!out.Ok())
             Fail(out.Reason());
-        Check(out, engine, pages, write(EngineName(out.TempPath())));
+        const TEngineResult written = write(EngineName(out.TempPath()));
+        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
+        // fails for the cancel: either way the output goes with its temporary.
+        engine.Control().StopIfCancelled();
+        Check(out, engine, pages, written);
     }
 
     // The second half: moves it into place and notes what `engine` reported
@@ -97,6 +107,10 @@ public:
 private:
     // Checks what the engine wrote.
     void Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages, const TEngineResult& written);
+    // The check's problem with the output ("" when none). An engine's output
+    // whose structure is damaged is rewritten by libqpdf when the engine allows
+    // it; a rewrite that passes the check is noted as a repair.
+    std::string CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine, std::int32_t pages);
     // Adds what the engine reported since warningsSeen to the job's notes,
     // except for files already noted as repaired and lines already there (each
     // thread's engine reads the same source), and a few lines at most.
@@ -107,7 +121,7 @@ private:
     IPdfEngine& m_engine;
     TJobFolder& m_folder;
     std::string& m_notes;
-    std::mutex m_folderLock; // EngineName from several threads
+    std::mutex m_folderLock; // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };

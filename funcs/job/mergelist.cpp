@@ -1,13 +1,104 @@
 #include "job/mergelist.h"
 
+#include "text/naturalsort.h"
 #include "text/strutil.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// A name as compared when no file answers to it.
+std::string CleanName(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(plat::fsPath(path), ec);
+    return plat::fsText((ec ? plat::fsPath(path) : absolute).lexically_normal());
+}
+
+bool SameSpelling(const std::string& a, const std::string& b)
+{
+    return plat::CaseFoldedNames ? SameTextAscii(a, b) : a == b;
+}
+
+bool SameFile(const std::string& a, const std::optional<plat::FileIdentity>& idA, const std::string& b,
+              const std::optional<plat::FileIdentity>& idB)
+{
+    if (SameSpelling(a, b))
+        return true;
+    if (idA && idB)
+        return *idA == *idB;
+    return SameSpelling(CleanName(a), CleanName(b));
+}
+
+} // namespace
 
 bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& path)
 {
-    return std::any_of(rows.begin(), rows.end(),
-                       [&](const TMergeListRow& row) { return SameTextAscii(row.Path, path); });
+    const std::optional<plat::FileIdentity> identity = plat::fileIdentity(path);
+    return std::any_of(rows.begin(), rows.end(), [&](const TMergeListRow& row) {
+        // The file it was counted from; asked again only for a row not counted.
+        const std::optional<plat::FileIdentity> rowIdentity =
+            row.Stamp ? std::optional(row.Stamp->Identity) : plat::fileIdentity(row.Path);
+        return SameFile(row.Path, rowIdentity, path, identity);
+    });
+}
+
+std::string RowProblem(const TMergeListRow& row)
+{
+    switch (row.Status) {
+    case TRowStatus::NotPdf:
+        return "not a PDF";
+    case TRowStatus::Guessed:
+        return row.Reason.empty() ? "damaged beyond repair" : "damaged beyond repair (" + row.Reason + ")";
+    case TRowStatus::Counted:
+    case TRowStatus::Repaired:
+    case TRowStatus::Counting:
+        break;
+    }
+    return {};
+}
+
+std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows)
+{
+    std::string lines;
+    for (const TMergeListRow& row : rows) {
+        if (const std::string problem = RowProblem(row); !problem.empty())
+            lines += (lines.empty() ? "" : "\n") + row.Path + " (" + problem + ")";
+    }
+    return lines;
+}
+
+std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows)
+{
+    for (TMergeListRow& row : rows) {
+        if (!RowProblem(row).empty())
+            row.Pages = 0;
+    }
+    return rows;
+}
+
+std::vector<std::string> PdfFilesInFolder(const std::string& folder)
+{
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(plat::fsPath(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = plat::fsText(it->path().filename());
+        std::error_code typeError;
+        if (name.size() > 4 && SameTextAscii(name.substr(name.size() - 4), ".pdf") &&
+            !it->is_directory(typeError))
+            files.push_back(plat::fsText(it->path()));
+    }
+    std::sort(files.begin(), files.end(),
+              [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+    return files;
+}
+
+std::string LeftOutNote(const std::string& path)
+{
+    return path + ": left out, it cannot be read as a PDF document";
 }
 
 bool RowCountHolds(const TMergeListRow& row)

@@ -17,7 +17,8 @@ enum class TRowStatus
     Counted,  // the reader walked the page tree
     Repaired, // the reader read the file only after repairing it (Reason: its first problem)
     Guessed,  // the reader could not read it; the light probe's count (Reason: why)
-    NotPdf    // no pages found: listed, but a merge leaves it out
+    NotPdf,   // no pages found: listed, but a merge leaves it out
+    Counting  // listed as added, its count not in yet: a merge waits for it
 };
 
 struct TMergeListRow
@@ -38,9 +39,33 @@ struct TMergeListRow
     int Rotate = 0;
 };
 
-// Whether a row already lists this path: the same text with only the ASCII
-// letters' case folded, as the list has always compared.
+// Whether a row already lists this file: the same file on disk whatever way
+// reaches it (a link, "//", ".."), or, for a name that reaches no file, the same
+// spelling once made absolute and cleaned of "." and "..". Names that differ only
+// in case are two files where the file system tells case apart. A counted row's
+// file is the one its stamp names.
 bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& path);
+
+// Why a merge cannot use the row's file, in a few words for the row itself and
+// for messages: "not a PDF", "damaged beyond repair (<the reader's words>)";
+// empty for a row a merge uses.
+std::string RowProblem(const TMergeListRow& row);
+
+// The rows a merge cannot use, as "<path> (<problem>)", one line each in list
+// order; empty when every row is usable.
+std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows);
+
+// The rows a merge is given once the person agreed to leave the unusable ones
+// out: those get 0 pages, so the job passes them by and names them at its end.
+std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows);
+
+// The PDF files directly in a folder (by their ".pdf" ending, in any case), in
+// natural name order (chapter2 before chapter10), as full paths; empty when the
+// folder cannot be read. What a folder dropped on the merge list adds.
+std::vector<std::string> PdfFilesInFolder(const std::string& folder);
+
+// The line a merge's result has for each file it left out.
+std::string LeftOutNote(const std::string& path);
 
 // Whether the row's count still describes its file: the reader's count, and the
 // file has the same identity, size and modification time as when counted.

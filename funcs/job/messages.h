@@ -32,6 +32,9 @@ inline constexpr char TxtNoLocation[] = "Please specify a location for spliting.
 inline constexpr char CapTip[] = "Tip";
 inline constexpr char TxtSourceMissing[] = "Specified file not exists.";
 inline constexpr char TxtInvalidPdf[] = "Invalid PDF document.";
+// The causes on those refusals' second lines, after the file's name.
+inline constexpr char TxtNoPagesFound[] = ": no pages were found, it is not a PDF document.";
+inline constexpr char TxtFolderNotSource[] = " is a folder, not a PDF document.";
 
 // Both
 // Second lines for a protected file, and the completion's note on its result.
@@ -51,3 +54,12 @@ inline constexpr char TxtMergeCompleted[] = "Merging PDF completed.";
 inline constexpr char TxtMergeFailed[] = "Merging PDF failed.";
 inline constexpr char TxtSplitCompleted[] = "Splitting PDF completed.";
 inline constexpr char TxtSplitFailed[] = "Splitting PDF failed.";
+// A job the person cancelled; a split adds how many pieces it kept.
+inline constexpr char TxtMergeCancelled[] = "Merging PDF cancelled.";
+inline constexpr char TxtSplitCancelled[] = "Splitting PDF cancelled.";
+
+// The window's question before a merge with listed files it cannot use; the
+// files follow, one a line, then the question.
+inline constexpr char CapLeftOut[] = "files left out";
+inline constexpr char TxtLeftOut[] = "These files cannot be read and will be left out:";
+inline constexpr char TxtMergeTheOthers[] = "Merge the other files?";

@@ -3,6 +3,7 @@
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -43,25 +44,32 @@ public:
 
     void Run(IPdfEngine& first, const std::string& engineSource)
     {
+        // Pieces are announced once written: each engine's own writing reports
+        // would land in another piece's share of the bar.
+        first.SetControl({first.Control().Cancel, {}});
         std::jthread helper;
         try {
-            helper = std::jthread([this, &engineSource] { Help(engineSource); });
+            helper =
+                std::jthread([this, &engineSource, &first] { Help(engineSource, first.Control().Cancel); });
         } catch (const std::system_error&) {
             // No second thread: this one writes every piece.
         }
         Work(first);
         if (helper.joinable())
             helper.join();
+        if (m_cancelled)
+            throw TEngineCancelled{}; // the pieces committed before it stay
         if (m_failure)
             throw *m_failure;
     }
 
 private:
     // The second thread's engine; any failure to start leaves the work to the first.
-    void Help(const std::string& engineSource)
+    void Help(const std::string& engineSource, const std::atomic<bool>* cancel)
     {
         try {
             const std::unique_ptr<IPdfEngine> engine = MakeEngine(m_plan.Engine);
+            engine->SetControl({cancel, {}}); // Cancel stops it too; the first thread reports writing
             engine->SetConsecutivePieces(true);
             if (engine->OpenSource(engineSource, m_plan.Inputs.front().Password).Ok)
                 Work(*engine);
@@ -78,6 +86,8 @@ private:
             std::size_t index = 0;
             {
                 const std::lock_guard lock(m_lock);
+                if (!m_stop && engine.Control().Cancelled())
+                    StopForCancel();
                 if (m_stop || m_nextToTake >= m_pieces.size())
                     return;
                 index = m_nextToTake++;
@@ -90,10 +100,20 @@ private:
         }
     }
 
-    template <typename Body> static std::optional<TJobFailure> Attempt(Body body)
+    // Under m_lock: no piece is taken or committed after Cancel.
+    void StopForCancel()
+    {
+        m_cancelled = true;
+        m_stop = true;
+        m_turn.notify_all();
+    }
+
+    template <typename Body> std::optional<TJobFailure> Attempt(Body body)
     {
         try {
             body();
+        } catch (const TEngineCancelled&) {
+            return TJobFailure("", GS_RESULT_CANCELLED);
         } catch (const TJobFailure& failure) {
             return failure;
         } catch (const std::exception& error) {
@@ -134,7 +154,9 @@ private:
                     Attempt([&] { Announce(index, pages, *out, engine, warningsSeen); }))
                 failure.emplace(*late);
         }
-        if (failure) {
+        if (failure && failure->Result == GS_RESULT_CANCELLED) {
+            StopForCancel();
+        } else if (failure) {
             m_failure.emplace(*failure);
             m_stop = true;
         } else {
@@ -153,6 +175,10 @@ private:
             if (m_onPage)
                 m_onPage(page);
         }
+        if (m_param.Notify)
+            m_param.Notify->PostNotify(100, GSN_WRITE); // written and checked
+        // As one thread would: Cancel pressed on a piece's notice drops that piece.
+        engine.Control().StopIfCancelled();
         m_writer.Commit(out, engine, warningsSeen);
         ++m_written;
     }
@@ -170,6 +196,7 @@ private:
     std::size_t m_nextToTake = 0;
     std::size_t m_nextToCommit = 0;
     bool m_stop = false;
+    bool m_cancelled = false;
     std::optional<TJobFailure> m_failure;
 };
 

@@ -5,6 +5,24 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace {
+
+int PercentShown(const TProgressState& state)
+{
+    // A report while the maximum is 0 must not divide by zero.
+    return state.Maximum > 0 ? static_cast<int>(ShownPosition(state) * 100 / state.Maximum) : 0;
+}
+
+} // namespace
+
+std::int64_t ShownPosition(const TProgressState& state)
+{
+    // What is left of the current output's work is its writing not yet done.
+    const std::int64_t current = state.Position - state.OutputBase;
+    const std::int64_t left = state.WriteShare * (100 - state.Written);
+    return std::clamp<std::int64_t>(state.OutputBase + current * (10000 - left) / 10000, 0, state.Maximum);
+}
+
 std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKind, std::intptr_t wParam,
                                        std::intptr_t lParam)
 {
@@ -12,11 +30,21 @@ std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKi
     case GSN_TOTAL:
         state.Maximum = std::max<std::int64_t>(wParam, 0);
         state.Position = 0;
+        state.OutputBase = 0;
+        state.Written = 0;
         return std::nullopt;
     case GSN_PIECE:
         state.FirstPage = wParam;
         state.BasePosition = state.Position;
+        state.OutputBase = state.Position;
+        state.Written = 0;
         return std::nullopt;
+    case GSN_WRITESHARE:
+        state.WriteShare = std::clamp<std::int64_t>(wParam, 0, 100);
+        return std::nullopt;
+    case GSN_WRITE:
+        state.Written = std::clamp<std::int64_t>(wParam, 0, 100);
+        return PercentShown(state);
     case GSN_PAGE: {
         if (wParam == 1)
             state.BasePosition = state.Position;
@@ -24,8 +52,7 @@ std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKi
                                                        : state.BasePosition + wParam - state.FirstPage + 1;
         // Like a progress bar, the position stays within its range.
         state.Position = std::clamp<std::int64_t>(next, 0, state.Maximum);
-        // A report while the maximum is 0 must not divide by zero.
-        return state.Maximum > 0 ? static_cast<int>(state.Position * 100 / state.Maximum) : 0;
+        return PercentShown(state);
     }
     default:
         return std::nullopt;

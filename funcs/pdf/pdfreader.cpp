@@ -216,3 +216,8 @@ std::string RepairedNote(const std::string& path, const std::string& reason)
 {
     return path + ": repaired" + (reason.empty() ? "" : " (" + reason + ")");
 }
+
+std::shared_ptr<InputSource> MakeReadOnlySource(const plat::ReadOnlyFile& file, const std::string& name)
+{
+    return std::make_shared<TReadOnlySource>(file, name);
+}

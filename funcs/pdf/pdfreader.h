@@ -9,7 +9,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class InputSource;
+namespace plat {
+class ReadOnlyFile;
+}
 
 struct TPdfFacts
 {
@@ -56,3 +62,8 @@ TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true, TPageWalk wa
 // The line a job or the front door shows for a file read after repair:
 // "<path>: repaired (<reason>)", or without brackets when there is no reason.
 std::string RepairedNote(const std::string& path, const std::string& reason);
+
+// libqpdf's input over an open file, read in cached blocks: what the reader
+// parses through, for other checks that parse with libqpdf. The file must
+// outlive it.
+std::shared_ptr<InputSource> MakeReadOnlySource(const plat::ReadOnlyFile& file, const std::string& name);

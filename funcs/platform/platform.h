@@ -24,6 +24,14 @@ inline constexpr char PathSeparator = '\\';
 inline constexpr char PathSeparator = '/';
 #endif
 
+// Whether the file system takes names that differ only in letter case for one
+// name (NTFS as Windows sets it up) or for two (Linux file systems).
+#ifdef _WIN32
+inline constexpr bool CaseFoldedNames = true;
+#else
+inline constexpr bool CaseFoldedNames = false;
+#endif
+
 // Windows takes '/' as well as '\' between folders, and Qt's dialogs and
 // drops hand over '/': both end a folder name there.
 constexpr bool isPathSeparator(char c)

@@ -59,8 +59,7 @@ TEST_F(CliSplit, EveryTwoPages)
     EXPECT_THAT(PdfPageTexts(out + "/report (5)3-4.pdf"), ElementsAre("Report page 3", "Report page 4"));
     EXPECT_EQ(PdfPageCount(out + "/report (5)5-5.pdf"), 1);
     EXPECT_THAT(PdfPageTexts(out + "/report (5)5-5.pdf"), ElementsAre("Report page 5"));
-    EXPECT_THAT(Lines(r.Err),
-                ElementsAre(" 20%", " 40%", " 60%", " 80%", "100%", "Splitting PDF completed."));
+    EXPECT_EQ(ProgressShape(r.Err), "rising to 100%\nSplitting PDF completed.");
 }
 
 TEST_F(CliSplit, RangesInTypedOrder)
@@ -70,7 +69,7 @@ TEST_F(CliSplit, RangesInTypedOrder)
     EXPECT_THAT(Written(), ElementsAre("report (5)1-2.pdf", "report (5)3.pdf"));
     EXPECT_THAT(PdfPageTexts(out + "/report (5)3.pdf"), ElementsAre("Report page 3"));
     EXPECT_THAT(PdfPageTexts(out + "/report (5)1-2.pdf"), ElementsAre("Report page 1", "Report page 2"));
-    EXPECT_THAT(Lines(r.Err), ElementsAre(" 33%", " 66%", "100%", "Splitting PDF completed."));
+    EXPECT_EQ(ProgressShape(r.Err), "rising to 100%\nSplitting PDF completed.");
 }
 
 // The names checked for --force are the names the job writes.
@@ -169,7 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
                     "$DIRlocked.pdf is encrypted, cannot be split."},
         RefusalCase{
-            "NotAPdf", {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"}, "Pages must be greate then 2."},
+            "NotAPdf",
+            {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
+            "Pages must be greate then 2.\n$DIRnotes.txt: no pages were found, it is not a PDF document."},
         RefusalCase{
             "NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
         RefusalCase{

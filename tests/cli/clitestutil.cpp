@@ -3,6 +3,7 @@
 #include "cliapp.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -56,6 +57,26 @@ std::vector<std::string> Lines(const std::string& text)
         if (!line.empty())
             lines.push_back(line);
     return lines;
+}
+
+std::string ProgressShape(const std::string& err)
+{
+    std::string text = err;
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    std::vector<std::string> lines = Lines(text);
+    std::size_t percents = 0;
+    int last = -1;
+    bool rising = true;
+    for (; percents < lines.size() && lines[percents].size() == 4 && lines[percents].back() == '%';
+         ++percents) {
+        const int percent = std::stoi(lines[percents]);
+        rising = rising && percent > last;
+        last = percent;
+    }
+    std::string shape = rising && last == 100 ? "rising to 100%" : err;
+    for (std::size_t i = percents; i < lines.size(); ++i)
+        shape += "\n" + lines[i];
+    return shape;
 }
 
 std::string Expand(std::string text, const std::map<std::string, std::string>& vars)

@@ -32,6 +32,12 @@ std::string Expand(std::string text, const std::map<std::string, std::string>& v
 // Non-empty lines of a text.
 std::vector<std::string> Lines(const std::string& text);
 
+// The progress lines of stderr ("%3d%"; on a terminal each after a '\r') as
+// "rising to 100%" when each is higher than the one before and the last is
+// 100%, else as printed; then the lines after them. How many there are depends
+// on how an engine reports its writing.
+std::string ProgressShape(const std::string& err);
+
 // One row of a subcommand's refusal table: the arguments after the subcommand and
 // the message it must print, both with placeholders such as "$DIR" that the test
 // replaces with Expand.

@@ -2,10 +2,17 @@
 // reason a failed job keeps.
 #include "job/jobinputs.h"
 #include "platform/platform.h"
+#include "util/testtools.h"
 
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <ostream>
 #include <vector>
+
+using namespace testutil;
 
 namespace {
 
@@ -16,7 +23,13 @@ public:
     {
         std::lock_guard lock(m_mutex);
         Notices.emplace_back(wParam, lParam);
+        // The person presses Cancel when this notice comes for the nth time.
+        if (lParam == CancelAt && --CancelCount == 0)
+            Cancel = true;
     }
+    std::intptr_t CancelAt = 0;
+    int CancelCount = 0;
+    std::atomic<bool> Cancel{false};
     std::vector<std::pair<std::intptr_t, std::intptr_t>> Notices;
 
 private:
@@ -106,6 +119,80 @@ TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
     EXPECT_EQ(m_sink.Notices,
               (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
 }
+
+struct CancelCase
+{
+    const char* Name;
+    std::uint8_t Kind;
+    std::intptr_t CancelAt; // the notice on which Cancel is pressed (0: before the job starts)
+    int CancelCount;
+    int Result;
+    const char* Message;
+    std::vector<std::string> Files; // what the output folder holds afterwards
+};
+
+void PrintTo(const CancelCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class CancelledJob : public JobInputs, public testing::WithParamInterface<CancelCase>
+{
+};
+
+// A cancelled job stops at the next page or piece, leaves no temporary and
+// keeps the pieces it finished; one that reads unusable rows names them.
+TEST_P(CancelledJob, KeepsWhatWasFinished)
+{
+    const CancelCase& c = GetParam();
+    const TempDir dir;
+    ASSERT_TRUE(MakeTestPdf(dir.str() + "three.pdf", 3));
+    const std::string notPdf = dir.write("notes.pdf", "not a PDF");
+    const TempDir out;
+    m_sink.CancelAt = c.CancelAt;
+    m_sink.CancelCount = c.CancelCount;
+    m_sink.Cancel = c.CancelAt == 0;
+    if (c.Kind == JOB_MERGE)
+        PrepareMergeJob(m_param, m_inputs,
+                        {{dir.str() + "three.pdf", 3, 1},
+                         {notPdf, 0, 1, TRowStatus::NotPdf},
+                         {dir.str() + "three.pdf", 3, 1}},
+                        out.str() + "m.pdf", &m_sink);
+    else
+        PrepareSplitEveryJob(m_param, m_inputs, dir.str() + "three.pdf", out.str(), 3, 1, &m_sink);
+    m_param.Cancel = &m_sink.Cancel;
+    EXPECT_EQ(Call_GS_Thread(&m_param), c.Result);
+    std::string message = JobEndMessage(c.Kind, c.Result, m_param);
+    for (std::string::size_type at; (at = message.find(dir.str())) != std::string::npos;)
+        message.replace(at, dir.str().size(), "%D/");
+    EXPECT_EQ(message, c.Message);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(out.path()))
+        files.push_back(Utf8(entry.path().filename()));
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, c.Files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, CancelledJob,
+    testing::Values(
+        CancelCase{"MergeBeforeItStarts", JOB_MERGE, 0, 0, GS_RESULT_CANCELLED, "Merging PDF cancelled.", {}},
+        CancelCase{"MergeAtAPage", JOB_MERGE, GSN_PAGE, 2, GS_RESULT_CANCELLED, "Merging PDF cancelled.", {}},
+        CancelCase{"SplitAtTheSecondPiece",
+                   JOB_SPLIT,
+                   GSN_PIECE,
+                   2,
+                   GS_RESULT_CANCELLED,
+                   "Splitting PDF cancelled. 1 file was written.",
+                   {"three1-1.pdf"}},
+        CancelCase{"MergeNotCancelledNamesWhatItLeftOut",
+                   JOB_MERGE,
+                   GSN_DONE,
+                   1,
+                   GS_RESULT_OK,
+                   "Merging PDF completed.\n%D/notes.pdf: left out, it cannot be read as a PDF document",
+                   {"m.pdf"}}),
+    [](const testing::TestParamInfo<CancelCase>& testInfo) { return std::string(testInfo.param.Name); });
 
 // The names the command line takes and the settings store: each engine's name
 // reads back as that engine, and nothing else is taken for one.

@@ -14,8 +14,8 @@ struct MeterCase
     const char* Name;
     std::uint8_t JobKind;
     std::vector<std::pair<std::intptr_t, std::intptr_t>> Notices;
-    std::vector<std::int64_t> Positions; // after each page notice
-    std::vector<int> Percentages;        // after each page notice
+    std::vector<std::int64_t> Positions; // shown after each page or writing notice
+    std::vector<int> Percentages;        // after each page or writing notice
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -36,9 +36,9 @@ TEST_P(ProgressMeterTest, FollowsTheProgressRules)
     std::vector<int> got;
     for (const auto& [w, l] : c.Notices) {
         const std::optional<int> p = ApplyProgressNotice(state, c.JobKind, w, l);
-        EXPECT_EQ(p.has_value(), l == GSN_PAGE);
+        EXPECT_EQ(p.has_value(), l == GSN_PAGE || l == GSN_WRITE);
         if (p) {
-            positions.push_back(state.Position);
+            positions.push_back(ShownPosition(state));
             got.push_back(*p);
         }
     }
@@ -46,7 +46,7 @@ TEST_P(ProgressMeterTest, FollowsTheProgressRules)
     EXPECT_EQ(got, c.Percentages);
 }
 
-constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE;
+constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE, WS = GSN_WRITESHARE, W = GSN_WRITE;
 
 INSTANTIATE_TEST_SUITE_P(
     Notices, ProgressMeterTest,
@@ -73,6 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
         MeterCase{"ZeroTotalNoDivision", JOB_SPLIT, {{0, T}, {1, S}, {1, P}}, {0}, {0}},
         MeterCase{"NegativeTotalIsZero", JOB_MERGE, {{-4, T}, {1, P}}, {0}, {0}},
         MeterCase{"StaysWithinRange", JOB_MERGE, {{2, T}, {1, P}, {2, P}, {3, P}}, {1, 2, 2}, {50, 100, 100}},
+        // Writing the merged file out is most of the work: the bar keeps moving.
+        MeterCase{"MergeWrittenAfterCopying",
+                  JOB_MERGE,
+                  {{100, T}, {80, WS}, {50, P}, {100, P}, {50, W}, {100, W}},
+                  {10, 20, 60, 100},
+                  {10, 20, 60, 100}},
+        // Each piece is written before the next begins; finished pieces count in full.
+        MeterCase{"SplitPiecesWrittenOneByOne",
+                  JOB_SPLIT,
+                  {{4, T}, {50, WS}, {1, S}, {1, P}, {2, P}, {100, W}, {3, S}, {3, P}, {4, P}, {50, W}},
+                  {0, 1, 2, 2, 3, 3},
+                  {0, 25, 50, 50, 75, 75}},
         MeterCase{"OtherNoticesIgnored", JOB_MERGE, {{4, T}, {7, -9}, {1, P}}, {1}, {25}}),
     [](const testing::TestParamInfo<MeterCase>& testInfo) { return std::string(testInfo.param.Name); });
 

@@ -109,8 +109,24 @@ struct TLayout
     bool QpdfReads; // qpdf --show-npages reads it without a password
     // qpdf --show-npages reports the root's /Count, which may lie.
     bool QpdfCountHolds = true;
+    // qpdf --check finds nothing to repair, and so must the output check.
+    bool Sound = true;
     const char* Password = ""; // for an encrypted file: the password that opens it (user or owner)
 };
+
+// Two objects no page uses, listed where object 1 begins: Ghostscript 10's
+// pdfwrite writes such entries for objects it never wrote.
+std::string UnwrittenObjectsListed()
+{
+    std::vector<std::string> objects = SimpleObjects(3);
+    objects.insert(objects.end(), 2, "<< /Unused true >>");
+    std::string pdf = BuildPdf(objects);
+    for (const char* number : {"6", "7"}) {
+        const std::string entry = Padded(pdf.find(std::string("\n") + number + " 0 obj") + 1) + " 00000 n";
+        pdf.replace(pdf.find(entry), entry.size(), Padded(9) + " 00000 n");
+    }
+    return pdf;
+}
 
 std::string Rewritten(const TempDir& dir, const std::string& plain, const char* name,
                       std::vector<std::string> args)
@@ -196,32 +212,33 @@ std::vector<TLayout> Layouts()
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
          false},
-        {"user_password", qpdf("user", {"--encrypt", "u", "o", "256", "--"}), 0, true, false, true, "u"},
+        {"user_password", qpdf("user", {"--encrypt", "u", "o", "256", "--"}), 0, true, false, true, true,
+         "u"},
         {"user_password_aes128", qpdf("user_128", {"--encrypt", "u", "o", "128", "--use-aes=y", "--"}), 0,
-         true, false, true, "o"},
+         true, false, true, true, "o"},
         {"user_password_rc4",
          qpdf("user_rc4c", {"--allow-weak-crypto", "--encrypt", "u", "o", "128", "--use-aes=n", "--"}), 0,
-         true, false, true, "u"},
+         true, false, true, true, "u"},
         {"user_password_linearized", qpdf("user_lin", {"--encrypt", "u", "o", "256", "--", "--linearize"}), 0,
-         true, false, true, "u"},
+         true, false, true, true, "u"},
         {"user_password_objstreams",
          qpdf("user_os", {"--encrypt", "u", "o", "256", "--", "--object-streams=generate"}), 0, true, false,
-         true, "o"},
+         true, true, "o"},
         {"user_password_rc4_objstreams",
          qpdf("user_rc4", {"--allow-weak-crypto", "--encrypt", "u", "o", "128", "--use-aes=n", "--",
                            "--object-streams=generate", "--linearize"}),
-         0, true, false, true, "u"},
+         0, true, false, true, true, "u"},
         // Owner password only: restrictions lock the file in every layout.
-        {"owner_only", qpdf("owner", {"--encrypt", "", "o", "256", "--"}), 6, true, true, true, "o"},
+        {"owner_only", qpdf("owner", {"--encrypt", "", "o", "256", "--"}), 6, true, true, true, true, "o"},
         {"owner_only_objstreams",
          qpdf("owner_os", {"--encrypt", "", "o", "256", "--", "--object-streams=generate"}), 6, true, true,
-         true, "o"},
+         true, true, "o"},
         {"owner_only_aes128_objstreams",
          qpdf("owner_128", {"--encrypt", "", "o", "128", "--use-aes=y", "--", "--object-streams=generate"}),
-         6, true, true, true, "o"},
+         6, true, true, true, true, "o"},
         {"owner_only_rc4",
          qpdf("owner_rc4", {"--allow-weak-crypto", "--encrypt", "", "o", "128", "--use-aes=n", "--"}), 6,
-         true, true, true, "o"},
+         true, true, true, true, "o"},
         {"truncated_mid_stream",
          [](const TempDir& dir, const std::string& plain) {
              std::FILE* in = std::fopen(plain.c_str(), "rb");
@@ -232,6 +249,13 @@ std::vector<TLayout> Layouts()
          },
          0, false, false},
         {"not_pdf", hand("text", "just some text\n%%EOF\n"), 0, false, false},
+        {"unwritten_objects_listed", hand("unwritten", UnwrittenObjectsListed()), 3, false, true, true,
+         false},
+        {"empty_object",
+         hand("empty",
+              BuildPdf({Catalog, "<< /Type /Pages /Kids " + Kids({3}) + " /Count 1 >>",
+                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources 4 0 R >>", ""})),
+         1, false, true, true, false},
     };
 }
 
@@ -282,7 +306,10 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::Ok) << facts.Reason;
         EXPECT_EQ(facts.Pages, layout.Pages);
         EXPECT_FALSE(facts.Repaired) << facts.Reason;
-        EXPECT_EQ(OutputPdfProblem(path, layout.Pages), "");
+        const TOutputCheck check = CheckOutputPdf(path, layout.Pages);
+        EXPECT_EQ(check.Problem.empty(), layout.Sound) << check.Problem;
+        EXPECT_EQ(check.Repairable, !layout.Sound);
+        EXPECT_EQ(RunProgram({"qpdf", "--check", path}).ExitCode == 0, layout.Sound);
     } else {
         EXPECT_NE(facts.Status, TPdfFacts::TStatus::Ok);
         EXPECT_NE(OutputPdfProblem(path, layout.Pages), "");
@@ -342,13 +369,18 @@ TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
     EXPECT_EQ(facts.Pages, 3);
     EXPECT_TRUE(facts.Repaired);
     EXPECT_FALSE(facts.Reason.empty());
-    const std::string problem = OutputPdfProblem(path, 3);
-    EXPECT_NE(problem.find(path + ": not a complete PDF"), std::string::npos) << problem;
+    const TOutputCheck check = CheckOutputPdf(path, 3);
+    EXPECT_NE(check.Problem.find(path + ": not a complete PDF"), std::string::npos) << check.Problem;
+    EXPECT_TRUE(check.Repairable);
 
     const TListProbe probe = ProbePdfForList(path);
     EXPECT_EQ(probe.Pages, 3);
     EXPECT_TRUE(probe.Repaired);
     EXPECT_NE(probe.ReaderNote.find("repaired"), std::string::npos);
+
+    // What a job does with such an output of Ghostscript's.
+    EXPECT_EQ(RewritePdf(path, dir.str() + "scratch.pdf"), "");
+    EXPECT_EQ(OutputPdfProblem(path, 3), "");
 }
 
 TEST(Reader, VerificationNamesTheFileAndBothCounts)

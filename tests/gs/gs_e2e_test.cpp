@@ -86,6 +86,38 @@ TEST_F(GsEndToEnd, MergeKeepsListOrder)
     EXPECT_FALSE(GsStillLoaded());
 }
 
+// pdfwrite sets each file's Title in turn; the merge keeps the first file's, or none.
+TEST_F(GsEndToEnd, MergeTakesTheFirstFilesTitle)
+{
+    const std::string plain = MakePdf("plain.pdf", 1, "plain");
+    const auto titled = [&](const std::string& name, const std::string& title) {
+        const std::string path = (m_dir / name).string();
+        std::string output = "-sOutputFile=";
+        for (const char c : path)
+            output += c == '%' ? std::string("%%") : std::string(1, c);
+        EXPECT_EQ(RunProgram({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite", output,
+                              "-c", "[ /Title " + LiteralString(title) + " /DOCINFO pdfmark", "-f", plain})
+                      .ExitCode,
+                  0);
+        return path;
+    };
+    const std::string first = titled("first.pdf", "The First (1)");
+    const std::string later = titled("later.pdf", "Later");
+    const std::string out = (m_dir / "out.pdf").string();
+    for (const auto& [inputs, title] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{first, plain, later}, "The First (1)"}, {{plain, later}, ""}}) {
+        std::vector<TMergeListRow> rows;
+        for (const std::string& input : inputs)
+            rows.push_back(Row(1, input));
+        PrepareMergeJob(m_param, m_inputs, rows, out, &m_sink, TEngineKind::Ghostscript);
+        ASSERT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK) << m_param.Reason;
+        const std::string info = RunProgram({"pdfinfo", out}).Out;
+        const auto at = info.find("Title:");
+        EXPECT_EQ(at == std::string::npos ? "" : Trimmed(info.substr(at + 6, info.find('\n', at) - at - 6)),
+                  title);
+    }
+}
+
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)
 {
     PrepareMergeJob(m_param, m_inputs, {Row(1, (m_dir / "nowhere.pdf").string())},
@@ -138,8 +170,9 @@ TEST_P(GsEndToEndSplit, EveryNPagesWritesEveryPieceInOrder)
     EXPECT_EQ(PdfPageTexts(base + "4-6.pdf"),
               (std::vector<std::string>{"Page 4 of src", "Page 5 of src", "Page 6 of src"}));
     EXPECT_EQ(PdfPageTexts(base + "7-7.pdf"), (std::vector<std::string>{"Page 7 of src"}));
-    EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4),
-                                                     Page(4), Page(5), Page(6), Piece(7), Page(7), Done(0)}));
+    EXPECT_EQ(m_sink.Only({GSN_TOTAL, GSN_PIECE, GSN_PAGE, GSN_DONE}),
+              (std::vector<Notice>{Total(7), Piece(1), Page(1), Page(2), Page(3), Piece(4), Page(4), Page(5),
+                                   Page(6), Piece(7), Page(7), Done(0)}));
     EXPECT_FALSE(GsStillLoaded());
 }
 

@@ -142,13 +142,25 @@ TEST_F(GsJobStub, MergeSkipsEmptyRowsAndKeepsListOrder)
     m_stub.AddChunk(1, "Page 1\n");
     EXPECT_EQ(RunMerge(folder + "report 100%.pdf"), GS_RESULT_OK) << m_param.Reason;
     ASSERT_EQ(m_stub.InitCount(), 1);
-    EXPECT_EQ(ArgsWithTemporary(0, folder), Concat(Fixed, {"<temporary>", "-f", one, two}));
+    EXPECT_EQ(ArgsWithTemporary(0, folder),
+              Concat(Fixed, {"<temporary>", "-f", one, two, "-c", "[ /Title null /DOCINFO pdfmark"}));
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(7), Page(1), Done(0)}));
     // No split entry point is needed or touched; everything is released.
     EXPECT_EQ(m_stub.Log(), "new stdio init exit delete ");
     EXPECT_EQ(m_stub.LiveInstances(), 0);
     EXPECT_EQ(Listing(folder), Args{"report 100%.pdf"});
     EXPECT_EQ(m_stub.CountPages(folder + "report 100%.pdf"), 7);
+}
+
+// pdfwrite's damaged cross-reference tables: an output is written again by
+// libqpdf, checked again, and its repair noted under the name the user knows.
+TEST_F(GsJobStub, DamagedOutputIsRewrittenAndNoted)
+{
+    m_stub.Damaged(true);
+    m_list.Rows = {Row(2, In("a.pdf", 2))};
+    EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
+    EXPECT_EQ(m_param.Notes.rfind(Out() + "merged.pdf: repaired (", 0), 0U) << m_param.Notes;
+    EXPECT_EQ(RunProgram({"qpdf", "--check", Out() + "merged.pdf"}).ExitCode, 0);
 }
 
 // Names as users have them, in files and folders: CJK letters, blanks, parentheses
@@ -215,7 +227,7 @@ TEST_F(GsJobStub, MergeHasNoInputLimit)
     for (int i = 0; i < 600; ++i)
         m_list.Rows.push_back(Row(1, one));
     EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
-    EXPECT_EQ(m_stub.Args(0).size(), 607u);
+    EXPECT_EQ(m_stub.Args(0).size(), 609u); // and "-c" with the first file's Title
     EXPECT_EQ(m_sink.Notices().front(), Total(600));
     EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 600);
 }
@@ -234,7 +246,7 @@ TEST_F(GsJobStub, InputNamesThatLookLikeSwitchesStayFiles)
     fs::current_path(saved);
     EXPECT_EQ(result, GS_RESULT_OK) << m_param.Reason;
     const Args args = m_stub.Args(0);
-    EXPECT_EQ(Args(args.end() - 3, args.end()),
+    EXPECT_EQ(Args(args.end() - 5, args.end() - 2),
               (Args{"./-sOutputFile=x.pdf", "./@args.pdf", "./%pipe%touch x.pdf"}));
     EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 3);
 }

@@ -123,6 +123,8 @@ public:
     }
     void PageReports(bool on) { Fn<void (*)(int)>("stub_set_page_reports")(on ? 1 : 0); }
     void ExtraPages(int pages) { Fn<void (*)(int)>("stub_set_extra_pages")(pages); }
+    // Runs write a damaged cross-reference table, as pdfwrite sometimes does.
+    void Damaged(bool on) { Fn<void (*)(int)>("stub_set_damaged")(on ? 1 : 0); }
     // The stub's own PDF writer (blank pages) and page counter (-1: unreadable).
     bool WritePdf(const std::string& path, int pages)
     {

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <ghostscript/iapi.h>
+#include <iterator>
 #include <mutex>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -42,7 +44,8 @@ struct State
     int failInitAt = -1;
     int failInitCode = -1;
     bool pageReports = false;
-    int extraPages = 0; // added to what a run should write
+    int extraPages = 0;   // added to what a run should write
+    bool damaged = false; // the last cross-reference entry written wrong
     std::vector<std::pair<int, std::string>> chunks;
     std::vector<std::vector<std::string>> calls;
     std::string log;
@@ -111,10 +114,27 @@ std::string outputFile(const std::vector<std::string>& args)
     return {};
 }
 
+// As pdfwrite sometimes writes them: the last entry of the cross-reference
+// table names an offset where another object begins.
+bool misplaceLastObject(const std::string& path)
+{
+    std::string pdf;
+    {
+        std::ifstream in(path, std::ios::binary);
+        pdf.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const std::size_t trailer = pdf.rfind("trailer");
+    if (trailer == std::string::npos || trailer < 20)
+        return false;
+    pdf.replace(trailer - 20, 10, "0000000009");
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out << pdf);
+}
+
 // What a successful run writes; false when an input cannot be read or the
 // output cannot be written, as Ghostscript fails then. A run without an output
 // switch (a page count) writes nothing.
-bool writeOutput(const std::vector<std::string>& args, int extraPages)
+bool writeOutput(const std::vector<std::string>& args, int extraPages, bool damaged)
 {
     const std::string out = outputFile(args);
     if (out.empty())
@@ -124,7 +144,8 @@ bool writeOutput(const std::vector<std::string>& args, int extraPages)
         pages = pageSwitch(args, "-dLastPage=") - pageSwitch(args, "-dFirstPage=") + 1;
     } else {
         const auto inputs = std::find(args.begin(), args.end(), "-f");
-        for (auto it = inputs == args.end() ? inputs : inputs + 1; it != args.end(); ++it) {
+        const auto program = std::find(inputs, args.end(), "-c");
+        for (auto it = inputs == args.end() ? inputs : inputs + 1; it != program; ++it) {
             const int n = countPages(*it);
             if (n < 0)
                 return false;
@@ -132,7 +153,7 @@ bool writeOutput(const std::vector<std::string>& args, int extraPages)
         }
     }
     pages += extraPages;
-    return pages >= 0 && writePdf(out, pages);
+    return pages >= 0 && writePdf(out, pages) && (!damaged || misplaceLastObject(out));
 }
 
 } // namespace
@@ -223,7 +244,7 @@ STUB_EXPORT int gsapi_init_with_args(void* instance, int argc, char** argv)
         inst->initCalled = true;
         if (index == s.failInitAt)
             return s.failInitCode;
-        if (!writeOutput(args, s.extraPages))
+        if (!writeOutput(args, s.extraPages, s.damaged))
             return -100;
         emit = s.chunks;
         if (s.pageReports) {
@@ -270,6 +291,7 @@ STUB_EXPORT void stub_reset()
     s.failInitCode = -1;
     s.pageReports = false;
     s.extraPages = 0;
+    s.damaged = false;
     s.chunks.clear();
     s.calls.clear();
     s.log.clear();
@@ -312,6 +334,13 @@ STUB_EXPORT void stub_set_extra_pages(int pages)
     State& s = state();
     std::lock_guard lock(s.mutex);
     s.extraPages = pages;
+}
+
+STUB_EXPORT void stub_set_damaged(int on)
+{
+    State& s = state();
+    std::lock_guard lock(s.mutex);
+    s.damaged = on != 0;
 }
 
 STUB_EXPORT int stub_init_count()

@@ -1,7 +1,10 @@
 // The main window as it starts, its idle rules, and the merge list.
 #include "about.h"
 #include "guitestutil.h"
+#include "options.h"
+#include "widgetstyle.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -66,8 +69,16 @@ private slots:
     void startState()
     {
         TWindows w;
-        QCOMPARE(w.Main->minimumSize(), w.Main->maximumSize());
-        QVERIFY(!(w.Main->windowFlags() & Qt::WindowMaximizeButtonHint));
+        // The laid-out size is the smallest; the window grows and the list with it.
+        QCOMPARE(w.Main->minimumSize(), QSize(692, 412));
+        QCOMPARE(w.Main->size(), QSize(692, 412));
+        QVERIFY(w.Main->windowFlags() & Qt::WindowMaximizeButtonHint);
+        w.Main->show();
+        const QRect list = MergeListView(w)->geometry();
+        w.Main->resize(900, 600);
+        QTRY_COMPARE(MergeListView(w)->geometry(), list.adjusted(0, 0, 208, 188));
+        QCOMPARE(w.Find<QToolButton>("sbMerge")->geometry().bottomRight(),
+                 QPoint(670, 294) + QPoint(208, 188));
         auto* tabs = w.Find<QTabWidget>("PageControl1");
         QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
         QCOMPARE(ListRowCount(w), 0);
@@ -158,31 +169,58 @@ private slots:
         QTest::mouseClick(w.Find<QToolButton>("sbAddFiles"), Qt::LeftButton);
         QVERIFY(w.Main->IsCountingFiles());
         QVERIFY(QApplication::overrideCursor());
-        w.Main->sbMergeClick();
-        QVERIFY(w.Seam.Boxes.isEmpty()); // not "There must have two...": it waits
-        QTRY_VERIFY(!w.Main->IsCountingFiles());
+        // Every row shows at once, saying it is being counted.
         QCOMPARE(ListColumn(w, 4), files);
-        QStringList pages;
-        for (int i = 0; i < 12; ++i)
-            pages << ListColumn(w, 2)[i % 4];
-        QCOMPARE(ListColumn(w, 2), pages);
+        QVERIFY(ListColumn(w, 2).contains(QStringLiteral("counting...")));
+        w.Main->sbMergeClick();
+        QVERIFY(w.Seam.Boxes.isEmpty()); // not "There must have two...": it waits, then starts
+        w.Main->ApplicationEvents1Idle();
+        QVERIFY(w.Find<QLabel>("lblListTotal")->text().endsWith(QStringLiteral("when all are counted")));
+        QTRY_COMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
+        QCOMPARE(ListColumn(w, 4), files);
+        QCOMPARE(ListColumn(w, 2), QStringList(12, QStringLiteral("1")));
+        QCOMPARE(PdfPageCount(QString::fromStdString(w.Main->JobParam().OutputPath)), 12);
+        w.Main->ApplicationEvents1Idle();
+        QCOMPARE(w.Find<QLabel>("lblListTotal")->text(), QStringLiteral("12 files, 12 pages"));
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    void duplicatesFoldOnlyAsciiCase()
+    // The same file is listed once whichever way its name reaches it; case
+    // twins are two files where the file system tells them apart.
+    void duplicatesAreTheSameFile()
     {
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Up")));
         const QString file = Path(QStringLiteral("Up/X.PDF"));
+        const QString twin = Path(QStringLiteral("Up/x.pdf"));
         QVERIFY(QFile::copy(m_pdf[0], file) || QFile::exists(file));
+        QVERIFY(QFile::copy(m_pdf[1], twin) || QFile::exists(twin));
+        QVERIFY(QFile::link(Path(QStringLiteral("Up")), Path(QStringLiteral("Linked"))) ||
+                QFile::exists(Path(QStringLiteral("Linked"))));
         TWindows w;
         auto* list = MergeListView(w);
-        w.Main->AddFileToList(file, list);
-        w.Main->AddFileToList(file.toLower(), list);
-        QCOMPARE(ListRowCount(w), 1);
-        // Another way of writing the same file is a different text: listed again.
-        w.Main->AddFileToList(Path(QStringLiteral("Up/./X.PDF")), list);
-        QCOMPARE(ListRowCount(w), 2);
+        for (const char* name :
+             {"Up/X.PDF", "Up/x.pdf", "Up/./X.PDF", "Up//x.pdf", "Up/../Up/X.PDF", "Linked/x.pdf"})
+            w.Main->AddFileToList(Path(QString::fromLatin1(name)), list);
+        QCOMPARE(ListColumn(w, 4), (QStringList{file, twin}));
         QVERIFY(w.Seam.Boxes.isEmpty());
+    }
+
+    // A listed file that is not a readable PDF says why in its row.
+    void rowSaysWhyItIsLeftOut()
+    {
+        const QString text = Path(QStringLiteral("text.pdf"));
+        QVERIFY(WriteFile(text, "just text\n"));
+        TWindows w;
+        w.Main->AddFileToList(text, MergeListView(w));
+        AddAll(w, 2);
+        QCOMPARE(ListColumn(w, 2), (QStringList{"0 (not a PDF)", "1", "1"}));
+        const QModelIndex row = MergeListView(w)->model()->index(0, 1);
+        QCOMPARE(row.data(Qt::ToolTipRole).toString(),
+                 text + QStringLiteral("\nnot a PDF: a merge leaves it out"));
+        QVERIFY(!row.data(Qt::DecorationRole).isNull());
+        QCOMPARE(MergeListView(w)->textElideMode(), Qt::ElideMiddle);
+        w.Main->ApplicationEvents1Idle();
+        QCOMPARE(w.Find<QLabel>("lblListTotal")->text(), QStringLiteral("3 files, 2 pages"));
     }
 
     void encryptedFileRefused()
@@ -200,15 +238,58 @@ private slots:
         QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
     }
 
-    void dropSkipsFoldersAndReportsProbeErrors()
+    // Under a dark desktop palette every text reads against its background, and
+    // a row is tall enough for its font.
+    void darkPaletteIsReadable()
+    {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Link, QColor(0, 0, 255)); // left as in a light theme
+        QApplication::setPalette(dark);
+        {
+            TWindows w;
+            TfrmAbout about(w.Main.get());
+            TfrmOptions options(w.Main.get(), TEngineKind::Exact);
+            for (QWidget* window :
+                 std::initializer_list<QWidget*>{w.Main.get(), w.Progress.get(), &about, &options}) {
+                for (QWidget* part : window->findChildren<QWidget*>()) {
+                    if (!qobject_cast<QLabel*>(part) && !qobject_cast<QAbstractButton*>(part) &&
+                        !qobject_cast<QGroupBox*>(part))
+                        continue;
+                    const QPalette& p = part->palette();
+                    const double ratio =
+                        ContrastRatio(p.color(part->foregroundRole()), p.color(part->backgroundRole()));
+                    QVERIFY2(ratio >= 4.5,
+                             qPrintable(part->objectName() + QStringLiteral(": %1").arg(ratio)));
+                }
+            }
+            AddAll(w, 1);
+            w.Main->show();
+            QTreeView* list = MergeListView(w);
+            QTRY_VERIFY(list->visualRect(list->model()->index(0, 1)).height() >=
+                        list->fontMetrics().height() + 4);
+        }
+        QApplication::setPalette(desktop);
+    }
+
+    void dropAddsFolderContentsAndReportsProbeErrors()
     {
         const QString missing = Path(QStringLiteral("gone.pdf"));
+        const QString folder = Path(QStringLiteral("chapters"));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("chapters")));
+        for (const char* name : {"ch10.pdf", "ch2.pdf"})
+            QVERIFY(QFile::copy(m_pdf[0], folder + QLatin1Char('/') + QLatin1String(name)));
+        QVERIFY(WriteFile(folder + QStringLiteral("/notes.txt"), "text"));
         TWindows w;
-        Drop(w,
-             {QUrl::fromLocalFile(m_dir.path()), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
-              QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
+        Drop(w, {QUrl::fromLocalFile(folder), QUrl::fromLocalFile(m_pdf[2]), QUrl::fromLocalFile(missing),
+                 QUrl(QStringLiteral("https://www.example.com/x.pdf")), QUrl::fromLocalFile(m_pdf[3])});
         QTRY_VERIFY(!w.Main->IsCountingFiles());
-        QCOMPARE(ListColumn(w, 1), (QStringList{"c.pdf", "d.pdf"}));
+        // The folder's PDF files in natural order, then the files.
+        QCOMPARE(ListColumn(w, 1), (QStringList{"ch2.pdf", "ch10.pdf", "c.pdf", "d.pdf"}));
         QCOMPARE(w.Seam.Boxes.size(), 1);
         QCOMPARE(w.Seam.Boxes[0].Caption, QStringLiteral("error"));
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Critical);
@@ -252,7 +333,7 @@ private slots:
         TWindows w;
         w.Main->AddFileToList(file, MergeListView(w));
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(ListColumn(w, 2), QStringList{QStringLiteral("0")});
+        QCOMPARE(ListColumn(w, 2), QStringList{QStringLiteral("0 (not a PDF)")}); // listed, saying why
         QTEST(ListColumn(w, 3).value(0), "text");
     }
 

@@ -19,19 +19,45 @@ private slots:
     void windowAsStarted()
     {
         TWindows w;
-        QVERIFY(w.Progress->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(w.Progress->ProgressBar1()->value(), 50);
-        QVERIFY(w.Progress->findChildren<QAbstractButton*>().isEmpty());
+        w.Progress->StartJob(false, QString());
+        QCOMPARE(w.Progress->windowTitle(), QStringLiteral("Splitting PDF"));
+        w.Progress->StartJob(true, QStringLiteral("book.pdf"));
+        QCOMPARE(w.Progress->windowTitle(), QStringLiteral("Merging PDF"));
+        QCOMPARE(w.Progress->CurrentText(), QStringLiteral("Writing book.pdf"));
     }
 
-    void showResetsLabelAndIgnoresEscape()
+    // Cancel, Escape and the close button ask the job to stop, once; the window
+    // stays until the job has ended.
+    void showResetsLabelAndCancelAsks_data()
     {
+        QTest::addColumn<int>("how"); // 0 the button, 1 Escape, 2 close
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close") << 2;
+    }
+
+    void showResetsLabelAndCancelAsks()
+    {
+        QFETCH(int, how);
         TWindows w;
         w.Progress->SetLabelText(QStringLiteral(" 42%"));
         w.Progress->show();
         QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("  0%"));
-        QTest::keyClick(w.Progress.get(), Qt::Key_Escape);
-        QVERIFY(!w.Progress->close());
+        int asked = 0;
+        connect(w.Progress.get(), &TfrmProgress::cancelRequested, this, [&] { ++asked; });
+        auto* cancel = w.Progress->findChild<QAbstractButton*>(QStringLiteral("btnCancel"));
+        for (int i = 0; i < 2; ++i) {
+            if (how == 0)
+                cancel->click();
+            else if (how == 1)
+                QTest::keyClick(w.Progress.get(), Qt::Key_Escape);
+            else
+                QVERIFY(!w.Progress->close());
+        }
+        QCOMPARE(asked, 1);
+        QVERIFY(!cancel->isEnabled());
+        QVERIFY(w.Progress->CancelRequested());
         QVERIFY(w.Progress->isVisible());
         w.Progress->CloseJobWindow();
         QVERIFY(!w.Progress->isVisible());
@@ -41,7 +67,7 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QList<TNotice>>("notices");
-        QTest::addColumn<QList<int>>("positions"); // after each page notice
+        QTest::addColumn<QList<int>>("positions"); // after each page or writing notice
         QTest::addColumn<QStringList>("labels");
         // The arithmetic itself is the core's (progressmeter_test); these rows
         // check that the window shows it.
@@ -53,6 +79,11 @@ private slots:
             << 2 << QList<TNotice>{{3, GSN_TOTAL}, {4, GSN_PIECE}, {4, GSN_PAGE},
                                    {5, GSN_PAGE},  {1, GSN_PIECE}, {1, GSN_PAGE}}
             << QList<int>{1, 2, 3} << QStringList{" 33%", " 66%", "100%"};
+        // Writing the merged file out moves the bar too.
+        QTest::newRow("merge written after copying")
+            << 1 << QList<TNotice>{{4, GSN_TOTAL}, {50, GSN_WRITESHARE}, {1, GSN_PAGE},   {2, GSN_PAGE},
+                                   {3, GSN_PAGE},  {4, GSN_PAGE},        {50, GSN_WRITE}, {100, GSN_WRITE}}
+            << QList<int>{0, 1, 1, 2, 3, 4} << QStringList{"  0%", " 25%", " 25%", " 50%", " 75%", "100%"};
         QTest::newRow("report while the maximum is 0")
             << 1 << QList<TNotice>{{0, GSN_TOTAL}, {1, GSN_PAGE}} << QList<int>{0} << QStringList{"  0%"};
     }
@@ -72,7 +103,7 @@ private slots:
             QCoreApplication::sendPostedEvents(w.Main.get());
             if (n.second == GSN_TOTAL)
                 QVERIFY(w.Progress->Label1()->text().isEmpty());
-            if (n.second == GSN_PAGE) {
+            if (n.second == GSN_PAGE || n.second == GSN_WRITE) {
                 positions << w.Progress->ProgressBar1()->value();
                 labels << w.Progress->Label1()->text();
             }
@@ -93,6 +124,8 @@ private slots:
         QTest::newRow("split ok") << 2 << 0 << "Success|Splitting PDF completed." << true;
         QTest::newRow("split error") << 2 << -1 << "Failure|Splitting PDF failed." << false;
         QTest::newRow("no job kind") << 0 << 0 << "Success|" << false;
+        QTest::newRow("merge cancelled") << 1 << 2 << "Cancelled|Merging PDF cancelled." << false;
+        QTest::newRow("split cancelled") << 2 << 2 << "Cancelled|Splitting PDF cancelled." << false;
     }
 
     void done()

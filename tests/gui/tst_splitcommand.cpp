@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -100,7 +101,9 @@ private slots:
                                    << "Info|%D/locked.pdf is encrypted, cannot be split." << warn;
         QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << ""
                                    << "%D/out"
-                                   << "pages less|Pages must be greate then 2." << warn;
+                                   << "pages less|Pages must be greate then 2.\n%D/notpdf.txt: no pages were "
+                                      "found, it is not a PDF document."
+                                   << warn;
         QTest::newRow("bad ranges")
             << "%D/six.pdf" << true << "1, 2-7"
             << "%D/out"
@@ -201,21 +204,33 @@ private slots:
         QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->text(), defaultLocation);
         QVERIFY(w.Seam.Boxes.isEmpty());
 
+        // A refused source takes the old count with it, and says why at once.
         SetSource(w, Path("missing.pdf"));
         QCOMPARE(w.Seam.BoxTexts(), QStringList{"Tip|Specified file not exists."});
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Warning);
-        QCOMPARE(w.Main->SplitPageCount(), 6);
+        QCOMPARE(w.Main->SplitPageCount(), 0);
         QCOMPARE(source->selectedText(), Path("missing.pdf"));
 
-        SetSource(w, Path("notpdf.txt"));
-        QCOMPARE(w.Main->SplitPageCount(), 0);
-        QCOMPARE(w.Seam.Boxes.size(), 1);
+        const QStringList refusals{"Tip|Specified file not exists.\n" + m_dir.path() +
+                                       " is a folder, not a PDF document.",
+                                   "pages less|Pages must be greate then 2.\n" + Path("notpdf.txt") +
+                                       ": no pages were found, it is not a PDF document.",
+                                   "Info|" + Path("locked.pdf") + " is encrypted, cannot be split."};
+        const QStringList sources{m_dir.path(), Path("notpdf.txt"), Path("locked.pdf")};
+        for (int i = 0; i < sources.size(); ++i) {
+            SetSource(w, Path("six.pdf"));
+            w.Seam.Boxes.clear();
+            SetSource(w, sources[i]);
+            QCOMPARE(w.Seam.BoxTexts(), QStringList{refusals[i]});
+            QCOMPARE(w.Main->SplitPageCount(), 0);
+        }
 
+        w.Seam.Boxes.clear();
         SetSource(w, Path("two.pdf"));
         SetSource(w, "   ");
         QCOMPARE(source->text(), QString());
         QCOMPARE(w.Main->SplitPageCount(), 0);
-        QCOMPARE(w.Seam.Boxes.size(), 1);
+        QVERIFY(w.Seam.Boxes.isEmpty());
     }
 
     void focusLeavingTheFieldProbes()
@@ -282,14 +297,29 @@ private slots:
         w.Main->ApplicationEvents1Idle();
         QCOMPARE(w.Find<QLabel>("Label3")->text(), QStringLiteral("Pages: 6"));
 
-        QTest::mouseClick(browse, Qt::LeftButton); // a file that cannot be opened
-        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Tip|Invalid PDF document."});
+        QTest::mouseClick(browse,
+                          Qt::LeftButton); // a file that cannot be opened: the system's reason follows
+        QCOMPARE(w.Seam.BoxTexts().size(), 1);
+        QVERIFY2(w.Seam.BoxTexts()[0].startsWith("Tip|Invalid PDF document.\nCannot open file"),
+                 qPrintable(w.Seam.BoxTexts()[0]));
         QCOMPARE(w.Main->SplitPageCount(), 0);
         QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Path("gone.pdf"));
         QCOMPARE(w.Find<QSpinBox>("UpDown1")->maximum(), 5);
 
         QTest::mouseClick(browse, Qt::LeftButton); // cancelled
         QCOMPARE(w.Find<QLineEdit>("edtSplitSrc")->text(), Path("gone.pdf"));
+
+        // A file dropped on the split side is taken as the browse button takes it.
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(Path("five.pdf"))});
+        auto* field = w.Find<QLineEdit>("edtSplitSrc");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QCoreApplication::sendPostedEvents(w.Main.get());
+        QCOMPARE(field->text(), Path("five.pdf"));
+        QCOMPARE(w.Main->SplitPageCount(), 5);
     }
 
     void idleSplitFields_data()
