@@ -36,6 +36,8 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
+// How often the progress window looks whether a job ended without telling it.
+constexpr int JobWatchInterval = 250; // ms
 // The window's own words beside the specified ones.
 const char* const TxtCloseDuringJob = "A merge or split is running.\nCancel it and close Plicora?";
 
@@ -175,8 +177,7 @@ void TfrmMain::ConnectHandlers()
 TfrmMain::~TfrmMain()
 {
     // A job still borrows JobParam and posts to this window until its end.
-    if (m_jobThread.joinable())
-        m_jobThread.join();
+    m_jobThread.Join();
     if (m_countThread.joinable())
         m_countThread.join();
     // The count's queued result never arrives now; its wait cursor goes here.
@@ -342,8 +343,8 @@ void TfrmMain::optionsLinkClick()
 
 void TfrmMain::RunJob(const QPoint& progressCorner)
 {
-    if (m_jobThread.joinable())
-        m_jobThread.join();
+    m_jobThread.Join();
+    m_jobDoneSeen = false;
     m_cancelJob = false;
     m_jobParam.Cancel = &m_cancelJob;
     m_jobInputNumber = 0;
@@ -354,8 +355,12 @@ void TfrmMain::RunJob(const QPoint& progressCorner)
         connect(frmProgress, &TfrmProgress::cancelRequested, this, &TfrmMain::CancelJob,
                 Qt::UniqueConnection);
     }
-    m_jobThread = StartGsJob(m_jobParam);
+    m_jobThread.Start(m_jobParam);
     m_jobRunning = true;
+    QTimer watch;
+    watch.setInterval(JobWatchInterval);
+    connect(&watch, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchJobEnd(); }); });
+    watch.start();
     // The window stays open to a close request (which asks to cancel), its
     // controls closed to everything else until the job has ended.
     m_ui->Panel1->setEnabled(false);
@@ -370,7 +375,7 @@ void TfrmMain::RunJob(const QPoint& progressCorner)
             wait.exec();
     }
     // GSN_DONE, which closed the window, is the job's last act.
-    m_jobThread.join();
+    m_jobThread.Join();
     m_jobRunning = false;
     m_ui->Panel1->setEnabled(true);
     m_ui->PageControl1->setEnabled(true);
@@ -398,6 +403,17 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     if (frmProgress)
         frmProgress->reject();
     CancelJob();
+}
+
+void TfrmMain::WatchJobEnd()
+{
+    const std::optional<int> result = m_jobThread.Ended();
+    if (!result || m_jobDoneSeen)
+        return;
+    // Whatever the job posted comes first, its final notice too when it went out.
+    QCoreApplication::sendPostedEvents(this, TGsNotifyEvent::EventType);
+    if (!m_jobDoneSeen)
+        WMGSNotify(*result, GSN_DONE);
 }
 
 // ---- Job notices ------------------------------------------------------------
@@ -466,6 +482,7 @@ void TfrmMain::ShowJobActivity(std::intptr_t wParam, std::intptr_t lParam)
 
 void TfrmMain::JobDone(std::intptr_t result)
 {
+    m_jobDoneSeen = true;
     const bool ok = result == 0;
     const std::uint8_t kind = GS_Job_Kind;
     // The worker wrote the record's reason and notes before posting this.

@@ -138,6 +138,8 @@ private:
     bool CheckRangeField(std::string& rangeText, TPageRanges& ranges);
     void RunJob(const QPoint& progressCorner);
     void JobDone(std::intptr_t result);
+    // Ends the job's display when its thread has ended but no final notice came.
+    void WatchJobEnd();
     // The job stops at its next page, piece or part of its writing.
     void CancelJob();
     // The progress window names the input whose pages come in, or the writing.
@@ -167,9 +169,12 @@ private:
     // What the last probe of the split source said (a reader's answer included);
     // the split refuses by it without reading the file again on this thread.
     bool m_splitEncrypted = false;
+    // Why the probe found no pages in it, for the split's refusal.
+    std::string m_splitWhyNoPages;
     TEngineKind m_engine = DefaultEngine;
     TCall_GS_Thread_Param m_jobParam;
-    std::thread m_jobThread;
+    TJobThread m_jobThread;
+    bool m_jobDoneSeen = false;
 
     // What the running job reads instead of the controls.
     TGsNotifyPoster m_notifier{this};

@@ -415,16 +415,18 @@ void TfrmMain::sbMergeClick()
         return;
     if (!ConfirmLeftOutRows())
         return;
-    if (FileExists(out) &&
-        uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                            fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
-                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    // Only a file the person agreed to overwrite is replaced; one that appears
+    // while the job runs stays.
+    const bool replace = FileExists(out);
+    if (replace && uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
+                                       fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
+                                       QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
         return;
 
     PrepareMergeJob(m_jobParam, m_jobInputs, WithUnreadableLeftOut(m_mergeList->Rows()), out, &m_notifier,
-                    m_engine);
+                    m_engine, replace ? TOverwrite::Allow : TOverwrite::Refuse);
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));

@@ -27,6 +27,7 @@ void TfrmMain::ForgetSplitSource()
 {
     m_splitPageCount = 0;
     m_splitEncrypted = false;
+    m_splitWhyNoPages.clear();
     UpdateUpDownMaximum();
 }
 
@@ -41,7 +42,9 @@ bool TfrmMain::ProbeSplitSource()
     // A source the split would refuse says so when it is chosen.
     if (verdict.Encrypted || verdict.Pages < 1) {
         m_splitEncrypted = verdict.Encrypted;
-        ShowRefusal(this, CheckSplitSourcePages(source, verdict.Encrypted, verdict.Pages));
+        m_splitWhyNoPages = verdict.WhyNoPages;
+        ShowRefusal(this,
+                    CheckSplitSourcePages(source, verdict.Encrypted, verdict.Pages, verdict.WhyNoPages));
         return false;
     }
     m_splitPageCount = verdict.Pages;
@@ -128,7 +131,7 @@ void TfrmMain::sbSplitClick()
     m_ui->edtSplitSrc->setText(fromNative(source));
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
         ShowRefusal(this, CheckSplitSourcePages(source, IsPdfEncrypted(source) || m_splitEncrypted,
-                                                m_splitPageCount)))
+                                                m_splitPageCount, m_splitWhyNoPages)))
         return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();
@@ -149,10 +152,11 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier, m_engine);
+                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine);
+                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
+                             TOverwrite::Allow);
     RunJob(QPoint(160, 270));
 }
 

@@ -50,6 +50,12 @@ void RefuseIf(const std::optional<TRefusal>& refusal)
         Refuse(refusal->Message());
 }
 
+// Only --force lets a job replace a file, also one that appears while it runs.
+TOverwrite Overwrite(bool force)
+{
+    return force ? TOverwrite::Allow : TOverwrite::Refuse;
+}
+
 std::string ForceToOverwrite(const std::string& name)
 {
     return AlreadyExistsText(name) + ", use --force to overwrite.";
@@ -203,6 +209,15 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
             exitCode = CLI_EXIT_JOB_FAILED;
             continue;
         }
+        // A count no reader stands behind would be a guess; a repair that kept
+        // no page read nothing.
+        if (!probe.Encrypted && (!probe.ReaderCount || (probe.Repaired && probe.Pages == 0))) {
+            io.Err << probe.ReaderNote << '\n';
+            exitCode = CLI_EXIT_JOB_FAILED;
+            continue;
+        }
+        if (probe.Repaired)
+            io.Err << probe.ReaderNote << '\n';
         const std::uint64_t size = plat::fileSize(file).value_or(0);
         io.Out << probe.Pages << '\t' << (probe.Encrypted ? "yes" : "no") << '\t' << FileSizeText(size)
                << '\t' << file << '\n';
@@ -318,7 +333,7 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine,
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine, Overwrite(options.Force),
                     {options.Bookmarks, options.BlankAfterOdd});
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
@@ -352,7 +367,8 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
         Refuse(verdict.Refusal->Message());
     setup.PageCount = verdict.Pages;
     setup.Password = verdict.Password;
-    RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.EncryptedCause));
+    RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.WhyNoPages,
+                                   verdict.EncryptedCause));
 }
 
 // The method: typed ranges (their total goes to `notify` once they pass) or
@@ -419,11 +435,12 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     const std::string source = AbsolutePath(setup.Source);
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
-                              setup.Ranges.RangeList, &queue, options.Engine, setup.Password);
+                              setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
+                              setup.Password);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,
-                             setup.Password);
+                             Overwrite(options.Force), setup.Password);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

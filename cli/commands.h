@@ -24,8 +24,9 @@ struct TCliStreams
 };
 
 // One line per file: page count, "yes"/"no" encrypted, size text, path, separated
-// by tabs. A file that cannot be opened is reported on the error stream and makes
-// the result CLI_EXIT_JOB_FAILED; the other files are still reported.
+// by tabs. A file no reader can read (and that is not encrypted) gets a line on
+// the error stream saying why instead, and makes the result CLI_EXIT_JOB_FAILED;
+// the other files are still reported.
 int InfoCommand(const std::vector<std::string>& files, TCliStreams& io);
 
 // Where passwords for protected inputs come from; never the arguments.

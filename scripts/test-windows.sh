@@ -66,7 +66,8 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmak
   -DBUILD_TESTING=ON -DPLICORA_WERROR=ON "${gui_options[@]}" >/dev/null
 lap "configure"
 suites=(plicora_core_tests plicora_cli_tests plicora_gs_tests plicora_exact_tests plicora_safe_tests)
-cmake --build "$build" -j2 --target plicora-cli "${suites[@]}" probe_fuzz_replay "${gui_targets[@]}"
+cmake --build "$build" -j2 --target plicora-cli "${suites[@]}" probe_fuzz_replay engine_fuzz_replay \
+  "${gui_targets[@]}"
 lap "build"
 
 # Ghostscript's own output with bookmarks, links and named destinations, for the
@@ -108,7 +109,7 @@ mkdir -p "$results"
 export GTEST_OUTPUT="xml:Z:$results/"
 status=0
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j2 \
-  -R "^($(IFS='|'; echo "${suites[*]}${gui_suites[*]:+|${gui_suites[*]}}")|probe_fuzz_corpus_replay)\$" ||
+  -R "^($(IFS='|'; echo "${suites[*]}${gui_suites[*]:+|${gui_suites[*]}}")|probe_fuzz_corpus_replay|engine_fuzz_corpus_replay)\$" ||
   status=$?
 lap "tests under Wine"
 

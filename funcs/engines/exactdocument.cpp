@@ -2,6 +2,7 @@
 
 #include "engines/exacttags.h"
 #include "engines/xmppacket.h"
+#include "pdf/pdfbounds.h"
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <set>
@@ -306,20 +307,22 @@ void TDocumentParts::AddFiles(TDocumentSource& source)
     // Read whole before anything is copied: a broken tree costs its files only.
     std::vector<std::pair<std::string, QPDFObjectHandle>> found;
     if (files.isInitialized() && files.isDictionary()) {
-        for (const auto& [name, spec] : QPDFNameTreeObjectHelper(files, source.m_pdf))
-            found.emplace_back(name, spec);
+        if (const std::string problem = NameTreeProblem(files); !problem.empty())
+            throw std::runtime_error(problem);
+        for (const auto& [name, fileSpec] : QPDFNameTreeObjectHelper(files, source.m_pdf))
+            found.emplace_back(name, fileSpec);
     }
-    for (auto& [name, spec] : found) {
-        if (!spec.isDictionary())
+    for (auto& [name, fileSpec] : found) {
+        if (!fileSpec.isDictionary())
             continue;
         std::string unique = name;
         for (int n = 2; m_files.contains(unique); ++n)
             unique = name + "-" + std::to_string(n);
-        m_files.emplace(unique, CopyIn(source.m_pdf, spec));
+        m_files.emplace(unique, CopyIn(source.m_pdf, fileSpec));
     }
-    for (QPDFObjectHandle spec : ArrayItems(root.getKey("/AF"))) {
-        if (spec.isDictionary())
-            m_associated.push_back(CopyIn(source.m_pdf, spec));
+    for (QPDFObjectHandle fileSpec : ArrayItems(root.getKey("/AF"))) {
+        if (fileSpec.isDictionary())
+            m_associated.push_back(CopyIn(source.m_pdf, fileSpec));
     }
 }
 
@@ -367,8 +370,8 @@ void TDocumentParts::Finish()
     WriteInformation(root);
     if (!m_files.empty()) {
         QPDFNameTreeObjectHelper tree = QPDFNameTreeObjectHelper::newEmpty(m_out);
-        for (const auto& [name, spec] : m_files)
-            tree.insert(name, spec);
+        for (const auto& [name, fileSpec] : m_files)
+            tree.insert(name, fileSpec);
         QPDFObjectHandle names = root.getKey("/Names");
         if (!names.isDictionary()) {
             names = QPDFObjectHandle::newDictionary();

@@ -1,6 +1,9 @@
 #include "engines/exactengine.h"
 
 #include "engines/exactdocument.h"
+#include "engines/qpdfoutput.h"
+#include "output/safeoutput.h"
+#include "pdf/pdfbounds.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -20,8 +23,6 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFMatrix.hh>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
-#include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFOutlineObjectHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
@@ -117,6 +118,26 @@ struct TPageMap
     bool Holds(int index) const { return At(index).isInitialized(); }
 };
 
+// "<file>: <what>", as the job's own notes name files (it leaves out what a
+// note on the same file's repair already says); no offsets or object numbers.
+std::string WarningText(const QPDFExc& w)
+{
+    const std::string detail = w.getMessageDetail().empty() ? std::string(w.what()) : w.getMessageDetail();
+    return w.getFilename().empty() ? detail : w.getFilename() + ": " + detail;
+}
+
+// A bookmark's destination as it stands, a name or string included: libqpdf's
+// own lookup would search the name tree again for every bookmark.
+QPDFObjectHandle OwnDest(QPDFObjectHandle item)
+{
+    if (item.hasKey("/Dest"))
+        return item.getKey("/Dest");
+    QPDFObjectHandle action = item.getKey("/A");
+    if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo") && action.hasKey("/D"))
+        return action.getKey("/D");
+    return QPDFObjectHandle::newNull();
+}
+
 QPDFObjectHandle MakeDest(QPDFObjectHandle page, const std::string& view)
 {
     QPDFObjectHandle array = QPDFObjectHandle::parse("[" + (view.empty() ? std::string("/Fit") : view) + "]");
@@ -164,6 +185,7 @@ struct ExactEngineSource
                       const std::string& password = {})
         : Path(path), Pdf(std::make_unique<QPDF>())
     {
+        QuietQpdf();
         Pdf->setSuppressWarnings(true);
         if (closeBetweenReads) {
             ClosedInput = std::make_shared<ClosedFileInputSource>(path.c_str());
@@ -172,9 +194,11 @@ struct ExactEngineSource
         } else {
             Pdf->processInputSource(OpenInput(path, memoryBudget), password.c_str());
         }
+        FailIfNested(PageTreeProblem(*Pdf));
         Pdf->pushInheritedAttributesToPage();
         Form = std::make_unique<QPDFAcroFormDocumentHelper>(*Pdf);
         Pages = Pdf->getAllPages();
+        FailIfNested(FormFieldProblem(Pages));
         for (std::size_t i = 0; i < Pages.size(); ++i)
             PageIndex.emplace(Pages[i].getObjGen(), static_cast<int>(i));
         for (const auto& [og, entry] : Pdf->getXRefTable()) {
@@ -275,6 +299,8 @@ struct ExactEngineSource
         }
         QPDFObjectHandle names = root.getKey("/Names");
         if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
+            if (const std::string problem = NameTreeProblem(names.getKey("/Dests")); !problem.empty())
+                throw std::runtime_error(problem);
             QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), *Pdf);
             // Collected first: a value may be a name of the old dictionary.
             for (const auto& [key, value] : tree)
@@ -282,10 +308,24 @@ struct ExactEngineSource
         }
     }
 
-    TBookmark ReadBookmark(QPDFOutlineObjectHelper& outline, int depth)
+    // Walked here rather than by libqpdf's outline helper, which follows a /Next
+    // that leads back into its own list forever. Each item is read once.
+    std::vector<TBookmark> ReadBookmarkList(QPDFObjectHandle item, int depth, std::set<QPDFObjGen>& seen)
+    {
+        std::vector<TBookmark> list;
+        for (; item.isDictionary(); item = item.getKey("/Next")) {
+            if (item.isIndirect() && !seen.insert(item.getObjGen()).second) {
+                NoteOnce(Path + ": bookmarks that lead back to themselves left out");
+                break;
+            }
+            list.push_back(ReadBookmark(item, depth, seen));
+        }
+        return list;
+    }
+
+    TBookmark ReadBookmark(QPDFObjectHandle item, int depth, std::set<QPDFObjGen>& seen)
     {
         TBookmark b;
-        QPDFObjectHandle item = outline.getObjectHandle();
         if (item.getKey("/Title").isString())
             b.Title = item.getKey("/Title").getStringValue();
         QPDFObjectHandle color = item.getKey("/C");
@@ -298,8 +338,8 @@ struct ExactEngineSource
         }
         if (item.getKey("/F").isInteger())
             b.Flags = item.getKey("/F").getIntValue();
-        b.Open = outline.getCount() > 0;
-        QPDFObjectHandle dest = outline.getDest();
+        b.Open = item.getKey("/Count").isInteger() && item.getKey("/Count").getIntValue() > 0;
+        QPDFObjectHandle dest = OwnDest(item);
         if (!dest.isNull()) {
             b.Dest = Resolve(dest);
         } else {
@@ -307,18 +347,27 @@ struct ExactEngineSource
             if (action.isDictionary() && !action.getKey("/S").isNameAndEquals("/GoTo"))
                 b.Action = action;
         }
-        if (depth < 64) {
-            for (QPDFOutlineObjectHelper& kid : outline.getKids())
-                b.Kids.push_back(ReadBookmark(kid, depth + 1));
+        if (depth < MaxOutlineDepth) {
+            b.Kids = ReadBookmarkList(item.getKey("/First"), depth + 1, seen);
+        } else if (item.getKey("/First").isDictionary()) {
+            NoteOnce(Path + ": bookmarks nested more than " + std::to_string(MaxOutlineDepth) +
+                     " deep left out");
         }
         return b;
     }
 
+    void NoteOnce(const std::string& note)
+    {
+        if (std::find(Notes.begin(), Notes.end(), note) == Notes.end())
+            Notes.push_back(note);
+    }
+
     void ReadBookmarks()
     {
-        QPDFOutlineDocumentHelper outlines(*Pdf);
-        for (QPDFOutlineObjectHelper& top : outlines.getTopLevelOutlines())
-            Bookmarks.push_back(ReadBookmark(top, 0));
+        std::set<QPDFObjGen> seen;
+        QPDFObjectHandle outlines = Pdf->getRoot().getKey("/Outlines");
+        if (outlines.isDictionary())
+            Bookmarks = ReadBookmarkList(outlines.getKey("/First"), 0, seen);
     }
 
     // Replaces the page object in a local destination array by its index.
@@ -355,7 +404,7 @@ struct ExactEngineSource
         into.insert(into.end(), Notes.begin(), Notes.end());
         Notes.clear();
         for (const QPDFExc& w : Pdf->getWarnings())
-            into.push_back(w.what());
+            into.push_back(WarningText(w));
     }
 };
 
@@ -509,7 +558,9 @@ public:
             root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
         }
         m_parts.Finish();
-        QPDFWriter writer(m_pdf, path.c_str());
+        TQpdfFileOutput file(path);
+        QPDFWriter writer(m_pdf);
+        writer.setOutputPipeline(file.Sink());
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
         // older input's version is kept.
@@ -524,12 +575,13 @@ public:
                         control.OnWrite(percent);
                 }));
         writer.write();
+        file.Close();
     }
 
     void TakeWarnings(std::vector<std::string>& into)
     {
         for (const QPDFExc& w : m_pdf.getWarnings())
-            into.push_back(w.what());
+            into.push_back(WarningText(w));
     }
 
 private:
@@ -876,9 +928,10 @@ TEngineResult Guarded(const std::string& outPath, const std::string& context, Bo
     } catch (const QPDFExc& e) {
         return TEngineResult::Failure(Describe(e, context, outPath));
     } catch (const QPDFSystemError& e) {
-        return TEngineResult::Failure(
-            context + (context == outPath ? ": could not be written (" : ": could not be read (") +
-            std::strerror(e.getErrno()) + ")");
+        // Only TQpdfFileOutput writes the output, with the platform layer's codes.
+        if (context == outPath)
+            return TEngineResult::Failure(WriteFailureText(e.getErrno(), outPath));
+        return TEngineResult::Failure(context + ": could not be read (" + std::strerror(e.getErrno()) + ")");
     } catch (const std::bad_alloc&) {
         return TEngineResult::Failure(context + ": not enough memory to copy its pages");
     } catch (const std::exception& e) {

@@ -80,7 +80,11 @@ std::string GsDllPathFromSetting(const std::string& setting)
 {
     if (setting.empty())
         return GS_DLL_FILE_NAME;
-    if (setting.find(GS_DLL_FILE_NAME) != std::string::npos)
+    // What is there decides first: a library under any name (libgs.so, a
+    // build of one's own), or a folder.
+    if (plat::isDirectory(setting))
+        return IncludeTrailingSeparator(setting) + GS_DLL_FILE_NAME;
+    if (plat::pathExists(setting) || setting.find(GS_DLL_FILE_NAME) != std::string::npos)
         return setting;
     return IncludeTrailingSeparator(setting) + GS_DLL_FILE_NAME;
 }
@@ -336,11 +340,19 @@ std::int32_t ParseCount(const std::string& out)
 
 } // namespace
 
+std::shared_mutex& GsEnvironmentLock()
+{
+    static std::shared_mutex lock;
+    return lock;
+}
+
 std::int32_t GsCountPages(const std::string& fileName)
 {
     if (fileName.empty())
         return 0;
     const std::string name = GsInputFileName(fileName);
+    // Taken before the binding, so that the instance is gone when it is released.
+    const std::shared_lock environment(GsEnvironmentLock());
     TGsBinding binding;
     if (!binding.Load(GS_Dll_Path, false))
         return 0;
@@ -352,10 +364,9 @@ std::int32_t GsCountPages(const std::string& fileName)
     // for byte, and reaches PostScript as the string /File: no quoting to escape.
     std::vector<std::string> args{"verezeri", "-q", "-dNODISPLAY", "-dNOPAUSE", "-dBATCH", "-dSAFER"};
     // -dSAFER refuses to read files not named on the command line. The exact-path
-    // call is preferred: --permit-file-read splits its value at ':'.
-    PFN_gsapi_add_control_path addControlPath = nullptr;
-    if (!ResolveOptional(binding.Library(), "gsapi_add_control_path", addControlPath) ||
-        addControlPath(binding.Instance(), GS_PERMIT_FILE_READING, name.c_str()) != 0)
+    // call is preferred: --permit-file-read splits its value at ':'. A library
+    // without either (before 9.50) reads any file under -dSAFER.
+    if (binding.CanAddControlPath() && binding.AddControlPath(GS_PERMIT_FILE_READING, name) != 0)
         args.push_back("--permit-file-read=" + name);
     args.push_back("-sFile=" + name);
     args.push_back("-c");

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <ghostscript/iapi.h> // types only: the library itself is opened with dlopen
+#include <shared_mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,13 +29,13 @@ inline constexpr const char* GS_DLL_FILE_NAME = "gsdll32.dll";
 inline constexpr const char* GS_DLL_FILE_NAME = "libgs.so.10";
 #endif
 
-// GS_DLL names the library itself (its text contains the library's file name) or a
-// folder that holds it; unset or empty: the bare file name, so the loader's search
-// decides.
+// GS_DLL names the library itself (an existing file of any name, or a text that
+// contains the library's file name) or a folder that holds it; unset or empty:
+// the bare file name, so the loader's search decides.
 std::string Get_GS_Dll_Path();
 
 // The same rule applied to a configured text (the environment value): empty gives
-// the bare file name.
+// the bare file name. Looks at the disk.
 std::string GsDllPathFromSetting(const std::string& setting);
 
 // Asks Ghostscript for a PDF's page count (one short run). 0 when the library is
@@ -43,6 +44,12 @@ std::string GsDllPathFromSetting(const std::string& setting);
 // sees nothing of it. (Ghostscript 10 as Debian builds
 // it allows several instances; a build limited to one answers 0 while a job runs.)
 std::int32_t GsCountPages(const std::string& fileName);
+
+// Ghostscript reads its temporary folder from the environment, which the
+// Ghostscript engine points at a folder of its own for a job's length: a page
+// count (on the window's counting thread) holds this shared while Ghostscript
+// runs, and the engine holds it alone while it changes the variable.
+std::shared_mutex& GsEnvironmentLock();
 
 // "-sOutputFile=" followed by the path with every "%" doubled: Ghostscript reads
 // "%" there as a format character, and we always name exactly one file. A path
@@ -116,6 +123,8 @@ public:
     // permit single files under -dSAFER (gsapi_run_string_with_length and
     // gsapi_add_control_path).
     bool CanRunStrings() const { return m_api.run_string_with_length && m_api.add_control_path; }
+    // Whether AddControlPath can be called (Ghostscript 9.50 and later).
+    bool CanAddControlPath() const { return m_api.add_control_path != nullptr; }
     // For an instance that runs PostScript afterwards: gsapi_init_with_args only;
     // gsapi_exit follows in DeleteInstance. Ghostscript's code, -1 when no
     // instance exists or it was initialised before.

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <qpdf/QPDF.hh>
 #include <string>
@@ -32,13 +33,21 @@ std::string JoinLines(const std::string& a, const std::string& b)
     return b.empty() ? a : a + "\n" + b;
 }
 
-// A failed run: the library could not be loaded, or Ghostscript failed and
-// said why in its error lines.
-TEngineResult RunFailure(const TErrorLineCollector& errors)
+// Ghostscript failed writing outPath ("": before any output) and said why in
+// its error lines; then what the disk shows, for Ghostscript names no cause for
+// a full disk or a folder that went away.
+TEngineResult WriteFailure(const TErrorLineCollector& errors, const std::string& outPath)
 {
-    const std::string load = GsLoadErrorText();
-    return TEngineResult::Failure(
-        JoinLines(load.empty() ? std::string(RunFailed) : LoadFailed + ("\n" + load), errors.Text()));
+    const std::string onDisk = outPath.empty() ? std::string() : OutputWriteProblem(outPath);
+    return TEngineResult::Failure(JoinLines(JoinLines(RunFailed, errors.Text()), onDisk));
+}
+
+// A failed run: the library could not be loaded, or Ghostscript failed.
+TEngineResult RunFailure(const TErrorLineCollector& errors, const std::string& outPath)
+{
+    if (const std::string load = GsLoadErrorText(); !load.empty())
+        return TEngineResult::Failure(JoinLines(LoadFailed + ("\n" + load), errors.Text()));
+    return WriteFailure(errors, outPath);
 }
 
 // A PostScript string holding exactly these bytes: no character needs escaping.
@@ -100,8 +109,10 @@ public:
     TGsTempFolder& operator=(const TGsTempFolder&) = delete;
     ~TGsTempFolder()
     {
-        if (m_setEnv)
+        if (m_setEnv) {
+            const std::unique_lock environment(GsEnvironmentLock());
             plat::setEnv(plat::TempFolderVariable, m_saved);
+        }
     }
 
     void Enter()
@@ -111,8 +122,10 @@ public:
         m_saved = plat::getEnv(plat::TempFolderVariable);
         m_folder.emplace();
         m_setEnv = m_folder->Ok();
-        if (m_setEnv)
+        if (m_setEnv) {
+            const std::unique_lock environment(GsEnvironmentLock());
             plat::setEnv(plat::TempFolderVariable, m_folder->Path());
+        }
     }
 
 private:
@@ -153,7 +166,7 @@ public:
             args.push_back("-c");
             args.push_back("[ /Title " + FirstTitle(inputs.front().Path) + " /DOCINFO pdfmark");
         }
-        return Run_GS(args, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
+        return Run_GS(args, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors, outPath);
     }
 
     void SetConsecutivePieces(bool consecutive) override { m_consecutive = consecutive; }
@@ -172,7 +185,7 @@ public:
         m_shared = false;
         m_failed = false;
         StartOutput({});
-        return Load_GS(m_binding, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
+        return Load_GS(m_binding, m_stdio) ? TEngineResult::Success() : RunFailure(m_stdio.Errors, {});
     }
 
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
@@ -182,14 +195,14 @@ public:
         if (m_firstPiece && m_consecutive && m_binding.CanRunStrings()) {
             m_firstPiece = false;
             if (!StartSharedInstance())
-                return Fail();
+                return Fail(outPath);
             m_shared = true;
         }
         if (m_shared)
             return SharedPiece(first, last, outPath);
 
         if (!m_firstPiece && !m_binding.NewInstance(m_stdio))
-            return RunFailure(m_stdio.Errors);
+            return RunFailure(m_stdio.Errors, {});
         m_firstPiece = false;
         std::vector<std::string> args = FixedArgs();
         args.push_back("-dFirstPage=" + std::to_string(first));
@@ -198,7 +211,8 @@ public:
         args.push_back(GsInputFileName(m_source));
         const TGsBinding::RunCodes codes = m_binding.RunInstance(args);
         m_binding.DeleteInstance();
-        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success() : RunFailure(m_stdio.Errors);
+        return codes.Init == 0 && codes.Exit == 0 ? TEngineResult::Success()
+                                                  : RunFailure(m_stdio.Errors, outPath);
     }
 
     // The shared instance exits here: its output is the scratch file by then,
@@ -274,10 +288,10 @@ private:
         // complete one afterwards tell that this piece was written.
         if (!std::ofstream(plat::fsPath(piece), std::ios::binary | std::ios::trunc)) {
             m_stdio.Errors.Feed("**** Could not open the file " + piece + "\n");
-            return Fail();
+            return Fail(outPath);
         }
         if (!PermitWriting(piece))
-            return Fail();
+            return Fail(outPath);
         const std::string a = std::to_string(first);
         const std::string b = std::to_string(last);
         const std::string program =
@@ -295,10 +309,10 @@ private:
         const int code = m_binding.RunString(program);
         if (code != 0) {
             m_stdio.Errors.Feed("**** Ghostscript error " + std::to_string(code) + "\n");
-            return Fail();
+            return Fail(outPath);
         }
         if (!EndsWithEof(piece))
-            return Fail();
+            return Fail(outPath);
         return TEngineResult::Success();
     }
 
@@ -318,10 +332,10 @@ private:
     }
 
     // No piece after a failure: the instance is in an unknown state.
-    TEngineResult Fail()
+    TEngineResult Fail(const std::string& outPath)
     {
         m_failed = true;
-        return TEngineResult::Failure(JoinLines(RunFailed, m_stdio.Errors.Text()));
+        return WriteFailure(m_stdio.Errors, outPath);
     }
 
     // Before the binding, in this order: the temporary folder goes last, the

@@ -31,7 +31,16 @@ void TakeReaderFailure(TListProbe& probe, const std::string& path, const TPdfFac
         return;
     }
     probe.ReaderReason = facts.Reason;
-    probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
+    switch (facts.Status) {
+    case TPdfFacts::TStatus::NotPdf:
+        probe.ReaderNote = path + ": not a PDF document";
+        break;
+    case TPdfFacts::TStatus::CannotOpen:
+        probe.ReaderNote = path + ": cannot be read (" + facts.Reason + ")";
+        break;
+    default:
+        probe.ReaderNote = path + ": damaged, cannot be read (" + facts.Reason + ")";
+    }
 }
 
 } // namespace
@@ -45,8 +54,11 @@ TListProbe ProbePdfForList(const std::string& path, const std::string& password)
     probe.Size = plat::fileSize(path).value_or(0);
     probe.Encrypted = IsPdfEncrypted(path);
     try {
-        if (!CheckPdfTail(path))
-            return probe; // not a PDF by the light probe's rule, whatever a repair could find
+        if (!CheckPdfTail(path)) {
+            // Not a PDF by the light probe's rule, whatever a repair could find.
+            probe.ReaderNote = path + ": " + TailRefusalReason(path);
+            return probe;
+        }
     } catch (const EPdfOpenError& e) {
         probe.OpenError = e.what();
         return probe;
@@ -188,6 +200,8 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
         verdict.Encrypted = IsLocked(probe);
         verdict.Password = probe.Password;
         verdict.EncryptedCause = LockedCause(probe);
+        if (probe.Pages < 1)
+            verdict.WhyNoPages = probe.ReaderNote;
     }
     return verdict;
 }

@@ -33,8 +33,9 @@ struct TListProbe
     // The reader read the file only after repairing it.
     bool Repaired = false;
     // When the reader could not read an unencrypted file, or repaired it: a line
-    // naming the file, "<path>: damaged, cannot be read (<why>)" or
-    // "<path>: repaired (<first problem>)"; ReaderReason is the part in brackets.
+    // naming the file and why, "<path>: damaged, cannot be read (<why>)",
+    // "<path>: not a PDF document", "<path>: empty"... or
+    // "<path>: repaired (<first problem>)"; ReaderReason is the reader's own part.
     std::string ReaderNote;
     std::string ReaderReason;
     // Not empty: the file cannot be opened; the text of EPdfOpenError
@@ -126,7 +127,10 @@ struct TSplitSourceVerdict
     std::int32_t Pages = 0;
     bool Encrypted = false;     // and locked: no password given opens it
     std::string Password;       // the password that opens it, for the job
-    std::string EncryptedCause; // the refusal's second line (LockedCause)
+    std::string EncryptedCause; // the encryption refusal's second line (LockedCause)
+    // Ok without pages: why none were found (the probe's note), for the second
+    // line of the refusal CheckSplitSourcePages gives.
+    std::string WhyNoPages;
 };
 
 TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);

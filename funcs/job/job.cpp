@@ -32,7 +32,7 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
 TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWriter& writer,
                          std::string& notes, std::int64_t& total)
 {
-    const std::int32_t pages = ConfirmedPages(row, notes);
+    const std::int32_t pages = ConfirmedPages(row, notes, writer.Inputs());
     TPageSelection selection = ParsePageSelection(row.Selection, pages);
     if (!selection.Problem.empty())
         Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem), GS_RESULT_ERROR);
@@ -151,7 +151,7 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
              const TPageReport& onPage)
 {
     const std::string& source = plan.Inputs.front().Path;
-    const std::int32_t pages = ConfirmedPages(plan.Inputs.front(), param.Notes);
+    const std::int32_t pages = ConfirmedPages(plan.Inputs.front(), param.Notes, writer.Inputs());
     // Pieces are cut by the count the file really backs; one taken earlier may
     // be stale or a guess, and would lose or invent pages.
     if (pages != plan.TotalPages)
@@ -186,7 +186,7 @@ int RunJob(TCall_GS_Thread_Param& param)
     const TJobPlan plan = ReadJobPlan(param);
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
-    TSafeWriter writer(*engine, jobFolder, param.Notes);
+    TSafeWriter writer(*engine, jobFolder, param.Notes, plan.Overwrite);
     // Writing an output out takes about two thirds of that share, checking it
     // afterwards the rest (the check reports nothing on its way).
     engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 65 / 100, GSN_WRITE); }});
@@ -246,4 +246,27 @@ std::unique_ptr<IPdfEngine> MakeEngine(TEngineKind kind)
 std::thread StartGsJob(TCall_GS_Thread_Param& param)
 {
     return std::thread(Call_GS_Thread, &param);
+}
+
+void TJobThread::Start(TCall_GS_Thread_Param& param)
+{
+    Join();
+    m_ended.store(false);
+    m_thread = std::thread([this, &param] {
+        m_result.store(Call_GS_Thread(&param));
+        m_ended.store(true, std::memory_order_release);
+    });
+}
+
+std::optional<int> TJobThread::Ended() const noexcept
+{
+    if (!m_ended.load(std::memory_order_acquire))
+        return std::nullopt;
+    return m_result.load();
+}
+
+void TJobThread::Join()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }

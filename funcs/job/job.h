@@ -9,10 +9,12 @@
 
 #include "engines/pdfengine.h"
 #include "job/mergelist.h"
+#include "output/safeoutput.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <variant>
@@ -92,6 +94,9 @@ struct TCall_GS_Thread_Param
     std::string RangeList;           // split by ranges: "1;2-5;4;6;", consumed from the front
     IGsNotifySink* Notify = nullptr; // where notices go; nothing is posted when null
     TEngineKind Engine = TEngineKind::Ghostscript; // what writes the PDFs
+    // Allow only when the person agreed to replace existing outputs; otherwise
+    // an output whose name was taken during the job fails it.
+    TOverwrite Overwrite = TOverwrite::Refuse;
     std::string Reason; // why the job failed, set before GSN_DONE; empty on success
     std::string Notes;  // warnings of a job that went through (an input read after repair)
     // Merge: the choices for the whole list.
@@ -114,6 +119,32 @@ int Call_GS_Thread(TCall_GS_Thread_Param* param);
 
 // Starts Call_GS_Thread on a new thread. The caller joins it after GSN_DONE.
 std::thread StartGsJob(TCall_GS_Thread_Param& param);
+
+// A job on a thread of its own whose end is known without its notices: a
+// GSN_DONE that could not be posted (no memory left for it) must not leave the
+// progress window waiting for it forever.
+class TJobThread
+{
+public:
+    TJobThread() = default;
+    TJobThread(const TJobThread&) = delete;
+    TJobThread& operator=(const TJobThread&) = delete;
+    ~TJobThread() { Join(); }
+
+    // Waits for the job before, then runs Call_GS_Thread(&param) on a new
+    // thread. Throws std::system_error when no thread can be had.
+    void Start(TCall_GS_Thread_Param& param);
+    // The job's result once Call_GS_Thread has returned, whether or not its
+    // final notice was posted; none while it runs. Any thread may ask.
+    std::optional<int> Ended() const noexcept;
+    // Waits for the job's end; returns at once when none was started.
+    void Join();
+
+private:
+    std::thread m_thread;
+    std::atomic<int> m_result{GS_RESULT_OK};
+    std::atomic<bool> m_ended{false};
+};
 
 // The engine of the given kind, loading nothing until it is used. Throws
 // std::runtime_error for an engine this build does not have.

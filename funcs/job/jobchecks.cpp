@@ -6,14 +6,11 @@
 #include "output/outputnames.h"
 #include "text/filenames.h"
 
+#include <utility>
+
 std::string CannotCreateFolderText(const std::string& folder)
 {
     return TxtCannotCreateFolder + ("\"" + folder + "\"");
-}
-
-std::string AlreadyExistsText(const std::string& name)
-{
-    return "\"" + name + "\"" + TxtAlreadyExists;
 }
 
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
@@ -21,7 +18,8 @@ std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outpu
     if (fileCount < 2)
         return TRefusal{CapTooFewFiles, TxtTooFewFiles, TRefusalIcon::Information};
     if (outputNameLength < 3)
-        return TRefusal{CapNoOutputFile, TxtNoOutputFile, TRefusalIcon::Information};
+        return TRefusal{CapNoOutputFile, TxtNoOutputFile, TRefusalIcon::Information,
+                        outputNameLength > 0 ? TxtOutputNameTooShort : ""};
     return std::nullopt;
 }
 
@@ -36,10 +34,11 @@ std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput)
 std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
 {
     const std::string folder = ExtractFilePath(output);
-    if (!CreateFolderChain(folder))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder)};
-    if (!TestCreateOutputFile(output))
-        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile};
+    std::string why;
+    if (!CreateFolderChain(folder, &why))
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder), TRefusalIcon::Warning, why};
+    if (std::string problem = OutputCreationProblem(output); !problem.empty())
+        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile, TRefusalIcon::Warning, std::move(problem)};
     return std::nullopt;
 }
 
@@ -51,14 +50,17 @@ std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source)
 }
 
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount, const std::string& encryptedCause)
+                                              std::int32_t pageCount, const std::string& whyNoPages,
+                                              const std::string& encryptedCause)
 {
     if (encrypted)
         return TRefusal{CapInfo, source + TxtEncryptedCannotSplit, TRefusalIcon::Warning, encryptedCause};
+    // Why there are none, as the reader said it, when it said it.
     if (pageCount < 1)
-        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning, source + TxtNoPagesFound};
+        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning,
+                        whyNoPages.empty() ? source + TxtNoPagesFound : whyNoPages};
     if (pageCount < 2)
-        return TRefusal{CapTooFewPages, TxtTooFewPages};
+        return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning, ""};
     return std::nullopt;
 }
 
@@ -78,8 +80,9 @@ std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::
 {
     if (typed.empty())
         return TRefusal{CapNoLocation, TxtNoLocation};
-    if (!CreateFolderChain(folder))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed)};
+    std::string why;
+    if (!CreateFolderChain(folder, &why))
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed), TRefusalIcon::Warning, why};
     return std::nullopt;
 }
 

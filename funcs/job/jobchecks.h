@@ -36,8 +36,6 @@ struct TRefusal
 std::string CannotCreateFolderText(const std::string& folder);
 // ""<piece>" is the document being split.": a piece name that leads to the source.
 std::string PieceIsSourceText(const std::string& piece);
-// "<quoted name> aleady exists" (the front end adds how to go on).
-std::string AlreadyExistsText(const std::string& name);
 
 // The merge list holds fileCount files and the typed output name has
 // outputNameLength characters (as the front end counts them).
@@ -51,9 +49,12 @@ std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output);
 // The trimmed split source must be given.
 std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source);
 // The source must not be encrypted (as the front door's probe sees it) and have
-// at least two pages.
+// at least two pages; why a source that has none could not be read (the probe's
+// ReaderNote), or why a locked one stays locked (LockedCause), is the refusal's
+// second line.
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount, const std::string& encryptedCause = {});
+                                              std::int32_t pageCount, const std::string& whyNoPages = {},
+                                              const std::string& encryptedCause = {});
 // The trimmed range text must be given and valid for pageCount pages; ranges gets
 // the parsed result, whose total is posted to `notify` when they pass
 // (PostRangesTotal). Throws EConvertError as ParsePageRanges does.

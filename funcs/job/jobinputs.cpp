@@ -28,11 +28,12 @@ namespace {
 // Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
-                  TEngineKind engine, const std::string& password)
+                  TEngineKind engine, TOverwrite overwrite, const std::string& password)
 {
     param.Kind = JOB_SPLIT;
     param.Password = password;
     param.Engine = engine;
+    param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
     param.Source = static_cast<const ITextSource*>(&inputs.SplitSource);
     param.OutputPath = IncludeTrailingSeparator(outputFolder);
@@ -45,12 +46,13 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine,
-                     const TMergeChoices& choices)
+                     TOverwrite overwrite, const TMergeChoices& choices)
 {
     param.Kind = JOB_MERGE;
     param.Bookmarks = choices.Bookmarks;
     param.BlankAfterOdd = choices.BlankAfterOdd;
     param.Engine = engine;
+    param.Overwrite = overwrite;
     inputs.MergeList.Rows = std::move(rows);
     param.Source = static_cast<const IMergeListSource*>(&inputs.MergeList);
     param.OutputPath = outputPath;
@@ -60,9 +62,10 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine, const std::string& password)
+                          IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
+                          const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, password);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
     param.RangeList.clear();
@@ -72,9 +75,9 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine, const std::string& password)
+                           TEngineKind engine, TOverwrite overwrite, const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, password);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;

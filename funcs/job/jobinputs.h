@@ -60,7 +60,7 @@ struct TJobInputs
 };
 
 // Each Prepare function sets the record's fields its kind of job reads (Engine
-// included; the others keep what the last job left), fills `inputs`, points the
+// and Overwrite included; the others keep what the last job left), fills `inputs`, points the
 // record at them and sets GS_Job_Kind. The caller then starts the job
 // (StartGsJob or Call_GS_Thread). Call only while no job runs.
 
@@ -75,7 +75,7 @@ struct TMergeChoices
 // each row's password, page selection and turn go along) into outputPath.
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                     const TMergeChoices& choices = {});
+                     TOverwrite overwrite = TOverwrite::Refuse, const TMergeChoices& choices = {});
 
 // Both split kinds set the record's Password to `password`: the source's, or
 // empty when it needs none.
@@ -86,7 +86,7 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
                           IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                          const std::string& password = {});
+                          TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
 
 // A split of `source` by the range text (rangeText as typed, rangeList the
 // non-empty list ParsePageRanges made of it). The job posts no total for ranges:
@@ -94,7 +94,8 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine = DefaultEngine, const std::string& password = {});
+                           TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse,
+                           const std::string& password = {});
 
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still

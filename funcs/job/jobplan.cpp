@@ -64,6 +64,7 @@ TJobPlan ReadJobPlan(const TCall_GS_Thread_Param& param)
     TJobPlan plan;
     plan.Kind = param.Kind;
     plan.Engine = param.Engine;
+    plan.Overwrite = param.Overwrite;
     plan.OutputPath = param.OutputPath;
     plan.Bookmarks = param.Bookmarks;
     plan.BlankAfterOdd = param.BlankAfterOdd;

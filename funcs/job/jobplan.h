@@ -15,6 +15,7 @@ struct TJobPlan
 {
     std::uint8_t Kind = 0; // JOB_MERGE or JOB_SPLIT
     TEngineKind Engine = DefaultEngine;
+    TOverwrite Overwrite = TOverwrite::Refuse;
     // Merge: the listed rows that have pages, in list order. Split: the source
     // alone, with the count taken before the job and no stamp, so it is read again.
     std::vector<TMergeListRow> Inputs;

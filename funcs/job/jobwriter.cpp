@@ -51,10 +51,13 @@ std::string ShownReason(std::string reason, const TSafeOutput& out)
 
 } // namespace
 
-std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes)
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInputStamps& stamps)
 {
-    if (!RowCountHolds(input))
+    if (!RowCountHolds(input)) {
+        stamps.Take(input.Path, plat::fileStamp(input.Path));
         return ReadableInput(input.Path, notes, input.Password).Pages;
+    }
+    stamps.Take(input.Path, input.Stamp);
     if (input.Status == TRowStatus::Repaired)
         notes = JoinLines(notes, RepairedNote(input.Path, input.Reason));
     return input.Pages;
@@ -87,10 +90,16 @@ std::string TSafeWriter::EngineName(const std::string& path)
 void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages,
                         const TEngineResult& written)
 {
+    // Whatever the engine or the check made of it, an input that changed
+    // under the job is the cause.
+    if (const std::string changed = m_inputs.FirstChange(); !changed.empty())
+        Fail(changed);
     if (!written.Ok)
-        Fail(written.Reason);
+        Fail(ShownReason(written.Reason, out));
+    // An engine that did not notice its writes failing: what the disk shows.
     if (const std::string problem = CheckedOrRepaired(out, engine, pages); !problem.empty())
-        Fail(JoinLines(ShownReason(problem, out), engine.OutputMessages()));
+        Fail(JoinLines(JoinLines(ShownReason(problem, out), OutputWriteProblem(out.TempPath())),
+                       engine.OutputMessages()));
 }
 
 std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
@@ -118,9 +127,15 @@ std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEng
 
 void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen)
 {
-    if (!out.Commit())
-        Fail(out.Reason());
     const std::lock_guard lock(m_folderLock);
+    // Pieces of another thread wait their turn: an input may change meanwhile.
+    if (const std::string changed = m_inputs.FirstChange(); !changed.empty())
+        Fail(changed);
+    // A name this job wrote before (a range listed twice) is its own to replace.
+    const std::string& finalPath = out.FinalPath();
+    if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite))
+        Fail(out.Reason());
+    m_written.insert(finalPath);
     TakeEngineWarnings(engine, warningsSeen);
 }
 
@@ -131,7 +146,8 @@ void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSe
         warningsSeen = 0; // a new merge or source started over
     for (std::size_t i = warningsSeen; i < warnings.size() && m_shownWarnings < MaxWarningLines; ++i) {
         const std::string& line = warnings[i];
-        const auto colon = line.find(':');
+        // "<file>: <what>"; a Windows path has a colon of its own after the drive.
+        const auto colon = line.find(": ");
         const std::string file = colon == std::string::npos ? std::string() : line.substr(0, colon);
         if (!file.empty() && m_notes.find(file + ": repaired") != std::string::npos)
             continue;

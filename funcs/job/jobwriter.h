@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engines/pdfengine.h"
+#include "job/inputstamps.h"
 #include "job/job.h"
 #include "job/mergelist.h"
 #include "output/safeoutput.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -36,9 +38,10 @@ std::string JoinLines(const std::string& a, const std::string& b);
 // The pages an input holds now. A file still as it was counted keeps the
 // reader's count; any other is read again, and one that needs a password or
 // cannot be read fails the job, naming the file. A repair is added to notes.
+// The file's stamp (the count's, or taken before reading it) goes to stamps.
 // (A cache by identity, size and time would answer here first.)
 // The row's password opens it.
-std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes);
+std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInputStamps& stamps);
 
 // The job's own folder for safe names, made only when a name needs it, under
 // the system's temporary folder as it was when the job started.
@@ -59,8 +62,10 @@ private:
 class TSafeWriter
 {
 public:
-    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, std::string& notes)
-        : m_engine(engine), m_folder(folder), m_notes(notes)
+    // overwrite: whether an output may replace a file of its name (one this
+    // writer wrote itself it always may).
+    TSafeWriter(IPdfEngine& engine, TJobFolder& folder, std::string& notes, TOverwrite overwrite)
+        : m_engine(engine), m_folder(folder), m_notes(notes), m_overwrite(overwrite)
     {
     }
 
@@ -103,6 +108,9 @@ public:
     void Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen);
 
     IPdfEngine& Engine() { return m_engine; }
+    // What the job's inputs were when it first read them; no output is
+    // committed once one of them changed.
+    TInputStamps& Inputs() { return m_inputs; }
 
 private:
     // Checks what the engine wrote.
@@ -121,6 +129,9 @@ private:
     IPdfEngine& m_engine;
     TJobFolder& m_folder;
     std::string& m_notes;
+    TOverwrite m_overwrite;
+    TInputStamps m_inputs;
+    std::set<std::string> m_written;
     std::mutex m_folderLock; // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;

@@ -12,6 +12,8 @@ inline constexpr char CapTooFewFiles[] = "less file";
 inline constexpr char TxtTooFewFiles[] = "There must have two or more pdf documents in the list.";
 inline constexpr char CapNoOutputFile[] = "missed output file";
 inline constexpr char TxtNoOutputFile[] = "Please specify output file nanme.";
+inline constexpr char TxtOutputNameTooShort[] =
+    "An output name needs 3 characters or more."; // its second line
 inline constexpr char CapOutputIsInput[] = "invalid output file";
 inline constexpr char TxtOutputIsInput[] = "The output file cannot be one of the files to merge.";
 inline constexpr char CapCannotCreateFile[] = "Warning";
@@ -44,7 +46,7 @@ inline constexpr char TxtWrittenUnencrypted[] =
 inline constexpr char CapInfo[] = "Info";
 inline constexpr char CapCannotCreateFolder[] = "create folder failed";
 inline constexpr char TxtCannotCreateFolder[] = "cannot create folder "; // then the folder in double quotes
-inline constexpr char TxtAlreadyExists[] = " aleady exists";             // after the quoted name
+// " aleady exists", after a quoted name: output/outputnames.h, since a commit says it too.
 // The window's page pictures: why a file shows a placeholder (after the file name).
 inline constexpr char TxtEncryptedNoPictures[] = " is encrypted: its pages cannot be shown.";
 inline constexpr char TxtNotPdfNoPictures[] = " is not a PDF document: its pages cannot be shown.";

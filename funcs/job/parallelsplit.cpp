@@ -71,7 +71,7 @@ private:
             const std::unique_ptr<IPdfEngine> engine = MakeEngine(m_plan.Engine);
             engine->SetControl({cancel, {}}); // Cancel stops it too; the first thread reports writing
             engine->SetConsecutivePieces(true);
-            if (engine->OpenSource(engineSource, m_plan.Inputs.front().Password).Ok)
+            if (engine->OpenSource(engineSource).Ok)
                 Work(*engine);
             engine->CloseSource();
         } catch (const std::exception&) {

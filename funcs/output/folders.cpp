@@ -1,5 +1,6 @@
 #include "output/folders.h"
 
+#include "output/safeoutput.h"
 #include "platform/platform.h"
 #include "text/strutil.h"
 
@@ -91,11 +92,16 @@ std::string DefaultOutputFolder()
     return folder.empty() ? plat::homeFolder() : folder;
 }
 
-bool CreateFolderChain(const std::string& path)
+bool CreateFolderChain(const std::string& path, std::string* why)
 {
+    const auto fail = [why](std::string reason) {
+        if (why)
+            *why = std::move(reason);
+        return false;
+    };
     const std::size_t root = plat::rootLength(path);
     if (root == 0)
-        return false;
+        return fail("A folder must be given as a full path.");
     const std::string copy = IncludeTrailingSeparator(path);
     // Start after the root (a drive or share), which exists or cannot be made;
     // one level at a time outward.
@@ -103,8 +109,16 @@ bool CreateFolderChain(const std::string& path)
         if (!plat::isPathSeparator(copy[i]))
             continue;
         const std::string folder = copy.substr(0, i);
-        if (!plat::isDirectory(folder) && !plat::makeDirectory(folder))
-            return false;
+        if (plat::isDirectory(folder))
+            continue;
+        if (const int error = plat::makeDirectory(folder); error != 0) {
+            if (plat::errorKind(error) == plat::FsError::Exists)
+                return fail("A file of that name is in the way: " + folder);
+            // Systems word a name too long differently; the limits say it alike.
+            if (std::string tooLong = OutputNameProblem(folder); !tooLong.empty())
+                return fail(std::move(tooLong));
+            return fail(WriteFailureText(error, folder));
+        }
     }
     return true;
 }

@@ -14,5 +14,6 @@ std::string DefaultOutputFolder();
 
 // Creates every missing folder of an absolute path, one level at a time from the
 // root outward. False for a relative path (disk untouched) and at the first level
-// that cannot be made; the levels made before it stay.
-bool CreateFolderChain(const std::string& path);
+// that cannot be made; the levels made before it stay. *why then gets one line
+// saying why (a file in the way, no permission, a path too long...).
+bool CreateFolderChain(const std::string& path, std::string* why = nullptr);

@@ -23,6 +23,11 @@ std::string UnlistedOutputName(const std::string& current,
     return name;
 }
 
+std::string AlreadyExistsText(const std::string& name)
+{
+    return "\"" + name + "\"" + TxtAlreadyExists;
+}
+
 std::string FinalMergeOutputName(const std::string& typed)
 {
     std::string out = Trim(typed);
@@ -41,6 +46,8 @@ std::string OutputCreationProblem(const std::string& path)
         return problem;
     // The output will replace the name by a rename: what is there must be a file
     // (or a link to one) that could be written, as before; it is not touched.
+    if (plat::isDirectory(path))
+        return FolderInTheWayText(path);
     if (plat::nameExists(path) && !plat::canWriteExisting(path))
         return "The file cannot be written: " + path;
     TSafeOutput probe(path);

@@ -14,6 +14,11 @@ std::string DefaultMergeOutputName(const std::string& defaultFolder, const std::
 std::string UnlistedOutputName(const std::string& current,
                                const std::function<bool(const std::string&)>& isListed);
 
+inline constexpr char TxtAlreadyExists[] = " aleady exists"; // after the quoted name
+
+// "<quoted name> aleady exists" (the front end adds how to go on).
+std::string AlreadyExistsText(const std::string& name);
+
 // Final merge output name: the typed text trimmed, ".pdf" appended unless its
 // extension is ".pdf" in any case.
 std::string FinalMergeOutputName(const std::string& typed);

@@ -1,9 +1,11 @@
 #include "output/safeoutput.h"
 
+#include "output/outputnames.h"
 #include "platform/platform.h"
 #include "text/filenames.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <mutex>
 #include <random>
 
@@ -85,11 +87,14 @@ std::string absolutePath(const std::string& path)
     return plat::rootLength(path) > 0 ? path : plat::currentFolder() + path;
 }
 
-// One line saying why writing `path` (or a temporary beside it) failed.
-std::string failureReason(int error, const std::string& path)
+} // namespace
+
+std::string WriteFailureText(int error, const std::string& path)
 {
     const std::string folder = shownFolder(folderOf(path));
     switch (plat::errorKind(error)) {
+    case plat::FsError::Exists:
+        return AlreadyExistsText(path);
     case plat::FsError::NotFound:
         return plat::isDirectory(folder) ? "The file disappeared while it was written: " + path
                                          : "The folder does not exist: " + folder;
@@ -102,11 +107,34 @@ std::string failureReason(int error, const std::string& path)
         return problem.empty() ? "The path is too long for the file system: " + path : problem;
     }
     case plat::FsError::IsFolder:
-        return "A folder of that name exists: " + path;
+        return FolderInTheWayText(path);
     default:
         return "Cannot write " + path + ": " + plat::errorText(error);
     }
 }
+
+std::string FolderInTheWayText(const std::string& path)
+{
+    return "A folder of that name exists: " + path;
+}
+
+std::string OutputWriteProblem(const std::string& path)
+{
+    const std::string folder = shownFolder(folderOf(path));
+    if (!plat::isDirectory(folder))
+        return "The folder does not exist: " + folder;
+    // What a failed write leaves of a full disk: less than a few blocks.
+    constexpr std::uintmax_t nearlyFull = 64 * 1024;
+    for (const std::string& where : {folder, SystemTempFolder()}) {
+        std::error_code ec;
+        const std::filesystem::space_info space = std::filesystem::space(plat::fsPath(where), ec);
+        if (!ec && space.available < nearlyFull)
+            return "The disk is full: " + where;
+    }
+    return {};
+}
+
+namespace {
 
 // What a UTF-8 lead byte asks of the bytes after it.
 struct TUtf8Lead
@@ -206,7 +234,7 @@ TSafeOutput::TSafeOutput(std::string finalPath) : m_finalPath(std::move(finalPat
     m_tempPath =
         createUnique(folderOf(m_finalPath) + ".plicora-", ".pdf", false, plat::createNewFile, &error);
     if (m_tempPath.empty())
-        m_reason = error != 0 ? failureReason(error, m_finalPath)
+        m_reason = error != 0 ? WriteFailureText(error, m_finalPath)
                               : "No free temporary name in " + shownFolder(folderOf(m_finalPath));
 }
 
@@ -216,14 +244,18 @@ TSafeOutput::~TSafeOutput()
         Discard();
 }
 
-bool TSafeOutput::Commit()
+bool TSafeOutput::Commit(TOverwrite overwrite)
 {
     if (m_committed)
         return true;
     if (!Ok())
         return false;
+    // A file that is replaced keeps who may read it. Where the old file
+    // cannot be read, the new one keeps the modes it was made with.
+    if (overwrite == TOverwrite::Allow && plat::nameExists(m_finalPath))
+        plat::copyPermissions(m_finalPath, m_tempPath);
     if (const int e = plat::flushToDisk(m_tempPath); e != 0) {
-        m_reason = failureReason(e, m_tempPath);
+        m_reason = WriteFailureText(e, m_tempPath);
         Discard();
         return false;
     }
@@ -233,12 +265,13 @@ bool TSafeOutput::Commit()
         // (and removes it, the old file stays) or the committed file.
         TRegistry& r = registry();
         std::lock_guard lock(r.Lock);
-        error = plat::replaceFile(m_tempPath, m_finalPath);
+        error = overwrite == TOverwrite::Allow ? plat::replaceFile(m_tempPath, m_finalPath)
+                                               : plat::moveNoReplace(m_tempPath, m_finalPath);
         if (error == 0)
             eraseEntry(r, m_tempPath);
     }
     if (error != 0) {
-        m_reason = failureReason(error, m_finalPath);
+        m_reason = WriteFailureText(error, m_finalPath);
         Discard();
         return false;
     }
@@ -295,7 +328,7 @@ TPrivateFolder::TPrivateFolder(const std::string& base)
     int error = 0;
     m_path = createUnique(parent + ".plicora-job-", "", true, plat::createNewFolder, &error);
     if (m_path.empty())
-        m_reason = error != 0 ? failureReason(error, parent + ".plicora-job")
+        m_reason = error != 0 ? WriteFailureText(error, parent + ".plicora-job")
                               : "No free temporary name in " + parent;
 }
 

@@ -40,6 +40,27 @@ void RemoveTemporariesForExit() noexcept;
 // name that is too long and the limit.
 std::string OutputNameProblem(const std::string& finalPath);
 
+// One line saying why writing `path` (an output, or a temporary beside it)
+// failed with error, a code of the platform layer: the disk is full, the folder
+// is gone or cannot be written, the name is too long, the name is taken...
+std::string WriteFailureText(int error, const std::string& path);
+
+// "A folder of that name exists: <path>".
+std::string FolderInTheWayText(const std::string& path);
+
+// For a writer that says only that it failed: what the disk shows now about
+// writing `path`, worded as WriteFailureText does (its folder is gone, its disk
+// or the temporary folder's is full); "" when nothing there explains it.
+std::string OutputWriteProblem(const std::string& path);
+
+// Whether committing may replace a file that has the output's name by then:
+// only when the person asked for it (confirmed, or --force).
+enum class TOverwrite
+{
+    Refuse,
+    Allow
+};
+
 // An output written aside. Construction creates the temporary file
 // ".plicora-XXXXXX.pdf" (plain ASCII, new, mode 0666 less the umask) in the
 // final name's folder and registers it; the engine writes TempPath(). Commit()
@@ -62,10 +83,12 @@ public:
     const std::string& FinalPath() const { return m_finalPath; }
     bool Committed() const { return m_committed; }
 
-    // Forces the temporary to the disk and renames it onto the final name,
-    // replacing whatever file was there. False (with Reason()) on failure; the
-    // temporary is then removed and the final name left as it was.
-    bool Commit();
+    // Forces the temporary to the disk and renames it onto the final name. With
+    // Allow it replaces whatever file is there and takes that file's permission
+    // bits and owner; with Refuse a name taken meanwhile fails the commit
+    // (Reason: ""<final>" aleady exists"). False (with Reason()) on failure;
+    // the temporary is then removed and the final name left as it was.
+    bool Commit(TOverwrite overwrite);
     // Removes the temporary now (a failed job). Harmless when already gone.
     void Discard();
 

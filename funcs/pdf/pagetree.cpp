@@ -1,5 +1,7 @@
 #include "pdf/pagetree.h"
 
+#include "pdf/pdfbounds.h"
+
 #include <map>
 #include <memory>
 #include <qpdf/Buffer.hh>
@@ -126,9 +128,10 @@ class TTreeWalk
 public:
     explicit TTreeWalk(QPDF& pdf) : m_pdf(pdf), m_xref(pdf.getXRefTable()) {}
 
-    std::size_t countBelow(QPDFObjGen node)
+    std::size_t countBelow(QPDFObjGen node, int depth = 0)
     {
-        if (!m_visited.insert(node).second)
+        // Deeper than any real tree: the full walk refuses it as damaged.
+        if (depth > MaxPageTreeDepth || !m_visited.insert(node).second)
             throw TNotQuick{}; // a loop, or a page listed twice
         const TNodeKeys keys = nodeKeys(node);
         if (!keys.HasKids) {
@@ -138,7 +141,7 @@ public:
         }
         std::size_t pages = 0;
         for (const QPDFObjGen& kid : keys.Kids)
-            pages += countBelow(kid);
+            pages += countBelow(kid, depth + 1);
         return pages;
     }
 

@@ -1,6 +1,7 @@
 #include "pdf/pdfreader.h"
 
 #include "pdf/pagetree.h"
+#include "pdf/pdfbounds.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -166,9 +167,12 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
         // The walk, not the root's /Count, which a producer may have got wrong.
         std::optional<std::size_t> pages;
         if (walk == TPageWalk::TreeOnly)
-            pages = CountPagesByTree(pdf);
-        if (!pages)
+            pages = CountPagesByTree(pdf); // bounded as the check below
+        if (!pages) {
+            if (const std::string problem = PageTreeProblem(pdf); !problem.empty())
+                return Facts(TStatus::Damaged, problem);
             pages = pdf.getAllPages().size();
+        }
         TPdfFacts facts = Facts(TStatus::Ok, {});
         facts.Pages = ClampCount(*pages);
         facts.Encrypted = pdf.isEncrypted();
@@ -191,6 +195,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
 
 TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
+    QuietQpdf();
     try {
         const plat::ReadOnlyFile file(path);
         if (!file.isOpen())
@@ -210,6 +215,20 @@ TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk, const 
 TPdfFacts ReadPdfFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
     return ReadFacts(path, repair, walk, password);
+}
+
+std::string TailRefusalReason(const std::string& path)
+{
+    const plat::ReadOnlyFile file(path);
+    if (!file.isOpen())
+        return "cannot be read (" + plat::errorText(file.error()) + ")";
+    if (!file.isRegular())
+        return "not a regular file";
+    if (file.size() == 0)
+        return "empty";
+    if (!HasPdfHeader(file))
+        return "not a PDF document";
+    return "damaged, its end is missing (no \"startxref\" or \"%%EOF\")";
 }
 
 std::string RepairedNote(const std::string& path, const std::string& reason)

@@ -59,6 +59,11 @@ enum class TPageWalk
 TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true, TPageWalk walk = TPageWalk::Whole,
                        const std::string& password = {});
 
+// Why a file the light probe's tail check turned down is no PDF to read: it
+// cannot be read, is not a regular file, is empty, is not a PDF document, or its
+// end is missing.
+std::string TailRefusalReason(const std::string& path);
+
 // The line a job or the front door shows for a file read after repair:
 // "<path>: repaired (<reason>)", or without brackets when there is no reason.
 std::string RepairedNote(const std::string& path, const std::string& reason);

@@ -80,14 +80,18 @@ inline std::string fsText(const std::filesystem::path& path)
 }
 // std::fopen for a core path.
 std::FILE* openFile(const std::string& path, const char* mode);
+// The error code, as errorKind and errorText take it, of the last failed
+// openFile or standard stream call on this thread (errno here; on Windows the
+// system's own code behind it).
+int lastStreamError();
 
 // True when something of that name exists (file, folder or other).
 bool pathExists(const std::string& path);
 // True only for an existing folder (links are followed).
 bool isDirectory(const std::string& path);
-// Creates one folder level; false when it cannot be made (parent missing, a file
-// of that name exists, no permission...).
-bool makeDirectory(const std::string& path);
+// Creates one folder level. 0, or the error code when it cannot be made (parent
+// missing, a file of that name exists, no permission...).
+int makeDirectory(const std::string& path);
 // Size of a file in bytes, or nothing when its attributes cannot be read.
 std::optional<std::uint64_t> fileSize(const std::string& path);
 // Opens a file for writing, creating it when missing, and closes it again; false
@@ -120,6 +124,15 @@ int createNewFolder(const std::string& path);
 // Moves from onto to in one step: whoever opens `to` finds the old file or the
 // new one, never neither. Both in one folder. 0, or the error code.
 int replaceFile(const std::string& from, const std::string& to);
+// Moves from to the name `to` only while nothing has that name: a file another
+// writer made there in the meantime stays, and the result is an error of kind
+// Exists. Both in one folder. 0, or the error code.
+int moveNoReplace(const std::string& from, const std::string& to);
+// Gives the file `to` the permission bits of the file `from` leads to, and its
+// owner and group as far as this process may set them. 0, or the error code;
+// nothing to do where files have no such modes (Windows: the folder's rights
+// are inherited).
+int copyPermissions(const std::string& from, const std::string& to);
 // Forces a file's data to the disk (a full disk may show only here). 0, or the
 // error code.
 int flushToDisk(const std::string& path);

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -61,9 +62,9 @@ bool isDirectory(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool makeDirectory(const std::string& path)
+int makeDirectory(const std::string& path)
 {
-    return ::mkdir(path.c_str(), 0777) == 0;
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path)
@@ -135,6 +136,48 @@ int createNewFolder(const std::string& path)
 int replaceFile(const std::string& from, const std::string& to)
 {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int moveNoReplace(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    // EINVAL and the like: the file system cannot do it in one step.
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // A second name for the file, which link() refuses to make over another.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        return errno;
+    // No hard links either (FAT): the name is claimed with O_EXCL, then replaced.
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to.c_str());
+    return error;
+}
+
+int copyPermissions(const std::string& from, const std::string& to)
+{
+    struct stat st
+    {
+    };
+    if (::stat(from.c_str(), &st) != 0)
+        return errno;
+    // The owner before the mode, since changing it may clear mode bits. Only
+    // root may give a file away; anyone may pass on a group they belong to.
+    if (::chown(to.c_str(), st.st_uid, st.st_gid) != 0 &&
+        ::chown(to.c_str(), static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // Ours then, as any new file.
+    }
+    return ::chmod(to.c_str(), st.st_mode & 0777) == 0 ? 0 : errno;
 }
 
 int flushToDisk(const std::string& path)
@@ -254,6 +297,11 @@ std::size_t maxPathLength(const std::string& folder)
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return std::fopen(path.c_str(), mode);
+}
+
+int lastStreamError()
+{
+    return errno;
 }
 
 std::size_t nameLength(const std::string& name)

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 
 // windows.h first: the other system headers build on it.
@@ -113,9 +114,11 @@ bool isDirectory(const std::string& path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool makeDirectory(const std::string& path)
+int makeDirectory(const std::string& path)
 {
-    return usable(path) && CreateDirectoryW(toWide(path).c_str(), nullptr) != 0;
+    if (!usable(path))
+        return ERROR_INVALID_NAME;
+    return CreateDirectoryW(toWide(path).c_str(), nullptr) ? 0 : lastError();
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path)
@@ -201,6 +204,18 @@ int replaceFile(const std::string& from, const std::string& to)
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
                : lastError();
+}
+
+int moveNoReplace(const std::string& from, const std::string& to)
+{
+    if (!usable(from) || !usable(to))
+        return ERROR_INVALID_NAME;
+    return MoveFileExW(toWide(from).c_str(), toWide(to).c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : lastError();
+}
+
+int copyPermissions(const std::string&, const std::string&)
+{
+    return 0;
 }
 
 int flushToDisk(const std::string& path)
@@ -347,6 +362,11 @@ std::optional<FileStamp> fileStamp(const std::string& path)
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return usable(path) ? _wfopen(toWide(path).c_str(), toWide(mode).c_str()) : nullptr;
+}
+
+int lastStreamError()
+{
+    return static_cast<int>(_doserrno);
 }
 
 std::size_t nameLength(const std::string& name)

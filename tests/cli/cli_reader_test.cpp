@@ -108,6 +108,23 @@ TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
     EXPECT_THAT(noFile.Err, HasSubstr("The password file " + dir.str() + "none cannot be read.\n"));
 }
 
+// The repair is told once, naming the file, by the job and by info alike.
+TEST_F(CliReader, ARepairedInputIsToldOnce)
+{
+    std::string bytes = ReadFile(plain);
+    bytes.insert(9, "% shifted by a comment: the cross-reference table lies\n");
+    const std::string shifted = dir.write("shifted.pdf", bytes);
+    const TRunResult merge = RunCliBinary({"merge", plain, shifted, "-o", dir.str() + "m.pdf"});
+    EXPECT_EQ(merge.ExitCode, 0) << merge.Err;
+    EXPECT_THAT(merge.Err, HasSubstr(shifted + ": repaired ("));
+    EXPECT_EQ(merge.Err.find(shifted), merge.Err.rfind(shifted)) << merge.Err;
+
+    const TRunResult info = RunCliBinary({"info", shifted});
+    EXPECT_EQ(info.ExitCode, 0);
+    EXPECT_THAT(info.Out, StartsWith("4\tno\t"));
+    EXPECT_THAT(info.Err, StartsWith(shifted + ": repaired ("));
+}
+
 // A revision that deletes a page: the light probe still sees three page lines.
 TEST_F(CliReader, SplitCutsByTheRealCount)
 {

@@ -167,10 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"Encrypted",
                     {"--every", "1", "-o", "$OUT", "$DIRlocked.pdf"},
                     "$DIRlocked.pdf is encrypted, cannot be split."},
-        RefusalCase{
-            "NotAPdf",
-            {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
-            "Pages must be greate then 2.\n$DIRnotes.txt: no pages were found, it is not a PDF document."},
+        RefusalCase{"NotAPdf",
+                    {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
+                    "Pages must be greate then 2.\n$DIRnotes.txt: not a PDF document"},
         RefusalCase{
             "NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
         RefusalCase{
@@ -185,7 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{
             "LoneDash", {"--pages", "3 - 4", "-o", "$OUT", "$SRC"}, "'-' is not a valid integer value."},
         RefusalCase{"NoLocation", {"--every", "2", "$SRC"}, "Please specify a location for spliting."},
-        RefusalCase{"BlankLocation", {"--every", "2", "-o", "  ", "$SRC"}, "cannot create folder \"  \""}),
+        RefusalCase{"BlankLocation",
+                    {"--every", "2", "-o", "  ", "$SRC"},
+                    "cannot create folder \"  \"\nA folder must be given as a full path."}),
     RefusalName);
 
 } // namespace

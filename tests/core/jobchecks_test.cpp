@@ -51,12 +51,19 @@ TEST_P(JobChecks, GivesItsRefusal)
     if (const auto at = text.find('@'); at != std::string::npos) {
         // The rows write "/"; the core names folders with the system's separator.
         std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '/', plat::PathSeparator);
-        text.replace(at, 1, dir.path().string());
+        for (auto next = at; next != std::string::npos; next = text.find('@', next))
+            text.replace(next, 1, dir.path().string());
     }
     EXPECT_EQ(refusal->Caption, c.Caption);
     EXPECT_EQ(refusal->Message(), text);
     EXPECT_EQ(refusal->Icon, c.Icon);
 }
+
+#ifdef _WIN32 // names are counted in UTF-16 units there
+const std::string NameTooLong = "The name is longer than the file system allows (255 characters): ";
+#else
+const std::string NameTooLong = "The name is longer than the file system allows (255 bytes): ";
+#endif
 
 std::optional<TRefusal> Ranges(const std::string& text)
 {
@@ -69,8 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"OneFile", [](auto&) { return CheckMergeStart(1, 10); }, "less file", TxtTooFewFiles,
                   TRefusalIcon::Information},
-        CheckCase{"ShortOutputName", [](auto&) { return CheckMergeStart(2, 2); }, "missed output file",
+        CheckCase{"NoOutputName", [](auto&) { return CheckMergeStart(2, 0); }, "missed output file",
                   "Please specify output file nanme.", TRefusalIcon::Information},
+        CheckCase{"ShortOutputName", [](auto&) { return CheckMergeStart(2, 2); }, "missed output file",
+                  "Please specify output file nanme.\nAn output name needs 3 characters or more.",
+                  TRefusalIcon::Information},
         CheckCase{"MergeStarts", [](auto&) { return CheckMergeStart(2, 3); }, nullptr, {}},
         CheckCase{"OutputIsInput", [](auto&) { return CheckMergeOutputIsInput(true); }, "invalid output file",
                   TxtOutputIsInput},
@@ -80,13 +90,26 @@ INSTANTIATE_TEST_SUITE_P(
                       std::ofstream(d / "f") << "x";
                       return CheckMergeOutputCreatable((d / "f" / "sub" / "out.pdf").string());
                   },
-                  "create folder failed", "cannot create folder \"@/f/sub/\""},
+                  "create folder failed",
+                  "cannot create folder \"@/f/sub/\"\nA file of that name is in the way: @/f"},
+        CheckCase{"OutputFolderNameTooLong",
+                  [](const fs::path& d) {
+                      return CheckMergeOutputCreatable((d / std::string(300, 'd') / "out.pdf").string());
+                  },
+                  "create folder failed",
+                  "cannot create folder \"@/" + std::string(300, 'd') + "/\"\n" + NameTooLong +
+                      std::string(300, 'd')},
+        CheckCase{"OutputNameTooLong",
+                  [](const fs::path& d) {
+                      return CheckMergeOutputCreatable((d / (std::string(300, 'n') + ".pdf")).string());
+                  },
+                  "Warning", "Cannot create output file.\n" + NameTooLong + std::string(300, 'n') + ".pdf"},
         CheckCase{"OutputIsAFolder",
                   [](const fs::path& d) {
                       fs::create_directory(d / "taken.pdf");
                       return CheckMergeOutputCreatable((d / "taken.pdf").string());
                   },
-                  "Warning", "Cannot create output file."},
+                  "Warning", "Cannot create output file.\nA folder of that name exists: @/taken.pdf"},
         CheckCase{"OutputCreatable",
                   [](const fs::path& d) { return CheckMergeOutputCreatable((d / "a" / "out.pdf").string()); },
                   nullptr,
@@ -99,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::ofstream(d / "fake.pdf") << "junk\n/Type /Page\n/Type /Page\n%%EOF\n";
                       return JudgeSplitSource(ProbePdfForList((d / "fake.pdf").string())).Refusal;
                   },
-                  "Tip", "Invalid PDF document.\n@/fake.pdf: damaged, cannot be read (not a PDF document)"},
+                  "Tip", "Invalid PDF document.\n@/fake.pdf: not a PDF document"},
         CheckCase{"Encrypted", [](auto&) { return CheckSplitSourcePages("a.pdf", true, 9); }, "Info",
                   "a.pdf is encrypted, cannot be split."},
         CheckCase{"OnePage",
@@ -108,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
                       return CheckSplitSourcePages((d / "one.pdf").string(), false, 1);
                   },
                   "pages less", "Pages must be greate then 2."},
+        CheckCase{"NoPagesSaysWhy",
+                  [](auto&) { return CheckSplitSourcePages("x.pdf", false, 0, "x.pdf: empty"); },
+                  "pages less", "Pages must be greate then 2.\nx.pdf: empty"},
         CheckCase{"TwoPages",
                   [](const fs::path& d) {
                       MakeTestPdf((d / "two.pdf").string(), 2);
@@ -126,7 +152,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::ofstream(d / "f") << "x";
                       return CheckSplitLocation("typed", (d / "f" / "x").string());
                   },
-                  "create folder failed", "cannot create folder \"typed\""}),
+                  "create folder failed",
+                  "cannot create folder \"typed\"\nA file of that name is in the way: @/f"},
+        CheckCase{"RelativeLocation", [](auto&) { return CheckSplitLocation("out", "out"); },
+                  "create folder failed",
+                  "cannot create folder \"out\"\nA folder must be given as a full path."}),
     [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(JobChecksRanges, PassingRangesPostTheirTotal)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <ostream>
@@ -97,17 +98,132 @@ TEST_F(JobInputs, SplitByRangesTakesTheParsedList)
     EXPECT_TRUE(m_sink.Notices.empty());
 }
 
-TEST_F(JobInputs, EachJobTakesTheEngineItIsGiven)
+TEST_F(JobInputs, EachJobTakesTheEngineAndOverwriteItIsGiven)
 {
     PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", &m_sink,
-                    TEngineKind::Ghostscript);
+                    TEngineKind::Ghostscript, TOverwrite::Allow);
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Allow);
     PrepareSplitEveryJob(m_param, m_inputs, "/in/r.pdf", "/out", 7, 3, &m_sink);
     EXPECT_EQ(m_param.Engine, TEngineKind::Exact);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Refuse); // unless the person agreed
     PrepareSplitRangesJob(m_param, m_inputs, "/in/r.pdf", "/out/", 9, "1", "1;", &m_sink,
-                          TEngineKind::Ghostscript);
+                          TEngineKind::Ghostscript, TOverwrite::Allow);
     EXPECT_EQ(m_param.Engine, TEngineKind::Ghostscript);
+    EXPECT_EQ(m_param.Overwrite, TOverwrite::Allow);
 }
+
+// Something happens while the pages are copied: someone else's file appears
+// under the output's name (it stays and fails the job, unless replacing was
+// agreed), or an input is rewritten, replaced or removed (the job fails naming
+// it, and nothing is committed).
+enum class TIntrusion
+{
+    OutputAppears,
+    InputRewritten,
+    InputReplaced,
+    InputRemoved
+};
+
+struct TIntruderCase
+{
+    const char* Name;
+    TIntrusion What;
+    TOverwrite Overwrite;
+    int Copies;         // merge: how often the input is listed; 0: split it every page
+    const char* Reason; // "@" stands for the file touched; "" when the job goes through
+};
+
+void PrintTo(const TIntruderCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class TIntruder : public IGsNotifySink
+{
+public:
+    TIntruder(TIntrusion what, std::string input, std::string output)
+        : m_what(what), m_input(std::move(input)), m_output(std::move(output))
+    {
+    }
+
+    void PostNotify(std::intptr_t, std::intptr_t lParam) noexcept override
+    {
+        if (lParam != GSN_PAGE || m_done.exchange(true))
+            return;
+        std::error_code ec;
+        const std::string other = m_input + ".other";
+        switch (m_what) {
+        case TIntrusion::OutputAppears:
+            std::ofstream(m_output) << "theirs";
+            break;
+        case TIntrusion::InputRewritten: // in place: the same file, new bytes
+            std::ofstream(m_input, std::ios::binary | std::ios::trunc) << std::ifstream(other).rdbuf();
+            break;
+        case TIntrusion::InputReplaced:
+            std::filesystem::rename(other, m_input, ec);
+            break;
+        case TIntrusion::InputRemoved:
+            std::filesystem::remove(m_input, ec);
+            break;
+        }
+    }
+
+private:
+    TIntrusion m_what;
+    std::string m_input, m_output;
+    std::atomic<bool> m_done{false};
+};
+
+class JobIntruder : public JobInputs, public testing::WithParamInterface<TIntruderCase>
+{
+};
+
+TEST_P(JobIntruder, IsNamedAndNothingOfTheirsIsLost)
+{
+    const TIntruderCase& c = GetParam();
+    TempDir dir;
+    const std::string input = dir.str() + "in.pdf", folder = dir.str() + "out/", output = folder + "m.pdf";
+    std::filesystem::create_directory(folder);
+    ASSERT_TRUE(MakeTestPdf(input, 2));
+    ASSERT_TRUE(MakeTestPdf(input + ".other", 2, "Other page "));
+    TIntruder intruder(c.What, input, output);
+    if (c.Copies > 0)
+        PrepareMergeJob(m_param, m_inputs,
+                        std::vector<TMergeListRow>(static_cast<std::size_t>(c.Copies), {input, 2}), output,
+                        &intruder, TEngineKind::Exact, c.Overwrite);
+    else
+        PrepareSplitEveryJob(m_param, m_inputs, input, folder, 2, 1, &intruder, TEngineKind::Exact,
+                             c.Overwrite);
+    std::string reason = c.Reason;
+    if (const auto at = reason.find('@'); at != std::string::npos)
+        reason.replace(at, 1, c.What == TIntrusion::OutputAppears ? output : input);
+    EXPECT_EQ(Call_GS_Thread(&m_param), reason.empty() ? GS_RESULT_OK : GS_RESULT_GS_FAILED);
+    EXPECT_EQ(m_param.Reason, reason);
+    if (c.What == TIntrusion::OutputAppears)
+        EXPECT_EQ(std::filesystem::file_size(output) == 6, !reason.empty()); // "theirs"
+    else
+        EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JobIntruder,
+    testing::Values(TIntruderCase{"OutputAppears", TIntrusion::OutputAppears, TOverwrite::Refuse, 2,
+                                  "\"@\" aleady exists"},
+                    TIntruderCase{"OutputAppearsReplaceAgreed", TIntrusion::OutputAppears, TOverwrite::Allow,
+                                  2, ""},
+                    TIntruderCase{"InputRewritten", TIntrusion::InputRewritten, TOverwrite::Allow, 2,
+                                  "@: changed while the job read it"},
+                    // Past 100 inputs the engine reopens each by name as it writes.
+                    TIntruderCase{"InputRewrittenAmongMany", TIntrusion::InputRewritten, TOverwrite::Allow,
+                                  101, "@: changed while the job read it"},
+                    TIntruderCase{"InputReplaced", TIntrusion::InputReplaced, TOverwrite::Allow, 2,
+                                  "@: replaced by another file while the job read it"},
+                    TIntruderCase{"InputRemoved", TIntrusion::InputRemoved, TOverwrite::Allow, 2,
+                                  "@: removed while the job read it"},
+                    TIntruderCase{"SplitSourceRewritten", TIntrusion::InputRewritten, TOverwrite::Allow, 0,
+                                  "@: changed while the job read it"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
 {
@@ -118,6 +234,17 @@ TEST_F(JobInputs, AnUnknownEngineFailsTheJobWithAReason)
     EXPECT_NE(m_param.Reason, "");
     EXPECT_EQ(m_sink.Notices,
               (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{GS_RESULT_ERROR, GSN_DONE}}));
+}
+
+// A job whose notices never arrive (none could be posted) is still seen to
+// end, with its result: a window waiting for the final notice would wait forever.
+TEST_F(JobInputs, AJobWithoutItsFinalNoticeIsStillSeenToEnd)
+{
+    PrepareMergeJob(m_param, m_inputs, {{"/in/a.pdf", 3, 1024}}, "/out/m.pdf", nullptr, TEngineKind::Exact);
+    TJobThread job;
+    job.Start(m_param);
+    job.Join();
+    EXPECT_EQ(job.Ended(), std::optional<int>(GS_RESULT_GS_FAILED));
 }
 
 struct CancelCase

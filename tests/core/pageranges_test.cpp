@@ -155,7 +155,7 @@ TEST_P(SplitPreviewTest, MarksEachPage)
     for (std::int32_t page = 1; page <= c.pages; ++page) {
         std::string mark;
         for (const std::int32_t piece : preview.PiecesOf(page))
-            mark += (mark.empty() ? "" : "+") + std::to_string(piece);
+            mark.append(mark.empty() ? "" : "+").append(std::to_string(piece));
         marks.push_back(mark);
         EXPECT_EQ(preview.PieceCount[static_cast<std::size_t>(page - 1)],
                   static_cast<std::int32_t>(preview.PiecesOf(page).size()));

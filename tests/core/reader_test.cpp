@@ -32,35 +32,6 @@ bool Qpdf(const std::vector<std::string>& args)
     return code == 0 || code == 3;
 }
 
-std::string Padded(std::size_t offset)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%010zu", offset);
-    return buf;
-}
-
-// A PDF by hand: objects numbered from 1, a classic cross-reference table with
-// right offsets, every line ended by eol.
-std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol = "\n")
-{
-    std::string pdf = "%PDF-1.4" + eol;
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj" + eol + objects[i] + eol + "endobj" + eol;
-    }
-    const std::size_t xref = pdf.size();
-    pdf += "xref" + eol + "0 " + std::to_string(objects.size() + 1) + eol;
-    // Entries are 20 bytes whatever the line end.
-    const std::string end = eol == "\r\n" ? "\r\n" : " " + eol;
-    pdf += "0000000000 65535 f" + end;
-    for (const std::size_t at : offsets)
-        pdf += Padded(at) + " 00000 n" + end;
-    pdf += "trailer" + eol + "<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>" + eol +
-           "startxref" + eol + std::to_string(xref) + eol + "%%EOF" + eol;
-    return pdf;
-}
-
 // Appends a revision that replaces or adds the given objects.
 std::string AppendUpdate(std::string pdf, const std::map<int, std::string>& objects, int size)
 {
@@ -348,6 +319,7 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
     const std::string fifo = dir.str() + "pipe.pdf";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(ReadPdfFacts(fifo).Status, TPdfFacts::TStatus::CannotOpen);
+    EXPECT_EQ(ProbePdfForList(fifo).ReaderNote, fifo + ": not a regular file");
 #endif
     EXPECT_EQ(ReadPdfFacts(dir.write("x.pdf", "hello")).Status, TPdfFacts::TStatus::NotPdf);
     EXPECT_EQ(ReadPdfFacts(dir.write("bad.pdf", "%PDF-1.4\ngarbage only\n%%EOF\n")).Status,
@@ -356,6 +328,32 @@ TEST(Reader, OpenFailuresAnswerAtOnce)
     const TListProbe missing = ProbePdfForList(dir.str() + "missing.pdf");
     EXPECT_NE(missing.OpenError.find("missing.pdf"), std::string::npos);
 }
+
+// What the front door says of a file it cannot count: the file, then why.
+class FrontDoorUnread : public ::testing::TestWithParam<std::pair<std::string, std::string>>
+{
+};
+TEST_P(FrontDoorUnread, NamesTheFileAndWhy)
+{
+    TempDir dir;
+    const std::string path = dir.write("in.pdf", GetParam().first);
+    const TListProbe probe = ProbePdfForList(path);
+    EXPECT_FALSE(probe.ReaderCount);
+    EXPECT_EQ(probe.ReaderNote.rfind(path + GetParam().second, 0), 0u) << probe.ReaderNote;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Files, FrontDoorUnread,
+    ::testing::Values(std::pair<std::string, std::string>{"", ": empty"},
+                      std::pair<std::string, std::string>{"just text\n", ": not a PDF document"},
+                      std::pair<std::string, std::string>{"just text\n%%EOF\n", ": not a PDF document"},
+                      std::pair<std::string, std::string>{
+                          "%PDF-1.4\n1 0 obj\n<<\n",
+                          ": damaged, its end is missing (no \"startxref\" or \"%%EOF\")"},
+                      std::pair<std::string, std::string>{HostilePdf(THostile::PageTreeLoop, 0),
+                                                          ": damaged, cannot be read ("},
+                      std::pair<std::string, std::string>{
+                          HostilePdf(THostile::PageTree, 300),
+                          ": damaged, cannot be read (page tree nested more than 256 deep)"}));
 
 TEST(Reader, BrokenCrossReferenceIsRepairedForCountingButFailsVerification)
 {

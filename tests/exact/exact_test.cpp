@@ -5,6 +5,7 @@
 #include "util/testtools.h"
 
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -460,7 +461,9 @@ enum class TBadInput
 {
     UserPassword,
     Garbage,
-    Missing
+    Missing,
+    DeepPageTree,
+    DeepFields
 };
 
 struct TFailureCase
@@ -487,6 +490,13 @@ protected:
             m_out.write("bad input.pdf", "%PDF-1.4\nthis is no PDF at all\n");
             break;
         case TBadInput::Missing:
+            break;
+        // Deep enough to take minutes or the stack if followed all the way.
+        case TBadInput::DeepPageTree:
+            m_out.write("bad input.pdf", HostilePdf(THostile::PageTree, 50000));
+            break;
+        case TBadInput::DeepFields:
+            m_out.write("bad input.pdf", HostilePdf(THostile::Fields, 3000));
             break;
         }
         return path;
@@ -517,7 +527,11 @@ TEST_P(ExactFailureTest, ReasonNamesTheInput)
 INSTANTIATE_TEST_SUITE_P(Inputs, ExactFailureTest,
                          ::testing::Values(TFailureCase{TBadInput::UserPassword, "needs a password"},
                                            TFailureCase{TBadInput::Garbage, "damaged"},
-                                           TFailureCase{TBadInput::Missing, "could not be read"}));
+                                           TFailureCase{TBadInput::Missing, "could not be read"},
+                                           TFailureCase{TBadInput::DeepPageTree,
+                                                        ": damaged (page tree nested more than 256 deep)"},
+                                           TFailureCase{TBadInput::DeepFields,
+                                                        ": damaged (form fields nested more than 32 deep)"}));
 
 TEST_F(ExactTest, PieceOutsideTheSourceFails)
 {
@@ -528,25 +542,58 @@ TEST_F(ExactTest, PieceOutsideTheSourceFails)
     EXPECT_TRUE(engine->WritePiece(3, 3, Output("p.pdf"), {}).Ok);
 }
 
-} // namespace
-
-// A file whose cross-reference table points nowhere is repaired, copied in
-// full, and the repair is told.
-TEST_F(ExactTest, RepairedInputIsCopiedAndReported)
+struct TWarnedCase
 {
-    std::ifstream in(Fixtures().Plain, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto at = bytes.rfind("startxref");
-    ASSERT_NE(at, std::string::npos);
-    bytes = bytes.substr(0, at) + "startxref\n12\n%%EOF\n";
-    const std::string damaged = m_out.write("damaged.pdf", bytes);
+    const char* Name;
+    std::function<std::string(const std::string& plain)> Bytes;
+    const char* Says; // in the first warning, after the file's name
+    int Pages;
+};
 
+void PrintTo(const TWarnedCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+class ExactWarnedTest : public ExactTest, public ::testing::WithParamInterface<TWarnedCase>
+{
+};
+
+// What cannot be read as it stands is repaired or left out: every page is
+// copied, and the warning names the file.
+TEST_P(ExactWarnedTest, EveryPageIsCopiedAndTheWarningNamesTheFile)
+{
+    const std::string input = m_out.write("input.pdf", GetParam().Bytes(Fixtures().Plain));
     ExactEngine engine;
-    const std::string out = Output("repaired.pdf");
-    const TEngineResult result = engine.Merge({{damaged, "damaged"}}, out, {});
+    const std::string out = Output("out.pdf");
+    const TEngineResult result = engine.Merge({{input, "input"}}, out, {});
     ASSERT_TRUE(result.Ok) << result.Reason;
     EXPECT_TRUE(QpdfCheckPasses(out));
-    EXPECT_EQ(PdfPageTexts(out), PdfPageTexts(Fixtures().Plain));
+    EXPECT_EQ(PdfPageCount(out), GetParam().Pages);
     ASSERT_FALSE(engine.Warnings().empty());
-    EXPECT_EQ(engine.Warnings().front().rfind(damaged, 0), 0u) << engine.Warnings().front();
+    EXPECT_EQ(engine.Warnings().front().rfind(input, 0), 0u) << engine.Warnings().front();
+    EXPECT_NE(engine.Warnings().front().find(GetParam().Says), std::string::npos)
+        << engine.Warnings().front();
 }
+
+// A cross-reference table that points nowhere; structures nested past the bounds.
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ExactWarnedTest,
+    ::testing::Values(TWarnedCase{"BrokenCrossReference",
+                                  [](const std::string& plain) {
+                                      std::ifstream in(plain, std::ios::binary);
+                                      std::string bytes((std::istreambuf_iterator<char>(in)),
+                                                        std::istreambuf_iterator<char>());
+                                      return bytes.substr(0, bytes.rfind("startxref")) +
+                                             "startxref\n12\n%%EOF\n";
+                                  },
+                                  "", 3},
+                      TWarnedCase{"DeepNameTree", [](auto&) { return HostilePdf(THostile::NameTree, 20000); },
+                                  ": named destinations left out (name tree nested more than 64 deep)", 2},
+                      TWarnedCase{"DeepOutlines", [](auto&) { return HostilePdf(THostile::Outlines, 20000); },
+                                  ": bookmarks nested more than 50 deep left out", 2},
+                      TWarnedCase{"OutlineLoop", [](auto&) { return HostilePdf(THostile::OutlineLoop, 0); },
+                                  ": bookmarks that lead back to themselves left out", 2}),
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+
+} // namespace

@@ -25,9 +25,18 @@ class GsDllPath : public testing::TestWithParam<DllCase>
 {
 };
 
+// "$T" stands for a folder holding a file "libgs.so" and a folder "gs".
 TEST_P(GsDllPath, FollowsTheFileNameRule)
 {
-    EXPECT_EQ(GsDllPathFromSetting(GetParam().In), GetParam().Out);
+    TempDir t;
+    t.write("libgs.so", "a library under another name");
+    std::filesystem::create_directory(t.path() / "gs");
+    const auto expand = [&](std::string text) {
+        if (const auto at = text.find("$T"); at != std::string::npos)
+            text.replace(at, 2, t.str());
+        return text;
+    };
+    EXPECT_EQ(GsDllPathFromSetting(expand(GetParam().In)), expand(GetParam().Out));
 }
 
 std::vector<DllCase> DllCases()
@@ -38,7 +47,10 @@ std::vector<DllCase> DllCases()
                               {dir + "/" + name, dir + "/" + name}, // the library itself
                               {dir + "/" + name + ".00", dir + "/" + name + ".00"}, // a name holding it
                               {dir, dir + plat::PathSeparator + name},              // a folder
-                              {dir + "/", dir + "/" + name}};
+                              {dir + "/", dir + "/" + name},
+                              // What is there decides: a file of any name, a folder.
+                              {"$Tlibgs.so", "$Tlibgs.so"},
+                              {"$Tgs", "$Tgs" + std::string(1, plat::PathSeparator) + name}};
 #ifndef _WIN32
     // Case-sensitive test: capitals are taken for a folder.
     rows.push_back({"/opt/gs/LIBGS.SO.10", "/opt/gs/LIBGS.SO.10/libgs.so.10"});
@@ -95,6 +107,11 @@ TEST_F(GsCountPagesStub, ReadsTheAnswerAndPassesTheNameVerbatim)
     const auto args = m_stub.Args(0);
     EXPECT_NE(std::find(args.begin(), args.end(), "-sFile=" + name), args.end());
     EXPECT_NE(std::find(args.begin(), args.end(), "-dSAFER"), args.end());
+    // Like Ghostscript before 9.50, the stub has no gsapi_add_control_path and
+    // would not know the switch.
+    EXPECT_EQ(std::find_if(args.begin(), args.end(),
+                           [](const std::string& a) { return a.rfind("--permit-file-read", 0) == 0; }),
+              args.end());
     EXPECT_EQ(m_stub.LiveInstances(), 0);
 }
 

@@ -109,7 +109,7 @@ TEST_F(GsEndToEnd, MergeTakesTheFirstFilesTitle)
         std::vector<TMergeListRow> rows;
         for (const std::string& input : inputs)
             rows.push_back(Row(1, input));
-        PrepareMergeJob(m_param, m_inputs, rows, out, &m_sink, TEngineKind::Ghostscript);
+        PrepareMergeJob(m_param, m_inputs, rows, out, &m_sink, TEngineKind::Ghostscript, TOverwrite::Allow);
         ASSERT_EQ(Call_GS_Thread(&m_param), GS_RESULT_OK) << m_param.Reason;
         const std::string info = RunProgram({"pdfinfo", out}).Out;
         const auto at = info.find("Title:");

@@ -61,11 +61,22 @@ private slots:
             << QStringList{"less file|There must have two or more pdf documents in the list."}
             << QList<int>{info};
         QTest::newRow("blanks pass the length check")
-            << 2 << "   " << QStringList{"create folder failed|cannot create folder \"\""}
+            << 2 << "   "
+            << QStringList{"create folder failed|cannot create folder \"\"\nA folder must be given as a full "
+                           "path."}
             << QList<int>{warn};
         QTest::newRow("no folder") << 2 << "merged.pdf"
-                                   << QStringList{"create folder failed|cannot create folder \"\""}
+                                   << QStringList{"create folder failed|cannot create folder \"\"\nA folder "
+                                                  "must be given as a full path."}
                                    << QList<int>{warn};
+        const QString tooLong = QString(300, QLatin1Char('n')) + QStringLiteral(".pdf");
+        QTest::newRow("the creation test says why")
+            << 2 << "%D/" + tooLong
+            << QStringList{"Warning|Cannot create output file.\nThe name is longer than the file system "
+                           "allows "
+                           "(255 bytes): " +
+                           tooLong}
+            << QList<int>{warn};
         // The same file whatever way the name reaches it.
         QTest::newRow("a listed input once .pdf is added")
             << 2 << " %D//alpha "

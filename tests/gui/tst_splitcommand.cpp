@@ -99,21 +99,24 @@ private slots:
         QTest::newRow("encrypted") << "%D/locked.pdf" << false << ""
                                    << "%D/out"
                                    << "Info|%D/locked.pdf is encrypted, cannot be split." << warn;
-        QTest::newRow("not a PDF") << "%D/notpdf.txt" << false << ""
-                                   << "%D/out"
-                                   << "pages less|Pages must be greate then 2.\n%D/notpdf.txt: no pages were "
-                                      "found, it is not a PDF document."
-                                   << warn;
+        QTest::newRow("not a PDF")
+            << "%D/notpdf.txt" << false << ""
+            << "%D/out"
+            << "pages less|Pages must be greate then 2.\n%D/notpdf.txt: not a PDF document" << warn;
         QTest::newRow("bad ranges")
             << "%D/six.pdf" << true << "1, 2-7"
             << "%D/out"
             << "invalid page range|Page ranges is invalid or page number exceed total pages." << warn;
-        QTest::newRow("blank location") << "%D/six.pdf" << true << "1-2"
-                                        << "   "
-                                        << "create folder failed|cannot create folder \"   \"" << warn;
-        QTest::newRow("relative location") << "%D/six.pdf" << false << ""
-                                           << "out"
-                                           << "create folder failed|cannot create folder \"out\"" << warn;
+        QTest::newRow("blank location")
+            << "%D/six.pdf" << true << "1-2"
+            << "   "
+            << "create folder failed|cannot create folder \"   \"\nA folder must be given as a full path."
+            << warn;
+        QTest::newRow("relative location")
+            << "%D/six.pdf" << false << ""
+            << "out"
+            << "create folder failed|cannot create folder \"out\"\nA folder must be given as a full path."
+            << warn;
         QTest::newRow("answered No") << "%D/six.pdf" << true << "2"
                                      << "%D/out"
                                      << "continue?|" + Confirmation << int(QMessageBox::Question);
@@ -211,11 +214,10 @@ private slots:
         QCOMPARE(w.Main->SplitPageCount(), 0);
         QCOMPARE(source->selectedText(), Path("missing.pdf"));
 
-        const QStringList refusals{"Tip|Specified file not exists.\n" + m_dir.path() +
-                                       " is a folder, not a PDF document.",
-                                   "pages less|Pages must be greate then 2.\n" + Path("notpdf.txt") +
-                                       ": no pages were found, it is not a PDF document.",
-                                   "Info|" + Path("locked.pdf") + " is encrypted, cannot be split."};
+        const QStringList refusals{
+            "Tip|Specified file not exists.\n" + m_dir.path() + " is a folder, not a PDF document.",
+            "pages less|Pages must be greate then 2.\n" + Path("notpdf.txt") + ": not a PDF document",
+            "Info|" + Path("locked.pdf") + " is encrypted, cannot be split."};
         const QStringList sources{m_dir.path(), Path("notpdf.txt"), Path("locked.pdf")};
         for (int i = 0; i < sources.size(); ++i) {
             SetSource(w, Path("six.pdf"));

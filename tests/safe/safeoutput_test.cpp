@@ -1,3 +1,5 @@
+#include "engines/gsbinding.h"
+#include "job/job.h"
 #include "output/outputnames.h"
 #include "output/safeoutput.h"
 #include "platform/platform.h"
@@ -8,10 +10,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 #include <thread>
+#include <tuple>
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -22,6 +26,17 @@
 using namespace testutil;
 
 namespace fs = std::filesystem;
+
+// Table rows named by what they choose (the types are the core's, so these
+// stand beside them for the test framework to find).
+void PrintTo(TEngineKind engine, std::ostream* os)
+{
+    *os << EngineName(engine);
+}
+void PrintTo(TOverwrite overwrite, std::ostream* os)
+{
+    *os << (overwrite == TOverwrite::Allow ? "replacing" : "not replacing");
+}
 
 namespace {
 
@@ -122,7 +137,7 @@ TEST(SafeOutput, CommitReplacesAnExistingFileOnlyAtTheEnd)
     EXPECT_EQ(RegisteredTemporaryCount(), before + 1);
     std::ofstream(out.TempPath(), std::ios::binary) << "new contents";
     EXPECT_EQ(readAll(final), "old contents");
-    ASSERT_TRUE(out.Commit()) << out.Reason();
+    ASSERT_TRUE(out.Commit(TOverwrite::Allow)) << out.Reason();
     EXPECT_EQ(readAll(final), "new contents");
     EXPECT_FALSE(fs::exists(out.TempPath()));
     EXPECT_EQ(RegisteredTemporaryCount(), before);
@@ -142,30 +157,59 @@ TEST(SafeOutput, AnUncommittedOutputLeavesNothingAndTheOldFileStays)
     EXPECT_TRUE(othersIn(t.path(), {"out.pdf"}).empty());
 }
 
-class SafeOutputModeTest : public testing::TestWithParam<std::pair<mode_t, mode_t>>
+struct ModeCase
+{
+    mode_t Umask;
+    int OldMode; // the file replaced, -1: none
+    mode_t Mode;
+    bool OtherOwner = false; // the file replaced belongs to nobody (as root only)
+};
+void PrintTo(const ModeCase& c, std::ostream* os)
+{
+    *os << "umask " << std::oct << c.Umask << ", old file ";
+    if (c.OldMode < 0)
+        *os << "none";
+    else
+        *os << c.OldMode << (c.OtherOwner ? " of another owner" : "");
+}
+class SafeOutputModeTest : public testing::TestWithParam<ModeCase>
 {
 };
-TEST_P(SafeOutputModeTest, CreatedWithTheUmaskApplied)
+TEST_P(SafeOutputModeTest, NewWithTheUmaskReplacedWithTheOldFilesModes)
 {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX permissions and umask: Windows has ACLs instead";
 #else
+    const ModeCase& c = GetParam();
+    if (c.OtherOwner && ::getuid() != 0) {
+        GTEST_SKIP() << "only root gives files away";
+    }
     TempDir t;
-    const mode_t old = ::umask(GetParam().first);
-    TSafeOutput out(t.str() + "out.pdf");
+    const std::string final = t.str() + "out.pdf";
+    if (c.OldMode >= 0) {
+        t.write("out.pdf", "old");
+        ASSERT_EQ(::chmod(final.c_str(), static_cast<mode_t>(c.OldMode)), 0);
+        if (c.OtherOwner) {
+            ASSERT_EQ(::chown(final.c_str(), 65534, 65534), 0);
+        }
+    }
+    const mode_t old = ::umask(c.Umask);
+    TSafeOutput out(final);
     ::umask(old);
     ASSERT_TRUE(out.Ok());
+    ASSERT_TRUE(out.Commit(TOverwrite::Allow)) << out.Reason();
     struct stat st
     {
     };
-    ASSERT_EQ(::stat(out.TempPath().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, GetParam().second);
+    ASSERT_EQ(::stat(final.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, c.Mode);
+    EXPECT_EQ(st.st_uid, c.OtherOwner ? 65534U : ::getuid());
 #endif
 }
 INSTANTIATE_TEST_SUITE_P(Umasks, SafeOutputModeTest,
-                         testing::Values(std::pair<mode_t, mode_t>{022, 0644},
-                                         std::pair<mode_t, mode_t>{077, 0600},
-                                         std::pair<mode_t, mode_t>{0, 0666}));
+                         testing::Values(ModeCase{022, -1, 0644}, ModeCase{077, -1, 0600},
+                                         ModeCase{0, -1, 0666}, ModeCase{022, 0600, 0600},
+                                         ModeCase{077, 0664, 0664}, ModeCase{022, 0640, 0640, true}));
 
 TEST(SafeOutput, AFullDiskNeverLeavesAPartialFileAndTheOldOneSurvives)
 {
@@ -183,7 +227,7 @@ TEST(SafeOutput, AFullDiskNeverLeavesAPartialFileAndTheOldOneSurvives)
         // A job that sees its engine fail discards; one that commits anyway
         // still replaces the old file only with what was written, in one step.
         if (commitAnyway) {
-            ASSERT_TRUE(out.Commit()) << out.Reason();
+            ASSERT_TRUE(out.Commit(TOverwrite::Allow)) << out.Reason();
             EXPECT_NE(checksum(final), old);
             break;
         }
@@ -210,6 +254,36 @@ TEST(SafeOutput, NoRoomForATemporarySaysTheDiskIsFull)
     EXPECT_TRUE(othersIn(t.path() / "small").empty());
 }
 
+// Neither libqpdf's writer nor Ghostscript names these causes: on a full disk,
+// into a folder that is gone.
+class EngineFaultTest : public testing::TestWithParam<std::tuple<TEngineKind, bool>>
+{
+};
+TEST_P(EngineFaultTest, TheFailureNamesTheCause)
+{
+    const auto [engine, fullDisk] = GetParam();
+    if (engine == TEngineKind::Ghostscript && !TGsBinding().Load(GS_Dll_Path, false))
+        GTEST_SKIP() << "no Ghostscript library";
+    TempDir t;
+    const std::string input = t.str() + "in.pdf";
+    ASSERT_TRUE(MakeTestPdf(input, 3));
+    TSmallFs small(t.str() + "small", "size=64k");
+    const std::string folder = t.str() + (fullDisk ? "small/" : "gone/");
+    if (fullDisk) {
+        if (!small.mounted())
+            GTEST_SKIP() << small.why();
+        std::ofstream(folder + "filler") << "x";
+        ASSERT_EQ(fillUp(folder + "filler"), ENOSPC);
+    }
+    const TEngineResult r = MakeEngine(engine)->Merge({{input, "a"}, {input, "b"}}, folder + "out.pdf", {});
+    EXPECT_FALSE(r.Ok);
+    const std::string says = fullDisk ? "The disk is full: " : "The folder does not exist: ";
+    EXPECT_NE(r.Reason.find(says + folder), std::string::npos) << r.Reason;
+}
+INSTANTIATE_TEST_SUITE_P(Faults, EngineFaultTest,
+                         testing::Combine(testing::Values(TEngineKind::Exact, TEngineKind::Ghostscript),
+                                          testing::Bool()));
+
 TEST(SafeOutput, AReadOnlyFolderIsNamed)
 {
     TempDir t;
@@ -230,7 +304,7 @@ TEST(SafeOutput, AFolderRemovedWhileWritingFailsTheCommitAndLeavesNothing)
     ASSERT_TRUE(out.Ok());
     std::ofstream(out.TempPath(), std::ios::binary) << "%PDF partial";
     fs::remove_all(t.path() / "dest");
-    EXPECT_FALSE(out.Commit());
+    EXPECT_FALSE(out.Commit(TOverwrite::Refuse));
     EXPECT_EQ(out.Reason(), "The folder does not exist: " + t.str() + "dest/");
     EXPECT_FALSE(fs::exists(t.path() / "dest"));
     EXPECT_TRUE(othersIn(t.path()).empty());
@@ -242,7 +316,7 @@ TEST(SafeOutput, AFolderOfTheFinalNameFailsTheCommit)
     fs::create_directories(t.path() / "out.pdf" / "inside");
     TSafeOutput out(t.str() + "out.pdf");
     ASSERT_TRUE(out.Ok());
-    EXPECT_FALSE(out.Commit());
+    EXPECT_FALSE(out.Commit(TOverwrite::Allow));
     EXPECT_FALSE(out.Reason().empty());
     EXPECT_TRUE(fs::is_directory(t.path() / "out.pdf" / "inside"));
     EXPECT_TRUE(othersIn(t.path(), {"out.pdf"}).empty());
@@ -285,27 +359,42 @@ INSTANTIATE_TEST_SUITE_P(Names, TooLongTest,
                                          TooLongCase{"Path", 17, 20, "The path is"}),
                          [](const auto& row) { return std::string(row.param.label); });
 
-TEST(SafeOutput, TwoWritersRacingForOneOutputLeaveOneWholeFile)
+class SafeOutputRaceTest : public testing::TestWithParam<TOverwrite>
+{
+};
+// Allowed to replace, the last commit wins; refused, the first one does and the
+// other fails saying the name is taken. Either way one whole file.
+TEST_P(SafeOutputRaceTest, TwoWritersRacingForOneOutputLeaveOneWholeFile)
 {
     TempDir t;
     const std::string final = t.str() + "out.pdf";
     const std::string a(200000, 'a'), b(150000, 'b');
     for (int round = 0; round < 30; ++round) {
-        auto writer = [&](const std::string& bytes) {
+        fs::remove(final);
+        std::string reasons[2];
+        auto writer = [&](const std::string& bytes, std::string& reason) {
             TSafeOutput out(final);
             if (!out.Ok())
                 return;
             std::ofstream(out.TempPath(), std::ios::binary) << bytes;
-            out.Commit();
+            out.Commit(GetParam());
+            reason = out.Reason();
         };
-        std::thread ta(writer, a), tb(writer, b);
+        std::thread ta(writer, a, std::ref(reasons[0])), tb(writer, b, std::ref(reasons[1]));
         ta.join();
         tb.join();
         const std::string got = readAll(final);
         ASSERT_TRUE(got == a || got == b) << "round " << round << ": " << got.size() << " bytes";
+        if (GetParam() == TOverwrite::Refuse) {
+            EXPECT_EQ(reasons[got == a ? 0 : 1], "");
+            EXPECT_EQ(reasons[got == a ? 1 : 0], "\"" + final + "\" aleady exists");
+        } else {
+            EXPECT_EQ(reasons[0] + reasons[1], "");
+        }
     }
     EXPECT_TRUE(othersIn(t.path(), {"out.pdf"}).empty());
 }
+INSTANTIATE_TEST_SUITE_P(Modes, SafeOutputRaceTest, testing::Values(TOverwrite::Allow, TOverwrite::Refuse));
 
 // ---------------------------------------------------------------------------
 
@@ -445,7 +534,7 @@ TEST(SafeInputName, AnOutputTemporaryInAFolderNotUtf8GetsAnAliasTheEngineWritesT
     const std::string alias = SafeInputName(out.TempPath(), folder);
     ASSERT_FALSE(alias.empty());
     std::ofstream(alias, std::ios::binary | std::ios::trunc) << "%PDF written via alias";
-    ASSERT_TRUE(out.Commit());
+    ASSERT_TRUE(out.Commit(TOverwrite::Refuse));
     EXPECT_EQ(readAll(t.str() + "dest\xfe/out\xff.pdf"), "%PDF written via alias");
     EXPECT_FALSE(fs::exists(t.str() + "dest\xfe/out.pdf"));
 }

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
             ::usleep(500);
         }
         std::ofstream(out.TempPath(), std::ios::binary | std::ios::app) << " and finished";
-        return out.Commit() ? 0 : 4;
+        return out.Commit(TOverwrite::Allow) ? 0 : 4;
     }
     for (;;)
         ::pause();

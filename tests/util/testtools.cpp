@@ -2,6 +2,7 @@
 // PDF tools themselves live in testtools_posix.cpp and testtools_win32.cpp.
 #include "testtools.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -135,6 +136,110 @@ std::string Trimmed(const std::string& text)
     const auto b = text.find_first_not_of(" \t\r\n\f");
     const auto e = text.find_last_not_of(" \t\r\n\f");
     return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
+}
+
+std::string HostilePdf(THostile kind, int depth)
+{
+    // Object n is objects[n - 1]; 1 catalog, 2 page-tree root, 3 and 4 the pages.
+    std::vector<std::string> objects{"", "", "", ""};
+    const auto ref = [](std::size_t n) { return std::to_string(n) + " 0 R"; };
+    const auto add = [&](const std::string& body) {
+        objects.push_back(body);
+        return objects.size();
+    };
+    const std::string page = "/Type /Page /MediaBox [0 0 200 200] /Parent ";
+    std::string catalog = "<< /Type /Catalog /Pages 2 0 R";
+    std::string page1 = "<< " + page + "2 0 R", rootKids = "3 0 R 4 0 R";
+    std::size_t page2Parent = 2;
+    const std::size_t first = objects.size() + 1; // the first added object
+    const bool nested = kind != THostile::PageTreeLoop && kind != THostile::OutlineLoop;
+    for (int i = 0; nested && i < depth; ++i) {
+        const std::string up = i == 0 ? "" : " /Parent " + ref(first + i - 1);
+        const std::string down = i + 1 < depth ? ref(first + i + 1) : "";
+        switch (kind) {
+        case THostile::PageTree:
+            add("<< /Type /Pages /Count 1 /Kids [" + (down.empty() ? "4 0 R" : down) + "]" +
+                (i == 0 ? " /Parent 2 0 R" : up) + " >>");
+            break;
+        case THostile::Fields:
+            add("<< /T (f" + std::to_string(i) + ") /Kids [" + (down.empty() ? ref(first + depth) : down) +
+                "]" + up + " >>");
+            break;
+        case THostile::NameTree:
+            add(down.empty() ? "<< /Names [(a) [3 0 R /Fit]] /Limits [(a) (a)] >>"
+                             : "<< /Kids [" + down + "]" + (i == 0 ? "" : " /Limits [(a) (a)]") + " >>");
+            break;
+        case THostile::Outlines:
+            add("<< " + (i == 0 ? std::string("/Type /Outlines") : "/Title (b) /Dest [3 0 R /Fit]" + up) +
+                (down.empty() ? "" : " /First " + down + " /Last " + down + " /Count 1") + " >>");
+            break;
+        case THostile::PageTreeLoop:
+        case THostile::OutlineLoop:
+            break;
+        }
+    }
+    switch (kind) {
+    case THostile::PageTree:
+        rootKids = "3 0 R " + ref(first);
+        page2Parent = first + depth - 1;
+        break;
+    case THostile::Fields: {
+        const std::size_t widget =
+            add("<< /Type /Annot /Subtype /Widget /FT /Tx /Rect [10 10 100 30] /P 3 0 R "
+                "/Parent " +
+                ref(first + depth - 1) + " >>");
+        catalog += " /AcroForm << /Fields [" + ref(first) + "] >>";
+        page1 += " /Annots [" + ref(widget) + "]";
+        break;
+    }
+    case THostile::NameTree:
+        catalog += " /Names << /Dests " + ref(first) + " >>";
+        break;
+    case THostile::Outlines:
+        catalog += " /Outlines " + ref(first);
+        break;
+    case THostile::PageTreeLoop:
+        rootKids = "3 0 R " + ref(add("<< /Type /Pages /Count 1 /Parent 2 0 R /Kids [2 0 R] >>"));
+        break;
+    case THostile::OutlineLoop: // 5 the root, 6 the first bookmark, 7 its kid
+        add("<< /Type /Outlines /First 6 0 R /Last 6 0 R >>");
+        add("<< /Title (a) /Parent 5 0 R /First 7 0 R /Last 7 0 R /Dest [3 0 R /Fit] >>");
+        add("<< /Title (b) /Parent 6 0 R /Next 7 0 R /Dest [4 0 R /Fit] >>");
+        catalog += " /Outlines 5 0 R";
+        break;
+    }
+    objects[0] = catalog + " >>";
+    objects[1] = "<< /Type /Pages /Count 2 /Kids [" + rootKids + "] >>";
+    objects[2] = page1 + " >>";
+    objects[3] = "<< " + page + ref(page2Parent) + " >>";
+    return BuildPdf(objects);
+}
+
+std::string Padded(std::size_t offset)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%010zu", offset);
+    return buf;
+}
+
+std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol)
+{
+    std::string pdf = "%PDF-1.4" + eol;
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(i + 1) + " 0 obj" + eol + objects[i] + eol + "endobj" + eol;
+    }
+    const std::size_t xref = pdf.size();
+    pdf += "xref" + eol + "0 " + std::to_string(objects.size() + 1) + eol;
+    // Entries are 20 bytes whatever the line end.
+    const std::string end = eol == "\r\n" ? "\r\n" : " " + eol;
+    pdf += "0000000000 65535 f" + end;
+    for (const std::size_t at : offsets)
+        pdf += Padded(at) + " 00000 n" + end;
+    pdf += "trailer" + eol + "<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>" + eol +
+           "startxref" + eol + std::to_string(xref) + eol + "%%EOF" + eol;
+    return pdf;
 }
 
 } // namespace testutil

@@ -78,6 +78,28 @@ bool MakeTestPdf(const std::string& path, int pages, const std::string& before =
 // when qpdf fails.
 bool MakeEncryptedPdf(const std::string& source, const std::string& path);
 
+// A ten-digit offset, as a cross-reference table writes it.
+std::string Padded(std::size_t offset);
+// A PDF by hand: objects numbered from 1, a classic cross-reference table with
+// right offsets, every line ended by eol.
+std::string BuildPdf(const std::vector<std::string>& objects, const std::string& eol = "\n");
+
+// Two blank pages whose structure of that kind nests `depth` levels: the page
+// tree (the second page at the bottom), a form field's /Parent chain (its widget
+// on page 1), the named destinations' name tree, the bookmarks. PageTreeLoop: a
+// page-tree node whose kid is the root again; OutlineLoop: a bookmark below the
+// first whose /Next is itself (depth unused for both). Hand-made bytes.
+enum class THostile
+{
+    PageTree,
+    Fields,
+    NameTree,
+    Outlines,
+    PageTreeLoop,
+    OutlineLoop
+};
+std::string HostilePdf(THostile kind, int depth);
+
 // Page count by qpdf; -1 when qpdf refuses the file.
 int PdfPageCount(const std::string& path);
 // The text of one page (first page 1) by pdftotext, blanks trimmed at both ends.
