@@ -160,8 +160,9 @@ public:
     virtual std::string OutputMessages() const { return {}; }
 
     // Cancelling and writing progress for the outputs that follow. The exact
-    // engine stops at its next page or part of its writing; Ghostscript, which
-    // cannot be stopped inside a run, finishes it, and the job drops the output.
+    // engine stops at its next page or part of its writing; Ghostscript stops a
+    // merge at the end of its page and finishes a split's piece; either way the
+    // job drops the output.
     void SetControl(TEngineControl control) { m_control = std::move(control); }
     const TEngineControl& Control() const { return m_control; }
 
