@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -512,7 +513,7 @@ public:
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
         // older input's version is kept.
-        writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
+        writer.setObjectStreamMode(m_objectStreams && !std::getenv("NOOS") ? qpdf_o_generate : qpdf_o_disable);
         // Writing a large merge takes longer than copying its pages: it is
         // reported, and a cancel stops it part way.
         if (control.OnWrite || control.Cancel)

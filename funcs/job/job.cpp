@@ -137,13 +137,19 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     const TEngineResult opened = engine.OpenSource(engineSource);
     if (!opened.Ok)
         Fail(opened.Reason);
+    // The pieces reach the disk together at the end, and the job is done only
+    // then; those of a failed or cancelled job too, as far as they can.
+    writer.FlushLater();
     try {
         WritePieces(param, plan, pages, writer, onPage, engineSource);
     } catch (...) {
         engine.CloseSource();
+        writer.FlushCommitted();
         throw;
     }
     engine.CloseSource();
+    if (const std::string problem = writer.FlushCommitted(); !problem.empty())
+        Fail(problem);
     return GS_RESULT_OK;
 }
 
