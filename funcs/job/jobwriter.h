@@ -141,7 +141,7 @@ private:
     std::set<std::string> m_written;
     TFlush m_flush = TFlush::First;
     std::vector<std::string> m_unflushed; // committed with TFlush::Later
-    std::mutex m_folderLock; // the folder and the notes, from several threads
+    std::mutex m_folderLock;              // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };
