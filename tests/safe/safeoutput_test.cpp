@@ -368,6 +368,10 @@ struct TFlushRow
     TFlush flush;
     bool later;
 };
+void PrintTo(const TFlushRow& row, std::ostream* os)
+{
+    *os << row.label;
+}
 class SafeOutputFlushTest : public testing::TestWithParam<TFlushRow>
 {
 };
