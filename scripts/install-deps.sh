@@ -9,6 +9,7 @@ packages=(
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  libjemalloc-dev libjemalloc2              # the programs' allocator (optional)
   qpdf poppler-utils python3-pikepdf      # independent checkers for the tests
   desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
   dpkg-dev file                           # dpkg-shlibdeps and what it needs, for the package's Depends

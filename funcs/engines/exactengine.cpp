@@ -573,8 +573,11 @@ public:
         writer.setOutputPipeline(file.Sink());
         writer.setMinimumPDFVersion(m_version, m_extension);
         // Object streams only where an input had them: they need PDF 1.5, and an
-        // older input's version is kept.
-        writer.setObjectStreamMode(m_objectStreams ? qpdf_o_generate : qpdf_o_disable);
+        // older input's version is kept. Not for a single page either: its few
+        // dozen objects pack 2% smaller, and packing them (and unpacking them
+        // for the check) costs a third of writing it, over every piece of a split.
+        const bool pack = m_objectStreams && m_pdf.getAllPages().size() > 1;
+        writer.setObjectStreamMode(pack ? qpdf_o_generate : qpdf_o_disable);
         // Writing a large merge takes longer than copying its pages: it is
         // reported, and a cancel stops it part way.
         if (control.OnWrite || control.Cancel)

@@ -191,13 +191,19 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     const TEngineResult opened = engine.OpenSource(engineSource, plan.Inputs.front().Password);
     if (!opened.Ok)
         Fail(opened.Reason);
+    // The pieces reach the disk together at the end, and the job is done only
+    // then; those of a failed or cancelled job too, as far as they can.
+    writer.FlushLater();
     try {
         WritePieces(param, plan, pages, writer, onPage, engineSource);
     } catch (...) {
         engine.CloseSource();
+        writer.FlushCommitted();
         throw;
     }
     engine.CloseSource();
+    if (const std::string problem = writer.FlushCommitted(); !problem.empty())
+        Fail(problem);
     if (sourceShare > 0)
         Post(param, 0, GSN_CLOSED);
     NoteUnencrypted(plan.Inputs, param.Notes);

@@ -23,7 +23,8 @@ struct TOutputCheck
 // readable without any repair, with exactly expectedPages pages. Proven without
 // reading every object: the cross-reference data and trailer are read without
 // recovery, every object they list must begin where they say, and the page tree
-// is walked; contents, fonts and images are not parsed.
+// is walked, node by node where it is plain; contents, fonts, images and the
+// page dictionaries' other entries are not parsed.
 // A large output takes seconds: onProgress, when given, hears how far it got.
 TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages,
                             const TCheckReport& onProgress = {});
