@@ -112,7 +112,7 @@ public:
         }
         if (!m_options.Ask)
             return std::nullopt;
-        std::optional<std::string> typed = plat::readHiddenLine("Password for " + file + ": ");
+        std::optional<std::string> typed = plat::readHiddenLine(TxtPasswordFor + file + ": ");
         if (!typed)
             Refuse("--ask-password: there is no terminal to ask for the password of " + file + ".");
         return typed;

@@ -1,5 +1,6 @@
 #include "job/mergelist.h"
 
+#include "job/pageselection.h"
 #include "text/naturalsort.h"
 #include "text/strutil.h"
 
@@ -58,6 +59,20 @@ std::string RowProblem(const TMergeListRow& row)
         break;
     }
     return {};
+}
+
+std::optional<std::int32_t> ChosenPageCount(const TMergeListRow& row)
+{
+    return SelectedPageCount(row.Selection, row.Pages);
+}
+
+std::string RowSelectionProblem(const TMergeListRow& row)
+{
+    if (row.Status == TRowStatus::Counting || !RowProblem(row).empty())
+        return {};
+    const TPageSelection selection = ParsePageSelection(row.Selection, row.Pages);
+    return selection.Problem.empty() ? std::string()
+                                     : SelectionRefusalText(row.Path, row.Selection, selection.Problem);
 }
 
 std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows)

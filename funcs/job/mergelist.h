@@ -51,6 +51,15 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
 // empty for a row a merge uses.
 std::string RowProblem(const TMergeListRow& row);
 
+// The pages a merge takes of the row: those its selection chooses, every page
+// when it chooses all; none while the selection is refused.
+std::optional<std::int32_t> ChosenPageCount(const TMergeListRow& row);
+
+// Why a merge refuses the row's page selection, in the words of that refusal
+// (SelectionRefusalText, naming the file); "" when it is accepted, and for a
+// row still counting or one a merge leaves out anyway.
+std::string RowSelectionProblem(const TMergeListRow& row);
+
 // The rows a merge cannot use, as "<path> (<problem>)", one line each in list
 // order; empty when every row is usable.
 std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows);

@@ -41,6 +41,8 @@ inline constexpr char TxtFolderNotSource[] = " is a folder, not a PDF document."
 // Both
 // Second lines for a protected file, and the completion's note on its result.
 inline constexpr char TxtWrongPassword[] = "The password given does not open it.";
+// The question for a protected file's password, before the file's name.
+inline constexpr char TxtPasswordFor[] = "Password for ";
 inline constexpr char TxtWrittenUnencrypted[] =
     "opened with its password; the result is written without encryption.";
 inline constexpr char CapInfo[] = "Info";
