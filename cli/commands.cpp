@@ -386,8 +386,11 @@ void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink
     } else if (options.Every) {
         if (*options.Every < 1 || *options.Every > maxPagesPerFile)
             Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
+    } else if (options.BookmarkLevel) {
+        if (*options.BookmarkLevel < 1 || *options.BookmarkLevel > MaxBookmarkLevel)
+            Refuse("Bookmark levels are from 1 to " + std::to_string(MaxBookmarkLevel) + ".");
     } else {
-        Refuse("Please choose a split method: --every N or --pages RANGES.");
+        Refuse("Please choose a split method: --every N, --pages RANGES or --bookmarks LEVEL.");
     }
 }
 
@@ -401,6 +404,10 @@ void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
     setup.OutputPath = IncludeTrailingSeparator(folder);
     setup.BaseName = RemoveFileExt(ExtractFileName(setup.Source));
 
+    // Pieces by bookmarks are named once the job has read them; the job then
+    // refuses a name taken unless --force.
+    if (options.BookmarkLevel)
+        return;
     const std::vector<std::string> pieces =
         options.Pages ? SplitPieceNames(setup.OutputPath, setup.BaseName, setup.Ranges.RangeList)
                       : SplitPieceNames(setup.OutputPath, setup.BaseName, setup.PageCount,
@@ -437,6 +444,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
                               setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
                               setup.Password);
+    else if (options.BookmarkLevel)
+        PrepareSplitBookmarksJob(param, inputs, source, setup.OutputPath, setup.PageCount,
+                                 *options.BookmarkLevel, &queue, options.Engine, Overwrite(options.Force),
+                                 setup.Password);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,

@@ -147,6 +147,24 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     }
 }
 
+// The plan of a split by bookmarks: its pieces read from the open source, named
+// by their chapters alone.
+TJobPlan ChapterPlan(const TJobPlan& plan, IPdfEngine& engine, std::int32_t pages)
+{
+    std::vector<TSourceChapter> chapters;
+    const TEngineResult read = engine.SourceChapters(plan.BookmarkLevel, chapters);
+    if (!read.Ok)
+        Fail(read.Reason, GS_RESULT_ERROR);
+    TJobPlan byChapters = plan;
+    byChapters.Pieces = ChapterPieces(chapters, pages, plan.BaseName);
+    if (byChapters.Pieces.empty())
+        Fail(plan.Inputs.front().Path + ": no bookmark at level " + std::to_string(plan.BookmarkLevel) +
+                 " leads to a page.",
+             GS_RESULT_ERROR);
+    byChapters.BaseName.clear();
+    return byChapters;
+}
+
 int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -157,7 +175,8 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     if (pages != plan.TotalPages)
         Fail(source + ": has " + std::to_string(pages) + " pages, not " + std::to_string(plan.TotalPages) +
              " as counted before.");
-    RefusePieceThatIsTheSource(plan, source);
+    if (plan.BookmarkLevel == 0)
+        RefusePieceThatIsTheSource(plan, source); // by bookmarks: once the pieces are known
     if (!plan.ByRanges)
         Post(param, plan.TotalPages, GSN_TOTAL);
     // Every-N pieces follow each other page after page, which lets an engine keep
@@ -169,7 +188,13 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     if (!opened.Ok)
         Fail(opened.Reason);
     try {
-        WritePieces(param, plan, pages, writer, onPage, engineSource);
+        if (plan.BookmarkLevel > 0) {
+            const TJobPlan chapters = ChapterPlan(plan, engine, pages);
+            RefusePieceThatIsTheSource(chapters, source);
+            WritePieces(param, chapters, pages, writer, onPage, engineSource);
+        } else {
+            WritePieces(param, plan, pages, writer, onPage, engineSource);
+        }
     } catch (...) {
         engine.CloseSource();
         throw;
