@@ -7,6 +7,7 @@
 #include "mainform.h"
 #include "mergelistmodel.h"
 #include "nativepath.h"
+#include "translations.h"
 #include "ui_main.h"
 #include "uiseam.h"
 
@@ -119,8 +120,7 @@ TListProbe TfrmMain::ProbeWithPassword(const std::string& path, const std::strin
     TListProbe probe = ProbePdfForList(path, known);
     if (!IsLocked(probe) || !probe.OpenError.empty())
         return probe;
-    const std::optional<QString> typed =
-        uiSeam().askPassword(this, fromNative(TxtPasswordFor + path) + QLatin1Char(':'));
+    const std::optional<QString> typed = uiSeam().askPassword(this, CoreText({TxtPasswordFor, {path}}));
     // Cancelled: refused as a protected file always was.
     if (!typed || typed->isEmpty())
         return probe;

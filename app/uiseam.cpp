@@ -3,6 +3,7 @@
 #include "options.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -14,7 +15,10 @@ QString InitialBrowseFolder;
 
 namespace {
 
-const QString PdfFilter = QStringLiteral("PDF Document(s) (*.pdf)");
+QString PdfFilter()
+{
+    return QCoreApplication::translate("IUiSeam", "PDF Document(s) (*.pdf)");
+}
 
 // Like the system dialogs, each dialog starts where it was last left when the
 // caller names no folder.
@@ -45,7 +49,7 @@ public:
         QFileDialog dialog(owner);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-        dialog.setNameFilter(PdfFilter);
+        dialog.setNameFilter(PdfFilter());
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         const QString folder = initialFolder.isEmpty() ? LastOpenFolder : initialFolder;
         if (!folder.isEmpty())
@@ -61,7 +65,7 @@ public:
         QFileDialog dialog(owner);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(PdfFilter);
+        dialog.setNameFilter(PdfFilter());
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         const QString folder = initialFolder.isEmpty() ? LastSaveFolder : initialFolder;
         if (!folder.isEmpty())
@@ -117,7 +121,9 @@ void setUiSeam(IUiSeam* seam)
 bool BrowseForFolder(QWidget* owner, const QString& title, const QString& initialFolder, QString& folder)
 {
     InitialBrowseFolder = initialFolder;
-    QFileDialog dialog(owner, title.isEmpty() ? QStringLiteral("Select a folder for output file(s)") : title);
+    QFileDialog dialog(
+        owner, title.isEmpty() ? QCoreApplication::translate("IUiSeam", "Select a folder for output file(s)")
+                               : title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);

@@ -58,7 +58,7 @@ TOverwrite Overwrite(bool force)
 
 std::string ForceToOverwrite(const std::string& name)
 {
-    return AlreadyExistsText(name) + ", use --force to overwrite.";
+    return AlreadyExistsText(name).Str() + ", use --force to overwrite.";
 }
 
 // The job hands its paths to Ghostscript as they stand, where a name beginning
@@ -112,7 +112,7 @@ public:
         }
         if (!m_options.Ask)
             return std::nullopt;
-        std::optional<std::string> typed = plat::readHiddenLine(TxtPasswordFor + file + ": ");
+        std::optional<std::string> typed = plat::readHiddenLine(FillTemplate(TxtPasswordFor, {file}) + " ");
         if (!typed)
             Refuse("--ask-password: there is no terminal to ask for the password of " + file + ".");
         return typed;
@@ -267,7 +267,7 @@ void ApplyChoices(const TMergeOptions& options, std::size_t place, TMergeListRow
     if (const auto it = selections.find(place); it != selections.end()) {
         const TPageSelection selection = ParsePageSelection(it->second, row.Pages);
         if (!selection.Problem.empty())
-            Refuse(SelectionRefusalText(options.Inputs[place], it->second, selection.Problem));
+            Refuse(SelectionRefusalText(options.Inputs[place], it->second, selection.Problem).Str());
         row.Selection = it->second;
     }
     const auto rotations = ChoicesByInput("--rotate", options.Rotate, options.Inputs.size());
@@ -415,7 +415,7 @@ void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
     for (const std::string& piece : pieces) {
         // Not even --force writes over the document being split.
         if (ResolvesToSameFile(piece, setup.Source))
-            Refuse(PieceIsSourceText(piece));
+            Refuse(PieceIsSourceText(piece).Str());
         // Nobody is there to confirm an overwrite, so it takes --force.
         if (!options.Force && plat::pathExists(piece))
             Refuse(ForceToOverwrite(piece));

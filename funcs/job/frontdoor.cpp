@@ -100,9 +100,9 @@ bool IsLocked(const TListProbe& probe)
     return probe.Encrypted && probe.Password.empty();
 }
 
-std::string LockedCause(const TListProbe& probe)
+TCoreText LockedCause(const TListProbe& probe)
 {
-    return probe.WrongPassword ? TxtWrongPassword : "";
+    return probe.WrongPassword ? TCoreText(TxtWrongPassword) : TCoreText();
 }
 
 std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers,
@@ -168,12 +168,14 @@ TMergeAddVerdict Refused(TMergeAddOutcome outcome, TRefusal refusal)
 TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
 {
     if (IsLocked(probe))
-        return Refused(TMergeAddOutcome::Encrypted, {CapInfo, path + TxtEncryptedCannotMerge,
-                                                     TRefusalIcon::Information, LockedCause(probe)});
+        return Refused(
+            TMergeAddOutcome::Encrypted,
+            {CapInfo, {TxtEncryptedCannotMerge, {path}}, TRefusalIcon::Information, LockedCause(probe)});
     if (probe.Folder)
-        return Refused(TMergeAddOutcome::Folder, {{}, path + TxtFolderCannotMerge});
+        return Refused(TMergeAddOutcome::Folder, {{}, {TxtFolderCannotMerge, {path}}});
     if (!probe.OpenError.empty())
-        return Refused(TMergeAddOutcome::CannotOpen, {CapError, probe.OpenError, TRefusalIcon::Error});
+        return Refused(TMergeAddOutcome::CannotOpen,
+                       {CapError, TCoreText::Verbatim(probe.OpenError), TRefusalIcon::Error});
     TMergeAddVerdict verdict;
     verdict.Row = {
         path,       std::max<std::int32_t>(probe.Pages, 0), probe.Size, RowStatus(probe), probe.ReaderReason,
@@ -181,7 +183,7 @@ TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
     verdict.Row.Password = probe.Password;
     if (verdict.Row.Status == TRowStatus::NotPdf) {
         verdict.Outcome = TMergeAddOutcome::NotPdf;
-        verdict.Refusal = TRefusal{{}, path + TxtNotPdfCannotMerge};
+        verdict.Refusal = TRefusal{{}, {TxtNotPdfCannotMerge, {path}}};
     }
     return verdict;
 }
@@ -191,10 +193,12 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
     TSplitSourceVerdict verdict;
     if (!probe.OpenError.empty()) {
         verdict.Outcome = TSplitSourceOutcome::CannotOpen;
-        verdict.Refusal = TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, probe.OpenError};
+        verdict.Refusal =
+            TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.OpenError)};
     } else if (!IsLocked(probe) && !probe.ReaderCount && probe.Pages > 0) {
         verdict.Outcome = TSplitSourceOutcome::Unreadable;
-        verdict.Refusal = TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, probe.ReaderNote};
+        verdict.Refusal =
+            TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.ReaderNote)};
     } else {
         verdict.Pages = probe.Pages;
         verdict.Encrypted = IsLocked(probe);
@@ -206,15 +210,15 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
     return verdict;
 }
 
-std::string WhyNoPictures(const std::string& name, const TListProbe& probe)
+TCoreText WhyNoPictures(const std::string& name, const TListProbe& probe)
 {
     if (!probe.OpenError.empty())
-        return probe.OpenError;
+        return TCoreText::Verbatim(probe.OpenError);
     if (probe.Encrypted)
-        return name + TxtEncryptedNoPictures;
+        return {TxtEncryptedNoPictures, {name}};
     if (probe.Folder || probe.Pages == 0)
-        return name + TxtNotPdfNoPictures;
+        return {TxtNotPdfNoPictures, {name}};
     if (!probe.ReaderCount)
-        return probe.ReaderNote;
+        return TCoreText::Verbatim(probe.ReaderNote);
     return {};
 }

@@ -61,7 +61,7 @@ TListProbe ProbePdfForList(const std::string& path, const std::string& password 
 bool IsLocked(const TListProbe& probe);
 // The second line of that refusal: why the file stays locked; "" when no
 // password was tried.
-std::string LockedCause(const TListProbe& probe);
+TCoreText LockedCause(const TListProbe& probe);
 
 // Told of each file as soon as it is probed, with its index in paths; called
 // on the probing threads, one call at a time.
@@ -125,9 +125,9 @@ struct TSplitSourceVerdict
     std::optional<TRefusal> Refusal;
     // Ok: what the split checks and cuts by.
     std::int32_t Pages = 0;
-    bool Encrypted = false;     // and locked: no password given opens it
-    std::string Password;       // the password that opens it, for the job
-    std::string EncryptedCause; // the encryption refusal's second line (LockedCause)
+    bool Encrypted = false;   // and locked: no password given opens it
+    std::string Password;     // the password that opens it, for the job
+    TCoreText EncryptedCause; // the encryption refusal's second line (LockedCause)
     // Ok without pages: why none were found (the probe's note), for the second
     // line of the refusal CheckSplitSourcePages gives.
     std::string WhyNoPages;
@@ -138,4 +138,4 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);
 // Why a file's pages cannot be drawn, by the same verdicts, naming it as `name`:
 // it cannot be opened (the system's words), is encrypted, is no PDF, or is damaged
 // (the reader's note). Empty when the front door found nothing wrong with it.
-std::string WhyNoPictures(const std::string& name, const TListProbe& probe);
+TCoreText WhyNoPictures(const std::string& name, const TListProbe& probe);

@@ -35,7 +35,7 @@ TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWr
     const std::int32_t pages = ConfirmedPages(row, notes, writer.Inputs());
     TPageSelection selection = ParsePageSelection(row.Selection, pages);
     if (!selection.Problem.empty())
-        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem), GS_RESULT_ERROR);
+        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem).Str(), GS_RESULT_ERROR);
     const std::int64_t chosen =
         selection.Pages.empty() ? pages : static_cast<std::int64_t>(selection.Pages.size());
     total += chosen + (plan.BlankAfterOdd && chosen % 2 == 1 ? 1 : 0);
@@ -109,7 +109,7 @@ void RefusePieceThatIsTheSource(const TJobPlan& plan, const std::string& source)
     while (const std::optional<TSplitPieces::TPiece> piece = names.Next()) {
         const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
         if (ResolvesToSameFile(outPath, source))
-            Fail(PieceIsSourceText(outPath), GS_RESULT_ERROR);
+            Fail(PieceIsSourceText(outPath).Str(), GS_RESULT_ERROR);
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "text/coretext.h"
 
 #include <cstdint>
 #include <optional>
@@ -49,20 +50,16 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
 // Why a merge cannot use the row's file, in a few words for the row itself and
 // for messages: "not a PDF", "damaged beyond repair (<the reader's words>)";
 // empty for a row a merge uses.
-std::string RowProblem(const TMergeListRow& row);
+TCoreText RowProblem(const TMergeListRow& row);
 
 // The pages a merge takes of the row: those its selection chooses, every page
 // when it chooses all; none while the selection is refused.
 std::optional<std::int32_t> ChosenPageCount(const TMergeListRow& row);
 
 // Why a merge refuses the row's page selection, in the words of that refusal
-// (SelectionRefusalText, naming the file); "" when it is accepted, and for a
+// (SelectionRefusalText, naming the file); empty when it is accepted, and for a
 // row still counting or one a merge leaves out anyway.
-std::string RowSelectionProblem(const TMergeListRow& row);
-
-// The rows a merge cannot use, as "<path> (<problem>)", one line each in list
-// order; empty when every row is usable.
-std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows);
+TCoreText RowSelectionProblem(const TMergeListRow& row);
 
 // The rows a merge is given once the person agreed to leave the unusable ones
 // out: those get 0 pages, so the job passes them by and names them at its end.
