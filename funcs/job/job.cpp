@@ -53,7 +53,7 @@ void NoteUnencrypted(const std::vector<TMergeListRow>& rows, std::string& notes)
 {
     for (const TMergeListRow& row : rows) {
         if (!row.Password.empty())
-            notes = JoinLines(notes, row.Path + ": " + TxtWrittenUnencrypted);
+            notes = JoinLines(notes, TCoreText(TxtWrittenUnencrypted, {row.Path}).Str());
     }
 }
 

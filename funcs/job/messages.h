@@ -49,11 +49,11 @@ inline constexpr char TxtFolderNotSource[] = CORE_TEXT("Plicora", "%1 is a folde
 
 // Both
 // Second lines for a protected file, the question for its password (%1: the
-// file), and the completion's note on its result (after the file's name).
+// file), and the completion's note on its result.
 inline constexpr char TxtWrongPassword[] = CORE_TEXT("Plicora", "The password given does not open it.");
 inline constexpr char TxtPasswordFor[] = CORE_TEXT("Plicora", "Password for %1:");
 inline constexpr char TxtWrittenUnencrypted[] =
-    "opened with its password; the result is written without encryption.";
+    CORE_TEXT("Plicora", "%1: opened with its password; the result is written without encryption.");
 inline constexpr char CapInfo[] = CORE_TEXT("Plicora", "Info");
 inline constexpr char CapCannotCreateFolder[] = CORE_TEXT("Plicora", "create folder failed");
 inline constexpr char TxtCannotCreateFolder[] = CORE_TEXT("Plicora", "cannot create folder \"%1\"");
