@@ -168,6 +168,13 @@ public:
         StartOutput(onPage);
         std::vector<std::string> args = FixedArgs();
         args.push_back(GsOutputFileSwitch(outPath));
+        // A job that can be cancelled stops at the end of the page being
+        // written, not after the last file.
+        if (Control().Cancel) {
+            m_stdio.Control = &Control();
+            args.push_back("-c");
+            args.push_back(GsCancelAtPageEnd);
+        }
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));

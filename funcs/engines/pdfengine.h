@@ -107,10 +107,20 @@ constexpr std::optional<TBookmarkPolicy> ParseBookmarkPolicy(std::string_view na
     }
     return std::nullopt;
 }
+
+// What an output's work after its pages is made of: the engine writing it out
+// (finishing the document, writing the file, letting the copy go), then the
+// job's check that reads it back.
+enum class TWriteStage
+{
+    Writing,
+    Checking
+};
+
 // Called on the worker thread while an output is written out, after its pages
-// are in, with how much of it is written (0..100). Only engines that write after
-// copying report it (the exact engine); Ghostscript writes as it goes.
-using TWriteReport = std::function<void(int percent)>;
+// are in, with how much of that stage is done (0..100). Only engines that write
+// after copying report it (the exact engine); Ghostscript writes as it goes.
+using TWriteReport = std::function<void(TWriteStage stage, int percent)>;
 
 // Thrown by an engine, through its own error handling, when the job's cancel
 // flag was seen between two pages or while writing: the output is unfinished
@@ -128,6 +138,11 @@ struct TEngineControl
     TWriteReport OnWrite;                      // none: not reported
 
     bool Cancelled() const { return Cancel && Cancel->load(std::memory_order_relaxed); }
+    void ReportWrite(TWriteStage stage, int percent) const
+    {
+        if (OnWrite)
+            OnWrite(stage, percent);
+    }
     // Throws TEngineCancelled once the flag is set; engines call it between pages.
     void StopIfCancelled() const
     {
@@ -217,14 +232,22 @@ public:
     virtual std::string OutputMessages() const { return {}; }
 
     // Cancelling and writing progress for the outputs that follow. The exact
-    // engine stops at its next page or part of its writing; Ghostscript, which
-    // cannot be stopped inside a run, finishes it, and the job drops the output.
+    // engine stops at its next page or part of its writing; Ghostscript stops a
+    // merge at the end of its page and finishes a split's piece; either way the
+    // job drops the output.
     void SetControl(TEngineControl control) { m_control = std::move(control); }
     const TEngineControl& Control() const { return m_control; }
 
     // Percent of an output's time spent writing it out once its pages are
     // copied, as progress shows it; 0 for an engine that writes as it goes.
     virtual int WriteShare() const { return 0; }
+
+    // What a split costs besides its pieces, as progress weighs it, in the time
+    // one page takes to copy: reading the source before the first piece and
+    // letting it go after the last (per page of the source), and each piece's
+    // own writing and check (per piece). 0: not worth showing.
+    virtual double SourceCostPerPage() const { return 0; }
+    virtual double PieceCost() const { return 0; }
 
 private:
     TEngineControl m_control;

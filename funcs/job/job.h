@@ -28,6 +28,9 @@ inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the spli
 // Beside them, for an engine that writes each output out after copying its pages:
 inline constexpr std::intptr_t GSN_WRITESHARE = -5; // wParam: percent of an output's work after its pages
 inline constexpr std::intptr_t GSN_WRITE = -6; // wParam: percent of that done (written out, then checked)
+// And for a split whose source takes long to read and to let go:
+inline constexpr std::intptr_t GSN_SOURCESHARE = -7; // wParam: percent of the job that is, half each
+inline constexpr std::intptr_t GSN_CLOSED = -8;      // the source is let go; wParam: 0
 
 // The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
 inline constexpr std::uint8_t JOB_MERGE = 1;

@@ -105,7 +105,11 @@ void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages
 std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
                                            std::int32_t pages)
 {
-    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
+    const TEngineControl& control = engine.Control();
+    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages, [&control](int percent) {
+        control.ReportWrite(TWriteStage::Checking, percent);
+    });
+    control.ReportWrite(TWriteStage::Checking, 100);
     if (check.Problem.empty() || !check.Repairable || !engine.OutputMayNeedRewrite())
         return check.Problem;
     std::string scratch;

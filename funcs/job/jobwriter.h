@@ -97,8 +97,8 @@ public:
         if (!out.Ok())
             Fail(out.Reason());
         const TEngineResult written = write(EngineName(out.TempPath()));
-        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
-        // fails for the cancel: either way the output goes with its temporary.
+        // An engine that cannot stop inside a run (Ghostscript's pieces) finishes
+        // it, or fails for the cancel: either way the output goes with its temporary.
         engine.Control().StopIfCancelled();
         Check(out, engine, pages, written);
     }

@@ -130,18 +130,35 @@ TOutputCheck Damaged(const std::string& path, const std::string& reason)
     return {path + ": not a complete PDF (" + reason + ")", true, reason};
 }
 
-TOutputCheck Check(const std::string& path, const plat::ReadOnlyFile& file, std::int32_t expectedPages)
+// Where the check's stages end, in percent of it, as a 12,300-page merged file
+// took them: reading the cross-reference data, walking the pages (which reads
+// most objects), the objects' headers; letting the parsed file go takes the rest.
+constexpr int XRefRead = 4;
+constexpr int PagesWalked = 65;
+constexpr int HeadersRead = 67;
+
+void Report(const TCheckReport& onProgress, int percent)
+{
+    if (onProgress)
+        onProgress(percent);
+}
+
+TOutputCheck Check(const std::string& path, const plat::ReadOnlyFile& file, std::int32_t expectedPages,
+                   const TCheckReport& onProgress)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(false);
     pdf.processInputSource(MakeReadOnlySource(file, path), "");
+    Report(onProgress, XRefRead);
     // The walk, not the root's /Count, which a producer may have got wrong.
     const std::size_t pages = pdf.getAllPages().size();
+    Report(onProgress, PagesWalked);
     if (pdf.anyWarnings())
         return Damaged(path, pdf.getWarnings().front().getMessageDetail());
     if (const std::string misplaced = ListedObjectProblem(pdf.getXRefTable(), file); !misplaced.empty())
         return Damaged(path, misplaced);
+    Report(onProgress, HeadersRead);
     if (pages != static_cast<std::size_t>(std::max<std::int32_t>(expectedPages, 0)))
         return {path + ": " + std::to_string(pages) + " pages written, " + std::to_string(expectedPages) +
                     " expected",
@@ -152,7 +169,8 @@ TOutputCheck Check(const std::string& path, const plat::ReadOnlyFile& file, std:
 
 } // namespace
 
-TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages)
+TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages,
+                            const TCheckReport& onProgress)
 {
     const plat::ReadOnlyFile file(path);
     if (!file.isOpen())
@@ -160,7 +178,7 @@ TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages)
     if (!file.isRegular())
         return {path + ": cannot be read (not a regular file)", false, {}};
     try {
-        return Check(path, file, expectedPages);
+        return Check(path, file, expectedPages, onProgress);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password)
             return {path + ": needs a password", false, {}};
