@@ -1125,6 +1125,34 @@ TEngineResult ExactEngine::OpenSource(const std::string& source, const std::stri
     return result;
 }
 
+namespace {
+
+static_assert(MaxBookmarkLevel == MaxOutlineDepth);
+
+// The bookmarks `level` steps below these, in the order they are listed.
+void CollectChapters(const std::vector<TBookmark>& items, int level, std::vector<TSourceChapter>& chapters)
+{
+    for (const TBookmark& item : items) {
+        if (level > 1) {
+            CollectChapters(item.Kids, level - 1, chapters);
+            continue;
+        }
+        // Titles are PDF text strings: PDFDocEncoding or UTF-16 with its mark.
+        chapters.push_back({QPDFObjectHandle::newString(item.Title).getUTF8Value(), item.Dest.Page + 1});
+    }
+}
+
+} // namespace
+
+TEngineResult ExactEngine::SourceChapters(int level, std::vector<TSourceChapter>& chapters)
+{
+    chapters.clear();
+    if (!m_source)
+        return TEngineResult::Failure("No source file is open.");
+    CollectChapters(m_source->Bookmarks, level, chapters);
+    return TEngineResult::Success();
+}
+
 TEngineResult ExactEngine::WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                                       const TPageReport& onPage)
 {

@@ -41,6 +41,7 @@ public:
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                              const TPageReport& onPage) override;
     void CloseSource() override;
+    TEngineResult SourceChapters(int level, std::vector<TSourceChapter>& chapters) override;
 
     // What libqpdf had to repair or could not read in the inputs of the last
     // Merge, or of the open source and its pieces, one line each, beginning with

@@ -170,6 +170,17 @@ inline bool HasPageChoices(const TMergeInput& input)
            input.Bookmarks != TBookmarkPolicy::FilesAndOwn;
 }
 
+// The deepest bookmark level a split goes by: the exact engine reads no deeper
+// (MaxOutlineDepth).
+inline constexpr int MaxBookmarkLevel = 50;
+
+// A bookmark of a split source at one level: where a chapter starts.
+struct TSourceChapter
+{
+    std::string Title;     // UTF-8
+    std::int32_t Page = 0; // 1-based; 0 when it leads to no page of the file
+};
+
 class IPdfEngine
 {
 public:
@@ -189,6 +200,15 @@ public:
     virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                                      const TPageReport& onPage) = 0;
     virtual void CloseSource() = 0;
+    // The open source's bookmarks at `level` (1: the top ones), in the order
+    // they are listed, into chapters. Default: a failure saying the engine
+    // cannot read them.
+    virtual TEngineResult SourceChapters(int level, std::vector<TSourceChapter>& chapters)
+    {
+        static_cast<void>(level);
+        chapters.clear();
+        return TEngineResult::Failure("This engine cannot read a file's bookmarks.");
+    }
 
     // Told before the first piece: the pieces that follow are consecutive,
     // ascending and do not overlap (an every-N split). An engine may use it to

@@ -36,7 +36,7 @@ TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWr
     const std::int32_t pages = ConfirmedPages(row, notes, writer.Inputs());
     TPageSelection selection = ParsePageSelection(row.Selection, pages);
     if (!selection.Problem.empty())
-        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem), GS_RESULT_ERROR);
+        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem).Str(), GS_RESULT_ERROR);
     const std::int64_t chosen =
         selection.Pages.empty() ? pages : static_cast<std::int64_t>(selection.Pages.size());
     total += chosen + (plan.BlankAfterOdd && chosen % 2 == 1 ? 1 : 0);
@@ -148,6 +148,24 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     }
 }
 
+// The plan of a split by bookmarks: its pieces read from the open source, named
+// by their chapters alone.
+TJobPlan ChapterPlan(const TJobPlan& plan, IPdfEngine& engine, std::int32_t pages)
+{
+    std::vector<TSourceChapter> chapters;
+    const TEngineResult read = engine.SourceChapters(plan.BookmarkLevel, chapters);
+    if (!read.Ok)
+        Fail(read.Reason, GS_RESULT_ERROR);
+    TJobPlan byChapters = plan;
+    byChapters.Pieces = ChapterPieces(chapters, pages, plan.BaseName);
+    if (byChapters.Pieces.empty())
+        Fail(plan.Inputs.front().Path + ": no bookmark at level " + std::to_string(plan.BookmarkLevel) +
+                 " leads to a page.",
+             GS_RESULT_ERROR);
+    byChapters.BaseName.clear();
+    return byChapters;
+}
+
 // The bar's share for reading the split's source and letting it go, weighed
 // against its pieces by what each costs the engine.
 int SourceShare(const TJobPlan& plan, std::int32_t sourcePages, const IPdfEngine& engine)
@@ -177,7 +195,8 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     if (pages != plan.TotalPages)
         Fail(source + ": has " + std::to_string(pages) + " pages, not " + std::to_string(plan.TotalPages) +
              " as counted before.");
-    RefusePieceThatIsTheSource(plan, source);
+    if (plan.BookmarkLevel == 0)
+        RefusePieceThatIsTheSource(plan, source); // by bookmarks: once the pieces are known
     if (!plan.ByRanges)
         Post(param, plan.TotalPages, GSN_TOTAL);
     IPdfEngine& engine = writer.Engine();
@@ -195,7 +214,13 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     // then; those of a failed or cancelled job too, as far as they can.
     writer.FlushLater();
     try {
-        WritePieces(param, plan, pages, writer, onPage, engineSource);
+        if (plan.BookmarkLevel > 0) {
+            const TJobPlan chapters = ChapterPlan(plan, engine, pages);
+            RefusePieceThatIsTheSource(chapters, source);
+            WritePieces(param, chapters, pages, writer, onPage, engineSource);
+        } else {
+            WritePieces(param, plan, pages, writer, onPage, engineSource);
+        }
     } catch (...) {
         engine.CloseSource();
         writer.FlushCommitted();

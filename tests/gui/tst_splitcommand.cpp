@@ -409,6 +409,26 @@ private slots:
         QCOMPARE(QDir(typed).entryList(QDir::Files).size(), 3);
     }
 
+    // A protected source asks its password once, and the split goes on with it.
+    void protectedSourceSplitsWithItsPassword()
+    {
+        TWindows w;
+        const QString locked = Path("locked.pdf");
+        w.Seam.PasswordAnswers.enqueue(QStringLiteral("user"));
+        SetSource(w, locked);
+        SetSource(w, locked); // the focus left the field again: not asked again
+        QCOMPARE(w.Seam.PasswordQuestions, QStringList{"Password for " + locked + ":"});
+        QCOMPARE(w.Main->SplitPageCount(), 2);
+        const QString typed = Path("unlocked");
+        w.Find<QLineEdit>("edtSplitLocation")->setText(typed);
+        ClickSplit(w);
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation,
+                              "Success|Splitting PDF completed.\n" + locked +
+                                  ": opened with its password; the result is written without encryption."}));
+        QCOMPARE(PdfText(typed + "/locked1-1.pdf"), QStringLiteral("T1"));
+    }
+
     void splitByRangesInTypedOrder()
     {
         TWindows w;
