@@ -48,9 +48,9 @@ constexpr std::uintmax_t MemoryInputBudget = 128U << 20;
 // libqpdf's preparation (which reports nothing), its writing; letting the copy
 // go takes the rest. Each walks the same objects, so the proportions hold for
 // other files.
-constexpr int PartsFinished = 14;
-constexpr int WriterReady = 26;
-constexpr int FileWritten = 75;
+constexpr int PartsFinished = 12;
+constexpr int WriterReady = 23;
+constexpr int FileWritten = 85;
 
 // The input to parse; in memory when it fits what is left of budget, which it
 // then takes from.

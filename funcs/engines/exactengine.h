@@ -48,10 +48,10 @@ public:
     // the file's path. Empty for sound files.
     std::vector<std::string> Warnings() const override { return m_warnings; }
 
-    // Of a merge of twenty 615-page manuals, copying the pages took 45 to 50% of
+    // Of a merge of twenty 615-page manuals, copying the pages took about 40% of
     // the time; writing the file out, letting the copy go and checking it the
     // rest. Each of these walks the same objects, so the shares hold for others.
-    int WriteShare() const override { return 55; }
+    int WriteShare() const override { return 60; }
 
     // Of splits of a 615-page manual every page and every 10 pages: reading the
     // source and letting it go took as long as copying 0.4 of each of its
