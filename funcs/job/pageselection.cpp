@@ -18,6 +18,16 @@ std::optional<std::int32_t> ReadPage(const std::string& text, std::int32_t pageC
     return page;
 }
 
+// The entry in double quotes, built by appending: GCC 12 warns falsely (-Wrestrict)
+// on a literal put before a temporary string.
+std::string Quoted(const std::string& entry)
+{
+    std::string quoted(1, '"');
+    quoted += Trim(entry);
+    quoted += '"';
+    return quoted;
+}
+
 // Adds the pages of one entry ("7", "2-5", "4-", "z", "3-z"); false with problem set.
 bool AddEntry(const std::string& entry, std::int32_t pageCount, std::vector<bool>& taken, TPageSelection& out)
 {
@@ -27,7 +37,7 @@ bool AddEntry(const std::string& entry, std::int32_t pageCount, std::vector<bool
     const std::optional<std::int32_t> first = ReadPage(firstText, pageCount);
     const std::optional<std::int32_t> last = lastText.empty() ? pageCount : ReadPage(lastText, pageCount);
     if (!first || !last) {
-        out.Problem = "\"" + Trim(entry) + "\" is not a page or a range of pages";
+        out.Problem = Quoted(entry) + " is not a page or a range of pages";
         return false;
     }
     if (*first < 1 || *last > pageCount || *first > pageCount) {
@@ -35,7 +45,7 @@ bool AddEntry(const std::string& entry, std::int32_t pageCount, std::vector<bool
         return false;
     }
     if (*first > *last) {
-        out.Problem = "\"" + Trim(entry) + "\" runs backwards";
+        out.Problem = Quoted(entry) + " runs backwards";
         return false;
     }
     for (std::int32_t page = *first; page <= *last; ++page) {
