@@ -3,11 +3,12 @@
 #include "pagerenderer.h"
 
 #include <QAbstractItemView>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 
 TMergeThumbDelegate::TMergeThumbDelegate(QAbstractItemView* view, int pathColumn, QSize box)
-    : QStyledItemDelegate(view), m_renderer(new TPageRenderer(this)), m_pathColumn(pathColumn), m_box(box)
+    : TGridLineDelegate(view), m_renderer(new TPageRenderer(this)), m_pathColumn(pathColumn), m_box(box)
 {
     connect(m_renderer, &TPageRenderer::pageReady, view->viewport(), qOverload<>(&QWidget::update));
     // Rows scrolled past are not waited for: the next paint asks for those shown.
@@ -16,7 +17,7 @@ TMergeThumbDelegate::TMergeThumbDelegate(QAbstractItemView* view, int pathColumn
 
 void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
-    QStyledItemDelegate::initStyleOption(option, index);
+    TGridLineDelegate::initStyleOption(option, index);
     const QString path = index.siblingAtColumn(m_pathColumn).data(Qt::DisplayRole).toString();
     if (path.isEmpty())
         return;
@@ -25,7 +26,14 @@ void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
     // Until the picture arrives, an empty place of its size keeps the text still.
     QPixmap picture(m_box);
     picture.fill(Qt::transparent);
-    if (const auto drawn = m_renderer->Picture(path, 0, m_box))
+    if (const auto drawn = m_renderer->Picture(path, 0, m_box)) {
         picture = QPixmap::fromImage(drawn->Image);
+        // Its edge, so a white page shows on a white list.
+        QPainter edge(&picture);
+        QColor line = option->palette.color(QPalette::Text);
+        line.setAlphaF(0.35);
+        edge.setPen(line);
+        edge.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    }
     option->icon = QIcon(picture);
 }
