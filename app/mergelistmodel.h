@@ -2,7 +2,8 @@
 // columns "ID", "File name", "Page(s)" and "Size", with the full path in a
 // fifth column the person may show. A row that a merge cannot use says why in
 // its Page(s) text, a warning sign and its tooltip; a row still being counted
-// says "counting...". The texts are made from the fields when shown; the job
+// says "counting..." (and -1 as its Page(s) column's Qt::UserRole, which is
+// otherwise the count). The texts are made from the fields when shown; the job
 // and the checks read the rows themselves.
 #pragma once
 

@@ -19,7 +19,8 @@ void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
 {
     TGridLineDelegate::initStyleOption(option, index);
     const QString path = index.siblingAtColumn(m_pathColumn).data(Qt::DisplayRole).toString();
-    if (path.isEmpty())
+    // A row that has its own picture (the warning of a file a merge leaves out) keeps it.
+    if (path.isEmpty() || index.data(Qt::DecorationRole).isValid())
         return;
     option->features |= QStyleOptionViewItem::HasDecoration;
     option->decorationSize = m_box;

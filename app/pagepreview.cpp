@@ -181,10 +181,11 @@ void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathCo
 {
     auto refresh = [=] {
         const QModelIndex current = list->currentIndex();
-        const int pages = current.isValid() ? current.siblingAtColumn(pagesColumn).data().toInt() : 0;
+        const QVariant count = current.siblingAtColumn(pagesColumn).data(Qt::UserRole);
+        const int pages = current.isValid() && count.isValid() ? count.toInt() : -1;
         const QString path =
             current.isValid() ? current.siblingAtColumn(pathColumn).data().toString() : QString();
-        preview->Pages()->SetSource(pages > 0 ? path : QString(), pages);
+        preview->Pages()->SetSource(pages >= 0 ? path : QString(), pages == 0 ? 1 : pages);
     };
     QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, preview, refresh);
     QObject::connect(list->model(), &QAbstractItemModel::dataChanged, preview, refresh);
