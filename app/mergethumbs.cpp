@@ -24,17 +24,21 @@ void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
         return;
     option->features |= QStyleOptionViewItem::HasDecoration;
     option->decorationSize = m_box;
+    // Drawn for the screen's pixels, sharp at any scale.
+    const qreal ratio = option->widget ? option->widget->devicePixelRatioF() : 1.0;
     // Until the picture arrives, an empty place of its size keeps the text still.
-    QPixmap picture(m_box);
+    QPixmap picture(m_box * ratio);
     picture.fill(Qt::transparent);
-    if (const auto drawn = m_renderer->Picture(path, 0, m_box)) {
+    if (const auto drawn = m_renderer->Picture(path, 0, m_box * ratio)) {
         picture = QPixmap::fromImage(drawn->Image);
+        picture.setDevicePixelRatio(ratio);
         // Its edge, so a white page shows on a white list.
         QPainter edge(&picture);
         QColor line = option->palette.color(QPalette::Text);
         line.setAlphaF(0.35);
         edge.setPen(line);
-        edge.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+        edge.drawRect(QRectF(QPointF(0, 0), picture.deviceIndependentSize()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+    picture.setDevicePixelRatio(ratio);
     option->icon = QIcon(picture);
 }

@@ -49,6 +49,7 @@ private:
     void PageReady(const QString& path, int page, QSize box);
     void MarksChanged();
     TMark Mark(int page) const;
+    QSize PixelBox() const;
     QString MarkText(int page) const;
 
     TPageRenderer* m_renderer;
