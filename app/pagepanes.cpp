@@ -107,17 +107,26 @@ void TfrmMain::SetUpPagePictures()
 void TfrmMain::TogglePages(TPagesPane& pane, bool shown)
 {
     pane.Chosen = shown;
-    if (shown) {
+    if (shown && !isMaximized() && !isFullScreen()) {
         // Room for the pane where the screen allows; else it shares the list's.
         QSize wanted = size();
         if (&pane == &m_mergePane)
             wanted.rwidth() = std::max(width(), minimumWidth() + PaneWidth(pane.Pages));
         else
             wanted.rheight() = std::max(height(), minimumHeight() + PaneHeight(pane.Pages));
-        if (const QScreen* s = screen())
-            wanted = wanted.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
-        if (!isMaximized() && !isFullScreen() && wanted != size())
-            resize(wanted.expandedTo(size()));
+        const QSize frame = frameGeometry().size() - size();
+        QRect grown(frameGeometry().topLeft(), wanted + frame);
+        if (const QScreen* s = screen()) {
+            // Kept on the screen: moved back from its right and bottom edges first.
+            const QRect area = s->availableGeometry();
+            grown.setSize(grown.size().boundedTo(area.size()));
+            grown.moveRight(std::min(grown.right(), area.right()));
+            grown.moveBottom(std::min(grown.bottom(), area.bottom()));
+        }
+        if (grown.size() != frameGeometry().size()) {
+            move(grown.topLeft());
+            resize((grown.size() - frame).expandedTo(size()));
+        }
     }
     UpdatePagePanes();
 }

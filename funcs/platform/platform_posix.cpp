@@ -9,6 +9,7 @@
 #include <ftw.h>
 #include <limits>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -425,6 +426,14 @@ void* librarySymbol(void* handle, const char* name)
 bool closeLibrary(void* handle)
 {
     return handle && ::dlclose(handle) == 0;
+}
+
+void lowerThreadPriority()
+{
+#ifdef __linux__
+    // Linux keeps a nice value per thread: this thread's, not the process's.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
 }
 
 } // namespace plat

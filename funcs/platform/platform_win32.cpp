@@ -589,4 +589,9 @@ std::vector<std::string> registrySubkeys(bool currentUser, const std::string& ke
     return names;
 }
 
+void lowerThreadPriority()
+{
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+}
+
 } // namespace plat
