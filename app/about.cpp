@@ -39,8 +39,8 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
     if (!PagePicturesAvailable()) {
         // One line more, beneath the credits.
         QLabel* credits = m_ui->creditsLabel;
-        credits->setText(credits->text() +
-                         QStringLiteral("\nNo page pictures: built without Qt's PDF module."));
+        credits->setText(credits->text() + QLatin1Char('\n') +
+                         tr("No page pictures: built without Qt's PDF module."));
         const int line = credits->fontMetrics().lineSpacing();
         credits->resize(credits->width(), credits->height() + line);
     }

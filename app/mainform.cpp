@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "text/filenames.h"
 #include "text/strutil.h"
+#include "translations.h"
 #include "ui_main.h"
 #include "uiseam.h"
 #include "widgetstyle.h"
@@ -40,8 +41,6 @@ namespace {
 
 // How often the progress window looks whether a job ended without telling it.
 constexpr int JobWatchInterval = 250; // ms
-// The window's own words beside the specified ones.
-const char* const TxtCloseDuringJob = "A merge or split is running.\nCancel it and close Plicora?";
 
 char DecimalSeparator()
 {
@@ -93,8 +92,11 @@ bool ShowRefusal(QWidget* owner, const std::optional<TRefusal>& refusal)
 {
     if (!refusal)
         return false;
-    uiSeam().messageBox(owner, BoxIcon(refusal->Icon), fromNative(refusal->Caption),
-                        fromNative(refusal->Message()), QMessageBox::Ok);
+    QString text = CoreText(refusal->Text);
+    if (!refusal->Cause.empty())
+        text += QLatin1Char('\n') + CoreText(refusal->Cause);
+    uiSeam().messageBox(owner, BoxIcon(refusal->Icon), CoreText(refusal->Caption.c_str()), text,
+                        QMessageBox::Ok);
     return true;
 }
 
@@ -322,7 +324,7 @@ void TfrmMain::ApplicationEvents1Idle()
     edtSplitPerPage->setEnabled(m_ui->UpDown1->isEnabled());
     m_ui->edtSplitPageRange->setEnabled(m_splitPageCount >= 2 && m_ui->RadioButton2->isChecked());
 
-    const QString pages = QStringLiteral("Pages: ") + QString::number(m_splitPageCount);
+    const QString pages = tr("Pages: %1").arg(m_splitPageCount);
     if (m_ui->Label3->text() != pages) {
         m_ui->Label3->setText(pages);
         m_ui->Label3->adjustSize();
@@ -407,8 +409,8 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    if (m_cancelJob || uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("cancel?"),
-                                           QString::fromLatin1(TxtCloseDuringJob),
+    if (m_cancelJob || uiSeam().messageBox(this, QMessageBox::Question, tr("cancel?"),
+                                           tr("A merge or split is running.\nCancel it and close Plicora?"),
                                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     m_closeAfterJob = true;
@@ -498,10 +500,13 @@ void TfrmMain::JobDone(std::intptr_t result)
     const bool ok = result == 0;
     const std::uint8_t kind = GS_Job_Kind;
     // The worker wrote the record's reason and notes before posting this.
-    const QString text = fromNative(JobEndMessage(kind, static_cast<int>(result), m_jobParam));
-    const QString caption = ok                              ? QStringLiteral("Success")
-                            : result == GS_RESULT_CANCELLED ? QStringLiteral("Cancelled")
-                                                            : QStringLiteral("Failure");
+    const TJobEnd end = JobEndParts(kind, static_cast<int>(result), m_jobParam);
+    QString text = CoreText(end.Headline);
+    if (!end.More.empty())
+        text += QString::fromLatin1(end.Separator) + fromNative(end.More);
+    const QString caption = ok                              ? tr("Success")
+                            : result == GS_RESULT_CANCELLED ? tr("Cancelled")
+                                                            : tr("Failure");
     uiSeam().messageBox(frmProgress, QMessageBox::Information, caption, text, QMessageBox::Ok);
     frmProgress->CloseJobWindow();
     if (ok && kind == JOB_MERGE)

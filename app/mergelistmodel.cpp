@@ -3,6 +3,7 @@
 #include "nativepath.h"
 #include "text/filenames.h"
 #include "text/naturalsort.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,31 +13,32 @@
 
 namespace {
 
-// The texts of the list beside the column headers.
-const char* const TxtCounting = "counting...";
+QString CountingText()
+{
+    return TMergeListModel::tr("counting...");
+}
 
 QString PagesText(const TMergeListRow& row)
 {
     if (row.Status == TRowStatus::Counting)
-        return QString::fromLatin1(TxtCounting);
-    const QString pages = QString::number(row.Pages);
+        return CountingText();
     switch (row.Status) {
     case TRowStatus::NotPdf:
-        return pages + QStringLiteral(" (not a PDF)");
+        return TMergeListModel::tr("%1 (not a PDF)").arg(row.Pages);
     case TRowStatus::Guessed:
-        return pages + QStringLiteral(" (damaged)");
+        return TMergeListModel::tr("%1 (damaged)").arg(row.Pages);
     default:
-        return pages;
+        return QString::number(row.Pages);
     }
 }
 
 QString ToolTip(const TMergeListRow& row)
 {
     QString tip = fromNative(row.Path);
-    if (const std::string problem = RowProblem(row); !problem.empty())
-        tip += QStringLiteral("\n") + fromNative(problem) + QStringLiteral(": a merge leaves it out");
+    if (const TCoreText problem = RowProblem(row); !problem.empty())
+        tip += QLatin1Char('\n') + TMergeListModel::tr("%1: a merge leaves it out").arg(CoreText(problem));
     else if (row.Status == TRowStatus::Repaired)
-        tip += QStringLiteral("\nrepaired when read (") + fromNative(row.Reason) + QStringLiteral(")");
+        tip += QLatin1Char('\n') + TMergeListModel::tr("repaired when read (%1)").arg(fromNative(row.Reason));
     return tip;
 }
 
@@ -85,11 +87,13 @@ QString TMergeListModel::TotalText() const
         pages += row.Status == TRowStatus::Counting || !RowProblem(row).empty() ? 0 : row.Pages;
         counting += row.Status == TRowStatus::Counting ? 1 : 0;
     }
-    QString text =
-        m_rows.size() == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(m_rows.size());
-    text += pages == 1 ? QStringLiteral(", 1 page") : QStringLiteral(", %1 pages").arg(pages);
+    // One file and one page have words of their own; other counts take the
+    // language's plural forms.
+    const int files = static_cast<int>(m_rows.size());
+    QString text = files == 1 ? tr("1 file") : tr("%n files", nullptr, files);
+    text += pages == 1 ? tr(", 1 page") : tr(", %n pages", nullptr, static_cast<int>(pages));
     if (counting > 0)
-        text += QStringLiteral(", %1 ").arg(counting) + QString::fromLatin1(TxtCounting);
+        text += tr(", %1 counting...").arg(counting);
     return text;
 }
 
@@ -237,15 +241,15 @@ QVariant TMergeListModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     switch (section) {
     case ColId:
-        return QStringLiteral("ID");
+        return tr("ID");
     case ColFileName:
-        return QStringLiteral("File name");
+        return tr("File name");
     case ColPages:
-        return QStringLiteral("Page(s)");
+        return tr("Page(s)");
     case ColSize:
-        return QStringLiteral("Size");
+        return tr("Size");
     case ColPath:
-        return QStringLiteral("Full path");
+        return tr("Full path");
     default:
         return {};
     }

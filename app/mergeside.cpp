@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "text/filenames.h"
 #include "text/strutil.h"
+#include "translations.h"
 #include "ui_main.h"
 #include "uiseam.h"
 
@@ -37,7 +38,8 @@ void TfrmMain::SetUpMergeList()
     // Wide enough for a count and why a row is left out.
     list->setColumnWidth(
         TMergeListModel::ColPages,
-        std::max(80, list->fontMetrics().horizontalAdvance(QStringLiteral("0 (not a PDF)")) + 16));
+        std::max(80,
+                 list->fontMetrics().horizontalAdvance(TMergeListModel::tr("%1 (not a PDF)").arg(0)) + 16));
     list->setColumnWidth(TMergeListModel::ColSize, 80);
     list->setColumnHidden(TMergeListModel::ColPath, true);
     list->setItemDelegate(new TGridLineDelegate(list));
@@ -351,8 +353,8 @@ void TfrmMain::CreateListActions()
     m_actMoveDown =
         add(list, "actMoveDown", m_ui->sbMoveDown->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_Down)},
             Qt::WidgetWithChildrenShortcut, &TfrmMain::sbMoveDownClick);
-    m_actSortByName = add(list, "actSortByName", QStringLiteral("Sort by name"), {},
-                          Qt::WidgetWithChildrenShortcut, &TfrmMain::SortListByName);
+    m_actSortByName = add(list, "actSortByName", tr("Sort by name"), {}, Qt::WidgetWithChildrenShortcut,
+                          &TfrmMain::SortListByName);
     add(m_ui->TabSheet1, "actStartMerge", m_ui->sbMerge->toolTip(), start, Qt::WindowShortcut,
         &TfrmMain::StartCurrentJob);
     add(m_ui->TabSheet2, "actBrowseSrcFile", m_ui->sbBrowseSrcFile->toolTip(), open, Qt::WindowShortcut,
@@ -418,8 +420,8 @@ void TfrmMain::sbMergeClick()
     // Only a file the person agreed to overwrite is replaced; one that appears
     // while the job runs stays.
     const bool replace = FileExists(out);
-    if (replace && uiSeam().messageBox(this, QMessageBox::Question, QStringLiteral("overwrite?"),
-                                       fromNative(AlreadyExistsText(out)) + QStringLiteral(", overwrite?"),
+    if (replace && uiSeam().messageBox(this, QMessageBox::Question, tr("overwrite?"),
+                                       tr("%1, overwrite?").arg(CoreText(AlreadyExistsText(out))),
                                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     if (ShowRefusal(this, CheckMergeOutputCreatable(out)))
@@ -434,12 +436,17 @@ void TfrmMain::sbMergeClick()
 
 bool TfrmMain::ConfirmLeftOutRows()
 {
-    const std::string lines = UnreadableRowLines(m_mergeList->Rows());
-    if (lines.empty())
+    // The rows a merge cannot use, one line each in list order.
+    QStringList lines;
+    for (const TMergeListRow& row : m_mergeList->Rows()) {
+        if (const TCoreText problem = RowProblem(row); !problem.empty())
+            lines << QStringLiteral("%1 (%2)").arg(fromNative(row.Path), CoreText(problem));
+    }
+    if (lines.isEmpty())
         return true;
-    const QString text = QString::fromLatin1(TxtLeftOut) + QLatin1Char('\n') + fromNative(lines) +
-                         QLatin1Char('\n') + QString::fromLatin1(TxtMergeTheOthers);
-    return uiSeam().messageBox(this, QMessageBox::Question, QString::fromLatin1(CapLeftOut), text,
+    const QString text = CoreText(TxtLeftOut) + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
+                         QLatin1Char('\n') + CoreText(TxtMergeTheOthers);
+    return uiSeam().messageBox(this, QMessageBox::Question, CoreText(CapLeftOut), text,
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -447,7 +454,7 @@ void TfrmMain::ShowListTotal()
 {
     QString text = m_mergeList->TotalText();
     if (m_mergeWhenCounted)
-        text += QStringLiteral(" - the merge starts when all are counted");
+        text += tr(" - the merge starts when all are counted");
     if (m_ui->lblListTotal->text() != text)
         m_ui->lblListTotal->setText(text);
 }

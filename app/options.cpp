@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "translations.h"
 #include "ui_options.h"
 #include "widgetstyle.h"
 
@@ -12,7 +13,7 @@ constexpr char EngineKey[] = "Engine";
 // The core's one-line effect as a sentence under its choice.
 QString NoteText(TEngineKind engine)
 {
-    QString text = QString::fromLatin1(EngineEffect(engine));
+    QString text = CoreText(EngineEffect(engine));
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text + QLatin1Char('.');

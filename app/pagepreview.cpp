@@ -82,16 +82,16 @@ QString TPageGridModel::MarkText(int page) const
     case TMark::None:
         return {};
     case TMark::NoPiece:
-        return QStringLiteral("in no piece");
+        return tr("in no piece");
     case TMark::OnePiece:
-        return QStringLiteral("piece %1").arg(m_preview.PiecesOf(page + 1).front());
+        return tr("piece %1").arg(m_preview.PiecesOf(page + 1).front());
     case TMark::SeveralPieces:
         break;
     }
     QStringList numbers;
     for (const std::int32_t piece : m_preview.PiecesOf(page + 1))
         numbers << QString::number(piece);
-    return QStringLiteral("pieces %1").arg(numbers.join(QStringLiteral(", ")));
+    return tr("pieces %1").arg(numbers.join(QStringLiteral(", ")));
 }
 
 QVariant TPageGridModel::data(const QModelIndex& index, int role) const

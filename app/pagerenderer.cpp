@@ -27,7 +27,7 @@ class TNoPageSource final : public IPageSource
 public:
     TPagePicture Render(const QString& /*path*/, int /*page*/, QSize /*box*/) override
     {
-        return {{}, QStringLiteral("Page pictures are not part of this build.")};
+        return {{}, TPageRenderer::tr("Page pictures are not part of this build.")};
     }
 };
 #endif

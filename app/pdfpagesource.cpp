@@ -2,6 +2,7 @@
 #include "job/frontdoor.h"
 #include "nativepath.h"
 #include "pagerenderer.h"
+#include "translations.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -19,11 +20,11 @@ public:
             return {{}, m_reason};
         const QSizeF points = m_document->pagePointSize(page);
         if (page < 0 || page >= m_document->pageCount() || points.isEmpty())
-            return {{}, QStringLiteral("Page %1 cannot be drawn.").arg(page + 1)};
+            return {{}, TPageRenderer::tr("Page %1 cannot be drawn.").arg(page + 1)};
         const QSize size = points.scaled(QSizeF(box), Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
         QImage drawn = m_document->render(page, size);
         if (drawn.isNull())
-            return {{}, QStringLiteral("Page %1 cannot be drawn.").arg(page + 1)};
+            return {{}, TPageRenderer::tr("Page %1 cannot be drawn.").arg(page + 1)};
         // The page as paper shows it: on white, not on the transparent ground it
         // is drawn on.
         QImage paper(size, QImage::Format_RGB32);
@@ -48,8 +49,9 @@ private:
         if (m_document->load(path) == QPdfDocument::Error::None)
             return true;
         // The front door says why, in the words the rest of the window uses.
-        const std::string why = WhyNoPictures(toNative(info.fileName()), ProbePdfForList(toNative(path)));
-        m_reason = why.empty() ? QStringLiteral("%1 cannot be drawn.").arg(info.fileName()) : fromNative(why);
+        const TCoreText why = WhyNoPictures(toNative(info.fileName()), ProbePdfForList(toNative(path)));
+        m_reason =
+            why.empty() ? TPageRenderer::tr("%1 cannot be drawn.").arg(info.fileName()) : CoreText(why);
         return false;
     }
 

@@ -7,21 +7,12 @@
 
 TfrmProgress* frmProgress = nullptr;
 
-namespace {
-
-// The window's own words.
-const char* const TxtMerging = "Merging PDF";
-const char* const TxtSplitting = "Splitting PDF";
-const char* const TxtCancelling = "Cancelling... what is finished is kept.";
-
-} // namespace
-
 TfrmProgress::TfrmProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_ui(std::make_unique<Ui::TfrmProgress>())
 {
     m_ui->setupUi(this);
-    setWindowTitle(QString::fromLatin1(TxtMerging));
+    setWindowTitle(tr("Merging PDF"));
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &TfrmProgress::reject);
 }
 
@@ -55,26 +46,26 @@ void TfrmProgress::StartJob(bool merge, const QString& outputName)
     m_cancelling = false;
     Meter = {};
     m_ui->btnCancel->setEnabled(true);
-    setWindowTitle(QString::fromLatin1(merge ? TxtMerging : TxtSplitting));
-    SetCurrentText(merge ? QStringLiteral("Writing %1").arg(outputName) : QString());
+    setWindowTitle(merge ? tr("Merging PDF") : tr("Splitting PDF"));
+    SetCurrentText(merge ? tr("Writing %1").arg(outputName) : QString());
 }
 
 void TfrmProgress::ShowInput(const QString& name, int number, int count)
 {
-    SetCurrentText(
-        QStringLiteral("Writing %1\nPages of %2 (%3 of %4)").arg(m_output, name).arg(number).arg(count));
+    SetCurrentText(tr("Writing %1\nPages of %2 (%3 of %4)")
+                       .arg(m_output, name, QString::number(number), QString::number(count)));
 }
 
 void TfrmProgress::ShowPiece(int number, std::int64_t firstPage)
 {
     m_piece = number;
-    SetCurrentText(QStringLiteral("Writing piece %1, from page %2").arg(number).arg(firstPage));
+    SetCurrentText(tr("Writing piece %1, from page %2").arg(number).arg(firstPage));
 }
 
 void TfrmProgress::ShowWriting()
 {
     if (m_merge)
-        SetCurrentText(QStringLiteral("Writing %1\nSaving the merged file").arg(m_output));
+        SetCurrentText(tr("Writing %1\nSaving the merged file").arg(m_output));
 }
 
 QString TfrmProgress::CurrentText() const
@@ -98,7 +89,7 @@ void TfrmProgress::reject()
 {
     if (m_cancelling || !isVisible())
         return;
-    SetCurrentText(QString::fromLatin1(TxtCancelling));
+    SetCurrentText(tr("Cancelling... what is finished is kept."));
     m_cancelling = true;
     m_ui->btnCancel->setEnabled(false);
     emit cancelRequested();

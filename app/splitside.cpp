@@ -80,8 +80,9 @@ void TfrmMain::edtSplitSrcExit()
     }
     if (!FileExists(path)) {
         ForgetSplitSource();
-        ShowRefusal(this, TRefusal{CapTip, TxtSourceMissing, TRefusalIcon::Warning,
-                                   plat::isDirectory(path) ? path + TxtFolderNotSource : std::string()});
+        ShowRefusal(this,
+                    TRefusal{CapTip, TxtSourceMissing, TRefusalIcon::Warning,
+                             plat::isDirectory(path) ? TCoreText(TxtFolderNotSource, {path}) : TCoreText()});
         source->selectAll();
         source->setFocus();
         return;
@@ -98,8 +99,7 @@ void TfrmMain::sbBrowseSplitLocClick()
     QString initial = TrimmedText(m_ui->edtSplitLocation->text());
     if (initial.isEmpty())
         initial = fromNative(m_defaultFolder);
-    const QString folder =
-        uiSeam().browseForFolder(this, QStringLiteral("select destination location"), initial);
+    const QString folder = uiSeam().browseForFolder(this, tr("select destination location"), initial);
     if (!folder.isEmpty())
         m_ui->edtSplitLocation->setText(folder);
 }
@@ -143,11 +143,10 @@ void TfrmMain::sbSplitClick()
     const QString location = m_ui->edtSplitLocation->text();
     if (ShowRefusal(this, CheckSplitLocation(toNative(location), toNative(location))))
         return;
-    if (uiSeam().messageBox(
-            this, QMessageBox::Question, QStringLiteral("continue?"),
-            QStringLiteral("Files with the same name of the output file will be overwritten.\n"
-                           "Do you want to continue?"),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (uiSeam().messageBox(this, QMessageBox::Question, tr("continue?"),
+                            tr("Files with the same name of the output file will be overwritten.\n"
+                               "Do you want to continue?"),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
     if (byRanges)

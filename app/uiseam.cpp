@@ -3,6 +3,7 @@
 #include "options.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -12,7 +13,10 @@ QString InitialBrowseFolder;
 
 namespace {
 
-const QString PdfFilter = QStringLiteral("PDF Document(s) (*.pdf)");
+QString PdfFilter()
+{
+    return QCoreApplication::translate("IUiSeam", "PDF Document(s) (*.pdf)");
+}
 
 // Like the system dialogs, each dialog starts where it was last left when the
 // caller names no folder.
@@ -43,7 +47,7 @@ public:
         QFileDialog dialog(owner);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-        dialog.setNameFilter(PdfFilter);
+        dialog.setNameFilter(PdfFilter());
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         const QString folder = initialFolder.isEmpty() ? LastOpenFolder : initialFolder;
         if (!folder.isEmpty())
@@ -59,7 +63,7 @@ public:
         QFileDialog dialog(owner);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(PdfFilter);
+        dialog.setNameFilter(PdfFilter());
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         const QString folder = initialFolder.isEmpty() ? LastSaveFolder : initialFolder;
         if (!folder.isEmpty())
@@ -106,7 +110,9 @@ void setUiSeam(IUiSeam* seam)
 bool BrowseForFolder(QWidget* owner, const QString& title, const QString& initialFolder, QString& folder)
 {
     InitialBrowseFolder = initialFolder;
-    QFileDialog dialog(owner, title.isEmpty() ? QStringLiteral("Select a folder for output file(s)") : title);
+    QFileDialog dialog(
+        owner, title.isEmpty() ? QCoreApplication::translate("IUiSeam", "Select a folder for output file(s)")
+                               : title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);

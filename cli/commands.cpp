@@ -53,7 +53,7 @@ TOverwrite Overwrite(bool force)
 
 std::string ForceToOverwrite(const std::string& name)
 {
-    return AlreadyExistsText(name) + ", use --force to overwrite.";
+    return AlreadyExistsText(name).Str() + ", use --force to overwrite.";
 }
 
 // The job hands its paths to Ghostscript as they stand, where a name beginning
@@ -297,7 +297,7 @@ void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
     for (const std::string& piece : pieces) {
         // Not even --force writes over the document being split.
         if (ResolvesToSameFile(piece, setup.Source))
-            Refuse(PieceIsSourceText(piece));
+            Refuse(PieceIsSourceText(piece).Str());
         // Nobody is there to confirm an overwrite, so it takes --force.
         if (!options.Force && plat::pathExists(piece))
             Refuse(ForceToOverwrite(piece));

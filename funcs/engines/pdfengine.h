@@ -8,6 +8,8 @@
 // file it is given. Engines run on the job's worker thread, one job at a time.
 #pragma once
 
+#include "text/coretext.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -49,9 +51,9 @@ constexpr std::optional<TEngineKind> ParseEngineName(std::string_view name)
 constexpr const char* EngineEffect(TEngineKind kind)
 {
     return kind == TEngineKind::Ghostscript
-               ? "may change text and drop bookmarks, links and forms; repairs some damaged files; "
-                 "smaller split pieces"
-               : "keeps text, bookmarks, links and forms as they are";
+               ? CORE_TEXT("Plicora", "may change text and drop bookmarks, links and forms; repairs some "
+                                      "damaged files; smaller split pieces")
+               : CORE_TEXT("Plicora", "keeps text, bookmarks, links and forms as they are");
 }
 
 // What an engine reports: success, or why not, in a few lines a user can read.

@@ -146,18 +146,19 @@ TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
 {
     if (probe.Encrypted)
         return Refused(TMergeAddOutcome::Encrypted,
-                       {CapInfo, path + TxtEncryptedCannotMerge, TRefusalIcon::Information});
+                       {CapInfo, {TxtEncryptedCannotMerge, {path}}, TRefusalIcon::Information});
     if (probe.Folder)
-        return Refused(TMergeAddOutcome::Folder, {{}, path + TxtFolderCannotMerge});
+        return Refused(TMergeAddOutcome::Folder, {{}, {TxtFolderCannotMerge, {path}}});
     if (!probe.OpenError.empty())
-        return Refused(TMergeAddOutcome::CannotOpen, {CapError, probe.OpenError, TRefusalIcon::Error});
+        return Refused(TMergeAddOutcome::CannotOpen,
+                       {CapError, TCoreText::Verbatim(probe.OpenError), TRefusalIcon::Error});
     TMergeAddVerdict verdict;
     verdict.Row = {
         path,       std::max<std::int32_t>(probe.Pages, 0), probe.Size, RowStatus(probe), probe.ReaderReason,
         probe.Stamp};
     if (verdict.Row.Status == TRowStatus::NotPdf) {
         verdict.Outcome = TMergeAddOutcome::NotPdf;
-        verdict.Refusal = TRefusal{{}, path + TxtNotPdfCannotMerge};
+        verdict.Refusal = TRefusal{{}, {TxtNotPdfCannotMerge, {path}}};
     }
     return verdict;
 }
@@ -167,10 +168,12 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
     TSplitSourceVerdict verdict;
     if (!probe.OpenError.empty()) {
         verdict.Outcome = TSplitSourceOutcome::CannotOpen;
-        verdict.Refusal = TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, probe.OpenError};
+        verdict.Refusal =
+            TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.OpenError)};
     } else if (!probe.Encrypted && !probe.ReaderCount && probe.Pages > 0) {
         verdict.Outcome = TSplitSourceOutcome::Unreadable;
-        verdict.Refusal = TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, probe.ReaderNote};
+        verdict.Refusal =
+            TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.ReaderNote)};
     } else {
         verdict.Pages = probe.Pages;
         verdict.Encrypted = probe.Encrypted;
@@ -180,15 +183,15 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
     return verdict;
 }
 
-std::string WhyNoPictures(const std::string& name, const TListProbe& probe)
+TCoreText WhyNoPictures(const std::string& name, const TListProbe& probe)
 {
     if (!probe.OpenError.empty())
-        return probe.OpenError;
+        return TCoreText::Verbatim(probe.OpenError);
     if (probe.Encrypted)
-        return name + TxtEncryptedNoPictures;
+        return {TxtEncryptedNoPictures, {name}};
     if (probe.Folder || probe.Pages == 0)
-        return name + TxtNotPdfNoPictures;
+        return {TxtNotPdfNoPictures, {name}};
     if (!probe.ReaderCount)
-        return probe.ReaderNote;
+        return TCoreText::Verbatim(probe.ReaderNote);
     return {};
 }

@@ -123,4 +123,4 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);
 // Why a file's pages cannot be drawn, by the same verdicts, naming it as `name`:
 // it cannot be opened (the system's words), is encrypted, is no PDF, or is damaged
 // (the reader's note). Empty when the front door found nothing wrong with it.
-std::string WhyNoPictures(const std::string& name, const TListProbe& probe);
+TCoreText WhyNoPictures(const std::string& name, const TListProbe& probe);

@@ -78,7 +78,7 @@ void RefusePieceThatIsTheSource(const TJobPlan& plan, const std::string& source)
     while (const std::optional<TSplitPieces::TPiece> piece = names.Next()) {
         const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName, piece->PagePart);
         if (ResolvesToSameFile(outPath, source))
-            Fail(PieceIsSourceText(outPath), GS_RESULT_ERROR);
+            Fail(PieceIsSourceText(outPath).Str(), GS_RESULT_ERROR);
     }
 }
 

@@ -8,9 +8,9 @@
 
 #include <utility>
 
-std::string CannotCreateFolderText(const std::string& folder)
+TCoreText CannotCreateFolderText(const std::string& folder)
 {
-    return TxtCannotCreateFolder + ("\"" + folder + "\"");
+    return {TxtCannotCreateFolder, {folder}};
 }
 
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength)
@@ -36,9 +36,11 @@ std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
     const std::string folder = ExtractFilePath(output);
     std::string why;
     if (!CreateFolderChain(folder, &why))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder), TRefusalIcon::Warning, why};
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(folder), TRefusalIcon::Warning,
+                        TCoreText::Verbatim(why)};
     if (std::string problem = OutputCreationProblem(output); !problem.empty())
-        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile, TRefusalIcon::Warning, std::move(problem)};
+        return TRefusal{CapCannotCreateFile, TxtCannotCreateFile, TRefusalIcon::Warning,
+                        TCoreText::Verbatim(std::move(problem))};
     return std::nullopt;
 }
 
@@ -53,11 +55,12 @@ std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool en
                                               std::int32_t pageCount, const std::string& whyNoPages)
 {
     if (encrypted)
-        return TRefusal{CapInfo, source + TxtEncryptedCannotSplit};
+        return TRefusal{CapInfo, {TxtEncryptedCannotSplit, {source}}};
     // Why there are none, as the reader said it, when it said it.
     if (pageCount < 1)
         return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning,
-                        whyNoPages.empty() ? source + TxtNoPagesFound : whyNoPages};
+                        whyNoPages.empty() ? TCoreText(TxtNoPagesFound, {source})
+                                           : TCoreText::Verbatim(whyNoPages)};
     if (pageCount < 2)
         return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning, ""};
     return std::nullopt;
@@ -81,11 +84,12 @@ std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::
         return TRefusal{CapNoLocation, TxtNoLocation};
     std::string why;
     if (!CreateFolderChain(folder, &why))
-        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed), TRefusalIcon::Warning, why};
+        return TRefusal{CapCannotCreateFolder, CannotCreateFolderText(typed), TRefusalIcon::Warning,
+                        TCoreText::Verbatim(why)};
     return std::nullopt;
 }
 
-std::string PieceIsSourceText(const std::string& piece)
+TCoreText PieceIsSourceText(const std::string& piece)
 {
-    return "\"" + piece + "\" is the document being split.";
+    return {CORE_TEXT("Plicora", "\"%1\" is the document being split."), {piece}};
 }

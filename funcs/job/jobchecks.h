@@ -7,6 +7,7 @@
 
 #include "job/job.h"
 #include "job/pageranges.h"
+#include "text/coretext.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,18 +25,18 @@ enum class TRefusalIcon
 struct TRefusal
 {
     std::string Caption;
-    std::string Text; // the specified words: the first line
+    TCoreText Text; // the first line, in the system's own words
     TRefusalIcon Icon = TRefusalIcon::Warning;
-    std::string Cause = {}; // why, for a second line; "" when the text says it all
+    TCoreText Cause = {}; // why, for a second line; empty when the text says it all
 
-    // The text, then the cause on a line of its own.
-    std::string Message() const { return Cause.empty() ? Text : Text + "\n" + Cause; }
+    // The text, then the cause on a line of its own, in English.
+    std::string Message() const { return Cause.empty() ? Text.Str() : Text.Str() + "\n" + Cause.Str(); }
 };
 
 // "cannot create folder "<folder>"".
-std::string CannotCreateFolderText(const std::string& folder);
+TCoreText CannotCreateFolderText(const std::string& folder);
 // ""<piece>" is the document being split.": a piece name that leads to the source.
-std::string PieceIsSourceText(const std::string& piece);
+TCoreText PieceIsSourceText(const std::string& piece);
 
 // The merge list holds fileCount files and the typed output name has
 // outputNameLength characters (as the front end counts them).

@@ -86,22 +86,20 @@ void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)
         notify->PostNotify(ranges.PageTotal, GSN_TOTAL);
 }
 
-std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param)
+TJobEnd JobEndParts(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param)
 {
     const bool ok = result == GS_RESULT_OK;
-    std::string text;
-    if (result == GS_RESULT_CANCELLED && (kind == JOB_MERGE || kind == JOB_SPLIT)) {
-        text = kind == JOB_MERGE ? TxtMergeCancelled : TxtSplitCancelled;
-        return param.Reason.empty() ? text : text + " " + param.Reason;
-    }
+    if (kind != JOB_MERGE && kind != JOB_SPLIT)
+        return {};
+    if (result == GS_RESULT_CANCELLED)
+        return {kind == JOB_MERGE ? TxtMergeCancelled : TxtSplitCancelled, " ", param.Reason};
     if (kind == JOB_MERGE)
-        text = ok ? TxtMergeCompleted : TxtMergeFailed;
-    else if (kind == JOB_SPLIT)
-        text = ok ? TxtSplitCompleted : TxtSplitFailed;
-    else
-        return text;
-    const std::string& more = ok ? param.Notes : param.Reason;
-    if (!more.empty())
-        text += "\n" + more;
-    return text;
+        return {ok ? TxtMergeCompleted : TxtMergeFailed, "\n", ok ? param.Notes : param.Reason};
+    return {ok ? TxtSplitCompleted : TxtSplitFailed, "\n", ok ? param.Notes : param.Reason};
+}
+
+std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param)
+{
+    const TJobEnd end = JobEndParts(kind, result, param);
+    return end.More.empty() ? std::string(end.Headline) : end.Headline + (end.Separator + end.More);
 }

@@ -96,3 +96,13 @@ void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify);
 // went through has to warn about (its Notes). "" for no known kind.
 // A cancelled job says so, and a split how many pieces it kept, on the same line.
 std::string JobEndMessage(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param);
+
+// That message in its parts, for a front end that translates the headline:
+// Headline, then Separator and More when More is not empty.
+struct TJobEnd
+{
+    const char* Headline = "";
+    const char* Separator = "\n";
+    std::string More;
+};
+TJobEnd JobEndParts(std::uint8_t kind, int result, const TCall_GS_Thread_Param& param);

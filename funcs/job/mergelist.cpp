@@ -45,29 +45,21 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
     });
 }
 
-std::string RowProblem(const TMergeListRow& row)
+TCoreText RowProblem(const TMergeListRow& row)
 {
     switch (row.Status) {
     case TRowStatus::NotPdf:
-        return "not a PDF";
+        return CORE_TEXT("Plicora", "not a PDF");
     case TRowStatus::Guessed:
-        return row.Reason.empty() ? "damaged beyond repair" : "damaged beyond repair (" + row.Reason + ")";
+        if (row.Reason.empty())
+            return CORE_TEXT("Plicora", "damaged beyond repair");
+        return {CORE_TEXT("Plicora", "damaged beyond repair (%1)"), {row.Reason}};
     case TRowStatus::Counted:
     case TRowStatus::Repaired:
     case TRowStatus::Counting:
         break;
     }
     return {};
-}
-
-std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows)
-{
-    std::string lines;
-    for (const TMergeListRow& row : rows) {
-        if (const std::string problem = RowProblem(row); !problem.empty())
-            lines += (lines.empty() ? "" : "\n") + row.Path + " (" + problem + ")";
-    }
-    return lines;
 }
 
 std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "text/coretext.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,11 +45,7 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
 // Why a merge cannot use the row's file, in a few words for the row itself and
 // for messages: "not a PDF", "damaged beyond repair (<the reader's words>)";
 // empty for a row a merge uses.
-std::string RowProblem(const TMergeListRow& row);
-
-// The rows a merge cannot use, as "<path> (<problem>)", one line each in list
-// order; empty when every row is usable.
-std::string UnreadableRowLines(const std::vector<TMergeListRow>& rows);
+TCoreText RowProblem(const TMergeListRow& row);
 
 // The rows a merge is given once the person agreed to leave the unusable ones
 // out: those get 0 pages, so the job passes them by and names them at its end.

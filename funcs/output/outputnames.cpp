@@ -23,9 +23,9 @@ std::string UnlistedOutputName(const std::string& current,
     return name;
 }
 
-std::string AlreadyExistsText(const std::string& name)
+TCoreText AlreadyExistsText(const std::string& name)
 {
-    return "\"" + name + "\"" + TxtAlreadyExists;
+    return {TxtAlreadyExists, {name}};
 }
 
 std::string FinalMergeOutputName(const std::string& typed)

@@ -2,6 +2,8 @@
 // default and final merge names, and whether an output can be created.
 #pragma once
 
+#include "text/coretext.h"
+
 #include <functional>
 #include <string>
 
@@ -14,10 +16,10 @@ std::string DefaultMergeOutputName(const std::string& defaultFolder, const std::
 std::string UnlistedOutputName(const std::string& current,
                                const std::function<bool(const std::string&)>& isListed);
 
-inline constexpr char TxtAlreadyExists[] = " aleady exists"; // after the quoted name
+inline constexpr char TxtAlreadyExists[] = CORE_TEXT("Plicora", "\"%1\" aleady exists");
 
 // "<quoted name> aleady exists" (the front end adds how to go on).
-std::string AlreadyExistsText(const std::string& name);
+TCoreText AlreadyExistsText(const std::string& name);
 
 // Final merge output name: the typed text trimmed, ".pdf" appended unless its
 // extension is ".pdf" in any case.

@@ -94,7 +94,7 @@ std::string WriteFailureText(int error, const std::string& path)
     const std::string folder = shownFolder(folderOf(path));
     switch (plat::errorKind(error)) {
     case plat::FsError::Exists:
-        return AlreadyExistsText(path);
+        return AlreadyExistsText(path).Str();
     case plat::FsError::NotFound:
         return plat::isDirectory(folder) ? "The file disappeared while it was written: " + path
                                          : "The folder does not exist: " + folder;

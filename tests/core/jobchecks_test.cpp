@@ -43,7 +43,7 @@ TEST_P(JobChecks, GivesItsRefusal)
     const TempDir dir;
     const std::optional<TRefusal> refusal = c.Run(dir.path());
     if (!c.Caption) {
-        EXPECT_FALSE(refusal) << refusal->Text;
+        EXPECT_FALSE(refusal) << refusal->Message();
         return;
     }
     ASSERT_TRUE(refusal);
