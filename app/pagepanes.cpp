@@ -41,8 +41,8 @@ QToolButton* MakeToggle(QWidget* parent, const QString& name, const QRect& geome
     toggle->setIconSize(QSize(24, 24));
     toggle->setAutoRaise(true);
     toggle->setCheckable(true);
-    toggle->setToolTip(QObject::tr("Show pages"));
-    toggle->setAccessibleName(QObject::tr("Show pages"));
+    toggle->setToolTip(TfrmMain::tr("Show pages"));
+    toggle->setAccessibleName(TfrmMain::tr("Show pages"));
     toggle->setAccessibleDescription(description);
     return toggle;
 }
