@@ -100,6 +100,28 @@ double pdftoppm(const std::string& file, int first, int count)
     return ms;
 }
 
+// The longest a 5 ms timer, started with the meter, was late: how long the
+// window thread was kept from its events.
+class TStallMeter
+{
+public:
+    TStallMeter()
+    {
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, static_cast<double>(m_since.nsecsElapsed()) / 1e6);
+            m_since.restart();
+        });
+        m_tick.start(5);
+        m_since.start();
+    }
+    double Longest() const { return m_longest - 5; }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_since;
+    double m_longest = 0;
+};
+
 // The longest the window thread waited for its turn (a 5 ms timer's lateness)
 // while `count` pages were drawn and delivered to it.
 double longestStall(const QString& file, int count, int pages, double& askMs)
@@ -112,13 +134,6 @@ double longestStall(const QString& file, int count, int pages, double& askMs)
         if (--left == 0)
             loop.quit();
     });
-    QElapsedTimer since;
-    double longest = 0;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6);
-        since.restart();
-    });
     // Two sizes of each page, as the list and the preview ask; asking is timed
     // on its own (a view asks only for what it shows).
     QElapsedTimer asking;
@@ -126,10 +141,9 @@ double longestStall(const QString& file, int count, int pages, double& askMs)
     for (int i = 0; i < count; ++i)
         renderer.Picture(file, i % pages, i < pages ? Box : Box / 2);
     askMs = static_cast<double>(asking.nsecsElapsed()) / 1e6;
-    tick.start(5);
-    since.start();
+    const TStallMeter meter;
     loop.exec();
-    return longest - 5;
+    return meter.Longest();
 }
 
 // The process's resident memory now, and at its highest, in MiB.
@@ -211,18 +225,10 @@ void measureMemory(const QString& file)
 // costs the window thread on its own.
 double idleStall(int ms)
 {
-    QElapsedTimer since;
-    double longest = 0;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6);
-        since.restart();
-    });
     QTimer::singleShot(ms, &QCoreApplication::quit);
-    tick.start(5);
-    since.start();
+    const TStallMeter meter;
     QCoreApplication::exec();
-    return longest - 5;
+    return meter.Longest();
 }
 
 // The window thread's longest wait (a 5 ms timer's lateness) while a shown page
@@ -244,13 +250,6 @@ double viewStall(const QString& file, qint64& tookMs)
     view.resize(700, 500);
     view.Pages()->SetSource(file, pages);
     view.show();
-    QElapsedTimer since;
-    double longest = 0;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6);
-        since.restart();
-    });
     QTimer scroll;
     QObject::connect(&scroll, &QTimer::timeout, [&] {
         QScrollBar* bar = view.verticalScrollBar();
@@ -258,12 +257,11 @@ double viewStall(const QString& file, qint64& tookMs)
         if (bar->value() >= bar->maximum())
             QCoreApplication::quit();
     });
-    tick.start(5);
     scroll.start(40);
-    since.start();
+    const TStallMeter meter;
     QCoreApplication::exec();
     tookMs = took.elapsed();
-    return longest - 5;
+    return meter.Longest();
 }
 
 } // namespace
