@@ -9,7 +9,6 @@
 #include "pagerenderer.h"
 #include "ui_main.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
