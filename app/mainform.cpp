@@ -9,6 +9,7 @@
 #include "nativepath.h"
 #include "options.h"
 #include "output/folders.h"
+#include "pagepreview.h"
 #include "pgbar.h"
 #include "platform/platform.h"
 #include "text/filenames.h"
@@ -28,6 +29,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSplitter>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -124,6 +126,7 @@ TfrmMain::TfrmMain(QWidget* parent)
 
     m_mergeList = new TMergeListModel(DecimalSeparator(), this);
     SetUpMergeList();
+    SetUpPagePictures();
 
     edtSplitPerPage = m_ui->UpDown1->findChild<QLineEdit*>();
     edtSplitPerPage->setObjectName(QStringLiteral("edtSplitPerPage"));
@@ -205,13 +208,15 @@ void TfrmMain::AnchorParts()
 {
     using A = TAnchors;
     const Ui::TfrmMain& ui = *m_ui;
+    // The list shares its place with its page pane where pages are drawn.
+    QWidget* const listArea = m_mergeSplitter ? static_cast<QWidget*>(m_mergeSplitter) : ui.ListView1;
     const std::pair<QWidget*, int> parts[] = {{ui.Panel1, A::Widen},
                                               {ui.linkOptions, A::MoveRight},
                                               {ui.Label10, A::MoveRight},
                                               {ui.PageControl1, A::Widen | A::Heighten},
                                               {ui.Label11, A::MoveHalfRight | A::MoveDown},
                                               // Merge: the list takes the room.
-                                              {ui.ListView1, A::Widen | A::Heighten},
+                                              {listArea, A::Widen | A::Heighten},
                                               {ui.lblListTotal, A::Widen | A::MoveDown},
                                               {ui.sbAddFiles, A::MoveRight},
                                               {ui.sbRemoveFiles, A::MoveRight},
@@ -233,12 +238,19 @@ void TfrmMain::AnchorParts()
                                               {ui.sbSplit, A::MoveRight}};
     for (const auto& [part, flags] : parts)
         m_anchors.Add(part, flags);
+    // The page toggles, and the split side's pages in the room below its fields.
+    for (const auto& [part, flags] : {std::pair<QWidget*, int>{m_mergePane.Toggle, A::MoveRight},
+                                      {m_splitPane.Toggle, A::MoveRight},
+                                      {m_splitPane.Pages, A::Widen | A::Heighten}})
+        if (part)
+            m_anchors.Add(part, flags);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_anchors.Follow(size() - minimumSize());
+    UpdatePagePanes();
     // The page-count label is placed by its text.
     m_ui->Label3->adjustSize();
 }

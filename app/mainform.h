@@ -24,9 +24,12 @@ class QActionGroup;
 class QDropEvent;
 class QMenu;
 class QLineEdit;
+class QSplitter;
+class QToolButton;
 class QTreeView;
 class TMergeListModel;
 struct TListProbe;
+class TPagePreview;
 
 namespace Ui {
 class TfrmMain;
@@ -188,6 +191,20 @@ private:
     // The files and pages listed, under the list.
     void ShowListTotal();
 
+    // A pane of page pictures and the button that shows or hides it.
+    struct TPagesPane
+    {
+        TPagePreview* Pages = nullptr;
+        QToolButton* Toggle = nullptr;
+        std::optional<bool> Chosen; // the person's choice; none: shown when there is room
+    };
+    // The merge rows' first pages, the merge list's pane and the split side's
+    // pages; nothing in a build without page pictures.
+    void SetUpPagePictures();
+    // Shown: the window grows to make room for the pane, where the screen allows.
+    void TogglePages(TPagesPane& pane, bool shown);
+    void UpdatePagePanes();
+
     std::unique_ptr<Ui::TfrmMain> m_ui;
     QLineEdit* edtSplitPerPage = nullptr;   // the edit inside UpDown1
     TMergeListModel* m_mergeList = nullptr; // owned by the window
@@ -227,6 +244,11 @@ private:
 
     bool m_centred = false;
     TAnchors m_anchors;
+
+    QSplitter* m_mergeSplitter = nullptr; // the list and its pane
+    int m_mergeListWidth = 0;             // the list's laid-out width
+    TPagesPane m_mergePane;
+    TPagesPane m_splitPane;
 
     QAction* m_actAddFiles = nullptr;
     QAction* m_actRemoveFiles = nullptr;

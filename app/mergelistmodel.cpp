@@ -284,6 +284,9 @@ QVariant TMergeListModel::data(const QModelIndex& index, int role) const
     const TMergeListRow& row = m_rows[static_cast<std::size_t>(index.row())];
     if (role == Qt::ToolTipRole)
         return ToolTip(row);
+    // The count as a number for the page pictures: -1 while it is being counted.
+    if (role == Qt::UserRole && index.column() == ColPages)
+        return row.Status == TRowStatus::Counting ? -1 : row.Pages;
     if (role == Qt::DecorationRole && index.column() == ColFileName && !RowProblem(row).empty())
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     if (role == Qt::DecorationRole && index.column() == ColSelection && !RowSelectionProblem(row).empty())

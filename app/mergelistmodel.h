@@ -3,7 +3,8 @@
 // fifth column the person may show, and the pages chosen of each file (and
 // its turn) in an editable sixth. A row that a merge cannot use says why in
 // its Page(s) text, a warning sign and its tooltip; a row still being counted
-// says "counting...". The texts are made from the fields when shown; the job
+// says "counting..." (and -1 as its Page(s) column's Qt::UserRole, which is
+// otherwise the count). The texts are made from the fields when shown; the job
 // and the checks read the rows themselves.
 #pragma once
 

@@ -2,11 +2,12 @@
 // they arrive, the row shown at once without one.
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "listgrid.h"
 
 class TPageRenderer;
 
-class TMergeThumbDelegate final : public QStyledItemDelegate
+// The list's grid lines stay: it draws them as the other columns do.
+class TMergeThumbDelegate final : public TGridLineDelegate
 {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "pagerenderer.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QColor>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -53,6 +54,12 @@ void TPageGridModel::MarksChanged()
                          {Qt::DisplayRole, Qt::ToolTipRole, Qt::BackgroundRole, MarkRole});
 }
 
+QSize TPageGridModel::PixelBox() const
+{
+    // Drawn for the screen's pixels, sharp at any scale.
+    return m_box * qApp->devicePixelRatio();
+}
+
 int TPageGridModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_pages;
@@ -100,13 +107,15 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
     }
     case Qt::DecorationRole:
         // Asked for as the view paints, so pages are drawn in the order they show.
-        if (const auto picture = m_renderer->Picture(m_path, page, m_box))
+        if (auto picture = m_renderer->Picture(m_path, page, PixelBox())) {
+            picture->Image.setDevicePixelRatio(qApp->devicePixelRatio());
             return picture->Image;
+        }
         // Until it arrives, an empty place of its size: the grid lays out by the
         // first page it is given, and nothing that could pass for a page shows.
         return m_waiting;
     case Qt::ToolTipRole: {
-        const auto picture = m_renderer->Picture(m_path, page, m_box);
+        const auto picture = m_renderer->Picture(m_path, page, PixelBox());
         const QString reason = picture ? picture->Reason : QString();
         const QString mark = MarkText(page);
         return reason.isEmpty() ? mark : (mark.isEmpty() ? reason : reason + QLatin1Char('\n') + mark);
@@ -126,7 +135,7 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
 
 void TPageGridModel::PageReady(const QString& path, int page, QSize box)
 {
-    if (path != m_path || box != m_box || page >= m_pages)
+    if (path != m_path || box != PixelBox() || page >= m_pages)
         return;
     emit dataChanged(index(page), index(page), {Qt::DecorationRole, Qt::ToolTipRole});
 }
@@ -181,10 +190,11 @@ void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathCo
 {
     auto refresh = [=] {
         const QModelIndex current = list->currentIndex();
-        const int pages = current.isValid() ? current.siblingAtColumn(pagesColumn).data().toInt() : 0;
+        const QVariant count = current.siblingAtColumn(pagesColumn).data(Qt::UserRole);
+        const int pages = current.isValid() && count.isValid() ? count.toInt() : -1;
         const QString path =
             current.isValid() ? current.siblingAtColumn(pathColumn).data().toString() : QString();
-        preview->Pages()->SetSource(pages > 0 ? path : QString(), pages);
+        preview->Pages()->SetSource(pages >= 0 ? path : QString(), pages == 0 ? 1 : pages);
     };
     QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, preview, refresh);
     QObject::connect(list->model(), &QAbstractItemModel::dataChanged, preview, refresh);

@@ -49,6 +49,7 @@ private:
     void PageReady(const QString& path, int page, QSize box);
     void MarksChanged();
     TMark Mark(int page) const;
+    QSize PixelBox() const;
     QString MarkText(int page) const;
 
     TPageRenderer* m_renderer;
@@ -83,5 +84,6 @@ void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<in
                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges);
 
 // Shows the merge list's current row in a preview: its path from pathColumn, its
-// page count from pagesColumn (a row still being counted shows nothing yet).
+// page count from pagesColumn's Qt::UserRole (-1: still being counted, nothing
+// shown yet; 0: a file with no pages to show, one placeholder says why).
 void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathColumn, int pagesColumn);

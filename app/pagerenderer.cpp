@@ -1,5 +1,7 @@
 #include "pagerenderer.h"
 
+#include "platform/platform.h"
+
 #include <QCache>
 #include <QDateTime>
 #include <QFileInfo>
@@ -136,6 +138,8 @@ int TPageRenderer::Pending() const
 
 void TPageRenderer::Run()
 {
+    // The window's events come first: drawing takes the time they leave.
+    plat::lowerThreadPriority();
     for (;;) {
         TRequest request;
         {

@@ -81,10 +81,12 @@ private:
     std::thread m_thread;
 };
 
-// The cache every renderer shares, on the window thread only. Its budget: 150 MB,
-// which holds a 5,000-page list's first pages and several screens of pages; the
-// pictures used longest ago leave first.
-inline constexpr int PageCacheBudgetKiB = 150 * 1024;
+// The cache every renderer shares, on the window thread only. Its budget: 80 MiB,
+// which holds a 5,000-page list's first pages and about 1,700 pages of the panes
+// (several screens even at 2x); the pictures used longest ago leave first. The
+// drawing itself (the PDF module's documents, pictures on their way) comes on
+// top: with it, page pictures stay under 150 MB (bench_thumbs --memory).
+inline constexpr int PageCacheBudgetKiB = 80 * 1024;
 // The key of a page's picture: the file as it is now (path, size, modification
 // time), so a changed file is drawn again.
 QString PageCacheKey(const QString& path, int page, QSize box);

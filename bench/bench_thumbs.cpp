@@ -3,19 +3,30 @@
 // run; whether a second drawing thread helps; and how long the window thread is
 // kept from its events while 1,000 pictures are drawn.
 //
-// Usage: bench_thumbs [--file F] [--reps N]
+// With --memory, instead: the memory page pictures take for a list of at least
+// 5,000 pages (Debian's manuals, or copies of F), every page drawn for the pane
+// and every first page for the list, against the cache's stated budget; and the
+// window thread's longest wait while a shown page grid scrolls through 1,000
+// pages as they are drawn.
+//
+// Usage: bench_thumbs [--file F] [--reps N] [--memory | --stall (the grid's wait alone)]
 // F defaults to Debian's memoir manual (texlive-latex-recommended-doc, 615 pages);
 // without it, a 500-page PDF is made by gs into /tmp/plicora-bench-thumbs.pdf.
 #include "benchtools.h"
+#include "pagepreview.h"
 #include "pagerenderer.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QPdfDocument>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -89,6 +100,28 @@ double pdftoppm(const std::string& file, int first, int count)
     return ms;
 }
 
+// The longest a 5 ms timer, started with the meter, was late: how long the
+// window thread was kept from its events.
+class TStallMeter
+{
+public:
+    TStallMeter()
+    {
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, static_cast<double>(m_since.nsecsElapsed()) / 1e6);
+            m_since.restart();
+        });
+        m_tick.start(5);
+        m_since.start();
+    }
+    double Longest() const { return m_longest - 5; }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_since;
+    double m_longest = 0;
+};
+
 // The longest the window thread waited for its turn (a 5 ms timer's lateness)
 // while `count` pages were drawn and delivered to it.
 double longestStall(const QString& file, int count, int pages, double& askMs)
@@ -101,13 +134,6 @@ double longestStall(const QString& file, int count, int pages, double& askMs)
         if (--left == 0)
             loop.quit();
     });
-    QElapsedTimer since;
-    double longest = 0;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6);
-        since.restart();
-    });
     // Two sizes of each page, as the list and the preview ask; asking is timed
     // on its own (a view asks only for what it shows).
     QElapsedTimer asking;
@@ -115,10 +141,127 @@ double longestStall(const QString& file, int count, int pages, double& askMs)
     for (int i = 0; i < count; ++i)
         renderer.Picture(file, i % pages, i < pages ? Box : Box / 2);
     askMs = static_cast<double>(asking.nsecsElapsed()) / 1e6;
-    tick.start(5);
-    since.start();
+    const TStallMeter meter;
     loop.exec();
-    return longest - 5;
+    return meter.Longest();
+}
+
+// The process's resident memory now, and at its highest, in MiB.
+double residentMiB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
+    return 0;
+}
+
+// Manuals of at least 50 pages until there are 5,000 pages; copies of `file`
+// where Debian's are not installed.
+QStringList manualsFor5000(const QString& file, int& total)
+{
+    QStringList files;
+    total = 0;
+    QDirIterator found(QStringLiteral("/usr/share/doc/texlive-doc"), {QStringLiteral("*.pdf")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    QStringList candidates;
+    while (found.hasNext())
+        candidates << found.next();
+    candidates.sort();
+    for (int i = 0; total < 5000; ++i) {
+        const QString path = i < candidates.size() ? candidates[i] : file;
+        QPdfDocument document;
+        if (document.load(path) != QPdfDocument::Error::None || document.pageCount() < 50) {
+            if (i >= candidates.size())
+                break;
+            continue;
+        }
+        files << path;
+        total += document.pageCount();
+    }
+    return files;
+}
+
+void measureMemory(const QString& file)
+{
+    int total = 0;
+    const QStringList files = manualsFor5000(file, total);
+    const double before = residentMiB("VmRSS:");
+    ClearPageCache();
+    double peak = before;
+    {
+        TPageRenderer renderer;
+        int left = 0;
+        QEventLoop loop;
+        QObject::connect(&renderer, &TPageRenderer::pageReady, &loop, [&] {
+            peak = std::max(peak, residentMiB("VmRSS:"));
+            if (--left == 0)
+                loop.quit();
+        });
+        // As the list asks (every first page) and the pane when scrolled through
+        // every file (every page).
+        for (const QString& path : files) {
+            QPdfDocument document;
+            document.load(path);
+            ++left;
+            renderer.Picture(path, 0, QSize(24, 32));
+            for (int page = 0; page < document.pageCount(); ++page, ++left)
+                renderer.Picture(path, page, Box);
+        }
+        QElapsedTimer timer;
+        timer.start();
+        loop.exec();
+        std::printf("%d pictures of %d pages in %lld files drawn in %.1f s\n", total + int(files.size()),
+                    total, static_cast<long long>(files.size()),
+                    static_cast<double>(timer.elapsed()) / 1000.0);
+    }
+    std::printf("cache budget %d MiB; resident memory %.0f MiB before, at most %.0f MiB while drawing: "
+                "%.0f MiB for page pictures\n",
+                PageCacheBudgetKiB / 1024, before, peak, peak - before);
+}
+
+// The same wait with nothing drawn for as long: what the machine's other work
+// costs the window thread on its own.
+double idleStall(int ms)
+{
+    QTimer::singleShot(ms, &QCoreApplication::quit);
+    const TStallMeter meter;
+    QCoreApplication::exec();
+    return meter.Longest();
+}
+
+// The window thread's longest wait (a 5 ms timer's lateness) while a shown page
+// grid of 1,000 pages is scrolled through as its pictures are drawn.
+double viewStall(const QString& file, qint64& tookMs)
+{
+    QElapsedTimer took;
+    took.start();
+    ClearPageCache();
+    int pages = 0;
+    {
+        // Closed before the measure: the PDF module's documents share one lock,
+        // which the window thread never takes in the window.
+        QPdfDocument document;
+        document.load(file);
+        pages = std::min(1000, document.pageCount());
+    }
+    TPagePreview view;
+    view.resize(700, 500);
+    view.Pages()->SetSource(file, pages);
+    view.show();
+    QTimer scroll;
+    QObject::connect(&scroll, &QTimer::timeout, [&] {
+        QScrollBar* bar = view.verticalScrollBar();
+        bar->setValue(bar->value() + bar->pageStep() / 4);
+        if (bar->value() >= bar->maximum())
+            QCoreApplication::quit();
+    });
+    scroll.start(40);
+    const TStallMeter meter;
+    QCoreApplication::exec();
+    tookMs = took.elapsed();
+    return meter.Longest();
 }
 
 } // namespace
@@ -129,12 +272,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::string file = "/usr/share/doc/texlive-doc/latex/memoir/memman.pdf";
     int reps = 5;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool memory = false;
+    bool stallOnly = false;
+    for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
+        if (flag == "--memory" || flag == "--stall") {
+            memory = true;
+            stallOnly = flag == "--stall";
+            continue;
+        }
+        if (i + 1 >= argc)
+            break;
         if (flag == "--file")
             file = argv[i + 1];
         else if (flag == "--reps")
             reps = std::max(1, std::atoi(argv[i + 1]));
+        ++i;
     }
     if (!std::filesystem::exists(file))
         file = madeManual();
@@ -143,6 +296,19 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString path = QString::fromStdString(file);
+    if (memory) {
+        if (!stallOnly)
+            measureMemory(path);
+        for (int r = 0; r < reps; ++r) {
+            qint64 took = 0;
+            const double drawing = viewStall(path, took);
+            std::printf(
+                "window thread's longest wait while a shown grid scrolled through 1000 pages: %.1f ms;"
+                " with nothing drawn for as long (%.1f s): %.1f ms\n",
+                drawing, static_cast<double>(took) / 1000.0, idleStall(static_cast<int>(took)));
+        }
+        return 0;
+    }
     std::vector<double> first, firstPpm, screen, screenPpm, twoThreads;
     for (int r = 0; r < reps; ++r) {
         first.push_back(drawPages(path, 0, 1));

@@ -129,11 +129,15 @@ merge_tab=(70 65)
 split_tab=(210 65)
 about_link=(655 14)
 sb_add_files=(596 108)
-list_row2=(150 128)
+# Rows are as tall as the first pages' pictures beside the names.
+list_row2=(150 155)
 sb_merge=(627 335)
 sb_browse_src=(550 127)
 radio_ranges=(25 236)
 edt_ranges=(295 236)
+# The buttons that show the pages beside the merge list and below the split fields.
+sb_merge_pages=(596 237)
+sb_split_pages=(596 273)
 
 # 1. The split side: a source chosen, split by typed ranges.
 click "$main" "${split_tab[@]}"
@@ -192,6 +196,33 @@ settle 2
 click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-dark.png "$main"
+
+# 6. The pages: beside the merge list, the selected file's; on the split side,
+# the source's, each marked with its piece (page 3 in two, 5 in none). The
+# window grows to make room for them.
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+"$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-pages.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 2
+click "$main" "${list_row2[@]}"
+click "$main" "${sb_merge_pages[@]}"
+settle 2
+shot_windows merge-pages.png "$main"
+# One file named on the command line opens on the split side.
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+"$app" "$pdfs/Handbook.pdf" >"$work/app-split-pages.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 2
+click "$main" "${radio_ranges[@]}"
+click "$main" "${edt_ranges[@]}"
+type_text "1-3,3-4,6-12"
+click "$main" "${sb_split_pages[@]}"
+settle 2
+shot_windows split-pages.png "$main"
 
 # A merge that failed would have shown "Merging PDF failed." and opened nothing.
 [[ -s $work/opened.txt ]] || fail "the merge opened nothing; see docs/screenshots/merge-done.png"

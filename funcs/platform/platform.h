@@ -256,6 +256,11 @@ void* librarySymbol(void* handle, const char* name);
 std::string libraryError();
 bool closeLibrary(void* handle);
 
+// Lowers the calling thread's priority below the program's other threads, for
+// background work that must not keep them waiting (drawing page pictures while
+// the window answers). Best effort: nothing happens where it is not allowed.
+void lowerThreadPriority();
+
 #ifdef _WIN32
 // The short (8.3) name of an existing file or folder; "" when the file system
 // keeps none.

@@ -10,6 +10,7 @@
 #include <limits>
 #include <pwd.h>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -465,6 +466,14 @@ void* librarySymbol(void* handle, const char* name)
 bool closeLibrary(void* handle)
 {
     return handle && ::dlclose(handle) == 0;
+}
+
+void lowerThreadPriority()
+{
+#ifdef __linux__
+    // Linux keeps a nice value per thread: this thread's, not the process's.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
 }
 
 std::optional<std::string> readHiddenLine(const std::string& prompt)

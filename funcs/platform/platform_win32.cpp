@@ -597,6 +597,11 @@ std::vector<std::string> registrySubkeys(bool currentUser, const std::string& ke
     return names;
 }
 
+void lowerThreadPriority()
+{
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+}
+
 std::optional<std::string> readHiddenLine(const std::string& prompt)
 {
     HANDLE in = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,

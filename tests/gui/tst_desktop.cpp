@@ -2,6 +2,7 @@
 // sorting by name, files from the command line, icons that draw, tab order and
 // what a screen reader is told.
 #include "guitestutil.h"
+#include "pagerenderer.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -109,6 +110,9 @@ private slots:
         for (const char* name : {"sbAddFiles", "sbRemoveFiles", "sbMoveUp", "sbMoveDown", "mbBrowseMergeLoc",
                                  "sbMerge", "sbBrowseSrcFile", "sbBrowseSplitLoc", "sbSplit"})
             QTest::newRow(name) << QString::fromLatin1(name);
+        if (PagePicturesAvailable())
+            for (const char* name : {"sbMergePages", "sbSplitPages"})
+                QTest::newRow(name) << QString::fromLatin1(name);
     }
 
     void buttonIconsDraw()
@@ -132,7 +136,7 @@ private slots:
             ++buttons;
             QVERIFY2(Draws(button->icon().pixmap(button->iconSize())), qPrintable(button->objectName()));
         }
-        QCOMPARE(buttons, 9);
+        QCOMPARE(buttons, PagePicturesAvailable() ? 11 : 9);
         QVERIFY2(Draws(w.Find<QLabel>("Image1")->pixmap()), "the logo did not draw");
         QVERIFY2(Draws(QIcon(QStringLiteral(":/icons/plicora.svg")).pixmap(48, 48)),
                  "the window icon did not draw");
@@ -459,11 +463,17 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QStringList>("order");
         // clang-format off
-        QTest::newRow("merge") << 0 << QStringList{"qt_tabwidget_tabbar", "ListView1", "sbAddFiles",
-            "sbRemoveFiles", "sbMoveUp", "sbMoveDown", "edtMergeFileLoc", "mbBrowseMergeLoc", "sbMerge"};
-        QTest::newRow("split") << 1 << QStringList{"qt_tabwidget_tabbar", "edtSplitSrc", "sbBrowseSrcFile",
-            "RadioButton1", "UpDown1", "RadioButton2", "edtSplitPageRange", "edtSplitLocation",
-            "sbBrowseSplitLoc", "sbSplit"};
+        QStringList merge{"qt_tabwidget_tabbar", "ListView1", "sbAddFiles", "sbRemoveFiles", "sbMoveUp",
+            "sbMoveDown", "edtMergeFileLoc", "mbBrowseMergeLoc", "sbMerge"};
+        QStringList split{"qt_tabwidget_tabbar", "edtSplitSrc", "sbBrowseSrcFile", "RadioButton1", "UpDown1",
+            "RadioButton2", "edtSplitPageRange", "edtSplitLocation", "sbBrowseSplitLoc", "sbSplit"};
+        // The page panes' toggles; the panes are hidden at the window's first size.
+        if (PagePicturesAvailable()) {
+            merge.insert(6, "sbMergePages");
+            split << "sbSplitPages";
+        }
+        QTest::newRow("merge") << 0 << merge;
+        QTest::newRow("split") << 1 << split;
         // clang-format on
     }
 
@@ -507,7 +517,8 @@ private slots:
                  << "linkOptions"
                  << "Label11"
                  << "Image1";
-        QCOMPARE(controls.size(), 22);
+        // Two toggles and two panes of page pictures where the build draws them.
+        QCOMPARE(controls.size(), PagePicturesAvailable() ? 26 : 22);
         for (const QString& name : controls) {
             QWidget* widget = w.Main->findChild<QWidget*>(name);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

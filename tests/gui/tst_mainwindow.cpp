@@ -75,9 +75,13 @@ private slots:
         QCOMPARE(w.Main->size(), QSize(692, 412));
         QVERIFY(w.Main->windowFlags() & Qt::WindowMaximizeButtonHint);
         w.Main->show();
-        const QRect list = MergeListView(w)->geometry();
+        // The list's place, which it shares with its page pane where pages are drawn.
+        QWidget* area = w.Main->findChild<QWidget*>("MergeSplitter");
+        if (!area)
+            area = MergeListView(w);
+        const QRect list = area->geometry();
         w.Main->resize(900, 600);
-        QTRY_COMPARE(MergeListView(w)->geometry(), list.adjusted(0, 0, 208, 188));
+        QTRY_COMPARE(area->geometry(), list.adjusted(0, 0, 208, 188));
         QCOMPARE(w.Find<QToolButton>("sbMerge")->geometry().bottomRight(),
                  QPoint(670, 294) + QPoint(208, 188));
         auto* tabs = w.Find<QTabWidget>("PageControl1");

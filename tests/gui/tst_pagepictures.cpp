@@ -1,6 +1,7 @@
 // Page pictures: a drawn page against pdftoppm's picture of it, and the
 // placeholder a file that cannot be drawn gets instead.
 #include "guitestutil.h"
+#include "mainform.h"
 #include "mergethumbs.h"
 #include "pagepreview.h"
 #include "pagerenderer.h"
@@ -9,6 +10,8 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace testutil;
@@ -130,6 +133,39 @@ private slots:
         QTRY_COMPARE(renderer.Pending(), 0);
     }
 
+    // The window's merge pane shows the current row's pages once its toggle is
+    // on; a row a merge leaves out shows one placeholder that says why.
+    void mergePaneShowsCurrentRow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("three pages") << "three.pdf" << 3 << "";
+        QTest::newRow("not a PDF") << "notpdf.pdf" << 1
+                                   << "notpdf.pdf is not a PDF document: its pages cannot be shown.";
+    }
+
+    void mergePaneShowsCurrentRow()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, pages);
+        QFETCH(QString, reason);
+        TWindows w;
+        auto* pane = w.Main->findChild<TPagePreview*>("MergePages");
+        if (!pane)
+            QSKIP("built without Qt's PDF module");
+        w.Find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        w.Main->show();
+        QVERIFY(!pane->isVisible()); // no room at the first size
+        w.Find<QToolButton>("sbMergePages")->click();
+        QVERIFY(pane->isVisible());
+        w.Main->AddFilesToList({Path(name)});
+        QTRY_VERIFY(!w.Main->IsCountingFiles());
+        SelectListRows(w, {0});
+        QTRY_COMPARE(pane->Pages()->rowCount(), pages);
+        QTRY_COMPARE(pane->Pages()->index(0).data(Qt::ToolTipRole).toString(), reason);
+    }
+
     // A merge row shows at once; its first page's picture follows beside the name,
     // and the preview shows the current row's pages.
     void mergeRowGetsItsFirstPage()
@@ -145,7 +181,7 @@ private slots:
         BindMergePreview(&preview, &view, 1, 2);
         view.setCurrentIndex(model.index(0, 0));
         QCOMPARE(preview.Pages()->rowCount(), 0); // not counted yet
-        model.setItem(0, 2, new QStandardItem(QStringLiteral("3")));
+        model.setData(model.index(0, 2), 3, Qt::UserRole);
         QCOMPARE(preview.Pages()->rowCount(), 3);
         view.setItemDelegateForColumn(0, new TMergeThumbDelegate(&view, 1, QSize(24, 32)));
         view.resize(300, 120);
