@@ -199,6 +199,8 @@ void TfrmMain::FormCreate()
     // The split side takes a dropped file as its source.
     m_ui->TabSheet2->setAcceptDrops(true);
     m_ui->TabSheet2->installEventFilter(this);
+    RestoreWindowHabits();
+    SetUpRecentSourceMenu();
 }
 
 void TfrmMain::AnchorParts()
@@ -393,6 +395,7 @@ void TfrmMain::CancelJob()
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_jobRunning) {
+        KeepWindowHabits();
         QWidget::closeEvent(event);
         return;
     }
@@ -497,6 +500,10 @@ void TfrmMain::JobDone(std::intptr_t result)
                                                             : tr("Failure");
     uiSeam().messageBox(frmProgress, QMessageBox::Information, caption, text, QMessageBox::Ok);
     frmProgress->CloseJobWindow();
+    if (ok)
+        KeepJobFolder(kind);
+    if (!LoadOpenResultSetting())
+        return;
     if (ok && kind == JOB_MERGE)
         uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
     else if (ok && kind == JOB_SPLIT)

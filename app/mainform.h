@@ -6,6 +6,7 @@
 #include "job/jobchecks.h"
 #include "job/jobinputs.h"
 #include "jobbridge.h"
+#include "settings.h"
 #include "widgetstyle.h"
 
 #include <QStringList>
@@ -22,6 +23,7 @@
 class QAction;
 class QDropEvent;
 class QLineEdit;
+class QMenu;
 class QTreeView;
 class TMergeListModel;
 struct TListProbe;
@@ -159,6 +161,24 @@ private:
     bool ConfirmLeftOutRows();
     // The files and pages listed, under the list.
     void ShowListTotal();
+
+    // ---- Habits kept between runs (habits.cpp) ----
+    // The window's size and the list's column widths as last left.
+    void RestoreWindowHabits();
+    void KeepWindowHabits();
+    // Where a dialog starts: the folder last used for it, else "" (the dialog's own).
+    QString RecentFolder(TRecentFolder which) const;
+    void KeepRecentFolder(TRecentFolder which, const QString& fileOrFolder);
+    // The proposed output: in the folder last merged or split into, else the
+    // first-run default under DefaultFolder().
+    std::string ProposedMergeOutput(const std::string& listedPath) const;
+    std::string ProposedSplitLocation() const;
+    // A job that went through: its output folder is remembered.
+    void KeepJobFolder(std::uint8_t kind);
+    // The last files used, offered again in `menu`; a chosen one comes in with
+    // the usual checks (to the merge list, or as the split source).
+    void AddRecentFilesMenu(QMenu& menu, bool toMergeList);
+    void SetUpRecentSourceMenu();
 
     std::unique_ptr<Ui::TfrmMain> m_ui;
     QLineEdit* edtSplitPerPage = nullptr;   // the edit inside UpDown1

@@ -1,10 +1,12 @@
 #include "options.h"
 
+#include "settings.h"
 #include "translations.h"
 #include "ui_options.h"
 #include "widgetstyle.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -42,8 +44,14 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
     m_ui->lblGhostscriptNote->setBuddy(m_ui->rbGhostscript);
 
     (engine == TEngineKind::Ghostscript ? m_ui->rbGhostscript : m_ui->rbExact)->setChecked(true);
+    ShowHabits();
 
+    connect(m_ui->btnOK, &QPushButton::clicked, this, &TfrmOptions::SaveHabits);
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->btnClearRecent, &QPushButton::clicked, this, [this] {
+        ClearRecentFolders();
+        m_ui->btnClearRecent->setEnabled(false);
+    });
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -52,6 +60,23 @@ TfrmOptions::~TfrmOptions() = default;
 TEngineKind TfrmOptions::Engine() const
 {
     return m_ui->rbGhostscript->isChecked() ? TEngineKind::Ghostscript : TEngineKind::Exact;
+}
+
+void TfrmOptions::ShowHabits()
+{
+    SetSmallerFont(m_ui->lblLanguageNote);
+    m_ui->chkOpenResult->setChecked(LoadOpenResultSetting());
+    m_ui->cbLanguage->addItem(tr("System default"), QString());
+    for (const QString& language : WindowLanguages())
+        m_ui->cbLanguage->addItem(LanguageOwnName(language), language);
+    m_ui->cbLanguage->setCurrentIndex(std::max(0, m_ui->cbLanguage->findData(LoadLanguageSetting())));
+    m_ui->btnClearRecent->setEnabled(HasRecentFolders());
+}
+
+void TfrmOptions::SaveHabits()
+{
+    SaveOpenResultSetting(m_ui->chkOpenResult->isChecked());
+    SaveLanguageSetting(m_ui->cbLanguage->currentData().toString());
 }
 
 TEngineKind LoadEngineSetting()

@@ -274,7 +274,7 @@ private slots:
         QApplication::sendEvent(viewport, &event);
         QCOMPARE(shown, (QStringList{"Add file(s) Ctrl+O", "Remove selected file(s) Del",
                                      "Move selected item up (off) Alt+Up", "Move selected item down Alt+Down",
-                                     "-", "Sort by name"}));
+                                     "-", "Sort by name", "-", "Recent files"}));
     }
 
     void sortByName_data()
