@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Specified pages</source>
-        <translation>Angegebene Seiten</translation>
+        <translation>Seitenauswahl</translation>
     </message>
     <message>
         <source>Splits by the page ranges typed next to it.</source>

@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>A file for every</source>
-        <translation>Un fichier toutes les</translation>
+        <translation>Un fichier par</translation>
     </message>
     <message>
         <source>Splits into files of the number of pages set next to it.</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>Page(s)</translation>
+        <translation>page(s)</translation>
     </message>
     <message>
         <source>Specified pages</source>
-        <translation>Pages indiquées</translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Splits by the page ranges typed next to it.</source>

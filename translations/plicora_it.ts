@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>Pagine</translation>
+        <translation>pagine</translation>
     </message>
     <message>
         <source>Specified pages</source>

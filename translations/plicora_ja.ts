@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>ページ数</translation>
+        <translation>ページ</translation>
     </message>
     <message>
         <source>Specified pages</source>

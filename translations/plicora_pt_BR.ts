@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>A file for every</source>
-        <translation>Um arquivo a cada</translation>
+        <translation>Arquivo a cada</translation>
     </message>
     <message>
         <source>Splits into files of the number of pages set next to it.</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>Página(s)</translation>
+        <translation>página(s)</translation>
     </message>
     <message>
         <source>Specified pages</source>
-        <translation>Páginas indicadas</translation>
+        <translation>Intervalos</translation>
     </message>
     <message>
         <source>Splits by the page ranges typed next to it.</source>

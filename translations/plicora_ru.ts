@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>A file for every</source>
-        <translation>Файл на каждые</translation>
+        <translation>Файлы по</translation>
     </message>
     <message>
         <source>Splits into files of the number of pages set next to it.</source>
@@ -539,11 +539,11 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>Страниц</translation>
+        <translation>стр.</translation>
     </message>
     <message>
         <source>Specified pages</source>
-        <translation>Указанные страницы</translation>
+        <translation>Диапазоны</translation>
     </message>
     <message>
         <source>Splits by the page ranges typed next to it.</source>

@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Page(s)</source>
-        <translation>页数</translation>
+        <translation>页</translation>
     </message>
     <message>
         <source>Specified pages</source>
