@@ -9,6 +9,8 @@ packages=(
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  qt6-l10n-tools qt6-tools-dev            # lupdate and lrelease for the window's languages
+  qt6-translations-l10n                   # Qt's own words in those languages
   qpdf poppler-utils python3-pikepdf      # independent checkers for the tests
   desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
   dpkg-dev file                           # dpkg-shlibdeps and what it needs, for the package's Depends
