@@ -129,6 +129,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     edtSplitPerPage->setObjectName(QStringLiteral("edtSplitPerPage"));
 
     m_ui->Label11->setText(QString::fromLatin1(MakerWebAddress));
+    // The words in the two buttons' pictures, in the window's language.
+    SetCaptionedPicture(m_ui->sbMerge, QStringLiteral(":/icons/merge.svg"), QStringLiteral("Merge"),
+                        tr("Merge", "the caption in the Merge button's picture"));
+    SetCaptionedPicture(m_ui->sbSplit, QStringLiteral(":/icons/split.svg"), QStringLiteral("Split"),
+                        tr("Split", "the caption in the Split button's picture"));
     for (QLabel* link : {m_ui->Label10, m_ui->Label11, m_ui->linkOptions}) {
         SetSmallerFont(link);
         StyleLinkLabel(link);

@@ -24,7 +24,7 @@ if [[ "${1:-}" == "--packages" ]]; then
 fi
 for extra in "$@"; do
   case "$extra" in
-    --gui-tools) packages+=(xdotool x11-apps imagemagick) ;; # the screenshot script
+    --gui-tools) packages+=(xdotool x11-apps imagemagick fonts-noto-cjk) ;; # the screenshot script (Japanese too)
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;                # the libFuzzer build
     --ci-checks) packages+=(clang-format clang-tidy-14 g++-mingw-w64-x86-64-posix lintian) ;; # format, tidy, Win32 and package checks
     *) echo "unknown option: $extra" >&2; exit 2 ;;

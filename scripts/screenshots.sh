@@ -193,6 +193,30 @@ click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-dark.png "$main"
 
+# 6. The window in German (the merge side) and in Japanese (the split side),
+# as the desktop's language chooses them.
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
+  "$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-de.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 2
+click "$main" "${list_row2[@]}"
+settle
+shot_windows merge-de.png "$main"
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+LANGUAGE=ja LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$app" "$pdfs/Handbook.pdf" >"$work/app-ja.log" 2>&1 &
+app_pid=$!
+main=$(wait_window '^Plicora$')
+settle 2
+click "$main" "${radio_ranges[@]}"
+click "$main" "${edt_ranges[@]}"
+type_text "1-4,5,9-12"
+settle
+shot_windows split-ja.png "$main"
+
 # A merge that failed would have shown "Merging PDF failed." and opened nothing.
 [[ -s $work/opened.txt ]] || fail "the merge opened nothing; see docs/screenshots/merge-done.png"
 echo "opened on the desktop: $(cat "$work/opened.txt")"

@@ -675,6 +675,16 @@ Möchten Sie fortfahren?</translation>
         <source>Recent files</source>
         <translation>Zuletzt verwendete Dateien</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Aufteilen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

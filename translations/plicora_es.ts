@@ -675,6 +675,16 @@ Do you want to continue?</source>
         <source>Recent files</source>
         <translation>Archivos recientes</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Unir</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Dividir</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

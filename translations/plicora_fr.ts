@@ -675,6 +675,16 @@ Voulez-vous continuer&#xa0;?</translation>
         <source>Recent files</source>
         <translation>Fichiers récents</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Scinder</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

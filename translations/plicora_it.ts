@@ -675,6 +675,16 @@ Continuare?</translation>
         <source>Recent files</source>
         <translation>File recenti</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Dividi</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -673,6 +673,16 @@ Do you want to continue?</source>
         <source>Recent files</source>
         <translation>最近使ったファイル</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>分割</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

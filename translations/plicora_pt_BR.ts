@@ -675,6 +675,16 @@ Deseja continuar?</translation>
         <source>Recent files</source>
         <translation>Arquivos recentes</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Mesclar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Dividir</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -677,6 +677,16 @@ Do you want to continue?</source>
         <source>Recent files</source>
         <translation>Недавние файлы</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>Объединить</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>Разделить</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -673,6 +673,16 @@ Do you want to continue?</source>
         <source>Recent files</source>
         <translation>最近使用的文件</translation>
     </message>
+    <message>
+        <source>Merge</source>
+        <comment>the caption in the Merge button&apos;s picture</comment>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <comment>the caption in the Split button&apos;s picture</comment>
+        <translation>拆分</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
