@@ -180,37 +180,34 @@ xdotool windowfocus "$about" 2>/dev/null || true
 key Return
 settle
 
+# Ends the running program and starts it again with these arguments (and the
+# environment given before the call), its output in <log>, and waits for its window.
+restart_app() { # log args...
+  local log=$1
+  shift
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  "$app" "$@" >"$work/$log" 2>&1 &
+  app_pid=$!
+  main=$(wait_window '^Plicora$')
+  settle 2
+}
+chapters=("$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf")
+
 # 5. The merge side again, under a dark desktop theme, with the files named on
 # the command line.
-kill "$app_pid" 2>/dev/null || true
-wait "$app_pid" 2>/dev/null || true
-GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
-  "$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-dark.log" 2>&1 &
-app_pid=$!
-main=$(wait_window '^Plicora$')
-settle 2
+GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 restart_app app-dark.log "${chapters[@]}"
 click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-dark.png "$main"
 
 # 6. The window in German (the merge side) and in Japanese (the split side),
 # as the desktop's language chooses them.
-kill "$app_pid" 2>/dev/null || true
-wait "$app_pid" 2>/dev/null || true
-LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
-  "$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-de.log" 2>&1 &
-app_pid=$!
-main=$(wait_window '^Plicora$')
-settle 2
+LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 restart_app app-de.log "${chapters[@]}"
 click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-de.png "$main"
-kill "$app_pid" 2>/dev/null || true
-wait "$app_pid" 2>/dev/null || true
-LANGUAGE=ja LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$app" "$pdfs/Handbook.pdf" >"$work/app-ja.log" 2>&1 &
-app_pid=$!
-main=$(wait_window '^Plicora$')
-settle 2
+LANGUAGE=ja LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 restart_app app-ja.log "$pdfs/Handbook.pdf"
 click "$main" "${radio_ranges[@]}"
 click "$main" "${edt_ranges[@]}"
 type_text "1-4,5,9-12"
