@@ -134,11 +134,14 @@ TfrmMain::TfrmMain(QWidget* parent)
                         tr("Merge", "the caption in the Merge button's picture"));
     SetCaptionedPicture(m_ui->sbSplit, QStringLiteral(":/icons/split.svg"), QStringLiteral("Split"),
                         tr("Split", "the caption in the Split button's picture"));
+    // "About" keeps its right edge, whatever width the font and the language give it.
+    const int aboutRight = m_ui->Label10->geometry().right();
     for (QLabel* link : {m_ui->Label10, m_ui->Label11, m_ui->linkOptions}) {
         SetSmallerFont(link);
         StyleLinkLabel(link);
     }
-    // Right-aligned before "About", whatever width the font gives it.
+    m_ui->Label10->move(aboutRight + 1 - m_ui->Label10->width(), m_ui->Label10->y());
+    // Right-aligned before "About".
     m_ui->linkOptions->move(m_ui->Label10->x() - 12 - m_ui->linkOptions->width(), m_ui->Label10->y());
     for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
         label->adjustSize();

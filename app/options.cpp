@@ -11,6 +11,8 @@
 namespace {
 
 constexpr char EngineKey[] = "Engine";
+// Room for the notes in a window no wider than the main one (692 pixels).
+constexpr int MaxNoteWidth = 600;
 
 // The core's one-line effect as a sentence under its choice.
 QString NoteText(TEngineKind engine)
@@ -42,6 +44,15 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
     m_ui->rbGhostscript->setAccessibleDescription(gsNote);
     m_ui->lblExactNote->setBuddy(m_ui->rbExact);
     m_ui->lblGhostscriptNote->setBuddy(m_ui->rbGhostscript);
+    // A language with longer words breaks a note rather than grow the window
+    // past the main one's width.
+    for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote}) {
+        if (note->sizeHint().width() > MaxNoteWidth) {
+            note->setWordWrap(true);
+            note->setFixedWidth(MaxNoteWidth);
+            note->setFixedHeight(note->heightForWidth(MaxNoteWidth));
+        }
+    }
 
     (engine == TEngineKind::Ghostscript ? m_ui->rbGhostscript : m_ui->rbExact)->setChecked(true);
     ShowHabits();

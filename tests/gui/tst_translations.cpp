@@ -1,7 +1,7 @@
 // The window's languages: each catalogue translates every text, keeps its
 // placeholders and shortcut markers, and its labels and buttons fit their
-// controls in the main window at its default size and in the Options window,
-// measured with the font the test runs with.
+// controls in the main window at its default size and in the Options window
+// (no wider than the main one), measured with the font the test runs with.
 #include "guitestutil.h"
 #include "options.h"
 #include "translations.h"
@@ -69,7 +69,8 @@ QStringList CatalogueProblems(const QString& path)
     return problems;
 }
 
-// The labels and buttons whose text is wider than they are.
+// The labels and buttons whose text is wider than they are, or who stand
+// partly outside the window.
 QStringList TooNarrow(const QWidget* window)
 {
     QStringList narrow;
@@ -81,7 +82,10 @@ QStringList TooNarrow(const QWidget* window)
         const QString text = label ? label->text() : button->text();
         if (text.isEmpty())
             continue;
-        if (widget->sizeHint().width() > widget->width())
+        const QRect shown(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        if (!window->rect().contains(shown))
+            narrow << QStringLiteral("%1 \"%2\" leaves the window").arg(widget->objectName(), text);
+        else if (widget->sizeHint().width() > widget->width())
             narrow << QStringLiteral("%1 \"%2\": %3 > %4")
                           .arg(widget->objectName(), text)
                           .arg(widget->sizeHint().width())
@@ -131,6 +135,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&options));
         const QStringList narrow = TooNarrow(&options);
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(QLatin1Char('\n'))));
+        QVERIFY(options.width() <= w.Main->width());
     }
 };
 
