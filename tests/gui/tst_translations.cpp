@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QXmlStreamReader>
@@ -120,6 +121,11 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 
         QVERIFY(!InstallTranslations(language).isEmpty());
+        // Qt's own words follow where Qt's catalogues are installed (qt6-translations-l10n).
+        const QString qtCatalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                    QStringLiteral("/qtbase_%1.qm").arg(language);
+        if (QFile::exists(qtCatalogue))
+            QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != QStringLiteral("&Yes"));
         TWindows w;
         w.Main->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.Main.get()));
