@@ -30,6 +30,34 @@ CLI::Option* AddEngineOption(CLI::App* command, std::string& engine)
         ->capture_default_str();
 }
 
+// Where passwords come from: never the arguments.
+struct TPasswordChoice
+{
+    std::string File;
+    bool Ask = false;
+    CLI::Option* FileOption = nullptr;
+
+    TPasswordOptions Options() const
+    {
+        TPasswordOptions options;
+        if (FileOption && FileOption->count() > 0)
+            options.File = File;
+        options.Ask = Ask;
+        return options;
+    }
+};
+
+// --password-file and --ask-password on a subcommand.
+void AddPasswordOptions(CLI::App* command, TPasswordChoice& choice)
+{
+    choice.FileOption =
+        command->add_option("--password-file", choice.File,
+                            "A file whose first line is the password tried on every protected input");
+    CLI::Option* ask = command->add_flag("--ask-password", choice.Ask,
+                                         "Ask on the terminal for each protected input's password");
+    choice.FileOption->excludes(ask);
+}
+
 TEngineKind EngineOf(const std::string& name)
 {
     return ParseEngineName(name).value_or(DefaultEngine);
@@ -44,8 +72,11 @@ struct TCliChoices
     CLI::App* Merge = nullptr;
     TMergeOptions MergeOptions;
     std::string MergeEngine;
+    std::string Bookmarks = BookmarkPolicyName(TBookmarkPolicy::FilesAndOwn);
+    TPasswordChoice MergePasswords;
     TSplitOptions SplitOptions;
     std::string SplitEngine;
+    TPasswordChoice SplitPasswords;
     CLI::Option* Every = nullptr;
     std::int64_t EveryValue = 0;
     CLI::Option* Pages = nullptr;
@@ -59,6 +90,29 @@ void AddInfo(CLI::App& app, TCliChoices& c)
     c.Info->add_option("FILE", c.InfoFiles, "PDF files to look at")->required();
 }
 
+// What a merge takes of each input, and for all of them.
+void AddMergeChoices(CLI::App* merge, TCliChoices& c)
+{
+    merge
+        ->add_option("--select", c.MergeOptions.Select,
+                     "N=RANGES: only these pages of the Nth input, e.g. 2=1-3,7 (N- to the last page, z the "
+                     "last page); repeatable")
+        ->allow_extra_args(false);
+    merge
+        ->add_option("--rotate", c.MergeOptions.Rotate,
+                     "N=DEGREES: turn the Nth input's pages 90, 180 or 270 clockwise")
+        ->allow_extra_args(false);
+    merge
+        ->add_option(
+            "--bookmarks", c.Bookmarks,
+            "files+own: one per file, its own beneath; own: the files' own only; files: one per file "
+            "only; none")
+        ->check(CLI::IsMember({"files+own", "own", "files", "none"}))
+        ->capture_default_str();
+    merge->add_flag("--blank-after-odd", c.MergeOptions.BlankAfterOdd,
+                    "A blank page after each file with an odd number of pages, for double-sided printing");
+}
+
 void AddMerge(CLI::App& app, TCliChoices& c)
 {
     c.Merge = app.add_subcommand("merge", "Join two or more PDF files into one, in the given order");
@@ -66,6 +120,8 @@ void AddMerge(CLI::App& app, TCliChoices& c)
                         "Output file (\".pdf\" is appended when missing)");
     c.Merge->add_flag("-f,--force", c.MergeOptions.Force, "Overwrite an existing output file");
     AddEngineOption(c.Merge, c.MergeEngine);
+    AddMergeChoices(c.Merge, c);
+    AddPasswordOptions(c.Merge, c.MergePasswords);
     c.Merge->add_option("IN", c.MergeOptions.Inputs, "PDF files to join");
 }
 
@@ -78,6 +134,7 @@ void AddSplit(CLI::App& app, TCliChoices& c)
     split->add_option("-o,--output", c.SplitOptions.Location, "Output folder (created when missing)");
     split->add_flag("-f,--force", c.SplitOptions.Force, "Overwrite existing output files");
     AddEngineOption(split, c.SplitEngine);
+    AddPasswordOptions(split, c.SplitPasswords);
     split->add_option("SRC", c.SplitOptions.Source, "PDF file to split");
 }
 
@@ -87,9 +144,12 @@ int RunChosen(TCliChoices& c, TCliStreams& io)
         return InfoCommand(c.InfoFiles, io);
     if (c.Merge->parsed()) {
         c.MergeOptions.Engine = EngineOf(c.MergeEngine);
+        c.MergeOptions.Bookmarks = ParseBookmarkPolicy(c.Bookmarks).value_or(TBookmarkPolicy::FilesAndOwn);
+        c.MergeOptions.Passwords = c.MergePasswords.Options();
         return MergeCommand(c.MergeOptions, io);
     }
     c.SplitOptions.Engine = EngineOf(c.SplitEngine);
+    c.SplitOptions.Passwords = c.SplitPasswords.Options();
     if (*c.Every)
         c.SplitOptions.Every = c.EveryValue;
     if (*c.Pages)

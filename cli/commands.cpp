@@ -6,6 +6,7 @@
 #include "job/jobinputs.h"
 #include "job/messages.h"
 #include "job/pageranges.h"
+#include "job/pageselection.h"
 #include "job/progressmeter.h"
 #include "job/splitnames.h"
 #include "output/outputnames.h"
@@ -16,8 +17,12 @@
 #include "text/strutil.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
@@ -73,6 +78,61 @@ std::string WithFullStop(std::string text)
     if (text.empty() || text.back() != '.')
         text += '.';
     return text;
+}
+
+// The first line of the password file, without its line end.
+std::string FirstLineOf(const std::string& path)
+{
+    std::FILE* file = plat::openFile(path, "rb");
+    if (!file)
+        Refuse("The password file " + path + " cannot be read.\n" + std::generic_category().message(errno));
+    std::string line;
+    for (int c; (c = std::fgetc(file)) != EOF && c != '\n';)
+        line += static_cast<char>(c);
+    std::fclose(file);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.empty())
+        Refuse("The password file " + path + " has no password on its first line.");
+    return line;
+}
+
+// The passwords the options give, read when a protected input first needs one.
+class TPasswords
+{
+public:
+    explicit TPasswords(const TPasswordOptions& options) : m_options(options) {}
+
+    std::optional<std::string> For(const std::string& file)
+    {
+        if (m_options.File) {
+            if (!m_fromFile)
+                m_fromFile = FirstLineOf(*m_options.File);
+            return m_fromFile;
+        }
+        if (!m_options.Ask)
+            return std::nullopt;
+        std::optional<std::string> typed = plat::readHiddenLine("Password for " + file + ": ");
+        if (!typed)
+            Refuse("--ask-password: there is no terminal to ask for the password of " + file + ".");
+        return typed;
+    }
+
+private:
+    const TPasswordOptions& m_options;
+    std::optional<std::string> m_fromFile;
+};
+
+// The front door's look at an input, opened with its password when it is
+// locked and the options give one.
+TListProbe ProbeInput(const std::string& file, TPasswords& passwords)
+{
+    TListProbe probe = ProbePdfForList(file);
+    if (IsLocked(probe) && probe.OpenError.empty()) {
+        if (const std::optional<std::string> password = passwords.For(file))
+            probe = ProbePdfForList(file, *password);
+    }
+    return probe;
 }
 
 // Runs the filled job on a worker thread and follows its notices until GSN_DONE.
@@ -172,24 +232,70 @@ int InfoCommand(const std::vector<std::string>& files, TCliStreams& io)
 
 namespace {
 
+// Each "N=VALUE" of an option by the input's place (from 0); a later one for the
+// same input wins. Refused when N names no input.
+std::map<std::size_t, std::string> ChoicesByInput(const char* option, const std::vector<std::string>& texts,
+                                                  std::size_t inputs)
+{
+    std::map<std::size_t, std::string> choices;
+    for (const std::string& text : texts) {
+        const auto equals = text.find('=');
+        std::size_t n = 0;
+        const char* end = text.data() + (equals == std::string::npos ? text.size() : equals);
+        const auto [stop, error] = std::from_chars(text.data(), end, n);
+        if (equals == std::string::npos || error != std::errc() || stop != end || n < 1 || n > inputs)
+            Refuse(std::string(option) + " " + text + ": N must name an input by its place, from 1 to " +
+                   std::to_string(inputs) + ".");
+        choices[n - 1] = text.substr(equals + 1);
+    }
+    return choices;
+}
+
+int Quarters(const std::string& text)
+{
+    for (const int degrees : {0, 90, 180, 270}) {
+        if (text == std::to_string(degrees))
+            return degrees;
+    }
+    Refuse("--rotate " + text + ": a turn is 90, 180 or 270 degrees clockwise.");
+}
+
+// Puts the options' page selection and turn for the input at `place` on its row.
+void ApplyChoices(const TMergeOptions& options, std::size_t place, TMergeListRow& row)
+{
+    const auto selections = ChoicesByInput("--select", options.Select, options.Inputs.size());
+    if (const auto it = selections.find(place); it != selections.end()) {
+        const TPageSelection selection = ParsePageSelection(it->second, row.Pages);
+        if (!selection.Problem.empty())
+            Refuse(SelectionRefusalText(options.Inputs[place], it->second, selection.Problem));
+        row.Selection = it->second;
+    }
+    const auto rotations = ChoicesByInput("--rotate", options.Rotate, options.Inputs.size());
+    if (const auto it = rotations.find(place); it != rotations.end())
+        row.Rotate = Quarters(it->second);
+}
+
 // The inputs as rows, after the merge list's checks, as files added to it pass
 // them. A file already listed is left out with a word.
 std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& io)
 {
     std::vector<TMergeListRow> rows;
-    for (const std::string& input : options.Inputs) {
+    TPasswords passwords(options.Passwords);
+    for (std::size_t place = 0; place < options.Inputs.size(); ++place) {
+        const std::string& input = options.Inputs[place];
         const std::string fullPath = AbsolutePath(input);
         if (IsPathListed(rows, fullPath)) {
             if (!io.Quiet)
                 io.Err << input << " is already in the list, left out." << '\n';
             continue;
         }
-        TMergeAddVerdict verdict = JudgeMergeAdd(input, ProbePdfForList(input));
+        TMergeAddVerdict verdict = JudgeMergeAdd(input, ProbeInput(input, passwords));
         // The job would leave a file without pages out silently and still
         // report success: refused here, where the window lists it.
         if (verdict.Outcome != TMergeAddOutcome::Ok)
             Refuse(verdict.Refusal->Message());
         verdict.Row.Path = fullPath;
+        ApplyChoices(options, place, verdict.Row);
         rows.push_back(std::move(verdict.Row));
     }
     return rows;
@@ -227,7 +333,8 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io)
     TJobInputs inputs;
     TNoticeQueue queue;
     TCall_GS_Thread_Param param;
-    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine, Overwrite(options.Force));
+    PrepareMergeJob(param, inputs, std::move(rows), out, &queue, options.Engine, Overwrite(options.Force),
+                    {options.Bookmarks, options.BlankAfterOdd});
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }
@@ -242,6 +349,7 @@ struct TSplitSetup
     TPageRanges Ranges;
     std::string OutputPath;
     std::string BaseName;
+    std::string Password;
 };
 
 // The source, checked as the window checks its source field and then its split.
@@ -253,11 +361,14 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
         Refuse(TxtSourceMissing);
     if (plat::isDirectory(setup.Source))
         Refuse(TxtInvalidPdf);
-    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbePdfForList(setup.Source));
+    TPasswords passwords(options.Passwords);
+    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbeInput(setup.Source, passwords));
     if (verdict.Refusal)
         Refuse(verdict.Refusal->Message());
     setup.PageCount = verdict.Pages;
-    RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.WhyNoPages));
+    setup.Password = verdict.Password;
+    RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.WhyNoPages,
+                                   verdict.EncryptedCause));
 }
 
 // The method: typed ranges (their total goes to `notify` once they pass) or
@@ -324,11 +435,12 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     const std::string source = AbsolutePath(setup.Source);
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
-                              setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force));
+                              setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
+                              setup.Password);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,
-                             Overwrite(options.Force));
+                             Overwrite(options.Force), setup.Password);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

@@ -29,12 +29,24 @@ struct TCliStreams
 // the other files are still reported.
 int InfoCommand(const std::vector<std::string>& files, TCliStreams& io);
 
+// Where passwords for protected inputs come from; never the arguments.
+struct TPasswordOptions
+{
+    std::optional<std::string> File; // its first line is tried on every protected input
+    bool Ask = false;                // asked on the terminal, without echo, for each
+};
+
 struct TMergeOptions
 {
     std::vector<std::string> Inputs;
     std::string Output;
     bool Force = false; // an existing output may be replaced
     TEngineKind Engine = DefaultEngine;
+    TPasswordOptions Passwords;
+    std::vector<std::string> Select; // "N=RANGES": the pages of the Nth input (from 1)
+    std::vector<std::string> Rotate; // "N=DEGREES": the Nth input's pages turned clockwise
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
+    bool BlankAfterOdd = false;
 };
 int MergeCommand(const TMergeOptions& options, TCliStreams& io);
 
@@ -46,5 +58,6 @@ struct TSplitOptions
     std::string Location;
     bool Force = false; // existing pieces may be replaced
     TEngineKind Engine = DefaultEngine;
+    TPasswordOptions Passwords;
 };
 int SplitCommand(const TSplitOptions& options, TCliStreams& io);

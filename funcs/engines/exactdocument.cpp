@@ -234,6 +234,12 @@ void TDocumentParts::Add(TDocumentSource& source, const TCopiedPages& copied, co
     AddTags(source, copied);
 }
 
+void TDocumentParts::AddMorePages(TDocumentSource& source, const TCopiedPages& copied)
+{
+    AddLabels(source, copied);
+    AddTags(source, copied);
+}
+
 void TDocumentParts::AddLabels(TDocumentSource& source, const TCopiedPages& copied)
 {
     const long long at = m_pageCount;

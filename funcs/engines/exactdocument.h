@@ -74,6 +74,12 @@ public:
     // when several merged files have layers.
     void Add(TDocumentSource& source, const TCopiedPages& copied, const std::string& title);
 
+    // Further pages of the source last added (a choice of pages in several runs):
+    // their labels and structure.
+    void AddMorePages(TDocumentSource& source, const TCopiedPages& copied);
+    // A blank page after the pages so far: it takes a place among the labels.
+    void AddBlankPage() { ++m_pageCount; }
+
     // Just before the output is written; after its named destinations are in.
     void Finish();
 

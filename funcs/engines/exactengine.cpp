@@ -100,11 +100,13 @@ std::pair<int, int> VersionNumbers(const std::string& version)
     return {major, minor};
 }
 
-// The output's page for each source page index in [first, first + size).
+// The output's page for each source page index in [first, first + size); a
+// page not chosen has none.
 struct TPageMap
 {
     int First = 0;
     std::vector<QPDFObjectHandle> Pages;
+    std::vector<int> Order;                        // the source indexes copied, in output order
     std::map<QPDFObjGen, QPDFObjectHandle> Annots; // source annotation -> its copy
 
     QPDFObjectHandle At(int index) const
@@ -178,7 +180,9 @@ struct ExactEngineSource
 
     // memoryBudget: what may still be read into memory (see OpenInput); files
     // closed between reads are never read whole.
-    ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget)
+    // password: opens an encrypted file (empty: none).
+    ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget,
+                      const std::string& password = {})
         : Path(path), Pdf(std::make_unique<QPDF>())
     {
         QuietQpdf();
@@ -186,9 +190,9 @@ struct ExactEngineSource
         if (closeBetweenReads) {
             ClosedInput = std::make_shared<ClosedFileInputSource>(path.c_str());
             ClosedInput->stayOpen(true);
-            Pdf->processInputSource(ClosedInput);
+            Pdf->processInputSource(ClosedInput, password.c_str());
         } else {
-            Pdf->processInputSource(OpenInput(path, memoryBudget));
+            Pdf->processInputSource(OpenInput(path, memoryBudget), password.c_str());
         }
         FailIfNested(PageTreeProblem(*Pdf));
         Pdf->pushInheritedAttributesToPage();
@@ -455,6 +459,37 @@ public:
     // page's source index once it is in.
     void CopyPages(ExactEngineSource& source, int first, int last, TPageMap& map,
                    const std::function<void(int)>& afterPage);
+    // The same for the source indexes in order (none twice).
+    void CopyPages(ExactEngineSource& source, const std::vector<int>& order, TPageMap& map,
+                   const std::function<void(int)>& afterPage);
+
+    // Adds degrees (90, 180, 270) clockwise to each copied page's own turn.
+    static void TurnPages(const TPageMap& map, int degrees)
+    {
+        for (const int index : map.Order) {
+            QPDFObjectHandle page = map.At(index);
+            QPDFObjectHandle own = page.getKey("/Rotate");
+            const long long turn = own.isInteger() ? own.getIntValue() % 360 : 0;
+            page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(((turn + degrees) % 360 + 360) % 360));
+        }
+    }
+
+    // A page without content of the same boxes and turn as `like`.
+    void AddBlankPage(QPDFObjectHandle like)
+    {
+        QPDFObjectHandle blank = QPDFObjectHandle::newDictionary();
+        blank.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+        blank.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
+        for (const char* key : {"/MediaBox", "/CropBox", "/Rotate"}) {
+            QPDFObjectHandle value = like.getKey(key);
+            if (!value.isNull())
+                blank.replaceKey(key, value.shallowCopy());
+        }
+        if (!blank.hasKey("/MediaBox"))
+            blank.replaceKey("/MediaBox", QPDFObjectHandle::parse("[0 0 612 792]"));
+        m_pdf.addPage(m_pdf.makeIndirectObject(blank), false);
+        m_parts.AddBlankPage();
+    }
 
     // Adds the wanted bookmarks under parent; returns how many items would show
     // below parent were it open (its /Count).
@@ -462,28 +497,45 @@ public:
                      const TPageMap& map, bool keepUntargeted);
 
     // One top-level bookmark for a merged file, closed, its own bookmarks below.
-    void AddFileBookmark(const std::string& title, ExactEngineSource& source, const TPageMap& map)
+    // own: with the file's own bookmarks beneath it.
+    void AddFileBookmark(const std::string& title, ExactEngineSource& source, const TPageMap& map,
+                         bool own = true)
     {
-        if (map.Pages.empty())
+        if (map.Order.empty())
             return;
         QPDFObjectHandle item = NewOutlineItem(m_outlines, QPDFObjectHandle::newUnicodeString(title));
-        item.replaceKey("/Dest", MakePageTopDest(map.Pages.front()));
-        const int below = AddBookmarks(item, source.Bookmarks, source, map, true);
+        item.replaceKey("/Dest", MakePageTopDest(map.At(map.Order.front())));
+        const int below = own ? AddBookmarks(item, source.Bookmarks, source, map, true) : 0;
         if (below > 0)
             item.replaceKey("/Count", QPDFObjectHandle::newInteger(-below));
         m_visibleTop += 1;
     }
 
-    void AddTopBookmarks(ExactEngineSource& source, const TPageMap& map)
+    // keepUntargeted: also bookmarks that lead to no page of the source at all.
+    void AddTopBookmarks(ExactEngineSource& source, const TPageMap& map, bool keepUntargeted = false)
     {
-        m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, false);
+        m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, keepUntargeted);
     }
 
     // What the source carries beside the pages just copied; title names its
     // layers in a merge.
     void AddDocumentParts(ExactEngineSource& source, const TPageMap& map, const std::string& title)
     {
-        m_parts.Add(*source.Document, {map.First, map.Pages, map.Annots}, title);
+        // Labels and structure go by runs of consecutive pages; the rest once.
+        std::size_t start = 0;
+        for (std::size_t n = 1; n <= map.Order.size(); ++n) {
+            if (n < map.Order.size() && map.Order[n] == map.Order[n - 1] + 1)
+                continue;
+            std::vector<QPDFObjectHandle> run;
+            for (std::size_t k = start; k < n; ++k)
+                run.push_back(map.At(map.Order[k]));
+            const TCopiedPages copied{map.Order[start], run, map.Annots};
+            if (start == 0)
+                m_parts.Add(*source.Document, copied, title);
+            else
+                m_parts.AddMorePages(*source.Document, copied);
+            start = n;
+        }
     }
 
     void Write(const std::string& path, const TEngineControl& control)
@@ -680,14 +732,28 @@ private:
 void TOutput::CopyPages(ExactEngineSource& source, int first, int last, TPageMap& map,
                         const std::function<void(int)>& afterPage)
 {
-    map.First = first;
+    std::vector<int> order;
+    for (int i = first; i < last; ++i)
+        order.push_back(i);
+    CopyPages(source, order, map, afterPage);
+}
+
+void TOutput::CopyPages(ExactEngineSource& source, const std::vector<int>& order, TPageMap& map,
+                        const std::function<void(int)>& afterPage)
+{
+    map.Order = order;
     map.Pages.clear();
+    if (order.empty())
+        return;
+    const auto [low, high] = std::minmax_element(order.begin(), order.end());
+    map.First = *low;
+    map.Pages.resize(static_cast<std::size_t>(*high - *low + 1));
     TAnnotSlots slots;
-    for (int i = first; i < last; ++i) {
+    for (const int i : order) {
         QPDFObjectHandle page = source.Pages[static_cast<std::size_t>(i)];
         QPDFObjectHandle copy = CopyBarePage(page);
         m_pdf.addPage(copy, false);
-        map.Pages.push_back(copy);
+        map.Pages[static_cast<std::size_t>(i - map.First)] = copy;
         SlotAnnotations(source, page.getKey("/Annots"), slots);
         afterPage(i);
     }
@@ -775,10 +841,10 @@ std::set<QPDFObjGen> TOutput::PlaceAnnotations(const TAnnotSlots& slots, const T
                                                const TRenames& renames)
 {
     std::set<QPDFObjGen> placed;
-    for (std::size_t p = 0; p < map.Pages.size(); ++p) {
+    for (std::size_t p = 0; p < map.Order.size(); ++p) {
         if (slots.PerPage[p].empty())
             continue;
-        QPDFObjectHandle page = map.Pages[p];
+        QPDFObjectHandle page = map.At(map.Order[p]);
         std::vector<QPDFObjectHandle> kept;
         for (QPDFObjectHandle annot : slots.PerPage[p]) {
             if (FixAnnotation(annot, page, map, renames)) {
@@ -875,6 +941,44 @@ TEngineResult Guarded(const std::string& outPath, const std::string& context, Bo
     }
 }
 
+// The source indexes an input's choice names, in order; every page when it
+// names none. Throws for a page the file does not have or a page named twice.
+std::vector<int> ChosenIndexes(const TMergeInput& input, std::size_t pageCount)
+{
+    std::vector<int> order;
+    if (input.Pages.empty()) {
+        for (std::size_t i = 0; i < pageCount; ++i)
+            order.push_back(static_cast<int>(i));
+        return order;
+    }
+    std::vector<bool> taken(pageCount, false);
+    for (const std::int32_t page : input.Pages) {
+        if (page < 1 || static_cast<std::size_t>(page) > pageCount)
+            throw std::runtime_error("has no page " + std::to_string(page) + " (it has " +
+                                     std::to_string(pageCount) + ")");
+        if (taken[static_cast<std::size_t>(page - 1)])
+            throw std::runtime_error("page " + std::to_string(page) + " is chosen twice");
+        taken[static_cast<std::size_t>(page - 1)] = true;
+        order.push_back(page - 1);
+    }
+    return order;
+}
+
+void AddMergeBookmarks(TOutput& out, const TMergeInput& input, ExactEngineSource& source, const TPageMap& map)
+{
+    switch (input.Bookmarks) {
+    case TBookmarkPolicy::FilesAndOwn:
+    case TBookmarkPolicy::Files:
+        out.AddFileBookmark(input.Title, source, map, input.Bookmarks == TBookmarkPolicy::FilesAndOwn);
+        break;
+    case TBookmarkPolicy::Own:
+        out.AddTopBookmarks(source, map, true);
+        break;
+    case TBookmarkPolicy::None:
+        break;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -910,7 +1014,9 @@ public:
 private:
     std::unique_ptr<ExactEngineSource> Read(std::size_t index)
     {
-        return std::make_unique<ExactEngineSource>(m_inputs[index].Path, m_closeBetweenReads, m_memoryBudget);
+        const TMergeInput& input = m_inputs[index];
+        return std::make_unique<ExactEngineSource>(input.Path, m_closeBetweenReads, m_memoryBudget,
+                                                   input.Password);
     }
 
     std::future<std::unique_ptr<ExactEngineSource>> Start(std::size_t index)
@@ -962,13 +1068,21 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
             ExactEngineSource& source = *current;
             out.TakeVersionOf(*source.Pdf, source.ObjectStreams);
             TPageMap map;
-            out.CopyPages(source, 0, static_cast<int>(source.Pages.size()), map, [&](int index) {
+            std::int32_t written = 0; // reported as the place among the input's chosen pages
+            out.CopyPages(source, ChosenIndexes(input, source.Pages.size()), map, [&](int) {
                 Control().StopIfCancelled();
                 if (onPage)
-                    onPage(index + 1);
+                    onPage(++written);
             });
-            out.AddFileBookmark(input.Title, source, map);
+            if (input.Rotate % 360 != 0)
+                TOutput::TurnPages(map, input.Rotate);
+            AddMergeBookmarks(out, input, source, map);
             out.AddDocumentParts(source, map, input.Title);
+            if (input.BlankAfterOdd && map.Order.size() % 2 == 1) {
+                out.AddBlankPage(map.At(map.Order.back()));
+                if (onPage)
+                    onPage(++written);
+            }
             source.TakeWarnings(sourceWarnings);
             reader.Retire(std::move(current));
         }
@@ -982,13 +1096,13 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     return result;
 }
 
-TEngineResult ExactEngine::OpenSource(const std::string& source)
+TEngineResult ExactEngine::OpenSource(const std::string& source, const std::string& password)
 {
     CloseSource();
     m_warnings.clear();
     const TEngineResult result = Guarded(std::string(), source, [&] {
         std::uintmax_t memoryBudget = MemoryInputBudget;
-        m_source = std::make_unique<ExactEngineSource>(source, false, memoryBudget);
+        m_source = std::make_unique<ExactEngineSource>(source, false, memoryBudget, password);
     });
     if (m_source)
         m_source->TakeWarnings(m_warnings);

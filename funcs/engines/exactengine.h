@@ -28,6 +28,7 @@ public:
     // embedded files and structure types of later inputs are renamed. The output
     // takes the first input's information and language, every input's page
     // labels, files, layers and tags. onPage gets the page number within its input.
+    // Each input's choices (pages, turn, a blank page, bookmarks) apply to it alone.
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                         const TPageReport& onPage) override;
 
@@ -35,7 +36,8 @@ public:
     // destinations that point into it, the form fields, labels and structure
     // elements of its pages, only the resources its pages use, and the source's
     // information, files and layers. onPage gets the page number in the source.
-    TEngineResult OpenSource(const std::string& source) override;
+    TEngineResult OpenSource(const std::string& source, const std::string& password) override;
+    using IPdfEngine::OpenSource;
     TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                              const TPageReport& onPage) override;
     void CloseSource() override;

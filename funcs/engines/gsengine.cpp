@@ -134,12 +134,26 @@ private:
     bool m_setEnv = false;
 };
 
+constexpr char NoPasswordsText[] =
+    ": the Ghostscript engine cannot open a file with its password; the exact engine can.";
+constexpr char NoPageChoicesText[] =
+    "The Ghostscript engine merges whole files only, with their pages as they "
+    "are and its own bookmarks; the exact engine can choose, turn and add pages.";
+
 class TGhostscriptEngine final : public IPdfEngine
 {
 public:
+    using IPdfEngine::OpenSource;
+
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                         const TPageReport& onPage) override
     {
+        for (const TMergeInput& input : inputs) {
+            if (!input.Password.empty())
+                return TEngineResult::Failure(input.Path + NoPasswordsText);
+            if (HasPageChoices(input))
+                return TEngineResult::Failure(NoPageChoicesText);
+        }
         m_tempFolder.Enter();
         StartOutput(onPage);
         std::vector<std::string> args = FixedArgs();
@@ -161,8 +175,10 @@ public:
     // library stays loaded for the whole split and, for ranges, every piece gets
     // an instance of its own; Load_GS made the first one. Consecutive pieces all
     // run in that first instance when the library can run PostScript text.
-    TEngineResult OpenSource(const std::string& source) override
+    TEngineResult OpenSource(const std::string& source, const std::string& password) override
     {
+        if (!password.empty())
+            return TEngineResult::Failure(source + NoPasswordsText);
         m_tempFolder.Enter();
         m_source = source;
         m_firstPiece = true;

@@ -72,6 +72,41 @@ struct TEngineResult
 // number in the source; Ghostscript gives the numbers its page reports print.
 using TPageReport = std::function<void(std::int32_t page)>;
 
+// Which bookmarks a merge writes.
+enum class TBookmarkPolicy
+{
+    FilesAndOwn, // one per file, the file's own beneath it
+    Own,         // the files' own only
+    Files,       // one per file only
+    None
+};
+
+// The policy's name on the command line and in stored settings.
+constexpr const char* BookmarkPolicyName(TBookmarkPolicy policy)
+{
+    switch (policy) {
+    case TBookmarkPolicy::Own:
+        return "own";
+    case TBookmarkPolicy::Files:
+        return "files";
+    case TBookmarkPolicy::None:
+        return "none";
+    case TBookmarkPolicy::FilesAndOwn:
+        break;
+    }
+    return "files+own";
+}
+
+// The policy of that name (as BookmarkPolicyName spells it); empty for any other text.
+constexpr std::optional<TBookmarkPolicy> ParseBookmarkPolicy(std::string_view name)
+{
+    for (const TBookmarkPolicy policy : {TBookmarkPolicy::FilesAndOwn, TBookmarkPolicy::Own,
+                                         TBookmarkPolicy::Files, TBookmarkPolicy::None}) {
+        if (name == BookmarkPolicyName(policy))
+            return policy;
+    }
+    return std::nullopt;
+}
 // Called on the worker thread while an output is written out, after its pages
 // are in, with how much of it is written (0..100). Only engines that write after
 // copying report it (the exact engine); Ghostscript writes as it goes.
@@ -103,9 +138,22 @@ struct TEngineControl
 
 struct TMergeInput
 {
-    std::string Path;  // the file to read
-    std::string Title; // the top-level bookmark for this file (its name without extension)
+    std::string Path;          // the file to read
+    std::string Title;         // the top-level bookmark for this file (its name without extension)
+    std::string Password = {}; // opens an encrypted file; empty: none
+    // The pages to take, 1-based, in output order, none twice; empty: every page.
+    std::vector<std::int32_t> Pages = {};
+    int Rotate = 0;             // 0, 90, 180 or 270: added clockwise to each page's own turn
+    bool BlankAfterOdd = false; // a blank page after an odd number of pages, the size of the last
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
 };
+
+// Whether an input asks for more than its pages as they are, in order.
+inline bool HasPageChoices(const TMergeInput& input)
+{
+    return !input.Pages.empty() || input.Rotate != 0 || input.BlankAfterOdd ||
+           input.Bookmarks != TBookmarkPolicy::FilesAndOwn;
+}
 
 class IPdfEngine
 {
@@ -119,7 +167,8 @@ public:
 
     // Opens a split source; its pieces are then written one by one, and the
     // source is closed again by CloseSource or the destructor.
-    virtual TEngineResult OpenSource(const std::string& source) = 0;
+    virtual TEngineResult OpenSource(const std::string& source, const std::string& password) = 0;
+    TEngineResult OpenSource(const std::string& source) { return OpenSource(source, {}); }
     // Writes pages first..last (1-based, inclusive) of the open source into
     // outPath, replacing whatever is there.
     virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,

@@ -45,7 +45,7 @@ void TakeReaderFailure(TListProbe& probe, const std::string& path, const TPdfFac
 
 } // namespace
 
-TListProbe ProbePdfForList(const std::string& path)
+TListProbe ProbePdfForList(const std::string& path, const std::string& password)
 {
     TListProbe probe;
     // Taken before any read: a change while the file is read shows later.
@@ -63,7 +63,20 @@ TListProbe ProbePdfForList(const std::string& path)
         probe.OpenError = e.what();
         return probe;
     }
-    const TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
+    // The password is tried only where one is needed; restrictions alone lock a
+    // file too, whatever its layout.
+    const bool encrypted = probe.Encrypted || facts.Status == TPdfFacts::TStatus::NeedsPassword ||
+                           (facts.Status == TPdfFacts::TStatus::Ok && facts.Encrypted);
+    if (encrypted && !password.empty()) {
+        const TPdfFacts opened = ReadPdfFacts(path, true, TPageWalk::TreeOnly, password);
+        probe.WrongPassword = opened.Status == TPdfFacts::TStatus::NeedsPassword;
+        if (opened.Status == TPdfFacts::TStatus::Ok) {
+            probe.Password = password;
+            facts = opened;
+        }
+    }
+    probe.Encrypted = encrypted;
     if (facts.Status == TPdfFacts::TStatus::Ok) {
         probe.Pages = facts.Pages;
         probe.ReaderCount = true;
@@ -80,6 +93,16 @@ TListProbe ProbePdfForList(const std::string& path)
     if (probe.Pages == 0 && !probe.Encrypted && facts.Status != TPdfFacts::TStatus::NotPdf)
         probe.Pages = GhostscriptCount(path);
     return probe;
+}
+
+bool IsLocked(const TListProbe& probe)
+{
+    return probe.Encrypted && probe.Password.empty();
+}
+
+TCoreText LockedCause(const TListProbe& probe)
+{
+    return probe.WrongPassword ? TCoreText(TxtWrongPassword) : TCoreText();
 }
 
 std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, unsigned workers,
@@ -144,9 +167,9 @@ TMergeAddVerdict Refused(TMergeAddOutcome outcome, TRefusal refusal)
 
 TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
 {
-    if (probe.Encrypted)
-        return Refused(TMergeAddOutcome::Encrypted,
-                       {CapInfo, {TxtEncryptedCannotMerge, {path}}, TRefusalIcon::Information});
+    if (IsLocked(probe))
+        return Refused(TMergeAddOutcome::Encrypted, {CapInfo, {TxtEncryptedCannotMerge, {path}},
+                                                     TRefusalIcon::Information, LockedCause(probe)});
     if (probe.Folder)
         return Refused(TMergeAddOutcome::Folder, {{}, {TxtFolderCannotMerge, {path}}});
     if (!probe.OpenError.empty())
@@ -156,6 +179,7 @@ TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
     verdict.Row = {
         path,       std::max<std::int32_t>(probe.Pages, 0), probe.Size, RowStatus(probe), probe.ReaderReason,
         probe.Stamp};
+    verdict.Row.Password = probe.Password;
     if (verdict.Row.Status == TRowStatus::NotPdf) {
         verdict.Outcome = TMergeAddOutcome::NotPdf;
         verdict.Refusal = TRefusal{{}, {TxtNotPdfCannotMerge, {path}}};
@@ -170,13 +194,15 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
         verdict.Outcome = TSplitSourceOutcome::CannotOpen;
         verdict.Refusal =
             TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.OpenError)};
-    } else if (!probe.Encrypted && !probe.ReaderCount && probe.Pages > 0) {
+    } else if (!IsLocked(probe) && !probe.ReaderCount && probe.Pages > 0) {
         verdict.Outcome = TSplitSourceOutcome::Unreadable;
         verdict.Refusal =
             TRefusal{CapTip, TxtInvalidPdf, TRefusalIcon::Warning, TCoreText::Verbatim(probe.ReaderNote)};
     } else {
         verdict.Pages = probe.Pages;
-        verdict.Encrypted = probe.Encrypted;
+        verdict.Encrypted = IsLocked(probe);
+        verdict.Password = probe.Password;
+        verdict.EncryptedCause = LockedCause(probe);
         if (probe.Pages < 1)
             verdict.WhyNoPages = probe.ReaderNote;
     }

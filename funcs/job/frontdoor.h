@@ -17,9 +17,14 @@
 
 struct TListProbe
 {
-    // The light probe's trailer test, or the reader needs a user password. A file
-    // with an owner password only keeps the light probe's answer.
+    // The light probe's trailer test, or the reader found encryption: a user
+    // password, or an owner password with restrictions, in any layout.
     bool Encrypted = false;
+    // Encrypted files only: the password given, when it opens the file (as its
+    // user or its owner password); the job opens the file with it.
+    std::string Password;
+    // A password was given and does not open the file.
+    bool WrongPassword = false;
     // The count to show and to use; 0 means "not recognised as a PDF".
     std::int32_t Pages = 0;
     // True when Pages comes from the reader (false: the light probe's answer,
@@ -48,7 +53,15 @@ struct TListProbe
 // damaged beyond repair), Pages is the light probe's count; Ghostscript is asked
 // only when neither the line scan nor the reader found one, the file is not
 // encrypted and has a PDF header. A file failing the light tail check counts 0 as before.
-TListProbe ProbePdfForList(const std::string& path);
+// `password` (empty: none) is tried on an encrypted file; see Password.
+TListProbe ProbePdfForList(const std::string& path, const std::string& password = {});
+
+// Whether the file is encrypted and no password given opens it: it is refused
+// as encrypted.
+bool IsLocked(const TListProbe& probe);
+// The second line of that refusal: why the file stays locked; "" when no
+// password was tried.
+TCoreText LockedCause(const TListProbe& probe);
 
 // Told of each file as soon as it is probed, with its index in paths; called
 // on the probing threads, one call at a time.
@@ -112,7 +125,9 @@ struct TSplitSourceVerdict
     std::optional<TRefusal> Refusal;
     // Ok: what the split checks and cuts by.
     std::int32_t Pages = 0;
-    bool Encrypted = false;
+    bool Encrypted = false;     // and locked: no password given opens it
+    std::string Password;       // the password that opens it, for the job
+    TCoreText EncryptedCause; // the encryption refusal's second line (LockedCause)
     // Ok without pages: why none were found (the probe's note), for the second
     // line of the refusal CheckSplitSourcePages gives.
     std::string WhyNoPages;

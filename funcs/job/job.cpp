@@ -3,6 +3,8 @@
 #include "job/jobchecks.h"
 #include "job/jobplan.h"
 #include "job/jobwriter.h"
+#include "job/messages.h"
+#include "job/pageselection.h"
 #include "job/parallelsplit.h"
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
@@ -25,6 +27,36 @@ void Post(const TCall_GS_Thread_Param& param, std::intptr_t wParam, std::intptr_
         param.Notify->PostNotify(wParam, lParam);
 }
 
+// What the engine is given for one row, its choices read against the pages it
+// holds now; adds the pages it puts into the output to total.
+TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWriter& writer,
+                         std::string& notes, std::int64_t& total)
+{
+    const std::int32_t pages = ConfirmedPages(row, notes, writer.Inputs());
+    TPageSelection selection = ParsePageSelection(row.Selection, pages);
+    if (!selection.Problem.empty())
+        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem), GS_RESULT_ERROR);
+    const std::int64_t chosen =
+        selection.Pages.empty() ? pages : static_cast<std::int64_t>(selection.Pages.size());
+    total += chosen + (plan.BlankAfterOdd && chosen % 2 == 1 ? 1 : 0);
+    return {writer.EngineName(row.Path),
+            RemoveFileExt(ExtractFileName(row.Path)),
+            row.Password,
+            std::move(selection.Pages),
+            row.Rotate,
+            plan.BlankAfterOdd,
+            plan.Bookmarks};
+}
+
+// The completion's note for each input opened with its password.
+void NoteUnencrypted(const std::vector<TMergeListRow>& rows, std::string& notes)
+{
+    for (const TMergeListRow& row : rows) {
+        if (!row.Password.empty())
+            notes = JoinLines(notes, TCoreText(TxtWrittenUnencrypted, {row.Path}).Str());
+    }
+}
+
 // An output written after its pages has been checked too: its share is done.
 void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
 {
@@ -35,14 +67,12 @@ void OutputChecked(const TCall_GS_Thread_Param& param, const IPdfEngine& engine)
 int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
-    // The total shown and the total checked are the same counts: what the
-    // inputs hold now.
+    // The total shown and the total checked are the same counts: the pages
+    // chosen of what the inputs hold now.
     std::vector<TMergeInput> inputs;
     std::int64_t total = 0;
-    for (const TMergeListRow& row : plan.Inputs) {
-        total += ConfirmedPages(row, param.Notes, writer.Inputs());
-        inputs.push_back({writer.EngineName(row.Path), RemoveFileExt(ExtractFileName(row.Path))});
-    }
+    for (const TMergeListRow& row : plan.Inputs)
+        inputs.push_back(MergeInputOf(row, plan, writer, param.Notes, total));
     Post(param, static_cast<std::intptr_t>(total), GSN_TOTAL);
     for (const std::string& path : plan.LeftOut)
         param.Notes = JoinLines(param.Notes, LeftOutNote(path));
@@ -53,6 +83,7 @@ int RunMerge(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         Fail("The merged document would have more pages than a PDF can hold.");
     writer.Output(plan.OutputPath, static_cast<std::int32_t>(total),
                   [&](const std::string& out) { return writer.Engine().Merge(inputs, out, onPage); });
+    NoteUnencrypted(plan.Inputs, param.Notes);
     OutputChecked(param, writer.Engine());
     return GS_RESULT_OK;
 }
@@ -134,7 +165,7 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     IPdfEngine& engine = writer.Engine();
     engine.SetConsecutivePieces(!plan.ByRanges);
     const std::string engineSource = writer.EngineName(source);
-    const TEngineResult opened = engine.OpenSource(engineSource);
+    const TEngineResult opened = engine.OpenSource(engineSource, plan.Inputs.front().Password);
     if (!opened.Ok)
         Fail(opened.Reason);
     try {
@@ -144,6 +175,7 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         throw;
     }
     engine.CloseSource();
+    NoteUnencrypted(plan.Inputs, param.Notes);
     return GS_RESULT_OK;
 }
 

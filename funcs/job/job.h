@@ -99,6 +99,10 @@ struct TCall_GS_Thread_Param
     TOverwrite Overwrite = TOverwrite::Refuse;
     std::string Reason; // why the job failed, set before GSN_DONE; empty on success
     std::string Notes;  // warnings of a job that went through (an input read after repair)
+    // Merge: the choices for the whole list.
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
+    bool BlankAfterOdd = false; // a blank page after each input with an odd number of chosen pages
+    std::string Password;       // split: the source's password; empty when it needs none
     // Set by the front end to stop the job at the next page, piece or part of the
     // writing; none: the job runs to its end.
     const std::atomic<bool>* Cancel = nullptr;

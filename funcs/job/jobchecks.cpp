@@ -52,10 +52,11 @@ std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source)
 }
 
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount, const std::string& whyNoPages)
+                                              std::int32_t pageCount, const std::string& whyNoPages,
+                                              const TCoreText& encryptedCause)
 {
     if (encrypted)
-        return TRefusal{CapInfo, {TxtEncryptedCannotSplit, {source}}};
+        return TRefusal{CapInfo, {TxtEncryptedCannotSplit, {source}}, TRefusalIcon::Warning, encryptedCause};
     // Why there are none, as the reader said it, when it said it.
     if (pageCount < 1)
         return TRefusal{CapTooFewPages, TxtTooFewPages, TRefusalIcon::Warning,

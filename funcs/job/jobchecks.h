@@ -51,9 +51,11 @@ std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output);
 std::optional<TRefusal> CheckSplitSourceGiven(const std::string& source);
 // The source must not be encrypted (as the front door's probe sees it) and have
 // at least two pages; why a source that has none could not be read (the probe's
-// ReaderNote) is the refusal's second line.
+// ReaderNote), or why a locked one stays locked (LockedCause), is the refusal's
+// second line.
 std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool encrypted,
-                                              std::int32_t pageCount, const std::string& whyNoPages = {});
+                                              std::int32_t pageCount, const std::string& whyNoPages = {},
+                                              const TCoreText& encryptedCause = {});
 // The trimmed range text must be given and valid for pageCount pages; ranges gets
 // the parsed result, whose total is posted to `notify` when they pass
 // (PostRangesTotal). Throws EConvertError as ParsePageRanges does.

@@ -28,9 +28,10 @@ namespace {
 // Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
-                  TEngineKind engine, TOverwrite overwrite)
+                  TEngineKind engine, TOverwrite overwrite, const std::string& password)
 {
     param.Kind = JOB_SPLIT;
+    param.Password = password;
     param.Engine = engine;
     param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
@@ -45,9 +46,11 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine,
-                     TOverwrite overwrite)
+                     TOverwrite overwrite, const TMergeChoices& choices)
 {
     param.Kind = JOB_MERGE;
+    param.Bookmarks = choices.Bookmarks;
+    param.BlankAfterOdd = choices.BlankAfterOdd;
     param.Engine = engine;
     param.Overwrite = overwrite;
     inputs.MergeList.Rows = std::move(rows);
@@ -59,9 +62,10 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
-                          IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite)
+                          IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
+                          const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
     param.RangeList.clear();
@@ -71,9 +75,9 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine, TOverwrite overwrite)
+                           TEngineKind engine, TOverwrite overwrite, const std::string& password)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;

@@ -64,11 +64,21 @@ struct TJobInputs
 // record at them and sets GS_Job_Kind. The caller then starts the job
 // (StartGsJob or Call_GS_Thread). Call only while no job runs.
 
-// A merge of `rows` (in list order; rows without pages are left out by the job)
-// into outputPath.
+// The choices a merge takes for the whole list.
+struct TMergeChoices
+{
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
+    bool BlankAfterOdd = false;
+};
+
+// A merge of `rows` (in list order; rows without pages are left out by the job;
+// each row's password, page selection and turn go along) into outputPath.
 void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vector<TMergeListRow> rows,
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                     TOverwrite overwrite = TOverwrite::Refuse);
+                     TOverwrite overwrite = TOverwrite::Refuse, const TMergeChoices& choices = {});
+
+// Both split kinds set the record's Password to `password`: the source's, or
+// empty when it needs none.
 
 // A split of `source` (totalPages pages) into pieces of pagesPerFile pages each,
 // written to outputFolder (a separator is added when missing). The job posts the
@@ -76,7 +86,7 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
                           IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                          TOverwrite overwrite = TOverwrite::Refuse);
+                          TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
 
 // A split of `source` by the range text (rangeText as typed, rangeList the
 // non-empty list ParsePageRanges made of it). The job posts no total for ranges:
@@ -84,7 +94,8 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse);
+                           TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse,
+                           const std::string& password = {});
 
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still

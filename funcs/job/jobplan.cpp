@@ -19,6 +19,8 @@ void ReadMerge(const TCall_GS_Thread_Param& param, TJobPlan& plan)
         TMergeListRow input = list.Row(row);
         if (input.Pages < 0)
             throw std::invalid_argument("'" + std::to_string(input.Pages) + "' is not a valid page count");
+        if (input.Rotate % 90 != 0)
+            throw std::invalid_argument("'" + std::to_string(input.Rotate) + "' is not a quarter turn");
         // The probe found no pages: not passed, not counted, but named at the end.
         if (input.Pages > 0)
             plan.Inputs.push_back(std::move(input));
@@ -35,6 +37,7 @@ void ReadSplit(const TCall_GS_Thread_Param& param, TJobPlan& plan)
     TMergeListRow input;
     input.Path = (*source)->Text();
     input.Pages = param.TotalPages;
+    input.Password = param.Password;
     plan.Inputs.push_back(std::move(input));
     plan.TotalPages = param.TotalPages;
     plan.BaseName = param.BaseName;
@@ -63,6 +66,8 @@ TJobPlan ReadJobPlan(const TCall_GS_Thread_Param& param)
     plan.Engine = param.Engine;
     plan.Overwrite = param.Overwrite;
     plan.OutputPath = param.OutputPath;
+    plan.Bookmarks = param.Bookmarks;
+    plan.BlankAfterOdd = param.BlankAfterOdd;
     if (param.Kind == JOB_MERGE)
         ReadMerge(param, plan);
     else if (param.Kind == JOB_SPLIT)

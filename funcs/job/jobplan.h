@@ -19,6 +19,8 @@ struct TJobPlan
     // Merge: the listed rows that have pages, in list order. Split: the source
     // alone, with the count taken before the job and no stamp, so it is read again.
     std::vector<TMergeListRow> Inputs;
+    TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn; // merge only
+    bool BlankAfterOdd = false;                               // merge only
     // Merge: the listed files without pages, left out; the result names them.
     std::vector<std::string> LeftOut;
     std::string OutputPath; // merge: the output file; split: its folder, ending in a separator
@@ -34,7 +36,7 @@ struct TJobPlan
 // Reads the record. Throws std::invalid_argument, which ends the job with
 // GS_RESULT_ERROR, for a kind that names no job, a missing source or
 // pages-per-file control, a row with a negative page count and fewer than one
-// page per file.
+// page per file, and a turn that is not a multiple of 90 degrees.
 TJobPlan ReadJobPlan(const TCall_GS_Thread_Param& param);
 
 // The pieces of a split, produced as the job goes, so that nothing the file

@@ -22,9 +22,9 @@ namespace {
 
 // An input as a reader sees it now: one that needs a password or cannot be read
 // fails the job before anything is written, naming the file.
-TPdfFacts ReadableInput(const std::string& path, std::string& notes)
+TPdfFacts ReadableInput(const std::string& path, std::string& notes, const std::string& password)
 {
-    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly);
+    TPdfFacts facts = ReadPdfFacts(path, true, TPageWalk::TreeOnly, password);
     switch (facts.Status) {
     case TPdfFacts::TStatus::Ok:
         if (facts.Repaired)
@@ -55,7 +55,7 @@ std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInp
 {
     if (!RowCountHolds(input)) {
         stamps.Take(input.Path, plat::fileStamp(input.Path));
-        return ReadableInput(input.Path, notes).Pages;
+        return ReadableInput(input.Path, notes, input.Password).Pages;
     }
     stamps.Take(input.Path, input.Stamp);
     if (input.Status == TRowStatus::Repaired)

@@ -40,6 +40,7 @@ std::string JoinLines(const std::string& a, const std::string& b);
 // cannot be read fails the job, naming the file. A repair is added to notes.
 // The file's stamp (the count's, or taken before reading it) goes to stamps.
 // (A cache by identity, size and time would answer here first.)
+// The row's password opens it.
 std::int32_t ConfirmedPages(const TMergeListRow& input, std::string& notes, TInputStamps& stamps);
 
 // The job's own folder for safe names, made only when a name needs it, under

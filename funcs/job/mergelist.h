@@ -32,7 +32,12 @@ struct TMergeListRow
     // The file as it was when counted; none when unknown, and then a job reads
     // the file again before relying on Pages.
     std::optional<plat::FileStamp> Stamp = {};
-    // Page selections and rotations per row come here, read by the job's plan.
+    // The password that opens an encrypted file; empty for every other.
+    std::string Password = {};
+    // The pages to merge, as typed (pageselection.h); "" or "all": every page.
+    std::string Selection = {};
+    // 0, 90, 180 or 270: the chosen pages are turned clockwise by this much.
+    int Rotate = 0;
 };
 
 // Whether a row already lists this file: the same file on disk whatever way

@@ -48,6 +48,10 @@ inline constexpr char TxtNoPagesFound[] =
 inline constexpr char TxtFolderNotSource[] = CORE_TEXT("Plicora", "%1 is a folder, not a PDF document.");
 
 // Both
+// Second lines for a protected file, and the completion's note on its result.
+inline constexpr char TxtWrongPassword[] = CORE_TEXT("Plicora", "The password given does not open it.");
+inline constexpr char TxtWrittenUnencrypted[] =
+    CORE_TEXT("Plicora", "%1: opened with its password; the result is written without encryption.");
 inline constexpr char CapInfo[] = CORE_TEXT("Plicora", "Info");
 inline constexpr char CapCannotCreateFolder[] = CORE_TEXT("Plicora", "create folder failed");
 inline constexpr char TxtCannotCreateFolder[] = CORE_TEXT("Plicora", "cannot create folder \"%1\"");

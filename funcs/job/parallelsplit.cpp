@@ -20,6 +20,11 @@ unsigned SplitWorkers(const TJobPlan& plan, std::int32_t sourcePages, std::uint6
     return plan.Engine == TEngineKind::Exact && !plan.ByRanges && manyPieces && fits && cores ? 2 : 1;
 }
 
+std::string SecondReaderNote(const std::string& source, const std::string& problem)
+{
+    return source + ": a second reader could not open it (" + problem + "); one thread wrote every piece.";
+}
+
 void CheckPieceInSource(const TSplitPieces::TPiece& piece, std::int32_t sourcePages,
                         const std::string& source)
 {
@@ -57,6 +62,10 @@ public:
         Work(first);
         if (helper.joinable())
             helper.join();
+        // Joined: the helper's note is this thread's to read now.
+        if (!m_helperProblem.empty())
+            m_param.Notes =
+                JoinLines(m_param.Notes, SecondReaderNote(m_plan.Inputs.front().Path, m_helperProblem));
         if (m_cancelled)
             throw TEngineCancelled{}; // the pieces committed before it stay
         if (m_failure)
@@ -64,18 +73,24 @@ public:
     }
 
 private:
-    // The second thread's engine; any failure to start leaves the work to the first.
+    // The second thread's engine; any failure to start leaves the work to the
+    // first, and why goes to the job's notes: the split was slower than it
+    // should have been, and the same cause may fail the next one.
     void Help(const std::string& engineSource, const std::atomic<bool>* cancel)
     {
         try {
             const std::unique_ptr<IPdfEngine> engine = MakeEngine(m_plan.Engine);
             engine->SetControl({cancel, {}}); // Cancel stops it too; the first thread reports writing
             engine->SetConsecutivePieces(true);
-            if (engine->OpenSource(engineSource).Ok)
+            const TEngineResult opened = engine->OpenSource(engineSource, m_plan.Inputs.front().Password);
+            if (opened.Ok)
                 Work(*engine);
+            else
+                m_helperProblem = opened.Reason.empty() ? "no reason given" : opened.Reason;
             engine->CloseSource();
-        } catch (const std::exception&) {
-            // As above; a piece it had taken was finished or failed in order.
+        } catch (const std::exception& error) {
+            // A piece it had taken was finished or failed in order.
+            m_helperProblem = error.what();
         }
     }
 
@@ -198,6 +213,7 @@ private:
     bool m_stop = false;
     bool m_cancelled = false;
     std::optional<TJobFailure> m_failure;
+    std::string m_helperProblem; // written by the helper only, read after joining it
 };
 
 } // namespace

@@ -20,6 +20,9 @@ inline constexpr std::uint64_t ParallelSplitSourceBudget = 64U << 20;
 // else one.
 unsigned SplitWorkers(const TJobPlan& plan, std::int32_t sourcePages, std::uint64_t sourceBytes);
 
+// The completion's note when the second thread could not open the source.
+std::string SecondReaderNote(const std::string& source, const std::string& problem);
+
 // Fails the job unless the piece's pages are in the source.
 void CheckPieceInSource(const TSplitPieces::TPiece& piece, std::int32_t sourcePages,
                         const std::string& source);
@@ -27,7 +30,8 @@ void CheckPieceInSource(const TSplitPieces::TPiece& piece, std::int32_t sourcePa
 // Writes the plan's pieces with `first` (whose source is open) on this thread
 // and a second engine that opens engineSource on another; `written` counts the
 // pieces moved into place. A second engine that cannot open the source leaves
-// the work to the first. Throws the first failure in piece order.
+// the work to the first and adds SecondReaderNote to the record's Notes. Throws
+// the first failure in piece order.
 void WritePiecesInParallel(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
                            const std::string& engineSource, TSafeWriter& writer, const TPageReport& onPage,
                            int& written);

@@ -156,13 +156,14 @@ std::int32_t ClampCount(std::size_t pages)
 }
 
 // Opens and walks the page tree; the caller has checked the file opens.
-TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair, TPageWalk walk)
+TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, bool repair, TPageWalk walk,
+                       const std::string& password)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(repair);
     try {
-        pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), "");
+        pdf.processInputSource(std::make_shared<TReadOnlySource>(file, path), password.c_str());
         // The walk, not the root's /Count, which a producer may have got wrong.
         std::optional<std::size_t> pages;
         if (walk == TPageWalk::TreeOnly)
@@ -174,6 +175,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
         }
         TPdfFacts facts = Facts(TStatus::Ok, {});
         facts.Pages = ClampCount(*pages);
+        facts.Encrypted = pdf.isEncrypted();
         if (pdf.anyWarnings()) {
             facts.Repaired = true;
             const std::vector<QPDFExc> warnings = pdf.getWarnings();
@@ -191,7 +193,7 @@ TPdfFacts ReadOpenFile(const plat::ReadOnlyFile& file, const std::string& path, 
     }
 }
 
-TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk)
+TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
     QuietQpdf();
     try {
@@ -202,7 +204,7 @@ TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk)
             return Facts(TStatus::CannotOpen, "not a regular file");
         if (!HasPdfHeader(file))
             return Facts(TStatus::NotPdf, "not a PDF document");
-        return ReadOpenFile(file, path, repair, walk);
+        return ReadOpenFile(file, path, repair, walk, password);
     } catch (const std::exception& e) {
         return Facts(TStatus::CannotOpen, e.what());
     }
@@ -210,9 +212,9 @@ TPdfFacts ReadFacts(const std::string& path, bool repair, TPageWalk walk)
 
 } // namespace
 
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair, TPageWalk walk)
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair, TPageWalk walk, const std::string& password)
 {
-    return ReadFacts(path, repair, walk);
+    return ReadFacts(path, repair, walk, password);
 }
 
 std::string TailRefusalReason(const std::string& path)

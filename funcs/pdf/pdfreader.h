@@ -32,6 +32,9 @@ struct TPdfFacts
     // Ok only: the file was damaged and has been read after repair (rebuilt
     // cross-reference table, broken objects); the count is what survived.
     bool Repaired = false;
+    // Ok only: the file is encrypted, whether it needed the password or opens
+    // without one (an owner password and restrictions), whatever its layout.
+    bool Encrypted = false;
     std::string Reason; // what went wrong, or the first repair warning; a line a user can read
 };
 
@@ -48,11 +51,13 @@ enum class TPageWalk
     TreeOnly
 };
 
-// Opens the file with an empty password, repairing what it can. Only regular
-// files are read; a named pipe or device answers CannotOpen without waiting.
+// Opens the file with `password` (empty: none), repairing what it can; a file
+// whose user or owner password it is answers Ok. Only regular files are read;
+// a named pipe or device answers CannotOpen without waiting.
 // Without repair, a file that needs one is Damaged, or Ok but Repaired when
 // the parser only had to warn.
-TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true, TPageWalk walk = TPageWalk::Whole);
+TPdfFacts ReadPdfFacts(const std::string& path, bool repair = true, TPageWalk walk = TPageWalk::Whole,
+                       const std::string& password = {});
 
 // Why a file the light probe's tail check turned down is no PDF to read: it
 // cannot be read, is not a regular file, is empty, is not a PDF document, or its

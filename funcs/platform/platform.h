@@ -200,6 +200,10 @@ inline constexpr const char* TempFolderVariable = "TMPDIR";
 #endif
 // The user's home folder with a trailing separator; "/" when unknown.
 std::string homeFolder();
+// Shows prompt on the terminal and reads one line there with echo off, for a
+// password. None when there is no terminal to ask or reading fails.
+std::optional<std::string> readHiddenLine(const std::string& prompt);
+
 // The system's text for an error code as this layer reports it (errno here,
 // GetLastError() on Windows), e.g. ReadOnlyFile::error().
 std::string errorText(int code);

@@ -10,6 +10,7 @@
 #include <limits>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace plat {
@@ -425,6 +426,39 @@ void* librarySymbol(void* handle, const char* name)
 bool closeLibrary(void* handle)
 {
     return handle && ::dlclose(handle) == 0;
+}
+
+std::optional<std::string> readHiddenLine(const std::string& prompt)
+{
+    // The terminal itself, so that a password never comes from a pipe by mistake.
+    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    termios saved{};
+    const bool hidden = ::tcgetattr(fd, &saved) == 0;
+    if (hidden) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        quiet.c_lflag |= ECHONL;
+        ::tcsetattr(fd, TCSAFLUSH, &quiet);
+    }
+    [[maybe_unused]] const ssize_t shown = ::write(fd, prompt.data(), prompt.size());
+    std::string line;
+    char c = 0;
+    bool ok = false;
+    while (::read(fd, &c, 1) == 1) {
+        if (c == '\n') {
+            ok = true;
+            break;
+        }
+        line += c;
+    }
+    if (hidden)
+        ::tcsetattr(fd, TCSAFLUSH, &saved);
+    ::close(fd);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return ok ? std::optional<std::string>(line) : std::nullopt;
 }
 
 } // namespace plat

@@ -589,4 +589,42 @@ std::vector<std::string> registrySubkeys(bool currentUser, const std::string& ke
     return names;
 }
 
+std::optional<std::string> readHiddenLine(const std::string& prompt)
+{
+    HANDLE in = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    HANDLE out = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD mode = 0;
+    const bool hidden = GetConsoleMode(in, &mode) != 0;
+    if (hidden)
+        SetConsoleMode(in, mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
+    const std::wstring wide = toWide(prompt);
+    DWORD written = 0;
+    if (out != INVALID_HANDLE_VALUE)
+        WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    std::wstring line;
+    wchar_t c = 0;
+    DWORD got = 0;
+    bool ok = false;
+    while (ReadConsoleW(in, &c, 1, &got, nullptr) && got == 1) {
+        if (c == L'\n') {
+            ok = true;
+            break;
+        }
+        if (c != L'\r')
+            line += c;
+    }
+    if (hidden)
+        SetConsoleMode(in, mode);
+    if (out != INVALID_HANDLE_VALUE) {
+        WriteConsoleW(out, L"\r\n", 2, &written, nullptr);
+        CloseHandle(out);
+    }
+    CloseHandle(in);
+    return ok ? std::optional<std::string>(fromWide(line)) : std::nullopt;
+}
+
 } // namespace plat

@@ -142,7 +142,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 "$DIRtaken.pdf is a folder, cannot be merged!\n"},
                     RefusalCase{"MissingInput",
                                 {"-o", "$DIRout", "$A", "$DIRgone.pdf"},
-                                "Cannot open file \"$DIRgone.pdf\". $NOTFOUND\n"}),
+                                "Cannot open file \"$DIRgone.pdf\". $NOTFOUND\n"},
+                    // Page choices: the core's rule, refused before anything is written.
+                    RefusalCase{"SelectionBeyondTheFile",
+                                {"-o", "$DIRout", "--select", "2=2-9", "$A", "$B"},
+                                "$B: pages \"2-9\" cannot be chosen: the file has pages 1 to "},
+                    RefusalCase{"SelectionOfNoInput",
+                                {"-o", "$DIRout", "--select", "3=1", "$A", "$B"},
+                                "--select 3=1: N must name an input by its place, from 1 to 2.\n"},
+                    RefusalCase{"TurnNotAQuarter",
+                                {"-o", "$DIRout", "--rotate", "1=45", "$A", "$B"},
+                                "--rotate 45: a turn is 90, 180 or 270 degrees clockwise.\n"}),
     RefusalName);
 
 } // namespace

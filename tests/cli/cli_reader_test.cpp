@@ -64,6 +64,50 @@ TEST_F(CliReader, MergeAndSplitRefuseLockedFilesWhateverTheirLayout)
     EXPECT_FALSE(std::filesystem::exists(dir.str() + "m.pdf"));
 }
 
+// With a password file: every layout opens, the result is not encrypted and the
+// message says so; a wrong password and the Ghostscript engine say why not.
+TEST_F(CliReader, PasswordFileOpensLockedFilesAndTheResultIsUnencrypted)
+{
+    const std::string ownerPacked = dir.str() + "owner packed.pdf";
+    ASSERT_TRUE(Qpdf(
+        {"--encrypt", "", "u", "128", "--use-aes=y", "--", "--object-streams=generate", plain, ownerPacked}));
+    const std::string right = dir.write("right.txt", "u\r\nsecond line\n");
+    const std::string wrong = dir.write("wrong.txt", "x\n");
+    for (const std::string& locked : {linearLocked, packedLocked, ownerPacked}) {
+        const std::string out = dir.str() + "m.pdf";
+        const TRunResult merge =
+            RunCliInProcess({"merge", "-f", "--password-file", right, plain, locked, "-o", out});
+        EXPECT_EQ(merge.ExitCode, 0) << merge.Err;
+        EXPECT_THAT(merge.Err,
+                    HasSubstr("Merging PDF completed.\n" + locked +
+                              ": opened with its password; the result is written without encryption."));
+        EXPECT_EQ(PdfPageCount(out), 8);
+        EXPECT_EQ(RunProgram({"qpdf", "--is-encrypted", out}).ExitCode, 2) << "not encrypted";
+
+        const TRunResult split = RunCliInProcess(
+            {"split", "-f", "--password-file", right, locked, "--every", "3", "-o", dir.str() + "out"});
+        EXPECT_EQ(split.ExitCode, 0) << split.Err;
+        // Two pieces: the split runs on two threads, each opening the file with its password.
+        const std::string pieces = dir.str() + "out/" + std::filesystem::path(locked).stem().string();
+        EXPECT_EQ(PdfPageCount(pieces + "1-3.pdf"), 3);
+        EXPECT_EQ(PdfPageCount(pieces + "4-4.pdf"), 1);
+        const TRunResult refused =
+            RunCliInProcess({"merge", "--password-file", wrong, plain, locked, "-o", out});
+        EXPECT_EQ(refused.ExitCode, 2);
+        EXPECT_THAT(refused.Err,
+                    HasSubstr(" is encrypted, cannot be merged!\nThe password given does not open it."));
+        const TRunResult gs = RunCliInProcess(
+            {"merge", "-f", "--engine", "ghostscript", "--password-file", right, plain, locked, "-o", out});
+        EXPECT_EQ(gs.ExitCode, 1);
+        EXPECT_THAT(gs.Err,
+                    HasSubstr("Merging PDF failed.\n" + locked + ": the Ghostscript engine cannot open"));
+    }
+    const TRunResult noFile =
+        RunCliInProcess({"merge", "--password-file", dir.str() + "none", plain, linearLocked});
+    EXPECT_EQ(noFile.ExitCode, 2);
+    EXPECT_THAT(noFile.Err, HasSubstr("The password file " + dir.str() + "none cannot be read.\n"));
+}
+
 // The repair is told once, naming the file, by the job and by info alike.
 TEST_F(CliReader, ARepairedInputIsToldOnce)
 {

@@ -1,4 +1,5 @@
 #include "job/pageranges.h"
+#include "job/pageselection.h"
 #include "job/splitpreview.h"
 #include "text/strutil.h"
 
@@ -62,6 +63,52 @@ INSTANTIATE_TEST_SUITE_P(Texts, PageRangesTest,
                              RangeCase{"2-99999999999", 6, nullptr, 0},
                              // a number is read only when its test is reached
                              RangeCase{"9-5-7", 6, "", 0}));
+
+// A merge input's page selection: the same notation, plus "N-" and "z".
+struct SelectionCase
+{
+    const char* text;
+    std::int32_t pageCount;
+    std::vector<std::int32_t> pages; // empty: every page
+    const char* problem = "";        // "" when accepted
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" of " << c.pageCount;
+}
+
+class PageSelectionTest : public testing::TestWithParam<SelectionCase>
+{
+};
+
+TEST_P(PageSelectionTest, Parses)
+{
+    const SelectionCase& c = GetParam();
+    const TPageSelection s = ParsePageSelection(c.text, c.pageCount);
+    EXPECT_EQ(s.Problem, c.problem);
+    EXPECT_EQ(s.Pages, c.pages);
+    const std::optional<std::int32_t> count = SelectedPageCount(c.text, c.pageCount);
+    if (*c.problem) {
+        EXPECT_FALSE(count);
+    } else {
+        EXPECT_EQ(count, c.pages.empty() ? c.pageCount : static_cast<std::int32_t>(c.pages.size()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PageSelectionTest,
+    testing::Values(
+        SelectionCase{"", 5, {}}, SelectionCase{" all ", 5, {}}, SelectionCase{"1-3,5", 5, {1, 2, 3, 5}},
+        SelectionCase{"4-, 1", 6, {4, 5, 6, 1}}, SelectionCase{"z,1-2", 5, {5, 1, 2}},
+        SelectionCase{"3-z", 4, {3, 4}}, SelectionCase{"z-z", 4, {4}},
+        SelectionCase{"6", 5, {}, "the file has pages 1 to 5"},
+        SelectionCase{"0-2", 5, {}, "the file has pages 1 to 5"},
+        SelectionCase{"4-2", 5, {}, "\"4-2\" runs backwards"},
+        SelectionCase{"1-3,2", 5, {}, "page 2 is chosen twice (list the file again for a second copy)"},
+        SelectionCase{"1,,2", 5, {}, "an entry between commas is empty"},
+        SelectionCase{"a", 5, {}, "\"a\" is not a page or a range of pages"},
+        SelectionCase{"99999999999", 5, {}, "\"99999999999\" is not a page or a range of pages"}));
 
 TEST(PageRanges, CheckRewritesDoubledDashInPlace)
 {

@@ -82,6 +82,7 @@ struct TLayout
     bool QpdfCountHolds = true;
     // qpdf --check finds nothing to repair, and so must the output check.
     bool Sound = true;
+    const char* Password = ""; // for an encrypted file: the password that opens it (user or owner)
 };
 
 // Two objects no page uses, listed where object 1 begins: Ghostscript 10's
@@ -182,19 +183,33 @@ std::vector<TLayout> Layouts()
         {"crlf_line_ends", hand("crlf", BuildPdf(SimpleObjects(5), "\r\n")), 5, false, true},
         {"count_claims_billions", hand("liar", BuildPdf(SimpleObjects(2, "2147483647"))), 2, false, true,
          false},
-        {"user_password", qpdf("user", {"--encrypt", "u", "o", "256", "--"}), 0, true, false},
+        {"user_password", qpdf("user", {"--encrypt", "u", "o", "256", "--"}), 0, true, false, true, true,
+         "u"},
+        {"user_password_aes128", qpdf("user_128", {"--encrypt", "u", "o", "128", "--use-aes=y", "--"}), 0,
+         true, false, true, true, "o"},
+        {"user_password_rc4",
+         qpdf("user_rc4c", {"--allow-weak-crypto", "--encrypt", "u", "o", "128", "--use-aes=n", "--"}), 0,
+         true, false, true, true, "u"},
         {"user_password_linearized", qpdf("user_lin", {"--encrypt", "u", "o", "256", "--", "--linearize"}), 0,
-         true, false},
+         true, false, true, true, "u"},
         {"user_password_objstreams",
-         qpdf("user_os", {"--encrypt", "u", "o", "256", "--", "--object-streams=generate"}), 0, true, false},
+         qpdf("user_os", {"--encrypt", "u", "o", "256", "--", "--object-streams=generate"}), 0, true, false,
+         true, true, "o"},
         {"user_password_rc4_objstreams",
          qpdf("user_rc4", {"--allow-weak-crypto", "--encrypt", "u", "o", "128", "--use-aes=n", "--",
                            "--object-streams=generate", "--linearize"}),
-         0, true, false},
-        // Owner password only: the light probe's trailer test decides, as before.
-        {"owner_only", qpdf("owner", {"--encrypt", "", "o", "256", "--"}), 6, true, true},
+         0, true, false, true, true, "u"},
+        // Owner password only: restrictions lock the file in every layout.
+        {"owner_only", qpdf("owner", {"--encrypt", "", "o", "256", "--"}), 6, true, true, true, true, "o"},
         {"owner_only_objstreams",
-         qpdf("owner_os", {"--encrypt", "", "o", "256", "--", "--object-streams=generate"}), 6, false, true},
+         qpdf("owner_os", {"--encrypt", "", "o", "256", "--", "--object-streams=generate"}), 6, true, true,
+         true, true, "o"},
+        {"owner_only_aes128_objstreams",
+         qpdf("owner_128", {"--encrypt", "", "o", "128", "--use-aes=y", "--", "--object-streams=generate"}),
+         6, true, true, true, true, "o"},
+        {"owner_only_rc4",
+         qpdf("owner_rc4", {"--allow-weak-crypto", "--encrypt", "", "o", "128", "--use-aes=n", "--"}), 6,
+         true, true, true, true, "o"},
         {"truncated_mid_stream",
          [](const TempDir& dir, const std::string& plain) {
              std::FILE* in = std::fopen(plain.c_str(), "rb");
@@ -272,6 +287,22 @@ TEST_P(Layout, FrontDoorCountsAndRefusesAsAReader)
     }
     if (layout.Encrypted && !layout.QpdfReads) {
         EXPECT_EQ(facts.Status, TPdfFacts::TStatus::NeedsPassword);
+    }
+    EXPECT_EQ(facts.Status == TPdfFacts::TStatus::Ok && facts.Encrypted,
+              layout.Encrypted && layout.QpdfReads);
+
+    // With its password the file opens and counts; a wrong one leaves it locked, saying why.
+    EXPECT_TRUE(IsLocked(probe) == layout.Encrypted);
+    if (layout.Encrypted) {
+        const TListProbe opened = ProbePdfForList(path, layout.Password);
+        EXPECT_FALSE(IsLocked(opened));
+        EXPECT_EQ(opened.Pages, 6);
+        EXPECT_EQ(opened.Password, layout.Password);
+        const TListProbe wrong = ProbePdfForList(path, "wrong");
+        EXPECT_TRUE(IsLocked(wrong));
+        EXPECT_EQ(JudgeMergeAdd(path, wrong).Refusal->Message(),
+                  path + " is encrypted, cannot be merged!\nThe password given does not open it.");
+        EXPECT_EQ(JudgeMergeAdd(path, opened).Row.Password, layout.Password);
     }
 }
 

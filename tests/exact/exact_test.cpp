@@ -220,6 +220,80 @@ INSTANTIATE_TEST_SUITE_P(
                    {"notes.txt: A notes", "notes.txt-2: B notes", "@2 -> notes.txt", "@8 -> notes.txt-2"},
                    "elements=12 marked=false mcids=12 refs=14"}));
 
+// One input's choices: chosen pages, a turn, a blank page, a bookmark policy.
+struct TChoiceCase
+{
+    TMergeInput Input; // Path: the fixture's name ("structured", "carry-a")
+    std::vector<int> SourcePages;
+    std::vector<std::string> Bookmarks;
+    std::vector<std::string> Links = {};
+    std::vector<std::string> Labels = {};
+};
+void PrintTo(const TChoiceCase& c, std::ostream* os)
+{
+    *os << c.Input.Path << " " << c.SourcePages.size() << " pages";
+}
+
+class ExactChoiceTest : public ExactTest, public ::testing::WithParamInterface<TChoiceCase>
+{
+};
+
+TEST_P(ExactChoiceTest, MergeTakesTheChosenPagesWithWhatPointsIntoThem)
+{
+    const TChoiceCase& c = GetParam();
+    TMergeInput input = c.Input;
+    input.Path = Fixtures().Dir.str() + input.Path + ".pdf";
+    const std::string out = Output("chosen.pdf");
+    std::vector<std::int32_t> reported;
+    const TEngineResult result =
+        MakeExactEngine()->Merge({input}, out, [&](std::int32_t page) { reported.push_back(page); });
+    ASSERT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(QpdfCheckPasses(out));
+    std::vector<std::string> texts;
+    for (const int page : c.SourcePages)
+        texts.push_back(page > 0 ? PdfPageText(input.Path, page) : "");
+    EXPECT_EQ(PdfPageTexts(out), texts);
+    EXPECT_EQ(reported.size(), texts.size());
+    const TQpdfFacts facts = ReadQpdfFacts(out);
+    EXPECT_EQ(facts.Bookmarks, c.Bookmarks);
+    EXPECT_EQ(facts.Links, c.Links);
+    if (!c.Labels.empty()) {
+        EXPECT_EQ(facts.Labels, c.Labels);
+    }
+    if (const std::string why = MissingDocumentTools(); !why.empty())
+        GTEST_SKIP() << why;
+    const std::string info = RunProgram({"pdfinfo", "-f", "1", "-l", "9", out}).Out;
+    for (std::size_t at = info.find(" rot:"); at != std::string::npos; at = info.find(" rot:", at + 1))
+        EXPECT_EQ(std::stoi(info.substr(at + 5)), input.Rotate) << info;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, ExactChoiceTest,
+    ::testing::Values(
+        // Out of order: links and bookmarks follow their pages; one into a page left out goes.
+        TChoiceCase{{"structured", "s", {}, {4, 1}},
+                    {4, 1},
+                    {"s @1 (closed)", "  Chapter 1 @0", "    Section 1.1 @0 (closed)", "      Deep 1.1.1 @1",
+                     "  Contents @2", "  Chapter 2 @1"},
+                    {"2 -> 1", "2 -> https://example.org/plicora"}},
+        TChoiceCase{{"structured", "s", {}, {2, 3}, 90, false, TBookmarkPolicy::Own},
+                    {2, 3},
+                    {"Chapter 1 @1", "  Section 1.1 @2"}},
+        TChoiceCase{{"structured", "s", {}, {1, 2, 3}, 270, true, TBookmarkPolicy::Files},
+                    {1, 2, 3, 0},
+                    {"s @1"},
+                    {"1 -> 3", "1 -> https://example.org/plicora"}},
+        TChoiceCase{{"structured", "s", {}, {}, 180, true, TBookmarkPolicy::None},
+                    {1, 2, 3, 4},
+                    {},
+                    {"1 -> 3", "1 -> 4", "1 -> https://example.org/plicora"}},
+        // Labels by runs of pages.
+        TChoiceCase{{"carry-a", "a", {}, {3, 1}, 0, true, TBookmarkPolicy::None},
+                    {3, 1},
+                    {},
+                    {"1 -> https://example.org/carry"},
+                    {"A-1", "i"}}));
+
 struct TSplitCase
 {
     int First;

@@ -1,0 +1,30 @@
+// The pages chosen of one merge input: the split side's range notation
+// ("1-3,7"), plus "N-" for "to the last page" and "z" for the last page, or
+// "all" (or nothing) for every page. Pages come out in the order given.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TPageSelection
+{
+    // 1-based, in output order, none twice; empty: every page.
+    std::vector<std::int32_t> Pages;
+    std::string Problem; // why the text is refused; "" when it is not
+};
+
+// Whether the text names every page ("", "all", blanks around either).
+bool SelectsAllPages(const std::string& text);
+
+// Reads the text for a file of pageCount pages. A page beyond the file, a
+// descending range, a page chosen twice or an unreadable entry gives Problem.
+TPageSelection ParsePageSelection(const std::string& text, std::int32_t pageCount);
+
+// How many pages the text chooses of a file of pageCount pages; none when it is refused.
+std::optional<std::int32_t> SelectedPageCount(const std::string& text, std::int32_t pageCount);
+
+// "<file>: pages "<text>" cannot be chosen: <problem>": the refusal's text.
+std::string SelectionRefusalText(const std::string& file, const std::string& text,
+                                 const std::string& problem);
