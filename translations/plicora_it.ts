@@ -214,6 +214,14 @@
         <source>&quot;%1&quot; aleady exists</source>
         <translation>«%1» esiste già</translation>
     </message>
+    <message>
+        <source>The password given does not open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: opened with its password; the result is written without encryption.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
