@@ -458,6 +458,8 @@ void TfrmMain::WMGSNotify(std::intptr_t wParam, std::intptr_t lParam)
         break;
     case GSN_PAGE:
     case GSN_WRITE:
+    case GSN_SOURCESHARE:
+    case GSN_CLOSED:
         frmProgress->BasePosition = toInt(state.BasePosition);
         bar->setValue(toInt(ShownPosition(state)));
         frmProgress->SetLabelText(QString::fromLatin1(PercentText(percent.value_or(0))));

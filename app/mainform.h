@@ -21,7 +21,9 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QDropEvent;
+class QMenu;
 class QLineEdit;
 class QMenu;
 class QTreeView;
@@ -113,6 +115,10 @@ private:
     void ConnectHandlers();
     void SetUpMergeList();
     void CreateListActions();
+    // An action of `owner` with these keys, running `handler` guarded.
+    QAction* AddListAction(QWidget* owner, const char* name, const QString& text,
+                           const QList<QKeySequence>& keys, Qt::ShortcutContext context,
+                           void (TfrmMain::*handler)());
     void UpdateListActions();
     void ListContextMenu(const QPoint& position);
     // Local files dragged onto a part of the window: accepted while dragged,
@@ -159,6 +165,28 @@ private:
     void CountingDone(const QStringList& paths, const std::vector<TListProbe>& probes, bool last);
     // Rows a merge cannot use: the person agrees to leave them out, or no merge.
     bool ConfirmLeftOutRows();
+    // Batches counted, protected files' passwords asked: Merge pressed meanwhile starts.
+    void ContinueAfterCounting();
+
+    // ---- Pages of the merge list's files (mergepages.cpp) ----
+    // The keys and menu items for duplicating and turning rows and the choices
+    // a merge takes for the whole list.
+    void SetUpSelectionColumn();
+    void CreatePageActions();
+    void AddPageActions(QMenu& menu);
+    void UpdatePageActions();
+    void EditSelectedRowPages();
+    void DuplicateSelectedRows();
+    void TurnSelectedRowsClockwise();
+    void TurnSelectedRowsAnticlockwise();
+    TMergeChoices MergeChoices() const;
+    // The probe of a protected file (one that `known`, when given, does not
+    // open) again with the password the person types; the probe as it was when
+    // they cancel. A file that needs none is probed once.
+    TListProbe ProbeWithPassword(const std::string& path, const std::string& known = {});
+    // Asks the passwords of the protected files counted meanwhile, one at a
+    // time, and settles their rows; false while an earlier call still asks.
+    bool AskWaitingPasswords();
     // The files and pages listed, under the list.
     void ShowListTotal();
 
@@ -210,6 +238,12 @@ private:
     bool m_countingFiles = false;
     // Merge was pressed while rows were counted: it starts when they are in.
     bool m_mergeWhenCounted = false;
+    // Protected files counted while a password was asked, waiting for theirs.
+    QStringList m_waitingPasswords;
+    bool m_askingPassword = false;
+    // The split source's password, for the source it opens; kept in memory only.
+    std::string m_splitPassword;
+    std::string m_splitPasswordFor;
 
     bool m_centred = false;
     TAnchors m_anchors;
@@ -219,6 +253,12 @@ private:
     QAction* m_actMoveUp = nullptr;
     QAction* m_actMoveDown = nullptr;
     QAction* m_actSortByName = nullptr;
+    QAction* m_actChoosePages = nullptr;
+    QAction* m_actDuplicateRows = nullptr;
+    QAction* m_actTurnClockwise = nullptr;
+    QAction* m_actTurnAnticlockwise = nullptr;
+    QAction* m_actBlankAfterOdd = nullptr;
+    QActionGroup* m_bookmarkChoices = nullptr;
 };
 
 // The main window, created first at start-up.

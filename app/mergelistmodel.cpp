@@ -1,8 +1,10 @@
 #include "mergelistmodel.h"
 
+#include "job/pageselection.h"
 #include "nativepath.h"
 #include "text/filenames.h"
 #include "text/naturalsort.h"
+#include "text/strutil.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -28,8 +30,19 @@ QString PagesText(const TMergeListRow& row)
     case TRowStatus::Guessed:
         return TMergeListModel::tr("%1 (damaged)").arg(row.Pages);
     default:
-        return QString::number(row.Pages);
+        break;
     }
+    // The pages a merge takes, when they are not all.
+    if (const std::optional<std::int32_t> chosen = ChosenPageCount(row); chosen && *chosen != row.Pages)
+        return TMergeListModel::tr("%1 of %2").arg(*chosen).arg(row.Pages);
+    return QString::number(row.Pages);
+}
+
+QString SelectionText(const TMergeListRow& row)
+{
+    const QString pages =
+        SelectsAllPages(row.Selection) ? TMergeListModel::tr("all") : fromNative(Trim(row.Selection));
+    return row.Rotate == 0 ? pages : TMergeListModel::tr("%1, turned %2\u00b0").arg(pages).arg(row.Rotate);
 }
 
 QString ToolTip(const TMergeListRow& row)
@@ -39,6 +52,8 @@ QString ToolTip(const TMergeListRow& row)
         tip += QLatin1Char('\n') + TMergeListModel::tr("%1: a merge leaves it out").arg(CoreText(problem));
     else if (row.Status == TRowStatus::Repaired)
         tip += QLatin1Char('\n') + TMergeListModel::tr("repaired when read (%1)").arg(fromNative(row.Reason));
+    if (const TCoreText problem = RowSelectionProblem(row); !problem.empty())
+        tip += QLatin1Char('\n') + CoreText(problem);
     return tip;
 }
 
@@ -84,7 +99,9 @@ QString TMergeListModel::TotalText() const
     std::int64_t pages = 0;
     std::size_t counting = 0;
     for (const TMergeListRow& row : m_rows) {
-        pages += row.Status == TRowStatus::Counting || !RowProblem(row).empty() ? 0 : row.Pages;
+        pages += row.Status == TRowStatus::Counting || !RowProblem(row).empty()
+                     ? 0
+                     : ChosenPageCount(row).value_or(0);
         counting += row.Status == TRowStatus::Counting ? 1 : 0;
     }
     // One file and one page have words of their own; other counts take the
@@ -160,6 +177,37 @@ void TMergeListModel::SortByName()
     Reorder(order);
 }
 
+std::vector<int> TMergeListModel::DuplicateRows(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<int> copies;
+    for (const int row : rows) {
+        // Earlier copies moved this row down by one each.
+        const int at = row + static_cast<int>(copies.size());
+        if (row < 0 || row >= static_cast<int>(m_rows.size()) - static_cast<int>(copies.size()))
+            continue;
+        beginInsertRows(QModelIndex(), at + 1, at + 1);
+        m_rows.insert(m_rows.begin() + at + 1, m_rows[static_cast<std::size_t>(at)]);
+        endInsertRows();
+        copies.push_back(at + 1);
+    }
+    if (!copies.empty())
+        emit dataChanged(index(0, ColId), index(rowCount() - 1, ColId));
+    return copies;
+}
+
+void TMergeListModel::TurnRows(const std::vector<int>& rows, int degrees)
+{
+    for (const int row : rows) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        int& turn = m_rows[static_cast<std::size_t>(row)].Rotate;
+        turn = ((turn + degrees) % 360 + 360) % 360;
+        emit dataChanged(index(row, ColSelection), index(row, ColSelection));
+    }
+}
+
 void TMergeListModel::Reorder(const std::vector<int>& order)
 {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -206,6 +254,22 @@ QString TMergeListModel::Text(int row, int column) const
                    : QString::fromLocal8Bit(FileSizeText(r.Size, m_decimalSeparator));
     case ColPath:
         return fromNative(r.Path);
+    case ColSelection:
+        return r.Status == TRowStatus::Counting ? QString() : SelectionText(r);
+    default:
+        return {};
+    }
+}
+
+QVariant TMergeListModel::RowRole(const TMergeListRow& row, int role) const
+{
+    switch (role) {
+    case SelectionRole:
+        return fromNative(row.Selection);
+    case PasswordRole:
+        return fromNative(row.Password);
+    case RotateRole:
+        return row.Rotate;
     default:
         return {};
     }
@@ -222,6 +286,12 @@ QVariant TMergeListModel::data(const QModelIndex& index, int role) const
         return ToolTip(row);
     if (role == Qt::DecorationRole && index.column() == ColFileName && !RowProblem(row).empty())
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (role == Qt::DecorationRole && index.column() == ColSelection && !RowSelectionProblem(row).empty())
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (role == Qt::EditRole && index.column() == ColSelection)
+        return SelectsAllPages(row.Selection) ? tr("all") : fromNative(Trim(row.Selection));
+    if (role >= SelectionRole)
+        return RowRole(row, role);
     // The sizes' last digits and units line up in a proportional font.
     if (role == Qt::TextAlignmentRole && index.column() == ColSize)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
@@ -247,6 +317,8 @@ QVariant TMergeListModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Size");
     case ColPath:
         return tr("Full path");
+    case ColSelection:
+        return tr("Pages chosen");
     default:
         return {};
     }
@@ -256,7 +328,24 @@ Qt::ItemFlags TMergeListModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+    const Qt::ItemFlags flags =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+    // Pages are chosen of a file once it is counted.
+    const bool counted = index.row() < rowCount() &&
+                         m_rows[static_cast<std::size_t>(index.row())].Status != TRowStatus::Counting;
+    return index.column() == ColSelection && counted ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool TMergeListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || index.column() != ColSelection || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const std::string typed = Trim(toNative(value.toString()));
+    // The word shown for every page, in whatever language, means every page.
+    m_rows[static_cast<std::size_t>(index.row())].Selection =
+        SelectsAllPages(typed) || value.toString().trimmed() == tr("all") ? std::string() : typed;
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
+    return true;
 }
 
 Qt::DropActions TMergeListModel::supportedDropActions() const

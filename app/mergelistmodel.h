@@ -1,6 +1,7 @@
 // The merge list's rows behind ListView1: the core's typed rows, shown in the
 // columns "ID", "File name", "Page(s)" and "Size", with the full path in a
-// fifth column the person may show. A row that a merge cannot use says why in
+// fifth column the person may show, and the pages chosen of each file (and
+// its turn) in an editable sixth. A row that a merge cannot use says why in
 // its Page(s) text, a warning sign and its tooltip; a row still being counted
 // says "counting...". The texts are made from the fields when shown; the job
 // and the checks read the rows themselves.
@@ -23,7 +24,15 @@ public:
         ColPages,
         ColSize,
         ColPath,
+        ColSelection,
         ColumnCount
+    };
+    // What the thumbnails and other views read of a row besides its texts.
+    enum TRole
+    {
+        SelectionRole = Qt::UserRole + 1, // QString: the pages chosen as typed, "" for all
+        PasswordRole,                     // QString: what opens a protected file, "" for others
+        RotateRole                        // int: 0, 90, 180 or 270 degrees clockwise
     };
 
     // Sizes are shown with decimalSeparator (the user's regional setting).
@@ -46,11 +55,20 @@ public:
     void SwapRows(int a, int b);
     // Orders the rows by file name as people read numbers, then by path.
     void SortByName();
+    // A copy of each of these rows right below it (its choices and password
+    // too); the copies' positions, in list order.
+    std::vector<int> DuplicateRows(std::vector<int> rows);
+    // Turns the chosen pages of these rows by `degrees` clockwise (negative:
+    // anticlockwise), on top of their turn so far.
+    void TurnRows(const std::vector<int>& rows, int degrees);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The selection column takes the pages to choose ("1-3,7", "all"); a
+    // selection the merge would refuse is kept and says why in its row.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     // Rows are dragged within the list and dropped between rows, never into one.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     Qt::DropActions supportedDropActions() const override;
@@ -60,6 +78,7 @@ private:
     // other kept positions follow their rows.
     void Reorder(const std::vector<int>& order);
     QString Text(int row, int column) const;
+    QVariant RowRole(const TMergeListRow& row, int role) const;
 
     std::vector<TMergeListRow> m_rows;
     char m_decimalSeparator;

@@ -66,6 +66,7 @@ void TfrmMain::SetUpMergeList()
     list->setDefaultDropAction(Qt::MoveAction);
     list->setDragDropOverwriteMode(false);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetUpSelectionColumn();
 }
 
 // ---- Adding files -------------------------------------------------------------
@@ -82,7 +83,7 @@ void TfrmMain::AddFileToList(const QString& path, QTreeView* list)
         return;
     // One file, counted here and now.
     AddCountingRow(path);
-    ShowRefusal(this, SettleCountedRow(path, ProbePdfForList(toNative(path))));
+    ShowRefusal(this, SettleCountedRow(path, ProbeWithPassword(toNative(path))));
 }
 
 void TfrmMain::AddCountingRow(const QString& path)
@@ -185,8 +186,11 @@ void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListPro
     std::vector<TRefusal> refusals;
     RunGuarded([&] {
         for (qsizetype i = 0; i < paths.size(); ++i) {
-            if (std::optional<TRefusal> refusal =
-                    SettleCountedRow(paths[i], probes[static_cast<std::size_t>(i)]))
+            const TListProbe& probe = probes[static_cast<std::size_t>(i)];
+            // A protected file's row counts on until its password is asked.
+            if (IsLocked(probe) && probe.OpenError.empty())
+                m_waitingPasswords << paths[i];
+            else if (std::optional<TRefusal> refusal = SettleCountedRow(paths[i], probe))
                 refusals.push_back(std::move(*refusal));
         }
     });
@@ -198,8 +202,13 @@ void TfrmMain::CountingDone(const QStringList& paths, const std::vector<TListPro
     // counts may come in meanwhile.
     for (const TRefusal& refusal : refusals)
         ShowRefusal(this, refusal);
-    if (!last || m_countingFiles)
+    if (!AskWaitingPasswords() || m_countingFiles)
         return;
+    ContinueAfterCounting();
+}
+
+void TfrmMain::ContinueAfterCounting()
+{
     // Files added while these were counted, or while a message about one was up.
     if (!m_pendingAdds.isEmpty()) {
         StartCounting();
@@ -326,6 +335,20 @@ void TfrmMain::SortListByName()
 
 // ---- Keys and the context menu ----------------------------------------------------
 
+QAction* TfrmMain::AddListAction(QWidget* owner, const char* name, const QString& text,
+                                 const QList<QKeySequence>& keys, Qt::ShortcutContext context,
+                                 void (TfrmMain::*handler)())
+{
+    auto* action = new QAction(text, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(context);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    owner->addAction(action);
+    return action;
+}
+
 void TfrmMain::CreateListActions()
 {
     QTreeView* list = m_ui->ListView1;
@@ -334,14 +357,7 @@ void TfrmMain::CreateListActions()
     const auto add = [this](QWidget* owner, const char* name, const QString& text,
                             const QList<QKeySequence>& keys, Qt::ShortcutContext context,
                             void (TfrmMain::*handler)()) {
-        auto* action = new QAction(text, owner);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcuts(keys);
-        action->setShortcutContext(context);
-        connect(action, &QAction::triggered, this,
-                [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
-        owner->addAction(action);
-        return action;
+        return AddListAction(owner, name, text, keys, context, handler);
     };
     const QList<QKeySequence> start{QKeySequence(Qt::CTRL | Qt::Key_Return),
                                     QKeySequence(Qt::CTRL | Qt::Key_Enter)};
@@ -364,6 +380,7 @@ void TfrmMain::CreateListActions()
         &TfrmMain::sbBrowseSrcFileClick);
     add(m_ui->TabSheet2, "actStartSplit", m_ui->sbSplit->toolTip(), start, Qt::WindowShortcut,
         &TfrmMain::StartCurrentJob);
+    CreatePageActions();
 }
 
 void TfrmMain::UpdateListActions()
@@ -374,6 +391,7 @@ void TfrmMain::UpdateListActions()
     m_actMoveUp->setEnabled(m_ui->sbMoveUp->isEnabled());
     m_actMoveDown->setEnabled(m_ui->sbMoveDown->isEnabled());
     m_actSortByName->setEnabled(m_mergeList->rowCount() > 1);
+    UpdatePageActions();
 }
 
 void TfrmMain::ListContextMenu(const QPoint& position)
@@ -387,6 +405,7 @@ void TfrmMain::ListContextMenu(const QPoint& position)
     menu.addActions({m_actAddFiles, m_actRemoveFiles, m_actMoveUp, m_actMoveDown});
     menu.addSeparator();
     menu.addAction(m_actSortByName);
+    AddPageActions(menu);
     menu.addSeparator();
     AddRecentFilesMenu(*menu.addMenu(tr("Recent files")), true);
     menu.exec(m_ui->ListView1->viewport()->mapToGlobal(position));
@@ -415,7 +434,8 @@ void TfrmMain::sbMergeClick()
     }
     const QString typed = m_ui->edtMergeFileLoc->text();
     if (ShowRefusal(this,
-                    CheckMergeStart(m_mergeList->Rows().size(), static_cast<std::size_t>(typed.size()))))
+                    CheckMergeStart(m_mergeList->Rows().size(), static_cast<std::size_t>(typed.size()))) ||
+        ShowRefusal(this, CheckMergeSelections(m_mergeList->Rows())))
         return;
     const std::string out = FinalMergeOutputName(toNative(typed));
     if (ShowRefusal(this, CheckMergeOutputIsInput(IsPathListed(m_mergeList->Rows(), out))))
@@ -433,7 +453,7 @@ void TfrmMain::sbMergeClick()
         return;
 
     PrepareMergeJob(m_jobParam, m_jobInputs, WithUnreadableLeftOut(m_mergeList->Rows()), out, &m_notifier,
-                    m_engine, replace ? TOverwrite::Allow : TOverwrite::Refuse);
+                    m_engine, replace ? TOverwrite::Allow : TOverwrite::Refuse, MergeChoices());
     if (frmProgress)
         frmProgress->FirstPage = 0;
     RunJob(QPoint(160, 200));

@@ -28,13 +28,18 @@ void TfrmMain::ForgetSplitSource()
     m_splitPageCount = 0;
     m_splitEncrypted = false;
     m_splitWhyNoPages.clear();
+    m_splitPassword.clear();
+    m_splitPasswordFor.clear();
     UpdateUpDownMaximum();
 }
 
 bool TfrmMain::ProbeSplitSource()
 {
     const std::string source = toNative(m_ui->edtSplitSrc->text());
-    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbePdfForList(source));
+    // The password that opened this source before is tried first: the field
+    // is probed again each time the focus leaves it.
+    const std::string known = source == m_splitPasswordFor ? m_splitPassword : std::string();
+    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbeWithPassword(source, known));
     // The old source's count goes before anything is said about the new one.
     ForgetSplitSource();
     if (ShowRefusal(this, verdict.Refusal))
@@ -43,11 +48,13 @@ bool TfrmMain::ProbeSplitSource()
     if (verdict.Encrypted || verdict.Pages < 1) {
         m_splitEncrypted = verdict.Encrypted;
         m_splitWhyNoPages = verdict.WhyNoPages;
-        ShowRefusal(this,
-                    CheckSplitSourcePages(source, verdict.Encrypted, verdict.Pages, verdict.WhyNoPages));
+        ShowRefusal(this, CheckSplitSourcePages(source, verdict.Encrypted, verdict.Pages, verdict.WhyNoPages,
+                                                verdict.EncryptedCause));
         return false;
     }
     m_splitPageCount = verdict.Pages;
+    m_splitPassword = verdict.Password;
+    m_splitPasswordFor = source;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(ProposedSplitLocation()));
@@ -131,9 +138,11 @@ void TfrmMain::sbSplitClick()
 {
     const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
     m_ui->edtSplitSrc->setText(fromNative(source));
+    // A protected source goes on with the password that opened it.
+    const std::string password = source == m_splitPasswordFor ? m_splitPassword : std::string();
+    const bool locked = (IsPdfEncrypted(source) && password.empty()) || m_splitEncrypted;
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
-        ShowRefusal(this, CheckSplitSourcePages(source, IsPdfEncrypted(source) || m_splitEncrypted,
-                                                m_splitPageCount, m_splitWhyNoPages)))
+        ShowRefusal(this, CheckSplitSourcePages(source, locked, m_splitPageCount, m_splitWhyNoPages)))
         return;
 
     const bool byRanges = m_ui->RadioButton2->isChecked();
@@ -153,11 +162,12 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow);
+                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow,
+                              password);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
                              static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
-                             TOverwrite::Allow);
+                             TOverwrite::Allow, password);
     RunJob(QPoint(160, 270));
 }
 

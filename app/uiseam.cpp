@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 
 QString InitialBrowseFolder;
 
@@ -89,6 +91,15 @@ public:
         if (options.exec() != QDialog::Accepted)
             return std::nullopt;
         return options.Engine();
+    }
+
+    std::optional<QString> askPassword(QWidget* owner, const QString& question) override
+    {
+        bool ok = false;
+        const QString typed =
+            QInputDialog::getText(owner, QCoreApplication::translate("TfrmMain", "Password"), question,
+                                  QLineEdit::Password, QString(), &ok);
+        return ok ? std::optional(typed) : std::nullopt;
     }
 };
 

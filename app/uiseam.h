@@ -41,6 +41,10 @@ public:
     // The Options window, modal to `owner`, opened with `current` chosen; the
     // chosen engine when OK was pressed, empty when cancelled.
     virtual std::optional<TEngineKind> chooseEngine(QWidget* owner, TEngineKind current) = 0;
+
+    // Asks for a protected file's password in a field that hides what is typed;
+    // empty when cancelled. `question` names the file.
+    virtual std::optional<QString> askPassword(QWidget* owner, const QString& question) = 0;
 };
 
 // The seam in force: the real one unless a test installed its own.

@@ -11,11 +11,16 @@
 // bookmarks three deep, packed into object streams as most producers do. Larger
 // inputs are copies and merges of it, made once per run in a private folder.
 //
-// Usage: bench_sizes [--short | --large] [--reps N]
+// Usage: bench_sizes [--short | --large | --large-only] [--reps N]
 //   (default) 566-page manuals: 100 counted, merges of 566 and 10,188 pages,
-//             every page of 566 split;
-//   --large   adds a merge and splits of a 100,182-page file (minutes);
+//             every page of 566 split, on one core and on two;
+//   --large   adds a merge of 100,182 pages and splits of that file every
+//             10,000 pages and every page, on one core and on two (an hour);
+//             PLICORA_BENCH_LARGE=1 in the environment does the same;
+//   --large-only  those alone; --no-large-every-page leaves out the
+//             100,182 pieces of a page each (most of that hour);
 //   --short   a 40-page manual and a few copies, for ctest: proves it runs.
+// Splits "on one core" run both sides under taskset -c 0.
 #include "benchtools.h"
 #include "job/frontdoor.h"
 
@@ -42,6 +47,8 @@ struct TSizes
     int CountedFiles = 100;
     std::vector<int> MergeCopies{18};
     bool Large = false;
+    bool LargeOnly = false;
+    bool LargeEveryPage = true;
     int Reps = 5;
 };
 
@@ -98,13 +105,26 @@ TPair Alternate(int reps, const std::function<TRun()>& ours, const std::function
 
 bool g_allRan = true;
 
+// The program measured: the one built beside, or PLICORA_BENCH_CLI (a copy
+// that a rebuild during a long run leaves alone).
+std::string Cli()
+{
+    const char* other = std::getenv("PLICORA_BENCH_CLI");
+    return other && *other ? other : PLICORA_CLI;
+}
+
 void Print(const std::string& what, const TPair& p, double target, bool memory)
 {
     g_allRan = g_allRan && p.Ok;
     std::printf("%-44s time ratio %5.2f (target <= %.1f)", what.c_str(), p.Ours / p.Theirs, target);
     if (memory)
         std::printf("  memory ratio %5.2f (target <= 1.0)", p.OursKiB / p.TheirsKiB);
-    std::printf("%s\n", p.Ok ? "" : "  FAILED RUNS");
+    // The medians behind the ratios, to compare runs on other machines.
+    std::printf("  [%.2f s against %.2f s", p.Ours, p.Theirs);
+    if (memory)
+        std::printf(", %.0f MB against %.0f MB", p.OursKiB / 1024, p.TheirsKiB / 1024);
+    std::printf("]%s\n", p.Ok ? "" : "  FAILED RUNS");
+    std::fflush(stdout);
 }
 
 class TInputs
@@ -172,8 +192,7 @@ void BenchCount(const std::vector<std::string>& files, int reps)
 
 void BenchMerge(const std::vector<std::string>& files, int pages, const fs::path& dir, int reps)
 {
-    std::vector<std::string> ours{PLICORA_CLI, "merge", "--quiet",
-                                  "--force",   "-o",    (dir / "ours.pdf").string()};
+    std::vector<std::string> ours{Cli(), "merge", "--quiet", "--force", "-o", (dir / "ours.pdf").string()};
     ours.insert(ours.end(), files.begin(), files.end());
     std::vector<std::string> theirs{"qpdf", "--empty", "--pages"};
     theirs.insert(theirs.end(), files.begin(), files.end());
@@ -184,7 +203,22 @@ void BenchMerge(const std::vector<std::string>& files, int pages, const fs::path
           1.0, true);
 }
 
-void BenchSplit(const std::string& file, int pages, int every, const fs::path& dir, int reps)
+// Both sides kept to the first core, or free to use every core.
+enum class TCores
+{
+    One,
+    All
+};
+
+std::vector<std::string> OnCores(TCores cores, std::vector<std::string> args)
+{
+    if (cores == TCores::One)
+        args.insert(args.begin(), {"taskset", "-c", "0"});
+    return args;
+}
+
+void BenchSplit(const std::string& file, int pages, int every, const fs::path& dir, int reps,
+                TCores cores = TCores::One)
 {
     const fs::path oursDir = dir / "pieces-ours";
     const fs::path theirsDir = dir / "pieces-theirs";
@@ -192,11 +226,11 @@ void BenchSplit(const std::string& file, int pages, int every, const fs::path& d
         fs::remove_all(d);
         fs::create_directories(d);
     };
-    const std::vector<std::string> ours{PLICORA_CLI, "split",          "--quiet",
-                                        "--force",   "--every",        std::to_string(every),
-                                        "-o",        oursDir.string(), file};
-    const std::vector<std::string> theirs{"qpdf", "--split-pages=" + std::to_string(every), file,
-                                          (theirsDir / "piece-%d.pdf").string()};
+    const std::vector<std::string> ours =
+        OnCores(cores, {Cli(), "split", "--quiet", "--force", "--every", std::to_string(every), "-o",
+                        oursDir.string(), file});
+    const std::vector<std::string> theirs = OnCores(cores, {"qpdf", "--split-pages=" + std::to_string(every),
+                                                            file, (theirsDir / "piece-%d.pdf").string()});
     const TPair pair = Alternate(
         reps,
         [&] {
@@ -207,18 +241,27 @@ void BenchSplit(const std::string& file, int pages, int every, const fs::path& d
             clean(theirsDir);
             return RunCommand(theirs);
         });
-    Print("split " + std::to_string(pages) + " pages every " + std::to_string(every), pair, 1.0, true);
+    Print("split " + std::to_string(pages) + " pages every " + std::to_string(every) +
+              (cores == TCores::One ? ", one core" : ", two cores"),
+          pair, cores == TCores::One ? 1.0 : 0.6, true);
 }
 
 TSizes ParseSizes(int argc, char** argv)
 {
     TSizes sizes;
+    // Opt-in from the environment too, for a CI job that runs bench_sizes as is.
+    if (const char* large = std::getenv("PLICORA_BENCH_LARGE"); large && std::string(large) == "1")
+        sizes.Large = true;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--short")
-            sizes = {40, 10, {}, false, 5};
+            sizes = {40, 10, {}, false, false, false, 5};
         else if (a == "--large")
             sizes.Large = true;
+        else if (a == "--large-only")
+            sizes.Large = sizes.LargeOnly = true;
+        else if (a == "--no-large-every-page")
+            sizes.LargeEveryPage = false;
         else if (a == "--reps" && i + 1 < argc)
             sizes.Reps = std::max(5, std::atoi(argv[++i]));
     }
@@ -239,11 +282,14 @@ int main(int argc, char** argv)
         return 1;
     }
     const int reps = sizes.Reps;
-    BenchCount(inputs.Copies(manual, sizes.CountedFiles, "counted"), reps);
-    BenchMerge(inputs.Copies(half, 2, "half"), sizes.ManualPages / 2 * 2, inputs.Dir(), reps);
-    for (const int copies : sizes.MergeCopies)
-        BenchMerge(inputs.Copies(manual, copies, "part"), copies * sizes.ManualPages, inputs.Dir(), reps);
-    BenchSplit(manual, sizes.ManualPages, 1, inputs.Dir(), reps);
+    if (!sizes.LargeOnly) {
+        BenchCount(inputs.Copies(manual, sizes.CountedFiles, "counted"), reps);
+        BenchMerge(inputs.Copies(half, 2, "half"), sizes.ManualPages / 2 * 2, inputs.Dir(), reps);
+        for (const int copies : sizes.MergeCopies)
+            BenchMerge(inputs.Copies(manual, copies, "part"), copies * sizes.ManualPages, inputs.Dir(), reps);
+        BenchSplit(manual, sizes.ManualPages, 1, inputs.Dir(), reps);
+        BenchSplit(manual, sizes.ManualPages, 1, inputs.Dir(), reps, TCores::All);
+    }
     if (sizes.Large) {
         const int copies = (100000 + sizes.ManualPages - 1) / sizes.ManualPages;
         const std::vector<std::string> parts = inputs.Copies(manual, copies, "part");
@@ -255,7 +301,11 @@ int main(int argc, char** argv)
         if (!RunCommand(join).Ok)
             return 1;
         BenchSplit(big, copies * sizes.ManualPages, 10000, inputs.Dir(), reps);
-        BenchSplit(big, copies * sizes.ManualPages, 1, inputs.Dir(), reps);
+        BenchSplit(big, copies * sizes.ManualPages, 10000, inputs.Dir(), reps, TCores::All);
+        if (sizes.LargeEveryPage) {
+            BenchSplit(big, copies * sizes.ManualPages, 1, inputs.Dir(), reps);
+            BenchSplit(big, copies * sizes.ManualPages, 1, inputs.Dir(), reps, TCores::All);
+        }
     }
     return g_allRan ? 0 : 2;
 }

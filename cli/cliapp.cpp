@@ -81,6 +81,8 @@ struct TCliChoices
     std::int64_t EveryValue = 0;
     CLI::Option* Pages = nullptr;
     std::string PagesValue;
+    CLI::Option* Chapters = nullptr;
+    std::int32_t ChapterLevel = 0;
 };
 
 void AddInfo(CLI::App& app, TCliChoices& c)
@@ -130,7 +132,10 @@ void AddSplit(CLI::App& app, TCliChoices& c)
     CLI::App* split = app.add_subcommand("split", "Cut a PDF file into several");
     c.Every = split->add_option("--every", c.EveryValue, "A file for every N pages");
     c.Pages = split->add_option("--pages", c.PagesValue, "A file for each page range, e.g. \"1,2-5,4,6\"");
+    c.Chapters = split->add_option("--bookmarks", c.ChapterLevel,
+                                   "A file for each bookmark at this level (1: the top ones, chapters)");
     c.Every->excludes(c.Pages);
+    c.Chapters->excludes(c.Every)->excludes(c.Pages);
     split->add_option("-o,--output", c.SplitOptions.Location, "Output folder (created when missing)");
     split->add_flag("-f,--force", c.SplitOptions.Force, "Overwrite existing output files");
     AddEngineOption(split, c.SplitEngine);
@@ -154,6 +159,8 @@ int RunChosen(TCliChoices& c, TCliStreams& io)
         c.SplitOptions.Every = c.EveryValue;
     if (*c.Pages)
         c.SplitOptions.Pages = c.PagesValue;
+    if (*c.Chapters)
+        c.SplitOptions.BookmarkLevel = c.ChapterLevel;
     return SplitCommand(c.SplitOptions, io);
 }
 

@@ -112,7 +112,7 @@ public:
         }
         if (!m_options.Ask)
             return std::nullopt;
-        std::optional<std::string> typed = plat::readHiddenLine("Password for " + file + ": ");
+        std::optional<std::string> typed = plat::readHiddenLine(FillTemplate(TxtPasswordFor, {file}) + " ");
         if (!typed)
             Refuse("--ask-password: there is no terminal to ask for the password of " + file + ".");
         return typed;
@@ -267,7 +267,7 @@ void ApplyChoices(const TMergeOptions& options, std::size_t place, TMergeListRow
     if (const auto it = selections.find(place); it != selections.end()) {
         const TPageSelection selection = ParsePageSelection(it->second, row.Pages);
         if (!selection.Problem.empty())
-            Refuse(SelectionRefusalText(options.Inputs[place], it->second, selection.Problem));
+            Refuse(SelectionRefusalText(options.Inputs[place], it->second, selection.Problem).Str());
         row.Selection = it->second;
     }
     const auto rotations = ChoicesByInput("--rotate", options.Rotate, options.Inputs.size());
@@ -386,8 +386,11 @@ void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink
     } else if (options.Every) {
         if (*options.Every < 1 || *options.Every > maxPagesPerFile)
             Refuse("Pages per file must be from 1 to " + std::to_string(maxPagesPerFile) + ".");
+    } else if (options.BookmarkLevel) {
+        if (*options.BookmarkLevel < 1 || *options.BookmarkLevel > MaxBookmarkLevel)
+            Refuse("Bookmark levels are from 1 to " + std::to_string(MaxBookmarkLevel) + ".");
     } else {
-        Refuse("Please choose a split method: --every N or --pages RANGES.");
+        Refuse("Please choose a split method: --every N, --pages RANGES or --bookmarks LEVEL.");
     }
 }
 
@@ -401,6 +404,10 @@ void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
     setup.OutputPath = IncludeTrailingSeparator(folder);
     setup.BaseName = RemoveFileExt(ExtractFileName(setup.Source));
 
+    // Pieces by bookmarks are named once the job has read them; the job then
+    // refuses a name taken unless --force.
+    if (options.BookmarkLevel)
+        return;
     const std::vector<std::string> pieces =
         options.Pages ? SplitPieceNames(setup.OutputPath, setup.BaseName, setup.Ranges.RangeList)
                       : SplitPieceNames(setup.OutputPath, setup.BaseName, setup.PageCount,
@@ -437,6 +444,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
                               setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
                               setup.Password);
+    else if (options.BookmarkLevel)
+        PrepareSplitBookmarksJob(param, inputs, source, setup.OutputPath, setup.PageCount,
+                                 *options.BookmarkLevel, &queue, options.Engine, Overwrite(options.Force),
+                                 setup.Password);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,

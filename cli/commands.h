@@ -53,8 +53,9 @@ int MergeCommand(const TMergeOptions& options, TCliStreams& io);
 struct TSplitOptions
 {
     std::string Source;
-    std::optional<std::int64_t> Every; // pages per file
-    std::optional<std::string> Pages;  // page-range text such as "1,2-5,4"
+    std::optional<std::int64_t> Every;         // pages per file
+    std::optional<std::string> Pages;          // page-range text such as "1,2-5,4"
+    std::optional<std::int32_t> BookmarkLevel; // a piece per bookmark at this level
     std::string Location;
     bool Force = false; // existing pieces may be replaced
     TEngineKind Engine = DefaultEngine;

@@ -8,7 +8,7 @@
 #
 # Openbox manages the windows on the virtual screen when it is installed, so
 # that windows can be moved, resized and focused as on a desktop; the pictures
-# show the windows' contents, without the frame. The last picture is taken under
+# then show the windows with their frames and title bars. The last one is taken under
 # a dark desktop theme (GTK's Adwaita dark through qt6-gtk-platformtheme).
 set -euo pipefail
 
@@ -19,7 +19,7 @@ build=$(cd "${1:-$default_build}" && pwd)
 app=$build/app/plicora
 out=$root/docs/screenshots
 
-for tool in Xvfb xdotool convert gs; do
+for tool in Xvfb xdotool xwininfo convert gs; do
   if ! command -v "$tool" >/dev/null; then
     echo "screenshots: '$tool' is missing; run scripts/install-deps.sh --gui-tools" >&2
     exit 1

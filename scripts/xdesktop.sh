@@ -1,7 +1,7 @@
 # A virtual X server and the means to drive windows on it as a person would
 # (mouse clicks, typed text, keys) and to save pictures of them. Sourced by
-# scripts/screenshots.sh and scripts/try-windows.sh; needs Xvfb, xdotool and
-# ImageMagick (scripts/install-deps.sh --gui-tools).
+# scripts/screenshots.sh and scripts/try-windows.sh; needs Xvfb, xdotool,
+# xwininfo and ImageMagick (scripts/install-deps.sh --gui-tools).
 #
 #   xdesktop_start <work-dir>   starts Xvfb on a free display, exports DISPLAY
 #   xdesktop_stop               ends it
@@ -44,10 +44,22 @@ xdesktop_stop() {
   wait 2>/dev/null || true
 }
 
-geometry() { # window -> "x y w h"
-  local X Y WIDTH HEIGHT
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  echo "$X $Y $WIDTH $HEIGHT"
+frame_of() { # window -> the window manager's frame around it (itself without one)
+  local win=$1 parent root
+  root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+  for _ in $(seq 10); do
+    parent=$(xwininfo -tree -id "$win" | awk '/Parent window id:/ {print $4}')
+    [[ -z $parent || $parent == "$root" ]] && break
+    win=$parent
+  done
+  echo "$win"
+}
+geometry() { # window -> "x y w h" of its frame, title bar included, on the screen
+  # xdotool's geometry is the client's, placed as if it had no title bar: under
+  # a window manager it cut the top of the frame off.
+  xwininfo -id "$(frame_of "$1")" | awk '
+    /Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
 # Saves the part of the screen that holds all the given windows. It is read from
 # the server's screen memory: asking the server for the screen's picture (xwd

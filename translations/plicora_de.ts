@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angegebene Passwort öffnet sie nicht.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mit seinem Passwort geöffnet; das Ergebnis wird unverschlüsselt geschrieben.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Passwort für %1:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1: Die Seiten „%2“ können nicht gewählt werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +298,22 @@
     <message>
         <source>Full path</source>
         <translation>Vollständiger Pfad</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, um %2° gedreht</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Gewählte Seiten</translation>
     </message>
 </context>
 <context>
@@ -692,6 +716,50 @@ Möchten Sie fortfahren?</translation>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Aufteilen</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten wählen</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Zeile duplizieren</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Nach Dateien mit ungerader Seitenanzahl eine leere Seite einfügen</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>Eines pro Datei, mit den Lesezeichen der Datei darunter</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Nur die Lesezeichen der Dateien</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Nur eines pro Datei</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
     </message>
 </context>
 <context>

@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña indicada no lo abre.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: abierto con su contraseña; el resultado se escribe sin cifrar.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Contraseña de %1:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1: no se pueden elegir las páginas «%2»: %3.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +298,22 @@
     <message>
         <source>Full path</source>
         <translation>Ruta completa</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, girado %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Páginas elegidas</translation>
     </message>
 </context>
 <context>
@@ -692,6 +716,50 @@ Do you want to continue?</source>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Elegir páginas</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Duplicar fila</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Añadir una página en blanco tras los archivos con un número impar de páginas</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>Uno por archivo, con los del propio archivo debajo</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Solo los de los archivos</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Solo uno por archivo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
     </message>
 </context>
 <context>

@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe donné ne l’ouvre pas.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ouvert avec son mot de passe&#xa0;; le résultat est écrit sans chiffrement.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Mot de passe de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1&#xa0;: les pages «&#xa0;%2&#xa0;» ne peuvent pas être choisies&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +298,22 @@
     <message>
         <source>Full path</source>
         <translation>Chemin complet</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>toutes</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, tourné de %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Pages choisies</translation>
     </message>
 </context>
 <context>
@@ -692,6 +716,50 @@ Voulez-vous continuer&#xa0;?</translation>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Scinder</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Dupliquer la ligne</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Faire pivoter dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Faire pivoter dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Ajouter une page blanche après les fichiers au nombre de pages impair</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>Un par fichier, avec ceux du fichier en dessous</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Seulement ceux des fichiers</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Un par fichier seulement</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
     </message>
 </context>
 <context>

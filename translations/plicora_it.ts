@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password indicata non lo apre.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aperto con la sua password; il risultato viene scritto senza crittografia.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Password di %1:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1: impossibile scegliere le pagine «%2»: %3.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +298,22 @@
     <message>
         <source>Full path</source>
         <translation>Percorso completo</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tutte</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, ruotato di %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Pagine scelte</translation>
     </message>
 </context>
 <context>
@@ -692,6 +716,50 @@ Continuare?</translation>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Scegli pagine</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Duplica riga</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Ruota in senso orario</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Ruota in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Aggiungi una pagina bianca dopo i file con un numero dispari di pagine</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>Uno per file, con quelli del file sotto</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Solo quelli dei file</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Solo uno per file</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
     </message>
 </context>
 <context>

@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>入力したパスワードでは開けません。</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：パスワードで開きました。結果は暗号化せずに書き込まれます。</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>%1 のパスワード：</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1：ページ「%2」は選択できません：%3。</translation>
     </message>
 </context>
 <context>
@@ -288,6 +296,22 @@
     <message>
         <source>Full path</source>
         <translation>フルパス</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1、%2° 回転</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>選択したページ</translation>
     </message>
 </context>
 <context>
@@ -690,6 +714,50 @@ Do you want to continue?</source>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>分割</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>ページを選択</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>行を複製</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>反時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>ページ数が奇数のファイルの後に白紙ページを追加</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>ファイルごとに 1 つ、その下にファイル自身のしおり</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>ファイル自身のしおりのみ</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>ファイルごとに 1 つのみ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>しおり</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
     </message>
 </context>
 <context>

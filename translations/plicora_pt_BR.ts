@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha informada não o abre.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aberto com sua senha; o resultado é gravado sem criptografia.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Senha de %1:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1: as páginas “%2” não podem ser escolhidas: %3.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +298,22 @@
     <message>
         <source>Full path</source>
         <translation>Caminho completo</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, girado %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Páginas escolhidas</translation>
     </message>
 </context>
 <context>
@@ -692,6 +716,50 @@ Deseja continuar?</translation>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Escolher páginas</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Duplicar linha</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Girar no sentido horário</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Girar no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Adicionar uma página em branco após arquivos com número ímpar de páginas</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>Um por arquivo, com os do próprio arquivo abaixo</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Somente os dos arquivos</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Somente um por arquivo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
     </message>
 </context>
 <context>

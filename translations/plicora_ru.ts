@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный пароль не открывает его.</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: открыт с паролем; результат записывается без шифрования.</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Пароль для %1:</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1: страницы «%2» выбрать нельзя: %3.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +300,22 @@
     <message>
         <source>Full path</source>
         <translation>Полный путь</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>все</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1, повёрнуто на %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>Выбранные страницы</translation>
     </message>
 </context>
 <context>
@@ -694,6 +718,50 @@ Do you want to continue?</source>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>Разделить</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Выбрать страницы</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Дублировать строку</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>Повернуть по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>Повернуть против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>Добавлять пустую страницу после файлов с нечётным числом страниц</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>По одной на файл, с закладками файла под ней</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>Только закладки файлов</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>Только по одной на файл</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
     </message>
 </context>
 <context>

@@ -216,11 +216,19 @@
     </message>
     <message>
         <source>The password given does not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>所给密码无法打开它。</translation>
     </message>
     <message>
         <source>%1: opened with its password; the result is written without encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：已用其密码打开；结果将以不加密方式写入。</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>%1 的密码：</translation>
+    </message>
+    <message>
+        <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
+        <translation>%1：无法选择页面“%2”：%3。</translation>
     </message>
 </context>
 <context>
@@ -288,6 +296,22 @@
     <message>
         <source>Full path</source>
         <translation>完整路径</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>%1, turned %2°</source>
+        <translation>%1，旋转 %2°</translation>
+    </message>
+    <message>
+        <source>Pages chosen</source>
+        <translation>所选页面</translation>
     </message>
 </context>
 <context>
@@ -690,6 +714,50 @@ Do you want to continue?</source>
         <source>Split</source>
         <comment>the caption in the Split button&apos;s picture</comment>
         <translation>拆分</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>选择页面</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>复制行</translation>
+    </message>
+    <message>
+        <source>Rotate clockwise</source>
+        <translation>顺时针旋转</translation>
+    </message>
+    <message>
+        <source>Rotate anticlockwise</source>
+        <translation>逆时针旋转</translation>
+    </message>
+    <message>
+        <source>Add a blank page after files with an odd number of pages</source>
+        <translation>在页数为奇数的文件后添加空白页</translation>
+    </message>
+    <message>
+        <source>One per file, with the file&apos;s own beneath it</source>
+        <translation>每个文件一个，其下为文件自带的书签</translation>
+    </message>
+    <message>
+        <source>The files&apos; own only</source>
+        <translation>仅文件自带的书签</translation>
+    </message>
+    <message>
+        <source>One per file only</source>
+        <translation>仅每个文件一个</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,13 @@
 #include <cstring>
 #include <limits>
 
-int GSDLLCALL GS_StdIn(void* /*callerHandle*/, char* /*buf*/, int /*len*/)
+int GSDLLCALL GS_StdIn(void* callerHandle, char* buf, int len)
 {
-    return 0;
+    const auto* stdio = static_cast<const TGsStdio*>(callerHandle);
+    if (!stdio || !stdio->Control || !stdio->Control->Cancelled() || !buf || len < 1)
+        return 0;
+    buf[0] = 'q';
+    return 1;
 }
 
 int GSDLLCALL GS_StdOut(void* callerHandle, const char* str, int len)

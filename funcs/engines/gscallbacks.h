@@ -14,10 +14,21 @@ struct TGsStdio
 {
     TPageReport OnPage;         // the page reports; none when empty
     TErrorLineCollector Errors; // the error stream's "****" lines, for a failure's reason
+    // The job's cancel flag, read through stdin (GsCancelAtPageEnd); none: never.
+    const TEngineControl* Control = nullptr;
 };
 
+// PostScript for the arguments ("-c" before the files) that makes a run read
+// one character of stdin at the end of every page and quit when there is one:
+// GS_StdIn gives one once the job is cancelled. Ghostscript's own poll callback
+// is not called by builds without CHECK_INTERRUPTS (Debian's), this is.
+inline constexpr const char* GsCancelAtPageEnd =
+    "<< /EndPage [ { (%stdin) (r) file read { pop quit } if } /exec load "
+    "currentpagedevice /EndPage get /exec load ] cvx >> setpagedevice";
+
 // Called on the worker thread inside gsapi_init_with_args, with a TGsStdio as
-// the caller handle (null: nothing is reported). GS_StdIn gives no input.
+// the caller handle (null: nothing is reported). GS_StdIn gives no input, or
+// one character once the job's Control is cancelled.
 // GS_StdOut turns a chunk that begins "Page <digits>" into a page report and
 // counts every chunk as written; GS_StdErr keeps the chunk's error lines, then
 // does the same, so page reports on either stream count. Each chunk is judged by

@@ -140,10 +140,20 @@ constexpr char NoPageChoicesText[] =
     "The Ghostscript engine merges whole files only, with their pages as they "
     "are and its own bookmarks; the exact engine can choose, turn and add pages.";
 
+constexpr char NoChaptersText[] =
+    "The Ghostscript engine cannot read bookmarks to split by; the exact engine can.";
+
 class TGhostscriptEngine final : public IPdfEngine
 {
 public:
     using IPdfEngine::OpenSource;
+
+    TEngineResult SourceChapters(int level, std::vector<TSourceChapter>& chapters) override
+    {
+        static_cast<void>(level);
+        chapters.clear();
+        return TEngineResult::Failure(NoChaptersText);
+    }
 
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                         const TPageReport& onPage) override
@@ -158,6 +168,13 @@ public:
         StartOutput(onPage);
         std::vector<std::string> args = FixedArgs();
         args.push_back(GsOutputFileSwitch(outPath));
+        // A job that can be cancelled stops at the end of the page being
+        // written, not after the last file.
+        if (Control().Cancel) {
+            m_stdio.Control = &Control();
+            args.push_back("-c");
+            args.push_back(GsCancelAtPageEnd);
+        }
         args.push_back("-f");
         for (const TMergeInput& input : inputs)
             args.push_back(GsInputFileName(input.Path));

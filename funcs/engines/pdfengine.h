@@ -107,10 +107,20 @@ constexpr std::optional<TBookmarkPolicy> ParseBookmarkPolicy(std::string_view na
     }
     return std::nullopt;
 }
+
+// What an output's work after its pages is made of: the engine writing it out
+// (finishing the document, writing the file, letting the copy go), then the
+// job's check that reads it back.
+enum class TWriteStage
+{
+    Writing,
+    Checking
+};
+
 // Called on the worker thread while an output is written out, after its pages
-// are in, with how much of it is written (0..100). Only engines that write after
-// copying report it (the exact engine); Ghostscript writes as it goes.
-using TWriteReport = std::function<void(int percent)>;
+// are in, with how much of that stage is done (0..100). Only engines that write
+// after copying report it (the exact engine); Ghostscript writes as it goes.
+using TWriteReport = std::function<void(TWriteStage stage, int percent)>;
 
 // Thrown by an engine, through its own error handling, when the job's cancel
 // flag was seen between two pages or while writing: the output is unfinished
@@ -128,6 +138,11 @@ struct TEngineControl
     TWriteReport OnWrite;                      // none: not reported
 
     bool Cancelled() const { return Cancel && Cancel->load(std::memory_order_relaxed); }
+    void ReportWrite(TWriteStage stage, int percent) const
+    {
+        if (OnWrite)
+            OnWrite(stage, percent);
+    }
     // Throws TEngineCancelled once the flag is set; engines call it between pages.
     void StopIfCancelled() const
     {
@@ -155,6 +170,17 @@ inline bool HasPageChoices(const TMergeInput& input)
            input.Bookmarks != TBookmarkPolicy::FilesAndOwn;
 }
 
+// The deepest bookmark level a split goes by: the exact engine reads no deeper
+// (MaxOutlineDepth).
+inline constexpr int MaxBookmarkLevel = 50;
+
+// A bookmark of a split source at one level: where a chapter starts.
+struct TSourceChapter
+{
+    std::string Title;     // UTF-8
+    std::int32_t Page = 0; // 1-based; 0 when it leads to no page of the file
+};
+
 class IPdfEngine
 {
 public:
@@ -174,6 +200,15 @@ public:
     virtual TEngineResult WritePiece(std::int32_t first, std::int32_t last, const std::string& outPath,
                                      const TPageReport& onPage) = 0;
     virtual void CloseSource() = 0;
+    // The open source's bookmarks at `level` (1: the top ones), in the order
+    // they are listed, into chapters. Default: a failure saying the engine
+    // cannot read them.
+    virtual TEngineResult SourceChapters(int level, std::vector<TSourceChapter>& chapters)
+    {
+        static_cast<void>(level);
+        chapters.clear();
+        return TEngineResult::Failure("This engine cannot read a file's bookmarks.");
+    }
 
     // Told before the first piece: the pieces that follow are consecutive,
     // ascending and do not overlap (an every-N split). An engine may use it to
@@ -197,14 +232,22 @@ public:
     virtual std::string OutputMessages() const { return {}; }
 
     // Cancelling and writing progress for the outputs that follow. The exact
-    // engine stops at its next page or part of its writing; Ghostscript, which
-    // cannot be stopped inside a run, finishes it, and the job drops the output.
+    // engine stops at its next page or part of its writing; Ghostscript stops a
+    // merge at the end of its page and finishes a split's piece; either way the
+    // job drops the output.
     void SetControl(TEngineControl control) { m_control = std::move(control); }
     const TEngineControl& Control() const { return m_control; }
 
     // Percent of an output's time spent writing it out once its pages are
     // copied, as progress shows it; 0 for an engine that writes as it goes.
     virtual int WriteShare() const { return 0; }
+
+    // What a split costs besides its pieces, as progress weighs it, in the time
+    // one page takes to copy: reading the source before the first piece and
+    // letting it go after the last (per page of the source), and each piece's
+    // own writing and check (per piece). 0: not worth showing.
+    virtual double SourceCostPerPage() const { return 0; }
+    virtual double PieceCost() const { return 0; }
 
 private:
     TEngineControl m_control;

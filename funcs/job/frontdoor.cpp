@@ -168,8 +168,9 @@ TMergeAddVerdict Refused(TMergeAddOutcome outcome, TRefusal refusal)
 TMergeAddVerdict JudgeMergeAdd(const std::string& path, const TListProbe& probe)
 {
     if (IsLocked(probe))
-        return Refused(TMergeAddOutcome::Encrypted, {CapInfo, {TxtEncryptedCannotMerge, {path}},
-                                                     TRefusalIcon::Information, LockedCause(probe)});
+        return Refused(
+            TMergeAddOutcome::Encrypted,
+            {CapInfo, {TxtEncryptedCannotMerge, {path}}, TRefusalIcon::Information, LockedCause(probe)});
     if (probe.Folder)
         return Refused(TMergeAddOutcome::Folder, {{}, {TxtFolderCannotMerge, {path}}});
     if (!probe.OpenError.empty())

@@ -125,8 +125,8 @@ struct TSplitSourceVerdict
     std::optional<TRefusal> Refusal;
     // Ok: what the split checks and cuts by.
     std::int32_t Pages = 0;
-    bool Encrypted = false;     // and locked: no password given opens it
-    std::string Password;       // the password that opens it, for the job
+    bool Encrypted = false;   // and locked: no password given opens it
+    std::string Password;     // the password that opens it, for the job
     TCoreText EncryptedCause; // the encryption refusal's second line (LockedCause)
     // Ok without pages: why none were found (the probe's note), for the second
     // line of the refusal CheckSplitSourcePages gives.

@@ -6,6 +6,7 @@
 #include "job/messages.h"
 #include "job/pageselection.h"
 #include "job/parallelsplit.h"
+#include "job/progressmeter.h"
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
 #include "platform/platform.h"
@@ -35,7 +36,7 @@ TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWr
     const std::int32_t pages = ConfirmedPages(row, notes, writer.Inputs());
     TPageSelection selection = ParsePageSelection(row.Selection, pages);
     if (!selection.Problem.empty())
-        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem), GS_RESULT_ERROR);
+        Fail(SelectionRefusalText(row.Path, row.Selection, selection.Problem).Str(), GS_RESULT_ERROR);
     const std::int64_t chosen =
         selection.Pages.empty() ? pages : static_cast<std::int64_t>(selection.Pages.size());
     total += chosen + (plan.BlankAfterOdd && chosen % 2 == 1 ? 1 : 0);
@@ -147,6 +148,43 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     }
 }
 
+// The plan of a split by bookmarks: its pieces read from the open source, named
+// by their chapters alone.
+TJobPlan ChapterPlan(const TJobPlan& plan, IPdfEngine& engine, std::int32_t pages)
+{
+    std::vector<TSourceChapter> chapters;
+    const TEngineResult read = engine.SourceChapters(plan.BookmarkLevel, chapters);
+    if (!read.Ok)
+        Fail(read.Reason, GS_RESULT_ERROR);
+    TJobPlan byChapters = plan;
+    byChapters.Pieces = ChapterPieces(chapters, pages, plan.BaseName);
+    if (byChapters.Pieces.empty())
+        Fail(plan.Inputs.front().Path + ": no bookmark at level " + std::to_string(plan.BookmarkLevel) +
+                 " leads to a page.",
+             GS_RESULT_ERROR);
+    byChapters.BaseName.clear();
+    return byChapters;
+}
+
+// The bar's share for reading the split's source and letting it go, weighed
+// against its pieces by what each costs the engine.
+int SourceShare(const TJobPlan& plan, std::int32_t sourcePages, const IPdfEngine& engine)
+{
+    if (engine.SourceCostPerPage() <= 0)
+        return 0;
+    std::int64_t pieces = 0;
+    std::int64_t piecePages = 0;
+    TSplitPieces names(plan);
+    while (const std::optional<TSplitPieces::TPiece> piece = names.Next()) {
+        ++pieces;
+        piecePages += piece->Last - piece->First + 1;
+    }
+    const unsigned workers =
+        SplitWorkers(plan, sourcePages, plat::fileSize(plan.Inputs.front().Path).value_or(0));
+    return SplitSourceShare(engine.SourceCostPerPage(), engine.PieceCost(), sourcePages, piecePages, pieces,
+                            workers);
+}
+
 int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& writer,
              const TPageReport& onPage)
 {
@@ -157,24 +195,42 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     if (pages != plan.TotalPages)
         Fail(source + ": has " + std::to_string(pages) + " pages, not " + std::to_string(plan.TotalPages) +
              " as counted before.");
-    RefusePieceThatIsTheSource(plan, source);
+    if (plan.BookmarkLevel == 0)
+        RefusePieceThatIsTheSource(plan, source); // by bookmarks: once the pieces are known
     if (!plan.ByRanges)
         Post(param, plan.TotalPages, GSN_TOTAL);
+    IPdfEngine& engine = writer.Engine();
+    const int sourceShare = SourceShare(plan, pages, engine);
+    if (sourceShare > 0)
+        Post(param, sourceShare, GSN_SOURCESHARE);
     // Every-N pieces follow each other page after page, which lets an engine keep
     // one run for all of them; range lists may repeat or reorder pages.
-    IPdfEngine& engine = writer.Engine();
     engine.SetConsecutivePieces(!plan.ByRanges);
     const std::string engineSource = writer.EngineName(source);
     const TEngineResult opened = engine.OpenSource(engineSource, plan.Inputs.front().Password);
     if (!opened.Ok)
         Fail(opened.Reason);
+    // The pieces reach the disk together at the end, and the job is done only
+    // then; those of a failed or cancelled job too, as far as they can.
+    writer.FlushLater();
     try {
-        WritePieces(param, plan, pages, writer, onPage, engineSource);
+        if (plan.BookmarkLevel > 0) {
+            const TJobPlan chapters = ChapterPlan(plan, engine, pages);
+            RefusePieceThatIsTheSource(chapters, source);
+            WritePieces(param, chapters, pages, writer, onPage, engineSource);
+        } else {
+            WritePieces(param, plan, pages, writer, onPage, engineSource);
+        }
     } catch (...) {
         engine.CloseSource();
+        writer.FlushCommitted();
         throw;
     }
     engine.CloseSource();
+    if (const std::string problem = writer.FlushCommitted(); !problem.empty())
+        Fail(problem);
+    if (sourceShare > 0)
+        Post(param, 0, GSN_CLOSED);
     NoteUnencrypted(plan.Inputs, param.Notes);
     return GS_RESULT_OK;
 }
@@ -187,11 +243,15 @@ int RunJob(TCall_GS_Thread_Param& param)
     TJobFolder jobFolder;
     const std::unique_ptr<IPdfEngine> engine = MakeEngine(plan.Engine);
     TSafeWriter writer(*engine, jobFolder, param.Notes, plan.Overwrite);
-    // Writing an output out takes about two thirds of that share, checking it
-    // afterwards the rest (the check reports nothing on its way).
-    engine->SetControl({param.Cancel, [&param](int percent) { Post(param, percent * 65 / 100, GSN_WRITE); }});
-    if (engine->WriteShare() > 0)
+    // Writing an output out and checking it have their shares of its work.
+    TWriteReport onWrite;
+    if (engine->WriteShare() > 0) {
         Post(param, engine->WriteShare(), GSN_WRITESHARE);
+        onWrite = [&param](TWriteStage stage, int percent) {
+            Post(param, WrittenPercent(stage, percent), GSN_WRITE);
+        };
+    }
+    engine->SetControl({param.Cancel, onWrite});
     // Page reports count only while a job kind is set, whichever engine makes them.
     const TPageReport onPage = [&param](std::int32_t page) {
         const std::uint8_t kind = GS_Job_Kind.load();

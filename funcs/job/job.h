@@ -28,6 +28,9 @@ inline constexpr std::intptr_t GSN_PIECE = -4; // wParam: first page of the spli
 // Beside them, for an engine that writes each output out after copying its pages:
 inline constexpr std::intptr_t GSN_WRITESHARE = -5; // wParam: percent of an output's work after its pages
 inline constexpr std::intptr_t GSN_WRITE = -6; // wParam: percent of that done (written out, then checked)
+// And for a split whose source takes long to read and to let go:
+inline constexpr std::intptr_t GSN_SOURCESHARE = -7; // wParam: percent of the job that is, half each
+inline constexpr std::intptr_t GSN_CLOSED = -8;      // the source is let go; wParam: 0
 
 // The job kinds: TCall_GS_Thread_Param::Kind and GS_Job_Kind (0: none).
 inline constexpr std::uint8_t JOB_MERGE = 1;
@@ -101,8 +104,9 @@ struct TCall_GS_Thread_Param
     std::string Notes;  // warnings of a job that went through (an input read after repair)
     // Merge: the choices for the whole list.
     TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
-    bool BlankAfterOdd = false; // a blank page after each input with an odd number of chosen pages
-    std::string Password;       // split: the source's password; empty when it needs none
+    bool BlankAfterOdd = false;     // a blank page after each input with an odd number of chosen pages
+    std::string Password;           // split: the source's password; empty when it needs none
+    std::int32_t BookmarkLevel = 0; // split: one piece per bookmark at this level (1: the top); 0: not
     // Set by the front end to stop the job at the next page, piece or part of the
     // writing; none: the job runs to its end.
     const std::atomic<bool>* Cancel = nullptr;

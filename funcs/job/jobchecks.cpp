@@ -31,6 +31,15 @@ std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput)
     return std::nullopt;
 }
 
+std::optional<TRefusal> CheckMergeSelections(const std::vector<TMergeListRow>& rows)
+{
+    for (const TMergeListRow& row : rows) {
+        if (TCoreText problem = RowSelectionProblem(row); !problem.empty())
+            return TRefusal{CapInvalidRanges, std::move(problem)};
+    }
+    return std::nullopt;
+}
+
 std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output)
 {
     const std::string folder = ExtractFilePath(output);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "job/job.h"
+#include "job/mergelist.h"
 #include "job/pageranges.h"
 #include "text/coretext.h"
 
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The icon of the window's message box for a refusal.
 enum class TRefusalIcon
@@ -43,6 +45,9 @@ TCoreText PieceIsSourceText(const std::string& piece);
 std::optional<TRefusal> CheckMergeStart(std::size_t fileCount, std::size_t outputNameLength);
 // The final output name must not be one of the inputs.
 std::optional<TRefusal> CheckMergeOutputIsInput(bool isInput);
+// Every row a merge uses must choose pages its file has: the first refused
+// selection in list order, naming the file and why.
+std::optional<TRefusal> CheckMergeSelections(const std::vector<TMergeListRow>& rows);
 // Creates the output's folder chain, then tests that the output can be created.
 // Touches the file system.
 std::optional<TRefusal> CheckMergeOutputCreatable(const std::string& output);

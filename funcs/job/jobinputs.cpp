@@ -32,6 +32,7 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
 {
     param.Kind = JOB_SPLIT;
     param.Password = password;
+    param.BookmarkLevel = 0;
     param.Engine = engine;
     param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
@@ -82,6 +83,17 @@ void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, con
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;
     GS_Job_Kind = JOB_SPLIT;
+}
+
+void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                              const std::string& outputFolder, std::int32_t totalPages, std::int32_t level,
+                              IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
+                              const std::string& password)
+{
+    // Pieces follow each other as an every-page split's do; the job cuts them.
+    PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
+                         password);
+    param.BookmarkLevel = level;
 }
 
 void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)

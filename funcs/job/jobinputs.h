@@ -97,6 +97,13 @@ void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, con
                            TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse,
                            const std::string& password = {});
 
+// A split of `source` into one piece per bookmark at `level` (1: the top
+// ones), named "<number> <title>.pdf" in outputFolder. The job posts the total.
+void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                              const std::string& outputFolder, std::int32_t totalPages, std::int32_t level,
+                              IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
+                              TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
+
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still
 // leaves the progress bar's range set, as it always has.

@@ -1,5 +1,6 @@
 #include "job/jobplan.h"
 
+#include "text/filenames.h"
 #include "text/strutil.h"
 
 #include <algorithm>
@@ -41,6 +42,7 @@ void ReadSplit(const TCall_GS_Thread_Param& param, TJobPlan& plan)
     plan.Inputs.push_back(std::move(input));
     plan.TotalPages = param.TotalPages;
     plan.BaseName = param.BaseName;
+    plan.BookmarkLevel = param.BookmarkLevel;
     // Which kind of control PageSpec refers to decides the method.
     plan.ByRanges = std::holds_alternative<const ITextSource*>(param.PageSpec);
     if (plan.ByRanges) {
@@ -78,13 +80,15 @@ TJobPlan ReadJobPlan(const TCall_GS_Thread_Param& param)
 }
 
 TSplitPieces::TSplitPieces(const TJobPlan& plan)
-    : m_rangeList(plan.RangeList), m_totalPages(plan.TotalPages), m_perPiece(plan.PagesPerFile),
-      m_byRanges(plan.ByRanges)
+    : m_pieces(plan.Pieces), m_rangeList(plan.RangeList), m_totalPages(plan.TotalPages),
+      m_perPiece(plan.PagesPerFile), m_byRanges(plan.ByRanges)
 {
 }
 
 std::optional<TSplitPieces::TPiece> TSplitPieces::Next()
 {
+    if (!m_pieces.empty())
+        return m_nextPiece < m_pieces.size() ? std::optional(m_pieces[m_nextPiece++]) : std::nullopt;
     if (m_byRanges)
         return NextRange();
     if (m_next > m_totalPages)
@@ -115,4 +119,34 @@ std::optional<TSplitPieces::TPiece> TSplitPieces::NextRange()
     m_rangeList.erase(0, end + 1);
     m_done = m_rangeList.empty();
     return result;
+}
+
+std::vector<TSplitPiece> ChapterPieces(const std::vector<TSourceChapter>& chapters, std::int32_t pageCount,
+                                       const std::string& baseName)
+{
+    std::vector<TSourceChapter> starts;
+    for (const TSourceChapter& chapter : chapters) {
+        if (chapter.Page >= 1 && chapter.Page <= pageCount)
+            starts.push_back(chapter);
+    }
+    std::stable_sort(starts.begin(), starts.end(),
+                     [](const TSourceChapter& a, const TSourceChapter& b) { return a.Page < b.Page; });
+    starts.erase(
+        std::unique(starts.begin(), starts.end(),
+                    [](const TSourceChapter& a, const TSourceChapter& b) { return a.Page == b.Page; }),
+        starts.end());
+    if (starts.empty())
+        return {};
+    if (starts.front().Page > 1)
+        starts.insert(starts.begin(), TSourceChapter{baseName, 1});
+    const std::size_t width = std::max<std::size_t>(2, std::to_string(starts.size()).size());
+    std::vector<TSplitPiece> pieces;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        std::string number = std::to_string(i + 1);
+        number.insert(0, width - number.size(), '0');
+        const std::string title = SafeFileNamePart(starts[i].Title);
+        const std::int32_t last = i + 1 < starts.size() ? starts[i + 1].Page - 1 : pageCount;
+        pieces.push_back({starts[i].Page, last, title.empty() ? number : number + " " + title});
+    }
+    return pieces;
 }

@@ -11,6 +11,15 @@
 #include <string>
 #include <vector>
 
+// One piece of a split: pages First..Last of the source, and what its file
+// name carries after the base name.
+struct TSplitPiece
+{
+    std::int32_t First = 0;
+    std::int32_t Last = 0;
+    std::string PagePart;
+};
+
 struct TJobPlan
 {
     std::uint8_t Kind = 0; // JOB_MERGE or JOB_SPLIT
@@ -29,8 +38,12 @@ struct TJobPlan
     // Split only.
     std::int32_t TotalPages = 0; // as counted before the job
     bool ByRanges = false;
-    std::int16_t PagesPerFile = 1; // every N pages: N, at least 1
-    std::string RangeList;         // by ranges: "1;2-5;4;"
+    std::int16_t PagesPerFile = 1;  // every N pages: N, at least 1
+    std::string RangeList;          // by ranges: "1;2-5;4;"
+    std::int32_t BookmarkLevel = 0; // by bookmarks at this level (1: the top ones); 0: not
+    // Pieces made before the pieces are handed out (by bookmarks); they are
+    // handed out as they stand, in order, when there are any.
+    std::vector<TSplitPiece> Pieces;
 };
 
 // Reads the record. Throws std::invalid_argument, which ends the job with
@@ -44,12 +57,7 @@ TJobPlan ReadJobPlan(const TCall_GS_Thread_Param& param);
 class TSplitPieces
 {
 public:
-    struct TPiece
-    {
-        std::int32_t First = 0;
-        std::int32_t Last = 0;
-        std::string PagePart; // what the piece's file name carries
-    };
+    using TPiece = TSplitPiece;
 
     explicit TSplitPieces(const TJobPlan& plan);
 
@@ -62,6 +70,8 @@ public:
 private:
     std::optional<TPiece> NextRange();
 
+    std::vector<TSplitPiece> m_pieces;
+    std::size_t m_nextPiece = 0;
     std::string m_rangeList;
     std::int64_t m_totalPages;
     std::int64_t m_perPiece;
@@ -69,3 +79,12 @@ private:
     bool m_byRanges;
     bool m_done = false;
 };
+
+// The pieces of a split by bookmarks of a source of pageCount pages: one per
+// chapter (the bookmarks at one level that lead to a page, by the page they
+// lead to; of several on one page the first listed), the pages before the first
+// chapter a piece of their own named after the source (baseName). PagePart is
+// "<number> <title made safe>", numbered from 01 in page order, with as many
+// digits as the count needs. None when no chapter leads to a page.
+std::vector<TSplitPiece> ChapterPieces(const std::vector<TSourceChapter>& chapters, std::int32_t pageCount,
+                                       const std::string& baseName);

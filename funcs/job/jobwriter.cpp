@@ -105,7 +105,11 @@ void TSafeWriter::Check(TSafeOutput& out, IPdfEngine& engine, std::int32_t pages
 std::string TSafeWriter::CheckedOrRepaired(const TSafeOutput& out, const IPdfEngine& engine,
                                            std::int32_t pages)
 {
-    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages);
+    const TEngineControl& control = engine.Control();
+    const TOutputCheck check = CheckOutputPdf(out.TempPath(), pages, [&control](int percent) {
+        control.ReportWrite(TWriteStage::Checking, percent);
+    });
+    control.ReportWrite(TWriteStage::Checking, 100);
     if (check.Problem.empty() || !check.Repairable || !engine.OutputMayNeedRewrite())
         return check.Problem;
     std::string scratch;
@@ -133,10 +137,23 @@ void TSafeWriter::Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warn
         Fail(changed);
     // A name this job wrote before (a range listed twice) is its own to replace.
     const std::string& finalPath = out.FinalPath();
-    if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite))
+    if (!out.Commit(m_written.contains(finalPath) ? TOverwrite::Allow : m_overwrite, m_flush))
         Fail(out.Reason());
     m_written.insert(finalPath);
+    if (out.FlushedLater())
+        m_unflushed.push_back(finalPath);
     TakeEngineWarnings(engine, warningsSeen);
+}
+
+std::string TSafeWriter::FlushCommitted()
+{
+    const std::lock_guard lock(m_folderLock);
+    if (m_unflushed.empty())
+        return {};
+    const int error = plat::flushAllToDisk(m_unflushed);
+    const std::string first = m_unflushed.front();
+    m_unflushed.clear();
+    return error == 0 ? std::string() : WriteFailureText(error, first);
 }
 
 void TSafeWriter::TakeEngineWarnings(IPdfEngine& engine, std::size_t& warningsSeen)

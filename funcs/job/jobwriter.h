@@ -15,6 +15,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A failure of the job, with the reason a user reads on the message's second line.
 class TJobFailure : public std::runtime_error
@@ -97,8 +98,8 @@ public:
         if (!out.Ok())
             Fail(out.Reason());
         const TEngineResult written = write(EngineName(out.TempPath()));
-        // An engine that cannot stop inside a run (Ghostscript) finishes it, or
-        // fails for the cancel: either way the output goes with its temporary.
+        // An engine that cannot stop inside a run (Ghostscript's pieces) finishes
+        // it, or fails for the cancel: either way the output goes with its temporary.
         engine.Control().StopIfCancelled();
         Check(out, engine, pages, written);
     }
@@ -106,6 +107,13 @@ public:
     // The second half: moves it into place and notes what `engine` reported
     // since `warningsSeen` of its warnings. Called by one thread at a time.
     void Commit(TSafeOutput& out, IPdfEngine& engine, std::size_t& warningsSeen);
+
+    // Many outputs (a split's pieces): each new name is forced to the disk by
+    // FlushCommitted, once for all, instead of one by one before its rename.
+    void FlushLater() { m_flush = TFlush::Later; }
+    // Forces what was committed without its flush to the disk. "" on success,
+    // else why, naming the folder.
+    std::string FlushCommitted();
 
     IPdfEngine& Engine() { return m_engine; }
     // What the job's inputs were when it first read them; no output is
@@ -132,7 +140,9 @@ private:
     TOverwrite m_overwrite;
     TInputStamps m_inputs;
     std::set<std::string> m_written;
-    std::mutex m_folderLock; // the folder and the notes, from several threads
+    TFlush m_flush = TFlush::First;
+    std::vector<std::string> m_unflushed; // committed with TFlush::Later
+    std::mutex m_folderLock;              // the folder and the notes, from several threads
     std::size_t m_warningsSeen = 0;
     int m_shownWarnings = 0;
 };

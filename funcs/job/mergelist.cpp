@@ -1,5 +1,6 @@
 #include "job/mergelist.h"
 
+#include "job/pageselection.h"
 #include "text/naturalsort.h"
 #include "text/strutil.h"
 
@@ -60,6 +61,20 @@ TCoreText RowProblem(const TMergeListRow& row)
         break;
     }
     return {};
+}
+
+std::optional<std::int32_t> ChosenPageCount(const TMergeListRow& row)
+{
+    return SelectedPageCount(row.Selection, row.Pages);
+}
+
+TCoreText RowSelectionProblem(const TMergeListRow& row)
+{
+    if (row.Status == TRowStatus::Counting || !RowProblem(row).empty())
+        return {};
+    const TPageSelection selection = ParsePageSelection(row.Selection, row.Pages);
+    return selection.Problem.empty() ? TCoreText()
+                                     : SelectionRefusalText(row.Path, row.Selection, selection.Problem);
 }
 
 std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows)

@@ -52,6 +52,15 @@ bool IsPathListed(const std::vector<TMergeListRow>& rows, const std::string& pat
 // empty for a row a merge uses.
 TCoreText RowProblem(const TMergeListRow& row);
 
+// The pages a merge takes of the row: those its selection chooses, every page
+// when it chooses all; none while the selection is refused.
+std::optional<std::int32_t> ChosenPageCount(const TMergeListRow& row);
+
+// Why a merge refuses the row's page selection, in the words of that refusal
+// (SelectionRefusalText, naming the file); empty when it is accepted, and for a
+// row still counting or one a merge leaves out anyway.
+TCoreText RowSelectionProblem(const TMergeListRow& row);
+
 // The rows a merge is given once the person agreed to leave the unusable ones
 // out: those get 0 pages, so the job passes them by and names them at its end.
 std::vector<TMergeListRow> WithUnreadableLeftOut(std::vector<TMergeListRow> rows);

@@ -48,8 +48,10 @@ inline constexpr char TxtNoPagesFound[] =
 inline constexpr char TxtFolderNotSource[] = CORE_TEXT("Plicora", "%1 is a folder, not a PDF document.");
 
 // Both
-// Second lines for a protected file, and the completion's note on its result.
+// Second lines for a protected file, the question for its password (%1: the
+// file), and the completion's note on its result.
 inline constexpr char TxtWrongPassword[] = CORE_TEXT("Plicora", "The password given does not open it.");
+inline constexpr char TxtPasswordFor[] = CORE_TEXT("Plicora", "Password for %1:");
 inline constexpr char TxtWrittenUnencrypted[] =
     CORE_TEXT("Plicora", "%1: opened with its password; the result is written without encryption.");
 inline constexpr char CapInfo[] = CORE_TEXT("Plicora", "Info");

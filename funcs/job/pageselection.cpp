@@ -90,7 +90,8 @@ std::optional<std::int32_t> SelectedPageCount(const std::string& text, std::int3
     return selection.Pages.empty() ? pageCount : static_cast<std::int32_t>(selection.Pages.size());
 }
 
-std::string SelectionRefusalText(const std::string& file, const std::string& text, const std::string& problem)
+TCoreText SelectionRefusalText(const std::string& file, const std::string& text, const std::string& problem)
 {
-    return file + ": pages \"" + Trim(text) + "\" cannot be chosen: " + problem + ".";
+    // The problem is the parser's own English, as the range field's is.
+    return {CORE_TEXT("Plicora", "%1: pages \"%2\" cannot be chosen: %3."), {file, Trim(text), problem}};
 }

@@ -3,6 +3,8 @@
 // "all" (or nothing) for every page. Pages come out in the order given.
 #pragma once
 
+#include "text/coretext.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,5 +28,4 @@ TPageSelection ParsePageSelection(const std::string& text, std::int32_t pageCoun
 std::optional<std::int32_t> SelectedPageCount(const std::string& text, std::int32_t pageCount);
 
 // "<file>: pages "<text>" cannot be chosen: <problem>": the refusal's text.
-std::string SelectionRefusalText(const std::string& file, const std::string& text,
-                                 const std::string& problem);
+TCoreText SelectionRefusalText(const std::string& file, const std::string& text, const std::string& problem);

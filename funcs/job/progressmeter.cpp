@@ -20,7 +20,45 @@ std::int64_t ShownPosition(const TProgressState& state)
     // What is left of the current output's work is its writing not yet done.
     const std::int64_t current = state.Position - state.OutputBase;
     const std::int64_t left = state.WriteShare * (100 - state.Written);
-    return std::clamp<std::int64_t>(state.OutputBase + current * (10000 - left) / 10000, 0, state.Maximum);
+    const std::int64_t pages =
+        std::clamp<std::int64_t>(state.OutputBase + current * (10000 - left) / 10000, 0, state.Maximum);
+    if (state.SourceShare == 0)
+        return pages;
+    // Reading the source and letting it go report nothing on their way: each
+    // shows half of its part of the share until it is over.
+    const std::int64_t half = state.Maximum * state.SourceShare / 200;
+    switch (state.SourceStage) {
+    case TProgressState::TSourceStage::Reading:
+        return half / 2;
+    case TProgressState::TSourceStage::Pieces: {
+        const std::int64_t closing = pages == state.Maximum ? half / 2 : 0;
+        return std::min(half + pages * (100 - state.SourceShare) / 100 + closing, state.Maximum);
+    }
+    case TProgressState::TSourceStage::Closed:
+        break;
+    }
+    return state.Maximum;
+}
+
+int WrittenPercent(TWriteStage stage, int percent)
+{
+    // Of a merge of twenty 615-page manuals: writing out 7.6 s, the check 0.4 s
+    // (it reads the page tree alone).
+    constexpr int WritingShare = 94;
+    percent = std::clamp(percent, 0, 100);
+    return stage == TWriteStage::Writing ? percent * WritingShare / 100
+                                         : WritingShare + percent * (100 - WritingShare) / 100;
+}
+
+int SplitSourceShare(double costPerPage, double pieceCost, std::int64_t sourcePages, std::int64_t piecePages,
+                     std::int64_t pieces, unsigned workers)
+{
+    const double source = costPerPage * static_cast<double>(sourcePages);
+    const double piecesCost =
+        (static_cast<double>(piecePages) + pieceCost * static_cast<double>(pieces)) / std::max(workers, 1U);
+    if (source <= 0 || source + piecesCost <= 0)
+        return 0;
+    return std::clamp(static_cast<int>(100 * source / (source + piecesCost)), 0, 100);
 }
 
 std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKind, std::intptr_t wParam,
@@ -32,8 +70,12 @@ std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKi
         state.Position = 0;
         state.OutputBase = 0;
         state.Written = 0;
+        state.SourceShare = 0;
+        state.SourceStage = TProgressState::TSourceStage::Reading;
         return std::nullopt;
     case GSN_PIECE:
+        if (state.SourceStage == TProgressState::TSourceStage::Reading)
+            state.SourceStage = TProgressState::TSourceStage::Pieces;
         state.FirstPage = wParam;
         state.BasePosition = state.Position;
         state.OutputBase = state.Position;
@@ -44,6 +86,13 @@ std::optional<int> ApplyProgressNotice(TProgressState& state, std::uint8_t jobKi
         return std::nullopt;
     case GSN_WRITE:
         state.Written = std::clamp<std::int64_t>(wParam, 0, 100);
+        return PercentShown(state);
+    case GSN_SOURCESHARE:
+        state.SourceShare = std::clamp<std::int64_t>(wParam, 0, 100);
+        state.SourceStage = TProgressState::TSourceStage::Reading;
+        return PercentShown(state);
+    case GSN_CLOSED:
+        state.SourceStage = TProgressState::TSourceStage::Closed;
         return PercentShown(state);
     case GSN_PAGE: {
         if (wParam == 1)

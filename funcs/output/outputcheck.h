@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+
+// How much of a check is done (0..100), reported on its way.
+using TCheckReport = std::function<void(int percent)>;
 
 // What the check found about a file just written.
 struct TOutputCheck
@@ -19,8 +23,11 @@ struct TOutputCheck
 // readable without any repair, with exactly expectedPages pages. Proven without
 // reading every object: the cross-reference data and trailer are read without
 // recovery, every object they list must begin where they say, and the page tree
-// is walked; contents, fonts and images are not parsed.
-TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages);
+// is walked, node by node where it is plain; contents, fonts, images and the
+// page dictionaries' other entries are not parsed.
+// A large output takes seconds: onProgress, when given, hears how far it got.
+TOutputCheck CheckOutputPdf(const std::string& path, std::int32_t expectedPages,
+                            const TCheckReport& onProgress = {});
 
 // CheckOutputPdf's Problem.
 std::string OutputPdfProblem(const std::string& path, std::int32_t expectedPages);

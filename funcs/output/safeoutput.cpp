@@ -244,17 +244,19 @@ TSafeOutput::~TSafeOutput()
         Discard();
 }
 
-bool TSafeOutput::Commit(TOverwrite overwrite)
+bool TSafeOutput::Commit(TOverwrite overwrite, TFlush flush)
 {
     if (m_committed)
         return true;
     if (!Ok())
         return false;
+    const bool replacing = plat::nameExists(m_finalPath);
     // A file that is replaced keeps who may read it. Where the old file
     // cannot be read, the new one keeps the modes it was made with.
-    if (overwrite == TOverwrite::Allow && plat::nameExists(m_finalPath))
+    if (overwrite == TOverwrite::Allow && replacing)
         plat::copyPermissions(m_finalPath, m_tempPath);
-    if (const int e = plat::flushToDisk(m_tempPath); e != 0) {
+    m_flushLater = flush == TFlush::Later && !replacing;
+    if (const int e = m_flushLater ? 0 : plat::flushToDisk(m_tempPath); e != 0) {
         m_reason = WriteFailureText(e, m_tempPath);
         Discard();
         return false;

@@ -61,6 +61,14 @@ enum class TOverwrite
     Allow
 };
 
+// When a committed output is forced to the disk: before its rename, or by the
+// caller after it (many outputs at once).
+enum class TFlush
+{
+    First,
+    Later
+};
+
 // An output written aside. Construction creates the temporary file
 // ".plicora-XXXXXX.pdf" (plain ASCII, new, mode 0666 less the umask) in the
 // final name's folder and registers it; the engine writes TempPath(). Commit()
@@ -88,7 +96,12 @@ public:
     // bits and owner; with Refuse a name taken meanwhile fails the commit
     // (Reason: ""<final>" aleady exists"). False (with Reason()) on failure;
     // the temporary is then removed and the final name left as it was.
-    bool Commit(TOverwrite overwrite);
+    // With TFlush::Later, a name that holds no file yet gets the file as the
+    // writer closed it, and FlushedLater() says the caller must force it to the
+    // disk (flushAllToDisk) before the job may report it done: a power cut can
+    // then cost only a file that did not exist, never the one it replaces.
+    bool Commit(TOverwrite overwrite, TFlush flush = TFlush::First);
+    bool FlushedLater() const { return m_flushLater; }
     // Removes the temporary now (a failed job). Harmless when already gone.
     void Discard();
 
@@ -97,6 +110,7 @@ private:
     std::string m_tempPath;
     std::string m_reason;
     bool m_committed = false;
+    bool m_flushLater = false;
 };
 
 // The system's temporary folder: TMPDIR when it is set, plain ASCII and an

@@ -136,6 +136,10 @@ int copyPermissions(const std::string& from, const std::string& to);
 // Forces a file's data to the disk (a full disk may show only here). 0, or the
 // error code.
 int flushToDisk(const std::string& path);
+// Forces files already written and renamed into place to the disk, with their
+// folders' entries: at once where the system can (Linux: one sync of each
+// file system), else file by file. 0, or the first error code.
+int flushAllToDisk(const std::vector<std::string>& paths);
 // Removes a folder and everything in it, never following links out of it. True
 // when nothing of that name is left.
 bool removeTree(const std::string& path);

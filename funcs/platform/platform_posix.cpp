@@ -9,6 +9,7 @@
 #include <ftw.h>
 #include <limits>
 #include <pwd.h>
+#include <set>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -194,6 +195,44 @@ int flushToDisk(const std::string& path)
     }
     ::close(fd);
     return result;
+}
+
+namespace {
+int syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int result = 0;
+#ifdef __linux__
+    // One pass for every file of the file system: a sync per file costs a
+    // journal commit each, as long as writing a small file.
+    if (::syncfs(fd) != 0)
+        result = errno;
+#endif
+    if (result == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+        result = errno;
+    ::close(fd);
+    return result;
+}
+} // namespace
+
+int flushAllToDisk(const std::vector<std::string>& paths)
+{
+    std::set<std::string> folders;
+    for (const std::string& path : paths) {
+        const std::size_t slash = path.rfind('/');
+        folders.insert(slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash));
+    }
+#ifndef __linux__
+    for (const std::string& path : paths)
+        if (const int error = flushToDisk(path); error != 0)
+            return error;
+#endif
+    for (const std::string& folder : folders)
+        if (const int error = syncFolder(folder); error != 0)
+            return error;
+    return 0;
 }
 
 namespace {

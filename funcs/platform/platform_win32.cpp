@@ -231,6 +231,14 @@ int flushToDisk(const std::string& path)
     return result;
 }
 
+int flushAllToDisk(const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths)
+        if (const int error = flushToDisk(path); error != 0)
+            return error;
+    return 0;
+}
+
 namespace {
 void removeTreeOnce(const std::wstring& path)
 {

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <cstdio>
+#include <string_view>
 
 std::string RemoveFileExt(const std::string& name)
 {
@@ -62,4 +63,28 @@ std::string FileSizeText(std::uint64_t size, char decimalSeparator)
     if (const std::size_t dot = text.find('.'); dot != std::string::npos)
         text[dot] = decimalSeparator;
     return text;
+}
+
+std::string SafeFileNamePart(const std::string& text, std::size_t maxBytes)
+{
+    std::string name;
+    name.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool refused =
+            byte < 0x20 || byte == 0x7f || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
+        name += refused ? '_' : c;
+    }
+    if (name.size() > maxBytes) {
+        std::size_t cut = maxBytes;
+        // Not inside a character: its continuation bytes are 10xxxxxx.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U)
+            --cut;
+        name.resize(cut);
+    }
+    const auto first = name.find_first_not_of(' ');
+    const auto last = name.find_last_not_of(" .");
+    return first == std::string::npos || last == std::string::npos || last < first
+               ? std::string()
+               : name.substr(first, last - first + 1);
 }

@@ -170,10 +170,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NotAPdf",
                     {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
                     "Pages must be greate then 2.\n$DIRnotes.txt: not a PDF document"},
-        RefusalCase{
-            "NoMethod", {"-o", "$OUT", "$SRC"}, "Please choose a split method: --every N or --pages RANGES."},
+        RefusalCase{"NoMethod",
+                    {"-o", "$OUT", "$SRC"},
+                    "Please choose a split method: --every N, --pages RANGES or --bookmarks LEVEL."},
         RefusalCase{
             "EveryZero", {"--every", "0", "-o", "$OUT", "$SRC"}, "Pages per file must be from 1 to 32767."},
+        RefusalCase{"BookmarkLevelZero",
+                    {"--bookmarks", "0", "-o", "$OUT", "$SRC"},
+                    "Bookmark levels are from 1 to 50."},
         RefusalCase{"EveryTooLarge",
                     {"--every", "32768", "-o", "$OUT", "$SRC"},
                     "Pages per file must be from 1 to 32767."},

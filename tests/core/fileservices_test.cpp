@@ -38,6 +38,22 @@ INSTANTIATE_TEST_SUITE_P(Names, RemoveFileExtTest,
                                          // the search does not stop at a separator
                                          TextCase{"/home/u/my.docs/file", "/home/u/my"}));
 
+class SafeNamePartTest : public testing::TestWithParam<TextCase>
+{
+};
+TEST_P(SafeNamePartTest, KeepsWhatEveryFileSystemTakes)
+{
+    EXPECT_EQ(SafeFileNamePart(GetParam().In, 12), GetParam().Out);
+}
+INSTANTIATE_TEST_SUITE_P(Names, SafeNamePartTest,
+                         testing::Values(TextCase{"Installation", "Installation"},
+                                         TextCase{"a/b\\c:d*e?", "a_b_c_d_e_"},
+                                         TextCase{"\"x\" <y>|\t", "_x_ _y___"},
+                                         TextCase{"  Intro.. ", "Intro"}, TextCase{" ... ", ""},
+                                         // cut between characters: "é" is two bytes
+                                         TextCase{"Caf\u00e9 au lait", "Caf\u00e9 au lai"},
+                                         TextCase{"abcdefghijk\u00e9", "abcdefghijk"}));
+
 class FinalNameTest : public testing::TestWithParam<TextCase>
 {
 };

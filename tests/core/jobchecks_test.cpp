@@ -114,6 +114,15 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const fs::path& d) { return CheckMergeOutputCreatable((d / "a" / "out.pdf").string()); },
                   nullptr,
                   {}},
+        // The first refused selection; a row a merge leaves out is not asked.
+        CheckCase{"SelectionBeyondTheFile",
+                  [](auto&) {
+                      return CheckMergeSelections(
+                          {{.Path = "x.pdf", .Pages = 0, .Status = TRowStatus::NotPdf, .Selection = "7"},
+                           {.Path = "a.pdf", .Pages = 3, .Selection = "all"},
+                           {.Path = "b.pdf", .Pages = 3, .Selection = "2-5"}});
+                  },
+                  "invalid page range", "b.pdf: pages \"2-5\" cannot be chosen: the file has pages 1 to 3."},
         CheckCase{"NoSource", [](auto&) { return CheckSplitSourceGiven(""); }, "missed source file",
                   "Please select a PDF document to split."},
         // Page lines the light probe counts, but no file the reader can read.

@@ -1,6 +1,7 @@
 // Setting up a job: what each Prepare function leaves in the record, and the
 // reason a failed job keeps.
 #include "job/jobinputs.h"
+#include "job/jobplan.h"
 #include "platform/platform.h"
 #include "util/testtools.h"
 
@@ -323,6 +324,42 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The names the command line takes and the settings store: each engine's name
 // reads back as that engine, and nothing else is taken for one.
+// Chapters to pieces: page order, one piece per start page, the leading pages
+// their own piece, numbers as wide as the count needs.
+struct TChapterPiecesCase
+{
+    const char* Name;
+    std::vector<TSourceChapter> Chapters;
+    std::vector<std::string> Pieces; // "<first>-<last> <page part>"
+};
+void PrintTo(const TChapterPiecesCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+class ChapterPiecesTest : public testing::TestWithParam<TChapterPiecesCase>
+{
+};
+TEST_P(ChapterPiecesTest, CutAtEachChapter)
+{
+    std::vector<std::string> pieces;
+    for (const TSplitPiece& piece : ChapterPieces(GetParam().Chapters, 6, "report"))
+        pieces.push_back(std::to_string(piece.First) + "-" + std::to_string(piece.Last) + " " +
+                         piece.PagePart);
+    EXPECT_EQ(pieces, GetParam().Pieces);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Chapters, ChapterPiecesTest,
+    testing::Values(TChapterPiecesCase{"SameStartKeepsTheFirst",
+                                       {{"A", 1}, {"B", 3}, {"B too", 3}, {"D", 5}},
+                                       {"1-2 01 A", "3-4 02 B", "5-6 03 D"}},
+                    TChapterPiecesCase{
+                        "LeadingPagesNamedAfterTheSource", {{"Intro", 3}}, {"1-2 01 report", "3-6 02 Intro"}},
+                    TChapterPiecesCase{"ByPageNotByListAndMadeSafe",
+                                       {{"Z: end?", 5}, {"A", 1}, {"nowhere", 0}, {"", 2}},
+                                       {"1-1 01 A", "2-4 02", "5-6 03 Z_ end_"}},
+                    TChapterPiecesCase{"NoneLeadsToAPage", {{"gone", 0}, {"beyond", 7}}, {}}),
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+
 TEST(EngineNames, ReadBackAndRefuseOthers)
 {
     for (const TEngineKind kind : {TEngineKind::Exact, TEngineKind::Ghostscript})

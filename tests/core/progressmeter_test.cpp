@@ -36,7 +36,7 @@ TEST_P(ProgressMeterTest, FollowsTheProgressRules)
     std::vector<int> got;
     for (const auto& [w, l] : c.Notices) {
         const std::optional<int> p = ApplyProgressNotice(state, c.JobKind, w, l);
-        EXPECT_EQ(p.has_value(), l == GSN_PAGE || l == GSN_WRITE);
+        EXPECT_EQ(p.has_value(), l == GSN_PAGE || l == GSN_WRITE || l == GSN_SOURCESHARE || l == GSN_CLOSED);
         if (p) {
             positions.push_back(ShownPosition(state));
             got.push_back(*p);
@@ -46,7 +46,8 @@ TEST_P(ProgressMeterTest, FollowsTheProgressRules)
     EXPECT_EQ(got, c.Percentages);
 }
 
-constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE, WS = GSN_WRITESHARE, W = GSN_WRITE;
+constexpr std::intptr_t T = GSN_TOTAL, P = GSN_PAGE, S = GSN_PIECE, WS = GSN_WRITESHARE, W = GSN_WRITE,
+                        SS = GSN_SOURCESHARE, C = GSN_CLOSED;
 
 INSTANTIATE_TEST_SUITE_P(
     Notices, ProgressMeterTest,
@@ -85,8 +86,40 @@ INSTANTIATE_TEST_SUITE_P(
                   {{4, T}, {50, WS}, {1, S}, {1, P}, {2, P}, {100, W}, {3, S}, {3, P}, {4, P}, {50, W}},
                   {0, 1, 2, 2, 3, 3},
                   {0, 25, 50, 50, 75, 75}},
-        MeterCase{"OtherNoticesIgnored", JOB_MERGE, {{4, T}, {7, -9}, {1, P}}, {1}, {25}}),
+        // Reading the source and letting it go show half their part while they
+        // last: the bar neither waits at 0 nor at the last piece.
+        MeterCase{"SplitSourceReadAndLetGo",
+                  JOB_SPLIT,
+                  {{10, T}, {40, SS}, {1, S}, {5, P}, {6, S}, {10, P}, {0, C}},
+                  {1, 5, 9, 10},
+                  {10, 50, 90, 100}},
+        MeterCase{"OtherNoticesIgnored", JOB_MERGE, {{4, T}, {7, -99}, {1, P}}, {1}, {25}}),
     [](const testing::TestParamInfo<MeterCase>& testInfo) { return std::string(testInfo.param.Name); });
+
+// An output's writing then its check fill its share once, never going back.
+TEST(WrittenPercent, WritingThenCheckingFillTheShare)
+{
+    int last = 0;
+    for (const TWriteStage stage : {TWriteStage::Writing, TWriteStage::Checking}) {
+        for (int percent = 0; percent <= 100; percent += 5) {
+            EXPECT_GE(WrittenPercent(stage, percent), last);
+            last = WrittenPercent(stage, percent);
+        }
+    }
+    EXPECT_EQ(last, 100);
+    EXPECT_EQ(WrittenPercent(TWriteStage::Writing, 0), 0);
+}
+
+// The source weighs more against few large pieces, and against two threads.
+TEST(SplitSourceShare, WeighsTheSourceAgainstItsPieces)
+{
+    const int everyPage = SplitSourceShare(0.4, 6, 615, 615, 615, 2);
+    const int everyTen = SplitSourceShare(0.4, 6, 615, 615, 62, 2);
+    EXPECT_LT(everyPage, everyTen);
+    EXPECT_EQ(everyTen, 33);
+    EXPECT_LT(SplitSourceShare(0.4, 6, 615, 615, 62, 1), everyTen);
+    EXPECT_EQ(SplitSourceShare(0, 6, 615, 615, 62, 2), 0);
+}
 
 TEST(PercentText, ThreePlacesAndASign)
 {

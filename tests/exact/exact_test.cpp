@@ -2,8 +2,11 @@
 // qpdf (structure, bookmarks, links, fields) and pdftotext (text per page).
 #include "engines/exactengine.h"
 #include "exactfixtures.h"
+#include "job/jobinputs.h"
 #include "util/testtools.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -409,6 +412,49 @@ INSTANTIATE_TEST_SUITE_P(Pieces, ExactSplitTest,
                                         .Labels = {"i", "ii", "A-1"},
                                         .Files = {"notes.txt: A notes", "@2 -> notes.txt"},
                                         .Tags = "elements=6 marked=true mcids=6 refs=7"}));
+
+// A split by bookmarks, as the job runs it: one piece per bookmark at the level,
+// in page order, named by number and title; the pages before the first its own.
+struct TChapterCase
+{
+    int Level;
+    std::vector<std::string> Pieces; // "<file name> <pages>", by name
+    std::string Failure = {};        // after the source's name
+};
+void PrintTo(const TChapterCase& c, std::ostream* os)
+{
+    *os << "level " << c.Level;
+}
+
+class ExactChapterTest : public ExactTest, public ::testing::WithParamInterface<TChapterCase>
+{
+};
+
+TEST_P(ExactChapterTest, SplitByBookmarksGivesAPiecePerChapter)
+{
+    const TChapterCase& c = GetParam();
+    const std::string& source = Fixtures().Structured;
+    TCall_GS_Thread_Param param;
+    TJobInputs inputs;
+    PrepareSplitBookmarksJob(param, inputs, source, m_out.str(), 4, c.Level, nullptr);
+    const int result = Call_GS_Thread(&param);
+    EXPECT_EQ(result, c.Failure.empty() ? GS_RESULT_OK : GS_RESULT_ERROR);
+    EXPECT_EQ(param.Reason, c.Failure.empty() ? std::string() : source + c.Failure);
+    std::vector<std::string> pieces;
+    for (const auto& entry : std::filesystem::directory_iterator(m_out.path()))
+        pieces.push_back(entry.path().filename().string() + " " +
+                         std::to_string(PdfPageCount(entry.path().string())));
+    std::sort(pieces.begin(), pieces.end());
+    EXPECT_EQ(pieces, c.Pieces);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chapters, ExactChapterTest,
+                         ::testing::Values(
+                             // Listed Chapter 1 (p2), Contents (p1), Chapter 2 (p4).
+                             TChapterCase{1,
+                                          {"01 Contents.pdf 1", "02 Chapter 1.pdf 2", "03 Chapter 2.pdf 1"}},
+                             TChapterCase{2, {"01 structured.pdf 2", "02 Section 1.1.pdf 2"}},
+                             TChapterCase{4, {}, ": no bookmark at level 4 leads to a page."}));
 
 struct TFieldCase
 {

@@ -4,6 +4,7 @@
 #include "gs_test_support.h"
 #include "util/testtools.h"
 
+#include <atomic>
 #include <fstream>
 #ifdef _WIN32
 #include <windows.h>
@@ -116,6 +117,37 @@ TEST_F(GsEndToEnd, MergeTakesTheFirstFilesTitle)
         EXPECT_EQ(at == std::string::npos ? "" : Trimmed(info.substr(at + 6, info.find('\n', at) - at - 6)),
                   title);
     }
+}
+
+// Presses Cancel when Ghostscript reports the second page.
+class CancellingSink : public RecordingSink
+{
+public:
+    void PostNotify(std::intptr_t wParam, std::intptr_t lParam) noexcept override
+    {
+        RecordingSink::PostNotify(wParam, lParam);
+        if (lParam == GSN_PAGE && wParam == 2)
+            Cancel = true;
+    }
+    std::atomic<bool> Cancel{false};
+};
+
+// Cancel stops a merge at the end of the page being written, not after the
+// last file, and nothing of the output is left.
+TEST_F(GsEndToEnd, MergeCancelledStopsAtThePage)
+{
+    const std::string a = MakePdf("a.pdf", 30, "alpha");
+    const fs::path outDir = m_dir / "out";
+    fs::create_directories(outDir);
+    CancellingSink sink;
+    PrepareMergeJob(m_param, m_inputs, {Row(30, a), Row(30, a)}, (outDir / "m.pdf").string(), &sink,
+                    TEngineKind::Ghostscript);
+    m_param.Cancel = &sink.Cancel;
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_CANCELLED) << m_param.Reason;
+    EXPECT_EQ(JobEndMessage(JOB_MERGE, GS_RESULT_CANCELLED, m_param), "Merging PDF cancelled.");
+    EXPECT_EQ(sink.Only({GSN_PAGE}), (std::vector<Notice>{Page(1), Page(2)}));
+    EXPECT_TRUE(fs::is_empty(outDir));
+    EXPECT_FALSE(GsStillLoaded());
 }
 
 TEST_F(GsEndToEnd, MergeOfAMissingInputFails)

@@ -51,6 +51,12 @@ std::optional<TEngineKind> TFakeSeam::chooseEngine(QWidget*, TEngineKind current
     return EngineAnswers.isEmpty() ? std::nullopt : EngineAnswers.dequeue();
 }
 
+std::optional<QString> TFakeSeam::askPassword(QWidget*, const QString& question)
+{
+    PasswordQuestions.append(question);
+    return PasswordAnswers.isEmpty() ? std::nullopt : PasswordAnswers.dequeue();
+}
+
 QStringList TFakeSeam::BoxTexts() const
 {
     QStringList texts;

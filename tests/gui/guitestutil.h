@@ -67,6 +67,10 @@ public:
     QQueue<std::optional<TEngineKind>> EngineAnswers;
     QList<TEngineKind> EngineCalls;
     std::optional<TEngineKind> chooseEngine(QWidget* owner, TEngineKind current) override;
+    // Answers password questions: the queued answer, else cancelled. Records each question.
+    QQueue<std::optional<QString>> PasswordAnswers;
+    QStringList PasswordQuestions;
+    std::optional<QString> askPassword(QWidget* owner, const QString& question) override;
 
     // "caption|text" of every box shown, for compact comparisons.
     QStringList BoxTexts() const;

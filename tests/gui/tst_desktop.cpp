@@ -27,7 +27,8 @@ enum TColumn
     ColId = 0,
     ColFileName = 1,
     ColSize = 3,
-    ColPath = 4
+    ColPath = 4,
+    ColSelection = 5
 };
 
 // Some pixel of the picture is not transparent.
@@ -147,18 +148,27 @@ private slots:
         QTest::addColumn<QList<int>>("selected");
         QTest::addColumn<QString>("order");
         QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QString>("chosen"); // the pages-chosen column, "|" between rows; "": not checked
         const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
         // clang-format off
         QTest::newRow("Delete removes the selected rows")
-            << int(Qt::Key_Delete) << none << "ListView1" << QList<int>{1, 3} << "ace" << QList<int>{};
+            << int(Qt::Key_Delete) << none << "ListView1" << QList<int>{1, 3} << "ace" << QList<int>{} << "";
         QTest::newRow("Alt+Up moves up") << int(Qt::Key_Up) << Qt::KeyboardModifiers(Qt::AltModifier)
-            << "ListView1" << QList<int>{2} << "acbde" << QList<int>{1};
+            << "ListView1" << QList<int>{2} << "acbde" << QList<int>{1} << "";
         QTest::newRow("Alt+Down moves down") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::AltModifier)
-            << "ListView1" << QList<int>{0} << "bacde" << QList<int>{1};
+            << "ListView1" << QList<int>{0} << "bacde" << QList<int>{1} << "";
         QTest::newRow("Alt+Up on the first row") << int(Qt::Key_Up) << Qt::KeyboardModifiers(Qt::AltModifier)
-            << "ListView1" << QList<int>{0} << "abcde" << QList<int>{0};
+            << "ListView1" << QList<int>{0} << "abcde" << QList<int>{0} << "";
         QTest::newRow("Delete in the output field edits the field")
-            << int(Qt::Key_Delete) << none << "edtMergeFileLoc" << QList<int>{1} << "abcde" << QList<int>{1};
+            << int(Qt::Key_Delete) << none << "edtMergeFileLoc" << QList<int>{1} << "abcde" << QList<int>{1} << "";
+        QTest::newRow("Ctrl+D duplicates the selected rows, the copies selected")
+            << int(Qt::Key_D) << ctrl << "ListView1" << QList<int>{1, 3} << "abbcdde" << QList<int>{2, 5} << "";
+        QTest::newRow("Ctrl+R turns clockwise") << int(Qt::Key_R) << ctrl << "ListView1" << QList<int>{1}
+            << "abcde" << QList<int>{1} << QString::fromUtf8("all|all, turned 90°|all|all|all");
+        QTest::newRow("Ctrl+Shift+R turns anticlockwise")
+            << int(Qt::Key_R) << (ctrl | Qt::ShiftModifier) << "ListView1" << QList<int>{0} << "abcde"
+            << QList<int>{0} << QString::fromUtf8("all, turned 270°|all|all|all|all");
         // clang-format on
     }
 
@@ -179,6 +189,9 @@ private slots:
         QTEST(Order(w), "order");
         QCOMPARE(ListColumn(w, ColId), Numbers(Order(w).size()));
         QTEST(SelectedListRows(w), "after");
+        QFETCH(QString, chosen);
+        if (!chosen.isEmpty())
+            QCOMPARE(ListColumn(w, ColSelection).join(QLatin1Char('|')), chosen);
         QVERIFY(w.Seam.Boxes.isEmpty());
     }
 
@@ -272,9 +285,13 @@ private slots:
         const QPoint at = MergeListView(w)->visualRect(MergeListView(w)->model()->index(0, 1)).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
         QApplication::sendEvent(viewport, &event);
-        QCOMPARE(shown, (QStringList{"Add file(s) Ctrl+O", "Remove selected file(s) Del",
-                                     "Move selected item up (off) Alt+Up", "Move selected item down Alt+Down",
-                                     "-", "Sort by name", "-", "Recent files"}));
+        QCOMPARE(shown,
+                 (QStringList{"Add file(s) Ctrl+O", "Remove selected file(s) Del",
+                              "Move selected item up (off) Alt+Up", "Move selected item down Alt+Down", "-",
+                              "Sort by name", "-", "Choose pages F2", "Duplicate row Ctrl+D",
+                              "Rotate clockwise Ctrl+R", "Rotate anticlockwise Ctrl+Shift+R", "-",
+                              "Bookmarks", "Add a blank page after files with an odd number of pages", "-",
+                              "Recent files"}));
     }
 
     void sortByName_data()

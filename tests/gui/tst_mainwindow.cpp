@@ -1,6 +1,7 @@
 // The main window as it starts, its idle rules, and the merge list.
 #include "about.h"
 #include "guitestutil.h"
+#include "mergelistmodel.h"
 #include "options.h"
 #include "widgetstyle.h"
 
@@ -223,18 +224,43 @@ private slots:
         QCOMPARE(w.Find<QLabel>("lblListTotal")->text(), QStringLiteral("3 files, 2 pages"));
     }
 
-    void encryptedFileRefused()
+    // A protected file asks its password; cancelled, it is refused as ever.
+    void encryptedFileAsksItsPassword_data()
     {
+        QTest::addColumn<QString>("answer"); // none: cancelled
+        QTest::addColumn<QStringList>("boxes");
+        const QString refused = QStringLiteral("Info|%1 is encrypted, cannot be merged!");
+        QTest::newRow("cancelled") << QString() << QStringList{refused};
+        QTest::newRow("its password") << QStringLiteral("user") << QStringList{};
+        QTest::newRow("a wrong one") << QStringLiteral("x")
+                                     << QStringList{refused +
+                                                    QStringLiteral("\nThe password given does not open it.")};
+    }
+
+    void encryptedFileAsksItsPassword()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, boxes);
         const QString locked = Path(QStringLiteral("locked.pdf"));
         QVERIFY(MakeEncryptedPdf(m_pdf[0], locked));
         TWindows w;
+        if (!answer.isEmpty())
+            w.Seam.PasswordAnswers.enqueue(answer);
         w.Main->AddFileToList(locked, MergeListView(w));
-        QCOMPARE(ListRowCount(w), 0);
-        QCOMPARE(w.Seam.Boxes.size(), 1);
+        QCOMPARE(w.Seam.PasswordQuestions, QStringList{QStringLiteral("Password for ") + locked + ':'});
+        for (QString& box : boxes)
+            box = box.arg(locked);
+        QCOMPARE(w.Seam.BoxTexts(), boxes);
+        QCOMPARE(ListRowCount(w), boxes.isEmpty() ? 1 : 0);
+        if (boxes.isEmpty()) {
+            // Kept in the row for the job, and shown nowhere.
+            const QModelIndex row = MergeListView(w)->model()->index(0, 0);
+            QCOMPARE(row.data(TMergeListModel::PasswordRole).toString(), QStringLiteral("user"));
+            QVERIFY(!ListColumn(w, 5).join(' ').contains(QStringLiteral("user")));
+            return;
+        }
         QCOMPARE(w.Seam.Boxes[0].Owner.data(), w.Main.get());
         QCOMPARE(w.Seam.Boxes[0].Icon, QMessageBox::Information);
-        QCOMPARE(w.Seam.BoxTexts(), QStringList{QStringLiteral("Info|") + locked +
-                                                QStringLiteral(" is encrypted, cannot be merged!")});
         QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
     }
 

@@ -1,13 +1,18 @@
 // The merge command: how it shows its refusals, and merges through the window with the
 // default engine (exact copy).
 #include "guitestutil.h"
+#include "mergelistmodel.h"
+#include "nativepath.h"
+#include "util/testtools.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QTreeView>
 #include <algorithm>
 
 using namespace testutil;
@@ -173,6 +178,46 @@ private slots:
         QCOMPARE(ListRowCount(w), 3);
         QCOMPARE(w.Find<QLineEdit>("edtMergeFileLoc")->text(), typed);
         QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), out);
+    }
+
+    // The list's page choices reach the job: a selection (a refused one is kept,
+    // says why in its row and stops the merge), a turn, a blank page after an
+    // odd count and the bookmark choice; the total counts the pages chosen.
+    void pageChoicesReachTheJob()
+    {
+        TWindows w;
+        Add(w, {m_a, m_b, m_c});
+        QAbstractItemModel* model = MergeListView(w)->model();
+        const QModelIndex alphaPages = model->index(0, TMergeListModel::ColSelection);
+        const QString beyond =
+            m_a + QStringLiteral(": pages \"3,9\" cannot be chosen: the file has pages 1 to 3.");
+        QVERIFY(model->setData(alphaPages, QStringLiteral("3,9"), Qt::EditRole));
+        QVERIFY(model->index(0, 1).data(Qt::ToolTipRole).toString().endsWith(beyond));
+        const QString out = Path(QStringLiteral("chosen.pdf"));
+        w.Find<QLineEdit>("edtMergeFileLoc")->setText(out);
+        ClickMerge(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{QStringLiteral("invalid page range|") + beyond});
+
+        QVERIFY(model->setData(alphaPages, QStringLiteral(" 3, 1 "), Qt::EditRole));
+        QCOMPARE(ListColumn(w, 2), (QStringList{"2 of 3", "2", "1"}));
+        SelectListRows(w, {1});
+        w.Main->ApplicationEvents1Idle();
+        w.Main->findChild<QAction*>(QStringLiteral("actTurnClockwise"))->trigger();
+        QCOMPARE(ListColumn(w, TMergeListModel::ColSelection),
+                 (QStringList{"3, 1", QString::fromUtf8("all, turned 90°"), "all"}));
+        w.Main->findChild<QAction*>(QStringLiteral("actBlankAfterOdd"))->setChecked(true);
+        w.Main->findChild<QAction*>(QStringLiteral("actBookmarks_none"))->setChecked(true);
+        w.Seam.Boxes.clear();
+        ClickMerge(w);
+        QCOMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
+        QCOMPARE(w.Progress->ProgressBar1()->maximum(), 6); // the blank page after gamma too
+        QCOMPARE(PdfPageCount(out), 6);
+        const QRegularExpression order(
+            QStringLiteral("Alpha three.*Alpha one.*Beta one.*Beta two.*Gamma one"));
+        QVERIFY(order.match(PdfText(out).simplified()).hasMatch());
+        const std::string pages = RunProgram({"pdfinfo", "-f", "1", "-l", "6", toNative(out)}).Out;
+        QCOMPARE(QString::fromStdString(pages).count(QRegularExpression(QStringLiteral("rot:\\s+90"))), 2);
+        QCOMPARE(w.Main->JobParam().Bookmarks, TBookmarkPolicy::None);
     }
 
     void overwriteConfirmedReplacesFile()

@@ -84,6 +84,10 @@ private slots:
             << 1 << QList<TNotice>{{4, GSN_TOTAL}, {50, GSN_WRITESHARE}, {1, GSN_PAGE},   {2, GSN_PAGE},
                                    {3, GSN_PAGE},  {4, GSN_PAGE},        {50, GSN_WRITE}, {100, GSN_WRITE}}
             << QList<int>{0, 1, 1, 2, 3, 4} << QStringList{"  0%", " 25%", " 25%", " 50%", " 75%", "100%"};
+        QTest::newRow("split source read and let go")
+            << 2 << QList<TNotice>{{10, GSN_TOTAL}, {40, GSN_SOURCESHARE}, {1, GSN_PIECE}, {5, GSN_PAGE},
+                                   {6, GSN_PIECE},  {10, GSN_PAGE},        {0, GSN_CLOSED}}
+            << QList<int>{1, 5, 9, 10} << QStringList{" 10%", " 50%", " 90%", "100%"};
         QTest::newRow("report while the maximum is 0")
             << 1 << QList<TNotice>{{0, GSN_TOTAL}, {1, GSN_PAGE}} << QList<int>{0} << QStringList{"  0%"};
     }
@@ -103,7 +107,8 @@ private slots:
             QCoreApplication::sendPostedEvents(w.Main.get());
             if (n.second == GSN_TOTAL)
                 QVERIFY(w.Progress->Label1()->text().isEmpty());
-            if (n.second == GSN_PAGE || n.second == GSN_WRITE) {
+            if (n.second == GSN_PAGE || n.second == GSN_WRITE || n.second == GSN_SOURCESHARE ||
+                n.second == GSN_CLOSED) {
                 positions << w.Progress->ProgressBar1()->value();
                 labels << w.Progress->Label1()->text();
             }

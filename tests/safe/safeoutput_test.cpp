@@ -359,6 +359,40 @@ INSTANTIATE_TEST_SUITE_P(Names, TooLongTest,
                                          TooLongCase{"Path", 17, 20, "The path is"}),
                          [](const auto& row) { return std::string(row.param.label); });
 
+// A flush left for later (a split's pieces, synced at once at the end) only
+// where no file is replaced: a power cut may then cost the new file alone.
+struct TFlushRow
+{
+    const char* label;
+    bool existing;
+    TFlush flush;
+    bool later;
+};
+void PrintTo(const TFlushRow& row, std::ostream* os)
+{
+    *os << row.label;
+}
+class SafeOutputFlushTest : public testing::TestWithParam<TFlushRow>
+{
+};
+TEST_P(SafeOutputFlushTest, LeavesTheFlushForLaterOnlyOverNoFile)
+{
+    TempDir t;
+    const std::string final = GetParam().existing ? t.write("out.pdf", "old") : t.str() + "out.pdf";
+    TSafeOutput out(final);
+    std::ofstream(out.TempPath(), std::ios::binary) << "new";
+    ASSERT_TRUE(out.Commit(TOverwrite::Allow, GetParam().flush)) << out.Reason();
+    EXPECT_EQ(out.FlushedLater(), GetParam().later);
+    EXPECT_EQ(readAll(final), "new");
+    EXPECT_EQ(plat::flushAllToDisk({final}), 0);
+    EXPECT_NE(plat::flushAllToDisk({t.str() + "gone" + plat::PathSeparator + "x.pdf"}), 0);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, SafeOutputFlushTest,
+                         testing::Values(TFlushRow{"new_later", false, TFlush::Later, true},
+                                         TFlushRow{"replacing_later", true, TFlush::Later, false},
+                                         TFlushRow{"new_first", false, TFlush::First, false}),
+                         [](const auto& row) { return std::string(row.param.label); });
+
 class SafeOutputRaceTest : public testing::TestWithParam<TOverwrite>
 {
 };
