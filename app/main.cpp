@@ -5,7 +5,9 @@
 #include "mainform.h"
 #include "output/signalguard.h"
 #include "pgbar.h"
+#include "settings.h"
 #include "startoptions.h"
+#include "translations.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -53,6 +55,8 @@ int main(int argc, char** argv)
                    "buttons and logo will show no pictures\n",
                    stderr);
 
+    // The windows' texts are set as they are built: their language comes first.
+    InstallTranslations(LoadLanguageSetting());
     TfrmMain mainWindow;
     frmMain = &mainWindow;
     TfrmProgress progressWindow;

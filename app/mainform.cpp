@@ -132,11 +132,19 @@ TfrmMain::TfrmMain(QWidget* parent)
     edtSplitPerPage->setObjectName(QStringLiteral("edtSplitPerPage"));
 
     m_ui->Label11->setText(QString::fromLatin1(MakerWebAddress));
+    // The words in the two buttons' pictures, in the window's language.
+    SetCaptionedPicture(m_ui->sbMerge, QStringLiteral(":/icons/merge.svg"), QStringLiteral("Merge"),
+                        tr("Merge", "the caption in the Merge button's picture"));
+    SetCaptionedPicture(m_ui->sbSplit, QStringLiteral(":/icons/split.svg"), QStringLiteral("Split"),
+                        tr("Split", "the caption in the Split button's picture"));
+    // "About" keeps its right edge, whatever width the font and the language give it.
+    const int aboutRight = m_ui->Label10->geometry().right();
     for (QLabel* link : {m_ui->Label10, m_ui->Label11, m_ui->linkOptions}) {
         SetSmallerFont(link);
         StyleLinkLabel(link);
     }
-    // Right-aligned before "About", whatever width the font gives it.
+    m_ui->Label10->move(aboutRight + 1 - m_ui->Label10->width(), m_ui->Label10->y());
+    // Right-aligned before "About".
     m_ui->linkOptions->move(m_ui->Label10->x() - 12 - m_ui->linkOptions->width(), m_ui->Label10->y());
     for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
         label->adjustSize();
@@ -202,6 +210,8 @@ void TfrmMain::FormCreate()
     // The split side takes a dropped file as its source.
     m_ui->TabSheet2->setAcceptDrops(true);
     m_ui->TabSheet2->installEventFilter(this);
+    RestoreWindowHabits();
+    SetUpRecentSourceMenu();
 }
 
 void TfrmMain::AnchorParts()
@@ -405,6 +415,7 @@ void TfrmMain::CancelJob()
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_jobRunning) {
+        KeepWindowHabits();
         QWidget::closeEvent(event);
         return;
     }
@@ -511,6 +522,10 @@ void TfrmMain::JobDone(std::intptr_t result)
                                                             : tr("Failure");
     uiSeam().messageBox(frmProgress, QMessageBox::Information, caption, text, QMessageBox::Ok);
     frmProgress->CloseJobWindow();
+    if (ok)
+        KeepJobFolder(kind);
+    if (!LoadOpenResultSetting())
+        return;
     if (ok && kind == JOB_MERGE)
         uiSeam().openUrl(QUrl::fromLocalFile(fromNative(m_jobParam.OutputPath)));
     else if (ok && kind == JOB_SPLIT)

@@ -6,6 +6,7 @@
 #include "job/jobchecks.h"
 #include "job/jobinputs.h"
 #include "jobbridge.h"
+#include "settings.h"
 #include "widgetstyle.h"
 
 #include <QStringList>
@@ -204,6 +205,24 @@ private:
     // Shown: the window grows to make room for the pane, where the screen allows.
     void TogglePages(TPagesPane& pane, bool shown);
     void UpdatePagePanes();
+
+    // ---- Habits kept between runs (habits.cpp) ----
+    // The window's size and the list's column widths as last left.
+    void RestoreWindowHabits();
+    void KeepWindowHabits();
+    // Where a dialog starts: the folder last used for it, else "" (the dialog's own).
+    QString RecentFolder(TRecentFolder which) const;
+    void KeepRecentFolder(TRecentFolder which, const QString& fileOrFolder);
+    // The proposed output: in the folder last merged or split into, else the
+    // first-run default under DefaultFolder().
+    std::string ProposedMergeOutput(const std::string& listedPath) const;
+    std::string ProposedSplitLocation() const;
+    // A job that went through: its output folder is remembered.
+    void KeepJobFolder(std::uint8_t kind);
+    // The last files used, offered again in `menu`; a chosen one comes in with
+    // the usual checks (to the merge list, or as the split source).
+    void AddRecentFilesMenu(QMenu& menu, bool toMergeList);
+    void SetUpRecentSourceMenu();
 
     std::unique_ptr<Ui::TfrmMain> m_ui;
     QLineEdit* edtSplitPerPage = nullptr;   // the edit inside UpDown1

@@ -97,7 +97,7 @@ void TfrmMain::AddCountingRow(const QString& path)
 void TfrmMain::ProposeOutputName(const std::string& listedPath)
 {
     if (m_ui->edtMergeFileLoc->text().isEmpty())
-        m_ui->edtMergeFileLoc->setText(fromNative(DefaultMergeOutputName(m_defaultFolder, listedPath)));
+        m_ui->edtMergeFileLoc->setText(fromNative(ProposedMergeOutput(listedPath)));
 
     const std::string current = toNative(m_ui->edtMergeFileLoc->text());
     const std::string unlisted = UnlistedOutputName(
@@ -115,6 +115,8 @@ std::optional<TRefusal> TfrmMain::SettleCountedRow(const QString& path, const TL
     case TMergeAddOutcome::NotPdf: // listed, saying why; a merge asks before leaving it out
         m_mergeList->Settle(nativePath, &verdict.Row);
         ProposeOutputName(nativePath);
+        if (verdict.Outcome == TMergeAddOutcome::Ok)
+            AddRecentFile(path);
         return std::nullopt;
     case TMergeAddOutcome::Folder: // folders are never listed
         m_mergeList->Settle(nativePath, nullptr);
@@ -129,9 +131,10 @@ std::optional<TRefusal> TfrmMain::SettleCountedRow(const QString& path, const TL
 
 void TfrmMain::sbAddFilesClick()
 {
-    const QStringList files = uiSeam().openFileNames(this, QString(), true);
+    const QStringList files = uiSeam().openFileNames(this, RecentFolder(TRecentFolder::AddFiles), true);
     if (files.isEmpty())
         return;
+    KeepRecentFolder(TRecentFolder::AddFiles, files.constFirst());
     AddFilesToList(files);
 }
 
@@ -403,6 +406,8 @@ void TfrmMain::ListContextMenu(const QPoint& position)
     menu.addSeparator();
     menu.addAction(m_actSortByName);
     AddPageActions(menu);
+    menu.addSeparator();
+    AddRecentFilesMenu(*menu.addMenu(tr("Recent files")), true);
     menu.exec(m_ui->ListView1->viewport()->mapToGlobal(position));
 }
 

@@ -1,14 +1,18 @@
 #include "options.h"
 
+#include "settings.h"
 #include "translations.h"
 #include "ui_options.h"
 #include "widgetstyle.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
 constexpr char EngineKey[] = "Engine";
+// Room for the notes in a window no wider than the main one (692 pixels).
+constexpr int MaxNoteWidth = 600;
 
 // The core's one-line effect as a sentence under its choice.
 QString NoteText(TEngineKind engine)
@@ -40,10 +44,25 @@ TfrmOptions::TfrmOptions(QWidget* owner, TEngineKind engine)
     m_ui->rbGhostscript->setAccessibleDescription(gsNote);
     m_ui->lblExactNote->setBuddy(m_ui->rbExact);
     m_ui->lblGhostscriptNote->setBuddy(m_ui->rbGhostscript);
+    // A language with longer words breaks a note rather than grow the window
+    // past the main one's width.
+    for (QLabel* note : {m_ui->lblExactNote, m_ui->lblGhostscriptNote}) {
+        if (note->sizeHint().width() > MaxNoteWidth) {
+            note->setWordWrap(true);
+            note->setFixedWidth(MaxNoteWidth);
+            note->setFixedHeight(note->heightForWidth(MaxNoteWidth));
+        }
+    }
 
     (engine == TEngineKind::Ghostscript ? m_ui->rbGhostscript : m_ui->rbExact)->setChecked(true);
+    ShowHabits();
 
+    connect(m_ui->btnOK, &QPushButton::clicked, this, &TfrmOptions::SaveHabits);
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->btnClearRecent, &QPushButton::clicked, this, [this] {
+        ClearRecentFolders();
+        m_ui->btnClearRecent->setEnabled(false);
+    });
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -52,6 +71,23 @@ TfrmOptions::~TfrmOptions() = default;
 TEngineKind TfrmOptions::Engine() const
 {
     return m_ui->rbGhostscript->isChecked() ? TEngineKind::Ghostscript : TEngineKind::Exact;
+}
+
+void TfrmOptions::ShowHabits()
+{
+    SetSmallerFont(m_ui->lblLanguageNote);
+    m_ui->chkOpenResult->setChecked(LoadOpenResultSetting());
+    m_ui->cbLanguage->addItem(tr("System default"), QString());
+    for (const QString& language : WindowLanguages())
+        m_ui->cbLanguage->addItem(LanguageOwnName(language), language);
+    m_ui->cbLanguage->setCurrentIndex(std::max(0, m_ui->cbLanguage->findData(LoadLanguageSetting())));
+    m_ui->btnClearRecent->setEnabled(HasRecentFolders());
+}
+
+void TfrmOptions::SaveHabits()
+{
+    SaveOpenResultSetting(m_ui->chkOpenResult->isChecked());
+    SaveLanguageSetting(m_ui->cbLanguage->currentData().toString());
 }
 
 TEngineKind LoadEngineSetting()

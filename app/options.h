@@ -1,5 +1,7 @@
-// The Options window: which engine writes merged and split files. The choice is
-// kept in the user's settings and read again when the main window starts.
+// The Options window: which engine writes merged and split files, whether a
+// finished job opens its result, the language, and forgetting the recent
+// folders. The choices are kept in the user's settings and read again when the
+// main window starts.
 #pragma once
 
 #include "engines/pdfengine.h"
@@ -24,6 +26,10 @@ public:
     TEngineKind Engine() const;
 
 private:
+    // The remembered habits shown, and stored when OK is pressed.
+    void ShowHabits();
+    void SaveHabits();
+
     std::unique_ptr<Ui::TfrmOptions> m_ui;
 };
 

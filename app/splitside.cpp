@@ -57,15 +57,17 @@ bool TfrmMain::ProbeSplitSource()
     m_splitPasswordFor = source;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
-        m_ui->edtSplitLocation->setText(fromNative(m_defaultFolder + "Tarvex" + plat::PathSeparator));
+        m_ui->edtSplitLocation->setText(fromNative(ProposedSplitLocation()));
+    AddRecentFile(fromNative(source));
     return true;
 }
 
 void TfrmMain::sbBrowseSrcFileClick()
 {
-    const QStringList files = uiSeam().openFileNames(this, QString(), false);
+    const QStringList files = uiSeam().openFileNames(this, RecentFolder(TRecentFolder::SplitSource), false);
     if (files.isEmpty())
         return;
+    KeepRecentFolder(TRecentFolder::SplitSource, files.constFirst());
     OpenSplitSource(files.constFirst());
 }
 

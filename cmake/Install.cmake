@@ -86,5 +86,6 @@ else()
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libjemalloc2")
   endif()
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgs10")
+# Qt's own words (file dialogs, Yes and No) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgs10, qt6-translations-l10n")
 include(CPack)

@@ -9,6 +9,8 @@ packages=(
   libgs-dev libgs10 ghostscript libqpdf-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  qt6-l10n-tools qt6-tools-dev            # lupdate and lrelease for the window's languages
+  qt6-translations-l10n                   # Qt's own words in those languages
   libjemalloc-dev libjemalloc2              # the programs' allocator (optional)
   qpdf poppler-utils python3-pikepdf      # independent checkers for the tests
   desktop-file-utils appstream groff-base # checks of the desktop entry, metainfo and man page
@@ -23,7 +25,7 @@ if [[ "${1:-}" == "--packages" ]]; then
 fi
 for extra in "$@"; do
   case "$extra" in
-    --gui-tools) packages+=(xdotool x11-apps x11-utils imagemagick) ;; # the screenshot script
+    --gui-tools) packages+=(xdotool x11-apps x11-utils imagemagick fonts-noto-cjk) ;; # the screenshot script (Japanese too)
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;                # the libFuzzer build
     --ci-checks) packages+=(clang-format clang-tidy-14 g++-mingw-w64-x86-64-posix lintian) ;; # format, tidy, Win32 and package checks
     *) echo "unknown option: $extra" >&2; exit 2 ;;

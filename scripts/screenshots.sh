@@ -184,15 +184,23 @@ xdotool windowfocus "$about" 2>/dev/null || true
 key Return
 settle
 
+# Ends the running program and starts it again with these arguments (and the
+# environment given before the call), its output in <log>, and waits for its window.
+restart_app() { # log args...
+  local log=$1
+  shift
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  "$app" "$@" >"$work/$log" 2>&1 &
+  app_pid=$!
+  main=$(wait_window '^Plicora$')
+  settle 2
+}
+chapters=("$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf")
+
 # 5. The merge side again, under a dark desktop theme, with the files named on
 # the command line.
-kill "$app_pid" 2>/dev/null || true
-wait "$app_pid" 2>/dev/null || true
-GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
-  "$app" "$pdfs/Chapter-1.pdf" "$pdfs/Annual-report.pdf" "$pdfs/Chapter-2.pdf" >"$work/app-dark.log" 2>&1 &
-app_pid=$!
-main=$(wait_window '^Plicora$')
-settle 2
+GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 restart_app app-dark.log "${chapters[@]}"
 click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-dark.png "$main"
@@ -223,6 +231,19 @@ type_text "1-3,3-4,6-12"
 click "$main" "${sb_split_pages[@]}"
 settle 2
 shot_windows split-pages.png "$main"
+
+# 7. The window in German (the merge side) and in Japanese (the split side),
+# as the desktop's language chooses them.
+LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 restart_app app-de.log "${chapters[@]}"
+click "$main" "${list_row2[@]}"
+settle
+shot_windows merge-de.png "$main"
+LANGUAGE=ja LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 restart_app app-ja.log "$pdfs/Handbook.pdf"
+click "$main" "${radio_ranges[@]}"
+click "$main" "${edt_ranges[@]}"
+type_text "1-4,5,9-12"
+settle
+shot_windows split-ja.png "$main"
 
 # A merge that failed would have shown "Merging PDF failed." and opened nothing.
 [[ -s $work/opened.txt ]] || fail "the merge opened nothing; see docs/screenshots/merge-done.png"

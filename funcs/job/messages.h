@@ -1,12 +1,12 @@
 // The texts both front ends show, each written once. Captions are the window's
-// message-box titles; the command line prints only the texts.
+// message-box titles; the command line prints only the texts. %1 stands for the
+// file or folder (text/coretext.h fills it in; the window translates first).
 #pragma once
 
 #include "text/coretext.h"
 
 // Merge
-inline constexpr char TxtEncryptedCannotMerge[] =
-    CORE_TEXT("Plicora", "%1 is encrypted, cannot be merged!"); // %1: the file
+inline constexpr char TxtEncryptedCannotMerge[] = CORE_TEXT("Plicora", "%1 is encrypted, cannot be merged!");
 inline constexpr char CapError[] =
     CORE_TEXT("Plicora", "error"); // a file that cannot be opened: the system's words
 // What the command line says where the window lists silently or skips.
@@ -42,7 +42,7 @@ inline constexpr char TxtNoLocation[] = CORE_TEXT("Plicora", "Please specify a l
 inline constexpr char CapTip[] = CORE_TEXT("Plicora", "Tip");
 inline constexpr char TxtSourceMissing[] = CORE_TEXT("Plicora", "Specified file not exists.");
 inline constexpr char TxtInvalidPdf[] = CORE_TEXT("Plicora", "Invalid PDF document.");
-// The causes on those refusals' second lines, after the file's name.
+// The causes on those refusals' second lines.
 inline constexpr char TxtNoPagesFound[] =
     CORE_TEXT("Plicora", "%1: no pages were found, it is not a PDF document.");
 inline constexpr char TxtFolderNotSource[] = CORE_TEXT("Plicora", "%1 is a folder, not a PDF document.");
@@ -57,8 +57,8 @@ inline constexpr char TxtWrittenUnencrypted[] =
 inline constexpr char CapInfo[] = CORE_TEXT("Plicora", "Info");
 inline constexpr char CapCannotCreateFolder[] = CORE_TEXT("Plicora", "create folder failed");
 inline constexpr char TxtCannotCreateFolder[] = CORE_TEXT("Plicora", "cannot create folder \"%1\"");
-// " aleady exists", after a quoted name: output/outputnames.h, since a commit says it too.
-// The window's page pictures: why a file shows a placeholder (after the file name).
+// "\"%1\" aleady exists": output/outputnames.h, since a commit says it too.
+// The window's page pictures: why a file shows a placeholder.
 inline constexpr char TxtEncryptedNoPictures[] =
     CORE_TEXT("Plicora", "%1 is encrypted: its pages cannot be shown.");
 inline constexpr char TxtNotPdfNoPictures[] =

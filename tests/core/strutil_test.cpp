@@ -1,3 +1,4 @@
+#include "text/coretext.h"
 #include "text/strutil.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,16 @@ TEST(TextHelpers, SameTextFoldsAsciiLettersOnly)
     EXPECT_FALSE(SameTextAscii("\xC3\x89.pdf", "\xC3\xA9.pdf")); // É and é stay different
     EXPECT_FALSE(SameTextAscii("[", "{"));                       // no folding outside a-z
     EXPECT_FALSE(SameTextAscii("a", "ab"));
+}
+
+TEST(TextHelpers, FillTemplatePutsArgumentsInOnce)
+{
+    EXPECT_EQ(FillTemplate("%1 is encrypted, cannot be split.", {"/a/b.pdf"}),
+              "/a/b.pdf is encrypted, cannot be split.");
+    EXPECT_EQ(FillTemplate("%2 of %1", {"x", "y"}), "y of x");
+    // What an argument holds is never read as a placeholder.
+    EXPECT_EQ(FillTemplate("\"%1\" aleady exists, %2", {"100%2.pdf", "z"}), "\"100%2.pdf\" aleady exists, z");
+    EXPECT_EQ(FillTemplate("%1 and %3, 50%", {"a"}), "a and %3, 50%"); // no argument: left as it is
 }
 
 } // namespace

@@ -289,12 +289,12 @@ private slots:
         const QPoint at = MergeListView(w)->visualRect(MergeListView(w)->model()->index(0, 1)).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
         QApplication::sendEvent(viewport, &event);
-        QCOMPARE(shown,
-                 (QStringList{"Add file(s) Ctrl+O", "Remove selected file(s) Del",
-                              "Move selected item up (off) Alt+Up", "Move selected item down Alt+Down", "-",
-                              "Sort by name", "-", "Choose pages F2", "Duplicate row Ctrl+D",
-                              "Rotate clockwise Ctrl+R", "Rotate anticlockwise Ctrl+Shift+R", "-",
-                              "Bookmarks", "Add a blank page after files with an odd number of pages"}));
+        QCOMPARE(shown, (QStringList{"Add file(s) Ctrl+O", "Remove selected file(s) Del",
+                                     "Move selected item up (off) Alt+Up", "Move selected item down Alt+Down",
+                                     "-", "Sort by name", "-", "Choose pages F2", "Duplicate row Ctrl+D",
+                                     "Rotate clockwise Ctrl+R", "Rotate anticlockwise Ctrl+Shift+R", "-",
+                                     "Bookmarks", "Add a blank page after files with an odd number of pages",
+                                     "-", "Recent files"}));
     }
 
     void sortByName_data()

@@ -3,20 +3,48 @@
 // merge or split uses it, and that a new window reads it back.
 #include "guitestutil.h"
 #include "options.h"
+#include "settings.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 using namespace testutil;
 
 Q_DECLARE_METATYPE(TEngineKind)
+
+namespace {
+
+// What a window remembers for the next one.
+enum class THabit
+{
+    AddFilesFolder,
+    SplitSourceFolder,
+    MergeOutputFolder,
+    SplitOutputFolder,
+    WindowSize,
+    ColumnWidths,
+    OpenResultByDefault,
+    OpenResultSwitchedOff,
+    RecentFiles,
+    ClearedFolders
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(THabit)
 
 class TestOptions : public QObject
 {
@@ -24,6 +52,100 @@ class TestOptions : public QObject
 
 private:
     QTemporaryDir m_dir;
+
+    void LeaveHabit(TWindows& w, THabit habit, const QString& sub)
+    {
+        switch (habit) {
+        case THabit::AddFilesFolder:
+        case THabit::ClearedFolders:
+            w.Seam.OpenAnswers << QStringList{sub + "/alpha.pdf"};
+            w.Main->sbAddFilesClick();
+            QTRY_VERIFY(!w.Main->IsCountingFiles());
+            if (habit == THabit::ClearedFolders) {
+                TfrmOptions options(w.Main.get(), TEngineKind::Exact);
+                QTest::mouseClick(options.findChild<QPushButton*>("btnClearRecent"), Qt::LeftButton);
+            }
+            break;
+        case THabit::SplitSourceFolder:
+            w.Seam.OpenAnswers << QStringList{sub + "/alpha.pdf"};
+            w.Main->sbBrowseSrcFileClick();
+            break;
+        case THabit::MergeOutputFolder:
+            Merge(w, QStringLiteral("habits/merged.pdf"));
+            break;
+        case THabit::SplitOutputFolder:
+            w.Main->OpenSplitSource(Path("alpha.pdf"));
+            w.Find<QLineEdit>("edtSplitLocation")->setText(sub + "/");
+            QTest::mouseClick(w.Find<QToolButton>("sbSplit"), Qt::LeftButton);
+            break;
+        case THabit::WindowSize:
+            w.Main->resize(800, 500);
+            break;
+        case THabit::ColumnWidths:
+            MergeListView(w)->header()->resizeSection(3, 123);
+            break;
+        case THabit::OpenResultByDefault:
+            break;
+        case THabit::OpenResultSwitchedOff: {
+            TfrmOptions options(w.Main.get(), TEngineKind::Exact);
+            QVERIFY(options.findChild<QCheckBox*>("chkOpenResult")->isChecked());
+            options.findChild<QCheckBox*>("chkOpenResult")->setChecked(false);
+            QTest::mouseClick(options.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+            break;
+        }
+        case THabit::RecentFiles:
+            w.Main->AddFileToList(sub + "/alpha.pdf", MergeListView(w));
+            break;
+        }
+    }
+
+    void CheckHabit(TWindows& w, THabit habit, const QString& sub)
+    {
+        switch (habit) {
+        case THabit::AddFilesFolder:
+        case THabit::ClearedFolders:
+            w.Main->sbAddFilesClick();
+            QCOMPARE(w.Seam.DialogCalls.value(0).InitialFolder,
+                     habit == THabit::ClearedFolders ? QString() : sub);
+            QCOMPARE(LoadRecentFiles().isEmpty(), habit == THabit::ClearedFolders);
+            break;
+        case THabit::SplitSourceFolder:
+            w.Main->sbBrowseSrcFileClick();
+            QCOMPARE(w.Seam.DialogCalls.value(0).InitialFolder, sub);
+            break;
+        case THabit::MergeOutputFolder:
+            w.Main->AddFileToList(Path("bravo.pdf"), MergeListView(w));
+            QCOMPARE(w.Find<QLineEdit>("edtMergeFileLoc")->text(), sub + "/bravo_me.pdf");
+            break;
+        case THabit::SplitOutputFolder:
+            w.Main->OpenSplitSource(Path("bravo.pdf"));
+            QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->text(), sub + "/");
+            break;
+        case THabit::WindowSize:
+            QCOMPARE(w.Main->size(), QSize(800, 500));
+            break;
+        case THabit::ColumnWidths:
+            QCOMPARE(MergeListView(w)->header()->sectionSize(3), 123);
+            break;
+        case THabit::OpenResultByDefault:
+        case THabit::OpenResultSwitchedOff:
+            Merge(w, habit == THabit::OpenResultByDefault ? QStringLiteral("opened.pdf")
+                                                          : QStringLiteral("not-opened.pdf"));
+            QCOMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
+            QCOMPARE(w.Seam.Opened.size(), habit == THabit::OpenResultByDefault ? 1 : 0);
+            break;
+        case THabit::RecentFiles: {
+            // The split source's drop-down offers it; chosen, it is counted as a source.
+            QMenu* menu = w.Find<QToolButton>("sbBrowseSrcFile")->menu();
+            QVERIFY(menu);
+            emit menu->aboutToShow();
+            QCOMPARE(menu->actions().value(0)->text(), QDir::toNativeSeparators(sub + "/alpha.pdf"));
+            menu->actions().value(0)->trigger();
+            QCOMPARE(w.Main->SplitPageCount(), 2);
+            break;
+        }
+        }
+    }
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -165,6 +287,41 @@ private slots:
         QCOMPARE(next.Main->JobParam().Engine, TEngineKind::Exact);
         QCOMPARE(PdfText(Path("pieces/alpha1-1.pdf")), QStringLiteral("A1"));
         QCOMPARE(TWindows().Main->Engine(), TEngineKind::Exact);
+    }
+
+    // A window started after another one finds what the first was left with.
+    void habitsSurviveARestart_data()
+    {
+        QTest::addColumn<THabit>("habit");
+        QTest::newRow("add-files folder") << THabit::AddFilesFolder;
+        QTest::newRow("split source folder") << THabit::SplitSourceFolder;
+        QTest::newRow("merge output folder") << THabit::MergeOutputFolder;
+        QTest::newRow("split output folder") << THabit::SplitOutputFolder;
+        QTest::newRow("window size") << THabit::WindowSize;
+        QTest::newRow("column widths") << THabit::ColumnWidths;
+        QTest::newRow("result opened by default") << THabit::OpenResultByDefault;
+        QTest::newRow("result not opened when off") << THabit::OpenResultSwitchedOff;
+        QTest::newRow("recent files") << THabit::RecentFiles;
+        QTest::newRow("cleared folders") << THabit::ClearedFolders;
+    }
+
+    void habitsSurviveARestart()
+    {
+        QFETCH(THabit, habit);
+        const QString sub = Path("habits");
+        QVERIFY(QDir().mkpath(sub));
+        QVERIFY(QFile::copy(Path("alpha.pdf"), sub + "/alpha.pdf") || QFile::exists(sub + "/alpha.pdf"));
+        {
+            TWindows w;
+            w.Main->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.Main.get()));
+            LeaveHabit(w, habit, sub);
+            w.Main->close();
+        }
+        TWindows next;
+        next.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(next.Main.get()));
+        CheckHabit(next, habit, sub);
     }
 
     // Without a stored choice, or with one this version does not know, jobs copy exactly.
