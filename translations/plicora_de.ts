@@ -761,6 +761,34 @@ Möchten Sie fortfahren?</translation>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Seiten der gewählten Datei</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>Die Seiten der in der Liste gewählten Datei als Bilder.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Zeigt oder verbirgt die Seiten der gewählten Datei neben der Liste.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Seiten und Teile</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>Die Seiten der Quelle als Bilder, jede mit dem Teil markiert, in den sie kommt; eine Seite in keinem Teil ist grau, eine Seite in mehreren Teilen orange.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Zeigt oder verbirgt die Seiten der Quelle, jede mit dem Teil markiert, in den sie kommt.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

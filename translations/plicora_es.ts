@@ -761,6 +761,34 @@ Do you want to continue?</source>
         <source>Password</source>
         <translation>Contraseña</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Mostrar páginas</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Páginas del archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>Las páginas del archivo seleccionado en la lista, como imágenes.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Muestra u oculta las páginas del archivo seleccionado junto a la lista.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Páginas y partes</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>Las páginas del origen como imágenes, cada una marcada con la parte a la que va; una página sin parte aparece en gris y una página en varias partes, en naranja.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Muestra u oculta las páginas del origen, cada una marcada con la parte a la que va.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

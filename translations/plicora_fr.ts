@@ -761,6 +761,34 @@ Voulez-vous continuer&#xa0;?</translation>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Afficher les pages</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Pages du fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>Les pages du fichier sélectionné dans la liste, en images.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Affiche ou masque les pages du fichier sélectionné à côté de la liste.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Pages et parties</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>Les pages de la source en images, chacune marquée de la partie où elle va ; une page dans aucune partie est grisée, une page dans plusieurs parties est orange.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Affiche ou masque les pages de la source, chacune marquée de la partie où elle va.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -761,6 +761,34 @@ Continuare?</translation>
         <source>Password</source>
         <translation>Password</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Mostra pagine</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Pagine del file selezionato</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>Le pagine del file selezionato nell&apos;elenco, come immagini.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Mostra o nasconde le pagine del file selezionato accanto all&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Pagine e parti</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>Le pagine dell&apos;origine come immagini, ognuna segnata con la parte in cui finisce; una pagina in nessuna parte è grigia, una pagina in più parti è arancione.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Mostra o nasconde le pagine dell&apos;origine, ognuna segnata con la parte in cui finisce.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

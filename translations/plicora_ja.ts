@@ -759,6 +759,34 @@ Do you want to continue?</source>
         <source>Password</source>
         <translation>パスワード</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>ページを表示</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>選択したファイルのページ</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>リストで選択したファイルのページの画像。</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>選択したファイルのページをリストの横に表示または非表示にします。</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>ページと部</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>元のファイルのページの画像。各ページに入る部を示します。どの部にも入らないページは灰色、複数の部に入るページはオレンジ色です。</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>元のファイルのページを、各ページが入る部の印付きで表示または非表示にします。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -761,6 +761,34 @@ Deseja continuar?</translation>
         <source>Password</source>
         <translation>Senha</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Mostrar páginas</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Páginas do arquivo selecionado</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>As páginas do arquivo selecionado na lista, como imagens.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Mostra ou oculta as páginas do arquivo selecionado ao lado da lista.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Páginas e partes</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>As páginas da origem como imagens, cada uma marcada com a parte em que entra; uma página sem parte fica cinza, uma página em várias partes fica laranja.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Mostra ou oculta as páginas da origem, cada uma marcada com a parte em que entra.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

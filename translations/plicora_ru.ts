@@ -763,6 +763,34 @@ Do you want to continue?</source>
         <source>Password</source>
         <translation>Пароль</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Показать страницы</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>Страницы выбранного файла</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>Страницы файла, выбранного в списке, в виде изображений.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>Показывает или скрывает страницы выбранного файла рядом со списком.</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>Страницы и части</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>Страницы исходного файла в виде изображений, каждая с отметкой части, в которую она попадёт; страница вне частей — серая, страница в нескольких частях — оранжевая.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>Показывает или скрывает страницы исходного файла с отметкой части, в которую попадёт каждая.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>

@@ -759,6 +759,34 @@ Do you want to continue?</source>
         <source>Password</source>
         <translation>密码</translation>
     </message>
+    <message>
+        <source>Show pages</source>
+        <translation>显示页面</translation>
+    </message>
+    <message>
+        <source>Pages of the selected file</source>
+        <translation>所选文件的页面</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures.</source>
+        <translation>列表中所选文件的页面缩略图。</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pages of the selected file beside the list.</source>
+        <translation>在列表旁显示或隐藏所选文件的页面。</translation>
+    </message>
+    <message>
+        <source>Pages and pieces</source>
+        <translation>页面和部分</translation>
+    </message>
+    <message>
+        <source>The source&apos;s pages as pictures, each marked with the piece it goes into; a page in no piece is greyed, a page in several pieces is orange.</source>
+        <translation>源文件的页面缩略图，每页标有其所属的部分；不属于任何部分的页面显示为灰色，属于多个部分的页面显示为橙色。</translation>
+    </message>
+    <message>
+        <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
+        <translation>显示或隐藏源文件的页面，每页标有其所属的部分。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
