@@ -405,7 +405,8 @@ void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink
         if (!(*options.MaxSize >= MinPieceMegabytes && *options.MaxSize <= MaxPieceMegabytes))
             Refuse("Piece sizes are from 0.1 to 100000 MB.");
     } else {
-        Refuse("Please choose a split method: --every N, --pages RANGES, --bookmarks LEVEL or --max-size MB.");
+        Refuse(
+            "Please choose a split method: --every N, --pages RANGES, --bookmarks LEVEL or --max-size MB.");
     }
     RefuseIf(CheckSplitMethodEngine(MethodOf(options), options.Engine));
 }

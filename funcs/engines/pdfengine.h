@@ -176,8 +176,8 @@ inline constexpr int MaxBookmarkLevel = 50;
 
 // Why the Ghostscript engine refuses the split methods it cannot do: the
 // second line of their refusal.
-inline constexpr char TxtGsNoChapters[] = CORE_TEXT(
-    "Plicora", "The Ghostscript engine cannot read bookmarks to split by; the exact engine can.");
+inline constexpr char TxtGsNoChapters[] =
+    CORE_TEXT("Plicora", "The Ghostscript engine cannot read bookmarks to split by; the exact engine can.");
 inline constexpr char TxtGsNoSizeSplit[] = CORE_TEXT(
     "Plicora", "The Ghostscript engine cannot measure pieces to split by size; the exact engine can.");
 

@@ -12,18 +12,28 @@
 
 namespace {
 
-// The next count to try between fits and over (exclusive): where a straight
-// line through the sizes known so far reaches the limit.
-std::int32_t AimedCount(std::int32_t fits, std::uint64_t fitsBytes, std::int32_t over, std::uint64_t overBytes,
-                        std::int32_t last, std::uint64_t lastBytes, std::uint64_t maxBytes)
+// A trial: a count of pages and the bytes they took.
+struct TTrial
 {
-    double aim = 0;
-    if (fits > 0 && overBytes > fitsBytes)
-        aim = fits + static_cast<double>(maxBytes - fitsBytes) * (over - fits) /
-                         static_cast<double>(overBytes - fitsBytes);
-    else
-        aim = static_cast<double>(last) * static_cast<double>(maxBytes) /
-              static_cast<double>(std::max<std::uint64_t>(lastBytes, 1));
+    std::int32_t Pages = 0;
+    std::uint64_t Bytes = 0;
+};
+
+// The next count to try between fits and over (exclusive): where the line
+// through the last two trials reaches the limit (a piece costs its shared
+// objects once, then about the same per page), or, after one trial, the limit
+// at that trial's bytes per page.
+std::int32_t AimedCount(TTrial before, TTrial last, std::int32_t fits, std::int32_t over,
+                        std::uint64_t maxBytes)
+{
+    const double limit = static_cast<double>(maxBytes);
+    const double lastBytes = static_cast<double>(std::max<std::uint64_t>(last.Bytes, 1));
+    double aim = last.Pages * limit / lastBytes;
+    if (before.Pages > 0 && before.Pages != last.Pages && before.Bytes != last.Bytes) {
+        const double perPage = (lastBytes - static_cast<double>(before.Bytes)) / (last.Pages - before.Pages);
+        if (perPage > 0)
+            aim = last.Pages + (limit - lastBytes) / perPage;
+    }
     aim = std::floor(std::clamp(aim, static_cast<double>(fits + 1), static_cast<double>(over - 1)));
     return static_cast<std::int32_t>(aim);
 }
@@ -54,39 +64,35 @@ std::int32_t GuessedCount(std::uint64_t maxBytes, std::uint64_t bytes, std::int3
 TPagesThatFit PagesThatFit(std::int32_t first, std::int32_t left, std::uint64_t maxBytes, std::int32_t guess,
                            const TTrialWrite& trial)
 {
-    std::int32_t fits = 0;
-    std::int32_t over = left + 1;
-    std::uint64_t fitsBytes = 0;
-    std::uint64_t overBytes = 0;
-    std::int32_t count = std::clamp(guess, 1, left);
+    TTrial fits;
+    TTrial over{left + 1, 0};
+    TTrial before;
+    TTrial last{std::clamp(guess, 1, left), 0};
     bool bisect = false;
-    while (over - fits > 1) {
-        const std::int32_t range = over - fits;
-        const std::uint64_t bytes = trial(first, first + count - 1);
-        if (bytes <= maxBytes) {
-            fits = count;
-            fitsBytes = bytes;
-        } else {
-            over = count;
-            overBytes = bytes;
-        }
-        if (over - fits <= 1)
+    while (over.Pages - fits.Pages > 1) {
+        const std::int32_t range = over.Pages - fits.Pages;
+        last.Bytes = trial(first, first + last.Pages - 1);
+        (last.Bytes <= maxBytes ? fits : over) = last;
+        if (over.Pages - fits.Pages <= 1)
             break;
-        count = bisect ? fits + (over - fits) / 2
-                       : AimedCount(fits, fitsBytes, over, overBytes, count, bytes, maxBytes);
-        // A guess that did not halve the range is followed by a halving.
-        bisect = !bisect && over - fits > range / 2;
+        const std::int32_t next = bisect ? fits.Pages + (over.Pages - fits.Pages) / 2
+                                         : AimedCount(before, last, fits.Pages, over.Pages, maxBytes);
+        // Once a count is known not to fit, an aim that did not halve the range
+        // is followed by a halving.
+        bisect = !bisect && before.Pages > 0 && over.Pages <= left && over.Pages - fits.Pages > range / 2;
+        before = last;
+        last = {next, 0};
     }
-    if (fits == 0)
-        return {1, true, overBytes};
-    return {fits, false, fitsBytes};
+    if (fits.Pages == 0)
+        return {1, true, over.Bytes};
+    return {fits.Pages, false, fits.Bytes};
 }
 
 std::string OversizedPageNote(const std::string& piece, std::int32_t page, std::uint64_t bytes,
                               std::uint64_t maxBytes)
 {
-    return piece + ": page " + std::to_string(page) + " alone takes " + MegabytesText(bytes) + ", more than " +
-           MegabytesText(maxBytes) + "; it was written as a piece of its own.";
+    return piece + ": page " + std::to_string(page) + " alone takes " + MegabytesText(bytes) +
+           ", more than " + MegabytesText(maxBytes) + "; it was written as a piece of its own.";
 }
 
 void WriteSizedPieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
@@ -117,8 +123,8 @@ void WriteSizedPieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::i
         control.StopIfCancelled();
         const TPagesThatFit fit = PagesThatFit(first, sourcePages - first + 1, maxBytes, guess, trial);
         const std::int32_t last = first + fit.Pages - 1;
-        const std::string outPath =
-            SplitPieceFileName(plan.OutputPath, plan.BaseName, std::to_string(first) + "-" + std::to_string(last));
+        const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName,
+                                                       std::to_string(first) + "-" + std::to_string(last));
         if (ResolvesToSameFile(outPath, source))
             Fail(PieceIsSourceText(outPath).Str(), GS_RESULT_ERROR);
         Post(param, first, GSN_PIECE);
