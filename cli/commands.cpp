@@ -374,13 +374,13 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
 
 static_assert(MinPieceMegabytes == 0.1 && MaxPieceMegabytes == 100000, "the refusal below names them");
 
-TSplitMethod MethodOf(const TSplitOptions& options)
+TSplitKind MethodOf(const TSplitOptions& options)
 {
     if (options.BookmarkLevel)
-        return TSplitMethod::Bookmarks;
+        return TSplitKind::Bookmarks;
     if (options.MaxSize)
-        return TSplitMethod::Size;
-    return options.Pages ? TSplitMethod::Ranges : TSplitMethod::Every;
+        return TSplitKind::Size;
+    return options.Pages ? TSplitKind::Ranges : TSplitKind::Every;
 }
 
 // The method: typed ranges (their total goes to `notify` once they pass) or

@@ -171,13 +171,13 @@ TJobPlan ChapterPlan(const TJobPlan& plan, IPdfEngine& engine, std::int32_t page
     return byChapters;
 }
 
-TSplitMethod SplitMethodOf(const TJobPlan& plan)
+TSplitKind SplitMethodOf(const TJobPlan& plan)
 {
     if (plan.BookmarkLevel > 0)
-        return TSplitMethod::Bookmarks;
+        return TSplitKind::Bookmarks;
     if (plan.MaxPieceBytes > 0)
-        return TSplitMethod::Size;
-    return plan.ByRanges ? TSplitMethod::Ranges : TSplitMethod::Every;
+        return TSplitKind::Size;
+    return plan.ByRanges ? TSplitKind::Ranges : TSplitKind::Every;
 }
 
 // The bar's share for reading the split's source and letting it go, weighed

@@ -88,13 +88,13 @@ std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int3
     return std::nullopt;
 }
 
-std::optional<TRefusal> CheckSplitMethodEngine(TSplitMethod method, TEngineKind engine)
+std::optional<TRefusal> CheckSplitMethodEngine(TSplitKind method, TEngineKind engine)
 {
     if (engine != TEngineKind::Ghostscript)
         return std::nullopt;
-    if (method == TSplitMethod::Bookmarks)
+    if (method == TSplitKind::Bookmarks)
         return TRefusal{CapInfo, TxtSplitFailed, TRefusalIcon::Warning, TxtGsNoChapters};
-    if (method == TSplitMethod::Size)
+    if (method == TSplitKind::Size)
         return TRefusal{CapInfo, TxtSplitFailed, TRefusalIcon::Warning, TxtGsNoSizeSplit};
     return std::nullopt;
 }

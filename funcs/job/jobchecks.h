@@ -68,7 +68,7 @@ std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int3
                                          TPageRanges& ranges, IGsNotifySink* notify);
 // How a split cuts: every N pages, typed ranges, a piece per bookmark at a
 // level, pieces of at most a size.
-enum class TSplitMethod
+enum class TSplitKind
 {
     Every,
     Ranges,
@@ -78,7 +78,7 @@ enum class TSplitMethod
 // The engine must be able to cut by the method: the Ghostscript engine reads no
 // bookmarks and cannot measure pieces ("Splitting PDF failed.", then why).
 // Checked before the engine loads anything.
-std::optional<TRefusal> CheckSplitMethodEngine(TSplitMethod method, TEngineKind engine);
+std::optional<TRefusal> CheckSplitMethodEngine(TSplitKind method, TEngineKind engine);
 // The location must be given (as typed) and its folder chain (folder: the
 // location the job will write to) created. Touches the file system.
 std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::string& folder);
