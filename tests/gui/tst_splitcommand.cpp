@@ -5,6 +5,7 @@
 #include "text/strutil.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -449,6 +450,45 @@ private slots:
         QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
     }
 
+    // The methods beside the specified two, one wiring row each: the window's
+    // value reaches the job (the rules are the core's).
+    void splitByBookmarksOrSize_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("by size") << "rbSplitSize" << 0.1 << "Success|Splitting PDF completed."
+                                 << QStringList{"five1-5.pdf"};
+        QTest::newRow("by bookmarks")
+            << "rbSplitBookmarks" << 2.0
+            << "Failure|Splitting PDF failed.\n%D/five.pdf: no bookmark at level 2 leads to a page."
+            << QStringList{};
+    }
+
+    void splitByBookmarksOrSize()
+    {
+        QFETCH(QString, method);
+        QFETCH(double, value);
+        TWindows w;
+        SetSource(w, Path("five.pdf"));
+        QTest::mouseClick(w.Find<QRadioButton>(method.toLatin1().constData()), Qt::LeftButton);
+        w.Main->ApplicationEvents1Idle();
+        if (method == QStringLiteral("rbSplitSize"))
+            w.Find<QDoubleSpinBox>("spnSplitSize")->setValue(value);
+        else
+            w.Find<QSpinBox>("spnSplitLevel")->setValue(static_cast<int>(value));
+        QVERIFY(w.Find<QWidget>(method == QStringLiteral("rbSplitSize") ? "spnSplitSize" : "spnSplitLevel")
+                    ->isEnabled());
+        QVERIFY(!w.Find<QSpinBox>("UpDown1")->isEnabled());
+        const QString folder = Path(method + "/");
+        w.Find<QLineEdit>("edtSplitLocation")->setText(folder);
+        ClickSplit(w);
+        QFETCH(QString, box);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, Expand(box)}));
+        QTEST(QDir(folder).entryList(QDir::Files), "files");
+    }
+
     void failedSplitOpensNothing()
     {
         const QString doomed = Path("doomed.pdf");
@@ -475,6 +515,8 @@ private slots:
         QTest::newRow("ranges") << "1,2-5,4" << QStringList{"1", "2", "2", "2+3", "2", ""};
         QTest::newRow("half typed") << "1,2-" << QStringList{"", "", "", "", "", ""};
         QTest::newRow("every 4") << "" << QStringList{"1", "1", "1", "1", "2", "2"};
+        // Pieces known only as the split cuts them: none marked.
+        QTest::newRow("by size") << "@rbSplitSize" << QStringList{"", "", "", "", "", ""};
     }
 
     void previewMarksFollowTyping()
@@ -488,6 +530,8 @@ private slots:
         w.Main->OpenSplitSource(Path("six.pdf"));
         if (typed.isEmpty()) {
             w.Find<QSpinBox>("UpDown1")->setValue(4);
+        } else if (typed.startsWith(QLatin1Char('@'))) {
+            QTest::mouseClick(w.Find<QRadioButton>(typed.mid(1).toLatin1().constData()), Qt::LeftButton);
         } else {
             QTest::mouseClick(w.Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
             QTest::keyClicks(w.Find<QLineEdit>("edtSplitPageRange"), typed);
