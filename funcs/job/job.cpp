@@ -16,6 +16,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -50,11 +51,13 @@ TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWr
             plan.Bookmarks};
 }
 
-// The completion's note for each input opened with its password.
+// The completion's note for each input opened with its password, once for a
+// file listed twice (a duplicated row).
 void NoteUnencrypted(const std::vector<TMergeListRow>& rows, std::string& notes)
 {
+    std::set<std::string> noted;
     for (const TMergeListRow& row : rows) {
-        if (!row.Password.empty())
+        if (!row.Password.empty() && noted.insert(row.Path).second)
             notes = JoinLines(notes, TCoreText(TxtWrittenUnencrypted, {row.Path}).Str());
     }
 }

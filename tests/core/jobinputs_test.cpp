@@ -281,11 +281,15 @@ TEST_P(CancelledJob, KeepsWhatWasFinished)
     m_sink.CancelAt = c.CancelAt;
     m_sink.CancelCount = c.CancelCount;
     m_sink.Cancel = c.CancelAt == 0;
+    // The file listed twice (a duplicated row), opened with its password both times.
+    const std::string locked = dir.str() + "locked.pdf";
+    ASSERT_TRUE(MakeEncryptedPdf(dir.str() + "three.pdf", locked));
     if (c.Kind == JOB_MERGE)
         PrepareMergeJob(m_param, m_inputs,
                         {{dir.str() + "three.pdf", 3, 1},
                          {notPdf, 0, 1, TRowStatus::NotPdf},
-                         {dir.str() + "three.pdf", 3, 1}},
+                         {.Path = locked, .Pages = 3, .Size = 1, .Password = "user"},
+                         {.Path = locked, .Pages = 3, .Size = 1, .Password = "user"}},
                         out.str() + "m.pdf", &m_sink);
     else
         PrepareSplitEveryJob(m_param, m_inputs, dir.str() + "three.pdf", out.str(), 3, 1, &m_sink);
@@ -319,7 +323,8 @@ INSTANTIATE_TEST_SUITE_P(
                    GSN_DONE,
                    1,
                    GS_RESULT_OK,
-                   "Merging PDF completed.\n%D/notes.pdf: left out, it cannot be read as a PDF document",
+                   "Merging PDF completed.\n%D/notes.pdf: left out, it cannot be read as a PDF document\n"
+                   "%D/locked.pdf: opened with its password; the result is written without encryption.",
                    {"m.pdf"}}),
     [](const testing::TestParamInfo<CancelCase>& testInfo) { return std::string(testInfo.param.Name); });
 
