@@ -411,7 +411,7 @@ struct ExactEngineSource
         return pages;
     }
 
-    void DetachLinkTargets(const std::vector<QPDFObjectHandle>& pages)
+    void DetachLinkTargets(const std::vector<QPDFObjectHandle>& pages) const
     {
         for (QPDFObjectHandle page : pages) {
             QPDFObjectHandle annots = page.getKey("/Annots");
