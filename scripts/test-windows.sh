@@ -47,7 +47,7 @@ gui_suites=()
 if qt_prefix="$(bash scripts/build-qt-windows.sh --check 2>/dev/null | tail -n 1)"; then
   gui=ON
   export PLICORA_WIN_DEPS="$PLICORA_WIN_DEPS;$qt_prefix"
-  bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages nsis librsvg2-bin icoutils
+  bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages nsis librsvg2-bin icoutils unzip
   gui_options=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
   # The window tests run on Qt's offscreen platform, no X server needed; each has
   # a time limit (ctest's TIMEOUT), so a program that hangs fails.
@@ -140,7 +140,8 @@ done
 # from the reports they wrote.
 for report in "$results"/tst_*.txt; do
   [[ -f "$report" ]] || continue
-  tr -d '\r' <"$report" | awk -v name="$(basename "$report" .txt)" '
+  name=$(basename "$report" .txt)
+  tr -d '\r' <"$report" | awk -v name="$name" '
     /^Totals: / { printf "%-22s %s\n", name, $0 }
     /^FAIL!  : / { failing = 1; sub(/^FAIL!  : /, ""); print "  FAILED " $0; next }
     failing && /^ / { print "  " $0; next }
