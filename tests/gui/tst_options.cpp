@@ -268,11 +268,13 @@ private slots:
             QCOMPARE(w.Seam.EngineCalls, QList<TEngineKind>{TEngineKind::Exact});
             Merge(w, QStringLiteral("rewritten.pdf"));
             QCOMPARE(w.Main->JobParam().Engine, TEngineKind::Ghostscript);
+#ifdef Q_OS_WIN
             // Windows checks run under Wine, without a Ghostscript for Windows: the
             // job says so, and that shows the choice reached it all the same.
             const QString noLibrary =
                 QStringLiteral("Failure|Merging PDF failed.\nThe Ghostscript library could not be loaded.");
             if (!w.Seam.BoxTexts().value(0).startsWith(noLibrary))
+#endif
                 QCOMPARE(w.Seam.BoxTexts(), QStringList{"Success|Merging PDF completed."});
         }
         TWindows next;
