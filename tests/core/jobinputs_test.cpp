@@ -169,12 +169,18 @@ public:
             std::filesystem::remove(m_input, ec);
             break;
         }
+        m_refused = static_cast<bool>(ec);
     }
+
+    // Windows lets no other program replace or remove a file while the job
+    // holds it open: then nothing happened to it.
+    bool Refused() const { return m_refused; }
 
 private:
     TIntrusion m_what;
     std::string m_input, m_output;
     std::atomic<bool> m_done{false};
+    std::atomic<bool> m_refused{false};
 };
 
 class JobIntruder : public JobInputs, public testing::WithParamInterface<TIntruderCase>
@@ -200,7 +206,13 @@ TEST_P(JobIntruder, IsNamedAndNothingOfTheirsIsLost)
     std::string reason = c.Reason;
     if (const auto at = reason.find('@'); at != std::string::npos)
         reason.replace(at, 1, c.What == TIntrusion::OutputAppears ? output : input);
-    EXPECT_EQ(Call_GS_Thread(&m_param), reason.empty() ? GS_RESULT_OK : GS_RESULT_GS_FAILED);
+    const int result = Call_GS_Thread(&m_param);
+    if (intruder.Refused()) {
+        EXPECT_EQ(result, GS_RESULT_OK);
+        EXPECT_EQ(m_param.Reason, "");
+        return;
+    }
+    EXPECT_EQ(result, reason.empty() ? GS_RESULT_OK : GS_RESULT_GS_FAILED);
     EXPECT_EQ(m_param.Reason, reason);
     if (c.What == TIntrusion::OutputAppears)
         EXPECT_EQ(std::filesystem::file_size(output) == 6, !reason.empty()); // "theirs"

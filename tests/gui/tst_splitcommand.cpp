@@ -3,6 +3,7 @@
 #include "guitestutil.h"
 #include "pagepreview.h"
 #include "text/strutil.h"
+#include "util/systemtexts.h"
 
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -205,7 +206,8 @@ private slots:
         SetSource(w, QStringLiteral("  ") + Path("six.pdf") + QStringLiteral(" "));
         QCOMPARE(source->text(), Path("six.pdf"));
         QCOMPARE(w.Main->SplitPageCount(), 6);
-        const QString defaultLocation = QString::fromStdString(w.Main->DefaultFolder()) + "Tarvex/";
+        const QString defaultLocation =
+            QString::fromStdString(w.Main->DefaultFolder()) + QDir::toNativeSeparators("Tarvex/");
         QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->text(), defaultLocation);
         QVERIFY(w.Seam.Boxes.isEmpty());
 
@@ -396,7 +398,8 @@ private slots:
         QVERIFY(moved.size() >= 4);
         QCOMPARE(moved.last(), 5);
         QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
-        QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), typed + "/");
+        QCOMPARE(QDir::fromNativeSeparators(QString::fromStdString(w.Main->JobParam().OutputPath)),
+                 typed + "/");
         QCOMPARE(QString::fromStdString(w.Main->JobParam().BaseName), QStringLiteral("five"));
         const QList<QPair<const char*, QStringList>> pieces = {{"five1-2.pdf", {"Leaf 1", "Leaf 2"}},
                                                                {"five3-4.pdf", {"Leaf 3", "Leaf 4"}},
@@ -498,9 +501,10 @@ private slots:
         QVERIFY(QFile::remove(doomed));
         w.Find<QLineEdit>("edtSplitLocation")->setText(Path("failed"));
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation,
-                                                 "Failure|Splitting PDF failed.\n" + doomed +
-                                                     ": cannot be read (No such file or directory)"}));
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation,
+                              "Failure|Splitting PDF failed.\n" + doomed + ": cannot be read (" +
+                                  QString::fromStdString(NotFoundText()) + ")"}));
         QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
