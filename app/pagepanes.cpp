@@ -5,6 +5,7 @@
 #include "mainform.h"
 #include "mergelistmodel.h"
 #include "mergethumbs.h"
+#include "nativepath.h"
 #include "pagepreview.h"
 #include "pagerenderer.h"
 #include "ui_main.h"
@@ -73,7 +74,8 @@ void TfrmMain::SetUpPagePictures()
     m_mergeSplitter->setStretchFactor(0, 1);
     m_mergeSplitter->setStretchFactor(1, 0);
     m_mergePane.Pages->hide();
-    BindMergePreview(m_mergePane.Pages, ui.ListView1, TMergeListModel::ColPath, TMergeListModel::ColPages);
+    BindMergePreview(m_mergePane.Pages, ui.ListView1, TMergeListModel::ColPath, TMergeListModel::ColPages,
+                     TMergeListModel::ColSelection);
     m_mergePane.Toggle = MakeToggle(ui.sbMoveDown->parentWidget(), QStringLiteral("sbMergePages"),
                                     ui.sbMoveDown->geometry().translated(0, 38),
                                     tr("Shows or hides the pages of the selected file beside the list."));
@@ -89,9 +91,11 @@ void TfrmMain::SetUpPagePictures()
     m_splitPane.Pages->setGeometry(ui.GroupBox2->x(), ui.sbSplit->geometry().bottom() + 2,
                                    ui.GroupBox2->width(), 0);
     m_splitPane.Pages->hide();
-    BindSplitPreview(
-        m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); }, ui.RadioButton2, ui.UpDown1,
+    const auto showSource = BindSplitPreview(
+        m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); },
+        [this] { return fromNative(SplitSourcePassword()); }, ui.RadioButton2, ui.UpDown1,
         ui.edtSplitPageRange);
+    connect(this, &TfrmMain::splitSourceSettled, m_splitPane.Pages, showSource);
     m_splitPane.Toggle = MakeToggle(
         ui.TabSheet2, QStringLiteral("sbSplitPages"), QRect(ui.sbSplit->x(), ui.sbSplit->y() - 34, 28, 28),
         tr("Shows or hides the source's pages, each marked with the piece it goes into."));

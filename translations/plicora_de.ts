@@ -330,6 +330,10 @@
         <source>pieces %1</source>
         <translation>Teile %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

@@ -330,6 +330,10 @@
         <source>pieces %1</source>
         <translation>partes %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>no elegida</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

@@ -330,6 +330,10 @@
         <source>pieces %1</source>
         <translation>parties %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non choisie</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

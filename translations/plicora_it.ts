@@ -330,6 +330,10 @@
         <source>pieces %1</source>
         <translation>parti %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non scelta</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

@@ -330,6 +330,10 @@
         <source>pieces %1</source>
         <translation>partes %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>não escolhida</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

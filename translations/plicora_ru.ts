@@ -332,6 +332,10 @@
         <source>pieces %1</source>
         <translation>части %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>не выбрана</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>

@@ -328,6 +328,10 @@
         <source>pieces %1</source>
         <translation>第 %1 部分</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>未选</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
