@@ -10,7 +10,9 @@
 #include <QColor>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -28,6 +30,16 @@ QImage Faded(const QImage& page)
     painter.setOpacity(0.3);
     painter.drawImage(QPointF(0, 0), page);
     return faded;
+}
+
+// The page as it is whether picked or not: a picked page's place is marked, the
+// page itself is not tinted into something it is not.
+QIcon Shown(const QImage& page)
+{
+    const QPixmap pixmap = QPixmap::fromImage(page);
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
 }
 
 } // namespace
@@ -154,7 +166,7 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
         // Asked for as the view paints, so pages are drawn in the order they show.
         if (auto picture = m_renderer->Picture(m_path, page, PixelBox(), m_look)) {
             picture->Image.setDevicePixelRatio(qApp->devicePixelRatio());
-            return NotChosen(page) ? Faded(picture->Image) : picture->Image;
+            return Shown(NotChosen(page) ? Faded(picture->Image) : picture->Image);
         }
         // Until it arrives, an empty place of its size: the grid lays out by the
         // first page it is given, and nothing that could pass for a page shows.
@@ -173,6 +185,8 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
         return {};
     case MarkRole:
         return static_cast<int>(Mark(page));
+    case Qt::SizeHintRole:
+        return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:
         return {};
     }
@@ -197,6 +211,7 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
     setIconSize(box);
     // Room for the picture and two lines: the page's number and its pieces.
     setGridSize(box + QSize(16, 2 * fontMetrics().height() + 12));
+    m_model->SetItemSize(box + QSize(8, 2 * fontMetrics().height() + 8));
     setSelectionMode(QAbstractItemView::NoSelection);
     // A shade darker than the window, so white pages show their edges.
     QPalette shaded = palette();

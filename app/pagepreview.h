@@ -43,6 +43,9 @@ public:
     // Marks each page by the split's pieces; Valid false marks none as in a piece.
     void SetSplitPreview(TSplitPreview preview);
     void ClearMarks();
+    // Every page's place: the grid lays out by its first page, which may have
+    // one line of text where the others have two.
+    void SetItemSize(QSize size) { m_itemSize = size; }
     const QString& Path() const { return m_path; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -64,6 +67,7 @@ private:
     int m_pages = 0;
     TPageLook m_look;
     std::vector<bool> m_chosen;
+    QSize m_itemSize;
     bool m_marked = false;
     TSplitPreview m_preview;
 };
