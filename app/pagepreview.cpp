@@ -8,9 +8,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColor>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>

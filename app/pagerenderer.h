@@ -64,7 +64,7 @@ public:
     // and pageReady follows. A turned page is fitted into `box` as turned.
     std::optional<TPagePicture> Picture(const QString& path, int page, QSize box, const TPageLook& look = {});
     void Cancel();
-    // Requests queued or being drawn.
+    // Requests queued, being drawn, or drawn and on their way back to this thread.
     int Pending() const;
 
 signals:
