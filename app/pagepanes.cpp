@@ -69,7 +69,8 @@ void TfrmMain::SetUpPagePictures()
     m_mergePane.Pages->setObjectName(QStringLiteral("MergePages"));
     m_mergePane.Pages->setAccessibleName(tr("Pages of the selected file"));
     m_mergePane.Pages->setAccessibleDescription(
-        tr("The pages of the file selected in the list, as pictures."));
+        tr("The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, "
+           "Shift+click) are the ones the merge takes, the others are faint and marked \"not chosen\"."));
     m_mergeSplitter->addWidget(m_mergePane.Pages);
     m_mergeSplitter->setStretchFactor(0, 1);
     m_mergeSplitter->setStretchFactor(1, 0);

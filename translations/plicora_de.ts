@@ -774,10 +774,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Seiten der gewählten Datei</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Die Seiten der in der Liste gewählten Datei als Bilder.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Zeigt oder verbirgt die Seiten der gewählten Datei neben der Liste.</translation>
     </message>
@@ -792,6 +788,10 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Zeigt oder verbirgt die Seiten der Quelle, jede mit dem Teil markiert, in den sie kommt.</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Die Seiten der in der Liste gewählten Datei als Bilder; die markierten Seiten (Klick, Strg+Klick, Umschalt+Klick) nimmt das Zusammenführen auf, die anderen sind blass und als „nicht gewählt“ gekennzeichnet.</translation>
     </message>
 </context>
 <context>

@@ -774,10 +774,6 @@ Do you want to continue?</source>
         <translation>Páginas del archivo seleccionado</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Las páginas del archivo seleccionado en la lista, como imágenes.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Muestra u oculta las páginas del archivo seleccionado junto a la lista.</translation>
     </message>
@@ -792,6 +788,10 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Muestra u oculta las páginas del origen, cada una marcada con la parte a la que va.</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Las páginas del archivo seleccionado en la lista, como imágenes; la unión toma las páginas marcadas (clic, Ctrl+clic, Mayús+clic), las demás aparecen tenues y marcadas como «no elegida».</translation>
     </message>
 </context>
 <context>

@@ -774,10 +774,6 @@ Continuare?</translation>
         <translation>Pagine del file selezionato</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Le pagine del file selezionato nell&apos;elenco, come immagini.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Mostra o nasconde le pagine del file selezionato accanto all&apos;elenco.</translation>
     </message>
@@ -792,6 +788,10 @@ Continuare?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Mostra o nasconde le pagine dell&apos;origine, ognuna segnata con la parte in cui finisce.</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Le pagine del file selezionato nell’elenco, come immagini; l’unione prende le pagine selezionate (clic, Ctrl+clic, Maiusc+clic), le altre sono sbiadite e segnate «non scelta».</translation>
     </message>
 </context>
 <context>

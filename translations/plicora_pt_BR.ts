@@ -774,10 +774,6 @@ Deseja continuar?</translation>
         <translation>Páginas do arquivo selecionado</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>As páginas do arquivo selecionado na lista, como imagens.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Mostra ou oculta as páginas do arquivo selecionado ao lado da lista.</translation>
     </message>
@@ -792,6 +788,10 @@ Deseja continuar?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Mostra ou oculta as páginas da origem, cada uma marcada com a parte em que entra.</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>As páginas do arquivo selecionado na lista, como imagens; a mesclagem leva as páginas marcadas (clique, Ctrl+clique, Shift+clique), as outras ficam esmaecidas e marcadas como “não escolhida”.</translation>
     </message>
 </context>
 <context>

@@ -776,10 +776,6 @@ Do you want to continue?</source>
         <translation>Страницы выбранного файла</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Страницы файла, выбранного в списке, в виде изображений.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Показывает или скрывает страницы выбранного файла рядом со списком.</translation>
     </message>
@@ -794,6 +790,10 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Показывает или скрывает страницы исходного файла с отметкой части, в которую попадёт каждая.</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Страницы файла, выбранного в списке, в виде изображений; объединение берёт отмеченные страницы (щелчок, Ctrl+щелчок, Shift+щелчок), остальные бледные и помечены «не выбрана».</translation>
     </message>
 </context>
 <context>

@@ -772,10 +772,6 @@ Do you want to continue?</source>
         <translation>所选文件的页面</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>列表中所选文件的页面缩略图。</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>在列表旁显示或隐藏所选文件的页面。</translation>
     </message>
@@ -790,6 +786,10 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>显示或隐藏源文件的页面，每页标有其所属的部分。</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>列表中所选文件的页面缩略图；合并只取选中的页面（单击、Ctrl+单击、Shift+单击），其余页面变淡并标为“未选”。</translation>
     </message>
 </context>
 <context>
