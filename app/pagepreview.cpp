@@ -99,7 +99,8 @@ void TPageGridModel::SetChosen(std::vector<bool> chosen)
 
 bool TPageGridModel::NotChosen(int page) const
 {
-    return !m_chosen.empty() && !m_chosen[static_cast<std::size_t>(page)];
+    const auto at = static_cast<std::size_t>(page);
+    return at < m_chosen.size() && !m_chosen[at];
 }
 
 void TPageGridModel::MarksChanged()
