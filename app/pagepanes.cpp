@@ -95,11 +95,13 @@ void TfrmMain::SetUpPagePictures()
     const auto showSource = BindSplitPreview(
         m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); },
         [this] { return fromNative(SplitSourcePassword()); }, ui.RadioButton2, ui.UpDown1,
-        ui.edtSplitPageRange);
+        ui.edtSplitPageRange, {ui.rbSplitBookmarks, ui.rbSplitSize});
     connect(this, &TfrmMain::splitSourceSettled, m_splitPane.Pages, showSource);
-    m_splitPane.Toggle = MakeToggle(
-        ui.TabSheet2, QStringLiteral("sbSplitPages"), QRect(ui.sbSplit->x(), ui.sbSplit->y() - 34, 28, 28),
-        tr("Shows or hides the source's pages, each marked with the piece it goes into."));
+    // Left of Split, level with its foot: the split methods reach down to above it.
+    m_splitPane.Toggle =
+        MakeToggle(ui.TabSheet2, QStringLiteral("sbSplitPages"),
+                   QRect(ui.sbSplit->x() - 34, ui.sbSplit->geometry().bottom() - 27, 28, 28),
+                   tr("Shows or hides the source's pages, each marked with the piece it goes into."));
     setTabOrder(ui.sbSplit, m_splitPane.Toggle);
 
     connect(m_mergePane.Toggle, &QToolButton::clicked, this,

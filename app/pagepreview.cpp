@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -260,13 +261,19 @@ std::vector<bool> TPagePreview::Picked() const
 
 std::function<void()> BindSplitPreview(TPagePreview* preview, QLineEdit* source,
                                        std::function<int()> pageCount, std::function<QString()> password,
-                                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges)
+                                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
+                                       const QList<QRadioButton*>& unmarked)
 {
     auto refresh = [=] {
         const int pages = pageCount();
         TPageGridModel* model = preview->Pages();
         model->SetSource(pages > 0 ? source->text().trimmed() : QString(), pages,
                          {pages > 0 ? password() : QString()});
+        if (std::any_of(unmarked.begin(), unmarked.end(),
+                        [](const QRadioButton* b) { return b->isChecked(); })) {
+            model->ClearMarks();
+            return;
+        }
         model->SetSplitPreview(
             PreviewSplit(pages, {byRanges->isChecked(), perPage->value(), ranges->text().toStdString()}));
     };
@@ -281,6 +288,8 @@ std::function<void()> BindSplitPreview(TPagePreview* preview, QLineEdit* source,
     QObject::connect(ranges, &QLineEdit::textChanged, preview, refresh);
     QObject::connect(perPage, &QSpinBox::valueChanged, preview, refresh);
     QObject::connect(byRanges, &QRadioButton::toggled, preview, refresh);
+    for (QRadioButton* method : unmarked)
+        QObject::connect(method, &QRadioButton::toggled, preview, refresh);
     refresh();
     return refresh;
 }

@@ -7,6 +7,7 @@
 
 #include <QAbstractListModel>
 #include <QImage>
+#include <QList>
 #include <QListView>
 #include <functional>
 
@@ -101,10 +102,13 @@ private:
 // Keeps a split preview's marks on the split side's controls: the source (its page
 // count read through pageCount once the field has settled, a protected one opened
 // with what password gives), every N pages or the typed ranges, updated as the
-// user types. Returns what shows the source again, for when it has settled.
+// user types. While one of `unmarked` is checked (a method whose pieces are known
+// only as the split cuts them) no page is marked. Returns what shows the source
+// again, for when it has settled.
 std::function<void()> BindSplitPreview(TPagePreview* preview, QLineEdit* source,
                                        std::function<int()> pageCount, std::function<QString()> password,
-                                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges);
+                                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
+                                       const QList<QRadioButton*>& unmarked = {});
 
 // Shows the merge list's current row in a preview: its path from pathColumn, its
 // page count from pagesColumn's Qt::UserRole (-1: still being counted, nothing

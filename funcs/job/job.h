@@ -104,9 +104,10 @@ struct TCall_GS_Thread_Param
     std::string Notes;  // warnings of a job that went through (an input read after repair)
     // Merge: the choices for the whole list.
     TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
-    bool BlankAfterOdd = false;     // a blank page after each input with an odd number of chosen pages
-    std::string Password;           // split: the source's password; empty when it needs none
-    std::int32_t BookmarkLevel = 0; // split: one piece per bookmark at this level (1: the top); 0: not
+    bool BlankAfterOdd = false;      // a blank page after each input with an odd number of chosen pages
+    std::string Password;            // split: the source's password; empty when it needs none
+    std::int32_t BookmarkLevel = 0;  // split: one piece per bookmark at this level (1: the top); 0: not
+    std::uint64_t MaxPieceBytes = 0; // split: pieces of at most this many bytes; 0: not by size
     // Set by the front end to stop the job at the next page, piece or part of the
     // writing; none: the job runs to its end.
     const std::atomic<bool>* Cancel = nullptr;

@@ -33,6 +33,7 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
     param.Kind = JOB_SPLIT;
     param.Password = password;
     param.BookmarkLevel = 0;
+    param.MaxPieceBytes = 0;
     param.Engine = engine;
     param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
@@ -94,6 +95,17 @@ void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, 
     PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
                          password);
     param.BookmarkLevel = level;
+}
+
+void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                         const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
+                         IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
+                         const std::string& password)
+{
+    // Pieces follow each other as an every-page split's do; the job sizes them.
+    PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
+                         password);
+    param.MaxPieceBytes = maxBytes;
 }
 
 void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)

@@ -104,6 +104,13 @@ void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, 
                               IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
                               TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
 
+// A split of `source` into pieces of at most maxBytes each (a page larger than
+// that alone), named "<first>-<last>" as every N pages. The job posts the total.
+void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                         const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
+                         IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
+                         TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
+
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still
 // leaves the progress bar's range set, as it always has.

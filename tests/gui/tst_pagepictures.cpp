@@ -146,17 +146,15 @@ private slots:
     // what it shows.
     void cancelDropsWaitingPages()
     {
-        // Without the PDF module every page is refused at once: many are on their
-        // way back to this thread, none waits to be dropped.
-        if (!PagePicturesAvailable())
-            QSKIP("built without Qt's PDF module");
         TPageRenderer renderer;
         for (int page = 0; page < 3; ++page)
             for (int size = 10; size < 60; ++size)
                 renderer.Picture(Path("three.pdf"), page, QSize(size, size));
         renderer.Cancel();
-        // Of 150, the few drawn meanwhile are on their way back to this thread.
-        QVERIFY2(renderer.Pending() < 20, qPrintable(QString::number(renderer.Pending())));
+        // Of 150, the few drawn meanwhile are on their way back to this thread;
+        // without page pictures each placeholder is made at once, and many may be.
+        if (PagePicturesAvailable())
+            QVERIFY2(renderer.Pending() < 20, qPrintable(QString::number(renderer.Pending())));
         QTRY_COMPARE(renderer.Pending(), 0);
     }
 
