@@ -137,7 +137,7 @@ radio_ranges=(25 236)
 edt_ranges=(295 236)
 # The buttons that show the pages beside the merge list and below the split fields.
 sb_merge_pages=(596 237)
-sb_split_pages=(596 273)
+sb_split_pages=(561 358)
 # The second page in the merge pane, once the window has grown for it.
 merge_page2=(747 160)
 
