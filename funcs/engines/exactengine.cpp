@@ -561,10 +561,8 @@ public:
             root.replaceKey("/Dests", m_pdf.makeIndirectObject(dests));
         }
         if (!m_stringDests.empty()) {
-            QPDFNameTreeObjectHelper tree = QPDFNameTreeObjectHelper::newEmpty(m_pdf);
-            for (auto& [name, dest] : m_stringDests)
-                tree.insert(name, dest);
-            root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
+            root.replaceKey("/Names",
+                            QPDFObjectHandle::newDictionary({{"/Dests", NewNameTree(m_pdf, m_stringDests)}}));
         }
         m_parts.Finish();
         control.ReportWrite(TWriteStage::Writing, PartsFinished);
