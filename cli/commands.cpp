@@ -23,9 +23,11 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -125,9 +127,9 @@ private:
 
 // The front door's look at an input, opened with its password when it is
 // locked and the options give one.
-TListProbe ProbeInput(const std::string& file, TPasswords& passwords)
+TListProbe ProbeInput(const std::string& file, TPasswords& passwords, std::optional<TListProbe> known = {})
 {
-    TListProbe probe = ProbePdfForList(file);
+    TListProbe probe = known ? std::move(*known) : ProbePdfForList(file);
     if (IsLocked(probe) && probe.OpenError.empty()) {
         if (const std::optional<std::string> password = passwords.For(file))
             probe = ProbePdfForList(file, *password);
@@ -281,6 +283,8 @@ std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& 
 {
     std::vector<TMergeListRow> rows;
     TPasswords passwords(options.Passwords);
+    // All at once, on every core, as the window's list reads the files added.
+    std::vector<TListProbe> probes = ProbePdfsForList(options.Inputs);
     for (std::size_t place = 0; place < options.Inputs.size(); ++place) {
         const std::string& input = options.Inputs[place];
         const std::string fullPath = AbsolutePath(input);
@@ -289,7 +293,8 @@ std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& 
                 io.Err << input << " is already in the list, left out." << '\n';
             continue;
         }
-        TMergeAddVerdict verdict = JudgeMergeAdd(input, ProbeInput(input, passwords));
+        TMergeAddVerdict verdict =
+            JudgeMergeAdd(input, ProbeInput(input, passwords, std::move(probes[place])));
         // The job would leave a file without pages out silently and still
         // report success: refused here, where the window lists it.
         if (verdict.Outcome != TMergeAddOutcome::Ok)
