@@ -1054,12 +1054,29 @@ private:
 
 } // namespace
 
+namespace {
+
+// Drops what is no longer needed on a thread of its own; at once when no
+// thread can be started.
+template <typename T> std::future<void> LetGoLater(std::unique_ptr<T> object)
+{
+    try {
+        return std::async(std::launch::async, [object = std::move(object)]() mutable { object.reset(); });
+    } catch (const std::system_error&) {
+        object.reset();
+        return {};
+    }
+}
+
+} // namespace
+
 ExactEngine::ExactEngine() = default;
 ExactEngine::~ExactEngine() = default;
 
 TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                                  const TPageReport& onPage)
 {
+    m_letGo = {}; // the last merge's copy gone first
     m_warnings.clear();
     if (inputs.empty())
         return TEngineResult::Failure("There is nothing to merge.");
@@ -1070,7 +1087,8 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     std::vector<std::string> sourceWarnings;
     std::unique_ptr<ExactEngineSource> current;
     const TEngineResult result = Guarded(outPath, context, [&] {
-        TOutput out;
+        auto copy = std::make_unique<TOutput>();
+        TOutput& out = *copy;
         std::uintmax_t memoryBudget = MemoryInputBudget;
         TSourceReader reader(inputs, inputs.size() > MaxOpenInputs, memoryBudget);
         for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -1101,9 +1119,10 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
         context = outPath;
         out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
+        m_letGo = LetGoLater(std::move(copy));
     });
     if (result.Ok)
-        Control().ReportWrite(TWriteStage::Writing, 100); // the copy is let go too
+        Control().ReportWrite(TWriteStage::Writing, 100);
     m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
     if (current)
         current->TakeWarnings(m_warnings);
