@@ -133,6 +133,24 @@ TEST(WideNames, EnvironmentKeepsTheText)
     EXPECT_EQ(plat::getEnv("PLICORA_TEST_WIDE"), "");
 }
 
+#ifdef __linux__
+// A process kept to one core (taskset, a container) is told one, whatever the
+// machine has: a second thread there would only share it.
+TEST(UsableCores, FollowTheAffinity)
+{
+    unsigned seen = 0;
+    std::thread([&] {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(static_cast<int>(sched_getcpu()), &one);
+        if (sched_setaffinity(0, sizeof one, &one) == 0)
+            seen = plat::usableCores();
+    }).join();
+    EXPECT_EQ(seen, 1U);
+    EXPECT_GE(plat::usableCores(), 1U);
+}
+#endif
+
 #ifdef _WIN32
 
 // A user name with accents is part of TEMP; Ghostscript's temporary folder needs
@@ -152,24 +170,6 @@ TEST(TempFolder, APlainShortNameStandsForATempWithAccents)
     for (const char c : chosen)
         EXPECT_TRUE(c >= 0x20 && c < 0x7F) << chosen;
 }
-
-#ifdef __linux__
-// A process kept to one core (taskset, a container) is told one, whatever the
-// machine has: a second thread there would only share it.
-TEST(UsableCores, FollowTheAffinity)
-{
-    unsigned seen = 0;
-    std::thread([&] {
-        cpu_set_t one;
-        CPU_ZERO(&one);
-        CPU_SET(static_cast<int>(sched_getcpu()), &one);
-        if (sched_setaffinity(0, sizeof one, &one) == 0)
-            seen = plat::usableCores();
-    }).join();
-    EXPECT_EQ(seen, 1U);
-    EXPECT_GE(plat::usableCores(), 1U);
-}
-#endif
 
 TEST(GhostscriptLibraryName, MatchesTheProgramsWidth)
 {
