@@ -260,6 +260,8 @@ private:
     // The split source's password, for the source it opens; kept in memory only.
     std::string m_splitPassword;
     std::string m_splitPasswordFor;
+    // That source as its count was read: the split takes the count while it holds.
+    std::optional<plat::FileStamp> m_splitCounted;
 
     bool m_centred = false;
     TAnchors m_anchors;

@@ -30,6 +30,7 @@ void TfrmMain::ForgetSplitSource()
     m_splitWhyNoPages.clear();
     m_splitPassword.clear();
     m_splitPasswordFor.clear();
+    m_splitCounted.reset();
     UpdateUpDownMaximum();
 }
 
@@ -55,6 +56,7 @@ bool TfrmMain::ProbeSplitSource()
     m_splitPageCount = verdict.Pages;
     m_splitPassword = verdict.Password;
     m_splitPasswordFor = source;
+    m_splitCounted = verdict.Stamp;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(ProposedSplitLocation()));
@@ -140,6 +142,8 @@ void TfrmMain::sbSplitClick()
     m_ui->edtSplitSrc->setText(fromNative(source));
     // A protected source goes on with the password that opened it.
     const std::string password = source == m_splitPasswordFor ? m_splitPassword : std::string();
+    const std::optional<plat::FileStamp> counted =
+        source == m_splitPasswordFor ? m_splitCounted : std::nullopt;
     const bool locked = (IsPdfEncrypted(source) && password.empty()) || m_splitEncrypted;
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
         ShowRefusal(this, CheckSplitSourcePages(source, locked, m_splitPageCount, m_splitWhyNoPages)))
@@ -162,12 +166,12 @@ void TfrmMain::sbSplitClick()
 
     if (byRanges)
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow,
-                              password);
+                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow, password,
+                              counted);
     else
         PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
                              static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
-                             TOverwrite::Allow, password);
+                             TOverwrite::Allow, password, counted);
     RunJob(QPoint(160, 270));
 }
 

@@ -355,6 +355,7 @@ struct TSplitSetup
     std::string OutputPath;
     std::string BaseName;
     std::string Password;
+    std::optional<plat::FileStamp> Counted; // the source as PageCount was read
 };
 
 // The source, checked as the window checks its source field and then its split.
@@ -372,6 +373,7 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
         Refuse(verdict.Refusal->Message());
     setup.PageCount = verdict.Pages;
     setup.Password = verdict.Password;
+    setup.Counted = verdict.Stamp;
     RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.WhyNoPages,
                                    verdict.EncryptedCause));
 }
@@ -448,15 +450,15 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
                               setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
-                              setup.Password);
+                              setup.Password, setup.Counted);
     else if (options.BookmarkLevel)
         PrepareSplitBookmarksJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                                  *options.BookmarkLevel, &queue, options.Engine, Overwrite(options.Force),
-                                 setup.Password);
+                                 setup.Password, setup.Counted);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,
-                             Overwrite(options.Force), setup.Password);
+                             Overwrite(options.Force), setup.Password, setup.Counted);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

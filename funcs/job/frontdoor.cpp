@@ -207,6 +207,8 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
         verdict.EncryptedCause = LockedCause(probe);
         if (probe.Pages < 1)
             verdict.WhyNoPages = probe.ReaderNote;
+        if (probe.ReaderCount && !probe.Repaired)
+            verdict.Stamp = probe.Stamp;
     }
     return verdict;
 }
