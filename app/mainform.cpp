@@ -146,7 +146,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_ui->Label10->move(aboutRight + 1 - m_ui->Label10->width(), m_ui->Label10->y());
     // Right-aligned before "About".
     m_ui->linkOptions->move(m_ui->Label10->x() - 12 - m_ui->linkOptions->width(), m_ui->Label10->y());
-    for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8})
+    for (QLabel* label : {m_ui->Label3, m_ui->Label6, m_ui->Label7, m_ui->Label8, m_ui->lblSplitSizeUnit})
         label->adjustSize();
     m_ui->Label3->setVisible(false);
     AnchorParts();
@@ -329,10 +329,7 @@ void TfrmMain::ApplicationEvents1Idle()
     m_ui->sbMoveUp->setEnabled(selected > 0);
     m_ui->sbMoveDown->setEnabled(selected >= 0 && selected != count - 1);
 
-    const bool perPage = m_splitPageCount >= 2 && m_ui->RadioButton1->isChecked();
-    m_ui->UpDown1->setEnabled(perPage);
-    edtSplitPerPage->setEnabled(m_ui->UpDown1->isEnabled());
-    m_ui->edtSplitPageRange->setEnabled(m_splitPageCount >= 2 && m_ui->RadioButton2->isChecked());
+    EnableSplitMethodFields();
 
     const QString pages = tr("Pages: %1").arg(m_splitPageCount);
     if (m_ui->Label3->text() != pages) {

@@ -146,6 +146,14 @@ private:
     // The typed ranges' checks (their total posted once they pass); false when
     // one refused, with the field selected for a fix.
     bool CheckRangeField(std::string& rangeText, TPageRanges& ranges);
+    // The split method whose radio button is checked.
+    TSplitKind ChosenSplitKind() const;
+    // Fills the job record for that method through the core's set-up.
+    void PrepareChosenSplit(TSplitKind kind, const std::string& source, const std::string& location,
+                            const std::string& rangeText, const TPageRanges& ranges,
+                            const std::string& password, const std::optional<plat::FileStamp>& counted);
+    // Each method's field is usable while its method is chosen for a source that can be split.
+    void EnableSplitMethodFields();
     void RunJob(const QPoint& progressCorner);
     void JobDone(std::intptr_t result);
     // Ends the job's display when its thread has ended but no final notice came.

@@ -89,12 +89,13 @@ void TfrmMain::SetUpPagePictures()
     m_splitPane.Pages->setGeometry(ui.GroupBox2->x(), ui.sbSplit->geometry().bottom() + 2,
                                    ui.GroupBox2->width(), 0);
     m_splitPane.Pages->hide();
-    BindSplitPreview(
-        m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); }, ui.RadioButton2, ui.UpDown1,
-        ui.edtSplitPageRange);
-    m_splitPane.Toggle = MakeToggle(
-        ui.TabSheet2, QStringLiteral("sbSplitPages"), QRect(ui.sbSplit->x(), ui.sbSplit->y() - 34, 28, 28),
-        tr("Shows or hides the source's pages, each marked with the piece it goes into."));
+    BindSplitPreview(m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); }, ui.RadioButton2,
+                     ui.UpDown1, ui.edtSplitPageRange, {ui.rbSplitBookmarks, ui.rbSplitSize});
+    // Left of Split, level with its foot: the split methods reach down to above it.
+    m_splitPane.Toggle =
+        MakeToggle(ui.TabSheet2, QStringLiteral("sbSplitPages"),
+                   QRect(ui.sbSplit->x() - 34, ui.sbSplit->geometry().bottom() - 27, 28, 28),
+                   tr("Shows or hides the source's pages, each marked with the piece it goes into."));
     setTabOrder(ui.sbSplit, m_splitPane.Toggle);
 
     connect(m_mergePane.Toggle, &QToolButton::clicked, this,

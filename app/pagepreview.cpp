@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 TPageGridModel::TPageGridModel(TPageRenderer* renderer, QSize box, QObject* parent)
     : QAbstractListModel(parent), m_renderer(renderer), m_box(box),
@@ -163,12 +164,18 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
 }
 
 void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<int()> pageCount,
-                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges)
+                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
+                      const QList<QRadioButton*>& unmarked)
 {
     auto refresh = [=] {
         const int pages = pageCount();
         TPageGridModel* model = preview->Pages();
         model->SetSource(pages > 0 ? source->text().trimmed() : QString(), pages);
+        if (std::any_of(unmarked.begin(), unmarked.end(),
+                        [](const QRadioButton* b) { return b->isChecked(); })) {
+            model->ClearMarks();
+            return;
+        }
         model->SetSplitPreview(
             PreviewSplit(pages, {byRanges->isChecked(), perPage->value(), ranges->text().toStdString()}));
     };
@@ -183,6 +190,8 @@ void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<in
     QObject::connect(ranges, &QLineEdit::textChanged, preview, refresh);
     QObject::connect(perPage, &QSpinBox::valueChanged, preview, refresh);
     QObject::connect(byRanges, &QRadioButton::toggled, preview, refresh);
+    for (QRadioButton* method : unmarked)
+        QObject::connect(method, &QRadioButton::toggled, preview, refresh);
     refresh();
 }
 

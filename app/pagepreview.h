@@ -6,6 +6,7 @@
 
 #include <QAbstractListModel>
 #include <QImage>
+#include <QList>
 #include <QListView>
 #include <functional>
 
@@ -79,9 +80,11 @@ private:
 
 // Keeps a split preview's marks on the split side's controls: the source (its page
 // count read through pageCount once the field has settled), every N pages or the
-// typed ranges, updated as the user types.
+// typed ranges, updated as the user types. While one of `unmarked` is checked (a
+// method whose pieces are known only as the split cuts them) no page is marked.
 void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<int()> pageCount,
-                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges);
+                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
+                      const QList<QRadioButton*>& unmarked = {});
 
 // Shows the merge list's current row in a preview: its path from pathColumn, its
 // page count from pagesColumn's Qt::UserRole (-1: still being counted, nothing

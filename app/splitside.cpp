@@ -6,6 +6,7 @@
 #include "job/jobchecks.h"
 #include "job/messages.h"
 #include "job/pageranges.h"
+#include "job/sizesplit.h"
 #include "mainform.h"
 #include "nativepath.h"
 #include "pdf/pdfprobe.h"
@@ -149,10 +150,12 @@ void TfrmMain::sbSplitClick()
         ShowRefusal(this, CheckSplitSourcePages(source, locked, m_splitPageCount, m_splitWhyNoPages)))
         return;
 
-    const bool byRanges = m_ui->RadioButton2->isChecked();
+    const TSplitKind kind = ChosenSplitKind();
     std::string rangeText;
     TPageRanges ranges;
-    if (byRanges && !CheckRangeField(rangeText, ranges))
+    if (kind == TSplitKind::Ranges && !CheckRangeField(rangeText, ranges))
+        return;
+    if (ShowRefusal(this, CheckSplitMethodEngine(kind, m_engine)))
         return;
 
     const QString location = m_ui->edtSplitLocation->text();
@@ -164,15 +167,54 @@ void TfrmMain::sbSplitClick()
                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
-    if (byRanges)
-        PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                              rangeText, ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow, password,
-                              counted);
-    else
-        PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, toNative(location), m_splitPageCount,
-                             static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
-                             TOverwrite::Allow, password, counted);
+    PrepareChosenSplit(kind, source, toNative(location), rangeText, ranges, password, counted);
     RunJob(QPoint(160, 270));
+}
+
+TSplitKind TfrmMain::ChosenSplitKind() const
+{
+    if (m_ui->rbSplitBookmarks->isChecked())
+        return TSplitKind::Bookmarks;
+    if (m_ui->rbSplitSize->isChecked())
+        return TSplitKind::Size;
+    return m_ui->RadioButton2->isChecked() ? TSplitKind::Ranges : TSplitKind::Every;
+}
+
+void TfrmMain::PrepareChosenSplit(TSplitKind kind, const std::string& source, const std::string& location,
+                                  const std::string& rangeText, const TPageRanges& ranges,
+                                  const std::string& password, const std::optional<plat::FileStamp>& counted)
+{
+    switch (kind) {
+    case TSplitKind::Ranges:
+        PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount, rangeText,
+                              ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow, password, counted);
+        return;
+    case TSplitKind::Bookmarks:
+        PrepareSplitBookmarksJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
+                                 m_ui->spnSplitLevel->value(), &m_notifier, m_engine, TOverwrite::Allow,
+                                 password, counted);
+        return;
+    case TSplitKind::Size:
+        PrepareSplitSizeJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
+                            PieceBytesOf(m_ui->spnSplitSize->value()), &m_notifier, m_engine,
+                            TOverwrite::Allow, password, counted);
+        return;
+    case TSplitKind::Every:
+        break;
+    }
+    PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
+                         static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
+                         TOverwrite::Allow, password, counted);
+}
+
+void TfrmMain::EnableSplitMethodFields()
+{
+    const bool splittable = m_splitPageCount >= 2;
+    m_ui->UpDown1->setEnabled(splittable && m_ui->RadioButton1->isChecked());
+    edtSplitPerPage->setEnabled(m_ui->UpDown1->isEnabled());
+    m_ui->edtSplitPageRange->setEnabled(splittable && m_ui->RadioButton2->isChecked());
+    m_ui->spnSplitLevel->setEnabled(splittable && m_ui->rbSplitBookmarks->isChecked());
+    m_ui->spnSplitSize->setEnabled(splittable && m_ui->rbSplitSize->isChecked());
 }
 
 bool TfrmMain::TakeDroppedSource(QEvent* event)

@@ -102,8 +102,10 @@ QString InstallTranslations(const QString& language)
     if (!language.isEmpty())
         QLocale::setDefault(locale);
     OwnCatalogue = LoadCatalogue(locale, QStringLiteral("plicora"), QStringLiteral(":/i18n"));
-    // Qt's own words: file dialogs, Yes and No.
+    // Qt's own words: file dialogs, Yes and No; the Windows build carries them.
     QtCatalogue =
         LoadCatalogue(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!QtCatalogue)
+        QtCatalogue = LoadCatalogue(locale, QStringLiteral("qtbase"), QStringLiteral(":/i18n"));
     return OwnCatalogue ? OwnCatalogue->language() : QString();
 }

@@ -83,6 +83,8 @@ struct TCliChoices
     std::string PagesValue;
     CLI::Option* Chapters = nullptr;
     std::int32_t ChapterLevel = 0;
+    CLI::Option* MaxSize = nullptr;
+    double MaxSizeValue = 0;
 };
 
 void AddInfo(CLI::App& app, TCliChoices& c)
@@ -134,8 +136,11 @@ void AddSplit(CLI::App& app, TCliChoices& c)
     c.Pages = split->add_option("--pages", c.PagesValue, "A file for each page range, e.g. \"1,2-5,4,6\"");
     c.Chapters = split->add_option("--bookmarks", c.ChapterLevel,
                                    "A file for each bookmark at this level (1: the top ones, chapters)");
+    c.MaxSize = split->add_option("--max-size", c.MaxSizeValue,
+                                  "Files of at most this many MB (1 MB = 1024 KB), as many pages as fit");
     c.Every->excludes(c.Pages);
     c.Chapters->excludes(c.Every)->excludes(c.Pages);
+    c.MaxSize->excludes(c.Every)->excludes(c.Pages)->excludes(c.Chapters);
     split->add_option("-o,--output", c.SplitOptions.Location, "Output folder (created when missing)");
     split->add_flag("-f,--force", c.SplitOptions.Force, "Overwrite existing output files");
     AddEngineOption(split, c.SplitEngine);
@@ -161,6 +166,8 @@ int RunChosen(TCliChoices& c, TCliStreams& io)
         c.SplitOptions.Pages = c.PagesValue;
     if (*c.Chapters)
         c.SplitOptions.BookmarkLevel = c.ChapterLevel;
+    if (*c.MaxSize)
+        c.SplitOptions.MaxSize = c.MaxSizeValue;
     return SplitCommand(c.SplitOptions, io);
 }
 

@@ -8,6 +8,7 @@
 #include "job/pageranges.h"
 #include "job/pageselection.h"
 #include "job/progressmeter.h"
+#include "job/sizesplit.h"
 #include "job/splitnames.h"
 #include "output/outputnames.h"
 #include "output/safeoutput.h"
@@ -378,6 +379,17 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
                                    verdict.EncryptedCause));
 }
 
+static_assert(MinPieceMegabytes == 0.1 && MaxPieceMegabytes == 100000, "the refusal below names them");
+
+TSplitKind MethodOf(const TSplitOptions& options)
+{
+    if (options.BookmarkLevel)
+        return TSplitKind::Bookmarks;
+    if (options.MaxSize)
+        return TSplitKind::Size;
+    return options.Pages ? TSplitKind::Ranges : TSplitKind::Every;
+}
+
 // The method: typed ranges (their total goes to `notify` once they pass) or
 // pages per file.
 void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink* notify)
@@ -396,9 +408,14 @@ void CheckMethod(const TSplitOptions& options, TSplitSetup& setup, IGsNotifySink
     } else if (options.BookmarkLevel) {
         if (*options.BookmarkLevel < 1 || *options.BookmarkLevel > MaxBookmarkLevel)
             Refuse("Bookmark levels are from 1 to " + std::to_string(MaxBookmarkLevel) + ".");
+    } else if (options.MaxSize) {
+        if (!(*options.MaxSize >= MinPieceMegabytes && *options.MaxSize <= MaxPieceMegabytes))
+            Refuse("Piece sizes are from 0.1 to 100000 MB.");
     } else {
-        Refuse("Please choose a split method: --every N, --pages RANGES or --bookmarks LEVEL.");
+        Refuse(
+            "Please choose a split method: --every N, --pages RANGES, --bookmarks LEVEL or --max-size MB.");
     }
+    RefuseIf(CheckSplitMethodEngine(MethodOf(options), options.Engine));
 }
 
 // The location and every piece's name.
@@ -411,9 +428,9 @@ void CheckOutputs(const TSplitOptions& options, TSplitSetup& setup)
     setup.OutputPath = IncludeTrailingSeparator(folder);
     setup.BaseName = RemoveFileExt(ExtractFileName(setup.Source));
 
-    // Pieces by bookmarks are named once the job has read them; the job then
-    // refuses a name taken unless --force.
-    if (options.BookmarkLevel)
+    // Pieces by bookmarks or size are named once the job has cut them; the job
+    // then refuses a name taken unless --force.
+    if (options.BookmarkLevel || options.MaxSize)
         return;
     const std::vector<std::string> pieces =
         options.Pages ? SplitPieceNames(setup.OutputPath, setup.BaseName, setup.Ranges.RangeList)
@@ -455,6 +472,10 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
         PrepareSplitBookmarksJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                                  *options.BookmarkLevel, &queue, options.Engine, Overwrite(options.Force),
                                  setup.Password, setup.Counted);
+    else if (options.MaxSize)
+        PrepareSplitSizeJob(param, inputs, source, setup.OutputPath, setup.PageCount,
+                            PieceBytesOf(*options.MaxSize), &queue, options.Engine, Overwrite(options.Force),
+                            setup.Password, setup.Counted);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,

@@ -56,6 +56,7 @@ struct TSplitOptions
     std::optional<std::int64_t> Every;         // pages per file
     std::optional<std::string> Pages;          // page-range text such as "1,2-5,4"
     std::optional<std::int32_t> BookmarkLevel; // a piece per bookmark at this level
+    std::optional<double> MaxSize;             // pieces of at most this many megabytes
     std::string Location;
     bool Force = false; // existing pieces may be replaced
     TEngineKind Engine = DefaultEngine;

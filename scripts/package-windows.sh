@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Makes Plicora's Windows installer and portable zip from a Windows build:
 #   Plicora-<version>-setup.exe     per machine, under Program Files; /S for silent
-#   Plicora-<version>-portable.zip  the two programs in a folder, run from anywhere
+#   Plicora-<version>-portable.zip  the same files in a folder, run from anywhere
+# Both carry the two programs, README.txt, LICENSE.txt and the licences of the
+# libraries linked in (Debian's copyright files of the sources they were built
+# from) in licences\.
 #
 # Usage: scripts/package-windows.sh [build-dir [out-dir]]
 #   build-dir  a build with plicora.exe and plicora-cli.exe (default build-win64,
@@ -15,7 +18,10 @@ out=$(realpath -m "${2:-$build/package}")
 
 say() { echo "package-windows: $*" >&2; }
 
-bash "$root/scripts/install-deps.sh" --packages nsis binutils-mingw-w64-x86-64 >&2
+# The libraries' copyright files come with Debian's packages of the same sources.
+declare -A licences=([Qt]=libqt6core6 [Qt-SVG]=libqt6svg6 [qpdf]=libqpdf29 [libjpeg-turbo]=libjpeg62-turbo
+  [zlib]=libz-mingw-w64-dev [CLI11]=libcli11-dev)
+bash "$root/scripts/install-deps.sh" --packages nsis zip binutils-mingw-w64-x86-64 "${licences[@]}" >&2
 
 version=$(sed -n 's/^project(Plicora VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 if [[ ! $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
@@ -40,14 +46,25 @@ mkdir -p "$stage/$portable"
 # Without their symbol tables the programs are a third smaller.
 x86_64-w64-mingw32-strip -o "$stage/$portable/plicora.exe" "$gui"
 x86_64-w64-mingw32-strip -o "$stage/$portable/plicora-cli.exe" "$cli"
+# Texts with Windows line ends, for Notepad and the like.
+crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
+sed "s/@VERSION@/$version/" "$root/data/windows/readme.txt" >"$stage/readme.txt"
+crlf "$stage/readme.txt" "$stage/$portable/README.txt"
+crlf "$root/LICENSE" "$stage/$portable/LICENSE.txt"
+mkdir "$stage/$portable/licences"
+for name in "${!licences[@]}"; do
+  crlf "/usr/share/doc/${licences[$name]}/copyright" "$stage/$portable/licences/$name.txt"
+  # shellcheck disable=SC2016 # NSIS's variable, for the uninstaller
+  printf 'Delete "$INSTDIR\\licences\\%s.txt"\n' "$name" >>"$stage/licence-deletes.nsh"
+done
 
 setup=$out/Plicora-$version-setup.exe
 makensis -V2 -NOCD -DVERSION="$version" -DBINDIR="$stage/$portable" -DICON="$icon" \
-  -DOUTFILE="$setup" "$root/data/windows/plicora.nsi" >&2
+  -DLICENCE_DELETES="$stage/licence-deletes.nsh" -DOUTFILE="$setup" "$root/data/windows/plicora.nsi" >&2
 
 zip=$out/Plicora-$version-portable.zip
 rm -f "$zip"
-(cd "$stage" && cmake -E tar cf "$zip" --format=zip "$portable")
+(cd "$stage" && zip -q -X -r "$zip" "$portable")
 rm -rf "$stage"
 say "$(du -h "$setup" | cut -f1) $setup"
 say "$(du -h "$zip" | cut -f1) $zip"

@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1: Die Seiten „%2“ können nicht gewählt werden: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>Das Schreiben mit Ghostscript kann keine Lesezeichen lesen, um danach aufzuteilen; das exakte Kopieren kann es.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>Das Schreiben mit Ghostscript kann die Größe von Teilen nicht messen, um nach Größe aufzuteilen; das exakte Kopieren kann es.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -788,6 +796,42 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Zeigt oder verbirgt die Seiten der Quelle, jede mit dem Teil markiert, in den sie kommt.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Teilt in eine Datei je Lesezeichen der daneben eingestellten Ebene auf (1: Kapitel).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Lesezeichenebene</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>Die Ebene der Lesezeichen, an denen eine Datei beginnt: 1 für die obersten, 2 für die darunter.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Teilt in Dateien von höchstens der daneben eingestellten Größe auf, mit so vielen Seiten, wie hineinpassen.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>Größte Datei in MB</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Wie viele Megabyte jede Ausgabedatei höchstens belegen darf; eine größere Seite wird zu einer eigenen Datei.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

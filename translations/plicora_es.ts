@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1: no se pueden elegir las páginas «%2»: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>La escritura con Ghostscript no puede leer marcadores para dividir por ellos; la copia exacta sí puede.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>La escritura con Ghostscript no puede medir las partes para dividir por tamaño; la copia exacta sí puede.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -788,6 +796,42 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Muestra u oculta las páginas del origen, cada una marcada con la parte a la que va.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Divide en un archivo por cada marcador del nivel indicado al lado (1: capítulos).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Nivel de marcador</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>El nivel de los marcadores donde empieza un archivo: 1 para los superiores, 2 para los que están debajo.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Divide en archivos de como máximo el tamaño indicado al lado, con tantas páginas como quepan.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>Tamaño máximo en MB</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Los megabytes que puede ocupar como máximo cada archivo de salida; una página mayor pasa a ser un archivo propio.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1&#xa0;: les pages «&#xa0;%2&#xa0;» ne peuvent pas être choisies&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>L’écriture par Ghostscript ne sait pas lire les signets pour scinder selon eux ; la copie exacte le peut.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>L’écriture par Ghostscript ne sait pas mesurer les parties pour scinder par taille ; la copie exacte le peut.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -788,6 +796,42 @@ Voulez-vous continuer&#xa0;?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Affiche ou masque les pages de la source, chacune marquée de la partie où elle va.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Par signets</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Scinde en un fichier par signet du niveau indiqué à côté (1 : chapitres).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Niveau de signet</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>Le niveau des signets où commence un fichier : 1 pour ceux du haut, 2 pour ceux en dessous.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Par taille</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Scinde en fichiers d’au plus la taille indiquée à côté, avec autant de pages qu’il en tient.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>Taille maximale en Mo</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Le nombre maximal de mégaoctets de chaque fichier de sortie ; une page plus grande devient un fichier à part.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
     </message>
 </context>
 <context>

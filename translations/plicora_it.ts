@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1: impossibile scegliere le pagine «%2»: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>La scrittura con Ghostscript non sa leggere i segnalibri per dividere in base a essi; la copia esatta sì.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>La scrittura con Ghostscript non sa misurare le parti per dividere per dimensione; la copia esatta sì.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -788,6 +796,42 @@ Continuare?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Mostra o nasconde le pagine dell&apos;origine, ognuna segnata con la parte in cui finisce.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Divide in un file per ogni segnalibro del livello indicato accanto (1: capitoli).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Livello segnalibro</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>Il livello dei segnalibri da cui parte un file: 1 per quelli in alto, 2 per quelli sotto.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Divide in file di al massimo la dimensione indicata accanto, con tutte le pagine che vi stanno.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>File massimo in MB</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Quanti megabyte può occupare al massimo ogni file di output; una pagina più grande diventa un file a sé.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

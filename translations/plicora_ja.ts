@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1：ページ「%2」は選択できません：%3。</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>Ghostscript の書き込み方法ではしおりを読んで分割できません。正確なコピーならできます。</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>Ghostscript の書き込み方法では部のサイズを測れないため、サイズで分割できません。正確なコピーならできます。</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -786,6 +794,42 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>元のファイルのページを、各ページが入る部の印付きで表示または非表示にします。</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>しおり</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>横で設定した階層のしおりごとに 1 ファイルに分割します（1：章）。</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>しおりの階層</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>ファイルの始まりとなるしおりの階層：1 は最上位、2 はその下の階層。</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>横で設定したサイズ以下のファイルに、入るだけのページを入れて分割します。</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>最大ファイルサイズ（MB）</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>各出力ファイルの最大メガバイト数。これより大きいページは単独のファイルになります。</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1: as páginas “%2” não podem ser escolhidas: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>A gravação com Ghostscript não consegue ler marcadores para dividir por eles; a cópia exata consegue.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>A gravação com Ghostscript não consegue medir as partes para dividir por tamanho; a cópia exata consegue.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -788,6 +796,42 @@ Deseja continuar?</translation>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Mostra ou oculta as páginas da origem, cada uma marcada com a parte em que entra.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Divide em um arquivo para cada marcador do nível indicado ao lado (1: capítulos).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Nível do marcador</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>O nível dos marcadores em que um arquivo começa: 1 para os do topo, 2 para os que estão abaixo deles.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Divide em arquivos de no máximo o tamanho indicado ao lado, com tantas páginas quantas couberem.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>Tamanho máximo em MB</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Quantos megabytes cada arquivo de saída pode ocupar no máximo; uma página maior vira um arquivo próprio.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

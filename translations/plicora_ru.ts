@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1: страницы «%2» выбрать нельзя: %3.</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>Запись через Ghostscript не умеет читать закладки, чтобы разделять по ним; точное копирование умеет.</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>Запись через Ghostscript не умеет измерять части, чтобы разделять по размеру; точное копирование умеет.</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -790,6 +798,42 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>Показывает или скрывает страницы исходного файла с отметкой части, в которую попадёт каждая.</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>Разделяет на файлы по одному на каждую закладку уровня, указанного рядом (1 — главы).</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>Уровень закладок</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>Уровень закладок, с которых начинается файл: 1 — верхние, 2 — вложенные в них.</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>Разделяет на файлы не больше размера, указанного рядом, с таким числом страниц, какое помещается.</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>Наибольший файл, МБ</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>Сколько мегабайт может занимать каждый выходной файл; страница больше этого становится отдельным файлом.</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
     </message>
 </context>
 <context>

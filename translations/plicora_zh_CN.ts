@@ -230,6 +230,14 @@
         <source>%1: pages &quot;%2&quot; cannot be chosen: %3.</source>
         <translation>%1：无法选择页面“%2”：%3。</translation>
     </message>
+    <message>
+        <source>The Ghostscript engine cannot read bookmarks to split by; the exact engine can.</source>
+        <translation>Ghostscript 写入方式无法读取书签来拆分；精确复制可以。</translation>
+    </message>
+    <message>
+        <source>The Ghostscript engine cannot measure pieces to split by size; the exact engine can.</source>
+        <translation>Ghostscript 写入方式无法测量各部分的大小来按大小拆分；精确复制可以。</translation>
+    </message>
 </context>
 <context>
     <name>TMergeListModel</name>
@@ -786,6 +794,42 @@ Do you want to continue?</source>
     <message>
         <source>Shows or hides the source&apos;s pages, each marked with the piece it goes into.</source>
         <translation>显示或隐藏源文件的页面，每页标有其所属的部分。</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>按书签</translation>
+    </message>
+    <message>
+        <source>Splits into a file for each bookmark at the level set next to it (1: chapters).</source>
+        <translation>按旁边设置的级别，每个书签拆分为一个文件（1：章）。</translation>
+    </message>
+    <message>
+        <source>Bookmark level</source>
+        <translation>书签级别</translation>
+    </message>
+    <message>
+        <source>The level of the bookmarks a file starts at: 1 for the top ones, 2 for those beneath them.</source>
+        <translation>文件开始处的书签级别：1 为最上层，2 为其下一层。</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>按大小</translation>
+    </message>
+    <message>
+        <source>Splits into files of at most the size set next to it, with as many pages as fit.</source>
+        <translation>拆分为不超过旁边设置大小的文件，每个文件放入尽可能多的页面。</translation>
+    </message>
+    <message>
+        <source>Largest file in MB</source>
+        <translation>最大文件（MB）</translation>
+    </message>
+    <message>
+        <source>The most megabytes each output file may take; a page larger than that becomes a file of its own.</source>
+        <translation>每个输出文件最多可占的兆字节数；超过此大小的页面单独成为一个文件。</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 ; Plicora's Windows installer, made by scripts/package-windows.sh:
-;   makensis -DVERSION=1.0.0 -DBINDIR=<folder of the .exe files> -DICON=<plicora.ico>
+;   makensis -DVERSION=1.0.0 -DBINDIR=<folder of the files> -DICON=<plicora.ico>
+;            -DLICENCE_DELETES=<.nsh deleting each licences\*.txt>
 ;            -DOUTFILE=<Plicora-1.0.0-setup.exe> plicora.nsi
 ; Per machine, under Program Files; /S installs and uninstalls without a window.
 ; "Open with" lists Plicora for PDF files; the user's default PDF program stays.
@@ -53,6 +54,11 @@ Section "Install"
   SetOutPath "$INSTDIR"
   File "${BINDIR}\plicora.exe"
   File "${BINDIR}\plicora-cli.exe"
+  File "${BINDIR}\README.txt"
+  File "${BINDIR}\LICENSE.txt"
+  SetOutPath "$INSTDIR\licences"
+  File "${BINDIR}\licences\*.txt"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\plicora.exe" "" "$INSTDIR\plicora.exe" 0
@@ -86,6 +92,11 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\plicora.exe"
   Delete "$INSTDIR\plicora-cli.exe"
+  Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\LICENSE.txt"
+  ; One Delete per licence file, written by package-windows.sh.
+  !include "${LICENCE_DELETES}"
+  RMDir "$INSTDIR\licences"
   Delete "$INSTDIR\uninstall.exe"
   ; Only when empty: whatever else is in the folder is not ours to remove.
   RMDir "$INSTDIR"

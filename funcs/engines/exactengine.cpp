@@ -198,8 +198,12 @@ struct ExactEngineSource
     // memoryBudget: what may still be read into memory (see OpenInput); files
     // closed between reads are never read whole.
     // password: opens an encrypted file (empty: none).
+    // chosen: the pages (1-based) a merge takes of it; none: every page, as a
+    // split may cut any. Only their annotations are read and prepared: the other
+    // pages' are never copied, and reading them cost a merge of a few pages of
+    // a long manual as much as the whole manual.
     ExactEngineSource(const std::string& path, bool closeBetweenReads, std::uintmax_t& memoryBudget,
-                      const std::string& password = {})
+                      const std::string& password = {}, const std::vector<std::int32_t>& chosen = {})
         : Path(path), Pdf(std::make_unique<QPDF>())
     {
         QuietQpdf();
@@ -215,7 +219,8 @@ struct ExactEngineSource
         Pdf->pushInheritedAttributesToPage();
         Form = std::make_unique<QPDFAcroFormDocumentHelper>(*Pdf);
         Pages = Pdf->getAllPages();
-        FailIfNested(FormFieldProblem(Pages));
+        const std::vector<QPDFObjectHandle> copied = PagesOf(chosen);
+        FailIfNested(FormFieldProblem(copied));
         for (std::size_t i = 0; i < Pages.size(); ++i)
             PageIndex.emplace(Pages[i].getObjGen(), static_cast<int>(i));
         for (const auto& [og, entry] : Pdf->getXRefTable()) {
@@ -237,7 +242,7 @@ struct ExactEngineSource
             Bookmarks.clear();
             Notes.push_back(Path + ": bookmarks left out (" + e.what() + ")");
         }
-        DetachLinkTargets();
+        DetachLinkTargets(copied);
         Document = std::make_unique<TDocumentSource>(*Pdf, Path, Pages, PageIndex, Notes);
         if (ClosedInput)
             ClosedInput->stayOpen(false);
@@ -396,9 +401,27 @@ struct ExactEngineSource
         dest.setArrayItem(0, QPDFObjectHandle::newInteger(it == PageIndex.end() ? -1 : it->second));
     }
 
-    void DetachLinkTargets()
+    // The pages of `chosen` (1-based; those beyond the file left to the merge's
+    // own check), each once; all pages when none are chosen.
+    std::vector<QPDFObjectHandle> PagesOf(const std::vector<std::int32_t>& chosen) const
     {
-        for (QPDFObjectHandle& page : Pages) {
+        if (chosen.empty())
+            return Pages;
+        std::vector<bool> taken(Pages.size());
+        std::vector<QPDFObjectHandle> pages;
+        for (const std::int32_t page : chosen) {
+            const auto index = static_cast<std::size_t>(page) - 1;
+            if (page >= 1 && index < Pages.size() && !taken[index]) {
+                taken[index] = true;
+                pages.push_back(Pages[index]);
+            }
+        }
+        return pages;
+    }
+
+    void DetachLinkTargets(const std::vector<QPDFObjectHandle>& pages) const
+    {
+        for (QPDFObjectHandle page : pages) {
             QPDFObjectHandle annots = page.getKey("/Annots");
             if (!annots.isArray())
                 continue;
@@ -1036,7 +1059,7 @@ private:
     {
         const TMergeInput& input = m_inputs[index];
         return std::make_unique<ExactEngineSource>(input.Path, m_closeBetweenReads, m_memoryBudget,
-                                                   input.Password);
+                                                   input.Password, input.Pages);
     }
 
     std::future<std::unique_ptr<ExactEngineSource>> Start(std::size_t index)

@@ -140,9 +140,6 @@ constexpr char NoPageChoicesText[] =
     "The Ghostscript engine merges whole files only, with their pages as they "
     "are and its own bookmarks; the exact engine can choose, turn and add pages.";
 
-constexpr char NoChaptersText[] =
-    "The Ghostscript engine cannot read bookmarks to split by; the exact engine can.";
-
 class TGhostscriptEngine final : public IPdfEngine
 {
 public:
@@ -152,7 +149,7 @@ public:
     {
         static_cast<void>(level);
         chapters.clear();
-        return TEngineResult::Failure(NoChaptersText);
+        return TEngineResult::Failure(TxtGsNoChapters);
     }
 
     TEngineResult Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,

@@ -174,6 +174,13 @@ inline bool HasPageChoices(const TMergeInput& input)
 // (MaxOutlineDepth).
 inline constexpr int MaxBookmarkLevel = 50;
 
+// Why the Ghostscript engine refuses the split methods it cannot do: the
+// second line of their refusal.
+inline constexpr char TxtGsNoChapters[] =
+    CORE_TEXT("Plicora", "The Ghostscript engine cannot read bookmarks to split by; the exact engine can.");
+inline constexpr char TxtGsNoSizeSplit[] = CORE_TEXT(
+    "Plicora", "The Ghostscript engine cannot measure pieces to split by size; the exact engine can.");
+
 // A bookmark of a split source at one level: where a chapter starts.
 struct TSourceChapter
 {

@@ -7,6 +7,7 @@
 #include "job/pageselection.h"
 #include "job/parallelsplit.h"
 #include "job/progressmeter.h"
+#include "job/sizesplit.h"
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
 #include "platform/platform.h"
@@ -15,6 +16,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -49,11 +51,13 @@ TMergeInput MergeInputOf(const TMergeListRow& row, const TJobPlan& plan, TSafeWr
             plan.Bookmarks};
 }
 
-// The completion's note for each input opened with its password.
+// The completion's note for each input opened with its password, once for a
+// file listed twice (a duplicated row).
 void NoteUnencrypted(const std::vector<TMergeListRow>& rows, std::string& notes)
 {
+    std::set<std::string> noted;
     for (const TMergeListRow& row : rows) {
-        if (!row.Password.empty())
+        if (!row.Password.empty() && noted.insert(row.Path).second)
             notes = JoinLines(notes, TCoreText(TxtWrittenUnencrypted, {row.Path}).Str());
     }
 }
@@ -123,6 +127,10 @@ void WritePieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_
     TSplitPieces pieces(plan);
     int written = 0;
     try {
+        if (plan.MaxPieceBytes > 0) {
+            WriteSizedPieces(param, plan, sourcePages, writer, onPage, written);
+            return;
+        }
         if (SplitWorkers(plan, sourcePages, plat::fileSize(source).value_or(0)) > 1) {
             WritePiecesInParallel(param, plan, sourcePages, engineSource, writer, onPage, written);
             return;
@@ -166,11 +174,21 @@ TJobPlan ChapterPlan(const TJobPlan& plan, IPdfEngine& engine, std::int32_t page
     return byChapters;
 }
 
+TSplitKind SplitMethodOf(const TJobPlan& plan)
+{
+    if (plan.BookmarkLevel > 0)
+        return TSplitKind::Bookmarks;
+    if (plan.MaxPieceBytes > 0)
+        return TSplitKind::Size;
+    return plan.ByRanges ? TSplitKind::Ranges : TSplitKind::Every;
+}
+
 // The bar's share for reading the split's source and letting it go, weighed
 // against its pieces by what each costs the engine.
 int SourceShare(const TJobPlan& plan, std::int32_t sourcePages, const IPdfEngine& engine)
 {
-    if (engine.SourceCostPerPage() <= 0)
+    // By size the pieces are not known before they are written.
+    if (engine.SourceCostPerPage() <= 0 || plan.MaxPieceBytes > 0)
         return 0;
     std::int64_t pieces = 0;
     std::int64_t piecePages = 0;
@@ -195,8 +213,11 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
     if (pages != plan.TotalPages)
         Fail(source + ": has " + std::to_string(pages) + " pages, not " + std::to_string(plan.TotalPages) +
              " as counted before.");
-    if (plan.BookmarkLevel == 0)
-        RefusePieceThatIsTheSource(plan, source); // by bookmarks: once the pieces are known
+    if (const std::optional<TRefusal> refusal = CheckSplitMethodEngine(SplitMethodOf(plan), plan.Engine))
+        Fail(refusal->Cause.Str(), GS_RESULT_ERROR);
+    // By bookmarks once the pieces are known; by size as each is.
+    if (plan.BookmarkLevel == 0 && plan.MaxPieceBytes == 0)
+        RefusePieceThatIsTheSource(plan, source);
     if (!plan.ByRanges)
         Post(param, plan.TotalPages, GSN_TOTAL);
     IPdfEngine& engine = writer.Engine();
@@ -205,7 +226,8 @@ int RunSplit(TCall_GS_Thread_Param& param, const TJobPlan& plan, TSafeWriter& wr
         Post(param, sourceShare, GSN_SOURCESHARE);
     // Every-N pieces follow each other page after page, which lets an engine keep
     // one run for all of them; range lists may repeat or reorder pages.
-    engine.SetConsecutivePieces(!plan.ByRanges);
+    // Trials of sizes go back to earlier pages.
+    engine.SetConsecutivePieces(!plan.ByRanges && plan.MaxPieceBytes == 0);
     const std::string engineSource = writer.EngineName(source);
     const TEngineResult opened = engine.OpenSource(engineSource, plan.Inputs.front().Password);
     if (!opened.Ok)

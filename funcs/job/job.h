@@ -109,7 +109,8 @@ struct TCall_GS_Thread_Param
     // Split: the source as TotalPages was read; while the file still matches it,
     // the job takes that count rather than reading the file again. None: read.
     std::optional<plat::FileStamp> SourceStamp;
-    std::int32_t BookmarkLevel = 0; // split: one piece per bookmark at this level (1: the top); 0: not
+    std::int32_t BookmarkLevel = 0;  // split: one piece per bookmark at this level (1: the top); 0: not
+    std::uint64_t MaxPieceBytes = 0; // split: pieces of at most this many bytes; 0: not by size
     // Set by the front end to stop the job at the next page, piece or part of the
     // writing; none: the job runs to its end.
     const std::atomic<bool>* Cancel = nullptr;

@@ -88,6 +88,17 @@ std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int3
     return std::nullopt;
 }
 
+std::optional<TRefusal> CheckSplitMethodEngine(TSplitKind method, TEngineKind engine)
+{
+    if (engine != TEngineKind::Ghostscript)
+        return std::nullopt;
+    if (method == TSplitKind::Bookmarks)
+        return TRefusal{CapInfo, TxtSplitFailed, TRefusalIcon::Warning, TxtGsNoChapters};
+    if (method == TSplitKind::Size)
+        return TRefusal{CapInfo, TxtSplitFailed, TRefusalIcon::Warning, TxtGsNoSizeSplit};
+    return std::nullopt;
+}
+
 std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::string& folder)
 {
     if (typed.empty())

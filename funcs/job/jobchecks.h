@@ -66,6 +66,19 @@ std::optional<TRefusal> CheckSplitSourcePages(const std::string& source, bool en
 // (PostRangesTotal). Throws EConvertError as ParsePageRanges does.
 std::optional<TRefusal> CheckSplitRanges(const std::string& rangeText, std::int32_t pageCount,
                                          TPageRanges& ranges, IGsNotifySink* notify);
+// How a split cuts: every N pages, typed ranges, a piece per bookmark at a
+// level, pieces of at most a size.
+enum class TSplitKind
+{
+    Every,
+    Ranges,
+    Bookmarks,
+    Size
+};
+// The engine must be able to cut by the method: the Ghostscript engine reads no
+// bookmarks and cannot measure pieces ("Splitting PDF failed.", then why).
+// Checked before the engine loads anything.
+std::optional<TRefusal> CheckSplitMethodEngine(TSplitKind method, TEngineKind engine);
 // The location must be given (as typed) and its folder chain (folder: the
 // location the job will write to) created. Touches the file system.
 std::optional<TRefusal> CheckSplitLocation(const std::string& typed, const std::string& folder);

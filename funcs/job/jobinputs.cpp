@@ -35,6 +35,7 @@ void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::s
     param.Password = password;
     param.SourceStamp = counted;
     param.BookmarkLevel = 0;
+    param.MaxPieceBytes = 0;
     param.Engine = engine;
     param.Overwrite = overwrite;
     inputs.SplitSource.Value = source;
@@ -99,6 +100,17 @@ void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, 
     PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
                          password, counted);
     param.BookmarkLevel = level;
+}
+
+void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                         const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
+                         IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
+                         const std::string& password, const std::optional<plat::FileStamp>& counted)
+{
+    // Pieces follow each other as an every-page split's do; the job sizes them.
+    PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
+                         password, counted);
+    param.MaxPieceBytes = maxBytes;
 }
 
 void PostRangesTotal(const TPageRanges& ranges, IGsNotifySink* notify)

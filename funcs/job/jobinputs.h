@@ -109,6 +109,14 @@ void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, 
                               TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {},
                               const std::optional<plat::FileStamp>& counted = {});
 
+// A split of `source` into pieces of at most maxBytes each (a page larger than
+// that alone), named "<first>-<last>" as every N pages. The job posts the total.
+void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
+                         const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
+                         IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
+                         TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {},
+                         const std::optional<plat::FileStamp>& counted = {});
+
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still
 // leaves the progress bar's range set, as it always has.

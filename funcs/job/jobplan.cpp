@@ -44,6 +44,7 @@ void ReadSplit(const TCall_GS_Thread_Param& param, TJobPlan& plan)
     plan.TotalPages = param.TotalPages;
     plan.BaseName = param.BaseName;
     plan.BookmarkLevel = param.BookmarkLevel;
+    plan.MaxPieceBytes = param.MaxPieceBytes;
     // Which kind of control PageSpec refers to decides the method.
     plan.ByRanges = std::holds_alternative<const ITextSource*>(param.PageSpec);
     if (plan.ByRanges) {

@@ -38,9 +38,10 @@ struct TJobPlan
     // Split only.
     std::int32_t TotalPages = 0; // as counted before the job
     bool ByRanges = false;
-    std::int16_t PagesPerFile = 1;  // every N pages: N, at least 1
-    std::string RangeList;          // by ranges: "1;2-5;4;"
-    std::int32_t BookmarkLevel = 0; // by bookmarks at this level (1: the top ones); 0: not
+    std::int16_t PagesPerFile = 1;   // every N pages: N, at least 1
+    std::string RangeList;           // by ranges: "1;2-5;4;"
+    std::int32_t BookmarkLevel = 0;  // by bookmarks at this level (1: the top ones); 0: not
+    std::uint64_t MaxPieceBytes = 0; // by size: pieces of at most this many bytes; 0: not
     // Pieces made before the pieces are handed out (by bookmarks); they are
     // handed out as they stand, in order, when there are any.
     std::vector<TSplitPiece> Pieces;

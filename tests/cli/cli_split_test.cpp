@@ -170,14 +170,23 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NotAPdf",
                     {"--every", "1", "-o", "$OUT", "$DIRnotes.txt"},
                     "Pages must be greate then 2.\n$DIRnotes.txt: not a PDF document"},
-        RefusalCase{"NoMethod",
-                    {"-o", "$OUT", "$SRC"},
-                    "Please choose a split method: --every N, --pages RANGES or --bookmarks LEVEL."},
+        RefusalCase{
+            "NoMethod",
+            {"-o", "$OUT", "$SRC"},
+            "Please choose a split method: --every N, --pages RANGES, --bookmarks LEVEL or --max-size MB."},
         RefusalCase{
             "EveryZero", {"--every", "0", "-o", "$OUT", "$SRC"}, "Pages per file must be from 1 to 32767."},
         RefusalCase{"BookmarkLevelZero",
                     {"--bookmarks", "0", "-o", "$OUT", "$SRC"},
                     "Bookmark levels are from 1 to 50."},
+        RefusalCase{"MaxSizeTooSmall",
+                    {"--max-size", "0.05", "-o", "$OUT", "$SRC"},
+                    "Piece sizes are from 0.1 to 100000 MB."},
+        RefusalCase{
+            "SizeByGhostscript",
+            {"--max-size", "1", "--engine", "ghostscript", "-o", "$OUT", "$SRC"},
+            "Splitting PDF failed.\nThe Ghostscript engine cannot measure pieces to split by size; the "
+            "exact engine can."},
         RefusalCase{"EveryTooLarge",
                     {"--every", "32768", "-o", "$OUT", "$SRC"},
                     "Pages per file must be from 1 to 32767."},

@@ -1,11 +1,8 @@
 #include "clitestutil.h"
 
 #include "cliapp.h"
-#include "platform/platform.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -30,15 +27,6 @@ TRunResult RunCliBinary(const std::vector<std::string>& args, const std::map<std
     std::vector<std::string> argv{PLICORA_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProgram(argv, env);
-}
-
-std::string NotFoundText()
-{
-#ifdef _WIN32
-    return plat::errorText(2); // ERROR_FILE_NOT_FOUND
-#else
-    return std::strerror(ENOENT);
-#endif
 }
 
 std::string ReadFile(const std::string& path)

@@ -3,6 +3,7 @@
 // come from util/testtools.h.
 #pragma once
 
+#include "util/systemtexts.h"
 #include "util/testtools.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,6 @@ TRunResult RunCliInProcess(const std::vector<std::string>& args);
 // exit codes, its reading of the arguments and of GS_DLL when it starts).
 TRunResult RunCliBinary(const std::vector<std::string>& args,
                         const std::map<std::string, std::string>& env = {});
-
-// The system's words for a missing file, as the command line passes them on.
-std::string NotFoundText();
 
 std::string ReadFile(const std::string& path);
 // The text with every occurrence of each key replaced by its value.

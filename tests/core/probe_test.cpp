@@ -5,6 +5,7 @@
 #include "job/frontdoor.h"
 #include "pdf/pdfprobe.h"
 #include "platform/platform.h"
+#include "util/systemtexts.h"
 #include "util/testtools.h"
 
 #include <cerrno>
@@ -366,25 +367,6 @@ std::size_t OpenDescriptorCount()
         ::closedir(d);
     }
     return n;
-#endif
-}
-
-// The system's words for a missing file and for a folder opened as a file, as
-// the platform layer reports them.
-std::string NotFoundText()
-{
-#ifdef _WIN32
-    return plat::errorText(ERROR_FILE_NOT_FOUND);
-#else
-    return std::strerror(ENOENT);
-#endif
-}
-std::string IsFolderText()
-{
-#ifdef _WIN32
-    return plat::errorText(ERROR_ACCESS_DENIED);
-#else
-    return std::strerror(EISDIR);
 #endif
 }
 

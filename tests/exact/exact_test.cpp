@@ -415,39 +415,54 @@ INSTANTIATE_TEST_SUITE_P(Pieces, ExactSplitTest,
                                         .Files = {"notes.txt: A notes", "@2 -> notes.txt"},
                                         .Tags = "elements=6 marked=true mcids=6 refs=7"}));
 
-// A split by bookmarks, as the job runs it: one piece per bookmark at the level,
-// in page order, named by number and title; the pages before the first its own.
+// A split by bookmarks or by size, as the job runs it. By bookmarks: one piece
+// per bookmark at the level, in page order, named by number and title; the pages
+// before the first its own. By size: pieces within the limit, checked by qpdf, a
+// page larger than the limit alone and noted.
 struct TChapterCase
 {
     int Level;
     std::vector<std::string> Pieces; // "<file name> <pages>", by name
     std::string Failure = {};        // after the source's name
+    std::uint64_t MaxBytes = 0;      // by size instead
+    int OversizedNotes = 0;
 };
 void PrintTo(const TChapterCase& c, std::ostream* os)
 {
-    *os << "level " << c.Level;
+    *os << "level " << c.Level << " max " << c.MaxBytes;
 }
 
 class ExactChapterTest : public ExactTest, public ::testing::WithParamInterface<TChapterCase>
 {
 };
 
-TEST_P(ExactChapterTest, SplitByBookmarksGivesAPiecePerChapter)
+TEST_P(ExactChapterTest, SplitByBookmarksOrSizeCutsPieces)
 {
     const TChapterCase& c = GetParam();
     const std::string& source = Fixtures().Structured;
     TCall_GS_Thread_Param param;
     TJobInputs inputs;
-    PrepareSplitBookmarksJob(param, inputs, source, m_out.str(), 4, c.Level, nullptr);
+    if (c.MaxBytes > 0)
+        PrepareSplitSizeJob(param, inputs, source, m_out.str(), 4, c.MaxBytes, nullptr);
+    else
+        PrepareSplitBookmarksJob(param, inputs, source, m_out.str(), 4, c.Level, nullptr);
     const int result = Call_GS_Thread(&param);
     EXPECT_EQ(result, c.Failure.empty() ? GS_RESULT_OK : GS_RESULT_ERROR);
     EXPECT_EQ(param.Reason, c.Failure.empty() ? std::string() : source + c.Failure);
     std::vector<std::string> pieces;
-    for (const auto& entry : std::filesystem::directory_iterator(m_out.path()))
-        pieces.push_back(entry.path().filename().string() + " " +
-                         std::to_string(PdfPageCount(entry.path().string())));
+    for (const auto& entry : std::filesystem::directory_iterator(m_out.path())) {
+        const int pages = PdfPageCount(entry.path().string());
+        pieces.push_back(entry.path().filename().string() + " " + std::to_string(pages));
+        if (c.MaxBytes > 0) {
+            EXPECT_TRUE(QpdfCheckPasses(entry.path().string()));
+            EXPECT_TRUE(pages == 1 || std::filesystem::file_size(entry.path()) <= c.MaxBytes);
+        }
+    }
     std::sort(pieces.begin(), pieces.end());
     EXPECT_EQ(pieces, c.Pieces);
+    EXPECT_EQ(std::count(param.Notes.begin(), param.Notes.end(), '\n') + (param.Notes.empty() ? 0 : 1),
+              c.OversizedNotes)
+        << param.Notes;
 }
 
 INSTANTIATE_TEST_SUITE_P(Chapters, ExactChapterTest,
@@ -456,7 +471,15 @@ INSTANTIATE_TEST_SUITE_P(Chapters, ExactChapterTest,
                              TChapterCase{1,
                                           {"01 Contents.pdf 1", "02 Chapter 1.pdf 2", "03 Chapter 2.pdf 1"}},
                              TChapterCase{2, {"01 structured.pdf 2", "02 Section 1.1.pdf 2"}},
-                             TChapterCase{4, {}, ": no bookmark at level 4 leads to a page."}));
+                             TChapterCase{4, {}, ": no bookmark at level 4 leads to a page."},
+                             // Every page larger than a byte: each alone, each noted.
+                             TChapterCase{0,
+                                          {"structured1-1.pdf 1", "structured2-2.pdf 1",
+                                           "structured3-3.pdf 1", "structured4-4.pdf 1"},
+                                          {},
+                                          1,
+                                          4},
+                             TChapterCase{0, {"structured1-4.pdf 4"}, {}, 100U << 20}));
 
 struct TFieldCase
 {

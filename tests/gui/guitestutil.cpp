@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QSettings>
 #include <QTreeView>
 #include <algorithm>
 
@@ -132,6 +133,12 @@ void PrepareGuiTestEnvironment()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(HomeFolder + QStringLiteral("/.config")));
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // Windows keeps settings in the registry, which outlives the test: in a file
+    // in the throw-away home instead, as on Linux.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, HomeFolder + QStringLiteral("/.config"));
+#endif
 }
 
 QTreeView* MergeListView(const TWindows& w)

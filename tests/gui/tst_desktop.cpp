@@ -466,7 +466,8 @@ private slots:
         QStringList merge{"qt_tabwidget_tabbar", "ListView1", "sbAddFiles", "sbRemoveFiles", "sbMoveUp",
             "sbMoveDown", "edtMergeFileLoc", "mbBrowseMergeLoc", "sbMerge"};
         QStringList split{"qt_tabwidget_tabbar", "edtSplitSrc", "sbBrowseSrcFile", "RadioButton1", "UpDown1",
-            "RadioButton2", "edtSplitPageRange", "edtSplitLocation", "sbBrowseSplitLoc", "sbSplit"};
+            "RadioButton2", "edtSplitPageRange", "rbSplitBookmarks", "spnSplitLevel", "rbSplitSize", "spnSplitSize",
+            "edtSplitLocation", "sbBrowseSplitLoc", "sbSplit"};
         // The page panes' toggles; the panes are hidden at the window's first size.
         if (PagePicturesAvailable()) {
             merge.insert(6, "sbMergePages");
@@ -518,7 +519,7 @@ private slots:
                  << "Label11"
                  << "Image1";
         // Two toggles and two panes of page pictures where the build draws them.
-        QCOMPARE(controls.size(), PagePicturesAvailable() ? 26 : 22);
+        QCOMPARE(controls.size(), PagePicturesAvailable() ? 30 : 26);
         for (const QString& name : controls) {
             QWidget* widget = w.Main->findChild<QWidget*>(name);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

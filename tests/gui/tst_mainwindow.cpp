@@ -3,6 +3,7 @@
 #include "guitestutil.h"
 #include "mergelistmodel.h"
 #include "options.h"
+#include "platform/platform.h"
 #include "widgetstyle.h"
 
 #include <QAbstractButton>
@@ -89,7 +90,7 @@ private slots:
         QCOMPARE(ListRowCount(w), 0);
         QVERIFY(w.Find<QLineEdit>("edtMergeFileLoc")->text().isEmpty());
         QCOMPARE(w.Main->SplitPageCount(), 0);
-        QVERIFY(w.Main->DefaultFolder().ends_with('/'));
+        QVERIFY(w.Main->DefaultFolder().ends_with(plat::PathSeparator));
         auto* upDown = w.Find<QSpinBox>("UpDown1");
         QCOMPARE(upDown->minimum(), 1);
         QCOMPARE(upDown->maximum(), 100);
@@ -199,14 +200,22 @@ private slots:
         const QString twin = Path(QStringLiteral("Up/x.pdf"));
         QVERIFY(QFile::copy(m_pdf[0], file) || QFile::exists(file));
         QVERIFY(QFile::copy(m_pdf[1], twin) || QFile::exists(twin));
+        QStringList names{"Up/X.PDF", "Up/x.pdf", "Up/./X.PDF", "Up//x.pdf", "Up/../Up/X.PDF"};
+#ifdef Q_OS_WIN
+        // Names that differ only in case are one file there; QFile::link makes a
+        // shortcut (.lnk), not a link the file system follows.
+        const QStringList expected{file};
+#else
         QVERIFY(QFile::link(Path(QStringLiteral("Up")), Path(QStringLiteral("Linked"))) ||
                 QFile::exists(Path(QStringLiteral("Linked"))));
+        names << QStringLiteral("Linked/x.pdf");
+        const QStringList expected{file, twin};
+#endif
         TWindows w;
         auto* list = MergeListView(w);
-        for (const char* name :
-             {"Up/X.PDF", "Up/x.pdf", "Up/./X.PDF", "Up//x.pdf", "Up/../Up/X.PDF", "Linked/x.pdf"})
-            w.Main->AddFileToList(Path(QString::fromLatin1(name)), list);
-        QCOMPARE(ListColumn(w, 4), (QStringList{file, twin}));
+        for (const QString& name : names)
+            w.Main->AddFileToList(Path(name), list);
+        QCOMPARE(ListColumn(w, 4), expected);
         QVERIFY(w.Seam.Boxes.isEmpty());
     }
 
@@ -373,8 +382,8 @@ private slots:
         auto* list = MergeListView(w);
         auto* output = w.Find<QLineEdit>("edtMergeFileLoc");
         w.Main->AddFileToList(m_pdf[1], list);
-        const QString expected =
-            QString::fromStdString(w.Main->DefaultFolder()) + QStringLiteral("Tarvex/b_me.pdf");
+        const QString expected = QString::fromStdString(w.Main->DefaultFolder()) +
+                                 QDir::toNativeSeparators(QStringLiteral("Tarvex/b_me.pdf"));
         QCOMPARE(output->text(), expected);
         w.Main->AddFileToList(m_pdf[2], list);
         QCOMPARE(output->text(), expected);

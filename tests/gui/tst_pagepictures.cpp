@@ -129,7 +129,10 @@ private slots:
             for (int size = 10; size < 60; ++size)
                 renderer.Picture(Path("three.pdf"), page, QSize(size, size));
         renderer.Cancel();
-        QVERIFY(renderer.Pending() <= 1); // the one being drawn, at most
+        // Without page pictures each placeholder is made at once: many may wait
+        // for the window thread to take them by now.
+        if (PagePicturesAvailable())
+            QVERIFY(renderer.Pending() <= 1); // the one being drawn, at most
         QTRY_COMPARE(renderer.Pending(), 0);
     }
 

@@ -3,8 +3,10 @@
 #include "guitestutil.h"
 #include "pagepreview.h"
 #include "text/strutil.h"
+#include "util/systemtexts.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -204,7 +206,8 @@ private slots:
         SetSource(w, QStringLiteral("  ") + Path("six.pdf") + QStringLiteral(" "));
         QCOMPARE(source->text(), Path("six.pdf"));
         QCOMPARE(w.Main->SplitPageCount(), 6);
-        const QString defaultLocation = QString::fromStdString(w.Main->DefaultFolder()) + "Tarvex/";
+        const QString defaultLocation =
+            QString::fromStdString(w.Main->DefaultFolder()) + QDir::toNativeSeparators("Tarvex/");
         QCOMPARE(w.Find<QLineEdit>("edtSplitLocation")->text(), defaultLocation);
         QVERIFY(w.Seam.Boxes.isEmpty());
 
@@ -395,7 +398,8 @@ private slots:
         QVERIFY(moved.size() >= 4);
         QCOMPARE(moved.last(), 5);
         QCOMPARE(w.Progress->Label1()->text(), QStringLiteral("100%"));
-        QCOMPARE(QString::fromStdString(w.Main->JobParam().OutputPath), typed + "/");
+        QCOMPARE(QDir::fromNativeSeparators(QString::fromStdString(w.Main->JobParam().OutputPath)),
+                 typed + "/");
         QCOMPARE(QString::fromStdString(w.Main->JobParam().BaseName), QStringLiteral("five"));
         const QList<QPair<const char*, QStringList>> pieces = {{"five1-2.pdf", {"Leaf 1", "Leaf 2"}},
                                                                {"five3-4.pdf", {"Leaf 3", "Leaf 4"}},
@@ -449,6 +453,45 @@ private slots:
         QCOMPARE(w.Seam.Opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
     }
 
+    // The methods beside the specified two, one wiring row each: the window's
+    // value reaches the job (the rules are the core's).
+    void splitByBookmarksOrSize_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("by size") << "rbSplitSize" << 0.1 << "Success|Splitting PDF completed."
+                                 << QStringList{"five1-5.pdf"};
+        QTest::newRow("by bookmarks")
+            << "rbSplitBookmarks" << 2.0
+            << "Failure|Splitting PDF failed.\n%D/five.pdf: no bookmark at level 2 leads to a page."
+            << QStringList{};
+    }
+
+    void splitByBookmarksOrSize()
+    {
+        QFETCH(QString, method);
+        QFETCH(double, value);
+        TWindows w;
+        SetSource(w, Path("five.pdf"));
+        QTest::mouseClick(w.Find<QRadioButton>(method.toLatin1().constData()), Qt::LeftButton);
+        w.Main->ApplicationEvents1Idle();
+        if (method == QStringLiteral("rbSplitSize"))
+            w.Find<QDoubleSpinBox>("spnSplitSize")->setValue(value);
+        else
+            w.Find<QSpinBox>("spnSplitLevel")->setValue(static_cast<int>(value));
+        QVERIFY(w.Find<QWidget>(method == QStringLiteral("rbSplitSize") ? "spnSplitSize" : "spnSplitLevel")
+                    ->isEnabled());
+        QVERIFY(!w.Find<QSpinBox>("UpDown1")->isEnabled());
+        const QString folder = Path(method + "/");
+        w.Find<QLineEdit>("edtSplitLocation")->setText(folder);
+        ClickSplit(w);
+        QFETCH(QString, box);
+        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation, Expand(box)}));
+        QTEST(QDir(folder).entryList(QDir::Files), "files");
+    }
+
     void failedSplitOpensNothing()
     {
         const QString doomed = Path("doomed.pdf");
@@ -458,9 +501,10 @@ private slots:
         QVERIFY(QFile::remove(doomed));
         w.Find<QLineEdit>("edtSplitLocation")->setText(Path("failed"));
         ClickSplit(w);
-        QCOMPARE(w.Seam.BoxTexts(), (QStringList{"continue?|" + Confirmation,
-                                                 "Failure|Splitting PDF failed.\n" + doomed +
-                                                     ": cannot be read (No such file or directory)"}));
+        QCOMPARE(w.Seam.BoxTexts(),
+                 (QStringList{"continue?|" + Confirmation,
+                              "Failure|Splitting PDF failed.\n" + doomed + ": cannot be read (" +
+                                  QString::fromStdString(NotFoundText()) + ")"}));
         QCOMPARE(w.Seam.Boxes[1].Icon, QMessageBox::Information);
         QVERIFY(w.Seam.Opened.isEmpty());
         QVERIFY(!w.Progress->isVisible());
@@ -475,6 +519,8 @@ private slots:
         QTest::newRow("ranges") << "1,2-5,4" << QStringList{"1", "2", "2", "2+3", "2", ""};
         QTest::newRow("half typed") << "1,2-" << QStringList{"", "", "", "", "", ""};
         QTest::newRow("every 4") << "" << QStringList{"1", "1", "1", "1", "2", "2"};
+        // Pieces known only as the split cuts them: none marked.
+        QTest::newRow("by size") << "@rbSplitSize" << QStringList{"", "", "", "", "", ""};
     }
 
     void previewMarksFollowTyping()
@@ -488,6 +534,8 @@ private slots:
         w.Main->OpenSplitSource(Path("six.pdf"));
         if (typed.isEmpty()) {
             w.Find<QSpinBox>("UpDown1")->setValue(4);
+        } else if (typed.startsWith(QLatin1Char('@'))) {
+            QTest::mouseClick(w.Find<QRadioButton>(typed.mid(1).toLatin1().constData()), Qt::LeftButton);
         } else {
             QTest::mouseClick(w.Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
             QTest::keyClicks(w.Find<QLineEdit>("edtSplitPageRange"), typed);

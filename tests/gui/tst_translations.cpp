@@ -121,10 +121,11 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 
         QVERIFY(!InstallTranslations(language).isEmpty());
-        // Qt's own words follow where Qt's catalogues are installed (qt6-translations-l10n).
-        const QString qtCatalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                                    QStringLiteral("/qtbase_%1.qm").arg(language);
-        if (QFile::exists(qtCatalogue))
+        // Qt's own words follow where Qt's catalogues are installed (qt6-translations-l10n)
+        // or carried (Windows).
+        const QString qtCatalogue = QStringLiteral("/qtbase_%1.qm").arg(language);
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + qtCatalogue) ||
+            QFile::exists(QStringLiteral(":/i18n") + qtCatalogue))
             QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != QStringLiteral("&Yes"));
         TWindows w;
         w.Main->show();

@@ -69,6 +69,15 @@ lacks_value() { ! has_value "$@"; }
 absent_key() { ! has_key "$1"; }
 equals() { [[ $1 == "$2" ]]; }
 
+# The portable zip beside it: the installer's files in one folder.
+top=Plicora-$version
+expected="$top/ $top/LICENSE.txt $top/README.txt $top/licences/ $top/licences/CLI11.txt $top/licences/Qt-SVG.txt"
+expected+=" $top/licences/Qt.txt $top/licences/libjpeg-turbo.txt $top/licences/qpdf.txt $top/licences/zlib.txt"
+expected+=" $top/plicora-cli.exe $top/plicora.exe"
+listed=$(unzip -Z1 "$out/$top-portable.zip" 2>&1 | LC_ALL=C sort | tr '\n' ' ')
+check "the portable zip holds the programs, README, LICENSE and licences (${listed% })" \
+  equals "${listed% }" "$expected"
+
 # The default PDF program (Wine's own), which installing and uninstalling must
 # keep.
 default_pdf=$(reg_value "$classes\\.pdf" "")
@@ -82,6 +91,8 @@ check "setup.exe /S exits with 0" "$wine" "$setup" /S
 check "plicora.exe installed" test -f "$dir/plicora.exe"
 check "plicora-cli.exe installed" test -f "$dir/plicora-cli.exe"
 check "uninstaller installed" test -f "$dir/uninstall.exe"
+check "README.txt and LICENSE.txt installed" test -f "$dir/README.txt" -a -f "$dir/LICENSE.txt"
+check "the libraries' licences installed" test -f "$dir/licences/Qt.txt" -a -f "$dir/licences/qpdf.txt"
 check "Start-menu entry for every user" test -f "$link"
 cli_version=$("$wine" "$win_dir\\plicora-cli.exe" --version 2>&1 | tr -d '\r')
 check "plicora-cli.exe runs from Program Files ($cli_version)" equals "$cli_version" "plicora-cli $version"
