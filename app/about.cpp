@@ -26,7 +26,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui:
     m_ui->Label6->setText(QString::fromLatin1(MakerWebAddress));
     m_ui->Label7->setText(QString::fromLatin1(SupportAddress));
     m_ui->versionLabel->setText(QCoreApplication::applicationVersion());
-    SetSharpPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
+    SetLogoPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
     for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7,

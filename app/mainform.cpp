@@ -269,7 +269,7 @@ void TfrmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Drawn for the screen the window shows on.
-    SetSharpPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
+    SetLogoPicture(m_ui->Image1, QStringLiteral(":/icons/logo.svg"));
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         if (const QScreen* s = screen())

@@ -1,9 +1,13 @@
 #include "widgetstyle.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -21,6 +25,12 @@ double Luminance(const QColor& c)
 // WCAG's least contrast for normal text.
 constexpr double ReadableContrast = 4.5;
 
+// The logo's lettering, dark grey: made for light windows.
+QColor LogoInk()
+{
+    return {0x37, 0x47, 0x4f};
+}
+
 } // namespace
 
 void SetSmallerFont(QWidget* widget)
@@ -37,6 +47,29 @@ void SetSharpPicture(QLabel* label, const QString& svg)
 {
     label->setScaledContents(false);
     label->setPixmap(QIcon(svg).pixmap(label->size(), label->devicePixelRatioF()));
+}
+
+void SetLogoPicture(QLabel* label, const QString& svg)
+{
+    const QPalette& palette = label->palette();
+    const QColor text = palette.color(label->foregroundRole());
+    if (ContrastRatio(LogoInk(), palette.color(label->backgroundRole())) >= ReadableContrast) {
+        SetSharpPicture(label, svg);
+        return;
+    }
+    QFile file(svg);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // The ink is the lettering's only colour, so the rest of the picture keeps its own.
+    QByteArray data = file.readAll();
+    data.replace(LogoInk().name().toLatin1(), text.name().toLatin1());
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "svg");
+    const qreal ratio = label->devicePixelRatioF();
+    reader.setScaledSize(reader.size().scaled(label->size() * ratio, Qt::KeepAspectRatio));
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    picture.setDevicePixelRatio(ratio);
+    label->setPixmap(picture);
 }
 
 double ContrastRatio(const QColor& a, const QColor& b)

@@ -21,6 +21,9 @@ void StyleLinkLabel(QLabel* label);
 // Shows an SVG picture drawn for the label's size at the screen's pixel density,
 // sharp at any scale (a picture from the .ui file is drawn once, at 1x).
 void SetSharpPicture(QLabel* label, const QString& svg);
+// The same for the logo, whose dark lettering is drawn in the label's text colour
+// where it would be hard to read (a dark theme).
+void SetLogoPicture(QLabel* label, const QString& svg);
 // How far apart two colours are for reading, 1 to 21, as WCAG 2 measures it.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -47,7 +47,9 @@ gui_suites=()
 if qt_prefix="$(bash scripts/build-qt-windows.sh --check 2>/dev/null | tail -n 1)"; then
   gui=ON
   export PLICORA_WIN_DEPS="$PLICORA_WIN_DEPS;$qt_prefix"
-  bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages nsis librsvg2-bin icoutils unzip qt6-translations-l10n
+  # The host's lrelease makes the window's catalogues; Qt's own come from Debian.
+  bash "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" --packages nsis librsvg2-bin icoutils unzip \
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   gui_options=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
   # The window tests run on Qt's offscreen platform, no X server needed; each has
   # a time limit (ctest's TIMEOUT), so a program that hangs fails.

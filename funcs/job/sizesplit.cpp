@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -95,32 +96,105 @@ std::string OversizedPageNote(const std::string& piece, std::int32_t page, std::
            ", more than " + MegabytesText(maxBytes) + "; it was written as a piece of its own.";
 }
 
-void WriteSizedPieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
-                      TSafeWriter& writer, const TPageReport& onPage, int& written)
+namespace {
+
+// The temporary the trials are written to, beside the pieces and never moved
+// into place itself: a trial that turns out to be the piece is moved onto the
+// piece's own temporary instead of being written again.
+class TTrialPiece
 {
-    IPdfEngine& engine = writer.Engine();
-    const std::string& source = plan.Inputs.front().Path;
-    const std::uint64_t maxBytes = plan.MaxPieceBytes;
-    // Trials go to a temporary beside the pieces, never moved into place.
-    TSafeOutput trialOut(SplitPieceFileName(plan.OutputPath, plan.BaseName, ""));
-    if (!trialOut.Ok())
-        Fail(trialOut.Reason());
-    const std::string trialName = writer.EngineName(trialOut.TempPath());
-    const TEngineControl control = engine.Control();
-    const TTrialWrite trial = [&](std::int32_t first, std::int32_t last) -> std::uint64_t {
+public:
+    TTrialPiece(TSafeWriter& writer, std::string finalPath)
+        : m_writer(writer), m_finalPath(std::move(finalPath))
+    {
+        Renew();
+    }
+
+    // Writes pages first..last and gives the file's size.
+    std::uint64_t Write(std::int32_t first, std::int32_t last)
+    {
+        IPdfEngine& engine = m_writer.Engine();
+        const TEngineControl control = engine.Control();
         control.StopIfCancelled();
         // A trial's writing is no progress: only the piece written in the end is.
         engine.SetControl({control.Cancel, {}});
-        const TEngineResult result = engine.WritePiece(first, last, trialName, {});
+        const TEngineResult result = engine.WritePiece(first, last, m_engineName, {});
         engine.SetControl(control);
         if (!result.Ok)
             Fail(result.Reason);
-        return plat::fileSize(trialOut.TempPath()).value_or(0);
+        m_pages = {first, last};
+        return plat::fileSize(m_out->TempPath()).value_or(0);
+    }
+
+    // Moves the last trial onto `piece` (a temporary beside it) when it holds
+    // pages first..last and both names are the files themselves; false otherwise.
+    bool MoveOnto(std::int32_t first, std::int32_t last, const std::string& piece)
+    {
+        const bool plain =
+            m_engineName == m_out->TempPath() && ExtractFilePath(piece) == ExtractFilePath(m_out->TempPath());
+        if (m_pages != std::pair(first, last) || !plain || plat::replaceFile(m_out->TempPath(), piece) != 0)
+            return false;
+        Renew();
+        return true;
+    }
+
+private:
+    // A new temporary, made exclusively, for the trials of the next piece.
+    void Renew()
+    {
+        m_out.reset();
+        m_out.emplace(m_finalPath);
+        if (!m_out->Ok())
+            Fail(m_out->Reason());
+        m_engineName = m_writer.EngineName(m_out->TempPath());
+        m_pages = {};
+    }
+
+    TSafeWriter& m_writer;
+    std::string m_finalPath;
+    std::optional<TSafeOutput> m_out;
+    std::string m_engineName;
+    std::pair<std::int32_t, std::int32_t> m_pages;
+};
+
+// Writes one piece of pages first..last through the writer's check: the trial
+// that holds it moved into place, else written again. A piece of several pages
+// must be within the limit.
+void WriteSizedPiece(TSafeWriter& writer, TTrialPiece& trial, const std::string& outPath, std::int32_t first,
+                     const TPagesThatFit& fit, std::uint64_t maxBytes, const TPageReport& onPage)
+{
+    const std::int32_t last = first + fit.Pages - 1;
+    writer.Output(outPath, fit.Pages, [&](const std::string& out) {
+        TEngineResult result = TEngineResult::Success();
+        if (trial.MoveOnto(first, last, out)) {
+            for (std::int32_t page = first; page <= last && onPage; ++page)
+                onPage(page);
+        } else {
+            result = writer.Engine().WritePiece(first, last, out, onPage);
+        }
+        const std::uint64_t bytes = plat::fileSize(out).value_or(0);
+        if (result.Ok && !fit.Oversized && bytes > maxBytes)
+            result = TEngineResult::Failure(outPath + ": takes " + MegabytesText(bytes) +
+                                            ", more than the limit of " + MegabytesText(maxBytes) + ".");
+        return result;
+    });
+}
+
+} // namespace
+
+void WriteSizedPieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::int32_t sourcePages,
+                      TSafeWriter& writer, const TPageReport& onPage, int& written)
+{
+    const std::string& source = plan.Inputs.front().Path;
+    const std::uint64_t maxBytes = plan.MaxPieceBytes;
+    TTrialPiece trialPiece(writer, SplitPieceFileName(plan.OutputPath, plan.BaseName, ""));
+    const TTrialWrite trial = [&](std::int32_t first, std::int32_t last) {
+        return trialPiece.Write(first, last);
     };
     std::int32_t guess = GuessedCount(maxBytes, plat::fileSize(source).value_or(0), sourcePages);
     int oversized = 0;
     for (std::int32_t first = 1; first <= sourcePages;) {
-        control.StopIfCancelled();
+        writer.Engine().Control().StopIfCancelled();
         const TPagesThatFit fit = PagesThatFit(first, sourcePages - first + 1, maxBytes, guess, trial);
         const std::int32_t last = first + fit.Pages - 1;
         const std::string outPath = SplitPieceFileName(plan.OutputPath, plan.BaseName,
@@ -128,19 +202,12 @@ void WriteSizedPieces(TCall_GS_Thread_Param& param, const TJobPlan& plan, std::i
         if (ResolvesToSameFile(outPath, source))
             Fail(PieceIsSourceText(outPath).Str(), GS_RESULT_ERROR);
         Post(param, first, GSN_PIECE);
-        writer.Output(outPath, fit.Pages, [&](const std::string& out) {
-            TEngineResult result = engine.WritePiece(first, last, out, onPage);
-            const std::uint64_t bytes = plat::fileSize(out).value_or(0);
-            if (result.Ok && !fit.Oversized && bytes > maxBytes)
-                result = TEngineResult::Failure(outPath + ": takes " + MegabytesText(bytes) +
-                                                ", more than the limit of " + MegabytesText(maxBytes) + ".");
-            return result;
-        });
+        WriteSizedPiece(writer, trialPiece, outPath, first, fit, maxBytes, onPage);
         ++written;
         // A few such pages are named; a limit below most pages would name them all.
         if (fit.Oversized && ++oversized <= MaxOversizedNotes)
             param.Notes = JoinLines(param.Notes, OversizedPageNote(outPath, first, fit.Bytes, maxBytes));
-        if (engine.WriteShare() > 0)
+        if (writer.Engine().WriteShare() > 0)
             Post(param, 100, GSN_WRITE);
         guess = fit.Oversized ? 1 : GuessedCount(maxBytes, fit.Bytes, fit.Pages);
         first = last + 1;

@@ -311,6 +311,20 @@ private slots:
             QTreeView* list = MergeListView(w);
             QTRY_VERIFY(list->visualRect(list->model()->index(0, 1)).height() >=
                         list->fontMetrics().height() + 4);
+            // The logo's lettering too: none of its dark grey ink is left.
+            for (QWidget* window : std::initializer_list<QWidget*>{w.Main.get(), &about}) {
+                const QImage logo = window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
+                QVERIFY(!logo.isNull());
+                int inked = 0;
+                for (int y = 0; y < logo.height(); ++y)
+                    for (int x = 0; x < logo.width(); ++x) {
+                        const QRgb px = logo.pixel(x, y);
+                        inked += qAlpha(px) > 200 && std::abs(qRed(px) - 0x37) + std::abs(qGreen(px) - 0x47) +
+                                                             std::abs(qBlue(px) - 0x4f) <
+                                                         12;
+                    }
+                QVERIFY2(inked < 10, qPrintable(QString::number(inked)));
+            }
         }
         QApplication::setPalette(desktop);
     }
