@@ -99,6 +99,15 @@ public:
 
     const std::string& DefaultFolder() const { return m_defaultFolder; }
     std::int32_t SplitPageCount() const { return m_splitPageCount; }
+    // The password that opened the split source, while the field names that
+    // source; empty otherwise.
+    std::string SplitSourcePassword() const;
+
+signals:
+    // The split source was probed (its count and password known) or forgotten.
+    void splitSourceSettled();
+
+public:
     const TCall_GS_Thread_Param& JobParam() const { return m_jobParam; }
 
 protected:

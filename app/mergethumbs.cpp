@@ -1,5 +1,6 @@
 #include "mergethumbs.h"
 
+#include "mergelistmodel.h"
 #include "pagerenderer.h"
 
 #include <QAbstractItemView>
@@ -29,7 +30,10 @@ void TMergeThumbDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
     // Until the picture arrives, an empty place of its size keeps the text still.
     QPixmap picture(m_box * ratio);
     picture.fill(Qt::transparent);
-    if (const auto drawn = m_renderer->Picture(path, 0, m_box * ratio)) {
+    // The page as the merge writes it: opened with the row's password, turned as it turns.
+    const TPageLook look{index.data(TMergeListModel::PasswordRole).toString(),
+                         index.data(TMergeListModel::RotateRole).toInt()};
+    if (const auto drawn = m_renderer->Picture(path, 0, m_box * ratio, look)) {
         picture = QPixmap::fromImage(drawn->Image);
         picture.setDevicePixelRatio(ratio);
         // Its edge, so a white page shows on a white list.

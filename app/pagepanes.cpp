@@ -5,6 +5,7 @@
 #include "mainform.h"
 #include "mergelistmodel.h"
 #include "mergethumbs.h"
+#include "nativepath.h"
 #include "pagepreview.h"
 #include "pagerenderer.h"
 #include "ui_main.h"
@@ -68,12 +69,14 @@ void TfrmMain::SetUpPagePictures()
     m_mergePane.Pages->setObjectName(QStringLiteral("MergePages"));
     m_mergePane.Pages->setAccessibleName(tr("Pages of the selected file"));
     m_mergePane.Pages->setAccessibleDescription(
-        tr("The pages of the file selected in the list, as pictures."));
+        tr("The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, "
+           "Shift+click) are the ones the merge takes, the others are faint and marked \"not chosen\"."));
     m_mergeSplitter->addWidget(m_mergePane.Pages);
     m_mergeSplitter->setStretchFactor(0, 1);
     m_mergeSplitter->setStretchFactor(1, 0);
     m_mergePane.Pages->hide();
-    BindMergePreview(m_mergePane.Pages, ui.ListView1, TMergeListModel::ColPath, TMergeListModel::ColPages);
+    BindMergePreview(m_mergePane.Pages, ui.ListView1, TMergeListModel::ColPath, TMergeListModel::ColPages,
+                     TMergeListModel::ColSelection);
     m_mergePane.Toggle = MakeToggle(ui.sbMoveDown->parentWidget(), QStringLiteral("sbMergePages"),
                                     ui.sbMoveDown->geometry().translated(0, 38),
                                     tr("Shows or hides the pages of the selected file beside the list."));
@@ -89,8 +92,11 @@ void TfrmMain::SetUpPagePictures()
     m_splitPane.Pages->setGeometry(ui.GroupBox2->x(), ui.sbSplit->geometry().bottom() + 2,
                                    ui.GroupBox2->width(), 0);
     m_splitPane.Pages->hide();
-    BindSplitPreview(m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); }, ui.RadioButton2,
-                     ui.UpDown1, ui.edtSplitPageRange, {ui.rbSplitBookmarks, ui.rbSplitSize});
+    const auto showSource = BindSplitPreview(
+        m_splitPane.Pages, ui.edtSplitSrc, [this] { return SplitPageCount(); },
+        [this] { return fromNative(SplitSourcePassword()); }, ui.RadioButton2, ui.UpDown1,
+        ui.edtSplitPageRange, {ui.rbSplitBookmarks, ui.rbSplitSize});
+    connect(this, &TfrmMain::splitSourceSettled, m_splitPane.Pages, showSource);
     // Left of Split, level with its foot: the split methods reach down to above it.
     m_splitPane.Toggle =
         MakeToggle(ui.TabSheet2, QStringLiteral("sbSplitPages"),

@@ -1,16 +1,49 @@
 #include "pagepreview.h"
 
+#include "job/pageselection.h"
+#include "mergelistmodel.h"
+#include "nativepath.h"
 #include "pagerenderer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColor>
+#include <QIcon>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
+
+namespace {
+
+// A page left out, drawn faint: told apart by more than colour, in any theme.
+QImage Faded(const QImage& page)
+{
+    QImage faded(page.size(), QImage::Format_ARGB32_Premultiplied);
+    faded.setDevicePixelRatio(page.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.3);
+    painter.drawImage(QPointF(0, 0), page);
+    return faded;
+}
+
+// The page as it is whether picked or not: a picked page's place is marked, the
+// page itself is not tinted into something it is not.
+QIcon Shown(const QImage& page)
+{
+    const QPixmap pixmap = QPixmap::fromImage(page);
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
+}
+
+} // namespace
 
 TPageGridModel::TPageGridModel(TPageRenderer* renderer, QSize box, QObject* parent)
     : QAbstractListModel(parent), m_renderer(renderer), m_box(box),
@@ -20,15 +53,23 @@ TPageGridModel::TPageGridModel(TPageRenderer* renderer, QSize box, QObject* pare
     connect(m_renderer, &TPageRenderer::pageReady, this, &TPageGridModel::PageReady);
 }
 
-void TPageGridModel::SetSource(const QString& path, int pages)
+void TPageGridModel::SetSource(const QString& path, int pages, const TPageLook& look)
 {
-    if (path == m_path && pages == m_pages)
+    if (path == m_path && pages == m_pages) {
+        // Given the password or turned: the same pages, drawn again.
+        if ((look.Password != m_look.Password || look.Turn != m_look.Turn) && m_pages > 0) {
+            m_look = look;
+            emit dataChanged(index(0), index(m_pages - 1), {Qt::DecorationRole, Qt::ToolTipRole});
+        }
         return;
+    }
     // The old file's pages still waiting would only delay the new one's.
     m_renderer->Cancel();
     beginResetModel();
     m_path = path;
     m_pages = std::max(pages, 0);
+    m_look = look;
+    m_chosen.clear();
     m_preview = {};
     m_marked = false;
     endResetModel();
@@ -46,6 +87,21 @@ void TPageGridModel::ClearMarks()
     m_preview = {};
     m_marked = false;
     MarksChanged();
+}
+
+void TPageGridModel::SetChosen(std::vector<bool> chosen)
+{
+    if (chosen == m_chosen)
+        return;
+    m_chosen = std::move(chosen);
+    if (m_pages > 0)
+        emit dataChanged(index(0), index(m_pages - 1), {Qt::DisplayRole, Qt::DecorationRole});
+}
+
+bool TPageGridModel::NotChosen(int page) const
+{
+    const auto at = static_cast<std::size_t>(page);
+    return at < m_chosen.size() && !m_chosen[at];
 }
 
 void TPageGridModel::MarksChanged()
@@ -79,6 +135,8 @@ TPageGridModel::TMark TPageGridModel::Mark(int page) const
 
 QString TPageGridModel::MarkText(int page) const
 {
+    if (NotChosen(page))
+        return tr("not chosen");
     switch (Mark(page)) {
     case TMark::None:
         return {};
@@ -108,15 +166,15 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
     }
     case Qt::DecorationRole:
         // Asked for as the view paints, so pages are drawn in the order they show.
-        if (auto picture = m_renderer->Picture(m_path, page, PixelBox())) {
+        if (auto picture = m_renderer->Picture(m_path, page, PixelBox(), m_look)) {
             picture->Image.setDevicePixelRatio(qApp->devicePixelRatio());
-            return picture->Image;
+            return Shown(NotChosen(page) ? Faded(picture->Image) : picture->Image);
         }
         // Until it arrives, an empty place of its size: the grid lays out by the
         // first page it is given, and nothing that could pass for a page shows.
         return m_waiting;
     case Qt::ToolTipRole: {
-        const auto picture = m_renderer->Picture(m_path, page, PixelBox());
+        const auto picture = m_renderer->Picture(m_path, page, PixelBox(), m_look);
         const QString reason = picture ? picture->Reason : QString();
         const QString mark = MarkText(page);
         return reason.isEmpty() ? mark : (mark.isEmpty() ? reason : reason + QLatin1Char('\n') + mark);
@@ -129,6 +187,8 @@ QVariant TPageGridModel::data(const QModelIndex& index, int role) const
         return {};
     case MarkRole:
         return static_cast<int>(Mark(page));
+    case Qt::SizeHintRole:
+        return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:
         return {};
     }
@@ -153,6 +213,7 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
     setIconSize(box);
     // Room for the picture and two lines: the page's number and its pieces.
     setGridSize(box + QSize(16, 2 * fontMetrics().height() + 12));
+    m_model->SetItemSize(box + QSize(8, 2 * fontMetrics().height() + 8));
     setSelectionMode(QAbstractItemView::NoSelection);
     // A shade darker than the window, so white pages show their edges.
     QPalette shaded = palette();
@@ -161,16 +222,53 @@ TPagePreview::TPagePreview(QWidget* parent, QSize box)
     setModel(m_model);
     // Pages scrolled past are not waited for: the next paint asks for those shown.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, m_renderer, &TPageRenderer::Cancel);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_showing)
+            emit pagesPicked();
+    });
 }
 
-void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<int()> pageCount,
-                      QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
-                      const QList<QRadioButton*>& unmarked)
+void TPagePreview::ShowChosen(std::vector<bool> chosen)
+{
+    setSelectionMode(chosen.empty() ? QAbstractItemView::NoSelection : QAbstractItemView::ExtendedSelection);
+    // What the person just picked is already shown: the view keeps its anchor.
+    if (chosen != Picked()) {
+        QItemSelection picked;
+        for (std::size_t first = 0; first < chosen.size(); ++first) {
+            if (!chosen[first])
+                continue;
+            std::size_t last = first;
+            while (last + 1 < chosen.size() && chosen[last + 1])
+                ++last;
+            picked.select(m_model->index(static_cast<int>(first)), m_model->index(static_cast<int>(last)));
+            first = last;
+        }
+        m_showing = true;
+        selectionModel()->select(picked, QItemSelectionModel::ClearAndSelect);
+        m_showing = false;
+    }
+    m_model->SetChosen(std::move(chosen));
+}
+
+std::vector<bool> TPagePreview::Picked() const
+{
+    std::vector<bool> picked(static_cast<std::size_t>(m_model->rowCount()), false);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            picked[static_cast<std::size_t>(row)] = true;
+    return picked;
+}
+
+std::function<void()> BindSplitPreview(TPagePreview* preview, QLineEdit* source,
+                                       std::function<int()> pageCount, std::function<QString()> password,
+                                       QRadioButton* byRanges, QSpinBox* perPage, QLineEdit* ranges,
+                                       const QList<QRadioButton*>& unmarked)
 {
     auto refresh = [=] {
         const int pages = pageCount();
         TPageGridModel* model = preview->Pages();
-        model->SetSource(pages > 0 ? source->text().trimmed() : QString(), pages);
+        model->SetSource(pages > 0 ? source->text().trimmed() : QString(), pages,
+                         {pages > 0 ? password() : QString()});
         if (std::any_of(unmarked.begin(), unmarked.end(),
                         [](const QRadioButton* b) { return b->isChecked(); })) {
             model->ClearMarks();
@@ -193,9 +291,11 @@ void BindSplitPreview(TPagePreview* preview, QLineEdit* source, std::function<in
     for (QRadioButton* method : unmarked)
         QObject::connect(method, &QRadioButton::toggled, preview, refresh);
     refresh();
+    return refresh;
 }
 
-void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathColumn, int pagesColumn)
+void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathColumn, int pagesColumn,
+                      int selectionColumn)
 {
     auto refresh = [=] {
         const QModelIndex current = list->currentIndex();
@@ -203,8 +303,22 @@ void BindMergePreview(TPagePreview* preview, QAbstractItemView* list, int pathCo
         const int pages = current.isValid() && count.isValid() ? count.toInt() : -1;
         const QString path =
             current.isValid() ? current.siblingAtColumn(pathColumn).data().toString() : QString();
-        preview->Pages()->SetSource(pages >= 0 ? path : QString(), pages == 0 ? 1 : pages);
+        // The pages as the merge writes them: opened with the row's password, turned as it turns them.
+        const TPageLook look{current.data(TMergeListModel::PasswordRole).toString(),
+                             current.data(TMergeListModel::RotateRole).toInt()};
+        preview->Pages()->SetSource(pages >= 0 ? path : QString(), pages == 0 ? 1 : pages, look);
+        const QString chosen = current.data(TMergeListModel::SelectionRole).toString();
+        preview->ShowChosen(selectionColumn >= 0 && pages > 0 ? ChosenPageFlags(toNative(chosen), pages)
+                                                              : std::vector<bool>());
     };
+    QObject::connect(preview, &TPagePreview::pagesPicked, preview, [=] {
+        const QModelIndex current = list->currentIndex();
+        const std::optional<std::string> text = PickedPagesText(
+            toNative(current.data(TMergeListModel::SelectionRole).toString()), preview->Picked());
+        // None picked: the row keeps its pages (a row gives at least one), and shows them again.
+        if (!text || !list->model()->setData(current.siblingAtColumn(selectionColumn), fromNative(*text)))
+            refresh();
+    });
     QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, preview, refresh);
     QObject::connect(list->model(), &QAbstractItemModel::dataChanged, preview, refresh);
     QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, preview, refresh);

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QCache>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPainter>
@@ -25,7 +26,8 @@ int CostKiB(const TPagePicture& picture)
 class TNoPageSource final : public IPageSource
 {
 public:
-    TPagePicture Render(const QString& /*path*/, int /*page*/, QSize /*box*/) override
+    TPagePicture Render(const QString& /*path*/, int /*page*/, QSize /*box*/,
+                        const QString& /*password*/) override
     {
         return {{}, TPageRenderer::tr("Page pictures are not part of this build.")};
     }
@@ -58,16 +60,24 @@ std::unique_ptr<IPageSource> CreatePageSource()
 }
 #endif
 
-QString PageCacheKey(const QString& path, int page, QSize box)
+QString PageCacheKey(const QString& path, int page, QSize box, const TPageLook& look)
 {
     const QFileInfo info(path);
-    return QStringLiteral("%1\n%2\n%3\n%4\n%5x%6")
+    // The password's digest tells pictures apart without the key holding it.
+    const QString password =
+        look.Password.isEmpty()
+            ? QString()
+            : QString::fromLatin1(
+                  QCryptographicHash::hash(look.Password.toUtf8(), QCryptographicHash::Sha256).toHex());
+    return QStringLiteral("%1\n%2\n%3\n%4\n%5x%6\n%7\n%8")
         .arg(path)
         .arg(info.size())
         .arg(info.lastModified().toMSecsSinceEpoch())
         .arg(page)
         .arg(box.width())
-        .arg(box.height());
+        .arg(box.height())
+        .arg(look.Turn)
+        .arg(password);
 }
 
 void ClearPageCache()
@@ -106,9 +116,10 @@ TPageRenderer::~TPageRenderer()
     m_thread.join();
 }
 
-std::optional<TPagePicture> TPageRenderer::Picture(const QString& path, int page, QSize box)
+std::optional<TPagePicture> TPageRenderer::Picture(const QString& path, int page, QSize box,
+                                                   const TPageLook& look)
 {
-    TRequest request{path, page, box, PageCacheKey(path, page, box)};
+    TRequest request{path, page, box, look, PageCacheKey(path, page, box, look)};
     if (const TPagePicture* cached = PageCache().object(request.Key))
         return *cached;
     {
@@ -136,6 +147,17 @@ int TPageRenderer::Pending() const
     return static_cast<int>(m_queued.size());
 }
 
+TPagePicture TPageRenderer::Turned(IPageSource& source, const TRequest& request)
+{
+    const int turn = ((request.Look.Turn % 360) + 360) % 360;
+    // A page turned a quarter is drawn into the box on its side, then turned to fit it.
+    const QSize box = turn == 90 || turn == 270 ? request.Box.transposed() : request.Box;
+    TPagePicture picture = source.Render(request.Path, request.Page, box, request.Look.Password);
+    if (turn != 0 && !picture.Image.isNull())
+        picture.Image = picture.Image.transformed(QTransform().rotate(turn));
+    return picture;
+}
+
 void TPageRenderer::Run()
 {
     // The window's events come first: drawing takes the time they leave.
@@ -150,7 +172,7 @@ void TPageRenderer::Run()
             request = std::move(m_queue.front());
             m_queue.pop_front();
         }
-        TPagePicture picture = m_source->Render(request.Path, request.Page, request.Box);
+        TPagePicture picture = Turned(*m_source, request);
         // Back to the window thread as a value; dropped if the renderer has gone.
         QMetaObject::invokeMethod(
             this,

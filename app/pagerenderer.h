@@ -25,14 +25,23 @@ struct TPagePicture
     QString Reason; // empty: Image is the page itself
 };
 
+// How a file's pages are shown: the password that opens a protected file (kept
+// in memory only), and the turn its pages get in the output.
+struct TPageLook
+{
+    QString Password;
+    int Turn = 0; // 0, 90, 180 or 270 degrees clockwise
+};
+
 // What draws pages; runs on the renderer's thread only.
 class IPageSource
 {
 public:
     virtual ~IPageSource() = default;
-    // Page `page` (0-based) of the file, fitted into `box` with its proportions.
-    // A failed page has a null Image and the reason.
-    virtual TPagePicture Render(const QString& path, int page, QSize box) = 0;
+    // Page `page` (0-based) of the file, fitted into `box` with its proportions,
+    // the file opened with `password` when it is protected. A failed page has a
+    // null Image and the reason.
+    virtual TPagePicture Render(const QString& path, int page, QSize box, const QString& password) = 0;
 };
 
 // The source this build has: Qt's PDF module, or one that says pictures are not
@@ -52,10 +61,10 @@ public:
     ~TPageRenderer() override;
 
     // The picture when the cache has it; otherwise none, the page is queued (once)
-    // and pageReady follows.
-    std::optional<TPagePicture> Picture(const QString& path, int page, QSize box);
+    // and pageReady follows. A turned page is fitted into `box` as turned.
+    std::optional<TPagePicture> Picture(const QString& path, int page, QSize box, const TPageLook& look = {});
     void Cancel();
-    // Requests queued or being drawn.
+    // Requests queued, being drawn, or drawn and on their way back to this thread.
     int Pending() const;
 
 signals:
@@ -67,9 +76,12 @@ private:
         QString Path;
         int Page = 0;
         QSize Box;
+        TPageLook Look;
         QString Key;
     };
     void Run();
+    // The page drawn and turned as the request asks; on the renderer's thread.
+    static TPagePicture Turned(IPageSource& source, const TRequest& request);
     void Deliver(const TRequest& request, TPagePicture picture);
 
     std::unique_ptr<IPageSource> m_source;
@@ -88,8 +100,9 @@ private:
 // top: with it, page pictures stay under 150 MB (bench_thumbs --memory).
 inline constexpr int PageCacheBudgetKiB = 80 * 1024;
 // The key of a page's picture: the file as it is now (path, size, modification
-// time), so a changed file is drawn again.
-QString PageCacheKey(const QString& path, int page, QSize box);
+// time), so a changed file is drawn again, and its look: a picture drawn without
+// the password is never served for it with one, nor a page turned otherwise.
+QString PageCacheKey(const QString& path, int page, QSize box, const TPageLook& look = {});
 // Empties the cache (the tests start from nothing).
 void ClearPageCache();
 

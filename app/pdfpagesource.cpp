@@ -14,9 +14,9 @@ namespace {
 class TPdfPageSource final : public IPageSource
 {
 public:
-    TPagePicture Render(const QString& path, int page, QSize box) override
+    TPagePicture Render(const QString& path, int page, QSize box, const QString& password) override
     {
-        if (!Open(path))
+        if (!Open(path, password))
             return {{}, m_reason};
         const QSizeF points = m_document->pagePointSize(page);
         if (page < 0 || page >= m_document->pageCount() || points.isEmpty())
@@ -35,17 +35,20 @@ public:
 
 private:
     // Keeps the last file open: a view asks for many pages of one file in a row.
-    bool Open(const QString& path)
+    bool Open(const QString& path, const QString& password)
     {
         const QFileInfo info(path);
         const QString stamp = QString::number(info.size()) + QLatin1Char(':') +
                               QString::number(info.lastModified().toMSecsSinceEpoch());
-        if (m_document && path == m_path && stamp == m_stamp)
+        if (m_document && path == m_path && stamp == m_stamp && password == m_password)
             return m_reason.isEmpty();
         m_document = std::make_unique<QPdfDocument>();
         m_path = path;
         m_stamp = stamp;
+        m_password = password;
         m_reason.clear();
+        if (!password.isEmpty())
+            m_document->setPassword(password);
         if (m_document->load(path) == QPdfDocument::Error::None)
             return true;
         // The front door says why, in the words the rest of the window uses.
@@ -58,6 +61,7 @@ private:
     std::unique_ptr<QPdfDocument> m_document;
     QString m_path;
     QString m_stamp;
+    QString m_password; // what opened m_document; in memory only
     QString m_reason;
 };
 

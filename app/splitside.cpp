@@ -22,6 +22,8 @@ void TfrmMain::UpdateUpDownMaximum()
     // The up-down control holds 16-bit positions.
     if (m_splitPageCount > 1)
         m_ui->UpDown1->setMaximum(std::min<std::int32_t>(m_splitPageCount - 1, 32767));
+    // Its pages are shown once known: a password asked meanwhile ran the events before.
+    emit splitSourceSettled();
 }
 
 void TfrmMain::ForgetSplitSource()
@@ -142,7 +144,7 @@ void TfrmMain::sbSplitClick()
     const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
     m_ui->edtSplitSrc->setText(fromNative(source));
     // A protected source goes on with the password that opened it.
-    const std::string password = source == m_splitPasswordFor ? m_splitPassword : std::string();
+    const std::string password = SplitSourcePassword();
     const std::optional<plat::FileStamp> counted =
         source == m_splitPasswordFor ? m_splitCounted : std::nullopt;
     const bool locked = (IsPdfEncrypted(source) && password.empty()) || m_splitEncrypted;
@@ -222,4 +224,10 @@ bool TfrmMain::TakeDroppedSource(QEvent* event)
     // The first file, as the browse button would take it.
     return TakeLocalFileDrop(event,
                              [this](const QStringList& files) { OpenSplitSource(files.constFirst()); });
+}
+
+std::string TfrmMain::SplitSourcePassword() const
+{
+    const std::string source = Trim(toNative(m_ui->edtSplitSrc->text()));
+    return source == m_splitPasswordFor ? m_splitPassword : std::string();
 }

@@ -137,7 +137,9 @@ radio_ranges=(25 236)
 edt_ranges=(295 236)
 # The buttons that show the pages beside the merge list and below the split fields.
 sb_merge_pages=(596 237)
-sb_split_pages=(596 273)
+sb_split_pages=(561 358)
+# The second page in the merge pane, once the window has grown for it.
+merge_page2=(747 160)
 
 # 1. The split side: a source chosen, split by typed ranges.
 click "$main" "${split_tab[@]}"
@@ -205,7 +207,7 @@ click "$main" "${list_row2[@]}"
 settle
 shot_windows merge-dark.png "$main"
 
-# 6. The pages: beside the merge list, the selected file's; on the split side,
+# 6. The pages: beside the merge list, the selected file's, one left out; on the split side,
 # the source's, each marked with its piece (page 3 in two, 5 in none). The
 # window grows to make room for them.
 kill "$app_pid" 2>/dev/null || true
@@ -217,6 +219,11 @@ settle 2
 click "$main" "${list_row2[@]}"
 click "$main" "${sb_merge_pages[@]}"
 settle 2
+# Its second page left out with Ctrl and a click: the row's pages chosen follow.
+xdotool keydown ctrl
+click "$main" "${merge_page2[@]}"
+xdotool keyup ctrl
+settle
 shot_windows merge-pages.png "$main"
 # One file named on the command line opens on the split side.
 kill "$app_pid" 2>/dev/null || true

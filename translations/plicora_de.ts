@@ -338,6 +338,10 @@
         <source>pieces %1</source>
         <translation>Teile %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -778,10 +782,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Seiten der gewählten Datei</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Die Seiten der in der Liste gewählten Datei als Bilder.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Zeigt oder verbirgt die Seiten der gewählten Datei neben der Liste.</translation>
     </message>
@@ -832,6 +832,10 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Die Seiten der in der Liste gewählten Datei als Bilder; die markierten Seiten (Klick, Strg+Klick, Umschalt+Klick) nimmt das Zusammenführen auf, die anderen sind blass und als „nicht gewählt“ gekennzeichnet.</translation>
     </message>
 </context>
 <context>

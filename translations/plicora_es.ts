@@ -338,6 +338,10 @@
         <source>pieces %1</source>
         <translation>partes %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>no elegida</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -778,10 +782,6 @@ Do you want to continue?</source>
         <translation>Páginas del archivo seleccionado</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Las páginas del archivo seleccionado en la lista, como imágenes.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Muestra u oculta las páginas del archivo seleccionado junto a la lista.</translation>
     </message>
@@ -832,6 +832,10 @@ Do you want to continue?</source>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Las páginas del archivo seleccionado en la lista, como imágenes; la unión toma las páginas marcadas (clic, Ctrl+clic, Mayús+clic), las demás aparecen tenues y marcadas como «no elegida».</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,10 @@
         <source>pieces %1</source>
         <translation>parties %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non choisie</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -778,10 +782,6 @@ Voulez-vous continuer&#xa0;?</translation>
         <translation>Pages du fichier sélectionné</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Les pages du fichier sélectionné dans la liste, en images.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Affiche ou masque les pages du fichier sélectionné à côté de la liste.</translation>
     </message>
@@ -832,6 +832,10 @@ Voulez-vous continuer&#xa0;?</translation>
     <message>
         <source>MB</source>
         <translation>Mo</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Les pages du fichier sélectionné dans la liste, en images&#xa0;; la fusion prend les pages sélectionnées (clic, Ctrl+clic, Maj+clic), les autres sont pâles et marquées «&#xa0;non choisie&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,10 @@
         <source>pieces %1</source>
         <translation>parti %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non scelta</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -778,10 +782,6 @@ Continuare?</translation>
         <translation>Pagine del file selezionato</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Le pagine del file selezionato nell&apos;elenco, come immagini.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Mostra o nasconde le pagine del file selezionato accanto all&apos;elenco.</translation>
     </message>
@@ -832,6 +832,10 @@ Continuare?</translation>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Le pagine del file selezionato nell’elenco, come immagini; l’unione prende le pagine selezionate (clic, Ctrl+clic, Maiusc+clic), le altre sono sbiadite e segnate «non scelta».</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,10 @@
         <source>pieces %1</source>
         <translation>第 %1 部</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>未選択</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -776,10 +780,6 @@ Do you want to continue?</source>
         <translation>選択したファイルのページ</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>リストで選択したファイルのページの画像。</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>選択したファイルのページをリストの横に表示または非表示にします。</translation>
     </message>
@@ -830,6 +830,10 @@ Do you want to continue?</source>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>リストで選択したファイルのページの画像。結合には選択したページ（クリック、Ctrl+クリック、Shift+クリック）が使われ、それ以外は薄く表示され「未選択」と示されます。</translation>
     </message>
 </context>
 <context>

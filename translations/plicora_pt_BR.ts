@@ -338,6 +338,10 @@
         <source>pieces %1</source>
         <translation>partes %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>não escolhida</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -778,10 +782,6 @@ Deseja continuar?</translation>
         <translation>Páginas do arquivo selecionado</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>As páginas do arquivo selecionado na lista, como imagens.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Mostra ou oculta as páginas do arquivo selecionado ao lado da lista.</translation>
     </message>
@@ -832,6 +832,10 @@ Deseja continuar?</translation>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>As páginas do arquivo selecionado na lista, como imagens; a mesclagem leva as páginas marcadas (clique, Ctrl+clique, Shift+clique), as outras ficam esmaecidas e marcadas como “não escolhida”.</translation>
     </message>
 </context>
 <context>

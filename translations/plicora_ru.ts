@@ -340,6 +340,10 @@
         <source>pieces %1</source>
         <translation>части %1</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>не выбрана</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -780,10 +784,6 @@ Do you want to continue?</source>
         <translation>Страницы выбранного файла</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>Страницы файла, выбранного в списке, в виде изображений.</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>Показывает или скрывает страницы выбранного файла рядом со списком.</translation>
     </message>
@@ -834,6 +834,10 @@ Do you want to continue?</source>
     <message>
         <source>MB</source>
         <translation>МБ</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>Страницы файла, выбранного в списке, в виде изображений; объединение берёт отмеченные страницы (щелчок, Ctrl+щелчок, Shift+щелчок), остальные бледные и помечены «не выбрана».</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,10 @@
         <source>pieces %1</source>
         <translation>第 %1 部分</translation>
     </message>
+    <message>
+        <source>not chosen</source>
+        <translation>未选</translation>
+    </message>
 </context>
 <context>
     <name>TPageRenderer</name>
@@ -776,10 +780,6 @@ Do you want to continue?</source>
         <translation>所选文件的页面</translation>
     </message>
     <message>
-        <source>The pages of the file selected in the list, as pictures.</source>
-        <translation>列表中所选文件的页面缩略图。</translation>
-    </message>
-    <message>
         <source>Shows or hides the pages of the selected file beside the list.</source>
         <translation>在列表旁显示或隐藏所选文件的页面。</translation>
     </message>
@@ -830,6 +830,10 @@ Do you want to continue?</source>
     <message>
         <source>MB</source>
         <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages of the file selected in the list, as pictures; the pages picked (click, Ctrl+click, Shift+click) are the ones the merge takes, the others are faint and marked &quot;not chosen&quot;.</source>
+        <translation>列表中所选文件的页面缩略图；合并只取选中的页面（单击、Ctrl+单击、Shift+单击），其余页面变淡并标为“未选”。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "text/strutil.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -60,6 +61,24 @@ bool AddEntry(const std::string& entry, std::int32_t pageCount, std::vector<bool
     return true;
 }
 
+// Pages in their order, runs of consecutive ascending pages as "a-b".
+std::string RunsText(const std::vector<std::int32_t>& pages, std::int32_t pageCount)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pages.size();) {
+        std::size_t end = i + 1;
+        while (end < pages.size() && pages[end] == pages[end - 1] + 1)
+            ++end;
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(pages[i]);
+        if (end - i > 1)
+            text += '-' + (pages[end - 1] == pageCount ? std::string() : std::to_string(pages[end - 1]));
+        i = end;
+    }
+    return text;
+}
+
 } // namespace
 
 bool SelectsAllPages(const std::string& text)
@@ -104,4 +123,53 @@ TCoreText SelectionRefusalText(const std::string& file, const std::string& text,
 {
     // The problem is the parser's own English, as the range field's is.
     return {CORE_TEXT("Plicora", "%1: pages \"%2\" cannot be chosen: %3."), {file, Trim(text), problem}};
+}
+
+std::vector<bool> ChosenPageFlags(const std::string& text, std::int32_t pageCount)
+{
+    const TPageSelection selection = ParsePageSelection(text, pageCount);
+    const auto count = static_cast<std::size_t>(std::max(pageCount, 0));
+    std::vector<bool> chosen(count, selection.Problem.empty() && selection.Pages.empty());
+    for (const std::int32_t page : selection.Pages)
+        chosen[static_cast<std::size_t>(page - 1)] = true;
+    return chosen;
+}
+
+std::optional<std::string> PickedPagesText(const std::string& before, const std::vector<bool>& chosen)
+{
+    const auto pageCount = static_cast<std::int32_t>(chosen.size());
+    std::vector<std::int32_t> pages;
+    const TPageSelection old = ParsePageSelection(before, pageCount);
+    std::vector<bool> kept(chosen.size(), false);
+    for (const std::int32_t page : old.Pages)
+        if (chosen[static_cast<std::size_t>(page - 1)]) {
+            pages.push_back(page);
+            kept[static_cast<std::size_t>(page - 1)] = true;
+        }
+    std::vector<std::int32_t> picked;
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        if (chosen[i] && !kept[i])
+            picked.push_back(static_cast<std::int32_t>(i + 1));
+    if (std::is_sorted(pages.begin(), pages.end())) {
+        // The usual case, kept linear for a file of thousands of pages.
+        pages.insert(pages.end(), picked.begin(), picked.end());
+        std::sort(pages.begin(), pages.end());
+    } else {
+        for (const std::int32_t page : picked) {
+            // After the nearest page below it, so a run grows where it stands.
+            auto at = pages.begin();
+            std::int32_t below = 0;
+            for (auto it = pages.begin(); it != pages.end(); ++it)
+                if (*it<page&& * it> below) {
+                    below = *it;
+                    at = it + 1;
+                }
+            pages.insert(at, page);
+        }
+    }
+    if (pages.empty())
+        return std::nullopt;
+    if (pages.size() == chosen.size() && std::is_sorted(pages.begin(), pages.end()))
+        return std::string("all");
+    return RunsText(pages, pageCount);
 }

@@ -91,6 +91,7 @@ TEST_P(PageSelectionTest, Parses)
     const std::optional<std::int32_t> count = SelectedPageCount(c.text, c.pageCount);
     if (*c.problem) {
         EXPECT_FALSE(count);
+        EXPECT_EQ(ChosenPageFlags(c.text, c.pageCount), std::vector<bool>(c.pageCount, false));
     } else {
         EXPECT_EQ(count, c.pages.empty() ? c.pageCount : static_cast<std::int32_t>(c.pages.size()));
     }
@@ -109,6 +110,47 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"1,,2", 5, {}, "an entry between commas is empty"},
         SelectionCase{"a", 5, {}, "\"a\" is not a page or a range of pages"},
         SelectionCase{"99999999999", 5, {}, "\"99999999999\" is not a page or a range of pages"}));
+
+// Pages picked by pointing at them, written back in the same notation.
+struct PickedCase
+{
+    const char* before;
+    const char* chosen; // one character a page: 'x' chosen, '.' not
+    const char* text;   // nullptr: none picked, no text
+};
+
+void PrintTo(const PickedCase& c, std::ostream* os)
+{
+    *os << '"' << c.before << "\" then " << c.chosen;
+}
+
+class PickedPagesTest : public testing::TestWithParam<PickedCase>
+{
+};
+
+TEST_P(PickedPagesTest, Writes)
+{
+    const PickedCase& c = GetParam();
+    std::vector<bool> chosen;
+    for (const char* at = c.chosen; *at; ++at)
+        chosen.push_back(*at == 'x');
+    const std::optional<std::string> text = PickedPagesText(c.before, chosen);
+    ASSERT_EQ(text.has_value(), c.text != nullptr);
+    if (!c.text)
+        return;
+    EXPECT_EQ(*text, c.text);
+    // What is written reads back as the pages picked.
+    EXPECT_EQ(ChosenPageFlags(*text, static_cast<std::int32_t>(chosen.size())), chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, PickedPagesTest,
+    testing::Values(PickedCase{"all", "xxxxx", "all"}, PickedCase{"", "xx.xx", "1-2,4-"},
+                    PickedCase{"1-3", "xxx...x", "1-3,7"}, PickedCase{"1-3,7", "x.x...x", "1,3,7"},
+                    PickedCase{"1,7", "x...x.x", "1,5,7"}, PickedCase{"4-, 1", "xx.xxx", "4-,1-2"},
+                    PickedCase{"5,1", "x...xx", "5-,1"}, PickedCase{"z", "....x", "5"},
+                    PickedCase{"1-3,2", ".x.", "2"}, PickedCase{"5,1", "xxxxx", "5,1-4"},
+                    PickedCase{"5,3", "x.xxx", "1,5,3-4"}, PickedCase{"2", ".....", nullptr}));
 
 TEST(PageRanges, CheckRewritesDoubledDashInPlace)
 {

@@ -2,6 +2,7 @@
 // placeholder a file that cannot be drawn gets instead.
 #include "guitestutil.h"
 #include "mainform.h"
+#include "mergelistmodel.h"
 #include "mergethumbs.h"
 #include "pagepreview.h"
 #include "pagerenderer.h"
@@ -27,14 +28,14 @@ private:
 
     // Waits for the renderer's picture of a page.
     static std::optional<TPagePicture> Drawn(TPageRenderer& renderer, const QString& path, int page,
-                                             QSize box)
+                                             QSize box, const TPageLook& look = {})
     {
         QSignalSpy ready(&renderer, &TPageRenderer::pageReady);
-        if (auto cached = renderer.Picture(path, page, box))
+        if (auto cached = renderer.Picture(path, page, box, look))
             return cached;
         if (!ready.wait(20000))
             return std::nullopt;
-        return renderer.Picture(path, page, box);
+        return renderer.Picture(path, page, box, look);
     }
 
 private slots:
@@ -92,32 +93,53 @@ private slots:
         QVERIFY2(dark > 20, "the page drawn is (nearly) blank");
     }
 
+    // A page that cannot be drawn gets a placeholder that says why; a protected
+    // file's pages come once its password is given, and a page turned as the
+    // merge turns it. The cache holds each look apart: asked first as plain.
     void placeholderSaysWhy_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("encrypted") << "locked.pdf" << 0
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<QString>("reason"); // "": the page itself
+        QTest::newRow("encrypted") << "locked.pdf" << 0 << "" << 0
                                    << "locked.pdf is encrypted: its pages cannot be shown.";
-        QTest::newRow("not a PDF") << "notpdf.pdf" << 0
+        QTest::newRow("encrypted, its password given") << "locked.pdf" << 0 << "user" << 0 << "";
+        QTest::newRow("turned a quarter") << "three.pdf" << 1 << "" << 90 << "";
+        QTest::newRow("not a PDF") << "notpdf.pdf" << 0 << "" << 0
                                    << "notpdf.pdf is not a PDF document: its pages cannot be shown.";
-        QTest::newRow("missing") << "gone.pdf" << 0 << "Cannot open file";
-        QTest::newRow("damaged") << "damaged.pdf" << 0 << Path("damaged.pdf") + ": damaged, cannot be read (";
-        QTest::newRow("beyond the last page") << "three.pdf" << 7 << "Page 8 cannot be drawn.";
+        QTest::newRow("missing") << "gone.pdf" << 0 << "" << 0 << "Cannot open file";
+        QTest::newRow("damaged") << "damaged.pdf" << 0 << "" << 0
+                                 << Path("damaged.pdf") + ": damaged, cannot be read (";
+        QTest::newRow("beyond the last page") << "three.pdf" << 7 << "" << 0 << "Page 8 cannot be drawn.";
     }
 
     void placeholderSaysWhy()
     {
         QFETCH(QString, name);
         QFETCH(int, page);
+        QFETCH(QString, password);
+        QFETCH(int, turn);
         QFETCH(QString, reason);
         TPageRenderer renderer;
-        const auto picture = Drawn(renderer, Path(name), page, QSize(60, 80));
+        const QSize box(60, 80);
+        QVERIFY(Drawn(renderer, Path(name), page, box, {}));
+        const auto picture = Drawn(renderer, Path(name), page, box, {password, turn});
         QVERIFY(picture);
         if (!PagePicturesAvailable())
             reason = QStringLiteral("Page pictures are not part of this build.");
-        QVERIFY2(picture->Reason.startsWith(reason), qPrintable(picture->Reason));
-        QCOMPARE(picture->Image.size(), QSize(60, 80)); // a placeholder, never nothing
+        if (!reason.isEmpty()) {
+            QVERIFY2(picture->Reason.startsWith(reason), qPrintable(picture->Reason));
+            QCOMPARE(picture->Image.size(), box); // a placeholder, never nothing
+            return;
+        }
+        QVERIFY2(picture->Reason.isEmpty(), qPrintable(picture->Reason));
+        const QSize drawn = picture->Image.size();
+        QVERIFY(drawn.width() == box.width() || drawn.height() == box.height());
+        // The portrait page lies on its side when turned a quarter, and still fits.
+        QCOMPARE(drawn.width() > drawn.height(), turn % 180 != 0);
+        QVERIFY(drawn.width() <= box.width() && drawn.height() <= box.height());
     }
 
     // A changed selection drops the pages still waiting; the grid draws only
@@ -129,30 +151,47 @@ private slots:
             for (int size = 10; size < 60; ++size)
                 renderer.Picture(Path("three.pdf"), page, QSize(size, size));
         renderer.Cancel();
-        // Without page pictures each placeholder is made at once: many may wait
-        // for the window thread to take them by now.
+        // Of 150, the few drawn meanwhile are on their way back to this thread;
+        // without page pictures each placeholder is made at once, and many may be.
         if (PagePicturesAvailable())
-            QVERIFY(renderer.Pending() <= 1); // the one being drawn, at most
+            QVERIFY2(renderer.Pending() < 20, qPrintable(QString::number(renderer.Pending())));
         QTRY_COMPARE(renderer.Pending(), 0);
     }
 
     // The window's merge pane shows the current row's pages once its toggle is
-    // on; a row a merge leaves out shows one placeholder that says why.
+    // on; a row a merge leaves out shows one placeholder that says why, a
+    // protected one its pages once its password is given. The row's pages
+    // chosen show as picked, and pages picked there become the row's text.
     void mergePaneShowsCurrentRow_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password"); // the answer when it is asked
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("three pages") << "three.pdf" << 3 << "";
-        QTest::newRow("not a PDF") << "notpdf.pdf" << 1
-                                   << "notpdf.pdf is not a PDF document: its pages cannot be shown.";
+        QTest::addColumn<QString>("typed");  // into Pages chosen first
+        QTest::addColumn<int>("clicked");    // the page clicked then (0-based), -1 none
+        QTest::addColumn<QString>("picked"); // the pane's pages: x picked, . not
+        QTest::addColumn<QString>("chosen"); // the row's pages chosen after
+        const QString notPdf = QStringLiteral("notpdf.pdf is not a PDF document: its pages cannot be shown.");
+        // clang-format off
+        QTest::newRow("three pages") << "three.pdf" << "" << 3 << "" << "" << -1 << "xxx" << "";
+        QTest::newRow("not a PDF") << "notpdf.pdf" << "" << 1 << notPdf << "" << -1 << "" << "";
+        QTest::newRow("protected, its password given")
+            << "locked.pdf" << "user" << 3 << "" << "" << -1 << "xxx" << "";
+        QTest::newRow("typed pages show as picked") << "three.pdf" << "" << 3 << "" << "3,1" << -1 << "x.x" << "3,1";
+        QTest::newRow("Ctrl-click leaves a page out")
+            << "three.pdf" << "" << 3 << "" << "" << 1 << "x.x" << "1,3";
+        // clang-format on
     }
 
     void mergePaneShowsCurrentRow()
     {
         QFETCH(QString, name);
+        QFETCH(QString, password);
         QFETCH(int, pages);
         QFETCH(QString, reason);
+        QFETCH(QString, typed);
+        QFETCH(int, clicked);
         TWindows w;
         auto* pane = w.Main->findChild<TPagePreview*>("MergePages");
         if (!pane)
@@ -162,11 +201,34 @@ private slots:
         QVERIFY(!pane->isVisible()); // no room at the first size
         w.Find<QToolButton>("sbMergePages")->click();
         QVERIFY(pane->isVisible());
+        if (!password.isEmpty())
+            w.Seam.PasswordAnswers.enqueue(password);
         w.Main->AddFilesToList({Path(name)});
         QTRY_VERIFY(!w.Main->IsCountingFiles());
         SelectListRows(w, {0});
-        QTRY_COMPARE(pane->Pages()->rowCount(), pages);
-        QTRY_COMPARE(pane->Pages()->index(0).data(Qt::ToolTipRole).toString(), reason);
+        const TPageGridModel* grid = pane->Pages();
+        QTRY_COMPARE(grid->rowCount(), pages);
+        // Drawn before it is read: a placeholder would say why.
+        grid->index(0).data(Qt::DecorationRole);
+        QTRY_COMPARE(pane->Renderer()->Pending(), 0);
+        QCOMPARE(grid->index(0).data(Qt::ToolTipRole).toString(), reason);
+
+        const QModelIndex row = MergeListView(w)->model()->index(0, TMergeListModel::ColSelection);
+        if (!typed.isEmpty())
+            QVERIFY(MergeListView(w)->model()->setData(row, typed));
+        if (clicked >= 0)
+            QTest::mouseClick(pane->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              pane->visualRect(grid->index(clicked)).center());
+        QString picked; // none where nothing can be picked
+        for (const bool page : pane->Picked())
+            if (pane->selectionMode() != QAbstractItemView::NoSelection)
+                picked += page ? QLatin1Char('x') : QLatin1Char('.');
+        QTEST(picked, "picked");
+        QTEST(row.data(TMergeListModel::SelectionRole).toString(), "chosen");
+        // Left out in words too, not by colour alone.
+        for (int page = 0; page < picked.size(); ++page)
+            QCOMPARE(grid->index(page).data().toString().contains(QStringLiteral("not chosen")),
+                     picked[page] == QLatin1Char('.'));
     }
 
     // A merge row shows at once; its first page's picture follows beside the name,
