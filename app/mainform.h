@@ -160,7 +160,7 @@ private:
     // Fills the job record for that method through the core's set-up.
     void PrepareChosenSplit(TSplitKind kind, const std::string& source, const std::string& location,
                             const std::string& rangeText, const TPageRanges& ranges,
-                            const std::string& password);
+                            const std::string& password, const std::optional<plat::FileStamp>& counted);
     // Each method's field is usable while its method is chosen for a source that can be split.
     void EnableSplitMethodFields();
     void RunJob(const QPoint& progressCorner);
@@ -277,6 +277,8 @@ private:
     // The split source's password, for the source it opens; kept in memory only.
     std::string m_splitPassword;
     std::string m_splitPasswordFor;
+    // That source as its count was read: the split takes the count while it holds.
+    std::optional<plat::FileStamp> m_splitCounted;
 
     bool m_centred = false;
     TAnchors m_anchors;

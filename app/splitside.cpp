@@ -33,6 +33,7 @@ void TfrmMain::ForgetSplitSource()
     m_splitWhyNoPages.clear();
     m_splitPassword.clear();
     m_splitPasswordFor.clear();
+    m_splitCounted.reset();
     UpdateUpDownMaximum();
 }
 
@@ -58,6 +59,7 @@ bool TfrmMain::ProbeSplitSource()
     m_splitPageCount = verdict.Pages;
     m_splitPassword = verdict.Password;
     m_splitPasswordFor = source;
+    m_splitCounted = verdict.Stamp;
     m_ui->Label3->setText(QString::number(m_splitPageCount));
     if (Trim(toNative(m_ui->edtSplitLocation->text())).empty())
         m_ui->edtSplitLocation->setText(fromNative(ProposedSplitLocation()));
@@ -143,6 +145,8 @@ void TfrmMain::sbSplitClick()
     m_ui->edtSplitSrc->setText(fromNative(source));
     // A protected source goes on with the password that opened it.
     const std::string password = SplitSourcePassword();
+    const std::optional<plat::FileStamp> counted =
+        source == m_splitPasswordFor ? m_splitCounted : std::nullopt;
     const bool locked = (IsPdfEncrypted(source) && password.empty()) || m_splitEncrypted;
     if (ShowRefusal(this, CheckSplitSourceGiven(source)) ||
         ShowRefusal(this, CheckSplitSourcePages(source, locked, m_splitPageCount, m_splitWhyNoPages)))
@@ -165,7 +169,7 @@ void TfrmMain::sbSplitClick()
                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
-    PrepareChosenSplit(kind, source, toNative(location), rangeText, ranges, password);
+    PrepareChosenSplit(kind, source, toNative(location), rangeText, ranges, password, counted);
     RunJob(QPoint(160, 270));
 }
 
@@ -180,29 +184,29 @@ TSplitKind TfrmMain::ChosenSplitKind() const
 
 void TfrmMain::PrepareChosenSplit(TSplitKind kind, const std::string& source, const std::string& location,
                                   const std::string& rangeText, const TPageRanges& ranges,
-                                  const std::string& password)
+                                  const std::string& password, const std::optional<plat::FileStamp>& counted)
 {
     switch (kind) {
     case TSplitKind::Ranges:
         PrepareSplitRangesJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount, rangeText,
-                              ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow, password);
+                              ranges.RangeList, &m_notifier, m_engine, TOverwrite::Allow, password, counted);
         return;
     case TSplitKind::Bookmarks:
         PrepareSplitBookmarksJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
                                  m_ui->spnSplitLevel->value(), &m_notifier, m_engine, TOverwrite::Allow,
-                                 password);
+                                 password, counted);
         return;
     case TSplitKind::Size:
         PrepareSplitSizeJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
                             PieceBytesOf(m_ui->spnSplitSize->value()), &m_notifier, m_engine,
-                            TOverwrite::Allow, password);
+                            TOverwrite::Allow, password, counted);
         return;
     case TSplitKind::Every:
         break;
     }
     PrepareSplitEveryJob(m_jobParam, m_jobInputs, source, location, m_splitPageCount,
                          static_cast<std::int16_t>(m_ui->UpDown1->value()), &m_notifier, m_engine,
-                         TOverwrite::Allow, password);
+                         TOverwrite::Allow, password, counted);
 }
 
 void TfrmMain::EnableSplitMethodFields()

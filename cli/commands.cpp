@@ -24,9 +24,11 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -126,9 +128,9 @@ private:
 
 // The front door's look at an input, opened with its password when it is
 // locked and the options give one.
-TListProbe ProbeInput(const std::string& file, TPasswords& passwords)
+TListProbe ProbeInput(const std::string& file, TPasswords& passwords, std::optional<TListProbe> known = {})
 {
-    TListProbe probe = ProbePdfForList(file);
+    TListProbe probe = known ? std::move(*known) : ProbePdfForList(file);
     if (IsLocked(probe) && probe.OpenError.empty()) {
         if (const std::optional<std::string> password = passwords.For(file))
             probe = ProbePdfForList(file, *password);
@@ -282,6 +284,8 @@ std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& 
 {
     std::vector<TMergeListRow> rows;
     TPasswords passwords(options.Passwords);
+    // All at once, on every core, as the window's list reads the files added.
+    std::vector<TListProbe> probes = ProbePdfsForList(options.Inputs);
     for (std::size_t place = 0; place < options.Inputs.size(); ++place) {
         const std::string& input = options.Inputs[place];
         const std::string fullPath = AbsolutePath(input);
@@ -290,7 +294,8 @@ std::vector<TMergeListRow> MergeRows(const TMergeOptions& options, TCliStreams& 
                 io.Err << input << " is already in the list, left out." << '\n';
             continue;
         }
-        TMergeAddVerdict verdict = JudgeMergeAdd(input, ProbeInput(input, passwords));
+        TMergeAddVerdict verdict =
+            JudgeMergeAdd(input, ProbeInput(input, passwords, std::move(probes[place])));
         // The job would leave a file without pages out silently and still
         // report success: refused here, where the window lists it.
         if (verdict.Outcome != TMergeAddOutcome::Ok)
@@ -351,6 +356,7 @@ struct TSplitSetup
     std::string OutputPath;
     std::string BaseName;
     std::string Password;
+    std::optional<plat::FileStamp> Counted; // the source as PageCount was read
 };
 
 // The source, checked as the window checks its source field and then its split.
@@ -368,6 +374,7 @@ void CheckSource(const TSplitOptions& options, TSplitSetup& setup)
         Refuse(verdict.Refusal->Message());
     setup.PageCount = verdict.Pages;
     setup.Password = verdict.Password;
+    setup.Counted = verdict.Stamp;
     RefuseIf(CheckSplitSourcePages(setup.Source, verdict.Encrypted, setup.PageCount, verdict.WhyNoPages,
                                    verdict.EncryptedCause));
 }
@@ -460,19 +467,19 @@ int SplitCommand(const TSplitOptions& options, TCliStreams& io)
     if (options.Pages)
         PrepareSplitRangesJob(param, inputs, source, setup.OutputPath, setup.PageCount, *options.Pages,
                               setup.Ranges.RangeList, &queue, options.Engine, Overwrite(options.Force),
-                              setup.Password);
+                              setup.Password, setup.Counted);
     else if (options.BookmarkLevel)
         PrepareSplitBookmarksJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                                  *options.BookmarkLevel, &queue, options.Engine, Overwrite(options.Force),
-                                 setup.Password);
+                                 setup.Password, setup.Counted);
     else if (options.MaxSize)
         PrepareSplitSizeJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                             PieceBytesOf(*options.MaxSize), &queue, options.Engine, Overwrite(options.Force),
-                            setup.Password);
+                            setup.Password, setup.Counted);
     else
         PrepareSplitEveryJob(param, inputs, source, setup.OutputPath, setup.PageCount,
                              static_cast<std::int16_t>(*options.Every), &queue, options.Engine,
-                             Overwrite(options.Force), setup.Password);
+                             Overwrite(options.Force), setup.Password, setup.Counted);
     const int result = RunJob(param, queue, io);
     return Finish(param, result, io);
 }

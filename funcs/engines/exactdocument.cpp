@@ -4,6 +4,7 @@
 #include "engines/xmppacket.h"
 #include "pdf/pdfbounds.h"
 
+#include <algorithm>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <set>
 #include <stdexcept>
@@ -169,6 +170,58 @@ QPDFObjectHandle OwnScalar(QPDFObjectHandle value)
     if (value.isReal())
         return QPDFObjectHandle::newReal(value.getRealValue());
     return QPDFObjectHandle::newNull();
+}
+
+QPDFObjectHandle NewNameTree(QPDF& out, const std::map<std::string, QPDFObjectHandle>& entries)
+{
+    constexpr std::size_t Fanout = 64;
+    // A node of the level being built, with the first and last keys below it.
+    struct TNode
+    {
+        QPDFObjectHandle Node;
+        std::string First, Last;
+        QPDFObjectHandle Limited()
+        {
+            Node.replaceKey("/Limits",
+                            QPDFObjectHandle::newArray({QPDFObjectHandle::newUnicodeString(First),
+                                                        QPDFObjectHandle::newUnicodeString(Last)}));
+            return Node;
+        }
+    };
+    std::vector<TNode> level;
+    for (auto it = entries.begin(); it != entries.end();) {
+        TNode leaf{{}, it->first, {}};
+        std::vector<QPDFObjectHandle> names;
+        for (std::size_t n = 0; n < Fanout && it != entries.end(); ++n, ++it) {
+            leaf.Last = it->first;
+            names.push_back(QPDFObjectHandle::newUnicodeString(it->first));
+            names.push_back(it->second);
+        }
+        leaf.Node = out.makeIndirectObject(
+            QPDFObjectHandle::newDictionary({{"/Names", QPDFObjectHandle::newArray(names)}}));
+        level.push_back(std::move(leaf));
+    }
+    if (level.empty())
+        return out.makeIndirectObject(
+            QPDFObjectHandle::newDictionary({{"/Names", QPDFObjectHandle::newArray()}}));
+    if (level.size() == 1)
+        return level.front().Node;
+    // Levels of up to Fanout kids each, up to a root of its own without /Limits.
+    for (bool root = false; !root;) {
+        root = level.size() <= Fanout;
+        std::vector<TNode> up;
+        for (std::size_t i = 0; i < level.size(); i += Fanout) {
+            const std::size_t end = std::min(level.size(), i + Fanout);
+            std::vector<QPDFObjectHandle> kids;
+            for (std::size_t k = i; k < end; ++k)
+                kids.push_back(level[k].Limited());
+            up.push_back({out.makeIndirectObject(
+                              QPDFObjectHandle::newDictionary({{"/Kids", QPDFObjectHandle::newArray(kids)}})),
+                          level[i].First, level[end - 1].Last});
+        }
+        level = std::move(up);
+    }
+    return level.front().Node;
 }
 
 TDocumentSource::TDocumentSource(QPDF& pdf, const std::string& path,
@@ -369,15 +422,12 @@ void TDocumentParts::Finish()
                                            {{"/Nums", QPDFObjectHandle::newArray(m_labelNums)}}));
     WriteInformation(root);
     if (!m_files.empty()) {
-        QPDFNameTreeObjectHelper tree = QPDFNameTreeObjectHelper::newEmpty(m_out);
-        for (const auto& [name, fileSpec] : m_files)
-            tree.insert(name, fileSpec);
         QPDFObjectHandle names = root.getKey("/Names");
         if (!names.isDictionary()) {
             names = QPDFObjectHandle::newDictionary();
             root.replaceKey("/Names", names);
         }
-        names.replaceKey("/EmbeddedFiles", tree.getObjectHandle());
+        names.replaceKey("/EmbeddedFiles", NewNameTree(m_out, m_files));
     }
     if (!m_associated.empty())
         root.replaceKey("/AF", QPDFObjectHandle::newArray(m_associated));

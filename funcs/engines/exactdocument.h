@@ -22,6 +22,11 @@ class TTagOutput;
 // direct object read from a file stays tied to that file. Null for others.
 QPDFObjectHandle OwnScalar(QPDFObjectHandle value);
 
+// A name tree of entries (keys as UTF-8 text, in the map's order), built whole
+// in out: libqpdf's insert searches and rebalances the tree for every entry,
+// which grows faster than the entries on a large merge. Leaves hold up to 64.
+QPDFObjectHandle NewNameTree(QPDF& out, const std::map<std::string, QPDFObjectHandle>& entries);
+
 // Where the pages of one source went in an output.
 struct TCopiedPages
 {

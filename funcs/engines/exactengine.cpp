@@ -41,6 +41,14 @@ constexpr std::size_t MaxOpenInputs = 100;
 // together: qpdf reads each object with a seek of its own, a system call on a
 // file, and a merge reads every object. The copies keep their source's bytes
 // until the output is written, hence a limit for the whole merge.
+//
+// What a job holds at most, then: these bytes; the parsed objects of two inputs
+// of a merge (the one being copied and the one read ahead, each a few times its
+// file's size) or of a split's source; and the output being built, which takes
+// what its pages take. Once the budget is spent, the remaining inputs are read
+// from their files, a seek per object: slower, never more memory. A merge of
+// 177 files of 566 pages (100,182 pages, 103 MB of input) peaked at 0.55 of
+// qpdf's memory.
 constexpr std::uintmax_t MemoryInputBudget = 128U << 20;
 
 // Where the stages of writing an output out end, in percent of that work, as a
@@ -584,10 +592,8 @@ public:
             root.replaceKey("/Dests", m_pdf.makeIndirectObject(dests));
         }
         if (!m_stringDests.empty()) {
-            QPDFNameTreeObjectHelper tree = QPDFNameTreeObjectHelper::newEmpty(m_pdf);
-            for (auto& [name, dest] : m_stringDests)
-                tree.insert(name, dest);
-            root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree.getObjectHandle()}}));
+            root.replaceKey("/Names",
+                            QPDFObjectHandle::newDictionary({{"/Dests", NewNameTree(m_pdf, m_stringDests)}}));
         }
         m_parts.Finish();
         control.ReportWrite(TWriteStage::Writing, PartsFinished);
@@ -1079,12 +1085,29 @@ private:
 
 } // namespace
 
+namespace {
+
+// Drops what is no longer needed on a thread of its own; at once when no
+// thread can be started.
+template <typename T> std::future<void> LetGoLater(std::unique_ptr<T> object)
+{
+    try {
+        return std::async(std::launch::async, [object = std::move(object)]() mutable { object.reset(); });
+    } catch (const std::system_error&) {
+        object.reset();
+        return {};
+    }
+}
+
+} // namespace
+
 ExactEngine::ExactEngine() = default;
 ExactEngine::~ExactEngine() = default;
 
 TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const std::string& outPath,
                                  const TPageReport& onPage)
 {
+    m_letGo = {}; // the last merge's copy gone first
     m_warnings.clear();
     if (inputs.empty())
         return TEngineResult::Failure("There is nothing to merge.");
@@ -1095,7 +1118,8 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
     std::vector<std::string> sourceWarnings;
     std::unique_ptr<ExactEngineSource> current;
     const TEngineResult result = Guarded(outPath, context, [&] {
-        TOutput out;
+        auto copy = std::make_unique<TOutput>();
+        TOutput& out = *copy;
         std::uintmax_t memoryBudget = MemoryInputBudget;
         TSourceReader reader(inputs, inputs.size() > MaxOpenInputs, memoryBudget);
         for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -1126,9 +1150,10 @@ TEngineResult ExactEngine::Merge(const std::vector<TMergeInput>& inputs, const s
         context = outPath;
         out.Write(outPath, Control());
         out.TakeWarnings(m_warnings);
+        m_letGo = LetGoLater(std::move(copy));
     });
     if (result.Ok)
-        Control().ReportWrite(TWriteStage::Writing, 100); // the copy is let go too
+        Control().ReportWrite(TWriteStage::Writing, 100);
     m_warnings.insert(m_warnings.end(), sourceWarnings.begin(), sourceWarnings.end());
     if (current)
         current->TakeWarnings(m_warnings);

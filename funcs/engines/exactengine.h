@@ -8,6 +8,7 @@
 
 #include "engines/pdfengine.h"
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,4 +63,7 @@ public:
 private:
     std::unique_ptr<ExactEngineSource> m_source;
     std::vector<std::string> m_warnings;
+    // A written merge's copy, let go on a thread of its own while the job checks
+    // the file (a tenth of a large merge); the next job and the destructor wait.
+    std::future<void> m_letGo;
 };

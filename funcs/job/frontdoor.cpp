@@ -4,6 +4,7 @@
 #include "job/messages.h"
 #include "pdf/pdfprobe.h"
 #include "pdf/pdfreader.h"
+#include "platform/platform.h"
 
 #include <algorithm>
 #include <atomic>
@@ -110,7 +111,7 @@ std::vector<TListProbe> ProbePdfsForList(const std::vector<std::string>& paths, 
 {
     std::vector<TListProbe> probes(paths.size());
     if (workers == 0)
-        workers = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
+        workers = std::clamp(plat::usableCores(), 1U, 4U);
     workers = static_cast<unsigned>(std::min<std::size_t>(workers, paths.size()));
     std::atomic<std::size_t> next{0};
     std::mutex reporting;
@@ -206,6 +207,8 @@ TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe)
         verdict.EncryptedCause = LockedCause(probe);
         if (probe.Pages < 1)
             verdict.WhyNoPages = probe.ReaderNote;
+        if (probe.ReaderCount && !probe.Repaired)
+            verdict.Stamp = probe.Stamp;
     }
     return verdict;
 }

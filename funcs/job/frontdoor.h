@@ -131,6 +131,9 @@ struct TSplitSourceVerdict
     // Ok without pages: why none were found (the probe's note), for the second
     // line of the refusal CheckSplitSourcePages gives.
     std::string WhyNoPages;
+    // Ok: the source as it was when Pages was read, where the job may take that
+    // count instead of reading the file again (the reader's count, no repair).
+    std::optional<plat::FileStamp> Stamp;
 };
 
 TSplitSourceVerdict JudgeSplitSource(const TListProbe& probe);

@@ -104,8 +104,11 @@ struct TCall_GS_Thread_Param
     std::string Notes;  // warnings of a job that went through (an input read after repair)
     // Merge: the choices for the whole list.
     TBookmarkPolicy Bookmarks = TBookmarkPolicy::FilesAndOwn;
-    bool BlankAfterOdd = false;      // a blank page after each input with an odd number of chosen pages
-    std::string Password;            // split: the source's password; empty when it needs none
+    bool BlankAfterOdd = false; // a blank page after each input with an odd number of chosen pages
+    std::string Password;       // split: the source's password; empty when it needs none
+    // Split: the source as TotalPages was read; while the file still matches it,
+    // the job takes that count rather than reading the file again. None: read.
+    std::optional<plat::FileStamp> SourceStamp;
     std::int32_t BookmarkLevel = 0;  // split: one piece per bookmark at this level (1: the top); 0: not
     std::uint64_t MaxPieceBytes = 0; // split: pieces of at most this many bytes; 0: not by size
     // Set by the front end to stop the job at the next page, piece or part of the

@@ -28,10 +28,12 @@ namespace {
 // Fields neither kind uses keep what the last job left.
 void PrepareSplit(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                   const std::string& outputFolder, std::int32_t totalPages, IGsNotifySink* notify,
-                  TEngineKind engine, TOverwrite overwrite, const std::string& password)
+                  TEngineKind engine, TOverwrite overwrite, const std::string& password,
+                  const std::optional<plat::FileStamp>& counted)
 {
     param.Kind = JOB_SPLIT;
     param.Password = password;
+    param.SourceStamp = counted;
     param.BookmarkLevel = 0;
     param.MaxPieceBytes = 0;
     param.Engine = engine;
@@ -65,9 +67,10 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
                           IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
-                          const std::string& password)
+                          const std::string& password, const std::optional<plat::FileStamp>& counted)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password,
+                 counted);
     inputs.PagesPerFile.Value = pagesPerFile;
     param.PageSpec = static_cast<const IUpDownSource*>(&inputs.PagesPerFile);
     param.RangeList.clear();
@@ -77,9 +80,11 @@ void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, cons
 void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
-                           TEngineKind engine, TOverwrite overwrite, const std::string& password)
+                           TEngineKind engine, TOverwrite overwrite, const std::string& password,
+                           const std::optional<plat::FileStamp>& counted)
 {
-    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password);
+    PrepareSplit(param, inputs, source, outputFolder, totalPages, notify, engine, overwrite, password,
+                 counted);
     inputs.RangeField.Value = rangeText;
     param.PageSpec = static_cast<const ITextSource*>(&inputs.RangeField);
     param.RangeList = rangeList;
@@ -89,22 +94,22 @@ void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, con
 void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                               const std::string& outputFolder, std::int32_t totalPages, std::int32_t level,
                               IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
-                              const std::string& password)
+                              const std::string& password, const std::optional<plat::FileStamp>& counted)
 {
     // Pieces follow each other as an every-page split's do; the job cuts them.
     PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
-                         password);
+                         password, counted);
     param.BookmarkLevel = level;
 }
 
 void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                          const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
                          IGsNotifySink* notify, TEngineKind engine, TOverwrite overwrite,
-                         const std::string& password)
+                         const std::string& password, const std::optional<plat::FileStamp>& counted)
 {
     // Pieces follow each other as an every-page split's do; the job sizes them.
     PrepareSplitEveryJob(param, inputs, source, outputFolder, totalPages, 1, notify, engine, overwrite,
-                         password);
+                         password, counted);
     param.MaxPieceBytes = maxBytes;
 }
 

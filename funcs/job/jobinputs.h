@@ -8,6 +8,7 @@
 #include "job/pageranges.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,8 +78,9 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
                      const std::string& outputPath, IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
                      TOverwrite overwrite = TOverwrite::Refuse, const TMergeChoices& choices = {});
 
-// Both split kinds set the record's Password to `password`: the source's, or
-// empty when it needs none.
+// Every split kind sets the record's Password to `password`: the source's, or
+// empty when it needs none; and its SourceStamp to `counted`, the verdict's
+// Stamp (JudgeSplitSource) of the count given as totalPages.
 
 // A split of `source` (totalPages pages) into pieces of pagesPerFile pages each,
 // written to outputFolder (a separator is added when missing). The job posts the
@@ -86,7 +88,8 @@ void PrepareMergeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, std::vect
 void PrepareSplitEveryJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                           const std::string& outputFolder, std::int32_t totalPages, std::int16_t pagesPerFile,
                           IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                          TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
+                          TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {},
+                          const std::optional<plat::FileStamp>& counted = {});
 
 // A split of `source` by the range text (rangeText as typed, rangeList the
 // non-empty list ParsePageRanges made of it). The job posts no total for ranges:
@@ -95,21 +98,24 @@ void PrepareSplitRangesJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, con
                            const std::string& outputFolder, std::int32_t totalPages,
                            const std::string& rangeText, const std::string& rangeList, IGsNotifySink* notify,
                            TEngineKind engine = DefaultEngine, TOverwrite overwrite = TOverwrite::Refuse,
-                           const std::string& password = {});
+                           const std::string& password = {},
+                           const std::optional<plat::FileStamp>& counted = {});
 
 // A split of `source` into one piece per bookmark at `level` (1: the top
 // ones), named "<number> <title>.pdf" in outputFolder. The job posts the total.
 void PrepareSplitBookmarksJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                               const std::string& outputFolder, std::int32_t totalPages, std::int32_t level,
                               IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                              TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
+                              TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {},
+                              const std::optional<plat::FileStamp>& counted = {});
 
 // A split of `source` into pieces of at most maxBytes each (a page larger than
 // that alone), named "<first>-<last>" as every N pages. The job posts the total.
 void PrepareSplitSizeJob(TCall_GS_Thread_Param& param, TJobInputs& inputs, const std::string& source,
                          const std::string& outputFolder, std::int32_t totalPages, std::uint64_t maxBytes,
                          IGsNotifySink* notify, TEngineKind engine = DefaultEngine,
-                         TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {});
+                         TOverwrite overwrite = TOverwrite::Refuse, const std::string& password = {},
+                         const std::optional<plat::FileStamp>& counted = {});
 
 // Posts GSN_TOTAL with the ranges' page total to `notify` (nothing when null).
 // Called before any later check, so that a refused or cancelled split still

@@ -39,6 +39,7 @@ void ReadSplit(const TCall_GS_Thread_Param& param, TJobPlan& plan)
     input.Path = (*source)->Text();
     input.Pages = param.TotalPages;
     input.Password = param.Password;
+    input.Stamp = param.SourceStamp;
     plan.Inputs.push_back(std::move(input));
     plan.TotalPages = param.TotalPages;
     plan.BaseName = param.BaseName;

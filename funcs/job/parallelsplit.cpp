@@ -2,6 +2,7 @@
 
 #include "job/splitnames.h"
 #include "output/safeoutput.h"
+#include "platform/platform.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -16,7 +17,8 @@ unsigned SplitWorkers(const TJobPlan& plan, std::int32_t sourcePages, std::uint6
 {
     const bool manyPieces = plan.PagesPerFile >= 1 && sourcePages > plan.PagesPerFile;
     const bool fits = sourceBytes > 0 && sourceBytes <= ParallelSplitSourceBudget;
-    const bool cores = std::thread::hardware_concurrency() > 1;
+    // A second reader on the same core only parses the source twice.
+    const bool cores = plat::usableCores() > 1;
     return plan.Engine == TEngineKind::Exact && !plan.ByRanges && manyPieces && fits && cores ? 2 : 1;
 }
 

@@ -260,6 +260,9 @@ bool closeLibrary(void* handle);
 // background work that must not keep them waiting (drawing page pictures while
 // the window answers). Best effort: nothing happens where it is not allowed.
 void lowerThreadPriority();
+// The cores this process may run on (its affinity: taskset, a container's
+// limit), at least 1; where the system cannot say, the machine's.
+unsigned usableCores();
 
 #ifdef _WIN32
 // The short (8.3) name of an existing file or folder; "" when the file system

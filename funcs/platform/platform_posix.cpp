@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,10 +10,12 @@
 #include <ftw.h>
 #include <limits>
 #include <pwd.h>
+#include <sched.h>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace plat {
@@ -474,6 +477,17 @@ void lowerThreadPriority()
     // Linux keeps a nice value per thread: this thread's, not the process's.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
 #endif
+}
+
+unsigned usableCores()
+{
+#ifdef __linux__
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+#endif
+    return std::max(1U, std::thread::hardware_concurrency());
 }
 
 std::optional<std::string> readHiddenLine(const std::string& prompt)

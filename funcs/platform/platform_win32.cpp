@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <thread>
 
 // windows.h first: the other system headers build on it.
 // clang-format off
@@ -600,6 +601,19 @@ std::vector<std::string> registrySubkeys(bool currentUser, const std::string& ke
 void lowerThreadPriority()
 {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+}
+
+unsigned usableCores()
+{
+    DWORD_PTR process = 0;
+    DWORD_PTR system = 0;
+    if (GetProcessAffinityMask(GetCurrentProcess(), &process, &system) && process != 0) {
+        unsigned count = 0;
+        for (; process != 0; process &= process - 1)
+            ++count;
+        return count;
+    }
+    return std::max(1U, std::thread::hardware_concurrency());
 }
 
 std::optional<std::string> readHiddenLine(const std::string& prompt)

@@ -11,6 +11,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <thread>
+#ifdef __linux__
+#include <sched.h>
+#endif
 
 #ifdef _WIN32
 #include <windows.h>
@@ -128,6 +132,24 @@ TEST(WideNames, EnvironmentKeepsTheText)
     plat::setEnv("PLICORA_TEST_WIDE", "");
     EXPECT_EQ(plat::getEnv("PLICORA_TEST_WIDE"), "");
 }
+
+#ifdef __linux__
+// A process kept to one core (taskset, a container) is told one, whatever the
+// machine has: a second thread there would only share it.
+TEST(UsableCores, FollowTheAffinity)
+{
+    unsigned seen = 0;
+    std::thread([&] {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(static_cast<int>(sched_getcpu()), &one);
+        if (sched_setaffinity(0, sizeof one, &one) == 0)
+            seen = plat::usableCores();
+    }).join();
+    EXPECT_EQ(seen, 1U);
+    EXPECT_GE(plat::usableCores(), 1U);
+}
+#endif
 
 #ifdef _WIN32
 

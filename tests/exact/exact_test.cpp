@@ -1,5 +1,6 @@
 // The exact engine keeps what users keep PDFs for: each output is checked with
 // qpdf (structure, bookmarks, links, fields) and pdftotext (text per page).
+#include "engines/exactdocument.h"
 #include "engines/exactengine.h"
 #include "exactfixtures.h"
 #include "job/jobinputs.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
 
 using namespace testutil;
 
@@ -664,5 +666,36 @@ INSTANTIATE_TEST_SUITE_P(
                       TWarnedCase{"OutlineLoop", [](auto&) { return HostilePdf(THostile::OutlineLoop, 0); },
                                   ": bookmarks that lead back to themselves left out", 2}),
     [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+
+// A name tree built whole: one leaf, a root over leaves, a level between; each
+// entry found again by libqpdf's lookup, which trusts every node's /Limits.
+class NameTreeTest : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(NameTreeTest, EveryEntryIsFoundInOrder)
+{
+    QPDF pdf;
+    pdf.emptyPDF();
+    std::map<std::string, QPDFObjectHandle> entries;
+    for (int i = 0; i < GetParam(); ++i)
+        entries.emplace("d\xc3\xa9st" + std::to_string(i), QPDFObjectHandle::newInteger(i));
+    QPDFNameTreeObjectHelper tree(NewNameTree(pdf, entries), pdf);
+    EXPECT_FALSE(tree.getObjectHandle().hasKey("/Limits"));
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : tree)
+        keys.push_back(key);
+    std::vector<std::string> expected;
+    for (const auto& [key, value] : entries)
+        expected.push_back(key);
+    EXPECT_EQ(keys, expected);
+    for (const auto& [key, value] : entries) {
+        QPDFObjectHandle found;
+        ASSERT_TRUE(tree.findObject(key, found)) << key;
+        EXPECT_EQ(found.getIntValue(), QPDFObjectHandle(value).getIntValue());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, NameTreeTest, ::testing::Values(0, 1, 64, 65, 4097));
 
 } // namespace

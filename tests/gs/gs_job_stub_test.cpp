@@ -209,6 +209,17 @@ TEST_F(GsJobStub, ListedCountHoldsOnlyForTheFileAsCounted)
     EXPECT_EQ(RunMerge(), GS_RESULT_OK) << m_param.Reason;
     EXPECT_EQ(m_sink.Notices(), (std::vector<Notice>{Total(5), Done(0)}));
     EXPECT_EQ(m_stub.CountPages(Out() + "merged.pdf"), 5);
+
+    // A split source's count is read again too, and a split cut by the old one refused.
+    In("one.pdf", 3);
+    const TSplitSourceVerdict verdict = JudgeSplitSource(ProbePdfForList(one));
+    ASSERT_TRUE(verdict.Stamp);
+    In("one.pdf", 5);
+    TJobInputs inputs;
+    PrepareSplitEveryJob(m_param, inputs, one, Out(), verdict.Pages, 2, &m_sink, TEngineKind::Ghostscript,
+                         TOverwrite::Refuse, {}, verdict.Stamp);
+    EXPECT_EQ(Call_GS_Thread(&m_param), GS_RESULT_GS_FAILED);
+    EXPECT_EQ(m_param.Reason, one + ": has 5 pages, not 3 as counted before.");
 }
 
 TEST_F(GsJobStub, MergeWithNothingLeftToJoinRunsNothing)
