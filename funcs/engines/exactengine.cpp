@@ -103,6 +103,57 @@ struct TBookmark
     std::vector<TBookmark> Kids;
 };
 
+using TNamedDest = std::pair<const std::string, TDest>;
+
+// Where a source's named destinations and bookmarks lead, by page, built once:
+// a piece of a split then looks only at its own pages' entries, not at every
+// destination and bookmark of the source again.
+struct TLinkIndex
+{
+    std::vector<std::vector<const TNamedDest*>> NameDests;   // by page index
+    std::vector<std::vector<const TNamedDest*>> StringDests; // by page index
+    std::vector<const TBookmark*> Nodes;                     // every bookmark, parents before kids
+    std::vector<int> Parent;                                 // each node's, or -1 at the top
+    std::vector<std::vector<int>> NodesByPage;
+    std::vector<int> Actions;    // nodes with an action of their own: kept in every output
+    std::vector<int> Untargeted; // nodes leading to no page of the source
+
+    TLinkIndex(std::size_t pages, const std::map<std::string, TDest>& nameDests,
+               const std::map<std::string, TDest>& stringDests, const std::vector<TBookmark>& bookmarks)
+        : NameDests(pages), StringDests(pages), NodesByPage(pages)
+    {
+        ByPage(nameDests, NameDests);
+        ByPage(stringDests, StringDests);
+        AddNodes(bookmarks, -1);
+    }
+
+private:
+    static void ByPage(const std::map<std::string, TDest>& dests,
+                       std::vector<std::vector<const TNamedDest*>>& into)
+    {
+        for (const TNamedDest& entry : dests) {
+            if (entry.second.Page >= 0 && static_cast<std::size_t>(entry.second.Page) < into.size())
+                into[static_cast<std::size_t>(entry.second.Page)].push_back(&entry);
+        }
+    }
+
+    void AddNodes(const std::vector<TBookmark>& items, int parent)
+    {
+        for (const TBookmark& b : items) {
+            const auto node = static_cast<int>(Nodes.size());
+            Nodes.push_back(&b);
+            Parent.push_back(parent);
+            if (b.Dest.Page >= 0 && static_cast<std::size_t>(b.Dest.Page) < NodesByPage.size())
+                NodesByPage[static_cast<std::size_t>(b.Dest.Page)].push_back(node);
+            else if (b.Dest.Page < 0)
+                Untargeted.push_back(node);
+            if (b.Action.isInitialized())
+                Actions.push_back(node);
+            AddNodes(b.Kids, node);
+        }
+    }
+};
+
 bool IsDirectScalar(QPDFObjectHandle o)
 {
     return o.isNumber() || o.isNull() || o.isName() || o.isBool();
@@ -194,6 +245,13 @@ struct ExactEngineSource
     bool ObjectStreams = false;
     bool SharedResources = false;
     std::vector<std::string> Notes; // what could not be read, beyond qpdf's warnings
+
+    const TLinkIndex& Links()
+    {
+        if (!m_links)
+            m_links = std::make_unique<TLinkIndex>(Pages.size(), NameDests, StringDests, Bookmarks);
+        return *m_links;
+    }
 
     // memoryBudget: what may still be read into memory (see OpenInput); files
     // closed between reads are never read whole.
@@ -446,6 +504,9 @@ struct ExactEngineSource
         for (const QPDFExc& w : Pdf->getWarnings())
             into.push_back(WarningText(w));
     }
+
+private:
+    std::unique_ptr<TLinkIndex> m_links; // built on first use
 };
 
 namespace {
@@ -533,8 +594,8 @@ public:
 
     // Adds the wanted bookmarks under parent; returns how many items would show
     // below parent were it open (its /Count).
-    int AddBookmarks(QPDFObjectHandle parent, const std::vector<TBookmark>& items, ExactEngineSource& source,
-                     const TPageMap& map, bool keepUntargeted);
+    int AddBookmarks(QPDFObjectHandle parent, ExactEngineSource& source, const TPageMap& map,
+                     bool keepUntargeted);
 
     // One top-level bookmark for a merged file, closed, its own bookmarks below.
     // own: with the file's own bookmarks beneath it.
@@ -545,7 +606,7 @@ public:
             return;
         QPDFObjectHandle item = NewOutlineItem(m_outlines, QPDFObjectHandle::newUnicodeString(title));
         item.replaceKey("/Dest", MakePageTopDest(map.At(map.Order.front())));
-        const int below = own ? AddBookmarks(item, source.Bookmarks, source, map, true) : 0;
+        const int below = own ? AddBookmarks(item, source, map, true) : 0;
         if (below > 0)
             item.replaceKey("/Count", QPDFObjectHandle::newInteger(-below));
         m_visibleTop += 1;
@@ -554,7 +615,7 @@ public:
     // keepUntargeted: also bookmarks that lead to no page of the source at all.
     void AddTopBookmarks(ExactEngineSource& source, const TPageMap& map, bool keepUntargeted = false)
     {
-        m_visibleTop += AddBookmarks(m_outlines, source.Bookmarks, source, map, keepUntargeted);
+        m_visibleTop += AddBookmarks(m_outlines, source, map, keepUntargeted);
     }
 
     // What the source carries beside the pages just copied; title names its
@@ -644,22 +705,33 @@ private:
         return item;
     }
 
-    static bool Wanted(const TBookmark& b, const TPageMap& map, bool keepUntargeted)
+    QPDFObjectHandle AddBookmarkItem(QPDFObjectHandle parent, const TBookmark& b, ExactEngineSource& source,
+                                     const TPageMap& map);
+
+    // The source's named destinations on the pages of map, in name order (the
+    // order a clash between names is settled in).
+    static std::vector<const TNamedDest*> DestsOn(const std::vector<std::vector<const TNamedDest*>>& byPage,
+                                                  const TPageMap& map)
     {
-        if (map.Holds(b.Dest.Page) || b.Action.isInitialized())
-            return true;
-        if (keepUntargeted && b.Dest.Page < 0)
-            return true;
-        return std::any_of(b.Kids.begin(), b.Kids.end(),
-                           [&](const TBookmark& kid) { return Wanted(kid, map, keepUntargeted); });
+        std::vector<const TNamedDest*> found;
+        for (const int index : map.Order) {
+            const std::vector<const TNamedDest*>& here = byPage[static_cast<std::size_t>(index)];
+            found.insert(found.end(), here.begin(), here.end());
+        }
+        std::sort(found.begin(), found.end(),
+                  [](const TNamedDest* a, const TNamedDest* b) { return a->first < b->first; });
+        return found;
     }
 
-    TRenames AddNamedDests(const ExactEngineSource& source, const TPageMap& map)
+    TRenames AddNamedDests(ExactEngineSource& source, const TPageMap& map)
     {
         TRenames renames;
-        auto add = [&](const std::map<std::string, TDest>& from, std::map<std::string, QPDFObjectHandle>& to,
+        const TLinkIndex& links = source.Links();
+        auto add = [&](const std::vector<std::vector<const TNamedDest*>>& from,
+                       std::map<std::string, QPDFObjectHandle>& to,
                        std::map<std::string, std::string>& renamed) {
-            for (const auto& [name, dest] : from) {
+            for (const TNamedDest* entry : DestsOn(from, map)) {
+                const auto& [name, dest] = *entry;
                 QPDFObjectHandle page = map.At(dest.Page);
                 if (!page.isInitialized())
                     continue;
@@ -670,8 +742,8 @@ private:
                 renamed.emplace(name, unique);
             }
         };
-        add(source.NameDests, m_nameDests, renames.Names);
-        add(source.StringDests, m_stringDests, renames.Strings);
+        add(links.NameDests, m_nameDests, renames.Names);
+        add(links.StringDests, m_stringDests, renames.Strings);
         return renames;
     }
 
@@ -913,33 +985,76 @@ void TOutput::AddFields(const std::vector<QPDFObjectHandle>& newFields, const st
         m_form->addAndRenameFormFields(fields);
 }
 
-int TOutput::AddBookmarks(QPDFObjectHandle parent, const std::vector<TBookmark>& items,
-                          ExactEngineSource& source, const TPageMap& map, bool keepUntargeted)
+// The bookmarks an output keeps, in outline order: those leading to its pages,
+// those with an action of their own, with keepUntargeted those leading to no
+// page of the source, and the parents of all of these.
+std::vector<int> KeptBookmarks(const TLinkIndex& links, const TPageMap& map, bool keepUntargeted)
 {
-    int visible = 0;
-    for (const TBookmark& b : items) {
-        if (!Wanted(b, map, keepUntargeted))
-            continue;
-        QPDFObjectHandle item = NewOutlineItem(parent, QPDFObjectHandle::newString(b.Title));
-        QPDFObjectHandle page = map.At(b.Dest.Page);
-        if (page.isInitialized()) {
-            item.replaceKey("/Dest", MakeDest(page, b.Dest.View));
-        } else if (b.Action.isInitialized()) {
-            // A GoTo in the chain would bring its page along.
-            QPDFObjectHandle action = QPDFObjectHandle(b.Action).shallowCopy();
-            action.removeKey("/Next");
-            item.replaceKey("/A", m_pdf.copyForeignObject(source.Pdf->makeIndirectObject(action)));
+    std::set<int> kept;
+    const auto keep = [&](int node) {
+        for (; node >= 0 && kept.insert(node).second; node = links.Parent[static_cast<std::size_t>(node)]) {
         }
-        if (!b.Color.empty())
-            item.replaceKey("/C", QPDFObjectHandle::parse(b.Color));
-        if (b.Flags != 0)
-            item.replaceKey("/F", QPDFObjectHandle::newInteger(b.Flags));
-        const int below = AddBookmarks(item, b.Kids, source, map, keepUntargeted);
-        if (below > 0)
-            item.replaceKey("/Count", QPDFObjectHandle::newInteger(b.Open ? below : -below));
-        visible += 1 + (b.Open ? below : 0);
+    };
+    for (const int index : map.Order) {
+        for (const int node : links.NodesByPage[static_cast<std::size_t>(index)])
+            keep(node);
     }
-    return visible;
+    for (const int node : links.Actions)
+        keep(node);
+    if (keepUntargeted) {
+        for (const int node : links.Untargeted)
+            keep(node);
+    }
+    return {kept.begin(), kept.end()};
+}
+
+int TOutput::AddBookmarks(QPDFObjectHandle parent, ExactEngineSource& source, const TPageMap& map,
+                          bool keepUntargeted)
+{
+    const TLinkIndex& links = source.Links();
+    const std::vector<int> kept = KeptBookmarks(links, map, keepUntargeted);
+    // A kept node's parent is kept, and comes before it.
+    const auto place = [&](int node) {
+        const int up = links.Parent[static_cast<std::size_t>(node)];
+        return up < 0
+                   ? kept.size()
+                   : static_cast<std::size_t>(std::lower_bound(kept.begin(), kept.end(), up) - kept.begin());
+    };
+    std::vector<QPDFObjectHandle> items(kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        const std::size_t up = place(kept[k]);
+        items[k] = AddBookmarkItem(up == kept.size() ? parent : items[up],
+                                   *links.Nodes[static_cast<std::size_t>(kept[k])], source, map);
+    }
+    // Counts from the deepest up: how many items show below each, were it open.
+    std::vector<int> below(kept.size() + 1);
+    for (std::size_t k = kept.size(); k-- > 0;) {
+        const bool open = links.Nodes[static_cast<std::size_t>(kept[k])]->Open;
+        if (below[k] > 0)
+            items[k].replaceKey("/Count", QPDFObjectHandle::newInteger(open ? below[k] : -below[k]));
+        below[place(kept[k])] += 1 + (open ? below[k] : 0);
+    }
+    return below.back();
+}
+
+QPDFObjectHandle TOutput::AddBookmarkItem(QPDFObjectHandle parent, const TBookmark& b,
+                                          ExactEngineSource& source, const TPageMap& map)
+{
+    QPDFObjectHandle item = NewOutlineItem(parent, QPDFObjectHandle::newString(b.Title));
+    QPDFObjectHandle page = map.At(b.Dest.Page);
+    if (page.isInitialized()) {
+        item.replaceKey("/Dest", MakeDest(page, b.Dest.View));
+    } else if (b.Action.isInitialized()) {
+        // A GoTo in the chain would bring its page along.
+        QPDFObjectHandle action = QPDFObjectHandle(b.Action).shallowCopy();
+        action.removeKey("/Next");
+        item.replaceKey("/A", m_pdf.copyForeignObject(source.Pdf->makeIndirectObject(action)));
+    }
+    if (!b.Color.empty())
+        item.replaceKey("/C", QPDFObjectHandle::parse(b.Color));
+    if (b.Flags != 0)
+        item.replaceKey("/F", QPDFObjectHandle::newInteger(b.Flags));
+    return item;
 }
 
 // A reason a user can read, naming the file concerned.
