@@ -375,45 +375,51 @@ TEST_P(ExactSplitTest, PieceKeepsWhatPointsIntoIt)
 
 const std::string Uri = "https://example.org/plicora";
 
-INSTANTIATE_TEST_SUITE_P(Pieces, ExactSplitTest,
-                         ::testing::Values(
-                             // Links to pages 3 and 4 lead out of the piece: only the web link stays.
-                             TSplitCase{1, 1, {"Contents @1"}, {"1 -> " + Uri}, {}},
-                             TSplitCase{2, 3, {"Chapter 1 @1", "  Section 1.1 @2"}, {}, {}},
-                             // Ancestors of a kept bookmark stay, without a target of their own.
-                             TSplitCase{4,
-                                        4,
-                                        {"Chapter 1 @0", "  Section 1.1 @0 (closed)", "    Deep 1.1.1 @1",
-                                         "Chapter 2 @1"},
-                                        {},
-                                        {{"chap2", 1}}},
-                             TSplitCase{1,
-                                        4,
-                                        {"Chapter 1 @2", "  Section 1.1 @3 (closed)", "    Deep 1.1.1 @4",
-                                         "Contents @1", "Chapter 2 @4"},
-                                        {"1 -> 3", "1 -> 4", "1 -> " + Uri},
-                                        {{"chap2", 4}}},
-                             // Labels, tags: the elements of the piece's pages with their ancestors.
-                             TSplitCase{.First = 1,
-                                        .Last = 1,
-                                        .Source = &TFixtures::CarryA,
-                                        .Labels = {"i"},
-                                        .Files = {"notes.txt: A notes"},
-                                        .Tags = "elements=3 marked=true mcids=2 refs=2"},
-                             TSplitCase{.First = 2,
-                                        .Last = 3,
-                                        .Links = {"2 -> https://example.org/carry"},
-                                        .Source = &TFixtures::CarryA,
-                                        .Labels = {"ii", "A-1"},
-                                        .Files = {"notes.txt: A notes", "@1 -> notes.txt"},
-                                        .Tags = "elements=5 marked=true mcids=4 refs=5"},
-                             TSplitCase{.First = 1,
-                                        .Last = 3,
-                                        .Links = {"3 -> https://example.org/carry"},
-                                        .Source = &TFixtures::CarryA,
-                                        .Labels = {"i", "ii", "A-1"},
-                                        .Files = {"notes.txt: A notes", "@2 -> notes.txt"},
-                                        .Tags = "elements=6 marked=true mcids=6 refs=7"}));
+INSTANTIATE_TEST_SUITE_P(
+    Pieces, ExactSplitTest,
+    ::testing::Values(
+        // Links to pages 3 and 4 lead out of the piece: only the web link stays.
+        TSplitCase{1, 1, {"Contents @1"}, {"1 -> " + Uri}, {}},
+        TSplitCase{2, 3, {"Chapter 1 @1", "  Section 1.1 @2"}, {}, {}},
+        // Ancestors of a kept bookmark stay, without a target of their own.
+        TSplitCase{4,
+                   4,
+                   {"Chapter 1 @0", "  Section 1.1 @0 (closed)", "    Deep 1.1.1 @1", "Chapter 2 @1"},
+                   {},
+                   {{"chap2", 1}}},
+        // Two kept bookmarks under one ancestor that leads out of the piece.
+        TSplitCase{3,
+                   4,
+                   {"Chapter 1 @0", "  Section 1.1 @1 (closed)", "    Deep 1.1.1 @2", "Chapter 2 @2"},
+                   {},
+                   {{"chap2", 2}}},
+        TSplitCase{
+            1,
+            4,
+            {"Chapter 1 @2", "  Section 1.1 @3 (closed)", "    Deep 1.1.1 @4", "Contents @1", "Chapter 2 @4"},
+            {"1 -> 3", "1 -> 4", "1 -> " + Uri},
+            {{"chap2", 4}}},
+        // Labels, tags: the elements of the piece's pages with their ancestors.
+        TSplitCase{.First = 1,
+                   .Last = 1,
+                   .Source = &TFixtures::CarryA,
+                   .Labels = {"i"},
+                   .Files = {"notes.txt: A notes"},
+                   .Tags = "elements=3 marked=true mcids=2 refs=2"},
+        TSplitCase{.First = 2,
+                   .Last = 3,
+                   .Links = {"2 -> https://example.org/carry"},
+                   .Source = &TFixtures::CarryA,
+                   .Labels = {"ii", "A-1"},
+                   .Files = {"notes.txt: A notes", "@1 -> notes.txt"},
+                   .Tags = "elements=5 marked=true mcids=4 refs=5"},
+        TSplitCase{.First = 1,
+                   .Last = 3,
+                   .Links = {"3 -> https://example.org/carry"},
+                   .Source = &TFixtures::CarryA,
+                   .Labels = {"i", "ii", "A-1"},
+                   .Files = {"notes.txt: A notes", "@2 -> notes.txt"},
+                   .Tags = "elements=6 marked=true mcids=6 refs=7"}));
 
 // A split by bookmarks or by size, as the job runs it. By bookmarks: one piece
 // per bookmark at the level, in page order, named by number and title; the pages
